@@ -1,0 +1,37 @@
+# make run   - install what is missing, build optimised, start a solo game
+# make test  - install what is missing, build with sanitizers, run the whole suite
+JOBS ?= $(shell nproc)
+RELEASE_DIR := build/release
+TEST_DIR := build/asan
+
+.PHONY: deps build run test test-build host clean screenshots
+
+deps:
+	@tools/install-deps.sh
+
+build: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DLEXIBURST_TESTS=OFF >/dev/null
+	cmake --build $(RELEASE_DIR) -j$(JOBS)
+
+run: build
+	$(RELEASE_DIR)/bin/lexiburst
+
+host: build
+	$(RELEASE_DIR)/bin/lexiburst-host
+
+test-build: deps
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DLEXIBURST_SANITIZE=ON -DLEXIBURST_BENCH=OFF >/dev/null
+	cmake --build $(TEST_DIR) -j$(JOBS)
+
+test: test-build
+	@runtime=$$(mktemp -d); chmod 700 $$runtime; \
+	XDG_RUNTIME_DIR=$$runtime QT_QPA_PLATFORM=offscreen \
+	  ctest --test-dir $(TEST_DIR) --output-on-failure -j$(JOBS); rc=$$?; \
+	rm -rf $$runtime; exit $$rc
+
+screenshots: build
+	@tools/install-deps.sh --tools
+	tools/screenshot.sh
+
+clean:
+	rm -rf build

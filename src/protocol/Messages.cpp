@@ -1,0 +1,209 @@
+#include "protocol/Messages.h"
+
+#include "protocol/Framing.h"
+
+namespace Protocol {
+
+QByteArray toWire(const QString &text)
+{
+    return text.toLatin1();
+}
+
+namespace {
+
+// Joins the literal beginning and the fields with "+" and ends the message.
+class Builder
+{
+public:
+    explicit Builder(const char *start) : m_text(QString::fromLatin1(start)) {}
+    Builder &field(const QString &text)
+    {
+        m_text += u'+';
+        m_text += text;
+        return *this;
+    }
+    Builder &field(int number) { return field(QString::number(number)); }
+    Builder &literal(const char *text)
+    {
+        m_text += QLatin1String(text);
+        return *this;
+    }
+    QByteArray done() const { return toWire(m_text) + Terminator; }
+
+private:
+    QString m_text;
+};
+
+QString flag(bool set, const char *whenSet, const char *otherwise)
+{
+    return QString::fromLatin1(set ? whenSet : otherwise);
+}
+
+} // namespace
+
+namespace Msg {
+
+QByteArray sendlogininfo(int seat) { return Builder("CMD_sendlogininfo").field(seat).done(); }
+
+QByteArray newplayerinfo(int seat, const QString &loginName)
+{
+    return Builder("CMD_newplayerinfo").field(seat).field(loginName).done();
+}
+
+QByteArray existingplayers(int seat, const QString &loginName)
+{
+    return Builder("CMD_existingplayers").field(seat).field(loginName).done();
+}
+
+QByteArray havewrongversion(const QString &loginName)
+{
+    return Builder("CMD_havewrongversion").field(loginName).done();
+}
+
+QByteArray wrongversion() { return Builder("CMD_wrongversion+").done(); }
+QByteArray full() { return Builder("CMD_full+").done(); }
+
+QByteArray gamestats(const GameStats &s)
+{
+    Builder b("CMD_gamestats");
+    b.field(s.seat).field(s.phase).field(s.rounds).field(s.roundNumber).field(s.turnTime);
+    b.field(s.secondsLeft).field(s.letterIndex).field(s.gameType);
+    for (int n = 1; n <= PlayingSeats; ++n)
+        b.literal("+s").field(n).field(s.scores[n - 1]);
+    for (int n = 1; n <= CategoriesPerRound; ++n)
+        b.literal("+c").field(n).field(s.categories.value(n - 1));
+    return b.done();
+}
+
+QByteArray playerdisconnected(int seat, const QString &loginName)
+{
+    return Builder("CMD_playerdisconnected").field(seat).field(loginName).done();
+}
+
+QByteArray justwatching(int seat, bool watching)
+{
+    return Builder("CMD_justwatching").field(seat).field(flag(watching, "1", "2")).done();
+}
+
+QByteArray chatRelay(int seat, const QString &loginName, const QString &textAndColour)
+{
+    return Builder("CMD_chat").field(seat).field(loginName + QLatin1String(" chats: ") + textAndColour).done();
+}
+
+QByteArray actionRelay(int seat, const QString &loginName, const QString &textAndColour)
+{
+    return Builder("CMD_action").field(seat).field(loginName + u' ' + textAndColour).done();
+}
+
+QByteArray playasoundRelay(int seat, const QString &soundRest)
+{
+    return Builder("CMD_playasound").field(seat).field(soundRest).done();
+}
+
+QByteArray startgameRelay(const QString &starter, int rounds, int turnTime,
+                          const QString &gameType, const QString &duplicates)
+{
+    return startgame(starter, rounds, turnTime, gameType, duplicates);
+}
+
+QByteArray startround(int roundNumber, int letterIndex, const QStringList &categories)
+{
+    Builder b("CMD_startround");
+    b.field(roundNumber).field(letterIndex);
+    for (int n = 1; n <= CategoriesPerRound; ++n)
+        b.field(n).field(categories.value(n - 1));
+    return b.done();
+}
+
+QByteArray endround() { return Builder("CMD_endround+").done(); }
+
+QByteArray showcat(int category, const QList<ShowcatAnswer> &answers)
+{
+    Builder b("CMD_showcat");
+    b.field(category).field(int(answers.size()));
+    for (const ShowcatAnswer &a : answers)
+        b.field(a.seat).field(a.answer).field(flag(a.duplicate, "1", "0"));
+    return b.done();
+}
+
+QByteArray noanswers(int category) { return Builder("CMD_noanswers").field(category).literal("+").done(); }
+
+QByteArray postscores(const QList<ScoreLine> &lines)
+{
+    Builder b("CMD_postscores");
+    for (const ScoreLine &l : lines)
+        b.field(l.seat).field(l.pointsGained).field(l.votes).field(l.totalScore);
+    return b.done();
+}
+
+QByteArray roundover() { return Builder("CMD_roundover+").done(); }
+QByteArray winner(const QString &loginName) { return Builder("CMD_winner").field(loginName).literal("+").done(); }
+QByteArray tiegame() { return Builder("CMD_tiegame+").done(); }
+
+QByteArray oneanswer(int category, int seat, int pointsGained, int totalScore,
+                     const QString &skipped, const QString &answer)
+{
+    return Builder("CMD_oneanswer")
+        .field(category).field(seat).field(pointsGained).field(totalScore).field(skipped).field(answer)
+        .done();
+}
+
+QByteArray logininfo(int seat, const QString &version, const QString &loginName)
+{
+    return Builder("CMD_logininfo").field(seat).field(version).field(loginName).done() + Terminator;
+}
+
+QByteArray kickhim(int requestingSeat, int seatToRemove)
+{
+    return Builder("CMD_kickhim").field(requestingSeat).field(seatToRemove).literal("+").done();
+}
+
+QByteArray justwatch(int seat, bool watch)
+{
+    return Builder("CMD_justwatch").field(seat).field(flag(watch, "1", "2")).done();
+}
+
+QByteArray chat(int seat, const QString &text, const QString &colour)
+{
+    return Builder("CMD_chat").field(seat).field(text + u'|' + colour).done();
+}
+
+QByteArray action(int seat, const QString &text, const QString &colour)
+{
+    return Builder("CMD_action").field(seat).field(text + u'|' + colour).done();
+}
+
+QByteArray playasound(int seat, int soundNumber)
+{
+    return Builder("CMD_playasound").field(seat).field(QLatin1String("wave") + QString::number(soundNumber)).literal("+").done();
+}
+
+QByteArray startgame(const QString &starter, int rounds, int turnTime, const QString &gameType,
+                     const QString &duplicates)
+{
+    return Builder("CMD_startgame")
+        .field(starter).field(rounds).field(turnTime).field(gameType).field(duplicates).literal("+")
+        .done();
+}
+
+QByteArray myanswers(int seat, const QStringList &answers)
+{
+    Builder b("CMD_myanswers");
+    b.field(seat);
+    for (int n = 1; n <= CategoriesPerRound; ++n)
+        b.field(n).field(answers.value(n - 1));
+    return b.done();
+}
+
+QByteArray votefor(int votingSeat, int seatVotedFor)
+{
+    return Builder("CMD_votefor").field(votingSeat).field(seatVotedFor).literal("+").done();
+}
+
+QByteArray voteagainst(int votingSeat, int seatVotedAgainst)
+{
+    return Builder("CMD_voteagainst").field(votingSeat).field(seatVotedAgainst).literal("+").done();
+}
+
+} // namespace Msg
+} // namespace Protocol

@@ -1,0 +1,101 @@
+// Every message of the game, built byte for byte: the wire is single-byte
+// Latin-1 text, fields joined by "+", ended by the terminator 0xFF. Handlers on
+// both sides send only what these functions build.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace Protocol {
+
+// Version text compared exactly at sign-in.
+inline constexpr char Version[] = "1.0.4";
+
+// Letters a round can be played with, by letter index.
+inline constexpr char Letters[] = "ABCDEFGHIJKLMNOPRSTW";
+inline constexpr int LetterCount = 20;
+inline constexpr int CategoriesPerRound = 8;
+inline constexpr int PlayingSeats = 8;
+inline constexpr int SpectatorSeat = 9;
+
+// Encodes a text for the wire; characters outside Latin-1 become "?".
+QByteArray toWire(const QString &text);
+
+struct GameStats
+{
+    int seat = 0;
+    int phase = 0;
+    int rounds = 0;
+    int roundNumber = 0;
+    int turnTime = 0;
+    int secondsLeft = 0;
+    int letterIndex = 0;
+    QString gameType;                       // "1" All Scoring, "0" One Winner Only
+    std::array<int, PlayingSeats> scores{}; // seats 1 to 8
+    QStringList categories;                 // categories 1 to 8
+};
+
+struct ShowcatAnswer
+{
+    int seat = 0;
+    QString answer;
+    bool duplicate = false;
+};
+
+struct ScoreLine
+{
+    int seat = 0;
+    int pointsGained = 0;
+    int votes = 0;
+    int totalScore = 0;
+};
+
+namespace Msg {
+
+// Host to clients.
+QByteArray sendlogininfo(int seat);
+QByteArray newplayerinfo(int seat, const QString &loginName);
+QByteArray existingplayers(int seat, const QString &loginName);
+QByteArray havewrongversion(const QString &loginName);
+QByteArray wrongversion();
+QByteArray full();
+QByteArray gamestats(const GameStats &stats);
+QByteArray playerdisconnected(int seat, const QString &loginName);
+QByteArray justwatching(int seat, bool watching);
+// Relays: textAndColour is what the sender wrote after its seat, "|" and colour included.
+QByteArray chatRelay(int seat, const QString &loginName, const QString &textAndColour);
+QByteArray actionRelay(int seat, const QString &loginName, const QString &textAndColour);
+QByteArray playasoundRelay(int seat, const QString &soundRest);
+QByteArray startgameRelay(const QString &starter, int rounds, int turnTime,
+                          const QString &gameType, const QString &duplicates);
+QByteArray startround(int roundNumber, int letterIndex, const QStringList &categories);
+QByteArray endround();
+QByteArray showcat(int category, const QList<ShowcatAnswer> &answers);
+QByteArray noanswers(int category);
+QByteArray postscores(const QList<ScoreLine> &lines);
+QByteArray roundover();
+QByteArray winner(const QString &loginName);
+QByteArray tiegame();
+QByteArray oneanswer(int category, int seat, int pointsGained, int totalScore,
+                     const QString &skipped, const QString &answer);
+
+// Clients to host.
+// The sign-in reply carries a second terminator after the name.
+QByteArray logininfo(int seat, const QString &version, const QString &loginName);
+QByteArray kickhim(int requestingSeat, int seatToRemove);
+QByteArray justwatch(int seat, bool watch);
+QByteArray chat(int seat, const QString &text, const QString &colour);
+QByteArray action(int seat, const QString &text, const QString &colour);
+QByteArray playasound(int seat, int soundNumber);
+QByteArray startgame(const QString &starter, int rounds, int turnTime, const QString &gameType,
+                     const QString &duplicates);
+QByteArray myanswers(int seat, const QStringList &answers);
+QByteArray votefor(int votingSeat, int seatVotedFor);
+QByteArray voteagainst(int votingSeat, int seatVotedAgainst);
+
+} // namespace Msg
+} // namespace Protocol

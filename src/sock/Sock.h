@@ -1,0 +1,101 @@
+// TSock: the event-driven IPv4 stream socket that carries every game message.
+//
+// Events are assignable handlers, as on a form: the host copies a template's
+// handlers onto every connection it accepts. All notifications arrive on the
+// thread that owns the component (the GUI thread), one at a time.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <stdexcept>
+
+class QSocketNotifier;
+
+enum TSocketType { stStream = 0, stDatagram = 1 };
+enum TLineBreak { lbCRLF = 0, lbCR = 1, lbLF = 2, lbSmart = 3 };
+enum TSocketInfo {
+    infoLookup = 0,
+    infoConnect = 1,
+    infoClose = 2,
+    infoListen = 3,
+    infoReceive = 4,
+    infoSend = 5,
+    infoAccept = 6,
+    infoError = 7,
+};
+
+// Every error the component raises; carries only its message.
+class ESockException : public std::runtime_error
+{
+public:
+    explicit ESockException(const QString &message);
+    QString message() const { return QString::fromLatin1(what()); }
+};
+
+class TSock : public QObject
+{
+    Q_OBJECT
+
+public:
+    using TNotifyEvent = std::function<void(TSock *sender)>;
+    using TNotifyReadEvent = std::function<void(TSock *sender, int count)>;
+    using TNotifyAutoEvent = std::function<void(TSock *sender, TSock *newSock)>;
+    using TNotifyInfoEvent =
+        std::function<void(TSock *sender, TSocketInfo socketInfo, const QString &msg)>;
+
+    // At most this many bytes are taken from the network per read notification.
+    static constexpr int ReadChunk = 32768;
+
+    explicit TSock(QObject *owner = nullptr);
+    ~TSock() override;
+
+    // Stored properties.
+    TSocketType SocketType() const { return m_socketType; }
+    void setSocketType(TSocketType type);
+    QString HostName() const { return m_hostName; }
+    void setHostName(const QString &name);
+    QString PortName() const { return m_portName; }
+    void setPortName(const QString &name);
+    bool Blocking() const { return m_blocking; }
+    void setBlocking(bool blocking);
+    bool AutoAccept() const { return m_autoAccept; }
+    void setAutoAccept(bool autoAccept) { m_autoAccept = autoAccept; }
+    bool Listen() const { return m_listen; }
+    void setListen(bool listen);
+    TLineBreak LineBreak() const { return m_lineBreak; }
+    void setLineBreak(TLineBreak lineBreak) { m_lineBreak = lineBreak; }
+    int BlockingTimeout() const { return m_blockingTimeout; }
+    void setBlockingTimeout(int seconds) { m_blockingTimeout = seconds; }
+
+    // Free for the owner (the host keeps a seat number in it).
+    int Tag = 0;
+
+    bool Connected() const { return m_connected; }
+    bool hasSocket() const { return m_fd >= 0; }
+    const QByteArray &InBuffer() const { return m_inBuffer; }
+    const QByteArray &OutBuffer() const { return m_outBuffer; }
+
+    bool Open();
+    bool Close();
+    bool Send(const QByteArray &bytes);
+    QByteArray Receive();
+    QByteArray ReceiveUpTo(int count);
+    bool Accept(TSock *&newSock);
+
+    TNotifyEvent OnConnect;
+    TNotifyEvent OnDisconnect;
+    TNotifyEvent OnWrite;
+    TNotifyEvent OnAccept;
+    TNotifyReadEvent OnRead;
+    TNotifyAutoEvent OnAutoAccept;
+    TNotifyInfoEvent OnInfo;
+
+    // Text of an information line for a Windows Sockets error code, e.g.
+    // "Error #10061 (WSAECONNREFUSED)".
+    static QString errorText(int code);
+    // The Windows Sockets code that stands for a POSIX errno value.
+    static int errorCodeFromErrno(int err);
+};

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need, and only those
+# that are missing. Works as root; uses sudo otherwise.
+set -euo pipefail
+
+packages=(g++ make cmake qt6-base-dev qt6-multimedia-dev fonts-dejavu-core)
+if [ "${1:-}" = "--tools" ]; then
+  packages+=(xvfb xauth xdotool imagemagick espeak-ng sox)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
