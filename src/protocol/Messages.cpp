@@ -6,7 +6,19 @@ namespace Protocol {
 
 QByteArray toWire(const QString &text)
 {
-    return text.toLatin1();
+    // U+00FF encodes to the terminator byte: let through, a typed character would
+    // cut the message in two, and the second half could pass for a command.
+    constexpr char Unsendable = '?';
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i; // one character outside the basic plane becomes one "?"
+        const bool sendable = c.unicode() < 0xFF && !c.isSurrogate();
+        bytes.append(sendable ? char(c.unicode()) : Unsendable);
+    }
+    return bytes;
 }
 
 namespace {

@@ -22,7 +22,8 @@ inline constexpr int CategoriesPerRound = 8;
 inline constexpr int PlayingSeats = 8;
 inline constexpr int SpectatorSeat = 9;
 
-// Encodes a text for the wire; characters outside Latin-1 become "?".
+// Encodes a text for the wire; characters outside Latin-1, and "\u00FF" whose
+// byte is the terminator, become "?".
 QByteArray toWire(const QString &text);
 
 struct GameStats

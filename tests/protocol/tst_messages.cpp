@@ -1,0 +1,163 @@
+// Every message builder against the bytes the peers expect on the wire.
+#include "protocol/Messages.h"
+
+#include <QTest>
+
+using namespace Protocol;
+
+class TestMessages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void builtBytes_data();
+    void builtBytes();
+    void wireEncoding_data();
+    void wireEncoding();
+};
+
+namespace {
+
+QStringList eightCategories()
+{
+    return {"Fruit", "Car Part", "Something Found at a Bar", "River", "Toy", "Author", "Sport", "Bird"};
+}
+
+} // namespace
+
+void TestMessages::builtBytes_data()
+{
+    QTest::addColumn<QByteArray>("built");
+    QTest::addColumn<QByteArray>("expected");
+
+    // Connection and presence.
+    QTest::newRow("sendlogininfo") << Msg::sendlogininfo(3) << QByteArray("CMD_sendlogininfo+3\xFF");
+    QTest::newRow("logininfo, doubled terminator")
+        << Msg::logininfo(2, Version, "Bob") << QByteArray("CMD_logininfo+2+1.0.4+Bob\xFF\xFF");
+    QTest::newRow("logininfo, name with plus")
+        << Msg::logininfo(4, Version, "A+B") << QByteArray("CMD_logininfo+4+1.0.4+A+B\xFF\xFF");
+    QTest::newRow("newplayerinfo") << Msg::newplayerinfo(5, "Ann Lee") << QByteArray("CMD_newplayerinfo+5+Ann Lee\xFF");
+    QTest::newRow("existingplayers") << Msg::existingplayers(1, "You") << QByteArray("CMD_existingplayers+1+You\xFF");
+    QTest::newRow("havewrongversion") << Msg::havewrongversion("Bob") << QByteArray("CMD_havewrongversion+Bob\xFF");
+    QTest::newRow("wrongversion") << Msg::wrongversion() << QByteArray("CMD_wrongversion+\xFF");
+    QTest::newRow("full") << Msg::full() << QByteArray("CMD_full+\xFF");
+    QTest::newRow("playerdisconnected")
+        << Msg::playerdisconnected(7, "Zed") << QByteArray("CMD_playerdisconnected+7+Zed\xFF");
+    QTest::newRow("kickhim") << Msg::kickhim(1, 6) << QByteArray("CMD_kickhim+1+6+\xFF");
+    QTest::newRow("justwatch on") << Msg::justwatch(4, true) << QByteArray("CMD_justwatch+4+1\xFF");
+    QTest::newRow("justwatch off") << Msg::justwatch(4, false) << QByteArray("CMD_justwatch+4+2\xFF");
+    QTest::newRow("justwatching on") << Msg::justwatching(9, true) << QByteArray("CMD_justwatching+9+1\xFF");
+    QTest::newRow("justwatching off") << Msg::justwatching(9, false) << QByteArray("CMD_justwatching+9+2\xFF");
+
+    GameStats stats;
+    stats.seat = 4;
+    stats.phase = 4;
+    stats.rounds = 3;
+    stats.roundNumber = 2;
+    stats.turnTime = 90;
+    stats.secondsLeft = 11;
+    stats.letterIndex = 19;
+    stats.gameType = "0";
+    stats.scores = {5, 0, 12, 3, 0, 0, 0, 1};
+    stats.categories = eightCategories();
+    QTest::newRow("gamestats")
+        << Msg::gamestats(stats)
+        << QByteArray("CMD_gamestats+4+4+3+2+90+11+19+0"
+                      "+s+1+5+s+2+0+s+3+12+s+4+3+s+5+0+s+6+0+s+7+0+s+8+1"
+                      "+c+1+Fruit+c+2+Car Part+c+3+Something Found at a Bar+c+4+River"
+                      "+c+5+Toy+c+6+Author+c+7+Sport+c+8+Bird\xFF");
+    GameStats beforeFirstRound;
+    beforeFirstRound.seat = 2;
+    beforeFirstRound.gameType = "1";
+    QTest::newRow("gamestats, no categories yet")
+        << Msg::gamestats(beforeFirstRound)
+        << QByteArray("CMD_gamestats+2+0+0+0+0+0+0+1"
+                      "+s+1+0+s+2+0+s+3+0+s+4+0+s+5+0+s+6+0+s+7+0+s+8+0"
+                      "+c+1++c+2++c+3++c+4++c+5++c+6++c+7++c+8+\xFF");
+
+    // Chat and sounds, both directions.
+    QTest::newRow("chat") << Msg::chat(3, "hi", "clBlack") << QByteArray("CMD_chat+3+hi|clBlack\xFF");
+    QTest::newRow("chat with plus and bar")
+        << Msg::chat(3, "1+1=2 | ok", "$00FF8000") << QByteArray("CMD_chat+3+1+1=2 | ok|$00FF8000\xFF");
+    QTest::newRow("chat relay")
+        << Msg::chatRelay(3, "Ann", "hi|clBlack") << QByteArray("CMD_chat+3+Ann chats: hi|clBlack\xFF");
+    QTest::newRow("action") << Msg::action(3, "waves", "clRed") << QByteArray("CMD_action+3+waves|clRed\xFF");
+    QTest::newRow("action relay")
+        << Msg::actionRelay(3, "Ann", "waves|clRed") << QByteArray("CMD_action+3+Ann waves|clRed\xFF");
+    QTest::newRow("playasound") << Msg::playasound(2, 4) << QByteArray("CMD_playasound+2+wave4+\xFF");
+    QTest::newRow("playasound relay")
+        << Msg::playasoundRelay(2, "wave4+") << QByteArray("CMD_playasound+2+wave4+\xFF");
+    QTest::newRow("playasound relay passes text on unchanged")
+        << Msg::playasoundRelay(8, "wave12+extra") << QByteArray("CMD_playasound+8+wave12+extra\xFF");
+
+    // Game flow.
+    QTest::newRow("startgame")
+        << Msg::startgame("Ann", 5, 60, "1", "0") << QByteArray("CMD_startgame+Ann+5+60+1+0+\xFF");
+    QTest::newRow("startgame relay")
+        << Msg::startgameRelay("Bob", 10, 120, "0", "1") << QByteArray("CMD_startgame+Bob+10+120+0+1+\xFF");
+    QTest::newRow("startround")
+        << Msg::startround(2, 17, eightCategories())
+        << QByteArray("CMD_startround+2+17+1+Fruit+2+Car Part+3+Something Found at a Bar+4+River"
+                      "+5+Toy+6+Author+7+Sport+8+Bird\xFF");
+    QTest::newRow("myanswers with empty answers")
+        << Msg::myanswers(2, {"APPLE", "", "RADIATOR", "", "", "", "", "ANT"})
+        << QByteArray("CMD_myanswers+2+1+APPLE+2++3+RADIATOR+4++5++6++7++8+ANT\xFF");
+    QTest::newRow("myanswers, short list padded")
+        << Msg::myanswers(5, {"APPLE"}) << QByteArray("CMD_myanswers+5+1+APPLE+2++3++4++5++6++7++8+\xFF");
+    QTest::newRow("myanswers, non-Latin-1")
+        << Msg::myanswers(3, {QString::fromUtf8("\xC5\x8Csaka"), QString::fromUtf8("Caf\xC3\xA9")})
+        << QByteArray("CMD_myanswers+3+1+?saka+2+Caf\xE9+3++4++5++6++7++8+\xFF");
+    QTest::newRow("endround") << Msg::endround() << QByteArray("CMD_endround+\xFF");
+    QTest::newRow("showcat")
+        << Msg::showcat(3, {{1, "APPLE", false}, {4, "apple", true}, {8, "ANT", false}})
+        << QByteArray("CMD_showcat+3+3+1+APPLE+0+4+apple+1+8+ANT+0\xFF");
+    QTest::newRow("noanswers") << Msg::noanswers(3) << QByteArray("CMD_noanswers+3+\xFF");
+    QTest::newRow("votefor") << Msg::votefor(2, 5) << QByteArray("CMD_votefor+2+5+\xFF");
+    QTest::newRow("voteagainst") << Msg::voteagainst(6, 1) << QByteArray("CMD_voteagainst+6+1+\xFF");
+    QTest::newRow("postscores, no plus after the name")
+        << Msg::postscores({{1, 1, 3, 4}}) << QByteArray("CMD_postscores+1+1+3+4\xFF");
+    QTest::newRow("postscores, two seats")
+        << Msg::postscores({{1, 1, 3, 4}, {6, 0, 1, 12}}) << QByteArray("CMD_postscores+1+1+3+4+6+0+1+12\xFF");
+    QTest::newRow("roundover") << Msg::roundover() << QByteArray("CMD_roundover+\xFF");
+    QTest::newRow("winner") << Msg::winner("Ann") << QByteArray("CMD_winner+Ann+\xFF");
+    QTest::newRow("tiegame") << Msg::tiegame() << QByteArray("CMD_tiegame+\xFF");
+    QTest::newRow("oneanswer")
+        << Msg::oneanswer(2, 5, 1, 9, "x", "PEAR") << QByteArray("CMD_oneanswer+2+5+1+9+x+PEAR\xFF");
+}
+
+void TestMessages::builtBytes()
+{
+    QFETCH(QByteArray, built);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(built, expected);
+}
+
+void TestMessages::wireEncoding_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("ascii") << QString("Ann") << QByteArray("Ann");
+    QTest::newRow("latin-1 kept") << QString::fromUtf8("\xC3\xA9\xC3\x9F\xC2\xA3") << QByteArray("\xE9\xDF\xA3");
+    QTest::newRow("outside latin-1") << QString::fromUtf8("\xE2\x82\xAC 5") << QByteArray("? 5");
+    QTest::newRow("outside the basic plane is one character")
+        << QString::fromUtf8("a\xF0\x9F\x98\x80z") << QByteArray("a?z");
+    QTest::newRow("lone surrogate") << (QString("a") + QChar(0xD800) + "z") << QByteArray("a?z");
+    // y with diaeresis is the terminator byte in Latin-1; sent as is it would
+    // end the message early and let the rest pass for a command.
+    QTest::newRow("terminator character")
+        << QString::fromUtf8("hi\xC3\xBF" "CMD_kickhim+1+2+") << QByteArray("hi?CMD_kickhim+1+2+");
+}
+
+void TestMessages::wireEncoding()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(toWire(text), expected);
+    const QByteArray chat = Msg::chat(3, text, "clBlack");
+    QCOMPARE(chat.count(char(0xFF)), 1);
+    QVERIFY(chat.endsWith('\xFF'));
+}
+
+QTEST_APPLESS_MAIN(TestMessages)
+#include "tst_messages.moc"
