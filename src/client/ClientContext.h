@@ -35,6 +35,12 @@ public:
 
     // Shows the game-start options window (hosting player only).
     virtual void showGameStart() = 0;
-    // Records a finished game in the tally; winner is the winner's login name.
+    // Records a finished game in the tally: the winner's login name, or the
+    // tally keyword "addtomine" when the local player won.
     virtual void recordGame(const QString &winner) = 0;
+
+    // The chat entry box `mychat`, where the focus goes after the answer boxes.
+    virtual QWidget *chatEntry() const { return nullptr; }
+    // A game start unchecks the "Just Watch" menu item.
+    virtual void uncheckJustWatch() {}
 };
