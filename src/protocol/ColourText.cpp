@@ -2,6 +2,7 @@
 
 #include "protocol/FieldReader.h"
 
+#include <algorithm>
 #include <array>
 
 namespace Protocol {
@@ -71,11 +72,15 @@ std::optional<QColor> colourFromText(const QString &text)
             return fromBgr(named.rgb);
     }
     if (trimmed.startsWith(u'$')) {
-        bool ok = false;
-        const qulonglong value = trimmed.mid(1).toULongLong(&ok, 16);
-        if (!ok || trimmed.size() < 2 || value > 0xFFFFFFFFull)
+        // Hex digits only: the number reader would also take a sign, "0x" or blanks.
+        constexpr qsizetype MaxHexDigits = 8;
+        const QStringView digits = QStringView(trimmed).mid(1);
+        const bool hexOnly = std::all_of(digits.begin(), digits.end(), [](QChar c) {
+            return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+        });
+        if (digits.isEmpty() || digits.size() > MaxHexDigits || !hexOnly)
             return std::nullopt;
-        return fromBgr(quint32(value) & 0xFFFFFF);
+        return fromBgr(quint32(digits.toULongLong(nullptr, 16)) & 0xFFFFFF);
     }
     if (const auto number = toInt(trimmed))
         return fromBgr(quint32(*number) & 0xFFFFFF);
