@@ -98,4 +98,56 @@ public:
     static QString errorText(int code);
     // The Windows Sockets code that stands for a POSIX errno value.
     static int errorCodeFromErrno(int err);
+
+private:
+    void onReadReady();
+    void onWriteReady();
+    void handleAcceptReady();
+    TSock *acceptConnection();
+    void handleDataReady();
+    void handleDatagramReady();
+    void finishConnect();
+    void handleWriteEvent();
+
+    // Reports one information line; a throwing handler becomes "Error here".
+    void info(TSocketInfo kind, const QString &msg);
+    void reportError(int err);
+    // Runs an event handler from a notification; errors end that notification
+    // only, as they would at the framework's top level.
+    template<typename Fn> void fromNotification(Fn &&fn);
+
+    static int createSocket(int type);
+    void startWatching();
+    void stopWatching();
+    void updateNotifiers();
+    bool flushOutBuffer();
+    quint16 resolvePort();
+    quint32 resolveHost(const QString &name);
+    void closeHandle();
+
+    TSocketType m_socketType = stStream;
+    QString m_hostName;
+    QString m_portName;
+    bool m_blocking = false;
+    bool m_autoAccept = false;
+    bool m_listen = false;
+    TLineBreak m_lineBreak = lbSmart;
+    int m_blockingTimeout = 0;
+
+    int m_fd = -1;
+    bool m_connected = false;
+    bool m_connecting = false;   // a non-blocking connect is under way
+    bool m_watching = false;     // notifications are wanted for this socket
+    bool m_acceptPending = false; // OnAccept raised, waiting for Accept
+    bool m_writeEventDue = false; // the write event that follows a connect
+    bool m_sendFailed = false;   // the connection refused further bytes
+    int m_connectError = 0;      // errno of a connect that failed at once
+    quint32 m_remoteAddress = 0; // network byte order
+    quint16 m_remotePort = 0;    // network byte order
+    quint32 m_peerAddress = 0;   // last peer seen by Accept, network byte order
+    quint16 m_peerPort = 0;
+    QByteArray m_inBuffer;
+    QByteArray m_outBuffer;
+    QSocketNotifier *m_readNotifier = nullptr;
+    QSocketNotifier *m_writeNotifier = nullptr;
 };

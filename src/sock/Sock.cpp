@@ -1,0 +1,766 @@
+// TSock over non-blocking POSIX IPv4 sockets, watched by QSocketNotifier on the
+// event loop of the thread that owns the component.
+//
+// The component was written for asynchronous Windows Sockets notifications; the
+// notifiers reproduce the same five events (read, write, accept, connect, close)
+// with the same information lines and the same Windows Sockets error codes.
+//
+// Reduced facilities (the game never uses them):
+// - Blocking and BlockingTimeout are stored only; every socket runs in
+//   notification mode.
+// - Datagram sockets bind to the port on Open, take one datagram per read
+//   notification into InBuffer and send each Send as one datagram to HostName;
+//   the separate datagram calls are not offered.
+// - LineBreak is stored only, as it always was: bytes are never translated.
+// - There is no stream adapter.
+#include "sock/Sock.h"
+
+#include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QPointer>
+#include <QSocketNotifier>
+
+#include <arpa/inet.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <optional>
+#include <utility>
+
+ESockException::ESockException(const QString &message)
+    : std::runtime_error(message.toLatin1().toStdString())
+{
+}
+
+namespace {
+
+// Pending connections the system keeps for a listener before refusing more.
+constexpr int ListenBacklog = 5;
+// The base of the Windows Sockets error codes; unknown errors are offset from it.
+constexpr int WsaBaseError = 10000;
+
+struct ErrorName
+{
+    int code;
+    const char *name;
+};
+
+// The Windows Sockets 1.1 names of the codes that are reported by name.
+constexpr ErrorName ErrorNames[] = {
+    {10004, "WSAEINTR"},           {10009, "WSAEBADF"},
+    {10013, "WSAEACCES"},          {10014, "WSAEFAULT"},
+    {10022, "WSAEINVAL"},          {10024, "WSAEMFILE"},
+    {10035, "WSAEWOULDBLOCK"},     {10036, "WSAEINPROGRESS"},
+    {10037, "WSAEALREADY"},        {10038, "WSAENOTSOCK"},
+    {10039, "WSAEDESTADDRREQ"},    {10040, "WSAEMSGSIZE"},
+    {10041, "WSAEPROTOTYPE"},      {10042, "WSAENOPROTOOPT"},
+    {10043, "WSAEPROTONOSUPPORT"}, {10044, "WSAESOCKTNOSUPPORT"},
+    {10045, "WSAEOPNOTSUPP"},      {10046, "WSAEPFNOSUPPORT"},
+    {10047, "WSAEAFNOSUPPORT"},    {10048, "WSAEADDRINUSE"},
+    {10049, "WSAEADDRNOTAVAIL"},   {10050, "WSAENETDOWN"},
+    {10051, "WSAENETUNREACH"},     {10052, "WSAENETRESET"},
+    {10053, "WSAECONNABORTED"},    {10054, "WSAECONNRESET"},
+    {10055, "WSAENOBUFS"},         {10056, "WSAEISCONN"},
+    {10057, "WSAENOTCONN"},        {10058, "WSAESHUTDOWN"},
+    {10059, "WSAETOOMANYREFS"},    {10060, "WSAETIMEDOUT"},
+    {10061, "WSAECONNREFUSED"},    {10062, "WSAELOOP"},
+    {10063, "WSAENAMETOOLONG"},    {10064, "WSAEHOSTDOWN"},
+    {10065, "WSAEHOSTUNREACH"},    {10066, "WSAENOTEMPTY"},
+    {10067, "WSAEPROCLIM"},        {10068, "WSAEUSERS"},
+    {10069, "WSAEDQUOT"},          {10070, "WSAESTALE"},
+    {10071, "WSAEREMOTE"},         {10091, "WSASYSNOTREADY"},
+    {10092, "WSAVERNOTSUPPORTED"}, {10093, "WSANOTINITIALISED"},
+    {10101, "WSAEDISCON"},         {11001, "WSAHOST_NOT_FOUND"},
+    {11002, "WSATRY_AGAIN"},       {11003, "WSANO_RECOVERY"},
+    {11004, "WSANO_DATA"},
+};
+
+struct ErrnoCode
+{
+    int err;
+    int code;
+};
+
+const ErrnoCode ErrnoCodes[] = {
+    {EINTR, 10004},           {EBADF, 10009},
+    {EACCES, 10013},          {EPERM, 10013},
+    {EFAULT, 10014},          {EINVAL, 10022},
+    {EMFILE, 10024},          {ENFILE, 10024},
+    {EAGAIN, 10035},          {EINPROGRESS, 10036},
+    {EALREADY, 10037},        {ENOTSOCK, 10038},
+    {EDESTADDRREQ, 10039},    {EMSGSIZE, 10040},
+    {EPROTOTYPE, 10041},      {ENOPROTOOPT, 10042},
+    {EPROTONOSUPPORT, 10043}, {ESOCKTNOSUPPORT, 10044},
+    {EOPNOTSUPP, 10045},      {EPFNOSUPPORT, 10046},
+    {EAFNOSUPPORT, 10047},    {EADDRINUSE, 10048},
+    {EADDRNOTAVAIL, 10049},   {ENETDOWN, 10050},
+    {ENETUNREACH, 10051},     {ENETRESET, 10052},
+    {ECONNABORTED, 10053},    {ECONNRESET, 10054},
+    {ENOBUFS, 10055},         {EISCONN, 10056},
+    {ENOTCONN, 10057},        {ESHUTDOWN, 10058},
+    {EPIPE, 10058},           {ETOOMANYREFS, 10059},
+    {ETIMEDOUT, 10060},       {ECONNREFUSED, 10061},
+    {ELOOP, 10062},           {ENAMETOOLONG, 10063},
+    {EHOSTDOWN, 10064},       {EHOSTUNREACH, 10065},
+    {ENOTEMPTY, 10066},       {EUSERS, 10068},
+    {EDQUOT, 10069},          {ESTALE, 10070},
+    {EREMOTE, 10071},
+};
+
+const char *errorName(int code)
+{
+    for (const ErrorName &entry : ErrorNames) {
+        if (entry.code == code)
+            return entry.name;
+    }
+    return nullptr;
+}
+
+// Host names resolved so far, shared by every component of the process so a
+// name is asked of the resolver only once. Entries are never removed.
+class HostCache
+{
+public:
+    std::optional<quint32> find(const QString &name)
+    {
+        QMutexLocker lock(&m_mutex);
+        const auto it = m_addresses.constFind(name.toLower());
+        if (it == m_addresses.cend())
+            return std::nullopt;
+        return *it;
+    }
+
+    void insert(const QString &name, quint32 address)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_addresses.insert(name.toLower(), address);
+    }
+
+private:
+    QMutex m_mutex;
+    QHash<QString, quint32> m_addresses;
+};
+
+HostCache &hostCache()
+{
+    static HostCache cache;
+    return cache;
+}
+
+sockaddr_in makeAddress(quint32 address, quint16 port)
+{
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_addr.s_addr = address;
+    sa.sin_port = port;
+    return sa;
+}
+
+QString dottedAddress(quint32 address)
+{
+    char text[INET_ADDRSTRLEN] = {};
+    in_addr in{};
+    in.s_addr = address;
+    inet_ntop(AF_INET, &in, text, sizeof text);
+    return QString::fromLatin1(text);
+}
+
+bool isTransient(int err)
+{
+    return err == EAGAIN || err == EWOULDBLOCK || err == EINTR;
+}
+
+bool startsWithDigit(const QString &text)
+{
+    return !text.isEmpty() && text.front() >= u'0' && text.front() <= u'9';
+}
+
+} // namespace
+
+TSock::TSock(QObject *owner)
+    : QObject(owner)
+    , m_readNotifier(new QSocketNotifier(QSocketNotifier::Read, this))
+    , m_writeNotifier(new QSocketNotifier(QSocketNotifier::Write, this))
+{
+    m_readNotifier->setEnabled(false);
+    m_writeNotifier->setEnabled(false);
+    connect(m_readNotifier, &QSocketNotifier::activated, this, &TSock::onReadReady);
+    connect(m_writeNotifier, &QSocketNotifier::activated, this, &TSock::onWriteReady);
+}
+
+TSock::~TSock()
+{
+    if (m_fd < 0)
+        return;
+    if (m_connected || m_listen)
+        Close();
+    else
+        closeHandle();
+}
+
+// ---------------------------------------------------------------------------
+// Properties
+
+void TSock::setSocketType(TSocketType type)
+{
+    if (m_listen)
+        throw ESockException(QStringLiteral("SocketType - Can't Assign Socket Type While Listening"));
+    if (m_connected)
+        throw ESockException(QStringLiteral("SocketType - Can't Assign Socket Type While Connected"));
+    m_socketType = type;
+}
+
+void TSock::setHostName(const QString &name)
+{
+    m_hostName = name;
+    if (m_connected && m_socketType == stStream)
+        info(infoLookup, QStringLiteral("Setting HostName While Connected Has No Effect"));
+}
+
+void TSock::setPortName(const QString &name)
+{
+    m_portName = name;
+    if (m_connected)
+        info(infoLookup, QStringLiteral("Setting PortName While Connected Has No Effect"));
+}
+
+void TSock::setBlocking(bool blocking)
+{
+    m_blocking = blocking;
+}
+
+void TSock::setListen(bool listen)
+{
+    if (m_fd >= 0 && !m_listen) {
+        m_listen = false;
+        throw ESockException(QStringLiteral("Listen - Socket Already In Use"));
+    }
+    if (m_socketType == stDatagram && listen) {
+        m_listen = false;
+        throw ESockException(QStringLiteral("Listen - Cannot Listen On A Datagram Socket"));
+    }
+    if (!listen) {
+        m_listen = false;
+        QPointer<TSock> self(this);
+        Close();
+        if (self)
+            info(infoListen, QStringLiteral("Listening Stopped"));
+        return;
+    }
+    if (m_fd >= 0) {
+        info(infoListen, QStringLiteral("Listening Already Running"));
+        return;
+    }
+
+    m_fd = createSocket(SOCK_STREAM);
+    if (m_fd < 0)
+        throw ESockException(QStringLiteral("Listen - Error Binding Socket"));
+    // Lets the game host again at once after a previous session on the port;
+    // a port that another socket is listening on is still refused.
+    const int reuse = 1;
+    setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
+
+    const quint16 port = resolvePort();
+    const sockaddr_in local = makeAddress(htonl(INADDR_ANY), port);
+    if (::bind(m_fd, reinterpret_cast<const sockaddr *>(&local), sizeof local) != 0)
+        throw ESockException(QStringLiteral("Listen - Error Binding Socket"));
+    if (::listen(m_fd, ListenBacklog) != 0)
+        throw ESockException(QStringLiteral("Listen - Error Starting Listen"));
+
+    m_listen = true;
+    m_acceptPending = false;
+    startWatching();
+    info(infoListen, QStringLiteral("Listening Started"));
+}
+
+// ---------------------------------------------------------------------------
+// Operations
+
+bool TSock::Open()
+{
+    if (m_fd >= 0)
+        return m_connected;
+
+    // Whatever is left from an earlier connection belongs to that peer.
+    m_inBuffer.clear();
+    m_outBuffer.clear();
+
+    m_fd = createSocket(m_socketType == stDatagram ? SOCK_DGRAM : SOCK_STREAM);
+    if (m_fd < 0) {
+        const int err = errno;
+        reportError(err);
+        return false;
+    }
+
+    m_remotePort = resolvePort();
+    m_remoteAddress = resolveHost(m_socketType == stDatagram ? QString() : m_hostName);
+
+    if (m_socketType == stDatagram) {
+        const sockaddr_in local = makeAddress(m_remoteAddress, m_remotePort);
+        if (::bind(m_fd, reinterpret_cast<const sockaddr *>(&local), sizeof local) != 0) {
+            const int err = errno;
+            reportError(err);
+            return false;
+        }
+        m_connected = true;
+        startWatching();
+        QPointer<TSock> self(this);
+        info(infoConnect, QStringLiteral("Datagram Socket Connected"));
+        if (self && OnConnect)
+            OnConnect(this);
+        return self ? m_connected : false;
+    }
+
+    // The outcome is announced by the connect notification, as is an error
+    // that the system reports at once.
+    m_connecting = true;
+    m_connectError = 0;
+    if (m_remoteAddress == htonl(INADDR_ANY)) {
+        // Unlike the all-zero address on other systems, Linux would take it
+        // for this machine; an empty host name names no peer.
+        m_connectError = EADDRNOTAVAIL;
+    } else {
+        const sockaddr_in remote = makeAddress(m_remoteAddress, m_remotePort);
+        if (::connect(m_fd, reinterpret_cast<const sockaddr *>(&remote), sizeof remote) != 0
+            && errno != EINPROGRESS && errno != EINTR)
+            m_connectError = errno;
+    }
+    startWatching();
+    return m_connected;
+}
+
+bool TSock::Close()
+{
+    bool result = false;
+    const bool wasListening = m_listen;
+    try {
+        stopWatching();
+        if (m_fd >= 0)
+            result = ::close(std::exchange(m_fd, -1)) == 0;
+        m_connected = false;
+        m_connecting = false;
+        m_acceptPending = false;
+        m_writeEventDue = false;
+        m_sendFailed = false;
+        m_listen = false;
+        if (!wasListening)
+            info(infoClose, QStringLiteral("Socket Closed"));
+    } catch (...) {
+        // Closing never fails towards the caller, whatever a handler does.
+    }
+    m_listen = false;
+    return result;
+}
+
+bool TSock::Send(const QByteArray &bytes)
+{
+    if (m_fd < 0)
+        throw ESockException(QStringLiteral("Send - Socket Not Connected"));
+    if (m_listen)
+        throw ESockException(QStringLiteral("Send - Cannot Send On A Listener Socket"));
+
+    if (m_socketType == stDatagram) {
+        if (bytes.isEmpty())
+            return true;
+        const quint32 address = resolveHost(m_hostName);
+        const sockaddr_in remote = makeAddress(address, m_remotePort);
+        if (::sendto(m_fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL,
+                     reinterpret_cast<const sockaddr *>(&remote), sizeof remote)
+            < 0) {
+            const int err = errno;
+            reportError(err);
+        }
+        return true;
+    }
+
+    m_outBuffer.append(bytes);
+    if (m_outBuffer.isEmpty())
+        return true;
+    QPointer<TSock> self(this);
+    info(infoSend, QStringLiteral("Non-Blocking Outgoing Data"));
+    if (self)
+        flushOutBuffer();
+    return true;
+}
+
+QByteArray TSock::Receive()
+{
+    return ReceiveUpTo(-1);
+}
+
+QByteArray TSock::ReceiveUpTo(int count)
+{
+    if (m_fd < 0 && m_inBuffer.isEmpty())
+        throw ESockException(QStringLiteral("Receive - Socket Not Connected"));
+    if (m_listen)
+        throw ESockException(QStringLiteral("Receive - Cannot Receive On A Listener Socket"));
+    if (count < 0 || count >= m_inBuffer.size())
+        return std::exchange(m_inBuffer, {});
+    QByteArray head = m_inBuffer.left(count);
+    m_inBuffer.remove(0, count);
+    return head;
+}
+
+bool TSock::Accept(TSock *&newSock)
+{
+    if (!m_listen)
+        throw ESockException(QStringLiteral("Accept - Socket Not In Listening Mode"));
+
+    // Further connections are announced again once this one is taken.
+    m_acceptPending = false;
+    updateNotifiers();
+
+    TSock *accepted = acceptConnection();
+    if (!accepted) {
+        info(infoAccept, QStringLiteral("Could Not Accept Connection"));
+        return false;
+    }
+    newSock = accepted;
+    info(infoAccept, QStringLiteral("Created New TSock Structure"));
+    return true;
+}
+
+TSock *TSock::acceptConnection()
+{
+    sockaddr_in peer{};
+    socklen_t length = sizeof peer;
+    const int fd = ::accept4(m_fd, reinterpret_cast<sockaddr *>(&peer), &length,
+                             SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    m_peerAddress = peer.sin_addr.s_addr;
+    m_peerPort = peer.sin_port;
+
+    auto *sock = new TSock(this);
+    sock->m_fd = fd;
+    sock->m_blocking = m_blocking;
+    sock->m_blockingTimeout = m_blockingTimeout;
+    sock->OnRead = OnRead;
+    sock->OnWrite = OnWrite;
+    sock->OnDisconnect = OnDisconnect;
+    sock->OnInfo = OnInfo;
+    sock->m_connected = true;
+    sock->m_remoteAddress = peer.sin_addr.s_addr;
+    sock->m_remotePort = peer.sin_port;
+    // An accepted connection, like a completed one, is first announced as
+    // ready for writing.
+    sock->m_writeEventDue = true;
+    sock->startWatching();
+    sock->setPortName(m_portName);
+    sock->setHostName(dottedAddress(peer.sin_addr.s_addr));
+    return sock;
+}
+
+// ---------------------------------------------------------------------------
+// Notifications
+
+template<typename Fn> void TSock::fromNotification(Fn &&fn)
+{
+    // An error raised by a handler ends the handling of this one notification,
+    // as it would end a window message; the event loop goes on.
+    try {
+        fn();
+    } catch (const std::exception &e) {
+        qWarning("%s", e.what());
+    }
+}
+
+void TSock::onReadReady()
+{
+    if (m_fd < 0 || !m_watching)
+        return;
+    fromNotification([this] {
+        if (m_listen)
+            handleAcceptReady();
+        else if (m_connecting)
+            finishConnect();
+        else if (m_socketType == stDatagram)
+            handleDatagramReady();
+        else
+            handleDataReady();
+    });
+}
+
+void TSock::onWriteReady()
+{
+    if (m_fd < 0 || !m_watching)
+        return;
+    fromNotification([this] {
+        if (m_connecting)
+            finishConnect();
+        else if (m_connected)
+            handleWriteEvent();
+    });
+}
+
+void TSock::handleAcceptReady()
+{
+    // One announcement per waiting connection: nothing more until Accept.
+    if (m_autoAccept && OnAutoAccept) {
+        TSock *accepted = acceptConnection();
+        if (accepted)
+            OnAutoAccept(this, accepted);
+        return;
+    }
+    m_acceptPending = true;
+    updateNotifiers();
+    if (OnAccept)
+        OnAccept(this);
+}
+
+void TSock::handleDataReady()
+{
+    const int fd = m_fd;
+    const qsizetype kept = m_inBuffer.size();
+    m_inBuffer.resize(kept + ReadChunk);
+    const ssize_t got = ::recv(fd, m_inBuffer.data() + kept, ReadChunk, 0);
+    const int err = errno;
+    m_inBuffer.resize(kept + qMax<ssize_t>(got, 0));
+
+    QPointer<TSock> self(this);
+    if (got > 0) {
+        info(infoReceive, QStringLiteral("Non-Blocking Incoming Data"));
+        if (self && OnRead)
+            OnRead(this, int(m_inBuffer.size()));
+        return;
+    }
+    if (got == 0) {
+        // The peer closed in order: its last bytes were all read before this.
+        stopWatching();
+        if (OnDisconnect)
+            OnDisconnect(this);
+        // A handler that already opened a new connection keeps it.
+        if (self && (m_fd == fd || m_fd < 0))
+            Close();
+        return;
+    }
+    if (isTransient(err))
+        return;
+    // A reset or an abort: reported only; the socket stays until Close.
+    stopWatching();
+    reportError(err);
+}
+
+void TSock::handleDatagramReady()
+{
+    const qsizetype kept = m_inBuffer.size();
+    m_inBuffer.resize(kept + ReadChunk);
+    sockaddr_in peer{};
+    socklen_t length = sizeof peer;
+    const ssize_t got = ::recvfrom(m_fd, m_inBuffer.data() + kept, ReadChunk, 0,
+                                   reinterpret_cast<sockaddr *>(&peer), &length);
+    const int err = errno;
+    m_inBuffer.resize(kept + qMax<ssize_t>(got, 0));
+    if (got < 0) {
+        if (!isTransient(err))
+            reportError(err);
+        return;
+    }
+    m_peerAddress = peer.sin_addr.s_addr;
+    m_peerPort = peer.sin_port;
+    if (OnRead)
+        OnRead(this, int(m_inBuffer.size()));
+}
+
+void TSock::finishConnect()
+{
+    int err = m_connectError;
+    if (err == 0) {
+        socklen_t length = sizeof err;
+        if (getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &err, &length) != 0)
+            err = errno;
+    }
+    if (err == 0) {
+        sockaddr_in peer{};
+        socklen_t length = sizeof peer;
+        if (getpeername(m_fd, reinterpret_cast<sockaddr *>(&peer), &length) != 0
+            && errno == ENOTCONN)
+            return; // woken early; the connect is still under way
+    }
+    m_connecting = false;
+    m_connectError = 0;
+    if (err != 0) {
+        // The component keeps its socket, unconnected, until Close.
+        stopWatching();
+        reportError(err);
+        return;
+    }
+
+    m_connected = true;
+    m_writeEventDue = true;
+    updateNotifiers();
+    QPointer<TSock> self(this);
+    info(infoConnect, QStringLiteral("Non-Blocking Socket Connected"));
+    if (self && OnConnect)
+        OnConnect(this);
+}
+
+void TSock::handleWriteEvent()
+{
+    m_writeEventDue = false;
+    QPointer<TSock> self(this);
+    if (!m_outBuffer.isEmpty())
+        Send(QByteArray());
+    if (!self)
+        return;
+    updateNotifiers();
+    info(infoSend, QStringLiteral("Non-Blocking Outgoing Data"));
+    if (self && OnWrite)
+        OnWrite(this);
+}
+
+bool TSock::flushOutBuffer()
+{
+    if (m_connected && !m_sendFailed && !m_outBuffer.isEmpty()) {
+        const ssize_t sent =
+            ::send(m_fd, m_outBuffer.constData(), size_t(m_outBuffer.size()), MSG_NOSIGNAL);
+        if (sent > 0)
+            m_outBuffer.remove(0, sent);
+        else if (sent < 0 && !isTransient(errno) && errno != ENOBUFS)
+            m_sendFailed = true; // the read side reports why
+    }
+    updateNotifiers();
+    return m_outBuffer.isEmpty();
+}
+
+// ---------------------------------------------------------------------------
+// Helpers
+
+void TSock::info(TSocketInfo kind, const QString &msg)
+{
+    if (!OnInfo)
+        return;
+    try {
+        OnInfo(this, kind, msg);
+    } catch (...) {
+        throw ESockException(QStringLiteral("Error here"));
+    }
+}
+
+void TSock::reportError(int err)
+{
+    info(infoError, errorText(errorCodeFromErrno(err)));
+}
+
+QString TSock::errorText(int code)
+{
+    const char *name = errorName(code);
+    return QStringLiteral("Error #%1 (%2)")
+        .arg(code)
+        .arg(name ? QString::fromLatin1(name) : QStringLiteral("UNKNOWN ERROR"));
+}
+
+int TSock::errorCodeFromErrno(int err)
+{
+    for (const ErrnoCode &entry : ErrnoCodes) {
+        if (entry.err == err)
+            return entry.code;
+    }
+    // Keep the system's number visible without posing as a known code.
+    const int offset = WsaBaseError + err;
+    return errorName(offset) ? WsaBaseError : offset;
+}
+
+int TSock::createSocket(int type)
+{
+    return ::socket(AF_INET, type | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+}
+
+void TSock::startWatching()
+{
+    m_readNotifier->setSocket(m_fd);
+    m_writeNotifier->setSocket(m_fd);
+    m_watching = true;
+    updateNotifiers();
+}
+
+void TSock::stopWatching()
+{
+    m_watching = false;
+    updateNotifiers();
+}
+
+void TSock::updateNotifiers()
+{
+    bool wantRead = false;
+    bool wantWrite = false;
+    if (m_watching && m_fd >= 0) {
+        if (m_listen) {
+            wantRead = !m_acceptPending;
+        } else if (m_connecting) {
+            // A failed connect shows as either readiness, depending on the error.
+            wantRead = true;
+            wantWrite = true;
+        } else if (m_connected) {
+            wantRead = true;
+            // Only while something waits to be written: an idle socket is
+            // always writable and would wake the loop for nothing.
+            wantWrite = m_socketType == stStream
+                        && (m_writeEventDue || (!m_outBuffer.isEmpty() && !m_sendFailed));
+        }
+    }
+    if (m_readNotifier->isEnabled() != wantRead)
+        m_readNotifier->setEnabled(wantRead);
+    if (m_writeNotifier->isEnabled() != wantWrite)
+        m_writeNotifier->setEnabled(wantWrite);
+}
+
+quint16 TSock::resolvePort()
+{
+    info(infoLookup, QStringLiteral("Lookup Of Port ") + m_portName);
+    if (startsWithDigit(m_portName)) {
+        bool ok = false;
+        const uint port = m_portName.toUInt(&ok, 10);
+        if (!ok || port > 0xFFFF)
+            throw ESockException(QStringLiteral("Port Lookup - Could Not Find Service Entry"));
+        return htons(quint16(port));
+    }
+    const QByteArray service = m_portName.toLatin1();
+    const servent *entry = service.isEmpty()
+                               ? nullptr
+                               : getservbyname(service.constData(),
+                                               m_socketType == stDatagram ? "udp" : "tcp");
+    if (!entry)
+        throw ESockException(QStringLiteral("Port Lookup - Could Not Find Service Entry"));
+    return quint16(entry->s_port);
+}
+
+quint32 TSock::resolveHost(const QString &name)
+{
+    if (name.isEmpty())
+        return htonl(INADDR_ANY);
+    info(infoLookup, QStringLiteral("Lookup Of Host ") + name);
+    const QByteArray latin1 = name.toLatin1();
+    if (startsWithDigit(name)) {
+        in_addr address{};
+        if (inet_aton(latin1.constData(), &address) != 0)
+            return address.s_addr;
+        // Not dotted after all (a name such as "3dhost"): ask the resolver.
+    }
+    if (const std::optional<quint32> cached = hostCache().find(name))
+        return *cached;
+
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo *found = nullptr;
+    if (getaddrinfo(latin1.constData(), nullptr, &hints, &found) != 0 || !found)
+        throw ESockException(QStringLiteral("Host Lookup - Could Not Find Host Entry"));
+    const quint32 address = reinterpret_cast<const sockaddr_in *>(found->ai_addr)->sin_addr.s_addr;
+    freeaddrinfo(found);
+    hostCache().insert(name, address);
+    return address;
+}
+
+void TSock::closeHandle()
+{
+    if (m_fd < 0)
+        return;
+    m_watching = false;
+    updateNotifiers();
+    ::close(std::exchange(m_fd, -1));
+}
