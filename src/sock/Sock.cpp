@@ -352,7 +352,8 @@ bool TSock::Close()
     } catch (...) {
         // Closing never fails towards the caller, whatever a handler does.
     }
-    m_listen = false;
+    // Nothing of the component is touched after the report: its handler may
+    // have deleted it.
     return result;
 }
 

@@ -197,6 +197,10 @@ private slots:
     void reopenDropsBytesOfTheOldConnection();
     void destroyingConnectedComponentCloses();
     void handlerMayDeleteItsComponent();
+    void handlerErrorEndsOnlyItsNotification();
+    void hostNamesResolve_data();
+    void hostNamesResolve();
+    void datagramsReachTheirPort();
     void errorTexts_data();
     void errorTexts();
 };
@@ -649,6 +653,13 @@ void TestSock::misuseRaises()
                         "Receive - Cannot Receive On A Listener Socket"));
     QVERIFY(expectRaise([&] { listener.sock.setSocketType(stDatagram); },
                         "SocketType - Can't Assign Socket Type While Listening"));
+    QStringList listenerLines;
+    listener.sock.OnInfo = [&](TSock *, TSocketInfo, const QString &msg) { listenerLines << msg; };
+    TSock *kept = &idle;
+    QVERIFY(!listener.sock.Accept(kept));
+    QCOMPARE(kept, &idle);
+    QCOMPARE(listenerLines, QStringList{"Could Not Accept Connection"});
+    listener.sock.OnInfo = nullptr;
 
     ConnectedPair pair;
     QVERIFY(pair.ready());
@@ -783,6 +794,77 @@ void TestSock::handlerMayDeleteItsComponent()
     QTRY_VERIFY_WITH_TIMEOUT(other->Connected(), WaitMs);
     accepted->Close();
     QTRY_VERIFY_WITH_TIMEOUT(!guard, WaitMs);
+
+    // Deleting on "Socket Closed", as an owner that frees its seat may do.
+    auto *third = new TSock;
+    QPointer<TSock> thirdGuard(third);
+    third->setHostName(Loopback);
+    third->setPortName(QString::number(pair.listener.port));
+    third->OnInfo = [](TSock *sender, TSocketInfo, const QString &msg) {
+        if (msg == "Socket Closed")
+            delete sender;
+    };
+    third->Open();
+    accepted = pair.listener.waitForAccepted(3);
+    QVERIFY(accepted);
+    QTRY_VERIFY_WITH_TIMEOUT(third->Connected(), WaitMs);
+    accepted->Close();
+    QTRY_VERIFY_WITH_TIMEOUT(!thirdGuard, WaitMs);
+}
+
+void TestSock::handlerErrorEndsOnlyItsNotification()
+{
+    ConnectedPair pair;
+    QVERIFY(pair.ready());
+    QByteArray received;
+    pair.server->OnRead = [&](TSock *sender, int) {
+        received += sender->Receive();
+        if (received == "first")
+            throw ESockException("handler failed");
+    };
+    QTest::ignoreMessage(QtWarningMsg, "handler failed");
+    pair.client.Send("first");
+    QTRY_COMPARE_WITH_TIMEOUT(received, QByteArray("first"), WaitMs);
+    pair.client.Send("second");
+    QTRY_COMPARE_WITH_TIMEOUT(received, QByteArray("firstsecond"), WaitMs);
+}
+
+void TestSock::hostNamesResolve_data()
+{
+    QTest::addColumn<QString>("hostName");
+    QTest::newRow("dotted") << "127.0.0.1";
+    QTest::newRow("name") << "localhost";
+    QTest::newRow("name in other case, from the cache") << "LocalHost";
+}
+
+void TestSock::hostNamesResolve()
+{
+    QFETCH(QString, hostName);
+    EventLog log;
+    Listener listener;
+    TSock client;
+    log.watch(client, "client");
+    client.setHostName(hostName);
+    client.setPortName(QString::number(listener.port));
+    client.Open();
+    QTRY_VERIFY_WITH_TIMEOUT(client.Connected(), WaitMs);
+    QCOMPARE(log.lines.value(1), "client info 0 Lookup Of Host " + hostName);
+}
+
+void TestSock::datagramsReachTheirPort()
+{
+    EventLog log;
+    TSock datagram;
+    log.watch(datagram, "udp");
+    datagram.setSocketType(stDatagram);
+    datagram.setHostName(Loopback);
+    datagram.setPortName(QString::number(freePort()));
+    QVERIFY(datagram.Open());
+    QVERIFY(log.lines.contains("udp info 1 Datagram Socket Connected"));
+    QVERIFY(log.lines.contains("udp connect"));
+    const QByteArray bytes("\0\xff datagram", 11);
+    datagram.Send(bytes);
+    QTRY_COMPARE_WITH_TIMEOUT(log.received, bytes, WaitMs);
 }
 
 void TestSock::errorTexts_data()
