@@ -1,0 +1,47 @@
+// One record of the host's seat table.
+#pragma once
+
+#include "protocol/Framing.h"
+#include "protocol/Messages.h"
+
+#include <QString>
+
+#include <array>
+
+class TSock;
+
+// Numbers of the seat table: playing seats 1 to 8, the spectator seat 9, seat
+// 10 only to refuse a connection, seat 11 never used.
+inline constexpr int SeatTableSize = 11;
+inline constexpr int RefusalSeat = 10;
+
+struct Seat
+{
+    // Per category of the round; index 0 is unused so indices match 1 to 8.
+    template <typename T>
+    using PerCategory = std::array<T, Protocol::CategoriesPerRound + 1>;
+
+    QString loginName;
+    bool inUse = false;
+    TSock *socket = nullptr; // null for a connection made in-process (tests)
+    int gameScore = 0;
+    bool watching = false;
+    PerCategory<QString> answers;
+    PerCategory<int> duplicate{};
+    PerCategory<int> accepted{};
+    PerCategory<int> votesAgainst{};
+    PerCategory<int> votesFor{};
+    int votedFor = 0;
+
+    // Bytes of this connection that do not yet form a whole message.
+    Protocol::FrameSplitter splitter;
+
+    void clearRound()
+    {
+        answers.fill(QString());
+        accepted.fill(0);
+        votesAgainst.fill(0);
+        votesFor.fill(0);
+        votedFor = 0;
+    }
+};

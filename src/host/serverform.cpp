@@ -1,0 +1,468 @@
+#include "host/serverform.h"
+
+#include "host/GameRandom.h"
+#include "protocol/FieldReader.h"
+
+#include <QHostAddress>
+#include <QLoggingCategory>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcHost, "lexiburst.host")
+
+// The dispatcher takes one message per tick of this interval.
+constexpr int SocktimerIntervalMs = 10;
+// A refused connection is dropped at the latest this long after "CMD_full+"
+// was handed over, even if the peer never read it.
+constexpr int RefusalFlushLimitMs = 5000;
+
+const QString SocketClosed = QStringLiteral("Socket Closed");
+
+// Sends without letting a socket failure escape into the event loop.
+void deliver(TSock *socket, const QByteArray &bytes)
+{
+    if (!socket)
+        return;
+    try {
+        socket->Send(bytes);
+    } catch (const ESockException &e) {
+        qCWarning(lcHost) << "send failed:" << e.message();
+    }
+}
+
+// Ends a refused connection once its last bytes have left.
+void dropWhenFlushed(TSock *socket)
+{
+    const auto drop = [](TSock *s) {
+        s->OnWrite = nullptr;
+        s->OnDisconnect = nullptr;
+        s->Close();
+        s->deleteLater();
+    };
+    if (socket->OutBuffer().isEmpty()) {
+        drop(socket);
+        return;
+    }
+    socket->OnWrite = [drop](TSock *s) {
+        if (s->OutBuffer().isEmpty())
+            drop(s);
+    };
+    socket->OnDisconnect = drop;
+    QTimer::singleShot(RefusalFlushLimitMs, socket, [socket, drop] { drop(socket); });
+}
+
+} // namespace
+
+TServer::TServer(const HostOptions &options, GameRandom &random, QObject *parent)
+    : QObject(parent), m_options(options), m_random(random)
+{
+    setObjectName(QStringLiteral("Server"));
+
+    Sock1 = new TSock(this);
+    Sock1->setObjectName(QStringLiteral("Sock1"));
+    Sock1->setAutoAccept(false);
+    Sock1->OnAccept = [this](TSock *sender) { Sock1Accept(sender); };
+    Sock1->OnRead = [this](TSock *sender, int count) { Sock1Read(sender, count); };
+
+    // Never opened: holds the handlers every accepted connection copies.
+    tempsock = new TSock(this);
+    tempsock->setObjectName(QStringLiteral("tempsock"));
+    tempsock->OnDisconnect = [this](TSock *sender) { tempsockDisconnect(sender); };
+    tempsock->OnInfo = [this](TSock *sender, TSocketInfo info, const QString &msg) {
+        tempsockInfo(sender, info, msg);
+    };
+
+    registerHandlers();
+    m_socktimer.setInterval(SocktimerIntervalMs);
+    connect(&m_socktimer, &QTimer::timeout, this, &TServer::socktimerTimer);
+    m_socktimer.start();
+
+    m_timer1.setInterval(m_options.secondMs);
+    connect(&m_timer1, &QTimer::timeout, this, &TServer::timer1Timer);
+}
+
+TServer::~TServer()
+{
+    m_timer1.stop();
+    m_socktimer.stop();
+    // Closing sockets report to their handlers; none may reach this half-destroyed host.
+    for (Seat &s : m_seats) {
+        if (!s.socket)
+            continue;
+        s.socket->OnInfo = nullptr;
+        s.socket->OnDisconnect = nullptr;
+        s.socket->OnRead = nullptr;
+        delete s.socket;
+        s.socket = nullptr;
+    }
+    Sock1->OnAccept = nullptr;
+    Sock1->OnRead = nullptr;
+    delete Sock1;
+    delete tempsock;
+}
+
+void TServer::registerHandlers()
+{
+    using Handler = void (TServer::*)(const QString &, int);
+    const std::pair<const char *, Handler> handlers[] = {
+        {"CMD_logininfo", &TServer::receivedlogininfo}, {"CMD_kickhim", &TServer::kickhim},
+        {"CMD_chat", &TServer::chat},                   {"CMD_action", &TServer::action},
+        {"CMD_playasound", &TServer::playasound},       {"CMD_startgame", &TServer::startgame},
+        {"CMD_justwatch", &TServer::justwatch},         {"CMD_myanswers", &TServer::myanswers},
+        {"CMD_voteagainst", &TServer::voteagainst},     {"CMD_votefor", &TServer::votefor},
+    };
+    // Registered in the order of the command table, which decides dispatch order.
+    for (const QString &name : Protocol::hostCommands()) {
+        for (const auto &[command, handler] : handlers) {
+            if (name == QLatin1String(command)) {
+                m_dispatcher.on(name, [this, handler](const QString &argument, int origin) {
+                    (this->*handler)(argument, origin);
+                });
+            }
+        }
+    }
+    Q_ASSERT(m_dispatcher.names() == Protocol::hostCommands());
+}
+
+bool TServer::startListening()
+{
+    m_errorString.clear();
+    try {
+        Sock1->setPortName(QString::number(m_options.port));
+        Sock1->setListen(true);
+    } catch (const ESockException &e) {
+        m_errorString = e.message();
+        Sock1->Close();
+        return false;
+    }
+    if (!Sock1->Listen()) {
+        m_errorString = QStringLiteral("Listen - Error Starting Listen");
+        return false;
+    }
+    emit listening(m_options.port);
+    return true;
+}
+
+void TServer::stopListening()
+{
+    try {
+        Sock1->setListen(false);
+    } catch (const ESockException &e) {
+        qCWarning(lcHost) << e.message();
+    }
+}
+
+bool TServer::isListening() const
+{
+    return Sock1->Listen();
+}
+
+// --- Accepting and refusing --------------------------------------------------
+
+void TServer::Sock1Accept(TSock *)
+{
+    TSock *incoming = nullptr;
+    try {
+        if (!Sock1->Accept(incoming) || !incoming)
+            return; // nothing was obtained: no seat is taken
+    } catch (const ESockException &e) {
+        qCWarning(lcHost) << e.message();
+        return;
+    }
+    const bool fromThisMachine = QHostAddress(incoming->HostName()).isLoopback();
+    seatConnection(incoming, fromThisMachine);
+}
+
+int TServer::connectLocal(bool fromThisMachine)
+{
+    return seatConnection(nullptr, fromThisMachine);
+}
+
+int TServer::chooseSeat(bool fromThisMachine)
+{
+    // Seat 1 carries the host player's rights; see HostOptions::hostSeatReserved.
+    const int first = (m_options.hostSeatReserved && !fromThisMachine) ? 2 : 1;
+    for (int s = first; s <= m_highestSeat; ++s) {
+        if (!m_seats[s].inUse)
+            return s;
+    }
+    if (m_highestSeat >= Protocol::SpectatorSeat)
+        return RefusalSeat;
+    m_highestSeat = std::max(m_highestSeat + 1, first);
+    return m_highestSeat;
+}
+
+int TServer::seatConnection(TSock *socket, bool fromThisMachine)
+{
+    const int seat = chooseSeat(fromThisMachine);
+    if (seat == RefusalSeat) {
+        refuse(socket);
+        return 0;
+    }
+    Seat &s = m_seats[seat];
+    s.inUse = true;
+    s.socket = socket;
+    s.splitter = Protocol::FrameSplitter();
+    if (socket) {
+        socket->Tag = seat;
+        socket->OnDisconnect = tempsock->OnDisconnect;
+        socket->OnInfo = tempsock->OnInfo;
+        socket->OnRead = Sock1->OnRead;
+    }
+    sendToSeat(seat, Protocol::Msg::sendlogininfo(seat));
+    return seat;
+}
+
+void TServer::refuse(TSock *socket)
+{
+    if (socket) {
+        socket->Tag = RefusalSeat;
+        socket->OnInfo = nullptr;
+        socket->OnRead = [](TSock *s, int) { s->Receive(); };
+    }
+    m_seats[RefusalSeat].socket = socket;
+    sendToSeat(RefusalSeat, Protocol::Msg::full());
+    m_seats[RefusalSeat].socket = nullptr;
+    if (socket)
+        dropWhenFlushed(socket);
+    emit connectionRefused();
+}
+
+// --- Reading and dispatching -------------------------------------------------
+
+void TServer::Sock1Read(TSock *sender, int)
+{
+    const int seat = sender->Tag;
+    QByteArray bytes;
+    try {
+        bytes = sender->Receive();
+    } catch (const ESockException &e) {
+        qCWarning(lcHost) << e.message();
+        return;
+    }
+    if (isSeatNumber(seat) && m_seats[seat].socket == sender)
+        receive(seat, bytes);
+}
+
+void TServer::receive(int seat, const QByteArray &bytes)
+{
+    if (seat < 1 || seat > Protocol::SpectatorSeat || !m_seats[seat].inUse)
+        return;
+    Seat &s = m_seats[seat];
+    for (const QByteArray &message : s.splitter.feed(bytes))
+        m_receivedlist.append(message, seat);
+    if (s.splitter.overflowed()) {
+        qCWarning(lcHost) << "seat" << seat << "sent an endless message; closing it";
+        disconnectsock(seat);
+    }
+}
+
+void TServer::socktimerTimer()
+{
+    if (m_receivedlist.isEmpty())
+        return;
+    dispatch(m_receivedlist.takeFirst());
+}
+
+void TServer::dispatch(const Protocol::QueueEntry &entry)
+{
+    // A message of a connection that has gone since it arrived is not acted on:
+    // it would otherwise speak for a free seat or for the seat's next occupant.
+    if (entry.origin != 0 && (!isSeatNumber(entry.origin) || !m_seats[entry.origin].inUse))
+        return;
+    m_dispatcher.dispatch(entry);
+}
+
+// --- Disconnection -----------------------------------------------------------
+
+void TServer::tempsockInfo(TSock *sender, TSocketInfo socketInfo, const QString &msg)
+{
+    const int seat = sender->Tag;
+    if (!isSeatNumber(seat) || m_seats[seat].socket != sender)
+        return;
+    if (msg == SocketClosed) {
+        seatClosed(seat);
+        return;
+    }
+    // A reset or aborted connection reports only an error and never closes by
+    // itself; without this its seat would stay taken for good.
+    if (socketInfo == infoError && m_seats[seat].inUse)
+        sender->Close();
+}
+
+void TServer::tempsockDisconnect(TSock *sender)
+{
+    const int seat = sender->Tag;
+    if (isSeatNumber(seat) && m_seats[seat].inUse && m_seats[seat].socket == sender)
+        sender->Close();
+}
+
+void TServer::disconnectsock(int seat)
+{
+    if (!isSeatNumber(seat) || !m_seats[seat].inUse)
+        return;
+    if (TSock *socket = m_seats[seat].socket)
+        socket->Close(); // reports "Socket Closed", which frees the seat
+    // A connection without a socket, or a close that reported nothing.
+    if (m_seats[seat].inUse)
+        seatClosed(seat);
+}
+
+void TServer::seatClosed(int seat)
+{
+    Seat &s = m_seats[seat];
+    const QString name = s.loginName;
+    if (s.inUse) {
+        const QByteArray message = Protocol::Msg::playerdisconnected(seat, name);
+        for (int other = 1; other <= m_highestSeat; ++other) {
+            if (other != seat && m_seats[other].inUse)
+                sendToSeat(other, message);
+        }
+    }
+    const bool wasInUse = s.inUse;
+    s.inUse = false;
+    s.loginName.clear();
+    s.watching = false;
+    s.splitter = Protocol::FrameSplitter();
+    if (s.socket) {
+        s.socket->OnInfo = nullptr;
+        s.socket->OnDisconnect = nullptr;
+        s.socket->OnRead = nullptr;
+        s.socket->deleteLater();
+        s.socket = nullptr;
+    }
+    if (wasInUse)
+        emit playerLeft(seat, name);
+}
+
+// --- Sign-in and presence ----------------------------------------------------
+
+void TServer::receivedlogininfo(const QString &text, int origin)
+{
+    Protocol::FieldReader reader(text);
+    const auto seat = reader.takeInt();
+    if (!seat || !isSeatNumber(*seat) || !sentBy(*seat, origin))
+        return;
+    const QString version = reader.takeText();
+    const QString name = reader.rest();
+
+    Seat &s = m_seats[*seat];
+    s.loginName = name;
+    s.inUse = true;
+
+    sendToAll(Protocol::Msg::newplayerinfo(*seat, name));
+    for (int other = 1; other <= m_highestSeat; ++other) {
+        if (other != *seat && m_seats[other].inUse)
+            sendToSeat(*seat, Protocol::Msg::existingplayers(other, m_seats[other].loginName));
+    }
+    if (version != QLatin1String(Protocol::Version)) {
+        if (m_seats[1].inUse)
+            sendToSeat(1, Protocol::Msg::havewrongversion(name));
+        if (s.inUse)
+            sendToSeat(*seat, Protocol::Msg::wrongversion());
+    }
+    if (m_gameRunning)
+        sendToSeat(*seat, Protocol::Msg::gamestats(snapshot(*seat)));
+    emit playerSignedIn(*seat, name, version);
+}
+
+Protocol::GameStats TServer::snapshot(int seat) const
+{
+    Protocol::GameStats stats;
+    stats.seat = seat;
+    stats.phase = m_phase;
+    stats.rounds = m_rounds;
+    stats.roundNumber = m_roundNumber;
+    stats.turnTime = m_turnTime;
+    stats.secondsLeft = m_countdown;
+    stats.letterIndex = m_letterIndex;
+    stats.gameType = QLatin1String(m_gameType ? "1" : "0");
+    for (int n = 1; n <= Protocol::PlayingSeats; ++n)
+        stats.scores[std::size_t(n - 1)] = m_seats[n].gameScore;
+    stats.categories = roundCategories();
+    return stats;
+}
+
+void TServer::kickhim(const QString &text, int origin)
+{
+    Protocol::FieldReader reader(text);
+    const auto requesting = reader.takeInt();
+    if (!requesting || *requesting != 1 || !fromHostSeat(origin))
+        return;
+    const auto target = reader.takeInt();
+    if (!target || !isSeatNumber(*target))
+        return;
+    disconnectsock(*target);
+}
+
+void TServer::justwatch(const QString &text, int origin)
+{
+    Protocol::FieldReader reader(text);
+    const auto seat = reader.takeInt();
+    if (!seat || !isPlayingSeat(*seat))
+        return;
+    // Players set their own seat; only the host player sets someone else's.
+    if (!sentBy(*seat, origin) && !fromHostSeat(origin))
+        return;
+    Seat &s = m_seats[*seat];
+    if (reader.rest() == QLatin1String("2")) {
+        s.watching = false;
+        sendToAll(Protocol::Msg::justwatching(*seat, false));
+    } else if (reader.rest() == QLatin1String("1") && m_gameRunning) {
+        s.watching = true;
+        sendToAll(Protocol::Msg::justwatching(*seat, true));
+    }
+}
+
+// --- Relays ------------------------------------------------------------------
+
+void TServer::chat(const QString &text, int origin)
+{
+    Protocol::FieldReader reader(text);
+    const auto seat = reader.takeInt();
+    if (!seat || !isSeatNumber(*seat) || !sentBy(*seat, origin))
+        return;
+    sendToAll(Protocol::Msg::chatRelay(*seat, m_seats[*seat].loginName, reader.rest()));
+}
+
+void TServer::action(const QString &text, int origin)
+{
+    Protocol::FieldReader reader(text);
+    const auto seat = reader.takeInt();
+    if (!seat || !isSeatNumber(*seat) || !sentBy(*seat, origin))
+        return;
+    sendToAll(Protocol::Msg::actionRelay(*seat, m_seats[*seat].loginName, reader.rest()));
+}
+
+void TServer::playasound(const QString &text, int origin)
+{
+    Protocol::FieldReader reader(text);
+    const auto seat = reader.takeInt();
+    if (!seat || !isSeatNumber(*seat) || !sentBy(*seat, origin))
+        return;
+    sendToAll(Protocol::Msg::playasoundRelay(*seat, reader.rest()));
+}
+
+// --- Sending -----------------------------------------------------------------
+
+void TServer::sendToSeat(int seat, const QByteArray &bytes)
+{
+    if (m_sendHook) {
+        m_sendHook(seat, bytes);
+        return;
+    }
+    deliver(m_seats[seat].socket, bytes);
+}
+
+void TServer::sendToAll(const QByteArray &bytes)
+{
+    for (int seat = 1; seat <= m_highestSeat; ++seat) {
+        if (m_seats[seat].inUse)
+            sendToSeat(seat, bytes);
+    }
+}
+
+QStringList TServer::roundCategories() const
+{
+    return QStringList(m_categories.begin() + 1, m_categories.end());
+}

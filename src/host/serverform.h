@@ -1,0 +1,187 @@
+// TServer: the hidden host of a game. It seats connections, relays chat,
+// actions and sounds, and runs rounds, voting, scoring and the winner test.
+// It has no widgets; the hosting program and the stand-alone host both own one.
+#pragma once
+
+#include "host/CategoryTable.h"
+#include "host/HostOptions.h"
+#include "host/Seat.h"
+#include "protocol/Dispatcher.h"
+#include "protocol/ReceiveQueue.h"
+#include "sock/Sock.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+class GameRandom;
+
+class TServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Round-timer phases: what happens when the countdown runs out.
+    enum Phase {
+        PhaseAnswering = 1,    // answer time runs; then the answer time ends
+        PhaseNextCategory = 2, // then the next category is shown
+        PhaseRoundSummary = 3, // then the next round starts
+        PhaseVoting = 4,       // then the category is scored
+        PhaseNoAnswers = 5,    // then the next category is shown
+    };
+
+    // Every send of the host passes here; tests record sends per seat instead
+    // of writing to sockets. Seat 10 receives the refusal of a full host.
+    using SendHook = std::function<void(int seat, const QByteArray &bytes)>;
+
+    TServer(const HostOptions &options, GameRandom &random, QObject *parent = nullptr);
+    ~TServer() override;
+
+    // Switches Sock1 to listening. False, with errorString() set to the
+    // socket's message (e.g. "Listen - Error Binding Socket"), when it fails.
+    bool startListening();
+    void stopListening();
+    bool isListening() const;
+    QString errorString() const { return m_errorString; }
+    quint16 port() const { return m_options.port; }
+
+    void setSendHook(SendHook hook) { m_sendHook = std::move(hook); }
+    void setHostSeatReserved(bool reserved) { m_options.hostSeatReserved = reserved; }
+
+    // A connection made in-process, seated exactly like an accepted socket
+    // (tests). Returns its seat, or 0 when the host was full and refused it.
+    int connectLocal(bool fromThisMachine = true);
+    // Bytes that arrived on a seat's connection: the path of every socket read.
+    // Complete messages are queued with the seat as their origin.
+    void receive(int seat, const QByteArray &bytes);
+    // Closes a seat's connection; the seat is freed as when its socket closes.
+    void disconnectsock(int seat);
+
+    // One tick of the dispatcher: handles at most one queued message.
+    void socktimerTimer();
+    // Runs the handler of one entry at once. Origin 0 stands for a message
+    // injected in-process: its own seat fields are trusted, as no connection
+    // stands behind it. Entries from connections carry their seat (1 to 9),
+    // and fields naming another sender are dropped.
+    void dispatch(const Protocol::QueueEntry &entry);
+    qsizetype queuedMessages() const { return m_receivedlist.size(); }
+
+    // One second of the round clock (the tick of timer1); does nothing while
+    // the round timer is off.
+    void timer1Timer();
+    bool roundTimerRunning() const { return m_timer1.isActive(); }
+
+    // The category table; refuses a category already present, ignoring case.
+    bool addtolist(const QString &category) { return m_listboxAll.addtolist(category); }
+    const CategoryTable &categoryTable() const { return m_listboxAll; }
+
+    // State, read by tests and the stand-alone host.
+    const Seat &seat(int number) const { return m_seats.at(std::size_t(number)); }
+    int highestSeatUsed() const { return m_highestSeat; }
+    bool gameRunning() const { return m_gameRunning; }
+    int phase() const { return m_phase; }
+    int countdown() const { return m_countdown; }
+    int rounds() const { return m_rounds; }
+    int roundNumber() const { return m_roundNumber; }
+    int turnTime() const { return m_turnTime; }
+    bool allScoring() const { return m_gameType; }
+    bool duplicatesAllowed() const { return m_duplicatesAllowed; }
+    int letterIndex() const { return m_letterIndex; }
+    int currentCategory() const { return m_currentCategory; }
+    QStringList roundCategories() const;
+
+    // Limits of "CMD_startgame" fields.
+    static constexpr int DefaultRounds = 5;
+    static constexpr int DefaultTurnTime = 60;
+    // Longer answer times are cut to this; it keeps the countdown in range.
+    static constexpr int MaxTurnTime = 24 * 60 * 60;
+
+signals:
+    void listening(quint16 port);
+    void playerSignedIn(int seat, const QString &loginName, const QString &version);
+    void playerLeft(int seat, const QString &loginName);
+    void connectionRefused();
+    void gameStarted(const QString &starter, int rounds, int turnTime, bool allScoring,
+                     bool duplicatesAllowed);
+    void roundStarted(int roundNumber, QChar letter, const QStringList &categories);
+    void gameWon(int seat, const QString &loginName, int score);
+    void gameTied(int score);
+
+private:
+    using Seats = std::array<Seat, SeatTableSize + 1>; // index 0 unused
+
+    // Connections (serverform.cpp).
+    void Sock1Accept(TSock *sender);
+    void Sock1Read(TSock *sender, int count);
+    void tempsockInfo(TSock *sender, TSocketInfo socketInfo, const QString &msg);
+    void tempsockDisconnect(TSock *sender);
+    int seatConnection(TSock *socket, bool fromThisMachine);
+    int chooseSeat(bool fromThisMachine);
+    void refuse(TSock *socket);
+    void seatClosed(int seat);
+    void registerHandlers();
+
+    // Sign-in, presence and relays (serverform.cpp).
+    void receivedlogininfo(const QString &text, int origin);
+    void kickhim(const QString &text, int origin);
+    void justwatch(const QString &text, int origin);
+    void chat(const QString &text, int origin);
+    void action(const QString &text, int origin);
+    void playasound(const QString &text, int origin);
+
+    // Round flow (serverround.cpp).
+    void startgame(const QString &text, int origin);
+    void startround();
+    void myanswers(const QString &text, int origin);
+    void endround();
+    void setPhase(Phase phase, int countdown);
+
+    // Voting, scoring and the winner (servervoting.cpp).
+    void showcats();
+    void votefor(const QString &text, int origin);
+    void voteagainst(const QString &text, int origin);
+    void postscores();
+    bool checkforwin();
+    int playersInUse() const;
+    bool categoryOnShow() const;
+
+    // Sending.
+    void sendToSeat(int seat, const QByteArray &bytes);
+    void sendToAll(const QByteArray &bytes);
+    Protocol::GameStats snapshot(int seat) const;
+
+    // Whether a message naming `seat` as its sender may come from `origin`.
+    static bool sentBy(int seat, int origin) { return origin == 0 || origin == seat; }
+    static bool fromHostSeat(int origin) { return origin == 0 || origin == 1; }
+    static bool isSeatNumber(int seat) { return seat >= 1 && seat <= SeatTableSize; }
+    static bool isPlayingSeat(int seat) { return seat >= 1 && seat <= Protocol::PlayingSeats; }
+
+    HostOptions m_options;
+    GameRandom &m_random;
+    SendHook m_sendHook;
+    QString m_errorString;
+
+    Seats m_seats;
+    int m_highestSeat = 0;
+
+    TSock *Sock1 = nullptr;
+    TSock *tempsock = nullptr;
+    Protocol::ReceiveQueue m_receivedlist;
+    Protocol::Dispatcher m_dispatcher;
+    QTimer m_socktimer;
+    QTimer m_timer1;
+
+    CategoryTable m_listboxAll;
+    bool m_gameRunning = false;
+    int m_rounds = 0;
+    int m_turnTime = 0;
+    bool m_gameType = true; // true: All Scoring; false: One Winner Only
+    bool m_duplicatesAllowed = false;
+    int m_roundNumber = 0;
+    int m_letterIndex = 0;
+    std::array<QString, Protocol::CategoriesPerRound + 1> m_categories; // index 1 to 8
+    int m_currentCategory = 0;
+    int m_phase = 0;
+    int m_countdown = 0;
+};

@@ -1,0 +1,128 @@
+// The round clock: game start, round start, answers, end of the answer time
+// and the timer that walks a round through its phases.
+#include "host/GameRandom.h"
+#include "host/serverform.h"
+#include "protocol/FieldReader.h"
+
+namespace {
+
+// Seconds the host waits beyond the players' answer time, so answers sent at
+// each client's own time-out are in before the round ends.
+constexpr int AnswerGraceSeconds = 4;
+// Pause between the end of the answer time and the first category.
+constexpr int EndRoundPauseSeconds = 3;
+
+} // namespace
+
+void TServer::startgame(const QString &text, int origin)
+{
+    // Only the host player starts a game.
+    if (!fromHostSeat(origin))
+        return;
+    Protocol::FieldReader reader(text);
+    const QString starter = reader.takeText();
+    const std::optional<int> rounds = reader.takeInt();
+    std::optional<int> turnTime = reader.takeInt();
+    const QString gameType = reader.takeText();
+    const QString duplicates = reader.takeText();
+
+    // An answer time below one second would end every round at once; treat it
+    // like a field that is no number.
+    if (turnTime && *turnTime < 1)
+        turnTime.reset();
+
+    m_gameRunning = true;
+    m_duplicatesAllowed = duplicates == QLatin1String("1");
+    m_turnTime = std::min(turnTime.value_or(DefaultTurnTime), MaxTurnTime);
+    m_rounds = rounds.value_or(DefaultRounds);
+    m_gameType = gameType != QLatin1String("0");
+
+    sendToAll(Protocol::Msg::startgameRelay(starter, m_rounds, m_turnTime, gameType, duplicates));
+    for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
+        m_seats[n].gameScore = 0;
+        m_seats[n].watching = false;
+    }
+    emit gameStarted(starter, m_rounds, m_turnTime, m_gameType, m_duplicatesAllowed);
+    m_roundNumber = 0;
+    startround();
+}
+
+void TServer::startround()
+{
+    ++m_roundNumber;
+    if (m_roundNumber > m_rounds && checkforwin())
+        return;
+
+    m_letterIndex = m_random.bounded(Protocol::LetterCount);
+    // Every round draws from the whole master list, added categories included.
+    QStringList pile = m_listboxAll.all();
+    for (int n = 1; n <= Protocol::CategoriesPerRound; ++n) {
+        m_seats[n].clearRound();
+        m_categories[n] = pile.isEmpty() ? QString() : pile.takeAt(m_random.bounded(int(pile.size())));
+    }
+    const QStringList categories = roundCategories();
+    sendToAll(Protocol::Msg::startround(m_roundNumber, m_letterIndex, categories));
+    emit roundStarted(m_roundNumber, QChar::fromLatin1(Protocol::Letters[m_letterIndex]), categories);
+    setPhase(PhaseAnswering, m_turnTime + AnswerGraceSeconds);
+}
+
+void TServer::myanswers(const QString &text, int origin)
+{
+    Protocol::FieldReader reader(text);
+    const auto seat = reader.takeInt();
+    // The spectator seat does not play; seats below 1 name no one.
+    if (!seat || !isPlayingSeat(*seat) || !sentBy(*seat, origin))
+        return;
+    Seat &s = m_seats[*seat];
+    reader.beginList();
+    while (reader.nextGroup()) {
+        const auto category = reader.takeInt();
+        if (!category)
+            return; // the answers before it stay stored
+        const QString answer = reader.takeText();
+        if (*category >= 1 && *category <= Protocol::CategoriesPerRound)
+            s.answers[std::size_t(*category)] = answer;
+    }
+}
+
+void TServer::endround()
+{
+    sendToAll(Protocol::Msg::endround());
+    m_currentCategory = 0;
+    setPhase(PhaseNextCategory, EndRoundPauseSeconds);
+}
+
+void TServer::setPhase(Phase phase, int countdown)
+{
+    // Restarting the timer starts a full second for the new countdown.
+    m_timer1.stop();
+    m_phase = phase;
+    m_countdown = countdown;
+    m_timer1.start();
+}
+
+void TServer::timer1Timer()
+{
+    if (!m_timer1.isActive())
+        return;
+    if (--m_countdown >= 1)
+        return;
+    m_timer1.stop();
+    switch (m_phase) {
+    case PhaseAnswering:
+        endround();
+        break;
+    case PhaseNextCategory:
+    case PhaseNoAnswers:
+        showcats();
+        break;
+    case PhaseRoundSummary:
+        startround();
+        break;
+    case PhaseVoting:
+        postscores();
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,192 @@
+// Voting on the round's categories, scoring them and the winner test.
+#include "host/serverform.h"
+#include "protocol/FieldReader.h"
+
+namespace {
+
+constexpr int ScoreDisplaySeconds = 5;
+constexpr int NoAnswersSeconds = 2;
+constexpr int RoundSummarySeconds = 10;
+
+// Voting time by the number of answers on show: more answers, more reading.
+int votingSeconds(int answers)
+{
+    if (answers <= 3)
+        return 10;
+    if (answers <= 6)
+        return 13;
+    return 16;
+}
+
+// Answers are compared by their lower-case forms; nothing is trimmed.
+bool sameAnswer(const QString &a, const QString &b)
+{
+    return a.toLower() == b.toLower();
+}
+
+} // namespace
+
+int TServer::playersInUse() const
+{
+    int count = 0;
+    for (int n = 1; n <= Protocol::PlayingSeats; ++n)
+        count += m_seats[n].inUse ? 1 : 0;
+    return count;
+}
+
+bool TServer::categoryOnShow() const
+{
+    return m_currentCategory >= 1 && m_currentCategory <= Protocol::CategoriesPerRound;
+}
+
+void TServer::showcats()
+{
+    constexpr int seats = Protocol::PlayingSeats;
+    ++m_currentCategory;
+    if (m_currentCategory > Protocol::CategoriesPerRound) {
+        sendToAll(Protocol::Msg::roundover());
+        setPhase(PhaseRoundSummary, RoundSummarySeconds);
+        return;
+    }
+    const auto c = std::size_t(m_currentCategory);
+
+    for (int n = 1; n <= seats; ++n)
+        m_seats[n].duplicate[c] = 0;
+    if (!m_gameType && !m_duplicatesAllowed) {
+        for (int a = 1; a <= seats; ++a) {
+            for (int b = a + 1; b <= seats; ++b) {
+                const QString &first = m_seats[a].answers[c];
+                const QString &second = m_seats[b].answers[c];
+                if (!first.isEmpty() && !second.isEmpty() && sameAnswer(first, second)) {
+                    m_seats[a].duplicate[c] = 1;
+                    m_seats[b].duplicate[c] = 1;
+                }
+            }
+        }
+    }
+
+    // Seats are listed whether in use or not: answers of a player who left
+    // after sending them are still voted on.
+    QList<Protocol::ShowcatAnswer> answers;
+    for (int n = 1; n <= seats; ++n) {
+        Seat &s = m_seats[n];
+        s.votedFor = 0;
+        if (!s.answers[c].isEmpty())
+            answers.append({n, s.answers[c], s.duplicate[c] == 1});
+    }
+    if (answers.isEmpty()) {
+        sendToAll(Protocol::Msg::noanswers(m_currentCategory));
+        setPhase(PhaseNoAnswers, NoAnswersSeconds);
+        return;
+    }
+    for (int n = 1; n <= seats; ++n) {
+        m_seats[n].accepted.fill(0);
+        m_seats[n].votesAgainst.fill(0);
+    }
+    sendToAll(Protocol::Msg::showcat(m_currentCategory, answers));
+    setPhase(PhaseVoting, votingSeconds(int(answers.size())));
+}
+
+void TServer::votefor(const QString &text, int origin)
+{
+    if (m_gameType)
+        return; // All Scoring has no votes for answers
+    Protocol::FieldReader reader(text);
+    const auto voter = reader.takeInt();
+    if (!voter || !isPlayingSeat(*voter) || !sentBy(*voter, origin))
+        return;
+    const auto target = reader.takeInt();
+    if (!target || !isPlayingSeat(*target) || !categoryOnShow())
+        return;
+    const auto c = std::size_t(m_currentCategory);
+    const QString &answer = m_seats[*target].answers[c];
+    // No answer, nothing to vote for; it would hand votes to every empty slot.
+    if (answer.isEmpty())
+        return;
+    ++m_seats[*target].votesFor[c];
+    // Identical answers always carry the same number of votes.
+    for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
+        if (n != *target && sameAnswer(m_seats[n].answers[c], answer))
+            ++m_seats[n].votesFor[c];
+    }
+    m_seats[*voter].votedFor = *target;
+}
+
+void TServer::voteagainst(const QString &text, int origin)
+{
+    Protocol::FieldReader reader(text);
+    const auto voter = reader.takeInt();
+    if (!voter || !isPlayingSeat(*voter) || !sentBy(*voter, origin))
+        return;
+    const auto target = reader.takeInt();
+    if (!target || !isPlayingSeat(*target) || !categoryOnShow())
+        return;
+    ++m_seats[*target].votesAgainst[std::size_t(m_currentCategory)];
+}
+
+void TServer::postscores()
+{
+    constexpr int seats = Protocol::PlayingSeats;
+    QList<Protocol::ScoreLine> lines;
+    if (categoryOnShow()) {
+        const auto c = std::size_t(m_currentCategory);
+        if (m_gameType) {
+            const int players = playersInUse();
+            for (int n = 1; n <= seats; ++n) {
+                Seat &s = m_seats[n];
+                if (!s.inUse || s.answers[c].isEmpty())
+                    continue;
+                s.votesFor[c] = players - s.votesAgainst[c];
+                // Refused only when more than half of the players declined it.
+                s.accepted[c] = s.votesAgainst[c] <= players / 2 ? 1 : 0;
+                s.gameScore += s.accepted[c];
+                lines.append({n, s.accepted[c], s.votesFor[c], s.gameScore});
+            }
+        } else {
+            int top = 0;
+            for (int n = 1; n <= seats; ++n) {
+                if (m_seats[n].inUse)
+                    top = std::max(top, m_seats[n].votesFor[c]);
+            }
+            const auto votedForTop = [&](const Seat &s) {
+                return isPlayingSeat(s.votedFor) && m_seats[s.votedFor].votesFor[c] == top;
+            };
+            for (int n = 1; n <= seats; ++n) {
+                Seat &s = m_seats[n];
+                const int votes = s.votesFor[c];
+                int gained = 0;
+                if (votes == top)
+                    gained = votes;
+                else if (votedForTop(s))
+                    gained = 1;
+                s.gameScore += gained;
+                lines.append({n, gained, votes, s.gameScore});
+            }
+        }
+    }
+    sendToAll(Protocol::Msg::postscores(lines));
+    setPhase(PhaseNextCategory, ScoreDisplaySeconds);
+}
+
+bool TServer::checkforwin()
+{
+    int leader = 1;
+    for (int n = 2; n <= Protocol::PlayingSeats; ++n) {
+        if (m_seats[n].inUse && m_seats[n].gameScore > m_seats[leader].gameScore)
+            leader = n;
+    }
+    const int top = m_seats[leader].gameScore;
+    const QString name = m_seats[leader].loginName.isEmpty() ? QStringLiteral("Missing")
+                                                            : m_seats[leader].loginName;
+    for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
+        if (n != leader && m_seats[n].gameScore == top) {
+            sendToAll(Protocol::Msg::tiegame());
+            emit gameTied(top);
+            return false;
+        }
+    }
+    sendToAll(Protocol::Msg::winner(name));
+    m_gameRunning = false;
+    emit gameWon(leader, name, top);
+    return true;
+}

@@ -1,0 +1,122 @@
+// A host without sockets: connections are made in-process, every send is
+// recorded per seat, and the clocks are driven by direct calls.
+#pragma once
+
+#include "host/GameRandom.h"
+#include "host/serverform.h"
+#include "protocol/Messages.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QTest>
+
+#include <functional>
+
+// The bytes of one message as it travels: text and terminator.
+inline QByteArray wire(const QByteArray &text)
+{
+    return text + char(0xFF);
+}
+
+namespace QTest {
+template <>
+inline char *toString(const QList<QByteArray> &list)
+{
+    QByteArray text = "(";
+    for (const QByteArray &b : list)
+        text += '"' + QByteArray(b).replace(char(0xFF), "<FF>") + "\" ";
+    return qstrdup(text + ")");
+}
+} // namespace QTest
+
+class HostHarness
+{
+public:
+    explicit HostHarness(quint32 seed = 7, bool hostSeatReserved = true)
+        : random(seed), server(options(hostSeatReserved), random)
+    {
+        server.setSendHook([this](int seat, const QByteArray &bytes) { sent[seat].append(bytes); });
+    }
+
+    static HostOptions options(bool hostSeatReserved)
+    {
+        HostOptions o;
+        o.port = 0;
+        o.hostSeatReserved = hostSeatReserved;
+        return o;
+    }
+
+    // Delivers bytes on a seat's connection and handles everything queued.
+    void deliver(int seat, const QByteArray &bytes)
+    {
+        server.receive(seat, bytes);
+        drain();
+    }
+    void drain()
+    {
+        while (server.queuedMessages() > 0)
+            server.socktimerTimer();
+    }
+
+    // Connects and signs in; returns the seat.
+    int join(const QString &name, const QString &version = QStringLiteral("1.0.4"))
+    {
+        const int seat = server.connectLocal();
+        deliver(seat, Protocol::Msg::logininfo(seat, version, name));
+        return seat;
+    }
+
+    QList<QByteArray> take(int seat) { return sent.take(seat); }
+    void forget() { sent.clear(); }
+
+    // Messages sent to a seat whose text begins with the prefix.
+    QList<QByteArray> sentTo(int seat, const QByteArray &prefix) const
+    {
+        QList<QByteArray> result;
+        for (const QByteArray &b : sent.value(seat))
+            if (b.startsWith(prefix))
+                result.append(b);
+        return result;
+    }
+
+    // Ticks the round clock until something is sent to the seat; returns the
+    // number of seconds that took, or -1 if nothing came within the bound.
+    int secondsUntilSend(int seat, int bound = 400)
+    {
+        const qsizetype before = sent.value(seat).size();
+        for (int second = 1; second <= bound; ++second) {
+            server.timer1Timer();
+            if (sent.value(seat).size() > before)
+                return second;
+        }
+        return -1;
+    }
+
+    // Ticks until a message with the prefix reaches the seat; false past the bound.
+    bool tickUntil(int seat, const QByteArray &prefix, int bound = 2000)
+    {
+        for (int second = 0; second < bound; ++second) {
+            if (!sentTo(seat, prefix).isEmpty())
+                return true;
+            server.timer1Timer();
+        }
+        return !sentTo(seat, prefix).isEmpty();
+    }
+
+    void startGame(int rounds, int turnTime, const char *gameType, const char *duplicates)
+    {
+        deliver(1, Protocol::Msg::startgame(QStringLiteral("Host"), rounds, turnTime,
+                                            QString::fromLatin1(gameType),
+                                            QString::fromLatin1(duplicates)));
+    }
+
+    void answer(int seat, const QStringList &answers)
+    {
+        deliver(seat, Protocol::Msg::myanswers(seat, answers));
+    }
+
+    GameRandom random;
+    TServer server;
+    QMap<int, QList<QByteArray>> sent;
+};
