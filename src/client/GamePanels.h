@@ -11,6 +11,7 @@
 //   default shows a modal information box over the board's window.
 // - recordGame() receives the tally keyword "addtomine" when the local player
 //   won, else the winner's login name: pass it on to the tally's addgame as is.
+// - addStatusLine() gets the line's text without the "0+" style prefix.
 // - The "Start Game" menu item calls button_startClick() like `button_start`.
 #pragma once
 
@@ -115,6 +116,7 @@ private:
     void startCountdown(int seconds);
     void setVoteAnswerStruck(int row, bool struck);
     int drawSeat();
+    QString categoryHeading(const QString &field) const;
     bool isAllScoring() const { return m_gameType == 1; }
     bool ownSeatPlays() const;
 
