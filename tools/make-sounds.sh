@@ -213,7 +213,10 @@ speak where.wav en-us+m1 50 190 "Where have you been?"
 deliver wave5 where.wav
 
 # 6 Snoring: a rattling inhale and a breathy exhale.
-synth snore_in.wav 0.8 brownnoise -- lowpass 500 tremolo 32 90 fade q 0.35 0.8 0.15
+synth snore_air.wav 0.8 brownnoise -- lowpass 500 fade q 0.35 0.8 0.15
+synth snore_voice.wav 0.8 sawtooth 68 -- lowpass 350 fade q 0.4 0.8 0.15 vol 0.7
+mix snore_raw.wav snore_air.wav snore_voice.wav
+sx "$work/snore_raw.wav" "$work/snore_in.wav" tremolo 32 90
 synth snore_out.wav 0.6 pinknoise -- band 1600 1200 fade q 0.1 0.6 0.45 vol 0.25
 join snore.wav snore_in.wav snore_out.wav
 deliver wave6 snore.wav
@@ -298,11 +301,10 @@ speak cheer_d.wav en-us+f5 95 200 "Whoo!"
 delayed cheer_b.wav 0.15
 delayed cheer_c.wav 0.35
 delayed cheer_d.wav 0.6
-applause_layers cheerhands 2.0 6 1701
-layers=(); for n in $(seq 0 5); do layers+=("cheerhands_$n.wav"); done
-mix cheer_claps_raw.wav "${layers[@]}"
-sx "$work/cheer_claps_raw.wav" "$work/cheer_claps.wav" vol 0.5 fade q 0.05 2.0 0.8
-mix cheer_voices.wav cheer_a.wav d_cheer_b.wav d_cheer_c.wav d_cheer_d.wav
+speak cheer_e.wav en-us+m2 70 190 "Wooo!"
+delayed cheer_e.wav 0.95
+sx "$work/applause_raw.wav" "$work/cheer_claps.wav" vol 0.6 fade q 0.05 2.0 0.8
+mix cheer_voices.wav cheer_a.wav d_cheer_b.wav d_cheer_c.wav d_cheer_d.wav d_cheer_e.wav
 sx "$work/cheer_voices.wav" "$work/cheer_voices_r.wav" reverb 40 pad 0 1
 mix cheer_raw.wav cheer_voices_r.wav cheer_claps.wav
 sx "$work/cheer_raw.wav" "$work/cheer.wav" trim 0 2.0
