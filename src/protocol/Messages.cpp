@@ -35,6 +35,12 @@ public:
         return *this;
     }
     Builder &field(int number) { return field(QString::number(number)); }
+    // A text that more fields follow: a "+" in it would split it and shift every
+    // later field, so it goes out as "?" like any character the wire cannot carry.
+    Builder &innerField(QString text)
+    {
+        return field(text.replace(u'+', u'?'));
+    }
     Builder &literal(const char *text)
     {
         m_text += QLatin1String(text);
@@ -79,11 +85,11 @@ QByteArray gamestats(const GameStats &s)
 {
     Builder b("CMD_gamestats");
     b.field(s.seat).field(s.phase).field(s.rounds).field(s.roundNumber).field(s.turnTime);
-    b.field(s.secondsLeft).field(s.letterIndex).field(s.gameType);
+    b.field(s.secondsLeft).field(s.letterIndex).innerField(s.gameType);
     for (int n = 1; n <= PlayingSeats; ++n)
         b.literal("+s").field(n).field(s.scores[n - 1]);
     for (int n = 1; n <= CategoriesPerRound; ++n)
-        b.literal("+c").field(n).field(s.categories.value(n - 1));
+        b.literal("+c").field(n).innerField(s.categories.value(n - 1));
     return b.done();
 }
 
@@ -123,7 +129,7 @@ QByteArray startround(int roundNumber, int letterIndex, const QStringList &categ
     Builder b("CMD_startround");
     b.field(roundNumber).field(letterIndex);
     for (int n = 1; n <= CategoriesPerRound; ++n)
-        b.field(n).field(categories.value(n - 1));
+        b.field(n).innerField(categories.value(n - 1));
     return b.done();
 }
 
@@ -134,7 +140,7 @@ QByteArray showcat(int category, const QList<ShowcatAnswer> &answers)
     Builder b("CMD_showcat");
     b.field(category).field(int(answers.size()));
     for (const ShowcatAnswer &a : answers)
-        b.field(a.seat).field(a.answer).field(flag(a.duplicate, "1", "0"));
+        b.field(a.seat).innerField(a.answer).field(flag(a.duplicate, "1", "0"));
     return b.done();
 }
 
@@ -156,7 +162,7 @@ QByteArray oneanswer(int category, int seat, int pointsGained, int totalScore,
                      const QString &skipped, const QString &answer)
 {
     return Builder("CMD_oneanswer")
-        .field(category).field(seat).field(pointsGained).field(totalScore).field(skipped).field(answer)
+        .field(category).field(seat).field(pointsGained).field(totalScore).innerField(skipped).field(answer)
         .done();
 }
 
@@ -194,7 +200,8 @@ QByteArray startgame(const QString &starter, int rounds, int turnTime, const QSt
                      const QString &duplicates)
 {
     return Builder("CMD_startgame")
-        .field(starter).field(rounds).field(turnTime).field(gameType).field(duplicates).literal("+")
+        .innerField(starter).field(rounds).field(turnTime).innerField(gameType).innerField(duplicates)
+        .literal("+")
         .done();
 }
 
@@ -203,7 +210,7 @@ QByteArray myanswers(int seat, const QStringList &answers)
     Builder b("CMD_myanswers");
     b.field(seat);
     for (int n = 1; n <= CategoriesPerRound; ++n)
-        b.field(n).field(answers.value(n - 1));
+        b.field(n).innerField(answers.value(n - 1));
     return b.done();
 }
 

@@ -1,6 +1,7 @@
 // Every message of the game, built byte for byte: the wire is single-byte
 // Latin-1 text, fields joined by "+", ended by the terminator 0xFF. Handlers on
-// both sides send only what these functions build.
+// both sides send only what these functions build. A text that more fields
+// follow cannot carry "+" and is sent with "?" in its place.
 #pragma once
 
 #include <QByteArray>

@@ -1,5 +1,9 @@
 // Every message builder against the bytes the peers expect on the wire.
+#include "protocol/Dispatcher.h"
+#include "protocol/FieldReader.h"
+#include "protocol/Framing.h"
 #include "protocol/Messages.h"
+#include "protocol/ReceiveQueue.h"
 
 #include <QTest>
 
@@ -14,6 +18,8 @@ private slots:
     void builtBytes();
     void wireEncoding_data();
     void wireEncoding();
+    void listsSurviveAnyText_data();
+    void listsSurviveAnyText();
 };
 
 namespace {
@@ -69,6 +75,13 @@ void TestMessages::builtBytes_data()
     GameStats beforeFirstRound;
     beforeFirstRound.seat = 2;
     beforeFirstRound.gameType = "1";
+    GameStats addedCategory = beforeFirstRound;
+    addedCategory.categories = QStringList{"Rock + Roll"};
+    QTest::newRow("gamestats, plus inside a category")
+        << Msg::gamestats(addedCategory)
+        << QByteArray("CMD_gamestats+2+0+0+0+0+0+0+1"
+                      "+s+1+0+s+2+0+s+3+0+s+4+0+s+5+0+s+6+0+s+7+0+s+8+0"
+                      "+c+1+Rock ? Roll+c+2++c+3++c+4++c+5++c+6++c+7++c+8+\xFF");
     QTest::newRow("gamestats, no categories yet")
         << Msg::gamestats(beforeFirstRound)
         << QByteArray("CMD_gamestats+2+0+0+0+0+0+0+1"
@@ -107,7 +120,17 @@ void TestMessages::builtBytes_data()
     QTest::newRow("myanswers, non-Latin-1")
         << Msg::myanswers(3, {QString::fromUtf8("\xC5\x8Csaka"), QString::fromUtf8("Caf\xC3\xA9")})
         << QByteArray("CMD_myanswers+3+1+?saka+2+Caf\xE9+3++4++5++6++7++8+\xFF");
+    QTest::newRow("myanswers, plus inside answers")
+        << Msg::myanswers(4, {"C++", "", "", "", "", "", "", "A+"})
+        << QByteArray("CMD_myanswers+4+1+C??+2++3++4++5++6++7++8+A?\xFF");
+    QTest::newRow("startround, plus inside a category")
+        << Msg::startround(1, 0, {"Rock + Roll", "B", "C", "D", "E", "F", "G", "H+"})
+        << QByteArray("CMD_startround+1+0+1+Rock ? Roll+2+B+3+C+4+D+5+E+6+F+7+G+8+H?\xFF");
+    QTest::newRow("startgame, plus inside the starter's name")
+        << Msg::startgame("A+B", 3, 90, "0", "1") << QByteArray("CMD_startgame+A?B+3+90+0+1+\xFF");
     QTest::newRow("endround") << Msg::endround() << QByteArray("CMD_endround+\xFF");
+    QTest::newRow("showcat, plus inside an answer")
+        << Msg::showcat(2, {{3, "1+1", false}}) << QByteArray("CMD_showcat+2+1+3+1?1+0\xFF");
     QTest::newRow("showcat")
         << Msg::showcat(3, {{1, "APPLE", false}, {4, "apple", true}, {8, "ANT", false}})
         << QByteArray("CMD_showcat+3+3+1+APPLE+0+4+apple+1+8+ANT+0\xFF");
@@ -120,6 +143,8 @@ void TestMessages::builtBytes_data()
         << Msg::postscores({{1, 1, 3, 4}, {6, 0, 1, 12}}) << QByteArray("CMD_postscores+1+1+3+4+6+0+1+12\xFF");
     QTest::newRow("roundover") << Msg::roundover() << QByteArray("CMD_roundover+\xFF");
     QTest::newRow("winner") << Msg::winner("Ann") << QByteArray("CMD_winner+Ann+\xFF");
+    // The name is read up to the closing "+", so it keeps a "+" of its own.
+    QTest::newRow("winner, plus inside the name") << Msg::winner("A+B") << QByteArray("CMD_winner+A+B+\xFF");
     QTest::newRow("tiegame") << Msg::tiegame() << QByteArray("CMD_tiegame+\xFF");
     QTest::newRow("oneanswer")
         << Msg::oneanswer(2, 5, 1, 9, "x", "PEAR") << QByteArray("CMD_oneanswer+2+5+1+9+x+PEAR\xFF");
@@ -157,6 +182,74 @@ void TestMessages::wireEncoding()
     const QByteArray chat = Msg::chat(3, text, "clBlack");
     QCOMPARE(chat.count(char(0xFF)), 1);
     QVERIFY(chat.endsWith('\xFF'));
+}
+
+void TestMessages::listsSurviveAnyText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("received");
+
+    QTest::newRow("plain") << "APPLE" << "APPLE";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("plus") << "C++" << "C??";
+    QTest::newRow("plus and at sign") << "a+@" << "a?@";
+    QTest::newRow("at sign") << "@" << "@";
+    QTest::newRow("terminator character and a command")
+        << QString::fromUtf8("x\xC3\xBF" "CMD_full+") << "x?CMD_full?";
+    QTest::newRow("outside latin-1") << QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC") << "??";
+    QTest::newRow("latin-1") << QString::fromUtf8("\xC3\x89T\xC3\x89") << QString::fromUtf8("\xC3\x89T\xC3\x89");
+}
+
+// Whatever a player types or adds as a category, the lists arrive with every
+// group in its place: one message, the right groups, the text as sent.
+void TestMessages::listsSurviveAnyText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, received);
+
+    const QStringList texts(CategoriesPerRound, text);
+    FrameSplitter splitter;
+    ReceiveQueue queue;
+    for (const QByteArray &message :
+         splitter.feed(Msg::myanswers(2, texts) + Msg::startround(3, 7, texts)
+                       + Msg::showcat(5, {{1, text, false}, {6, text, true}})))
+        queue.append(message);
+    QCOMPARE(queue.size(), 3);
+
+    const auto readList = [](FieldReader &reader, int groupSize) {
+        QStringList groups;
+        reader.beginList();
+        while (reader.nextGroup()) {
+            QStringList items;
+            for (int i = 0; i < groupSize; ++i)
+                items << reader.takeText();
+            groups << items.join(u'|');
+        }
+        return groups;
+    };
+    QStringList eightPairs;
+    for (int n = 1; n <= CategoriesPerRound; ++n)
+        eightPairs << QString::number(n) + u'|' + received;
+
+    Command answers = splitCommand(queue.takeFirst().text);
+    QCOMPARE(answers.name, QString("CMD_myanswers"));
+    FieldReader answersReader(answers.argument);
+    QCOMPARE(answersReader.takeInt(), std::optional<int>(2));
+    QCOMPARE(readList(answersReader, 2), eightPairs);
+
+    Command round = splitCommand(queue.takeFirst().text);
+    QCOMPARE(round.name, QString("CMD_startround"));
+    FieldReader roundReader(round.argument);
+    QCOMPARE(roundReader.takeInt(), std::optional<int>(3));
+    QCOMPARE(roundReader.takeInt(), std::optional<int>(7));
+    QCOMPARE(readList(roundReader, 2), eightPairs);
+
+    Command category = splitCommand(queue.takeFirst().text);
+    QCOMPARE(category.name, QString("CMD_showcat"));
+    FieldReader categoryReader(category.argument);
+    QCOMPARE(categoryReader.takeInt(), std::optional<int>(5));
+    QCOMPARE(categoryReader.takeInt(), std::optional<int>(2));
+    QCOMPARE(readList(categoryReader, 3), (QStringList{"1|" + received + "|0", "6|" + received + "|1"}));
 }
 
 QTEST_APPLESS_MAIN(TestMessages)
