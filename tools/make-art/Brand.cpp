@@ -175,8 +175,8 @@ QImage backgroundTile()
                 p.save();
                 p.translate(glyph.x + dx * TileSize, glyph.y + dy * TileSize);
                 p.rotate(glyph.angle);
-                p.fillPath(path.translated(1, 1.5), QColor(255, 255, 255, 70));
-                p.fillPath(path, QColor(0x7d, 0x8a, 0x3c, 26));
+                p.fillPath(path.translated(1, 1.5), QColor(255, 255, 255, 55));
+                p.fillPath(path, QColor(0x7d, 0x8a, 0x3c, 20));
                 p.restore();
             }
         }
