@@ -467,6 +467,8 @@ template<typename Fn> void TSock::fromNotification(Fn &&fn)
         fn();
     } catch (const std::exception &e) {
         qWarning("%s", e.what());
+    } catch (...) {
+        qWarning("Unknown error in a socket event handler");
     }
 }
 

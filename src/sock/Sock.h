@@ -85,6 +85,12 @@ public:
     QByteArray ReceiveUpTo(int count);
     bool Accept(TSock *&newSock);
 
+    // Handlers run on the owning thread, one at a time. They may call any
+    // operation, also Close, and may delete their component (deleteLater is
+    // needed only inside the destructor's own "Socket Closed" report). A
+    // component still connected or listening when destroyed reports through
+    // OnInfo while it closes, and so do the components it accepted: clear
+    // handlers that capture an owner before destroying that owner.
     TNotifyEvent OnConnect;
     TNotifyEvent OnDisconnect;
     TNotifyEvent OnWrite;

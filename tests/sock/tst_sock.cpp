@@ -181,6 +181,7 @@ private slots:
     void resetGivesOnlyTheErrorLine();
     void refusedConnectGivesOnlyTheErrorLine();
     void sendBeforeConnectCompletesArrives();
+    void largeSendArrivesWholeInChunks_data();
     void largeSendArrivesWholeInChunks();
     void idleConnectionRaisesNoFurtherWrites();
     void bindingABusyPortRaises_data();
@@ -189,6 +190,7 @@ private slots:
     void closeReportsEveryTime();
     void stoppingListenReports();
     void acceptedComponentTakesPeerAndPort();
+    void autoAcceptHandsOverWithoutAsking();
     void unterminatedFloodOverflowsSplitter();
     void misuseRaises();
     void throwingInfoHandlerBecomesErrorHere();
@@ -447,21 +449,34 @@ void TestSock::sendBeforeConnectCompletesArrives()
     QVERIFY(clientLines.indexOf("client write") > connected);
 }
 
+void TestSock::largeSendArrivesWholeInChunks_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("mustWait");
+    QTest::newRow("200 KB") << 200 * 1024 << false;
+    // More than the system's largest send buffer: part of it must wait in
+    // OutBuffer for write readiness.
+    QTest::newRow("8 MB") << 8 * 1024 * 1024 << true;
+}
+
 void TestSock::largeSendArrivesWholeInChunks()
 {
+    QFETCH(int, size);
+    QFETCH(bool, mustWait);
     ConnectedPair pair;
     QVERIFY(pair.ready());
     QByteArray big;
-    constexpr int BigSize = 200 * 1024;
-    big.reserve(BigSize);
-    for (int i = 0; i < BigSize; ++i)
+    big.reserve(size);
+    for (int i = 0; i < size; ++i)
         big.append(char((i * 7 + i / 256) & 0xFF));
 
     pair.client.Send(big);
+    if (mustWait)
+        QVERIFY(!pair.client.OutBuffer().isEmpty());
     QTRY_COMPARE_WITH_TIMEOUT(pair.log.received.size(), big.size(), WaitMs);
     QCOMPARE(pair.log.received, big);
     QTRY_VERIFY_WITH_TIMEOUT(pair.client.OutBuffer().isEmpty(), WaitMs);
-    QVERIFY(pair.log.reads.size() >= BigSize / TSock::ReadChunk);
+    QVERIFY(pair.log.reads.size() >= size / TSock::ReadChunk);
     for (int count : std::as_const(pair.log.reads))
         QVERIFY2(count <= TSock::ReadChunk, qPrintable(QString::number(count)));
 }
@@ -607,6 +622,33 @@ void TestSock::acceptedComponentTakesPeerAndPort()
     rawSend(peer.get(), "x");
     QTRY_COMPARE_WITH_TIMEOUT(reads, 1, WaitMs);
     QVERIFY(local.sin_port != 0);
+}
+
+void TestSock::autoAcceptHandsOverWithoutAsking()
+{
+    QStringList lines;
+    Listener listener;
+    listener.sock.OnInfo = [&](TSock *sender, TSocketInfo, const QString &msg) {
+        lines << (sender == &listener.sock ? "listener " : "accepted ") + msg;
+    };
+    bool asked = false;
+    listener.sock.OnAccept = [&](TSock *) { asked = true; };
+    TSock *handedOver = nullptr;
+    listener.sock.setAutoAccept(true);
+    listener.sock.OnAutoAccept = [&](TSock *sender, TSock *newSock) {
+        QCOMPARE(sender, &listener.sock);
+        handedOver = newSock;
+    };
+    lines.clear();
+    Fd peer(rawConnect(listener.port));
+    QTRY_VERIFY_WITH_TIMEOUT(handedOver, WaitMs);
+    QVERIFY(!asked);
+    QVERIFY(handedOver->Connected());
+    QCOMPARE(handedOver->parent(), &listener.sock);
+    QCOMPARE(lines.mid(0, 2),
+             (QStringList{"accepted Setting PortName While Connected Has No Effect",
+                          "accepted Setting HostName While Connected Has No Effect"}));
+    QVERIFY(lines.filter("listener").isEmpty());
 }
 
 void TestSock::unterminatedFloodOverflowsSplitter()
