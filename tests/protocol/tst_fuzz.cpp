@@ -108,7 +108,6 @@ class ArgumentReader
 public:
     void read(const QString &argument)
     {
-        ++m_handled;
         FieldReader reader(argument);
         checkedInt(reader);
         reader.takeText();
@@ -138,7 +137,6 @@ public:
     }
 
     const QByteArray &failure() const { return m_failure; }
-    int handled() const { return m_handled; }
     qint64 groups() const { return m_groups; }
 
 private:
@@ -158,15 +156,12 @@ private:
                               && wide <= std::numeric_limits<int>::max();
         if (value.has_value() != expected || (value && *value != wide))
             m_failure = "number conversions disagree on " + field.toUtf8().toPercentEncoding();
-        ++m_ints;
         return value;
     }
 
     QRandomGenerator m_rng{Seed};
     QByteArray m_failure;
-    int m_handled = 0;
     qint64 m_groups = 0;
-    qint64 m_ints = 0;
 };
 
 } // namespace
