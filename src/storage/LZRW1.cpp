@@ -1,5 +1,6 @@
 #include "storage/LZRW1.h"
 
+#include "storage/AtomicFile.h"
 #include "storage/LZRW1KH.h"
 
 #include <QBuffer>
@@ -244,7 +245,7 @@ qint64 Tlzrw1::Compress()
 
     // On failure the unfinished temporary file is discarded with `out`.
     const qint64 written = compressDevice(in, length, out, InputFile, OutputFile, OnProgress);
-    if (!out.commit())
+    if (!Storage::commitComplete(out, written))
         fail(msgWrite(OutputFile));
     return written;
 }
@@ -259,7 +260,7 @@ qint64 Tlzrw1::Decompress()
         fail(msgOpenOutput(OutputFile));
 
     const qint64 total = decompressDevice(in, out, InputFile, OutputFile, OnProgress);
-    if (!out.commit())
+    if (!Storage::commitComplete(out, total))
         fail(msgWrite(OutputFile));
     return total;
 }

@@ -7,8 +7,11 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <csignal>
 #include <functional>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -168,6 +171,7 @@ private slots:
     void fileFailuresLeaveNoOutput_data();
     void fileFailuresLeaveNoOutput();
     void failedDecompressKeepsEarlierOutput();
+    void writeBrokenOffLeavesNoOutput();
 };
 
 void TestLzrw1::exactContainer_data()
@@ -466,6 +470,32 @@ void TestLzrw1::failedDecompressKeepsEarlierOutput()
     doit.OutputFile = dir.filePath("out.txt");
     QVERIFY(!messageOf([&] { doit.Decompress(); }).isEmpty());
     QCOMPARE(readFile(doit.OutputFile), QByteArray("earlier"));
+}
+
+void TestLzrw1::writeBrokenOffLeavesNoOutput()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    writeFile(dir.filePath("plain.bin"), randomBytes(100000, 9));
+    writeFile(dir.filePath("packed.tld"), "earlier");
+
+    Tlzrw1 doit;
+    doit.InputFile = dir.filePath("plain.bin");
+    doit.OutputFile = dir.filePath("packed.tld");
+    // The file size limit stops the write half way, as a full disk would.
+    struct rlimit old {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    struct rlimit limited = old;
+    limited.rlim_cur = 4096;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const QString message = messageOf([&] { doit.Compress(); });
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(message, "Lzrw1 : Error writing to output file : " + doit.OutputFile);
+    QCOMPARE(readFile(doit.OutputFile), QByteArray("earlier"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"packed.tld", "plain.bin"}));
 }
 
 QTEST_GUILESS_MAIN(TestLzrw1)
