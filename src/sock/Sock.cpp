@@ -264,7 +264,10 @@ void TSock::setListen(bool listen)
     const int reuse = 1;
     setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
 
+    QPointer<TSock> self(this);
     const quint16 port = resolvePort();
+    if (!self)
+        return;
     const sockaddr_in local = makeAddress(htonl(INADDR_ANY), port);
     if (::bind(m_fd, reinterpret_cast<const sockaddr *>(&local), sizeof local) != 0)
         throw ESockException(QStringLiteral("Listen - Error Binding Socket"));
@@ -296,8 +299,16 @@ bool TSock::Open()
         return false;
     }
 
-    m_remotePort = resolvePort();
-    m_remoteAddress = resolveHost(m_socketType == stDatagram ? QString() : m_hostName);
+    // The lookups report through OnInfo, whose handler may delete us.
+    QPointer<TSock> self(this);
+    const quint16 port = resolvePort();
+    if (!self)
+        return false;
+    const quint32 address = resolveHost(m_socketType == stDatagram ? QString() : m_hostName);
+    if (!self)
+        return false;
+    m_remotePort = port;
+    m_remoteAddress = address;
 
     if (m_socketType == stDatagram) {
         const sockaddr_in local = makeAddress(m_remoteAddress, m_remotePort);
@@ -308,7 +319,6 @@ bool TSock::Open()
         }
         m_connected = true;
         startWatching();
-        QPointer<TSock> self(this);
         info(infoConnect, QStringLiteral("Datagram Socket Connected"));
         if (self && OnConnect)
             OnConnect(this);
@@ -367,7 +377,10 @@ bool TSock::Send(const QByteArray &bytes)
     if (m_socketType == stDatagram) {
         if (bytes.isEmpty())
             return true;
+        QPointer<TSock> self(this);
         const quint32 address = resolveHost(m_hostName);
+        if (!self)
+            return true;
         const sockaddr_in remote = makeAddress(address, m_remotePort);
         if (::sendto(m_fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL,
                      reinterpret_cast<const sockaddr *>(&remote), sizeof remote)
@@ -451,9 +464,11 @@ TSock *TSock::acceptConnection()
     // ready for writing.
     sock->m_writeEventDue = true;
     sock->startWatching();
+    QPointer<TSock> guard(sock);
     sock->setPortName(m_portName);
-    sock->setHostName(dottedAddress(peer.sin_addr.s_addr));
-    return sock;
+    if (guard)
+        sock->setHostName(dottedAddress(peer.sin_addr.s_addr));
+    return guard;
 }
 
 // ---------------------------------------------------------------------------
