@@ -1,0 +1,407 @@
+// The client's side of a round: game start, letter and categories, the turn
+// timer with its texts, colours and ticks, the answers sent, Enter between the
+// boxes, the late-join snapshot and the start button.
+#include "tst_game_fakecontext.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <set>
+
+namespace {
+
+const QString Categories =
+    QStringLiteral("1+Fruit+2+Car Part+3+Animal+4+City+5+Name+6+Color+7+Food+8+Something Found at a Bar");
+
+void startGame(GameBoard &b, int turnTime = 60, const QString &type = QStringLiteral("1"),
+               const QString &duplicates = QStringLiteral("1"))
+{
+    b.panels.startthegame(QStringLiteral("Ann+3+%1+%2+%3+").arg(turnTime).arg(type, duplicates));
+    b.panels.startround(QStringLiteral("1+16+") + Categories);
+}
+
+// Ticks the clock until the countdown reaches `left`.
+void tickTo(GamePanels &panels, int left)
+{
+    while (panels.countdown() > left)
+        panels.turntimeTimer();
+}
+
+bool isRed(const QLabel *label) { return label->palette().color(QPalette::WindowText) == QColor(Qt::red); }
+
+} // namespace
+
+class TestGameRound : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void gameStartCaptions_data();
+    void gameStartCaptions();
+    void roundStartShowsLetterAndCategories();
+    void countdownTexts_data();
+    void countdownTexts();
+    void entryTicks();
+    void votingTicks();
+    void timeoutSendsAnswersOnce();
+    void answersNotSentByWatcherOrWithoutConnection();
+    void answerTextIsCleaned_data();
+    void answerTextIsCleaned();
+    void enterMovesToNextBox();
+    void endroundDisablesBoxes();
+    void lateJoin_data();
+    void lateJoin();
+    void lateJoinForAnotherSeatChangesNothing();
+    void tieMessageKeptForOneRound();
+    void startButton();
+    void zeroTurnTimeDoesNotDivide();
+};
+
+void TestGameRound::gameStartCaptions_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("duplicates");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("all scoring") << "1" << "1" << "All Scoring" << 1;
+    QTest::newRow("all scoring ignores duplicates") << "1" << "0" << "All Scoring" << 1;
+    QTest::newRow("one winner") << "0" << "1" << "One Winner Only" << 0;
+    QTest::newRow("one winner no duplicates") << "0" << "0" << "One Winner Only No Duplicates" << 0;
+}
+
+void TestGameRound::gameStartCaptions()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, duplicates);
+    QFETCH(QString, caption);
+    QFETCH(int, mode);
+    GameBoard b;
+    b.context.scores[3]->setText(QStringLiteral("12"));
+    b.context.bonuses[3]->setText(QStringLiteral("+2"));
+    b.panels.setHostControlsVisible(true);
+    b.panels.startthegame(QStringLiteral("Ann+5+60+%1+%2+").arg(type, duplicates));
+
+    QCOMPARE(b.text("label_gametype"), caption);
+    QCOMPARE(b.panels.gameType(), mode);
+    QCOMPARE(b.text("label_round"), QStringLiteral("Round: 1 of 5"));
+    QCOMPARE(b.context.statusLines, QStringList{QStringLiteral("Ann has started a game.")});
+    QCOMPARE(b.context.scores[3]->text(), QStringLiteral("0"));
+    QVERIFY(b.context.bonuses[3]->text().isEmpty());
+    QVERIFY(b.widget("button_start")->isHidden());
+    QCOMPARE(b.context.justWatchUnchecked, 1);
+}
+
+void TestGameRound::roundStartShowsLetterAndCategories()
+{
+    GameBoard b;
+    b.panels.answerEdit(1)->setText(QStringLiteral("old"));
+    startGame(b);
+
+    QCOMPARE(b.text("label_cat2"), QStringLiteral("CAR PART"));
+    QCOMPARE(b.text("label_cat8"), QStringLiteral("SOMETHING FOUND AT A BAR"));
+    QCOMPARE(b.text("label_answersent"), QStringLiteral("Fill the Categories with words that start with: R"));
+    QCOMPARE(b.text("label_round"), QStringLiteral("Round: 1 of 3"));
+    QCOMPARE(b.text("label_status"), QStringLiteral("Blast the Categories!"));
+    QVERIFY(b.panels.answerEdit(1)->text().isEmpty());
+    QVERIFY(!b.widget("panel_enter")->isHidden());
+    QVERIFY(b.widget("image_first")->isHidden());
+    QCOMPARE(b.label("image_letter")->pixmap().size(), QSize(114, 108));
+    QCOMPARE(b.panels.phase(), 1);
+    QCOMPARE(b.panels.countdown(), 60);
+    QVERIFY(b.panels.turntime()->isActive());
+    QCOMPARE(b.context.sounds, QStringList{QStringLiteral("submit")});
+
+    // After a tie the round number runs past the number of rounds.
+    b.panels.startround(QStringLiteral("4+19+") + Categories);
+    QCOMPARE(b.text("label_round"), QStringLiteral("Round: 4 of 3"));
+    QVERIFY(b.text("label_answersent").endsWith(QLatin1String(": W")));
+}
+
+void TestGameRound::countdownTexts_data()
+{
+    QTest::addColumn<int>("turnTime");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("red");
+    QTest::addColumn<int>("barWidth");
+    QTest::newRow("first tick") << 60 << 59 << "Time: 0:59" << false << 2 * 59;
+    QTest::newRow("twenty is still black") << 60 << 20 << "Time: 0:20" << false << 2 * 20;
+    QTest::newRow("nineteen is red") << 60 << 19 << "Time: 0:19" << true << 2 * 19;
+    QTest::newRow("nine") << 60 << 9 << "Time: 0:09" << true << 2 * 9;
+    QTest::newRow("over a minute") << 120 << 65 << "Time: 1:05" << false << 1 * 65;
+    QTest::newRow("a whole minute") << 120 << 60 << "Time: 1:00" << false << 60;
+    QTest::newRow("time out") << 60 << 0 << "Time: 0:00" << true << 0;
+}
+
+void TestGameRound::countdownTexts()
+{
+    QFETCH(int, turnTime);
+    QFETCH(int, left);
+    QFETCH(QString, text);
+    QFETCH(bool, red);
+    QFETCH(int, barWidth);
+    GameBoard b;
+    startGame(b, turnTime);
+    tickTo(b.panels, left);
+    QCOMPARE(b.text("label_timer"), text);
+    QCOMPARE(isRed(b.label("label_timer")), red);
+    QCOMPARE(b.label("image_timer")->isHidden() ? 0 : b.label("image_timer")->width(), barWidth);
+}
+
+void TestGameRound::entryTicks()
+{
+    GameBoard b;
+    startGame(b);
+    std::set<int> ticked;
+    while (b.panels.countdown() > 0) {
+        b.context.sounds.clear();
+        b.panels.turntimeTimer();
+        const auto ticks = b.context.sounds.count(QStringLiteral("tick"));
+        QVERIFY2(ticks <= 1, "at most one tick a second");
+        if (ticks)
+            ticked.insert(b.panels.countdown());
+    }
+    const std::set<int> expected = {20, 15, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
+    QCOMPARE(ticked, expected);
+}
+
+void TestGameRound::votingTicks()
+{
+    GameBoard b;
+    startGame(b);
+    tickTo(b.panels, 0);
+    b.panels.turntimeTimer(); // the clock reaches zero: answers sent, phase 0
+    QCOMPARE(b.panels.phase(), 0);
+
+    b.panels.showcat(QStringLiteral("1+8+1+a+0+2+b+0+3+c+0+4+d+0+5+e+0+6+f+0+7+g+0+8+h+0"));
+    QCOMPARE(b.panels.countdown(), 16);
+    std::set<int> ticked;
+    while (b.panels.countdown() > 0) {
+        b.context.sounds.clear();
+        b.panels.turntimeTimer();
+        if (b.context.sounds.contains(QStringLiteral("tick")))
+            ticked.insert(b.panels.countdown());
+    }
+    const std::set<int> expected = {15, 4, 3, 2, 1};
+    QCOMPARE(ticked, expected);
+    QVERIFY(b.context.sent.size() == 1); // the voting time-out sends nothing
+}
+
+void TestGameRound::timeoutSendsAnswersOnce()
+{
+    GameBoard b;
+    startGame(b);
+    b.panels.answerEdit(1)->setText(QStringLiteral("apple"));
+    b.panels.answerEdit(3)->setText(QStringLiteral("Rhino"));
+    tickTo(b.panels, 1);
+    QVERIFY(b.context.sent.isEmpty());
+
+    for (int i = 0; i < 3; ++i)
+        b.panels.turntimeTimer();
+    QCOMPARE(b.context.sent.size(), 1);
+    QCOMPARE(wireText(b.context.sent.first()),
+             QStringLiteral("CMD_myanswers+2+1+apple+2++3+Rhino+4++5++6++7++8+|"));
+    QCOMPARE(b.text("label_answersent"), QStringLiteral("Answers Sent"));
+    QVERIFY(!b.panels.answerEdit(1)->isEnabled());
+    QVERIFY(!b.panels.answerEdit(8)->isEnabled());
+    QCOMPARE(b.panels.countdown(), 0);
+    QCOMPARE(b.text("label_timer"), QStringLiteral("Time: 0:00"));
+}
+
+void TestGameRound::answersNotSentByWatcherOrWithoutConnection()
+{
+    GameBoard watcher;
+    watcher.context.seat = 9;
+    watcher.panels.answerEdit(2)->setEnabled(false);
+    startGame(watcher);
+    QVERIFY(!watcher.panels.answerEdit(2)->isEnabled()); // a watcher's boxes stay as they are
+    tickTo(watcher.panels, 0);
+    watcher.panels.turntimeTimer();
+    QVERIFY(watcher.context.sent.isEmpty());
+    QVERIFY(watcher.text("label_answersent") != QStringLiteral("Answers Sent"));
+
+    GameBoard offline;
+    offline.context.connected = false;
+    startGame(offline);
+    tickTo(offline.panels, 0);
+    offline.panels.turntimeTimer();
+    QVERIFY(offline.context.sent.isEmpty());
+    QCOMPARE(offline.text("label_answersent"), QStringLiteral("Answers Sent"));
+    QCOMPARE(offline.context.sounds.count(QStringLiteral("submit")), 2);
+}
+
+void TestGameRound::answerTextIsCleaned_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("plus becomes a blank") << "salt+pepper" << "salt pepper";
+    QTest::newRow("lone plus is no answer") << "+" << "";
+    QTest::newRow("terminator letter") << QStringLiteral("Ha\u00FFdn") << "Haydn";
+    QTest::newRow("blanks around") << "  rose " << "rose";
+    QTest::newRow("accents stay") << QStringLiteral("R\u00E9sum\u00E9") << QStringLiteral("R\u00E9sum\u00E9");
+}
+
+void TestGameRound::answerTextIsCleaned()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, field);
+    GameBoard b;
+    startGame(b);
+    b.panels.answerEdit(4)->setText(typed);
+    b.panels.sendanswers();
+    QCOMPARE(b.context.sent.size(), 1);
+    const QByteArray expected = "CMD_myanswers+2+1++2++3++4+" + field.toLatin1() + "+5++6++7++8+\xff";
+    QCOMPARE(b.context.sent.first(), expected);
+}
+
+void TestGameRound::enterMovesToNextBox()
+{
+    GameBoard b;
+    b.context.board.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b.context.board));
+    b.context.board.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&b.context.board));
+    startGame(b);
+
+    QLineEdit *third = b.panels.answerEdit(3);
+    third->setFocus();
+    QTRY_VERIFY(third->hasFocus());
+    QTest::keyClicks(third, QStringLiteral("Rome"));
+    QTest::keyClick(third, Qt::Key_Return);
+    QCOMPARE(third->text(), QStringLiteral("Rome"));
+    QTRY_VERIFY(b.panels.answerEdit(4)->hasFocus());
+
+    QLineEdit *last = b.panels.answerEdit(8);
+    last->setFocus();
+    QTRY_VERIFY(last->hasFocus());
+    QTest::keyClick(last, Qt::Key_Enter);
+    QTRY_VERIFY(b.context.chat->hasFocus());
+
+    // At the time-out the focus goes to the chat box as well.
+    b.panels.answerEdit(1)->setFocus();
+    QTRY_VERIFY(b.panels.answerEdit(1)->hasFocus());
+    tickTo(b.panels, 0);
+    b.panels.turntimeTimer();
+    QTRY_VERIFY(b.context.chat->hasFocus());
+}
+
+void TestGameRound::endroundDisablesBoxes()
+{
+    GameBoard b;
+    startGame(b);
+    b.panels.endround(QString());
+    QCOMPARE(b.text("label_status"), QStringLiteral("Prepare to Vote."));
+    QVERIFY(b.text("label_answersent").isEmpty());
+    QVERIFY(!b.panels.answerEdit(5)->isEnabled());
+    QVERIFY(!b.widget("panel_enter")->isHidden());
+    QCOMPARE(b.context.sounds.last(), QStringLiteral("timeup"));
+}
+
+void TestGameRound::lateJoin_data()
+{
+    QTest::addColumn<int>("phase");
+    QTest::addColumn<int>("secondsLeft");
+    QTest::addColumn<bool>("entryShown");
+    QTest::addColumn<bool>("timerRuns");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("typing, time enough") << 1 << 30 << true << true << "";
+    QTest::newRow("typing, five left") << 1 << 5 << true << true << "";
+    QTest::newRow("typing, four left") << 1 << 4 << false << false << "";
+    QTest::newRow("waiting for category") << 2 << 3 << false << false << "Voting in Progress, Please Wait.";
+    QTest::newRow("between rounds") << 3 << 8 << false << true << "Posting Scores.. Please Wait.";
+    QTest::newRow("voting") << 4 << 12 << false << true << "Voting in Progress, Please Wait.";
+    QTest::newRow("no answers") << 5 << 2 << false << false << "Voting in Progress, Please Wait.";
+}
+
+void TestGameRound::lateJoin()
+{
+    QFETCH(int, phase);
+    QFETCH(int, secondsLeft);
+    QFETCH(bool, entryShown);
+    QFETCH(bool, timerRuns);
+    QFETCH(QString, status);
+    GameBoard b;
+    b.context.seat = 4;
+    b.panels.gamestats(QStringLiteral("4+%1+5+2+90+%2+17+0+s+1+7+s+2+3+s+3+0+s+4+0+s+5+0+s+6+0+s+7+0+s+8+0+")
+                           .arg(phase)
+                           .arg(secondsLeft) +
+                       QStringLiteral("c+1+Fruit+c+2+Car Part+c+3+a+c+4+b+c+5+c+c+6+d+c+7+e+c+8+f"));
+
+    QCOMPARE(!b.widget("panel_enter")->isHidden(), entryShown);
+    QCOMPARE(b.panels.turntime()->isActive(), timerRuns);
+    QCOMPARE(b.text("label_status"), status);
+    QCOMPARE(b.panels.phase(), phase);
+    QCOMPARE(b.panels.countdown(), secondsLeft);
+    QCOMPARE(b.context.scores[0]->text(), QStringLiteral("7"));
+    QCOMPARE(b.context.scores[1]->text(), QStringLiteral("3"));
+    QCOMPARE(b.text("label_cat2"), QStringLiteral("CAR PART"));
+    QCOMPARE(b.text("label_round"), QStringLiteral("Round: 2 of 5"));
+    QCOMPARE(b.text("label_gametype"), QStringLiteral("One Winner Only"));
+    QVERIFY(b.widget("image_first")->isHidden());
+    QVERIFY(!b.label("image_letter")->pixmap().isNull());
+
+    if (phase == 1 && entryShown) {
+        // The late joiner types and sends at the local time-out like everybody.
+        b.panels.answerEdit(1)->setText(QStringLiteral("strawberry"));
+        tickTo(b.panels, 0);
+        b.panels.turntimeTimer();
+        QCOMPARE(b.context.sent.size(), 1);
+        QVERIFY(b.context.sent.first().startsWith("CMD_myanswers+4+1+strawberry+2++"));
+    }
+}
+
+void TestGameRound::lateJoinForAnotherSeatChangesNothing()
+{
+    GameBoard b;
+    b.context.seat = 4;
+    b.panels.gamestats(QStringLiteral("5+1+5+2+90+30+17+1+s+1+7+c+1+Fruit"));
+    QVERIFY(b.widget("panel_enter")->isHidden());
+    QVERIFY(!b.panels.turntime()->isActive());
+    QCOMPARE(b.context.scores[0]->text(), QStringLiteral("0"));
+    QVERIFY(b.text("label_cat1").isEmpty());
+    QCOMPARE(b.text("label_round"), QStringLiteral("Round: 0 of 0"));
+    QVERIFY(!b.widget("image_first")->isHidden());
+}
+
+void TestGameRound::tieMessageKeptForOneRound()
+{
+    GameBoard b;
+    startGame(b);
+    b.panels.tiegame(QString());
+    b.panels.startround(QStringLiteral("4+2+") + Categories);
+    QCOMPARE(b.text("label_status"), QStringLiteral("Tie Game - You will play another round"));
+    b.panels.startround(QStringLiteral("5+3+") + Categories);
+    QCOMPARE(b.text("label_status"), QStringLiteral("Blast the Categories!"));
+}
+
+void TestGameRound::startButton()
+{
+    GameBoard b;
+    QVERIFY(b.widget("button_start")->isHidden());
+    b.panels.setHostControlsVisible(true);
+    QVERIFY(!b.widget("button_start")->isHidden());
+
+    b.context.connected = false;
+    QTest::mouseClick(b.widget("button_start"), Qt::LeftButton);
+    QCOMPARE(b.messages, QStringList{QStringLiteral("You are not connected")});
+    QCOMPARE(b.context.gameStartShown, 0);
+
+    b.context.connected = true;
+    b.panels.button_startClick();
+    QCOMPARE(b.context.gameStartShown, 1);
+    QCOMPARE(b.messages.size(), 1);
+}
+
+void TestGameRound::zeroTurnTimeDoesNotDivide()
+{
+    GameBoard b;
+    startGame(b, 0);
+    QCOMPARE(b.panels.countdown(), 0);
+    b.panels.turntimeTimer();
+    QCOMPARE(b.context.sent.size(), 1);
+    QCOMPARE(b.text("label_timer"), QStringLiteral("Time: 0:00"));
+}
+
+QTEST_MAIN(TestGameRound)
+#include "tst_game_round.moc"
