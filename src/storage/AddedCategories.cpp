@@ -1,0 +1,105 @@
+#include "storage/AddedCategories.h"
+
+#include "storage/AtomicFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString AddcatsSuffix = QStringLiteral("addcats.txt");
+constexpr char LineEnd[] = "\r\n";
+// Separates the fields of a message on the wire.
+constexpr char16_t FieldSeparator = u'+';
+constexpr char16_t LastLatin1 = 0xFF;
+
+} // namespace
+
+QString AddedCategories::fileName(const QString &shortProgramName)
+{
+    return shortProgramName + AddcatsSuffix;
+}
+
+bool AddedCategories::load(const QString &path, QString *error)
+{
+    m_entries.clear();
+    if (!QFileInfo::exists(path))
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    for (QByteArray line : bytes.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.trimmed().isEmpty())
+            m_entries.append(QString::fromLatin1(line));
+    }
+    return true;
+}
+
+bool AddedCategories::save(const QString &path, QString *error) const
+{
+    QByteArray bytes;
+    for (const QString &entry : m_entries)
+        bytes += entry.toLatin1() + LineEnd;
+    return Storage::writeFileAtomically(path, bytes, error);
+}
+
+AddedCategories::AddResult AddedCategories::add(const QString &text, const QStringList &master)
+{
+    const QString category = text.trimmed();
+    if (category.isEmpty())
+        return AddResult::Empty;
+    if (containsIgnoringCase(m_entries, category))
+        return AddResult::AlreadyAdded;
+    if (category.size() > MaxLength)
+        return AddResult::TooLong;
+    if (!isSendable(category))
+        return AddResult::NotSendable;
+    m_entries.append(capitals(category));
+    return containsIgnoringCase(master, category) ? AddResult::AddedButKnown : AddResult::Added;
+}
+
+bool AddedCategories::remove(int index)
+{
+    if (index < 0 || index >= m_entries.size())
+        return false;
+    m_entries.removeAt(index);
+    return true;
+}
+
+bool AddedCategories::addToMaster(QStringList &master, const QString &category)
+{
+    if (category.trimmed().isEmpty() || containsIgnoringCase(master, category))
+        return false;
+    master.append(category);
+    return true;
+}
+
+bool AddedCategories::containsIgnoringCase(const QStringList &list, const QString &text)
+{
+    return list.contains(text, Qt::CaseInsensitive);
+}
+
+QString AddedCategories::capitals(const QString &text)
+{
+    QString result = text;
+    for (QChar &c : result) {
+        const QChar upper = c.toUpper();
+        if (upper.unicode() <= LastLatin1)
+            c = upper;
+    }
+    return result;
+}
+
+bool AddedCategories::isSendable(const QString &text)
+{
+    for (QChar c : text)
+        if (c == FieldSeparator || c.unicode() < 0x20 || c.unicode() >= LastLatin1)
+            return false;
+    return true;
+}

@@ -1,0 +1,112 @@
+// The player's preferences in the "Lexaburst" section of "zornlobby.ini",
+// a file shared with the lobby program. Every key is declared once in
+// Settings::keys() with its default text and the rule that reads it.
+#pragma once
+
+#include "storage/ProfileIni.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <span>
+
+namespace Settings {
+
+inline constexpr char FileName[] = "zornlobby.ini";
+inline constexpr char Section[] = "Lexaburst";
+inline constexpr int PhraseCount = 9;
+
+// Ranges of the game-start window's up-down controls.
+inline constexpr int MinPlayToScore = 1;
+inline constexpr int MaxPlayToScore = 10;
+inline constexpr int MinTimePerTurn = 30;
+inline constexpr int MaxTimePerTurn = 120;
+inline constexpr int TimePerTurnStep = 5;
+// Chat text sizes outside this range would make the chat unreadable.
+inline constexpr int MinTextSize = 1;
+inline constexpr int MaxTextSize = 72;
+
+inline constexpr int BotSpeedSlow = 2000;
+inline constexpr int BotSpeedNormal = 1000;
+inline constexpr int BotSpeedFast = 500;
+inline constexpr int TurnSoundClassic = 0;
+inline constexpr int TurnSoundNew = 1;
+
+// What the settings control. A default-constructed Values holds the
+// game-start window's own design values (3 rounds, 60 seconds, All Scoring)
+// and the read defaults for everything else.
+struct Values
+{
+    int textSize = 8;                  // "Textsize": all chat text styles
+    QRect bounds{3, 3, 775, 575};      // "Left", "Top", "Width", "Height"
+    QColor textColor = Qt::black;      // "Textcolor"
+    int playToScore = 3;               // "Playtoscore": rounds, UpDown1
+    int timePerTurn = 60;              // "Timeperturn": seconds, UpDown2
+    int gameType = 1;                  // "Gametype": 1 All Scoring, 0 One Winner Only
+    int duplicate = 1;                 // "Duplicate": 1 duplicates allowed
+    int botSpeed = BotSpeedNormal;     // "Botspeed": 2000, 1000 or 500
+    int turnSound = TurnSoundClassic;  // "Turnsound": 0 or 1
+    bool playerPhraseSounds = true;    // "Playerphrasesounds"
+    bool playSounds = true;            // "Playsounds"
+    // "Phrase1" to "Phrase9"; empty means the button keeps its own phrase.
+    std::array<QString, PhraseCount> phrases;
+
+    bool operator==(const Values &) const = default;
+};
+
+struct Key
+{
+    const char *name;
+    // Read when the key is missing; nullptr: a missing key changes nothing.
+    const char *defaultText;
+    // Applies a value read from the file (or the default) to `values`.
+    void (*apply)(Values &values, const QString &text);
+    QString (*write)(const Values &values);
+    // Phrases are written only by the phrase editor.
+    bool phrase;
+};
+
+// Every key in writing order, which is also a valid reading order.
+std::span<const Key> keys();
+
+// Applies the section's keys, each with its default, on top of `values`.
+void read(const ProfileIni &ini, Values &values);
+// Writes every key but the phrases, in order.
+void write(ProfileIni &ini, const Values &values);
+void writePhrases(ProfileIni &ini, const Values &values);
+
+// The settings file in one folder.
+//
+// Saving never loses stored settings: the file is read again before every
+// save so the lobby's sections and keys stay, and until load() succeeded
+// only the keys whose value differs from what the program started with are
+// written; the others keep their stored values. Writes are atomic.
+class SettingsFile
+{
+public:
+    explicit SettingsFile(const QString &folder, const Values &builtIn = Values());
+
+    QString path() const { return m_path; }
+    bool loaded() const { return m_loaded; }
+
+    // loadinifile: applies the file on top of `values`. A missing file or
+    // section gives all defaults. False when the file cannot be read; the
+    // defaults are applied all the same.
+    bool load(Values &values, QString *error = nullptr);
+    // saveinifile: every key but the phrases. False when the file could not
+    // be read or written; it is then left as it was.
+    bool save(const Values &values, QString *error = nullptr);
+    // The phrase editor's save: the nine phrase keys.
+    bool savePhrases(const Values &values, QString *error = nullptr);
+
+private:
+    bool update(const Values &values, bool phrases, QString *error);
+
+    QString m_path;
+    Values m_baseline;
+    bool m_loaded = false;
+};
+
+} // namespace Settings
