@@ -1,0 +1,64 @@
+#include "windows/SideWindow.h"
+
+#include "widgets/StoredColor.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QWidget>
+
+namespace SideWindow {
+
+namespace {
+const QString BackgroundResource = QStringLiteral(":/pictures/background.jpg");
+constexpr quint32 DefaultBackground = 12513772;
+} // namespace
+
+QColor defaultBackgroundColor()
+{
+    return storedColor(DefaultBackground);
+}
+
+QPixmap backgroundPicture()
+{
+    if (!QFile::exists(BackgroundResource))
+        return {};
+    return QPixmap(BackgroundResource);
+}
+
+void setupFixed(QWidget *window, const QString &caption, QSize clientSize, const QColor &background)
+{
+    window->setWindowTitle(caption);
+    window->setFixedSize(clientSize);
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, background);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font, const QColor &color,
+                   int left, int top, int width, int height)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    const QSize hint = label->sizeHint();
+    label->setGeometry(left, top, width < 0 ? hint.width() : width, height < 0 ? hint.height() : height);
+    return label;
+}
+
+void centreOnScreen(QWidget *window)
+{
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+} // namespace SideWindow

@@ -1,0 +1,33 @@
+// Shared set-up of the side windows: fixed client size, the designed
+// background colour, and the tiled background picture of the game.
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+class QWidget;
+class QLabel;
+class QFont;
+
+namespace SideWindow {
+
+// The background colour most side windows share (stored value 12513772).
+QColor defaultBackgroundColor();
+
+// The game's tile for every window background; null when the picture is not
+// linked into the program (the windows then show their plain colour).
+QPixmap backgroundPicture();
+
+// Caption, fixed client size and background colour of a side window.
+void setupFixed(QWidget *window, const QString &caption, QSize clientSize, const QColor &background);
+
+// A label at a designed place; size -1 keeps the label's own size hint.
+QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font, const QColor &color,
+                   int left, int top, int width = -1, int height = -1);
+
+// Moves window to the centre of the available area of the screen it is on.
+void centreOnScreen(QWidget *window);
+
+} // namespace SideWindow
