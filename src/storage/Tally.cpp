@@ -41,14 +41,50 @@ TallyBook::TallyBook() : m_grid(ColumnCount, 1)
         m_grid.setCell(column, 0, Zero);
 }
 
+std::optional<StringGrid> TallyBook::readGrid(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return std::nullopt;
+    }
+    try {
+        const QByteArray text = Tlzrw1::decompressBytes(file.readAll(), path);
+        std::optional<StringGrid> grid = ZornStrgrid::gridFromText(text, error);
+        if (grid) {
+            grid->setColumnCount(ColumnCount);
+            if (grid->rowCount() < 1)
+                grid->setRowCount(1);
+        }
+        return grid;
+    } catch (const ELzrw1Exception &e) {
+        *error = e.message();
+        return std::nullopt;
+    }
+}
+
+std::optional<TallyBook> TallyBook::readFile(const QString &path, QString *error)
+{
+    QString why;
+    if (QFileInfo(path).isDir())
+        why = QStringLiteral("%1 is a folder.").arg(path);
+    std::optional<StringGrid> grid = why.isEmpty() ? readGrid(path, &why) : std::nullopt;
+    if (!grid) {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    }
+    TallyBook book;
+    book.m_grid = *grid;
+    return book;
+}
+
 TallyBook::LoadResult TallyBook::load(const QString &path)
 {
     LoadResult result;
     if (!QFileInfo::exists(path))
         return result;
 
-    std::optional<StringGrid> loaded;
-    QFile file(path);
     if (QFileInfo(path).isDir()) {
         // Never move a folder away; only keep it from being written over.
         result.status = LoadResult::Status::Damaged;
@@ -56,18 +92,8 @@ TallyBook::LoadResult TallyBook::load(const QString &path)
         m_protectedPath = QFileInfo(path).absoluteFilePath();
         return result;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
-    } else {
-        try {
-            const QByteArray text = Tlzrw1::decompressBytes(file.readAll(), path);
-            loaded = ZornStrgrid::gridFromText(text, &result.error);
-        } catch (const ELzrw1Exception &e) {
-            result.error = e.message();
-        }
-        file.close();
-    }
 
+    const std::optional<StringGrid> loaded = readGrid(path, &result.error);
     if (!loaded) {
         result.status = LoadResult::Status::Damaged;
         const QString aside = asideName(path);
@@ -79,9 +105,6 @@ TallyBook::LoadResult TallyBook::load(const QString &path)
     }
 
     m_grid = *loaded;
-    m_grid.setColumnCount(ColumnCount);
-    if (m_grid.rowCount() < 1)
-        m_grid.setRowCount(1);
     clearSession();
     result.status = LoadResult::Status::Loaded;
     return result;

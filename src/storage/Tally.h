@@ -23,6 +23,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 class TallyBook
 {
@@ -67,6 +68,9 @@ public:
     // Reads the tally file once at start; the Session columns start at 0.
     // A damaged file leaves the tally empty and is moved aside.
     LoadResult load(const QString &path);
+    // Reads a tally file as it is, Session columns included, and leaves the
+    // file alone; nullopt, with the reason in *error, when it cannot be read.
+    static std::optional<TallyBook> readFile(const QString &path, QString *error = nullptr);
     // Writes the tally file. False, with the reason in *error, when it could
     // not be written; the old file then stays as it was.
     bool save(const QString &path, QString *error = nullptr) const;
@@ -109,6 +113,7 @@ public:
     void moverow(int row);
 
 private:
+    static std::optional<StringGrid> readGrid(const QString &path, QString *error);
     void clearSession();
 
     StringGrid m_grid;
