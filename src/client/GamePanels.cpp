@@ -446,7 +446,8 @@ void GamePanels::startround(const QString &argument)
     const auto letterIndex = fields.takeInt();
     if (!letterIndex)
         return;
-    fields.beginList();
+    if (!fields.atEnd())
+        fields.beginList(); // an empty list stays empty
     while (fields.nextGroup()) {
         const auto n = fields.takeInt();
         if (!n)
@@ -555,7 +556,8 @@ void GamePanels::gamestats(const QString &argument)
         return;
     const QString gameTypeText = fields.takeText();
 
-    fields.beginList();
+    if (!fields.atEnd())
+        fields.beginList(); // an empty list stays empty
     while (fields.nextGroup()) {
         const QString type = fields.takeText();
         const auto n = fields.takeInt();
@@ -645,7 +647,8 @@ void GamePanels::showcat(const QString &argument)
     const auto count = fields.takeInt();
     if (!count)
         return;
-    fields.beginList();
+    if (!fields.atEnd())
+        fields.beginList(); // an empty list stays empty
     while (fields.nextGroup()) {
         const auto seat = fields.takeInt();
         if (!seat)
@@ -795,7 +798,8 @@ void GamePanels::postscores(const QString &argument)
     }
 
     Protocol::FieldReader fields(argument);
-    fields.beginList();
+    if (!fields.atEnd())
+        fields.beginList(); // an empty list stays empty
     while (fields.nextGroup()) {
         const auto seat = fields.takeInt();
         const auto points = seat ? fields.takeInt() : std::nullopt;

@@ -1,0 +1,446 @@
+// The client's voting and results: answers in random rows, the pictures each
+// game type offers, the vote messages, score posting, the ranked round results
+// and the winner.
+#include "tst_game_fakecontext.h"
+
+#include <QTest>
+#include <QTimer>
+
+#include <set>
+
+namespace {
+
+const QString Categories = QStringLiteral("1+Fruit+2+Car Part+3+Animal+4+City+5+Name+6+Color+7+Food+8+Sport");
+
+void startGame(GameBoard &b, const QString &type, const QString &duplicates = QStringLiteral("1"))
+{
+    for (int n = 1; n <= 4; ++n)
+        b.context.seatPlayer(n, QStringList{"Ann", "Bob", "Cid", "Dee"}.at(n - 1));
+    b.panels.startthegame(QStringLiteral("Ann+3+60+%1+%2+").arg(type, duplicates));
+    b.panels.startround(QStringLiteral("1+1+") + Categories);
+}
+
+// Seat 1 banana, seat 2 (own) blueberry, seat 3 and seat 4 the same answer (marked duplicate).
+const QString FourAnswers = QStringLiteral("1+4+1+banana+0+2+blueberry+0+3+Bean+1+4+bean+1");
+
+struct Row
+{
+    QString answer;
+    bool against = false;
+    bool votefor = false;
+};
+
+QList<Row> visibleRows(const GameBoard &b)
+{
+    QList<Row> rows;
+    for (int r = 1; r <= 8; ++r) {
+        const QLabel *answer = b.label(QStringLiteral("label_vanswer%1").arg(r));
+        Row row;
+        row.answer = answer->isHidden() ? QString() : answer->text();
+        row.against = !b.widget(QStringLiteral("image_voteagainst%1").arg(r))->isHidden();
+        row.votefor = !b.widget(QStringLiteral("image_votefor%1").arg(r))->isHidden();
+        rows.append(row);
+    }
+    return rows;
+}
+
+int rowOf(const GameBoard &b, const QString &answer)
+{
+    for (int r = 1; r <= 8; ++r)
+        if (b.text(QStringLiteral("label_vanswer%1").arg(r)) == answer &&
+            !b.label(QStringLiteral("label_vanswer%1").arg(r))->isHidden())
+            return r;
+    return 0;
+}
+
+QWidget *votefor(const GameBoard &b, int row) { return b.widget(QStringLiteral("image_votefor%1").arg(row)); }
+QWidget *voteagainst(const GameBoard &b, int row)
+{
+    return b.widget(QStringLiteral("image_voteagainst%1").arg(row));
+}
+
+} // namespace
+
+class TestGameVoting : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rowsAndPictures_data();
+    void rowsAndPictures();
+    void rowOrderIsRandomAndSeeded();
+    void votingTime_data();
+    void votingTime();
+    void oneWinnerVotesOnce();
+    void allScoringDeclineAndAccept();
+    void watcherVotesAreOnlyShown();
+    void postscoresTexts();
+    void postscoresSkipsSeatsWithoutAnswer();
+    void noanswers();
+    void roundoverRanking_data();
+    void roundoverRanking();
+    void winnerTexts_data();
+    void winnerTexts();
+};
+
+void TestGameVoting::rowsAndPictures_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QStringList>("withAgainst");
+    QTest::addColumn<QStringList>("withVotefor");
+    QTest::addColumn<QStringList>("struck");
+    const QStringList all{"banana", "blueberry", "Bean", "bean"};
+    QTest::newRow("all scoring") << "1" << "Choose to Accept or Decline Player's Answers." << all
+                                 << QStringList{"banana", "blueberry"} << QStringList{};
+    QTest::newRow("one winner") << "0" << "Choose your Favorite Answer" << QStringList{} << QStringList{"banana"}
+                                << QStringList{"Bean", "bean"};
+}
+
+void TestGameVoting::rowsAndPictures()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, status);
+    QFETCH(QStringList, withAgainst);
+    QFETCH(QStringList, withVotefor);
+    QFETCH(QStringList, struck);
+    GameBoard b;
+    startGame(b, type);
+    // All Scoring never flags duplicates; this checks that the client honours the flag anyway.
+    b.panels.showcat(FourAnswers);
+
+    QCOMPARE(b.text("label_cata"), QStringLiteral("FRUIT"));
+    QCOMPARE(b.text("label_status"), status);
+    QVERIFY(!b.widget("panel_vote")->isHidden());
+    QVERIFY(b.widget("panel_enter")->isHidden());
+    QCOMPARE(b.context.sounds.last(), QStringLiteral("vote"));
+
+    const QList<Row> rows = visibleRows(b);
+    QStringList shown, against, votes, struckOut;
+    for (int r = 0; r < 8; ++r) {
+        if (r < 4)
+            QVERIFY2(!rows[r].answer.isEmpty(), "answers fill the first rows");
+        else
+            QVERIFY(rows[r].answer.isEmpty() && !rows[r].against && !rows[r].votefor);
+        if (rows[r].answer.isEmpty())
+            continue;
+        shown << rows[r].answer;
+        if (rows[r].against)
+            against << rows[r].answer;
+        if (rows[r].votefor)
+            votes << rows[r].answer;
+        if (b.label(QStringLiteral("label_vanswer%1").arg(r + 1))->font().strikeOut())
+            struckOut << rows[r].answer;
+    }
+    auto sorted = [](QStringList l) { l.sort(); return l; };
+    QCOMPARE(sorted(shown), sorted({"banana", "blueberry", "Bean", "bean"}));
+    QCOMPARE(sorted(against), sorted(withAgainst));
+    QCOMPARE(sorted(votes), sorted(withVotefor)); // flagged duplicates are never offered
+    QCOMPARE(sorted(struckOut), sorted(struck));
+
+    // The favourite picture differs from the accept picture.
+    const int row = rowOf(b, QStringLiteral("banana"));
+    GameBoard other;
+    startGame(other, type == QLatin1String("1") ? QStringLiteral("0") : QStringLiteral("1"));
+    other.panels.showcat(FourAnswers);
+    const int otherRow = rowOf(other, QStringLiteral("banana"));
+    QVERIFY(b.label(QStringLiteral("image_votefor%1").arg(row))->pixmap().toImage() !=
+            other.label(QStringLiteral("image_votefor%1").arg(otherRow))->pixmap().toImage());
+}
+
+void TestGameVoting::rowOrderIsRandomAndSeeded()
+{
+    const QString eight = QStringLiteral("2+8+1+a+0+2+b+0+3+c+0+4+d+0+5+e+0+6+f+0+7+g+0+8+h+0");
+    auto order = [](const GameBoard &b) {
+        QString o;
+        for (int r = 1; r <= 8; ++r)
+            o += b.text(QStringLiteral("label_vanswer%1").arg(r));
+        return o;
+    };
+    std::set<QString> orders;
+    GameBoard b;
+    startGame(b, QStringLiteral("1"));
+    for (int category = 0; category < 6; ++category) {
+        b.panels.showcat(eight);
+        orders.insert(order(b));
+    }
+    QVERIFY2(orders.size() > 1, "the order changes from category to category");
+
+    GameBoard again, same;
+    startGame(again, QStringLiteral("1"));
+    startGame(same, QStringLiteral("1"));
+    again.panels.setSeed(77);
+    same.panels.setSeed(77);
+    again.panels.showcat(eight);
+    same.panels.showcat(eight);
+    QCOMPARE(order(again), order(same));
+}
+
+void TestGameVoting::votingTime_data()
+{
+    QTest::addColumn<int>("answers");
+    QTest::addColumn<int>("seconds");
+    QTest::newRow("none") << 0 << 2;
+    QTest::newRow("one") << 1 << 10;
+    QTest::newRow("three") << 3 << 10;
+    QTest::newRow("four") << 4 << 13;
+    QTest::newRow("six") << 6 << 13;
+    QTest::newRow("seven") << 7 << 16;
+    QTest::newRow("eight") << 8 << 16;
+}
+
+void TestGameVoting::votingTime()
+{
+    QFETCH(int, answers);
+    QFETCH(int, seconds);
+    GameBoard b;
+    startGame(b, QStringLiteral("1"));
+    QString message = QStringLiteral("3+%1").arg(answers);
+    for (int seat = 1; seat <= answers; ++seat)
+        message += QStringLiteral("+%1+word%1+0").arg(seat);
+    b.panels.showcat(message);
+    QCOMPARE(b.panels.countdown(), seconds);
+    QVERIFY(b.panels.turntime()->isActive());
+}
+
+void TestGameVoting::oneWinnerVotesOnce()
+{
+    GameBoard b;
+    startGame(b, QStringLiteral("0"), QStringLiteral("0"));
+    b.panels.showcat(FourAnswers);
+    b.context.sent.clear();
+
+    // The own answer offers nothing, even to a direct click.
+    const int own = rowOf(b, QStringLiteral("blueberry"));
+    b.panels.image_votefor1Click(own);
+    QVERIFY(b.context.sent.isEmpty());
+
+    const int banana = rowOf(b, QStringLiteral("banana"));
+    QTest::mouseClick(votefor(b, banana), Qt::LeftButton);
+    QCOMPARE(b.context.sent.size(), 1);
+    QCOMPARE(wireText(b.context.sent.first()), QStringLiteral("CMD_votefor+2+1+|"));
+    QCOMPARE(b.context.sounds.last(), QStringLiteral("decline"));
+    for (int r = 1; r <= 8; ++r)
+        QVERIFY(votefor(b, r)->isHidden());
+
+    // A second category gives a new choice.
+    b.panels.showcat(QStringLiteral("2+2+1+bus+0+3+bike+0"));
+    QTest::mouseClick(votefor(b, rowOf(b, QStringLiteral("bike"))), Qt::LeftButton);
+    QCOMPARE(b.context.sent.size(), 2);
+    QCOMPARE(wireText(b.context.sent.last()), QStringLiteral("CMD_votefor+2+3+|"));
+}
+
+void TestGameVoting::allScoringDeclineAndAccept()
+{
+    GameBoard b;
+    startGame(b, QStringLiteral("1"));
+    b.panels.showcat(QStringLiteral("1+3+1+banana+0+2+blueberry+0+3+Bean+0"));
+    b.context.sent.clear();
+
+    const int banana = rowOf(b, QStringLiteral("banana"));
+    QTest::mouseClick(votefor(b, banana), Qt::LeftButton);
+    QVERIFY(b.context.sent.isEmpty());
+    QVERIFY(votefor(b, banana)->isHidden() && voteagainst(b, banana)->isHidden());
+    QVERIFY(!b.label(QStringLiteral("label_vanswer%1").arg(banana))->font().strikeOut());
+
+    const int bean = rowOf(b, QStringLiteral("Bean"));
+    QTest::mouseClick(voteagainst(b, bean), Qt::LeftButton);
+    QCOMPARE(b.context.sent.size(), 1);
+    QCOMPARE(wireText(b.context.sent.first()), QStringLiteral("CMD_voteagainst+2+3+|"));
+    QVERIFY(b.label(QStringLiteral("label_vanswer%1").arg(bean))->font().strikeOut());
+    QVERIFY(votefor(b, bean)->isHidden() && voteagainst(b, bean)->isHidden());
+
+    // The own answer can be declined too; the other pictures stay.
+    const int own = rowOf(b, QStringLiteral("blueberry"));
+    QVERIFY(!voteagainst(b, own)->isHidden());
+    QTest::mouseClick(voteagainst(b, own), Qt::LeftButton);
+    QCOMPARE(wireText(b.context.sent.last()), QStringLiteral("CMD_voteagainst+2+2+|"));
+
+    // The next category clears the strike-out.
+    b.panels.showcat(QStringLiteral("2+1+3+Bus+0"));
+    QVERIFY(!b.label(QStringLiteral("label_vanswer1"))->font().strikeOut());
+
+    GameBoard offline;
+    offline.context.connected = false;
+    startGame(offline, QStringLiteral("1"));
+    offline.panels.showcat(QStringLiteral("1+1+1+banana+0"));
+    QTest::mouseClick(voteagainst(offline, 1), Qt::LeftButton);
+    QVERIFY(offline.context.sent.isEmpty());
+    QVERIFY(offline.label("label_vanswer1")->font().strikeOut());
+}
+
+void TestGameVoting::watcherVotesAreOnlyShown()
+{
+    GameBoard b;
+    b.context.seat = 9;
+    startGame(b, QStringLiteral("0"));
+    b.panels.showcat(FourAnswers);
+    const int banana = rowOf(b, QStringLiteral("banana"));
+    const int blueberry = rowOf(b, QStringLiteral("blueberry"));
+    QVERIFY(!votefor(b, blueberry)->isHidden()); // a watcher has no own answer
+    b.context.sounds.clear();
+    QTest::mouseClick(votefor(b, banana), Qt::LeftButton);
+    QVERIFY(b.context.sent.isEmpty());
+    QVERIFY(b.context.sounds.isEmpty());
+    QVERIFY(votefor(b, banana)->isHidden());
+    QVERIFY(!votefor(b, blueberry)->isHidden());
+}
+
+void TestGameVoting::postscoresTexts()
+{
+    GameBoard b;
+    startGame(b, QStringLiteral("0"));
+    b.panels.showcat(FourAnswers);
+    b.panels.postscores(QStringLiteral("1+3+2+13+2+1+0+4+3+0+1+1+4+0+1+0+5+0+0+0+6+0+0+0+7+0+0+0+8+0+0+0"));
+
+    QCOMPARE(b.text("label_status"), QStringLiteral("Posting Scores.. Please Wait."));
+    QCOMPARE(b.context.bonuses[0]->text(), QStringLiteral("+3"));
+    QCOMPARE(b.context.bonuses[1]->text(), QStringLiteral("+1"));
+    QVERIFY(b.context.bonuses[2]->text().isEmpty());
+    QCOMPARE(b.context.scores[0]->text(), QStringLiteral("13"));
+    QCOMPARE(b.context.scores[1]->text(), QStringLiteral("4"));
+    QCOMPARE(b.context.scores[2]->text(), QStringLiteral("1"));
+
+    const auto vscore = [&](const QString &answer) {
+        const QLabel *l = b.label(QStringLiteral("label_vscore%1").arg(rowOf(b, answer)));
+        return l->isHidden() ? QString() : l->text();
+    };
+    QCOMPARE(vscore(QStringLiteral("banana")), QStringLiteral("Ann VOTES: 2"));
+    QCOMPARE(vscore(QStringLiteral("blueberry")), QStringLiteral("Bob VOTES: 0"));
+    QCOMPARE(vscore(QStringLiteral("Bean")), QStringLiteral("Cid VOTES: 1"));
+    for (int r = 1; r <= 8; ++r) {
+        QVERIFY(votefor(b, r)->isHidden());
+        QVERIFY(voteagainst(b, r)->isHidden());
+    }
+    QCOMPARE(b.context.sounds.last(), QStringLiteral("finish"));
+}
+
+void TestGameVoting::postscoresSkipsSeatsWithoutAnswer()
+{
+    GameBoard b;
+    startGame(b, QStringLiteral("1"));
+    b.panels.showcat(FourAnswers);
+    // Next category: seats 3 and 4 answered; seat 1 answered before but not now.
+    b.panels.showcat(QStringLiteral("2+2+3+bus+0+4+van+0"));
+    // Seat 4 answered, but its player has gone.
+    b.context.seatPlayer(4, QStringLiteral("<Waiting>"));
+    b.panels.postscores(QStringLiteral("1+0+0+9+3+1+3+4+4+1+3+2"));
+
+    int lines = 0;
+    for (int r = 1; r <= 8; ++r) {
+        const QLabel *l = b.label(QStringLiteral("label_vscore%1").arg(r));
+        if (!l->isHidden()) {
+            ++lines;
+            QCOMPARE(l->text(), QStringLiteral("Cid VOTES: 3"));
+            QCOMPARE(r, rowOf(b, QStringLiteral("bus")));
+        }
+    }
+    QCOMPARE(lines, 1);
+    QCOMPARE(b.context.scores[0]->text(), QStringLiteral("9"));
+    QCOMPARE(b.context.scores[3]->text(), QStringLiteral("2"));
+}
+
+void TestGameVoting::noanswers()
+{
+    GameBoard b;
+    startGame(b, QStringLiteral("1"));
+    b.panels.showcat(FourAnswers);
+    b.context.bonuses[0]->setText(QStringLiteral("+1"));
+    const int before = b.panels.countdown();
+    b.panels.noanswers(QStringLiteral("2+"));
+    QCOMPARE(b.text("label_cata"), QStringLiteral("CAR PART"));
+    QCOMPARE(b.text("label_status"), QStringLiteral("No Answers Submitted."));
+    QVERIFY(b.context.bonuses[0]->text().isEmpty());
+    QCOMPARE(visibleRows(b).first().answer, QString());
+    QCOMPARE(b.panels.countdown(), before);
+    QCOMPARE(b.context.sounds.last(), QStringLiteral("noanswer"));
+    // A later score posting finds no answers to label.
+    b.panels.postscores(QStringLiteral("1+0+0+5"));
+    for (int r = 1; r <= 8; ++r)
+        QVERIFY(b.label(QStringLiteral("label_vscore%1").arg(r))->isHidden());
+}
+
+void TestGameVoting::roundoverRanking_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("scores");
+    QTest::addColumn<QStringList>("lines");
+    const QStringList waiting(5, QStringLiteral("<Waiting>"));
+    QTest::newRow("scores 5 0 7") << (QStringList{"Ann", "Bob", "Cid"} + waiting)
+                                  << QStringList{"5", "0", "7", "0", "0", "0", "0", "0"}
+                                  << QStringList{"Cid : 7", "Ann : 5", "Bob : 0", "", "", "", "", ""};
+    QTest::newRow("ties keep seat order")
+        << QStringList{"Ann", "Bob", "Cid", "Dee", "Eve", "Fay", "Gus", "Hal"}
+        << QStringList{"2", "4", "2", "4", "1", "x", "3", "0"}
+        << QStringList{"Bob : 4", "Dee : 4", "Gus : 3", "Ann : 2", "Cid : 2", "Eve : 1", "Fay : x", "Hal : 0"};
+    QTest::newRow("empty seat stays above a later zero")
+        << QStringList{"Ann", "<Waiting>", "Cid", "<Waiting>", "<Waiting>", "<Waiting>", "<Waiting>", "<Waiting>"}
+        << QStringList{"0", "9", "0", "0", "0", "0", "0", "0"}
+        << QStringList{"Ann : 0", "", "Cid : 0", "", "", "", "", ""};
+}
+
+void TestGameVoting::roundoverRanking()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, scores);
+    QFETCH(QStringList, lines);
+    GameBoard b;
+    for (int n = 1; n <= 8; ++n) {
+        b.context.seatPlayer(n, names[n - 1]);
+        b.context.scores[n - 1]->setText(scores[n - 1]);
+    }
+    b.panels.roundover(QString());
+    QStringList shown;
+    for (int n = 1; n <= 8; ++n)
+        shown << b.text(QStringLiteral("label_currentscore%1").arg(n));
+    QCOMPARE(shown, lines);
+    QCOMPARE(b.text("label_status"), QStringLiteral("Round is Over!"));
+    QVERIFY(!b.widget("panel_scores")->isHidden());
+    QVERIFY(b.widget("panel_vote")->isHidden());
+    QCOMPARE(b.context.sounds.last(), QStringLiteral("roundover"));
+}
+
+void TestGameVoting::winnerTexts_data()
+{
+    QTest::addColumn<int>("seat");
+    QTest::addColumn<bool>("host");
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("recorded");
+    QTest::newRow("own win") << 2 << false << "Bob+" << "You have Won the Game!" << QStringList{"addtomine"};
+    QTest::newRow("another wins") << 2 << true << "Ann+" << "Ann has Won the Game!" << QStringList{"Ann"};
+    QTest::newRow("watcher") << 9 << false << "Bob+" << "Bob has Won the Game!" << QStringList{};
+    QTest::newRow("name with plus") << 3 << false << "C+C+" << "You have Won the Game!"
+                                    << QStringList{"addtomine"};
+}
+
+void TestGameVoting::winnerTexts()
+{
+    QFETCH(int, seat);
+    QFETCH(bool, host);
+    QFETCH(QString, argument);
+    QFETCH(QString, text);
+    QFETCH(QStringList, recorded);
+    GameBoard b;
+    b.context.seat = seat;
+    b.context.host = host;
+    startGame(b, QStringLiteral("1"));
+    b.context.seatPlayer(3, QStringLiteral("C+C"));
+    b.panels.roundover(QString());
+    b.panels.winner(argument);
+
+    QCOMPARE(b.text("label_winner1"), text);
+    QCOMPARE(b.text("label_winner2"), text);
+    QCOMPARE(b.text("label_status"), QStringLiteral("Game Over!"));
+    QCOMPARE(b.context.statusLines.last(), text);
+    QVERIFY(b.text("label_round").isEmpty());
+    QVERIFY(b.text("label_gametype").isEmpty());
+    QVERIFY(!b.widget("panel_winner")->isHidden());
+    QVERIFY(b.widget("panel_scores")->isHidden());
+    QCOMPARE(!b.widget("button_start")->isHidden(), host);
+    QCOMPARE(b.context.recorded, recorded);
+    QCOMPARE(b.context.sounds.last(), QStringLiteral("winner"));
+}
+
+QTEST_MAIN(TestGameVoting)
+#include "tst_game_voting.moc"
