@@ -253,7 +253,7 @@ void Tgamestart::image_duplicateClick()
 
 QByteArray Tgamestart::startMessage() const
 {
-    return Protocol::Msg::startgame(m_playerName, playToScore(), creationTime(), QString::number(gameTypeTag()),
+    return Protocol::Msg::startgame(m_playerName(), playToScore(), creationTime(), QString::number(gameTypeTag()),
                                     QString::number(duplicateTag()));
 }
 

@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+
 class QLineEdit;
 class QToolButton;
 
@@ -77,8 +79,10 @@ public:
 
     explicit Tgamestart(QWidget *parent = nullptr);
 
-    // The name the start message carries (the local player's login name).
-    void setPlayerName(const QString &name) { m_playerName = name; }
+    // The name the start message carries (the local player's login name):
+    // fixed, or asked for at each start.
+    void setPlayerName(const QString &name) { m_playerName = [name] { return name; }; }
+    void setPlayerNameSource(std::function<QString()> source) { m_playerName = std::move(source); }
 
     // 1 marks "All Accepted Answers Score", 0 "One Winner Only Scoring".
     void changebox(int mode);
@@ -109,7 +113,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QString m_playerName;
+    std::function<QString()> m_playerName = [] { return QString(); };
     QLineEdit *m_editPlaytoscore;
     QLineEdit *m_editCreationtime;
     TUpDown *m_upDown1;

@@ -174,7 +174,9 @@ void TestGamestart::startSendsMessageAndHides()
     QFETCH(bool, noDuplicates);
     QFETCH(QByteArray, message);
     Tgamestart w;
-    w.setPlayerName(QStringLiteral("Ann"));
+    QString name = QStringLiteral("Zed");
+    w.setPlayerNameSource([&name] { return name; });
+    name = QStringLiteral("Ann"); // the name is taken when the game starts
     QSignalSpy sent(&w, &Tgamestart::sendToHost);
     QSignalSpy saved(&w, &Tgamestart::saveSettings);
     w.show();
