@@ -1,0 +1,23 @@
+// Every window of one running copy, created in the program's fixed order and
+// wired together: the main window gets the side windows and the host.
+#pragma once
+
+#include <QStringList>
+
+#include <memory>
+
+class Tchat;
+
+class ProgramWindows
+{
+public:
+    explicit ProgramWindows(const QStringList &arguments);
+    ~ProgramWindows();
+
+    Tchat &chat() { return *m_chat; }
+
+private:
+    struct Parts;
+    std::unique_ptr<Tchat> m_chat;
+    std::unique_ptr<Parts> m_parts;
+};

@@ -1,0 +1,43 @@
+// The single-instance check: the first copy of the program started by a user
+// holds a local server; a later copy tells it to come to the front and ends.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QLocalServer;
+class QWidget;
+
+class PreviousInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    // key names the meeting place; by default "22nroz" and the user id, in
+    // XDG_RUNTIME_DIR (else the temporary folder).
+    explicit PreviousInstance(const QString &key = defaultKey(), QObject *parent = nullptr);
+    ~PreviousInstance() override;
+
+    static QString defaultKey();
+
+    // True for the first copy, which keeps listening for later copies. A later
+    // copy asks the first to restore its window and gets false.
+    bool claim();
+
+    // The window a later copy brings back: restored when minimised, else raised.
+    void setWindow(QWidget *window) { m_window = window; }
+
+    // Brings the window back; what a request of a later copy runs.
+    void restoreWindow();
+
+signals:
+    void restoreRequested();
+
+private:
+    void onNewConnection();
+
+    QString m_key;
+    QLocalServer *m_server = nullptr;
+    QPointer<QWidget> m_window;
+};

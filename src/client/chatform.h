@@ -1,0 +1,283 @@
+// Tchat: the main window. It owns the client's connection to the host, the
+// receive queue and its dispatch timer, the board of seats, the chat with its
+// phrase buttons and sounds, and the menus; the game-play panels live on its
+// board and reach it through ClientContext.
+#pragma once
+
+#include "client/ClientContext.h"
+#include "protocol/Dispatcher.h"
+#include "protocol/Framing.h"
+#include "protocol/ReceiveQueue.h"
+
+#include <QColor>
+#include <QHash>
+#include <QMainWindow>
+#include <QRect>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class ChatView;
+class GamePanels;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTimer;
+class QToolButton;
+class SoundPlayer;
+class TSock;
+class Tspylist;
+
+// What the main window is handed at start: the side windows (each may be
+// missing) and the hooks into the host of this copy.
+struct ChatWindows
+{
+    QWidget *about = nullptr;
+    Tspylist *spylist = nullptr;
+    QWidget *help = nullptr;
+    QWidget *gamestart = nullptr;
+    QWidget *phrases = nullptr;
+    QWidget *download = nullptr;
+    QWidget *tallylist = nullptr;
+    QWidget *additionalcats = nullptr;
+    // Switches the listening socket of this copy's host on; false when it failed.
+    std::function<bool()> startListening;
+    // Records a finished game in the tally ("addtomine" when the player won).
+    std::function<void(const QString &winner)> recordGame;
+    // Opens the maker's web site (the logo).
+    std::function<void()> openMakerSite;
+};
+
+class Tchat : public QMainWindow, public ClientContext
+{
+    Q_OBJECT
+
+public:
+    static constexpr int SeatCount = 8;
+    static constexpr int ClientWidth = 767;
+    static constexpr int ClientHeight = 529;
+    static constexpr int DefaultWidth = 775;
+    static constexpr int DefaultHeight = 575;
+    static constexpr int DefaultLeft = 3;
+    static constexpr int DefaultTop = 3;
+    static constexpr int PhraseCount = 9;
+    static constexpr int ChatterSoundCount = 20;
+    static constexpr quint16 DefaultPort = 7772;
+    static constexpr quint16 LobbyPort = 9001;
+    static inline const QString Waiting = QStringLiteral("<Waiting>");
+    static inline const QString ChatPlaceholder = QStringLiteral("<Enter Chat Here>");
+    static inline const QString SettingsSection = QStringLiteral("Lexaburst");
+
+    explicit Tchat(QWidget *parent = nullptr);
+    ~Tchat() override;
+
+    void setWindows(const ChatWindows &windows);
+    // The command line without the program name (default: the process's).
+    void setArguments(const QStringList &arguments) { m_arguments = arguments; }
+    void setPort(quint16 port) { m_port = port; }
+    void setLobbyPort(quint16 port) { m_lobbyPort = port; }
+    void setSoundPlayer(std::unique_ptr<SoundPlayer> player);
+    void setUrlOpener(std::function<bool(const QUrl &)> opener) { m_urlOpener = std::move(opener); }
+    void setMessageBox(std::function<void(const QString &)> show);
+    Tspylist *spylist() const { return m_spylist; }
+    GamePanels *game() const { return m_game; }
+
+    // Port of the host: LEXIBURST_PORT, else 7772.
+    static quint16 portFromEnvironment();
+
+    // ClientContext.
+    void sendToHost(const QByteArray &message) override;
+    int ownSeat() const override { return m_ownSeat; }
+    bool isConnected() const override { return m_connected; }
+    bool isHost() const override { return m_host; }
+    QString playerName() const override { return m_playerName; }
+    QLabel *playerNameLabel(int n) const override;
+    QLabel *scoreLabel(int n) const override;
+    QLabel *bonusLabel(int n) const override;
+    void playsounds(const QString &name) override;
+    void addStatusLine(const QString &text) override;
+    void showGameStart() override;
+    void recordGame(const QString &winner) override;
+    QWidget *chatEntry() const override;
+    void uncheckJustWatch() override;
+
+    // Start and connection.
+    void processparams();
+    void hostpress();
+    void joinpress();
+    void sendloginfo(const QString &text);
+    void sockInfo(const QString &text);
+    void sockRead();
+    // One tick of `Timer1`: handles at most one queued message.
+    void processsocktimer();
+    void Timer1Timer();
+    QTimer *timer1() const { return m_timer1; }
+    qsizetype queuedMessages() const { return m_receivedlist.size(); }
+    QString loginName() const { return m_loginName; }
+    QString hostAddress() const { return m_hostAddress; }
+    TSock *clientSocket() const { return sock; }
+    TSock *lobbySocket() const { return Sock11; }
+
+    // Board and presence.
+    void newplayerinfo(const QString &text);
+    void playerdisconnected(const QString &text);
+    void justwatching(const QString &text);
+    void kicking(int seat);
+    void label_playername1ContextPopup(int seat);
+    void RemoveFromGame1Click();
+    void SettoJustWatch1Click();
+    void UnsetJustWatch1Click();
+    void JustWatch1Click();
+    void ViewTally1Click();
+    void loadchecklist();
+    int kickMenuSeat() const { return m_kickTag; }
+
+    // Chat, phrases and sounds.
+    void addlinetochat(const QString &text, const QColor &colour);
+    void chatrecieved(const QString &text);
+    void playasound(const QString &text);
+    void sendit();
+    void b_phrase1Click(int button);
+    bool phraseGateOpen() const { return m_phraseGateOpen; }
+    void setPhraseGateInterval(int ms);
+    void phraseGateTimer();
+    QString phrase(int button) const;
+    void setPhrase(int button, const QString &phrase);
+    void wave4Click(int tag);
+    void Select16Click(int tag);
+    void mainchatJump(int linkNumber);
+    void copyChat();
+    void selectAllChat();
+    void ClearMainChat1Click();
+    void ScrollChatOff1Click();
+    void pasteChatEntry();
+    QColor textColour() const { return m_textColour; }
+    void setTextColour(const QColor &colour);
+
+    // Options.
+    void loadinifile();
+    void saveinifile();
+    void Classic1Click(QAction *item);
+    void Fast1Click(QAction *item);
+    void N14Click(QAction *item);
+    void TextColor1Click();
+    void ResetScreenLocation1Click();
+    // The section of the settings file as last written (in memory).
+    QHash<QString, QString> settingsSection() const { return m_ini; }
+
+    // Controls, named as on the form.
+    QWidget *panel_board = nullptr;
+    std::array<QLabel *, SeatCount> label_playername{};
+    std::array<QLabel *, SeatCount> label_score{};
+    std::array<QLabel *, SeatCount> label_bonus{};
+    std::array<QLabel *, SeatCount> image_eyes{};
+    QLabel *image_logo = nullptr;
+    ChatView *mainchat = nullptr;
+    QLineEdit *mychat = nullptr;
+    std::array<QToolButton *, PhraseCount> b_phrase{};
+    QToolButton *b_phrase10 = nullptr;
+    QToolButton *button_simlies = nullptr;
+
+    QMenu *popup_kick = nullptr;
+    QAction *RemoveFromGame1 = nullptr;
+    QAction *SettoJustWatch1 = nullptr;
+    QAction *UnsetJustWatch1 = nullptr;
+    QMenu *popup_sounds = nullptr;
+    QMenu *popup_smilies = nullptr;
+    QMenu *popup_mainchat = nullptr;
+    QMenu *popup_mychat = nullptr;
+
+    QAction *StartGame1 = nullptr;
+    QAction *Exit1 = nullptr;
+    QAction *PlaySounds1 = nullptr;
+    QAction *PlayerPhraseSounds1 = nullptr;
+    QMenu *TurnSound1 = nullptr;
+    QAction *Classic1 = nullptr;
+    QAction *New1 = nullptr;
+    QMenu *BotSpeed1 = nullptr;
+    QAction *Slow1 = nullptr;
+    QAction *Normal1 = nullptr;
+    QAction *Fast1 = nullptr;
+    QAction *TextColor1 = nullptr;
+    QMenu *TextSize1 = nullptr;
+    std::array<QAction *, 4> textSizeItems{}; // N8, N10, N12, N14
+    QAction *ScrollChatOff2 = nullptr;
+    QAction *ClearMainChat1 = nullptr;
+    QAction *ResetScreenLocation1 = nullptr;
+    QAction *JustWatch1 = nullptr;
+    QAction *ViewTally1 = nullptr;
+    QAction *SpyList1 = nullptr;
+    QAction *PrhaseList1 = nullptr;
+    QAction *CategoryAddition1 = nullptr;
+    QAction *Help2 = nullptr;
+    QAction *About1 = nullptr;
+    QAction *Copy1 = nullptr;
+    QAction *ClearMainChat2 = nullptr;
+    QAction *SelectAll1 = nullptr;
+    QAction *ScrollChatOff1 = nullptr;
+    QAction *Paste1 = nullptr;
+    std::array<QAction *, ChatterSoundCount + 1> soundItems{}; // Cancel1, wave1..wave20
+
+signals:
+    // The main window closed: the program ends.
+    void closed();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void buildMenus();
+    void buildBoard();
+    void buildChat();
+    void registerCommands();
+    void showWindow(QWidget *window);
+    void showMessage(const QString &text);
+    bool seatIsPlaying(int seat) const { return seat >= 1 && seat <= SeatCount; }
+    void popupAtBottomRight(QMenu *menu, QWidget *button);
+    QString colourText() const;
+
+    TSock *sock = nullptr;
+    TSock *Sock11 = nullptr;
+    QTimer *m_timer1 = nullptr;
+    QTimer *m_phraseGate = nullptr;
+    Protocol::FrameSplitter m_splitter;
+    Protocol::ReceiveQueue m_receivedlist;
+    Protocol::Dispatcher m_dispatcher;
+    bool m_dispatching = false;
+
+    GamePanels *m_game = nullptr;
+    Tspylist *m_spylist = nullptr;
+    ChatWindows m_windows;
+    std::unique_ptr<SoundPlayer> m_sounds;
+    std::function<bool(const QUrl &)> m_urlOpener;
+    std::function<void(const QString &)> m_messageBox;
+
+    QStringList m_arguments;
+    bool m_shownOnce = false;
+    quint16 m_port = DefaultPort;
+    quint16 m_lobbyPort = LobbyPort;
+
+    int m_ownSeat = 0;
+    bool m_connected = false;
+    bool m_host = false;
+    QString m_playerName;
+    QString m_hostAddress;
+    QString m_loginName;
+    QColor m_systemLineColour = QColor(0x00, 0x00, 0xFF);
+    QColor m_textColour = Qt::black;
+    bool m_phraseGateOpen = true;
+    int m_kickTag = 0;
+    int m_turnSoundTag = 0;
+    int m_botSpeedTag = 1000;
+
+    QHash<QString, QString> m_ini;
+    QRect m_storedBounds;
+};

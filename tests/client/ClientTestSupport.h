@@ -1,0 +1,123 @@
+// Helpers shared by the client tests: a scriptable host made of a plain TCP
+// listener, a sound recorder and readers for what the chat shows.
+#pragma once
+
+#include "client/ChatView.h"
+#include "client/SoundPlayer.h"
+#include "client/chatform.h"
+#include "windows/spylistform.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QToolButton>
+
+#include <QList>
+#include <QStringList>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <memory>
+
+// Speaks the wire from the host's side: accepts connections, records what each
+// one sends and writes what a test tells it to.
+class FakeHost : public QObject
+{
+public:
+    FakeHost()
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *peer = m_server.nextPendingConnection()) {
+                const qsizetype index = m_peers.size();
+                m_peers.append(peer);
+                m_received.append(QByteArray());
+                connect(peer, &QTcpSocket::readyRead, this,
+                        [this, peer, index] { m_received[index] += peer->readAll(); });
+            }
+        });
+    }
+
+    quint16 port() const { return m_server.serverPort(); }
+    qsizetype connections() const { return m_peers.size(); }
+    QByteArray received(qsizetype peer = 0) const { return m_received.value(peer); }
+    void send(const QByteArray &bytes, qsizetype peer = 0)
+    {
+        m_peers.at(peer)->write(bytes);
+        m_peers.at(peer)->flush();
+    }
+    void closePeer(qsizetype peer = 0) { m_peers.at(peer)->disconnectFromHost(); }
+
+private:
+    QTcpServer m_server;
+    QList<QTcpSocket *> m_peers;
+    QList<QByteArray> m_received;
+};
+
+class RecordingSoundPlayer : public SoundPlayer
+{
+public:
+    explicit RecordingSoundPlayer(QStringList &played) : m_played(played) {}
+    void play(const QString &name) override { m_played.append(name); }
+
+private:
+    QStringList &m_played;
+};
+
+// The lines of the chat as shown; every line ends in the blank that closes
+// its last word, which is left off here.
+inline QStringList chatLines(const Tchat &chat)
+{
+    QStringList lines = chat.mainchat->toPlainText().split(u'\n');
+    for (QString &line : lines) {
+        if (line.endsWith(u' '))
+            line.chop(1);
+    }
+    return lines;
+}
+
+inline QString lastChatLine(const Tchat &chat)
+{
+    return chatLines(chat).constLast();
+}
+
+// A port nothing listens on: bound once and released.
+inline quint16 closedPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+// A main window with recorded sounds and message boxes, aimed at `port`.
+struct TestClient
+{
+    // Shortened so a test sees the phrase gate reopen quickly.
+    static constexpr int PhraseGateMs = 50;
+
+    explicit TestClient(quint16 port, QStringList arguments)
+    {
+        chat = std::make_unique<Tchat>();
+        chat->setPort(port);
+        chat->setLobbyPort(closedPort());
+        chat->setArguments(std::move(arguments));
+        chat->setPhraseGateInterval(PhraseGateMs);
+        chat->setSoundPlayer(std::make_unique<RecordingSoundPlayer>(sounds));
+        chat->setMessageBox([this](const QString &text) { messages.append(text); });
+        chat->setUrlOpener([this](const QUrl &url) {
+            opened.append(url);
+            return true;
+        });
+        QObject::connect(chat.get(), &Tchat::closed, chat.get(), [this] { closed = true; });
+    }
+
+    std::unique_ptr<Tchat> chat;
+    QStringList sounds;
+    QStringList messages;
+    QList<QUrl> opened;
+    bool closed = false;
+};

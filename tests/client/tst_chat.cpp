@@ -1,0 +1,599 @@
+// The board and the chat of the main window, driven over the wire by a
+// scripted host: arrivals, departures, watching, removal, chat lines with
+// their heads, colours, links and smileys, phrases and chatter sounds.
+#include "ClientTestSupport.h"
+
+#include "protocol/Messages.h"
+#include "windows/spylistform.h"
+
+#include <QListWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor SystemBlue(0, 0, 255);
+const QColor PureRed(255, 0, 0);
+
+} // namespace
+
+class ChatTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void arrivalsAndDepartures();
+    void ownSpectatorArrival();
+    void departureRespectsHiddenHints_data();
+    void departureRespectsHiddenHints();
+    void watchingShowsTheEyes();
+    void justWatchRequestsFollowTheCheckMark();
+    void removalMenuStates_data();
+    void removalMenuStates();
+    void removalAndWatchRequests();
+    void spyListRemovesTheEntryUnderThePointer();
+
+    void chatLineHeadAndColour();
+    void lineWithBarIsRed();
+    void meActions_data();
+    void meActions();
+    void chatBeforeSignInIsNotSent();
+    void linksOpenTheirOwnWord_data();
+    void linksOpenTheirOwnWord();
+    void linkTableWrapsAround();
+    void seatFourRecoloursLinks();
+    void statusLinesTurnStyleZeroBold();
+    void smileys();
+    void phraseGate();
+    void chatterSounds();
+    void sendingSmileysAndPaste();
+    void textSizeAppliesToShownText();
+
+private:
+    // A client signed in as `seat` on the scripted host.
+    void signIn(int seat, bool hosting);
+    void hostSends(const QByteArray &bytes) { m_host->send(bytes); }
+    QByteArray sent() const { return m_host->received(); }
+
+    std::unique_ptr<FakeHost> m_host;
+    std::unique_ptr<TestClient> m_client;
+    Tchat *chat = nullptr;
+};
+
+void ChatTest::init()
+{
+    m_host = std::make_unique<FakeHost>();
+}
+
+void ChatTest::cleanup()
+{
+    m_client.reset();
+    m_host.reset();
+    chat = nullptr;
+}
+
+void ChatTest::signIn(int seat, bool hosting)
+{
+    m_client = std::make_unique<TestClient>(
+        m_host->port(), QStringList{u"Ann"_s, u"127.0.0.1"_s, hosting ? u"true"_s : u"join"_s});
+    chat = m_client->chat.get();
+    ChatWindows windows;
+    windows.startListening = [] { return true; };
+    chat->setWindows(windows);
+    chat->show();
+    QTRY_COMPARE(m_host->connections(), 1);
+    hostSends(Protocol::Msg::sendlogininfo(seat));
+    QTRY_VERIFY(sent().startsWith("CMD_logininfo"));
+    hostSends(Protocol::Msg::newplayerinfo(seat, u"Ann"_s));
+    QTRY_COMPARE(lastChatLine(*chat), u"You are Connected."_s);
+}
+
+void ChatTest::arrivalsAndDepartures()
+{
+    signIn(2, false);
+    hostSends(Protocol::Msg::existingplayers(1, u"Hugo"_s));
+    hostSends(Protocol::Msg::existingplayers(3, u"Cy"_s));
+    hostSends(Protocol::Msg::newplayerinfo(5, u"Dee"_s));
+    QTRY_COMPARE(chat->label_playername[4]->text(), u"Dee"_s);
+    QCOMPARE(chatLines(*chat).mid(1),
+             (QStringList{u"You are Connected."_s, u"Hugo is Connected."_s, u"Cy is Connected."_s,
+                          u"Dee is Connected."_s}));
+    QCOMPARE(m_client->sounds, QStringList(4, u"entered"_s));
+    const QStringList board{chat->label_playername[0]->text(), chat->label_playername[1]->text(),
+                            chat->label_playername[2]->text(), chat->label_playername[3]->text()};
+    QCOMPARE(board, (QStringList{u"Hugo"_s, u"Ann"_s, u"Cy"_s, u"<Waiting>"_s}));
+
+    chat->label_score[2]->setText(u"7"_s);
+    hostSends(Protocol::Msg::playerdisconnected(3, u"Somebody"_s));
+    // The line names the player from the board, not from the message.
+    QTRY_COMPARE(lastChatLine(*chat), u"Cy disconnected."_s);
+    QCOMPARE(chat->label_playername[2]->text(), u"<Waiting>"_s);
+    QCOMPARE(chat->label_score[2]->text(), u"7"_s);
+    QVERIFY(!chat->label_score[2]->isHidden());
+
+    // A seat already empty leaves no line.
+    const qsizetype lines = chatLines(*chat).size();
+    hostSends(Protocol::Msg::playerdisconnected(3, u"Cy"_s));
+    hostSends(Protocol::Msg::wrongversion());
+    QTRY_COMPARE(chatLines(*chat).size(), lines + 1);
+
+    // Spectators come and go through the spy list.
+    hostSends(Protocol::Msg::newplayerinfo(9, u"Eve"_s));
+    QTRY_COMPARE(lastChatLine(*chat), u"Eve is spying."_s);
+    QCOMPARE(chatLines(*chat).at(chatLines(*chat).size() - 2), u"Eve is Connected."_s);
+    QCOMPARE(chat->spylist()->entries(), QStringList{u"9: Eve"_s});
+    hostSends(Protocol::Msg::playerdisconnected(9, u"Eve"_s));
+    QTRY_COMPARE(lastChatLine(*chat), u"Eve has left."_s);
+    QVERIFY(chat->spylist()->entries().isEmpty());
+    const qsizetype linesAfterLeaving = chatLines(*chat).size();
+    hostSends(Protocol::Msg::playerdisconnected(9, u"Eve"_s));
+    hostSends(Protocol::Msg::wrongversion());
+    QTRY_VERIFY(lastChatLine(*chat).startsWith(u"You have a differnt"_s));
+    QCOMPARE(chatLines(*chat).size(), linesAfterLeaving + 1);
+}
+
+void ChatTest::ownSpectatorArrival()
+{
+    m_client = std::make_unique<TestClient>(m_host->port(), QStringList{u"Ann"_s, u"127.0.0.1"_s, u"x"_s});
+    chat = m_client->chat.get();
+    chat->show();
+    QTRY_COMPARE(m_host->connections(), 1);
+    hostSends(Protocol::Msg::sendlogininfo(9));
+    hostSends(Protocol::Msg::newplayerinfo(9, u"Ann"_s));
+    QTRY_COMPARE(lastChatLine(*chat), u"You are spying."_s);
+    QCOMPARE(chatLines(*chat).at(chatLines(*chat).size() - 2), u"You are Connected."_s);
+    QCOMPARE(chat->spylist()->entries(), QStringList{u"9: Ann"_s});
+    // A spectator asks for nothing.
+    chat->JustWatch1Click();
+    chat->b_phrase1Click(1);
+    hostSends(Protocol::Msg::wrongversion());
+    QTRY_VERIFY(lastChatLine(*chat).startsWith(u"You have"_s));
+    QVERIFY(!sent().contains("CMD_justwatch"));
+}
+
+void ChatTest::departureRespectsHiddenHints_data()
+{
+    QTest::addColumn<int>("seat");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("line");
+    QTest::newRow("Klot in seat 2") << 2 << u"Klot"_s << false;
+    QTest::newRow("Klot in seat 3") << 3 << u"Klot"_s << true;
+    QTest::newRow("Krazy in seat 8") << 8 << u"Krazy"_s << false;
+    QTest::newRow("Bob in seat 2") << 2 << u"Bob"_s << true;
+}
+
+void ChatTest::departureRespectsHiddenHints()
+{
+    QFETCH(int, seat);
+    QFETCH(QString, name);
+    QFETCH(bool, line);
+    signIn(1, true);
+    hostSends(Protocol::Msg::newplayerinfo(seat, name));
+    hostSends(Protocol::Msg::playerdisconnected(seat, name));
+    hostSends(Protocol::Msg::havewrongversion(u"Zed"_s));
+    QTRY_VERIFY(lastChatLine(*chat).startsWith(u"Zed"_s));
+    const QStringList lines = chatLines(*chat);
+    QCOMPARE(lines.at(lines.size() - 2) == name + u" disconnected."_s, line);
+    QCOMPARE(chat->label_playername[std::size_t(seat - 1)]->text(), u"<Waiting>"_s);
+}
+
+void ChatTest::watchingShowsTheEyes()
+{
+    signIn(2, false);
+    hostSends(Protocol::Msg::existingplayers(1, u"Hugo"_s));
+    hostSends(Protocol::Msg::justwatching(1, true));
+    QTRY_COMPARE(lastChatLine(*chat), u"Hugo is just watching"_s);
+    QVERIFY(!chat->image_eyes[0]->isHidden());
+    QVERIFY(!chat->JustWatch1->isChecked());
+
+    hostSends(Protocol::Msg::justwatching(2, true));
+    QTRY_VERIFY(chat->JustWatch1->isChecked());
+    QVERIFY(!chat->image_eyes[1]->isHidden());
+
+    hostSends(Protocol::Msg::justwatching(2, false));
+    QTRY_COMPARE(lastChatLine(*chat), u"Ann is now playing again"_s);
+    QVERIFY(!chat->JustWatch1->isChecked());
+    QVERIFY(chat->image_eyes[1]->isHidden());
+
+    // A departure hides the eyes; a spectator seat changes nothing.
+    hostSends(Protocol::Msg::playerdisconnected(1, u"Hugo"_s));
+    hostSends("CMD_justwatching+9+1\xFF"_ba);
+    hostSends(Protocol::Msg::wrongversion());
+    QTRY_VERIFY(lastChatLine(*chat).startsWith(u"You have"_s));
+    QVERIFY(chat->image_eyes[0]->isHidden());
+    QCOMPARE(chatLines(*chat).at(chatLines(*chat).size() - 2), u"Hugo disconnected."_s);
+}
+
+void ChatTest::justWatchRequestsFollowTheCheckMark()
+{
+    signIn(3, false);
+    chat->JustWatch1->trigger();
+    QTRY_VERIFY(sent().endsWith("CMD_justwatch+3+1\xFF"));
+    // The click leaves the check mark to the host's answer.
+    QVERIFY(!chat->JustWatch1->isChecked());
+    hostSends(Protocol::Msg::justwatching(3, true));
+    QTRY_VERIFY(chat->JustWatch1->isChecked());
+    chat->JustWatch1->trigger();
+    QVERIFY(chat->JustWatch1->isChecked());
+    QTRY_VERIFY(sent().endsWith("CMD_justwatch+3+2\xFF"));
+}
+
+void ChatTest::removalMenuStates_data()
+{
+    QTest::addColumn<bool>("hosting");
+    QTest::addColumn<int>("seat");
+    QTest::addColumn<bool>("remove");
+    QTest::addColumn<bool>("watch");
+    QTest::newRow("host, occupied seat") << true << 2 << true << true;
+    QTest::newRow("host, empty seat") << true << 4 << false << true;
+    QTest::newRow("player, occupied seat") << false << 2 << false << false;
+    QTest::newRow("player, empty seat") << false << 4 << false << false;
+}
+
+void ChatTest::removalMenuStates()
+{
+    QFETCH(bool, hosting);
+    QFETCH(int, seat);
+    QFETCH(bool, remove);
+    QFETCH(bool, watch);
+    signIn(hosting ? 1 : 3, hosting);
+    hostSends(Protocol::Msg::newplayerinfo(2, u"Bob"_s));
+    QTRY_COMPARE(chat->label_playername[1]->text(), u"Bob"_s);
+    chat->label_playername1ContextPopup(seat);
+    QCOMPARE(chat->RemoveFromGame1->isEnabled(), remove);
+    QCOMPARE(chat->SettoJustWatch1->isEnabled(), watch);
+    QCOMPARE(chat->UnsetJustWatch1->isEnabled(), watch);
+    QCOMPARE(chat->kickMenuSeat(), seat);
+    QCOMPARE(chat->spylist()->popup_kickhim->isEnabled(), hosting);
+}
+
+void ChatTest::removalAndWatchRequests()
+{
+    signIn(1, true);
+    hostSends(Protocol::Msg::newplayerinfo(2, u"Bob"_s));
+    QTRY_COMPARE(chat->label_playername[1]->text(), u"Bob"_s);
+    chat->label_playername1ContextPopup(2);
+    chat->RemoveFromGame1->trigger();
+    chat->SettoJustWatch1->trigger();
+    chat->UnsetJustWatch1->trigger();
+    chat->kicking(9);
+    QTRY_VERIFY(sent().endsWith("CMD_kickhim+1+9+\xFF"));
+    QVERIFY(sent().endsWith("CMD_kickhim+1+2+\xFF" "CMD_justwatch+2+1\xFF" "CMD_justwatch+2+2\xFF"
+                            "CMD_kickhim+1+9+\xFF"));
+
+    // A player who does not host sends no removal.
+    cleanup();
+    init();
+    signIn(2, false);
+    chat->kicking(1);
+    chat->mychat->setText(u"after"_s);
+    chat->sendit();
+    QTRY_VERIFY(sent().contains("after"));
+    QVERIFY(!sent().contains("CMD_kickhim"));
+}
+
+void ChatTest::spyListRemovesTheEntryUnderThePointer()
+{
+    signIn(1, true);
+    hostSends(Protocol::Msg::newplayerinfo(9, u"Eve"_s));
+    QTRY_COMPARE(chat->spylist()->entries(), QStringList{u"9: Eve"_s});
+    Tspylist *spies = chat->spylist();
+    spies->show();
+    const QRect first = spies->listbox_spys->visualItemRect(spies->listbox_spys->item(0));
+    spies->listbox_spysMouseMove(first.center());
+    QCOMPARE(spies->entryUnderPointer(), 0);
+    spies->listbox_spys->setCurrentRow(-1);
+    spies->popup_kickhim->trigger();
+    QTRY_VERIFY(sent().endsWith("CMD_kickhim+1+9+\xFF"));
+
+    // Below the last entry nothing is removed.
+    const QByteArray before = sent();
+    spies->listbox_spysMouseMove(QPoint(first.center().x(), first.bottom() + 40));
+    QCOMPARE(spies->entryUnderPointer(), -1);
+    spies->popup_kickhimClick();
+    chat->mychat->setText(u"marker"_s);
+    chat->sendit();
+    QTRY_VERIFY(sent().contains("marker"));
+    QVERIFY(!sent().mid(before.size()).contains("CMD_kickhim"));
+    spies->button_doneClick();
+    QVERIFY(!spies->isVisible());
+}
+
+void ChatTest::chatLineHeadAndColour()
+{
+    signIn(1, true);
+    chat->setTextColour(QColor(0, 0x80, 0));
+    QTest::keyClicks(chat->mychat, u"hi there"_s);
+    QCOMPARE(chat->mychat->text(), u"hi there"_s);
+    QTest::keyClick(chat->mychat, Qt::Key_Return);
+    QCOMPARE(chat->mychat->text(), QString());
+    QTRY_VERIFY(sent().endsWith("CMD_chat+1+hi there|clGreen\xFF"));
+
+    hostSends(Protocol::Msg::chatRelay(2, u"Bob"_s, u"hello world|clNavy"_s));
+    hostSends(Protocol::Msg::chatRelay(2, u"Bob"_s, u"again|$00FF8000"_s));
+    QTRY_COMPARE(lastChatLine(*chat), u"Bob chats:  again"_s);
+    const QStringList lines = chatLines(*chat);
+    QCOMPARE(lines.at(lines.size() - 2), u"Bob chats:  hello world"_s);
+    const ChatView::TextStyle style = chat->mainchat->style(2);
+    QCOMPARE(style.colour, QColor(0x00, 0x80, 0xFF));
+    QVERIFY(style.bold && !style.italic && !style.underline);
+    // The earlier line of the same seat took the new colour too.
+    for (const ChatView::Run &run : chat->mainchat->runs()) {
+        if (run.style != 2)
+            continue;
+        QCOMPARE(run.format.foreground().color(), QColor(0x00, 0x80, 0xFF));
+        QCOMPARE(run.format.fontWeight(), int(QFont::Bold));
+    }
+}
+
+void ChatTest::lineWithBarIsRed()
+{
+    signIn(1, true);
+    chat->mychat->setText(u"a|b"_s);
+    chat->sendit();
+    QTRY_VERIFY(sent().endsWith("CMD_chat+1+a|b|clBlack\xFF"));
+    // What the host relays: cut at the first "|", the rest is no colour.
+    hostSends(Protocol::Msg::chatRelay(1, u"Ann"_s, u"a|b|clBlack"_s));
+    QTRY_COMPARE(lastChatLine(*chat), u"Ann chats:  a"_s);
+    QCOMPARE(chat->mainchat->style(1).colour, PureRed);
+    hostSends("CMD_chat+3+Cy chats: no colour at all\xFF"_ba);
+    QTRY_COMPARE(lastChatLine(*chat), u"Cy chats:  no colour at all"_s);
+    QCOMPARE(chat->mainchat->style(3).colour, PureRed);
+}
+
+void ChatTest::meActions_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("wire");
+    QTest::newRow("/me action") << u"/me waves"_s << "CMD_action+1+waves|clBlack\xFF"_ba;
+    QTest::newRow("/me without blank") << u"/mex"_s << "CMD_action+1+|clBlack\xFF"_ba;
+    QTest::newRow("other slash command") << u"/quit"_s << QByteArray();
+    QTest::newRow("plain line") << u"me too"_s << "CMD_chat+1+me too|clBlack\xFF"_ba;
+}
+
+void ChatTest::meActions()
+{
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, wire);
+    signIn(1, true);
+    const QByteArray before = sent();
+    chat->mychat->setText(typed);
+    chat->sendit();
+    QCOMPARE(chat->mychat->text(), QString());
+    chat->mychat->setText(u"marker"_s);
+    chat->sendit();
+    QTRY_VERIFY(sent().endsWith("marker|clBlack\xFF"));
+    QCOMPARE(sent().mid(before.size()), wire + "CMD_chat+1+marker|clBlack\xFF"_ba);
+
+    hostSends(Protocol::Msg::actionRelay(1, u"Ann"_s, u"waves|clBlack"_s));
+    QTRY_COMPARE(lastChatLine(*chat), u"Ann waves"_s);
+}
+
+void ChatTest::chatBeforeSignInIsNotSent()
+{
+    m_client = std::make_unique<TestClient>(m_host->port(), QStringList{u"Ann"_s, u"127.0.0.1"_s, u"x"_s});
+    chat = m_client->chat.get();
+    chat->show();
+    QTRY_COMPARE(m_host->connections(), 1);
+    QCOMPARE(chat->mychat->text(), u"<Enter Chat Here>"_s);
+    QTest::keyClick(chat->mychat, Qt::Key_H);
+    QCOMPARE(chat->mychat->text(), u"h"_s);
+    QTest::keyClick(chat->mychat, Qt::Key_Return);
+    // Not signed in: the text stays and nothing goes out.
+    QCOMPARE(chat->mychat->text(), u"h"_s);
+    chat->wave4Click(3);
+    hostSends(Protocol::Msg::sendlogininfo(4));
+    QTRY_VERIFY(sent().startsWith("CMD_logininfo"));
+    QVERIFY(!sent().contains("CMD_chat"));
+    QVERIFY(!sent().contains("CMD_playasound"));
+}
+
+void ChatTest::linksOpenTheirOwnWord_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("www") << u"see www.example.com now"_s << u"www.example.com "_s
+                         << u"http://www.example.com"_s;
+    QTest::newRow("http") << u"http://example.org/a?b=1"_s << u"http://example.org/a?b=1 "_s
+                          << u"http://example.org/a?b=1"_s;
+    QTest::newRow("with a path") << u"at www.x.net/a.html!"_s << u"www.x.net/a.html! "_s
+                                 << u"http://www.x.net/a.html!"_s;
+}
+
+void ChatTest::linksOpenTheirOwnWord()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, word);
+    QFETCH(QString, opened);
+    signIn(1, true);
+    QCOMPARE(chat->mainchat->linkCounter(), -1);
+    hostSends(Protocol::Msg::chatRelay(2, u"Bob"_s, line + u"|clBlack"_s));
+    QTRY_COMPARE(chat->mainchat->linkCounter(), 0);
+    QList<ChatView::Run> links;
+    for (const ChatView::Run &run : chat->mainchat->runs()) {
+        if (run.link >= 0)
+            links.append(run);
+    }
+    QCOMPARE(links.size(), 1);
+    QCOMPARE(links.first().text, word);
+    QCOMPARE(links.first().style, int(ChatView::LinkStyle));
+    QVERIFY(links.first().format.isAnchor());
+    emit chat->mainchat->anchorClicked(QUrl(links.first().format.anchorHref()));
+    QCOMPARE(m_client->opened, QList<QUrl>{QUrl(opened)});
+
+    // Capitals are no link; an unknown link number cannot be opened.
+    hostSends(Protocol::Msg::chatRelay(2, u"Bob"_s, u"WWW.EXAMPLE.COM HTTP://X|clBlack"_s));
+    QTRY_VERIFY(lastChatLine(*chat).contains(u"WWW"_s));
+    QCOMPARE(chat->mainchat->linkCounter(), 0);
+    chat->mainchatJump(5);
+    QCOMPARE(m_client->messages, QStringList{u"Cannot open Webpage"_s});
+}
+
+// More links than the table has places: every link still opens its own word.
+void ChatTest::linkTableWrapsAround()
+{
+    signIn(1, true);
+    constexpr int Links = ChatView::LinkTableSize + 5;
+    for (int i = 0; i < Links; ++i)
+        chat->addlinetochat(u"2+Bob chats: www.site%1.com"_s.arg(i), Qt::black);
+    QCOMPARE(chat->mainchat->linkCounter(), Links - 1);
+    for (int number : {0, 3, ChatView::LinkTableSize, Links - 1}) {
+        m_client->opened.clear();
+        chat->mainchatJump(number);
+        QCOMPARE(m_client->opened, QList<QUrl>{QUrl(u"http://www.site%1.com"_s.arg(number))});
+    }
+    // Clearing keeps counting.
+    chat->ClearMainChat1Click();
+    QCOMPARE(chat->mainchat->toPlainText(), QString());
+    chat->addlinetochat(u"2+Bob chats: www.again.com"_s, Qt::black);
+    QCOMPARE(chat->mainchat->linkCounter(), Links);
+}
+
+void ChatTest::seatFourRecoloursLinks()
+{
+    signIn(1, true);
+    chat->addlinetochat(u"2+Bob chats: look www.a.com"_s, Qt::black);
+    QCOMPARE(chat->mainchat->style(ChatView::LinkStyle).colour, QColor(0, 0x80, 0));
+    QVERIFY(chat->mainchat->style(ChatView::LinkStyle).underline);
+    hostSends(Protocol::Msg::chatRelay(4, u"Dan"_s, u"hi www.b.com|clPurple"_s));
+    QTRY_COMPARE(chat->mainchat->linkCounter(), 1);
+    int links = 0;
+    for (const ChatView::Run &run : chat->mainchat->runs()) {
+        if (run.style != ChatView::LinkStyle)
+            continue;
+        QCOMPARE(run.format.foreground().color(), QColor(0x80, 0, 0x80));
+        QVERIFY(!run.format.fontUnderline());
+        links += run.link >= 0 ? 1 : 0;
+    }
+    QCOMPARE(links, 2);
+}
+
+void ChatTest::statusLinesTurnStyleZeroBold()
+{
+    Tchat window;
+    QVERIFY(!window.mainchat->style(0).bold);
+    window.addStatusLine(u"Note: more"_s);
+    QCOMPARE(window.mainchat->style(0).colour, SystemBlue);
+    QVERIFY(window.mainchat->style(0).bold);
+    QCOMPARE(lastChatLine(window), u"Note:  more"_s);
+    // A line without a readable style shows nothing.
+    window.addlinetochat(u"x+text"_s, Qt::black);
+    window.addlinetochat(u"15+text"_s, Qt::black);
+    QCOMPARE(chatLines(window).size(), 1);
+}
+
+void ChatTest::smileys()
+{
+    Tchat window;
+    window.addlinetochat(u"3+Cy chats: hi :)#10 there :)#xy end:)#26:)#99"_s, Qt::black);
+    QList<int> pictures;
+    QString text;
+    for (const ChatView::Run &run : window.mainchat->runs()) {
+        if (run.picture >= 0)
+            pictures.append(run.picture);
+        else
+            text += run.text;
+    }
+    QCOMPARE(pictures, (QList<int>{0, 16}));
+    // Two characters that are no number vanish; so does a code without a picture.
+    QCOMPARE(text, u"Cy chats:  hi   there   end  "_s);
+}
+
+void ChatTest::phraseGate()
+{
+    signIn(2, false);
+    chat->setPhrase(3, u"/me cheers"_s);
+    chat->b_phrase1Click(1);
+    QVERIFY(!chat->phraseGateOpen());
+    chat->b_phrase1Click(3);
+    chat->mychat->setText(u"marker"_s);
+    chat->sendit();
+    QTRY_VERIFY(sent().contains("marker"));
+    QCOMPARE(sent().count("CMD_action"), 1);
+    QVERIFY(sent().contains("CMD_action+2+says: Way To Go!|clBlack\xFF"));
+
+    QTRY_VERIFY(chat->phraseGateOpen());
+    chat->b_phrase[2]->click();
+    QTRY_VERIFY(sent().endsWith("CMD_action+2+cheers|clBlack\xFF"));
+    QCOMPARE(chat->b_phrase[8]->toolTip(), u"Good Game Everyone!"_s);
+}
+
+void ChatTest::chatterSounds()
+{
+    signIn(2, false);
+    hostSends(Protocol::Msg::existingplayers(3, u"Cy"_s));
+    chat->soundItems[0]->trigger();
+    chat->soundItems[4]->trigger();
+    QTRY_VERIFY(sent().endsWith("CMD_playasound+2+wave4+\xFF"));
+    QCOMPARE(sent().count("CMD_playasound"), 1);
+
+    m_client->sounds.clear();
+    chat->PlaySounds1->setChecked(false);
+    hostSends(Protocol::Msg::playasoundRelay(3, u"wave4+"_s));
+    QTRY_COMPARE(m_client->sounds, QStringList{u"wave4"_s});
+
+    chat->PlayerPhraseSounds1->setChecked(false);
+    chat->addlinetochat(u"3+Cy chats: earlier"_s, Qt::black);
+    hostSends(Protocol::Msg::playasoundRelay(3, u"wave1+"_s));
+    QTRY_COMPARE(lastChatLine(*chat), u"Cy:  <Chatter Sound> Doh"_s);
+    QCOMPARE(m_client->sounds, QStringList{u"wave4"_s});
+    for (const ChatView::Run &run : chat->mainchat->runs()) {
+        if (run.style == 3)
+            QCOMPARE(run.format.foreground().color(), SystemBlue);
+    }
+    // Spectators and unknown sounds write nothing.
+    const qsizetype lines = chatLines(*chat).size();
+    hostSends(Protocol::Msg::playasoundRelay(9, u"wave1+"_s));
+    hostSends(Protocol::Msg::playasoundRelay(3, u"wave21+"_s));
+    hostSends(Protocol::Msg::wrongversion());
+    QTRY_COMPARE(chatLines(*chat).size(), lines + 1);
+}
+
+void ChatTest::sendingSmileysAndPaste()
+{
+    signIn(1, true);
+    chat->Select16Click(12);
+    QCOMPARE(chat->mychat->text(), u":)#12"_s);
+    chat->Select16Click(26);
+    QCOMPARE(chat->mychat->text(), u":)#12:)#26"_s);
+    QCOMPARE(chat->mychat->cursorPosition(), 10);
+    QVERIFY(!chat->mychat->hasSelectedText());
+    QGuiApplication::clipboard()->setText(u"pasted text"_s);
+    chat->Paste1->trigger();
+    QCOMPARE(chat->mychat->text(), u"pasted text"_s);
+
+    chat->addlinetochat(u"1+Ann chats: copy me"_s, Qt::black);
+    chat->SelectAll1->trigger();
+    chat->Copy1->trigger();
+    QVERIFY(QGuiApplication::clipboard()->text().contains(u"copy me"_s));
+
+    chat->ScrollChatOff2->trigger();
+    QVERIFY(chat->ScrollChatOff1->isChecked() && chat->ScrollChatOff2->isChecked());
+    QVERIFY(chat->mainchat->scrollOff());
+    chat->ScrollChatOff1->trigger();
+    QVERIFY(!chat->ScrollChatOff1->isChecked() && !chat->ScrollChatOff2->isChecked());
+}
+
+void ChatTest::textSizeAppliesToShownText()
+{
+    signIn(1, true);
+    // Before the own arrival the chat had the view's size; the settings' default
+    // size took over at the arrival, and its item is checked.
+    QCOMPARE(chat->mainchat->textSize(), 8);
+    QVERIFY(chat->textSizeItems[0]->isChecked());
+    QVERIFY(!chat->textSizeItems[1]->isChecked());
+    chat->textSizeItems[3]->trigger();
+    QCOMPARE(chat->mainchat->textSize(), 14);
+    QVERIFY(chat->textSizeItems[3]->isChecked());
+    for (const ChatView::Run &run : chat->mainchat->runs()) {
+        if (run.style >= 0)
+            QCOMPARE(run.format.fontPointSize(), 14.0);
+    }
+}
+
+QTEST_MAIN(ChatTest)
+#include "tst_chat.moc"

@@ -1,0 +1,115 @@
+// Two main windows and a real host in one process over loopback: sign-in,
+// the board on both sides, a relayed chat line, removal and departure.
+#include "ClientTestSupport.h"
+
+#if __has_include("host/serverform.h")
+#include "host/GameRandom.h"
+#include "host/HostOptions.h"
+#include "host/serverform.h"
+#define LEXIBURST_HAS_HOST 1
+#endif
+
+using namespace Qt::StringLiterals;
+
+#ifdef LEXIBURST_HAS_HOST
+class ChatHostTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void playersMeetChatAndLeave();
+    void hostRemovesAPlayer();
+
+private:
+    void startBoth();
+
+    std::unique_ptr<GameRandom> m_random;
+    std::unique_ptr<TServer> m_server;
+    std::unique_ptr<TestClient> m_ann;
+    std::unique_ptr<TestClient> m_bob;
+};
+
+void ChatHostTest::init()
+{
+    HostOptions options;
+    options.port = closedPort();
+    m_random = std::make_unique<GameRandom>(7);
+    m_server = std::make_unique<TServer>(options, *m_random);
+    m_ann = std::make_unique<TestClient>(options.port, QStringList{u"Ann"_s, u"192.0.2.1"_s, u"true"_s});
+    ChatWindows windows;
+    windows.startListening = [this] { return m_server->startListening(); };
+    m_ann->chat->setWindows(windows);
+    m_bob = std::make_unique<TestClient>(options.port, QStringList{u"Bob"_s, u"127.0.0.1"_s, u"join"_s});
+}
+
+void ChatHostTest::cleanup()
+{
+    m_bob.reset();
+    m_ann.reset();
+    m_server.reset();
+    m_random.reset();
+}
+
+void ChatHostTest::startBoth()
+{
+    m_ann->chat->show();
+    QTRY_COMPARE(lastChatLine(*m_ann->chat), u"You are Connected."_s);
+    QCOMPARE(m_ann->chat->ownSeat(), 1);
+    m_bob->chat->show();
+    QTRY_COMPARE(lastChatLine(*m_ann->chat), u"Bob is Connected."_s);
+    QTRY_VERIFY(chatLines(*m_bob->chat).contains(u"Ann is Connected."_s));
+    QTRY_VERIFY(chatLines(*m_bob->chat).contains(u"You are Connected."_s));
+    QCOMPARE(m_bob->chat->ownSeat(), 2);
+}
+
+void ChatHostTest::playersMeetChatAndLeave()
+{
+    startBoth();
+    for (const TestClient *client : {m_ann.get(), m_bob.get()}) {
+        QCOMPARE(client->chat->label_playername[0]->text(), u"Ann"_s);
+        QCOMPARE(client->chat->label_playername[1]->text(), u"Bob"_s);
+        QCOMPARE(client->chat->label_playername[2]->text(), u"<Waiting>"_s);
+    }
+    QVERIFY(m_ann->chat->isHost());
+    QVERIFY(!m_bob->chat->isHost());
+
+    m_bob->chat->setTextColour(QColor(0x80, 0, 0));
+    m_bob->chat->mychat->setText(u"hello + all"_s);
+    m_bob->chat->sendit();
+    QTRY_COMPARE(lastChatLine(*m_ann->chat), u"Bob chats:  hello + all"_s);
+    QTRY_COMPARE(lastChatLine(*m_bob->chat), u"Bob chats:  hello + all"_s);
+    QCOMPARE(m_ann->chat->mainchat->style(2).colour, QColor(0x80, 0, 0));
+
+    m_bob.reset();
+    QTRY_COMPARE(lastChatLine(*m_ann->chat), u"Bob disconnected."_s);
+    QCOMPARE(m_ann->chat->label_playername[1]->text(), u"<Waiting>"_s);
+    QVERIFY(!m_ann->closed);
+}
+
+void ChatHostTest::hostRemovesAPlayer()
+{
+    startBoth();
+    // Only the host's removal is carried out.
+    m_bob->chat->kicking(1);
+    m_ann->chat->label_playername1ContextPopup(2);
+    m_ann->chat->RemoveFromGame1->trigger();
+    QTRY_VERIFY(m_bob->closed);
+    QTRY_COMPARE(lastChatLine(*m_ann->chat), u"Bob disconnected."_s);
+    QVERIFY(!m_ann->closed);
+}
+
+#else
+// Without the host library there is nobody to meet.
+class ChatHostTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void playersMeetChatAndLeave() { QSKIP("no host library in this build"); }
+};
+#endif
+
+QTEST_MAIN(ChatHostTest)
+#include "tst_chat_host.moc"

@@ -1,0 +1,240 @@
+// Program start: the command line, the sign-in handshake, the version and
+// refusal messages, closing on a lost connection, and the single instance.
+#include "ClientTestSupport.h"
+
+#include "client/PREVINST.h"
+#include "sock/Sock.h"
+
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+class StartTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commandLine_data();
+    void commandLine();
+    void twoParametersNeverConnect();
+    void soloGameHostsAsYou();
+    void signInReplyCarriesTwoTerminators();
+    void hostingConnectsToLoopbackAndLobby();
+    void failedListeningDoesNotConnect();
+    void versionMessages();
+    void gameIsFullClosesTheWindow();
+    void socketClosedClosesTheWindow();
+    void dispatchTimerIdlesWithoutMessages();
+    void secondInstanceRestoresTheFirst();
+};
+
+void StartTest::commandLine_data()
+{
+    QTest::addColumn<QString>("third");
+    QTest::addColumn<bool>("hosts");
+    QTest::newRow("true hosts") << u"true"_s << true;
+    QTest::newRow("True joins") << u"True"_s << false;
+    QTest::newRow("false joins") << u"false"_s << false;
+    QTest::newRow("empty joins") << QString() << false;
+}
+
+// The third parameter is compared exactly; either way the copy connects and
+// signs in with the name from the first parameter.
+void StartTest::commandLine()
+{
+    QFETCH(QString, third);
+    QFETCH(bool, hosts);
+    FakeHost host;
+    TestClient client(host.port(), {u"Bob Smith"_s, u"127.0.0.1"_s, third, u"ignored"_s});
+    int listenCalls = 0;
+    ChatWindows windows;
+    windows.startListening = [&listenCalls] {
+        ++listenCalls;
+        return true;
+    };
+    client.chat->setWindows(windows);
+    client.chat->show();
+
+    QCOMPARE(chatLines(*client.chat).first(), u"Loading Multi-player Game.. Please Wait."_s);
+    QCOMPARE(client.chat->isHost(), hosts);
+    QCOMPARE(listenCalls, hosts ? 1 : 0);
+    QCOMPARE(client.chat->StartGame1->isEnabled(), hosts);
+    QCOMPARE(client.chat->spylist()->popup_kickhim->isEnabled(), hosts);
+    QTRY_COMPARE(host.connections(), 1);
+    host.send("CMD_sendlogininfo+2\xFF"_ba);
+    QTRY_COMPARE(host.received(), "CMD_logininfo+2+1.0.4+Bob Smith\xFF\xFF"_ba);
+    QVERIFY(client.chat->isConnected());
+    QCOMPARE(client.chat->ownSeat(), 2);
+}
+
+void StartTest::twoParametersNeverConnect()
+{
+    FakeHost host;
+    TestClient client(host.port(), {u"Bob"_s, u"127.0.0.1"_s});
+    client.chat->show();
+    QCOMPARE(chatLines(*client.chat), QStringList{u"Loading Multi-player Game.. Please Wait."_s});
+    QCOMPARE(client.chat->playerName(), u"Bob"_s);
+    QVERIFY(!client.chat->clientSocket()->hasSocket());
+    QVERIFY(!client.chat->lobbySocket()->hasSocket());
+    QVERIFY(!client.chat->isHost());
+}
+
+void StartTest::soloGameHostsAsYou()
+{
+    FakeHost host;
+    TestClient client(host.port(), {});
+    QWidget download;
+    bool listening = false;
+    ChatWindows windows;
+    windows.download = &download;
+    windows.startListening = [&listening] { return listening = true; };
+    client.chat->setWindows(windows);
+    client.chat->show();
+
+    QCOMPARE(chatLines(*client.chat).first(), u"Loading Solo Game..Please wait."_s);
+    QVERIFY(download.isVisible());
+    QVERIFY(listening);
+    QVERIFY(client.chat->isHost());
+    QCOMPARE(client.chat->hostAddress(), u"127.0.0.1"_s);
+    QCOMPARE(client.chat->loginName(), u"You\u00FF"_s);
+    QVERIFY(!client.chat->lobbySocket()->hasSocket());
+    QTRY_COMPARE(host.connections(), 1);
+    host.send("CMD_sendlogininfo+1\xFF"_ba);
+    QTRY_COMPARE(host.received(), "CMD_logininfo+1+1.0.4+You\xFF\xFF"_ba);
+}
+
+void StartTest::signInReplyCarriesTwoTerminators()
+{
+    FakeHost host;
+    TestClient client(host.port(), {u"Al+Bo"_s, u"127.0.0.1"_s, u"no"_s});
+    client.chat->show();
+    QTRY_COMPARE(host.connections(), 1);
+    // Two messages in one read: handled one per tick, in order.
+    host.send("CMD_sendlogininfo+3\xFF" "CMD_newplayerinfo+3+Al+Bo\xFF"_ba);
+    QTRY_COMPARE(host.received(), "CMD_logininfo+3+1.0.4+Al+Bo\xFF\xFF"_ba);
+    QTRY_COMPARE(lastChatLine(*client.chat), u"You are Connected."_s);
+    QCOMPARE(client.chat->label_playername[2]->text(), u"Al+Bo"_s);
+}
+
+// Hosting ignores the given address: the own connection goes to 127.0.0.1,
+// and the lobby connection is opened and held.
+void StartTest::hostingConnectsToLoopbackAndLobby()
+{
+    FakeHost host;
+    FakeHost lobby;
+    TestClient client(host.port(), {u"Ann"_s, u"192.0.2.7"_s, u"true"_s});
+    client.chat->setLobbyPort(lobby.port());
+    ChatWindows windows;
+    windows.startListening = [] { return true; };
+    client.chat->setWindows(windows);
+    client.chat->show();
+    QCOMPARE(client.chat->clientSocket()->HostName(), u"127.0.0.1"_s);
+    QTRY_COMPARE(host.connections(), 1);
+    QTRY_COMPARE(lobby.connections(), 1);
+    host.send("CMD_sendlogininfo+1\xFF"_ba);
+    QTRY_VERIFY(client.chat->isConnected());
+    QCOMPARE(lobby.received(), QByteArray());
+    QVERIFY(client.chat->lobbySocket()->hasSocket());
+}
+
+void StartTest::failedListeningDoesNotConnect()
+{
+    FakeHost host;
+    TestClient client(host.port(), {});
+    ChatWindows windows;
+    windows.startListening = [] { return false; };
+    client.chat->setWindows(windows);
+    client.chat->show();
+    QVERIFY(lastChatLine(*client.chat).startsWith(u"Could not start the game host"_s));
+    QVERIFY(!client.chat->clientSocket()->hasSocket());
+    QVERIFY(!client.chat->StartGame1->isEnabled());
+}
+
+void StartTest::versionMessages()
+{
+    FakeHost host;
+    TestClient client(host.port(), {u"Ann"_s, u"127.0.0.1"_s, u"join"_s});
+    client.chat->show();
+    QTRY_COMPARE(host.connections(), 1);
+    host.send("CMD_wrongversion+\xFF"_ba);
+    QTRY_COMPARE(lastChatLine(*client.chat), u"You have a differnt version of the game then the host."_s);
+    host.send("CMD_havewrongversion+Bob\xFF"_ba);
+    QTRY_COMPARE(lastChatLine(*client.chat), u"Bob has a different version of the game then you."_s);
+    QVERIFY(!client.closed);
+}
+
+void StartTest::gameIsFullClosesTheWindow()
+{
+    FakeHost host;
+    TestClient client(host.port(), {u"Ann"_s, u"127.0.0.1"_s, u"join"_s});
+    client.chat->show();
+    QTRY_COMPARE(host.connections(), 1);
+    host.send("CMD_full+\xFF"_ba);
+    QTRY_VERIFY(client.closed);
+    QCOMPARE(client.messages, QStringList{u"Game is full"_s});
+    QVERIFY(!client.chat->isVisible());
+}
+
+void StartTest::socketClosedClosesTheWindow()
+{
+    FakeHost host;
+    TestClient client(host.port(), {u"Ann"_s, u"127.0.0.1"_s, u"join"_s});
+    client.chat->show();
+    QTRY_COMPARE(host.connections(), 1);
+    host.send("CMD_sendlogininfo+2\xFF"_ba);
+    QTRY_VERIFY(client.chat->isConnected());
+    host.closePeer();
+    QTRY_VERIFY(client.closed);
+    QVERIFY(client.messages.isEmpty());
+}
+
+// The dispatch timer runs only while messages wait, and then handles one per tick.
+void StartTest::dispatchTimerIdlesWithoutMessages()
+{
+    FakeHost host;
+    TestClient client(host.port(), {u"Ann"_s, u"127.0.0.1"_s, u"join"_s});
+    client.chat->show();
+    QTRY_COMPARE(host.connections(), 1);
+    QVERIFY(!client.chat->timer1()->isActive());
+    client.chat->timer1()->blockSignals(true);
+    host.send("CMD_wrongversion+\xFF" "CMD_havewrongversion+Cy\xFF" "cmd_wrongversion+\xFF"_ba);
+    QTRY_COMPARE(client.chat->queuedMessages(), 3);
+    QVERIFY(client.chat->timer1()->isActive());
+    const qsizetype linesBefore = chatLines(*client.chat).size();
+    client.chat->Timer1Timer();
+    QCOMPARE(chatLines(*client.chat).size(), linesBefore + 1);
+    QCOMPARE(client.chat->queuedMessages(), 2);
+    client.chat->Timer1Timer();
+    client.chat->Timer1Timer();
+    // The lower-case name was dropped.
+    QCOMPARE(chatLines(*client.chat).size(), linesBefore + 2);
+    QVERIFY(!client.chat->timer1()->isActive());
+    client.chat->timer1()->blockSignals(false);
+}
+
+void StartTest::secondInstanceRestoresTheFirst()
+{
+    QTemporaryDir folder;
+    const QString key = folder.filePath(u"22nroz-test"_s);
+    PreviousInstance first(key);
+    QVERIFY(first.claim());
+    QWidget window;
+    window.showMinimized();
+    first.setWindow(&window);
+    QVERIFY(window.isMinimized());
+    bool restored = false;
+    connect(&first, &PreviousInstance::restoreRequested, this, [&restored] { restored = true; });
+
+    PreviousInstance second(key);
+    QVERIFY(!second.claim());
+    QTRY_VERIFY(restored);
+    QVERIFY(!window.isMinimized());
+
+    // A different folder is a different user session: both are first there.
+    QTemporaryDir otherFolder;
+    PreviousInstance elsewhere(otherFolder.filePath(u"22nroz-test"_s));
+    QVERIFY(elsewhere.claim());
+}
+
+QTEST_MAIN(StartTest)
+#include "tst_start.moc"
