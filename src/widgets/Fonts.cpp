@@ -24,3 +24,18 @@ QFont fittedFont(const QFont &font, const QString &text, int width, int minimumP
     fitted.setPixelSize(minimumPixelSize);
     return fitted;
 }
+
+QFont fittedWrappedFont(const QFont &font, const QString &text, QSize size, int minimumPixelSize)
+{
+    QFont fitted = font;
+    int pixelSize = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
+    for (; pixelSize > minimumPixelSize; --pixelSize) {
+        fitted.setPixelSize(pixelSize);
+        const QRect needed = QFontMetrics(fitted).boundingRect(QRect(0, 0, size.width(), 100000),
+                                                               Qt::TextWordWrap | Qt::AlignLeft, text);
+        if (needed.width() <= size.width() && needed.height() <= size.height())
+            return fitted;
+    }
+    fitted.setPixelSize(minimumPixelSize);
+    return fitted;
+}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
 #include <QString>
 
 enum class FontFace { Sans, Serif };
@@ -14,3 +15,6 @@ QFont uiFont(int pixelSize, bool bold = false, FontFace face = FontFace::Sans);
 // on one line; never below minimumPixelSize. Fixed-size designs use it so a
 // wider desktop face does not clip a caption.
 QFont fittedFont(const QFont &font, const QString &text, int width, int minimumPixelSize = 9);
+
+// The same for word-wrapped text that must fit into a box of size pixels.
+QFont fittedWrappedFont(const QFont &font, const QString &text, QSize size, int minimumPixelSize = 9);

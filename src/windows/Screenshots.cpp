@@ -1,6 +1,7 @@
 #include "windows/Screenshots.h"
 
 #include "windows/aboutform.h"
+#include "windows/downloadform.h"
 #include "windows/helpform.h"
 
 #include <QDir>
@@ -28,5 +29,7 @@ QStringList renderSideWindows(const QString &dir)
     saveGrab(help, dir, QStringLiteral("help"), written);
     Tabout about;
     saveGrab(about, dir, QStringLiteral("about"), written);
+    Tdownload download;
+    saveGrab(download, dir, QStringLiteral("download"), written);
     return written;
 }
