@@ -210,7 +210,7 @@ Tgamestart::Tgamestart(QWidget *parent) : QWidget(parent, Qt::Dialog)
         option.box = new TOptionBox(QLatin1String(option.hint), this);
         option.box->setObjectName(QLatin1String(option.name));
         option.box->move(14, option.top);
-        placeLabel(this, option.labelName, QLatin1String(option.caption), arial(13, true), 54, option.top + 7);
+        placeLabel(this, option.labelName, QLatin1String(option.caption), arial(12, true), 52, option.top + 8);
     }
     m_imageGt1->setTag(1);
     m_imageDuplicate->setTag(1);
