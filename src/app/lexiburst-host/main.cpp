@@ -1,0 +1,148 @@
+// lexiburst-host: a game host without a window. Players connect with their
+// own clients; the first connection takes seat 1 and the host player's rights.
+#include "host/GameRandom.h"
+#include "host/serverform.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// Written by the signal handler, read on the event loop: the only safe way to
+// leave a POSIX signal handler for Qt code.
+int signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+}
+
+bool installSignalHandlers()
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return false;
+    ::fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    return ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0;
+}
+
+void logLine(const QString &line)
+{
+    std::fprintf(stderr, "lexiburst-host: %s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+QString gameTypeName(bool allScoring)
+{
+    return allScoring ? QStringLiteral("All Scoring") : QStringLiteral("One Winner Only");
+}
+
+void logEvents(TServer &server)
+{
+    QObject::connect(&server, &TServer::listening, [](quint16 port) {
+        logLine(QStringLiteral("listening on port %1").arg(port));
+    });
+    QObject::connect(&server, &TServer::playerSignedIn,
+                     [](int seat, const QString &name, const QString &version) {
+                         QString line = QStringLiteral("seat %1 signed in as %2").arg(seat).arg(name);
+                         if (version != QLatin1String(Protocol::Version))
+                             line += QStringLiteral(" (version %1, host has %2)")
+                                         .arg(version, QLatin1String(Protocol::Version));
+                         logLine(line);
+                     });
+    QObject::connect(&server, &TServer::playerLeft, [](int seat, const QString &name) {
+        logLine(name.isEmpty() ? QStringLiteral("seat %1 left").arg(seat)
+                               : QStringLiteral("seat %1 left (%2)").arg(seat).arg(name));
+    });
+    QObject::connect(&server, &TServer::connectionRefused,
+                     [] { logLine(QStringLiteral("connection refused: the game is full")); });
+    QObject::connect(&server, &TServer::gameStarted,
+                     [](const QString &starter, int rounds, int turnTime, bool allScoring, bool duplicates) {
+                         logLine(QStringLiteral("game started by %1: %2 rounds, %3 s to answer, %4, "
+                                                "duplicate answers %5")
+                                     .arg(starter)
+                                     .arg(rounds)
+                                     .arg(turnTime)
+                                     .arg(gameTypeName(allScoring),
+                                          duplicates ? QStringLiteral("allowed")
+                                                     : QStringLiteral("not allowed")));
+                     });
+    QObject::connect(&server, &TServer::roundStarted,
+                     [](int round, QChar letter, const QStringList &categories) {
+                         logLine(QStringLiteral("round %1 letter %2: %3")
+                                     .arg(round)
+                                     .arg(letter)
+                                     .arg(categories.join(QStringLiteral(", "))));
+                     });
+    QObject::connect(&server, &TServer::gameWon, [](int seat, const QString &name, int score) {
+        logLine(QStringLiteral("winner: %1 (seat %2) with %3 points").arg(name).arg(seat).arg(score));
+    });
+    QObject::connect(&server, &TServer::gameTied, [](int score) {
+        logLine(QStringLiteral("tie at %1 points: one more round").arg(score));
+    });
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lexiburst-host"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(Protocol::Version));
+
+    HostOptions options = HostOptions::fromEnvironment();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Hosts a Lexiburst game without a window."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("TCP port to listen on (default %1).").arg(options.port),
+                                        QStringLiteral("N"));
+    parser.addOption(portOption);
+    parser.process(app);
+    if (parser.isSet(portOption)) {
+        bool ok = false;
+        const uint port = parser.value(portOption).toUInt(&ok);
+        if (!ok || port < 1 || port > 65535) {
+            logLine(QStringLiteral("--port needs a number from 1 to 65535"));
+            return 2;
+        }
+        options.port = quint16(port);
+    }
+    // No client of its own: whoever connects first holds seat 1.
+    options.hostSeatReserved = false;
+
+    if (!installSignalHandlers()) {
+        logLine(QStringLiteral("cannot install the signal handlers"));
+        return 1;
+    }
+    QSocketNotifier signalNotifier(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, [] {
+        char byte = 0;
+        [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
+        logLine(QStringLiteral("stopping"));
+        QCoreApplication::quit();
+    });
+
+    GameRandom random = GameRandom::fromClock();
+    TServer server(options, random);
+    logEvents(server);
+    if (!server.startListening()) {
+        logLine(QStringLiteral("cannot listen on port %1: %2").arg(options.port).arg(server.errorString()));
+        return 1;
+    }
+    const int result = app.exec();
+    server.stopListening();
+    return result;
+}

@@ -1,0 +1,193 @@
+// The host over real loopback connections: clients sign in, play a whole game
+// with a short game second, and see connections refused, lost and removed.
+#include "host/GameRandom.h"
+#include "host/serverform.h"
+#include "protocol/Framing.h"
+#include "protocol/Messages.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtTest>
+
+namespace {
+
+constexpr int ShortSecondMs = 20;
+constexpr int GameBoundMs = 30000;
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHost, 0))
+        return 0;
+    return probe.serverPort();
+}
+
+// A scripted player on a raw socket: signs in, answers, votes for a fixed seat.
+class Bot : public QObject
+{
+public:
+    Bot(const QString &name, quint16 port, int voteFor = 0) : m_name(name), m_voteFor(voteFor)
+    {
+        connect(&socket, &QTcpSocket::readyRead, this, [this] {
+            for (const QByteArray &m : m_splitter.feed(socket.readAll())) {
+                if (!m.isEmpty())
+                    handle(QString::fromLatin1(m));
+            }
+        });
+        socket.connectToHost(QHostAddress::LocalHost, port);
+    }
+
+    bool saw(const QString &prefix) const
+    {
+        return std::any_of(received.begin(), received.end(),
+                           [&](const QString &m) { return m.startsWith(prefix); });
+    }
+
+    QTcpSocket socket;
+    QStringList received;
+    int seat = 0;
+    QStringList answers;
+
+private:
+    void handle(const QString &message)
+    {
+        received.append(message);
+        const QString argument = message.section(u'+', 1);
+        if (message.startsWith(QLatin1String("CMD_sendlogininfo+"))) {
+            seat = argument.toInt();
+            socket.write(Protocol::Msg::logininfo(seat, QString::fromLatin1(Protocol::Version), m_name));
+        } else if (message.startsWith(QLatin1String("CMD_startround+"))) {
+            socket.write(Protocol::Msg::myanswers(seat, answers));
+        } else if (message.startsWith(QLatin1String("CMD_showcat+")) && m_voteFor != 0) {
+            socket.write(Protocol::Msg::votefor(seat, m_voteFor));
+        }
+    }
+
+    QString m_name;
+    int m_voteFor;
+    Protocol::FrameSplitter m_splitter;
+};
+
+HostOptions shortOptions(quint16 port)
+{
+    HostOptions options;
+    options.port = port;
+    options.secondMs = ShortSecondMs;
+    return options;
+}
+
+} // namespace
+
+class TestLoopback : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wholeGame();
+    void fullHostRefusesAndFlushes();
+    void leavingAndRemoval();
+    void portInUse();
+};
+
+void TestLoopback::wholeGame()
+{
+    const quint16 port = freePort();
+    QVERIFY(port != 0);
+    GameRandom random(5);
+    TServer server(shortOptions(port), random);
+    QSignalSpy won(&server, &TServer::gameWon);
+    QVERIFY2(server.startListening(), qPrintable(server.errorString()));
+
+    Bot ann(QStringLiteral("Ann"), port, 2);
+    QTRY_COMPARE(ann.seat, 1);
+    Bot bo(QStringLiteral("Bo"), port, 1);
+    QTRY_COMPARE(bo.seat, 2);
+    Bot cy(QStringLiteral("Cy"), port, 1);
+    QTRY_COMPARE(cy.seat, 3);
+    QTRY_VERIFY(cy.saw(QStringLiteral("CMD_existingplayers+2+Bo")));
+    QTRY_VERIFY(ann.saw(QStringLiteral("CMD_newplayerinfo+3+Cy")));
+
+    ann.answers = QStringList{"Ant", "Apple", "Arm", "Ash", "Asp", "Axe", "Aunt", "Ale"};
+    bo.answers = QStringList{"Bee", "", "Bat"};
+    cy.answers = QStringList{"ant"}; // same as Ann's, in another case
+    ann.socket.write(Protocol::Msg::startgame(QStringLiteral("Ann"), 1, 1, QStringLiteral("0"),
+                                              QStringLiteral("1")));
+
+    QTRY_VERIFY_WITH_TIMEOUT(ann.saw(QStringLiteral("CMD_winner+")), GameBoundMs);
+    QTRY_VERIFY(cy.saw(QStringLiteral("CMD_winner+")));
+    QCOMPARE(won.count(), 1);
+    QCOMPARE(won.first().at(1).toString(), QStringLiteral("Ann"));
+    QVERIFY(!server.gameRunning());
+    QVERIFY(bo.received.contains(QStringLiteral("CMD_startgame+Ann+1+1+0+1+")));
+    QVERIFY(bo.received.contains(QStringLiteral("CMD_showcat+1+3+1+Ant+0+2+Bee+0+3+ant+0")));
+    QVERIFY(bo.received.contains(QStringLiteral("CMD_noanswers+2+")) == false); // Ann answered it
+    QVERIFY(bo.saw(QStringLiteral("CMD_roundover+")));
+    // Category 1: Bo and Cy vote for Ann, so Ann's and Cy's identical answers
+    // take two votes each; Bo gains a voter's point, Bo's one vote is no top.
+    QVERIFY(bo.received.contains(QStringLiteral("CMD_postscores+1+2+2+2+2+1+1+1+3+2+2+2"
+                                                 "+4+0+0+0+5+0+0+0+6+0+0+0+7+0+0+0+8+0+0+0")));
+    QCOMPARE(ann.received.count(QStringLiteral("CMD_winner+Ann+")), 1);
+}
+
+void TestLoopback::fullHostRefusesAndFlushes()
+{
+    const quint16 port = freePort();
+    QVERIFY(port != 0);
+    GameRandom random(1);
+    TServer server(shortOptions(port), random);
+    QVERIFY(server.startListening());
+    std::vector<std::unique_ptr<Bot>> bots;
+    for (int n = 1; n <= 9; ++n) {
+        bots.push_back(std::make_unique<Bot>(QStringLiteral("P%1").arg(n), port));
+        QTRY_COMPARE(bots.back()->seat, n);
+    }
+    Bot tenth(QStringLiteral("Ten"), port);
+    QTRY_COMPARE(tenth.socket.state(), QAbstractSocket::UnconnectedState);
+    QCOMPARE(tenth.received, QStringList{QStringLiteral("CMD_full+")});
+    QCOMPARE(server.highestSeatUsed(), 9);
+    for (int n = 1; n <= 9; ++n)
+        QVERIFY(server.seat(n).inUse);
+}
+
+void TestLoopback::leavingAndRemoval()
+{
+    const quint16 port = freePort();
+    QVERIFY(port != 0);
+    GameRandom random(1);
+    TServer server(shortOptions(port), random);
+    QVERIFY(server.startListening());
+    Bot ann(QStringLiteral("Ann"), port);
+    QTRY_COMPARE(ann.seat, 1);
+    Bot bo(QStringLiteral("Bo"), port);
+    QTRY_COMPARE(bo.seat, 2);
+    auto cy = std::make_unique<Bot>(QStringLiteral("Cy"), port);
+    QTRY_COMPARE(cy->seat, 3);
+    QTRY_COMPARE(server.seat(3).loginName, QStringLiteral("Cy"));
+
+    cy.reset(); // the peer goes away
+    QTRY_VERIFY(ann.saw(QStringLiteral("CMD_playerdisconnected+3+Cy")));
+    QVERIFY(!server.seat(3).inUse);
+
+    ann.socket.write(Protocol::Msg::kickhim(1, 2));
+    QTRY_COMPARE(bo.socket.state(), QAbstractSocket::UnconnectedState);
+    QTRY_VERIFY(ann.saw(QStringLiteral("CMD_playerdisconnected+2+Bo")));
+    QVERIFY(!server.seat(2).inUse);
+
+    Bot dee(QStringLiteral("Dee"), port);
+    QTRY_COMPARE(dee.seat, 2); // the first free seat
+}
+
+void TestLoopback::portInUse()
+{
+    const quint16 port = freePort();
+    QVERIFY(port != 0);
+    GameRandom random(1);
+    TServer first(shortOptions(port), random);
+    QVERIFY(first.startListening());
+    TServer second(shortOptions(port), random);
+    QVERIFY(!second.startListening());
+    QCOMPARE(second.errorString(), QStringLiteral("Listen - Error Binding Socket"));
+}
+
+QTEST_GUILESS_MAIN(TestLoopback)
+#include "tst_loopback.moc"
