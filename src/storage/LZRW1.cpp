@@ -155,6 +155,10 @@ qint64 Tlzrw1::compressDevice(QIODevice &in, qint64 length, QIODevice &out, cons
         if (progress)
             progress(done, length);
     } while (got == TLZR::BlockSize);
+    // A file that changed size while it was read would give a container
+    // whose header disagrees with its blocks.
+    if (done != length)
+        fail(msgReadCompressing(inName));
     return written;
 }
 

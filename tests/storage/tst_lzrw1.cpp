@@ -1,6 +1,7 @@
 #include "storage/LZRW1.h"
 #include "storage/LZRW1KH.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -172,6 +173,7 @@ private slots:
     void fileFailuresLeaveNoOutput();
     void failedDecompressKeepsEarlierOutput();
     void writeBrokenOffLeavesNoOutput();
+    void inputChangingSizeIsAnError();
 };
 
 void TestLzrw1::exactContainer_data()
@@ -496,6 +498,19 @@ void TestLzrw1::writeBrokenOffLeavesNoOutput()
     QCOMPARE(message, "Lzrw1 : Error writing to output file : " + doit.OutputFile);
     QCOMPARE(readFile(doit.OutputFile), QByteArray("earlier"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"packed.tld", "plain.bin"}));
+}
+
+void TestLzrw1::inputChangingSizeIsAnError()
+{
+    // The header would promise 200 bytes but only 100 can be read.
+    QByteArray data(100, 'a');
+    QBuffer in(&data);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QByteArray packed;
+    QBuffer out(&packed);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    QCOMPARE(messageOf([&] { Tlzrw1::compressDevice(in, 200, out, "in.txt", "out.tld"); }),
+             QString("Lzrw1 : Error reading from input file : in.txt (LZRW1/KH)"));
 }
 
 QTEST_GUILESS_MAIN(TestLzrw1)
