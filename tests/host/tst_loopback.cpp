@@ -9,6 +9,8 @@
 #include <QTcpSocket>
 #include <QtTest>
 
+#include <sys/socket.h>
+
 namespace {
 
 constexpr int ShortSecondMs = 20;
@@ -86,6 +88,7 @@ private slots:
     void wholeGame();
     void fullHostRefusesAndFlushes();
     void leavingAndRemoval();
+    void resetConnectionFreesItsSeat();
     void portInUse();
 };
 
@@ -175,6 +178,26 @@ void TestLoopback::leavingAndRemoval()
 
     Bot dee(QStringLiteral("Dee"), port);
     QTRY_COMPARE(dee.seat, 2); // the first free seat
+}
+
+void TestLoopback::resetConnectionFreesItsSeat()
+{
+    const quint16 port = freePort();
+    QVERIFY(port != 0);
+    GameRandom random(1);
+    TServer server(shortOptions(port), random);
+    QVERIFY(server.startListening());
+    Bot ann(QStringLiteral("Ann"), port);
+    QTRY_COMPARE(ann.seat, 1);
+    Bot bo(QStringLiteral("Bo"), port);
+    QTRY_COMPARE(server.seat(2).loginName, QStringLiteral("Bo"));
+
+    // Linger time 0 makes the close a reset instead of an orderly end.
+    const linger reset{1, 0};
+    QCOMPARE(::setsockopt(int(bo.socket.socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset, sizeof reset), 0);
+    bo.socket.abort();
+    QTRY_VERIFY(!server.seat(2).inUse);
+    QTRY_VERIFY(ann.saw(QStringLiteral("CMD_playerdisconnected+2+Bo")));
 }
 
 void TestLoopback::portInUse()

@@ -1,0 +1,69 @@
+// The stand-alone host program: its log lines, a clean stop on SIGTERM and a
+// clear failure when the port is taken.
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHost, 0))
+        return 0;
+    return probe.serverPort();
+}
+
+} // namespace
+
+class TestProgram : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void logsAndStopsCleanly();
+};
+
+void TestProgram::logsAndStopsCleanly()
+{
+    const quint16 port = freePort();
+    QVERIFY(port != 0);
+    QProcess host;
+    QByteArray log;
+    connect(&host, &QProcess::readyReadStandardError, this, [&] { log += host.readAllStandardError(); });
+    host.start(QStringLiteral(LEXIBURST_HOST_BIN), {QStringLiteral("--port"), QString::number(port)});
+    QVERIFY(host.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(log.contains("listening on port " + QByteArray::number(port)), 20000);
+
+    // No client of its own: the first connection takes seat 1.
+    QTcpSocket client;
+    client.connectToHost(QHostAddress::LocalHost, port);
+    QTRY_VERIFY(client.bytesAvailable() > 0);
+    QCOMPARE(client.readAll(), QByteArray("CMD_sendlogininfo+1\xff"));
+    client.write("CMD_logininfo+1+1.0.4+Ann\xff\xff");
+    QTRY_VERIFY(log.contains("seat 1 signed in as Ann"));
+    client.write("CMD_startgame+Ann+2+45+0+1+\xff");
+    QTRY_VERIFY(log.contains("game started by Ann: 2 rounds, 45 s to answer, One Winner Only"));
+    QTRY_VERIFY(log.contains("round 1 letter "));
+
+    // A second host on the same port fails with the socket's message.
+    QProcess second;
+    second.start(QStringLiteral(LEXIBURST_HOST_BIN), {QStringLiteral("--port"), QString::number(port)});
+    QVERIFY(second.waitForFinished(20000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QVERIFY(second.exitCode() != 0);
+    QVERIFY(second.readAllStandardError().contains("Listen - Error Binding Socket"));
+
+    client.disconnectFromHost();
+    QTRY_VERIFY(log.contains("seat 1 left (Ann)"));
+    ::kill(pid_t(host.processId()), SIGTERM);
+    QVERIFY(host.waitForFinished(20000));
+    QCOMPARE(host.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(host.exitCode(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestProgram)
+#include "tst_program.moc"
