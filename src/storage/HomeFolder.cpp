@@ -26,4 +26,9 @@ QString homeFolder()
     return homeFolder(qEnvironmentVariable(HomeVariable), programFolder);
 }
 
+QString homeFile(const QString &fileName)
+{
+    return homeFolder() + u'/' + fileName;
+}
+
 } // namespace Storage

@@ -14,6 +14,9 @@ inline constexpr char HomeVariable[] = "LEXIBURST_HOME";
 // created if needed.
 QString homeFolder();
 
+// A file of that name in homeFolder(), e.g. homeFile(TallyBook::fileName("Lexaburst")).
+QString homeFile(const QString &fileName);
+
 // The same choice with its inputs given, for callers that already know them.
 QString homeFolder(const QString &homeVariable, const QString &programFolder);
 

@@ -367,6 +367,7 @@ void TestSettings::homeFolderChoice()
     const QByteArray old = qgetenv(Storage::HomeVariable);
     qputenv(Storage::HomeVariable, dir.path().toLocal8Bit());
     QCOMPARE(Storage::homeFolder(), dir.path());
+    QCOMPARE(Storage::homeFile("zornlobby.ini"), dir.filePath("zornlobby.ini"));
     if (old.isNull())
         qunsetenv(Storage::HomeVariable);
     else

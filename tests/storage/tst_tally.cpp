@@ -55,6 +55,7 @@ private slots:
     void gameOutcomes();
     void restartKeepsTotalsAndClearsSession();
     void fileIsContainerOfGridText();
+    void workingFolderUntouched();
     void deletingOpponents();
     void namesDifferingInCase();
     void reset();
@@ -202,6 +203,25 @@ void TestTally::fileIsContainerOfGridText()
     QCOMPARE(Tlzrw1::decompressBytes(readFile(path)), text);
     QCOMPARE(readFile(path), Tlzrw1::compressBytes(text));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Lexabursttally.tld"});
+}
+
+void TestTally::workingFolderUntouched()
+{
+    QTemporaryDir home;
+    QTemporaryDir working;
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(working.path()));
+    const QString path = home.filePath("Lexabursttally.tld");
+    TallyBook tally;
+    tally.addOpponent("Sam");
+    const bool saved = tally.save(path);
+    const auto status = TallyBook().load(path).status;
+    QDir::setCurrent(previous);
+
+    QVERIFY(saved);
+    QCOMPARE(status, TallyBook::LoadResult::Status::Loaded);
+    QCOMPARE(QDir(working.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+    QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"Lexabursttally.tld"});
 }
 
 void TestTally::deletingOpponents()
