@@ -167,6 +167,7 @@ qint64 Tlzrw1::decompressDevice(QIODevice &in, QIODevice &out, const QString &in
                                 const std::function<void(qint64, qint64)> &progress)
 {
     QByteArray block = allocateBuffer();
+    QByteArray plain = allocateBuffer();
 
     char signature[sizeof SignatureLzrw1kh];
     const qint64 got = readFully(in, signature, sizeof signature);
@@ -190,16 +191,14 @@ qint64 Tlzrw1::decompressDevice(QIODevice &in, QIODevice &out, const QString &in
         if (codedSize > block.size())
             block.resize(codedSize);
         readExactly(in, block.data(), codedSize, inName);
-        const std::optional<QByteArray> decoded =
-            TLZR::Decompression(QByteArrayView(block.constData(), codedSize));
-        if (!decoded)
+        decodedSize = TLZR::Decompression(QByteArrayView(block.constData(), codedSize), plain.data());
+        if (decodedSize < 0)
             fail(msgDamaged(inName));
-        decodedSize = decoded->size();
         total += decodedSize;
         // Stop at once rather than write more than the header promised.
         if (total > expected)
             fail(msgSizes());
-        writeAll(out, *decoded, outName);
+        writeAll(out, QByteArrayView(plain.constData(), decodedSize), outName);
         if (progress)
             progress(total, expected);
     } while (decodedSize == TLZR::BlockSize);

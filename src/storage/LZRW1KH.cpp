@@ -118,23 +118,34 @@ QByteArray TLZR::Compression(QByteArrayView piece)
 
 std::optional<QByteArray> TLZR::Decompression(QByteArrayView block)
 {
+    QByteArray plain(BlockSize, Qt::Uninitialized);
+    const qsizetype size = Decompression(block, plain.data());
+    if (size < 0)
+        return std::nullopt;
+    plain.truncate(size);
+    return plain;
+}
+
+qsizetype TLZR::Decompression(QByteArrayView block, char *out)
+{
+    constexpr qsizetype Damaged = -1;
     const qsizetype n = block.size();
     if (n == 0)
-        return QByteArray();
+        return 0;
     const auto *src = reinterpret_cast<const quint8 *>(block.data());
+    auto *dst = reinterpret_cast<quint8 *>(out);
 
     if (src[0] == FlagCopied) {
         if (n - 1 > BlockSize)
-            return std::nullopt;
-        return QByteArray(block.data() + 1, n - 1);
+            return Damaged;
+        std::copy_n(src + 1, n - 1, dst);
+        return n - 1;
     }
     if (src[0] != FlagCompress)
-        return std::nullopt;
+        return Damaged;
     if (n < 3)
-        return QByteArray();
+        return 0;
 
-    QByteArray plain(BlockSize, Qt::Uninitialized);
-    auto *dst = reinterpret_cast<quint8 *>(plain.data());
     qsizetype x = 3;
     qsizetype y = 0;
     quint16 command = quint16(src[1] << 8 | src[2]);
@@ -144,41 +155,45 @@ std::optional<QByteArray> TLZR::Decompression(QByteArrayView block)
         if (bit == 0) {
             // A control word is only written when an item follows it.
             if (x + 2 >= n)
-                return std::nullopt;
+                return Damaged;
             command = quint16(src[x] << 8 | src[x + 1]);
             bit = ItemsPerGroup;
             x += 2;
         }
         if ((command & 0x8000) == 0) {
             if (y >= BlockSize)
-                return std::nullopt;
+                return Damaged;
             dst[y++] = src[x++];
         } else {
             if (x + 2 > n)
-                return std::nullopt;
+                return Damaged;
             const int distance = src[x] << 4 | src[x + 1] >> 4;
             if (distance == 0) {
                 if (x + 4 > n)
-                    return std::nullopt;
+                    return Damaged;
                 const int count = (src[x + 1] << 8 | src[x + 2]) + MinRun;
                 if (y + count > BlockSize)
-                    return std::nullopt;
+                    return Damaged;
                 std::fill_n(dst + y, count, src[x + 3]);
                 y += count;
                 x += 4;
             } else {
                 const int length = (src[x + 1] & 0x0F) + MinCopy;
                 if (distance > y || y + length > BlockSize)
-                    return std::nullopt;
-                // Byte by byte: a copy longer than its distance repeats what it just wrote.
-                for (int k = 0; k < length; ++k, ++y)
-                    dst[y] = dst[y - distance];
+                    return Damaged;
+                if (length <= distance) {
+                    std::copy_n(dst + y - distance, length, dst + y);
+                    y += length;
+                } else {
+                    // Byte by byte: a copy longer than its distance repeats what it just wrote.
+                    for (int k = 0; k < length; ++k, ++y)
+                        dst[y] = dst[y - distance];
+                }
                 x += 2;
             }
         }
         command = quint16(command << 1);
         --bit;
     }
-    plain.truncate(y);
-    return plain;
+    return y;
 }

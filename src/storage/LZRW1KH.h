@@ -51,6 +51,9 @@ public:
     // against the block and the BlockSize output limit: damaged input gives
     // nullopt, never an access outside the buffers.
     static std::optional<QByteArray> Decompression(QByteArrayView block);
+    // The same into `out`, which holds BlockSize bytes. Returns the decoded
+    // length, or -1 when the block is damaged.
+    static qsizetype Decompression(QByteArrayView block, char *out);
 
 private:
     static constexpr int HashSize = 4096;
