@@ -1,11 +1,17 @@
 #include "windows/Screenshots.h"
 
 #include "windows/aboutform.h"
+#include "windows/additioncatsform.h"
 #include "windows/downloadform.h"
 #include "windows/helpform.h"
+#include "windows/phrasesform.h"
+#include "windows/tallylistform.h"
 
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QWidget>
 
 namespace {
@@ -18,18 +24,55 @@ bool saveGrab(QWidget &window, const QString &dir, const QString &name, QStringL
     written.append(path);
     return true;
 }
+
+void checkRow(QListWidget *list, int row)
+{
+    list->item(row)->setCheckState(Qt::Checked);
+}
 } // namespace
 
 QStringList renderSideWindows(const QString &dir)
 {
     QDir().mkpath(dir);
     QStringList written;
+    // The windows with files read and write them here, never in the player's folder.
+    QTemporaryDir scratch;
 
     Thelp help;
     saveGrab(help, dir, QStringLiteral("help"), written);
     Tabout about;
     saveGrab(about, dir, QStringLiteral("about"), written);
     Tdownload download;
+    download.setDownloadFolder(scratch.path());
     saveGrab(download, dir, QStringLiteral("download"), written);
+
+    Tphrases phrases;
+    phrases.setSettingsFolder(scratch.path());
+    phrases.setPhrases({QStringLiteral("Hello everyone!"), QStringLiteral("Good game!"), QStringLiteral("Nice one!"),
+                        QStringLiteral("/me is thinking..."), QStringLiteral("Be right back"), QStringLiteral("LOL"),
+                        QStringLiteral("Good luck!"), QStringLiteral("Thanks!"), QStringLiteral("Bye!")});
+    saveGrab(phrases, dir, QStringLiteral("phrases"), written);
+
+    Tadditionalcats categories;
+    categories.setFolder(scratch.path());
+    auto *edit = categories.findChild<QLineEdit *>(QStringLiteral("edit_add"));
+    for (const char *category : {"Board Games", "Things in a Kitchen", "Famous Painters", "Ice Cream Flavours"}) {
+        edit->setText(QString::fromLatin1(category));
+        categories.sendit();
+    }
+    saveGrab(categories, dir, QStringLiteral("additionalcats"), written);
+
+    Ttallylist tally;
+    tally.setFolder(scratch.path());
+    tally.loadchecklist({QStringLiteral("Mira"), QStringLiteral("Jonas"), QStringLiteral("Pat")});
+    auto *current = tally.findChild<QListWidget *>(QStringLiteral("checklist"));
+    checkRow(current, 0);
+    checkRow(current, 1);
+    tally.addgame(QStringLiteral("addtomine"));
+    tally.addgame(QStringLiteral("Mira"));
+    tally.addgame(QStringLiteral("addtomine"));
+    tally.addgame(QStringLiteral("Pat"));
+    tally.selectOpponent(0);
+    saveGrab(tally, dir, QStringLiteral("tallylist"), written);
     return written;
 }
