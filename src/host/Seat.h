@@ -32,6 +32,8 @@ struct Seat
     PerCategory<int> votesAgainst{};
     PerCategory<int> votesFor{};
     int votedFor = 0;
+    // Seats whose answer this seat declined in the current category.
+    std::array<bool, Protocol::PlayingSeats + 1> declined{};
 
     // Bytes of this connection that do not yet form a whole message.
     Protocol::FrameSplitter splitter;
@@ -43,5 +45,6 @@ struct Seat
         votesAgainst.fill(0);
         votesFor.fill(0);
         votedFor = 0;
+        declined.fill(false);
     }
 };

@@ -71,6 +71,7 @@ void TServer::showcats()
     for (int n = 1; n <= seats; ++n) {
         Seat &s = m_seats[n];
         s.votedFor = 0;
+        s.declined.fill(false);
         if (!s.answers[c].isEmpty())
             answers.append({n, s.answers[c], s.duplicate[c] == 1});
     }
@@ -103,13 +104,19 @@ void TServer::votefor(const QString &text, int origin)
     // No answer, nothing to vote for; it would hand votes to every empty slot.
     if (answer.isEmpty())
         return;
+    // One vote per player and category, never for the own answer nor for one
+    // struck out as a duplicate: the clients offer nothing else, and a peer
+    // that sends more would buy itself points.
+    Seat &voting = m_seats[*voter];
+    if (*voter == *target || voting.votedFor != 0 || m_seats[*target].duplicate[c] == 1)
+        return;
     ++m_seats[*target].votesFor[c];
     // Identical answers always carry the same number of votes.
     for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
         if (n != *target && sameAnswer(m_seats[n].answers[c], answer))
             ++m_seats[n].votesFor[c];
     }
-    m_seats[*voter].votedFor = *target;
+    voting.votedFor = *target;
 }
 
 void TServer::voteagainst(const QString &text, int origin)
@@ -121,6 +128,11 @@ void TServer::voteagainst(const QString &text, int origin)
     const auto target = reader.takeInt();
     if (!target || !isPlayingSeat(*target) || !categoryOnShow())
         return;
+    // Each player declines an answer at most once.
+    bool &declined = m_seats[*voter].declined[std::size_t(*target)];
+    if (declined)
+        return;
+    declined = true;
     ++m_seats[*target].votesAgainst[std::size_t(m_currentCategory)];
 }
 

@@ -40,6 +40,8 @@ private slots:
     void oneWinnerNobodyVotes();
     void votesOutsideACategoryAreDropped_data();
     void votesOutsideACategoryAreDropped();
+    void oneVotePerPlayer_data();
+    void oneVotePerPlayer();
     void winnerTest_data();
     void winnerTest();
     void tieAddsRoundsUntilOneLeads();
@@ -382,6 +384,59 @@ void TestRound::votesOutsideACategoryAreDropped()
         QCOMPARE(h.server.seat(n).votesAgainst[1], 0);
     }
     QCOMPARE(h.server.seat(2).votedFor, 0);
+}
+
+void TestRound::oneVotePerPlayer_data()
+{
+    // Seat 1 "Ant", seat 2 "Bat", seats 3 and 4 both "Cow"; what seat 2 sends,
+    // and the votes for / against seat 1's answer that count.
+    QTest::addColumn<QByteArray>("gameType");
+    QTest::addColumn<QList<QByteArray>>("votes");
+    QTest::addColumn<int>("votesFor");
+    QTest::addColumn<int>("votesAgainst");
+    const QByteArray twice = Protocol::Msg::votefor(2, 1);
+    QTest::newRow("second vote for") << QByteArray("0") << QList<QByteArray>{twice, twice} << 1 << 0;
+    QTest::newRow("vote moved to another answer")
+        << QByteArray("0") << QList<QByteArray>{twice, Protocol::Msg::votefor(2, 3)} << 1 << 0;
+    QTest::newRow("vote for the own answer")
+        << QByteArray("0") << QList<QByteArray>{Protocol::Msg::votefor(2, 2), twice} << 1 << 0;
+    QTest::newRow("vote for a duplicate")
+        << QByteArray("0") << QList<QByteArray>{Protocol::Msg::votefor(2, 3), twice} << 1 << 0;
+    const QByteArray decline = Protocol::Msg::voteagainst(2, 1);
+    QTest::newRow("declined three times") << QByteArray("1") << QList<QByteArray>{decline, decline, decline}
+                                          << 0 << 1;
+    QTest::newRow("own answer declined") << QByteArray("1")
+                                         << QList<QByteArray>{Protocol::Msg::voteagainst(2, 2), decline}
+                                         << 0 << 1;
+}
+
+void TestRound::oneVotePerPlayer()
+{
+    QFETCH(QByteArray, gameType);
+    QFETCH(QList<QByteArray>, votes);
+    QFETCH(int, votesFor);
+    QFETCH(int, votesAgainst);
+    HostHarness h;
+    for (const char *name : {"A", "B", "C", "D"})
+        h.join(QString::fromLatin1(name));
+    h.startGame(3, 60, gameType.constData(), "0");
+    h.answer(1, {"Ant", "Arm"});
+    h.answer(2, {"Bat", "Bee"});
+    h.answer(3, {"Cow"});
+    h.answer(4, {"cow"});
+    QVERIFY(h.tickUntil(1, "CMD_showcat+1"));
+    for (const QByteArray &vote : votes)
+        h.deliver(2, vote);
+    QCOMPARE(h.server.seat(1).votesFor[1], votesFor);
+    QCOMPARE(h.server.seat(1).votesAgainst[1], votesAgainst);
+    QCOMPARE(h.server.seat(3).votesFor[1], 0);
+
+    // The next category opens the ballot again.
+    QVERIFY(h.tickUntil(1, "CMD_showcat+2"));
+    for (const QByteArray &vote : votes)
+        h.deliver(2, vote);
+    QCOMPARE(h.server.seat(1).votesFor[2], votesFor);
+    QCOMPARE(h.server.seat(1).votesAgainst[2], votesAgainst);
 }
 
 void TestRound::winnerTest_data()
