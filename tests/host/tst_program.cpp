@@ -31,12 +31,24 @@ void TestProgram::logsAndStopsCleanly()
 {
     const quint16 port = freePort();
     QVERIFY(port != 0);
+    // The player's added categories are played too; a known one is refused.
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QFile added(home.filePath(QStringLiteral("Lexaburstaddcats.txt")));
+    QVERIFY(added.open(QIODevice::WriteOnly));
+    added.write("CARD TRICKS\r\nVEGETABLE\r\n");
+    added.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LEXIBURST_HOME"), home.path());
+
     QProcess host;
+    host.setProcessEnvironment(environment);
     QByteArray log;
     connect(&host, &QProcess::readyReadStandardError, this, [&] { log += host.readAllStandardError(); });
     host.start(QStringLiteral(LEXIBURST_HOST_BIN), {QStringLiteral("--port"), QString::number(port)});
     QVERIFY(host.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(log.contains("listening on port " + QByteArray::number(port)), 20000);
+    QVERIFY(log.contains("1 added categories from "));
 
     // No client of its own: the first connection takes seat 1.
     QTcpSocket client;

@@ -2,6 +2,8 @@
 // own clients; the first connection takes seat 1 and the host player's rights.
 #include "host/GameRandom.h"
 #include "host/serverform.h"
+#include "storage/AddedCategories.h"
+#include "storage/HomeFolder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -93,6 +95,23 @@ void logEvents(TServer &server)
     });
 }
 
+// The categories the player added in the game's window are played here too.
+void addPlayersCategories(TServer &server)
+{
+    const QString path = Storage::homeFile(AddedCategories::fileName(QStringLiteral("Lexaburst")));
+    AddedCategories added;
+    QString error;
+    if (!added.load(path, &error)) {
+        logLine(QStringLiteral("cannot read the added categories: %1").arg(error));
+        return;
+    }
+    int count = 0;
+    for (const QString &category : added.entries())
+        count += server.addtolist(category) ? 1 : 0;
+    if (count > 0)
+        logLine(QStringLiteral("%1 added categories from %2").arg(count).arg(path));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -138,6 +157,7 @@ int main(int argc, char *argv[])
     GameRandom random = GameRandom::fromClock();
     TServer server(options, random);
     logEvents(server);
+    addPlayersCategories(server);
     if (!server.startListening()) {
         logLine(QStringLiteral("cannot listen on port %1: %2").arg(options.port).arg(server.errorString()));
         return 1;
