@@ -7,6 +7,10 @@
 #include "protocol/FieldReader.h"
 #include "protocol/Messages.h"
 #include "sock/Sock.h"
+#include "storage/HomeFolder.h"
+#include "storage/Settings.h"
+#include "windows/gamestartform.h"
+#include "windows/phrasesform.h"
 #include "windows/spylistform.h"
 
 #include <QAction>
@@ -235,6 +239,17 @@ quint16 Tchat::portFromEnvironment()
 void Tchat::setWindows(const ChatWindows &windows)
 {
     m_windows = windows;
+    if (Tgamestart *gamestart = windows.gamestart) {
+        gamestart->setPlayerNameSource([this] { return m_playerName; });
+        connect(gamestart, &Tgamestart::sendToHost, this, &Tchat::sendToHost);
+        connect(gamestart, &Tgamestart::saveSettings, this, &Tchat::saveinifile);
+    }
+    if (Tphrases *phrases = windows.phrases) {
+        connect(phrases, &Tphrases::phrasesChanged, this, [this](const QStringList &texts) {
+            for (int button = 1; button <= PhraseCount; ++button)
+                setPhrase(button, texts.value(button - 1));
+        });
+    }
     if (windows.spylist && windows.spylist != m_spylist) {
         delete m_spylist;
         m_spylist = windows.spylist;
@@ -530,7 +545,7 @@ void Tchat::buildMenus()
     ViewTally1->setObjectName(QStringLiteral("ViewTally1"));
     SpyList1 = view->addAction(QStringLiteral("Spy List"), this, [this] { showWindow(m_spylist); });
     SpyList1->setObjectName(QStringLiteral("SpyList1"));
-    PrhaseList1 = view->addAction(QStringLiteral("Phrase List"), this, [this] { showWindow(m_windows.phrases); });
+    PrhaseList1 = view->addAction(QStringLiteral("Phrase List"), this, &Tchat::PrhaseList1Click);
     PrhaseList1->setObjectName(QStringLiteral("PrhaseList1"));
     CategoryAddition1 = view->addAction(QStringLiteral("Category Addition"), this,
                                         [this] { showWindow(m_windows.additionalcats); });
@@ -669,6 +684,9 @@ void Tchat::showEvent(QShowEvent *event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
+    // What the window starts with: before the file is read, a save writes
+    // only what the player changed.
+    settingsFile();
     processparams();
 }
 
@@ -1176,58 +1194,84 @@ void Tchat::ResetScreenLocation1Click()
     setGeometry(DefaultLeft, DefaultTop, DefaultWidth, DefaultHeight);
 }
 
+Settings::SettingsFile &Tchat::settingsFile()
+{
+    if (!m_settings) {
+        const QString folder = m_settingsFolder.isEmpty() ? Storage::homeFolder() : m_settingsFolder;
+        m_settings = std::make_unique<Settings::SettingsFile>(folder, currentSettings());
+    }
+    return *m_settings;
+}
+
+Settings::Values Tchat::currentSettings() const
+{
+    Settings::Values values;
+    values.textSize = mainchat->textSize();
+    values.bounds = geometry();
+    values.textColor = m_textColour;
+    if (const Tgamestart *gamestart = m_windows.gamestart) {
+        values.playToScore = gamestart->playToScore();
+        values.timePerTurn = gamestart->creationTime();
+        values.gameType = gamestart->gameTypeTag();
+        values.duplicate = gamestart->duplicateTag();
+    }
+    values.botSpeed = m_botSpeedTag;
+    values.turnSound = m_turnSoundTag;
+    values.playerPhraseSounds = PlayerPhraseSounds1->isChecked();
+    values.playSounds = PlaySounds1->isChecked();
+    for (int button = 1; button <= PhraseCount; ++button)
+        values.phrases[std::size_t(button - 1)] = phrase(button);
+    return values;
+}
+
 void Tchat::loadinifile()
 {
-    const auto value = [this](const char *key, const QString &fallback) {
-        return m_ini.value(QString::fromLatin1(key).toLower(), fallback);
-    };
-    const auto number = [&value](const char *key, int fallback) {
-        return Protocol::toInt(value(key, QString::number(fallback)).trimmed()).value_or(fallback);
-    };
-    const int size = number("Textsize", 8);
-    const int top = number("Top", DefaultTop);
-    const int left = number("Left", DefaultLeft);
-    const int width = number("Width", DefaultWidth);
-    const int height = number("Height", DefaultHeight);
-    setGeometry(left, top, width, height);
-    m_storedBounds = geometry();
-    mainchat->setTextSize(size);
-    for (QAction *item : textSizeItems)
-        item->setChecked(item->data().toInt() == size);
-    setTextColour(Protocol::colourFromText(value("Textcolor", QStringLiteral("clblack"))).value_or(Qt::black));
+    Settings::Values values = currentSettings();
+    // Empty phrases in the file leave the buttons as they are.
+    values.phrases = {};
+    settingsFile().load(values);
 
-    const QString speed = value("Botspeed", QStringLiteral("1000"));
-    QAction *speedItem = speed == QLatin1String("2000") ? Slow1 : speed == QLatin1String("500") ? Fast1 : Normal1;
-    m_botSpeedTag = speedItem->data().toInt();
+    setGeometry(values.bounds);
+    m_storedBounds = geometry();
+    mainchat->setTextSize(values.textSize);
+    for (QAction *item : textSizeItems)
+        item->setChecked(item->data().toInt() == values.textSize);
+    setTextColour(values.textColor);
+    if (Tgamestart *gamestart = m_windows.gamestart) {
+        gamestart->setPlayToScore(values.playToScore);
+        gamestart->setCreationTime(values.timePerTurn);
+        gamestart->changebox(values.gameType);
+        gamestart->checkit(values.duplicate);
+    }
+    m_botSpeedTag = values.botSpeed;
     for (QAction *item : {Slow1, Normal1, Fast1})
-        item->setChecked(item == speedItem);
-    const bool newTurnSound = value("Turnsound", QStringLiteral("0")) == QLatin1String("1");
-    m_turnSoundTag = newTurnSound ? 1 : 0;
-    New1->setChecked(newTurnSound);
-    Classic1->setChecked(!newTurnSound);
+        item->setChecked(item->data().toInt() == values.botSpeed);
+    m_turnSoundTag = values.turnSound;
+    Classic1->setChecked(values.turnSound != 1);
+    New1->setChecked(values.turnSound == 1);
     for (int button = 1; button <= PhraseCount; ++button) {
-        const QString stored = m_ini.value(QStringLiteral("phrase%1").arg(button));
+        const QString &stored = values.phrases[std::size_t(button - 1)];
         if (!stored.isEmpty())
             setPhrase(button, stored);
     }
-    PlaySounds1->setChecked(value("Playsounds", QStringLiteral("true")) != QLatin1String("false"));
-    PlayerPhraseSounds1->setChecked(value("Playerphrasesounds", QStringLiteral("true")) != QLatin1String("false"));
+    PlaySounds1->setChecked(values.playSounds);
+    PlayerPhraseSounds1->setChecked(values.playerPhraseSounds);
 }
 
 void Tchat::saveinifile()
 {
-    const auto put = [this](const char *key, const QString &text) {
-        m_ini.insert(QString::fromLatin1(key).toLower(), text);
-    };
-    const QRect bounds = geometry();
-    put("Textsize", QString::number(mainchat->textSize()));
-    put("Top", QString::number(bounds.top()));
-    put("Left", QString::number(bounds.left()));
-    put("Width", QString::number(bounds.width()));
-    put("Height", QString::number(bounds.height()));
-    put("Textcolor", colourText());
-    put("Botspeed", QString::number(m_botSpeedTag));
-    put("Turnsound", QString::number(m_turnSoundTag));
-    put("Playerphrasesounds", PlayerPhraseSounds1->isChecked() ? QStringLiteral("true") : QStringLiteral("false"));
-    put("Playsounds", PlaySounds1->isChecked() ? QStringLiteral("true") : QStringLiteral("false"));
+    const Settings::Values values = currentSettings();
+    if (settingsFile().save(values))
+        m_storedBounds = values.bounds;
+}
+
+void Tchat::PrhaseList1Click()
+{
+    if (!m_windows.phrases)
+        return;
+    QStringList phrases;
+    for (int button = 1; button <= PhraseCount; ++button)
+        phrases.append(phrase(button));
+    m_windows.phrases->setPhrases(phrases);
+    showWindow(m_windows.phrases);
 }

@@ -10,7 +10,6 @@
 #include "protocol/ReceiveQueue.h"
 
 #include <QColor>
-#include <QHash>
 #include <QMainWindow>
 #include <QRect>
 #include <QStringList>
@@ -30,7 +29,13 @@ class QTimer;
 class QToolButton;
 class SoundPlayer;
 class TSock;
+class Tgamestart;
+class Tphrases;
 class Tspylist;
+namespace Settings {
+class SettingsFile;
+struct Values;
+}
 
 // What the main window is handed at start: the side windows (each may be
 // missing) and the hooks into the host of this copy.
@@ -39,8 +44,8 @@ struct ChatWindows
     QWidget *about = nullptr;
     Tspylist *spylist = nullptr;
     QWidget *help = nullptr;
-    QWidget *gamestart = nullptr;
-    QWidget *phrases = nullptr;
+    Tgamestart *gamestart = nullptr;
+    Tphrases *phrases = nullptr;
     QWidget *download = nullptr;
     QWidget *tallylist = nullptr;
     QWidget *additionalcats = nullptr;
@@ -83,6 +88,8 @@ public:
     void setSoundPlayer(std::unique_ptr<SoundPlayer> player);
     void setUrlOpener(std::function<bool(const QUrl &)> opener) { m_urlOpener = std::move(opener); }
     void setMessageBox(std::function<void(const QString &)> show);
+    // Folder of the settings file (default: the game's home folder).
+    void setSettingsFolder(const QString &folder) { m_settingsFolder = folder; }
     Tspylist *spylist() const { return m_spylist; }
     GamePanels *game() const { return m_game; }
 
@@ -166,8 +173,8 @@ public:
     void N14Click(QAction *item);
     void TextColor1Click();
     void ResetScreenLocation1Click();
-    // The section of the settings file as last written (in memory).
-    QHash<QString, QString> settingsSection() const { return m_ini; }
+    void PrhaseList1Click();
+    QRect storedBounds() const { return m_storedBounds; }
 
     // Controls, named as on the form.
     QWidget *panel_board = nullptr;
@@ -243,6 +250,8 @@ private:
     bool seatIsPlaying(int seat) const { return seat >= 1 && seat <= SeatCount; }
     void popupAtBottomRight(QMenu *menu, QWidget *button);
     QString colourText() const;
+    Settings::SettingsFile &settingsFile();
+    Settings::Values currentSettings() const;
 
     TSock *sock = nullptr;
     TSock *Sock11 = nullptr;
@@ -278,6 +287,7 @@ private:
     int m_turnSoundTag = 0;
     int m_botSpeedTag = 1000;
 
-    QHash<QString, QString> m_ini;
-    QRect m_storedBounds;
+    QString m_settingsFolder;
+    std::unique_ptr<Settings::SettingsFile> m_settings;
+    QRect m_storedBounds{0, 0, 0, 0};
 };

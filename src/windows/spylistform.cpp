@@ -59,10 +59,16 @@ Tspylist::Tspylist(QWidget *parent) : QWidget(parent, Qt::Dialog | Qt::WindowSta
     Label1 = new QLabel(QStringLiteral("Spy List"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont labelFont(QStringLiteral("MS Sans Serif"));
-    labelFont.setPixelSize(19);
     labelFont.setBold(true);
+    // The designed 19 pixels, smaller where the desktop's face runs wider.
+    constexpr int LabelWidth = 80;
+    for (int size = 19; size > 11; --size) {
+        labelFont.setPixelSize(size);
+        if (QFontMetrics(labelFont).horizontalAdvance(QStringLiteral("Spy List")) <= LabelWidth)
+            break;
+    }
     Label1->setFont(labelFont);
-    Label1->setGeometry(6, 138, 80, 24);
+    Label1->setGeometry(6, 138, LabelWidth, 24);
 
     button_done = new QPushButton(QStringLiteral("Done"), this);
     button_done->setObjectName(QStringLiteral("button_done"));

@@ -19,6 +19,7 @@
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -102,6 +103,7 @@ struct TestClient
     explicit TestClient(quint16 port, QStringList arguments)
     {
         chat = std::make_unique<Tchat>();
+        chat->setSettingsFolder(home.path());
         chat->setPort(port);
         chat->setLobbyPort(closedPort());
         chat->setArguments(std::move(arguments));
@@ -115,6 +117,7 @@ struct TestClient
         QObject::connect(chat.get(), &Tchat::closed, chat.get(), [this] { closed = true; });
     }
 
+    QTemporaryDir home;
     std::unique_ptr<Tchat> chat;
     QStringList sounds;
     QStringList messages;

@@ -2,16 +2,12 @@
 // the board on both sides, a relayed chat line, removal and departure.
 #include "ClientTestSupport.h"
 
-#if __has_include("host/serverform.h")
 #include "host/GameRandom.h"
 #include "host/HostOptions.h"
 #include "host/serverform.h"
-#define LEXIBURST_HAS_HOST 1
-#endif
 
 using namespace Qt::StringLiterals;
 
-#ifdef LEXIBURST_HAS_HOST
 class ChatHostTest : public QObject
 {
     Q_OBJECT
@@ -99,17 +95,6 @@ void ChatHostTest::hostRemovesAPlayer()
     QTRY_COMPARE(lastChatLine(*m_ann->chat), u"Bob disconnected."_s);
     QVERIFY(!m_ann->closed);
 }
-
-#else
-// Without the host library there is nobody to meet.
-class ChatHostTest : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void playersMeetChatAndLeave() { QSKIP("no host library in this build"); }
-};
-#endif
 
 QTEST_MAIN(ChatHostTest)
 #include "tst_chat_host.moc"

@@ -5,6 +5,9 @@
 #include "client/PREVINST.h"
 #include "sock/Sock.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -26,6 +29,7 @@ private slots:
     void socketClosedClosesTheWindow();
     void dispatchTimerIdlesWithoutMessages();
     void secondInstanceRestoresTheFirst();
+    void secondProgramEndsAtOnce();
 };
 
 void StartTest::commandLine_data()
@@ -234,6 +238,54 @@ void StartTest::secondInstanceRestoresTheFirst()
     QTemporaryDir otherFolder;
     PreviousInstance elsewhere(otherFolder.filePath(u"22nroz-test"_s));
     QVERIFY(elsewhere.claim());
+}
+
+// The real program: a second copy in the same session makes no window and
+// ends; a copy in another session runs on its own.
+void StartTest::secondProgramEndsAtOnce()
+{
+    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(u"lexiburst"_s);
+    if (!QFileInfo(program).isExecutable())
+        QSKIP("the game program is not built");
+    QTemporaryDir runtime;
+    QTemporaryDir home;
+    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+    environment.insert(u"LEXIBURST_HOME"_s, home.path());
+    environment.insert(u"LEXIBURST_PORT"_s, QString::number(closedPort()));
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    environment.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0"_s);
+    // Two parameters: the copy waits without hosting or joining.
+    const QStringList arguments{u"Ann"_s, u"127.0.0.1"_s};
+
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    first.start(program, arguments);
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(!QDir(runtime.path()).entryList({u"22nroz-*"_s}, QDir::System).isEmpty(), 20000);
+
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(program, arguments);
+    QVERIFY(second.waitForFinished(20000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+
+    QTemporaryDir otherRuntime;
+    environment.insert(u"XDG_RUNTIME_DIR"_s, otherRuntime.path());
+    QProcess elsewhere;
+    elsewhere.setProcessEnvironment(environment);
+    elsewhere.start(program, arguments);
+    QVERIFY(elsewhere.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(!QDir(otherRuntime.path()).entryList({u"22nroz-*"_s}, QDir::System).isEmpty(),
+                             20000);
+    QCOMPARE(elsewhere.state(), QProcess::Running);
+    elsewhere.kill();
+    elsewhere.waitForFinished();
+    first.kill();
+    first.waitForFinished();
 }
 
 QTEST_MAIN(StartTest)

@@ -1,15 +1,17 @@
 #include "ProgramWindows.h"
 
 #include "client/chatform.h"
+#include "windows/aboutform.h"
+#include "windows/additioncatsform.h"
+#include "windows/downloadform.h"
+#include "windows/gamestartform.h"
+#include "windows/helpform.h"
+#include "windows/phrasesform.h"
 #include "windows/spylistform.h"
 
-#if __has_include("windows/aboutform.h")
-#include "windows/aboutform.h"
-#define LEXIBURST_HAS_ABOUT 1
-#endif
-#if __has_include("windows/helpform.h")
-#include "windows/helpform.h"
-#define LEXIBURST_HAS_HELP 1
+#if __has_include("windows/tallylistform.h")
+#include "windows/tallylistform.h"
+#define LEXIBURST_HAS_TALLY 1
 #endif
 #if __has_include("host/serverform.h")
 #include "host/GameRandom.h"
@@ -18,36 +20,58 @@
 #define LEXIBURST_HAS_HOST 1
 #endif
 
+#include <QPixmap>
+
+// The windows after the main one, in the order the program creates them.
 struct ProgramWindows::Parts
 {
-#ifdef LEXIBURST_HAS_ABOUT
     Tabout about;
-#endif
     Tspylist spylist;
-#ifdef LEXIBURST_HAS_HELP
     Thelp help;
+    Tgamestart gamestart;
+    Tphrases phrases;
+    Tdownload download;
+#ifdef LEXIBURST_HAS_TALLY
+    Ttallylist tallylist;
 #endif
 #ifdef LEXIBURST_HAS_HOST
     GameRandom random = GameRandom::fromClock();
     TServer server{HostOptions::fromEnvironment(), random};
 #endif
+    Tadditionalcats additionalcats;
 };
 
 ProgramWindows::ProgramWindows(const QStringList &arguments)
     : m_chat(std::make_unique<Tchat>()), m_parts(std::make_unique<Parts>())
 {
+    Parts &parts = *m_parts;
+    // Every side window shows the main window's background picture.
+    const QPixmap background(QStringLiteral(":/pictures/background.jpg"));
+    parts.about.setBackgroundPicture(background);
+    parts.help.setBackgroundPicture(background);
+    parts.phrases.setBackgroundPicture(background);
+    parts.download.setBackgroundPicture(background);
+    parts.additionalcats.setBackgroundPicture(background);
+
     ChatWindows windows;
-    windows.spylist = &m_parts->spylist;
-#ifdef LEXIBURST_HAS_ABOUT
-    windows.about = &m_parts->about;
+    windows.about = &parts.about;
+    windows.spylist = &parts.spylist;
+    windows.help = &parts.help;
+    windows.gamestart = &parts.gamestart;
+    windows.phrases = &parts.phrases;
+    windows.download = &parts.download;
+    windows.additionalcats = &parts.additionalcats;
     windows.openMakerSite = [this] { m_parts->about.label_urlClick(); };
-#endif
-#ifdef LEXIBURST_HAS_HELP
-    windows.help = &m_parts->help;
+#ifdef LEXIBURST_HAS_TALLY
+    windows.tallylist = &parts.tallylist;
 #endif
 #ifdef LEXIBURST_HAS_HOST
     windows.startListening = [this] { return m_parts->server.startListening(); };
+    parts.additionalcats.setAddToList([this](const QString &category) {
+        return m_parts->server.addtolist(category);
+    });
 #endif
+    QObject::connect(&parts.download, &Tdownload::exitRequested, m_chat.get(), &QWidget::close);
     m_chat->setWindows(windows);
     m_chat->setArguments(arguments);
 }

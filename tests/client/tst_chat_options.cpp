@@ -1,0 +1,211 @@
+// The options menu and the settings file behind it, the window bounds written
+// at closing, and the gates on sounds.
+#include "ClientTestSupport.h"
+
+#include "protocol/Messages.h"
+#include "storage/ProfileIni.h"
+
+#include <QFile>
+#include <QScreen>
+
+using namespace Qt::StringLiterals;
+
+class ChatOptionsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void closingUnmovedWindowWritesNothing();
+    void closingWritesChangedBounds();
+    void closingShrinksAWindowWiderThanTheScreen();
+    void resetScreenLocation();
+    void menuChoicesAreSaved_data();
+    void menuChoicesAreSaved();
+    void storedSettingsTakeEffectAtArrival();
+    void playSoundsGatesGameSounds();
+    void soundPlayerIsHarmlessWithoutDevice();
+
+private:
+    void signIn();
+    QString stored(const QString &key) const;
+    QString iniPath() const { return m_client->home.filePath(u"zornlobby.ini"_s); }
+
+    std::unique_ptr<FakeHost> m_host;
+    std::unique_ptr<TestClient> m_client;
+    Tchat *chat = nullptr;
+};
+
+void ChatOptionsTest::init()
+{
+    m_host = std::make_unique<FakeHost>();
+    m_client = std::make_unique<TestClient>(m_host->port(), QStringList{u"Ann"_s, u"127.0.0.1"_s, u"j"_s});
+    chat = m_client->chat.get();
+}
+
+void ChatOptionsTest::cleanup()
+{
+    m_client.reset();
+    m_host.reset();
+}
+
+void ChatOptionsTest::signIn()
+{
+    chat->show();
+    QTRY_COMPARE(m_host->connections(), 1);
+    m_host->send(Protocol::Msg::sendlogininfo(2));
+    m_host->send(Protocol::Msg::newplayerinfo(2, u"Ann"_s));
+    QTRY_COMPARE(lastChatLine(*chat), u"You are Connected."_s);
+}
+
+QString ChatOptionsTest::stored(const QString &key) const
+{
+    ProfileIni ini;
+    ini.load(iniPath());
+    return ini.readString(u"Lexaburst"_s, key, u"<missing>"_s);
+}
+
+void ChatOptionsTest::closingUnmovedWindowWritesNothing()
+{
+    signIn();
+    QCOMPARE(chat->storedBounds(), chat->geometry());
+    chat->close();
+    QVERIFY(m_client->closed);
+    QVERIFY(!QFile::exists(iniPath()));
+}
+
+void ChatOptionsTest::closingWritesChangedBounds()
+{
+    signIn();
+    chat->setGeometry(40, 50, 790, 580);
+    chat->close();
+    QCOMPARE(stored(u"Left"_s), u"40"_s);
+    QCOMPARE(stored(u"Top"_s), u"50"_s);
+    QCOMPARE(stored(u"Width"_s), u"790"_s);
+    QCOMPARE(stored(u"Height"_s), u"580"_s);
+    QCOMPARE(stored(u"Textsize"_s), u"8"_s);
+    QCOMPARE(stored(u"Playsounds"_s), u"true"_s);
+}
+
+void ChatOptionsTest::closingShrinksAWindowWiderThanTheScreen()
+{
+    signIn();
+    const QRect workArea = chat->screen()->availableGeometry();
+    chat->setGeometry(0, 0, workArea.width() + 40, 600);
+    const int width = chat->width();
+    QVERIFY(width > workArea.width());
+    chat->close();
+    QCOMPARE(stored(u"Width"_s), QString::number(width - 15));
+    QCOMPARE(chat->storedBounds().width(), width - 15);
+}
+
+void ChatOptionsTest::resetScreenLocation()
+{
+    signIn();
+    chat->setGeometry(100, 120, 800, 600);
+    chat->Fast1->trigger();
+    QCOMPARE(stored(u"Left"_s), u"100"_s);
+    QCOMPARE(chat->storedBounds(), QRect(100, 120, 800, 600));
+    chat->ResetScreenLocation1->trigger();
+    // Nothing is written until the window closes.
+    QCOMPARE(stored(u"Left"_s), u"100"_s);
+    chat->close();
+    QCOMPARE(stored(u"Left"_s), u"3"_s);
+    QCOMPARE(stored(u"Top"_s), u"3"_s);
+    QCOMPARE(stored(u"Width"_s), u"775"_s);
+    QCOMPARE(stored(u"Height"_s), u"575"_s);
+}
+
+void ChatOptionsTest::menuChoicesAreSaved_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("Fast") << u"Fast1"_s << u"Botspeed"_s << u"500"_s;
+    QTest::newRow("Slow") << u"Slow1"_s << u"Botspeed"_s << u"2000"_s;
+    QTest::newRow("New") << u"New1"_s << u"Turnsound"_s << u"1"_s;
+    QTest::newRow("Play Sounds") << u"PlaySounds1"_s << u"Playsounds"_s << u"false"_s;
+    QTest::newRow("Player Phrase Sounds") << u"PlayerPhraseSounds1"_s << u"Playerphrasesounds"_s
+                                          << u"false"_s;
+    QTest::newRow("Text Size 12") << u"N12"_s << u"Textsize"_s << u"12"_s;
+}
+
+void ChatOptionsTest::menuChoicesAreSaved()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    signIn();
+    auto *action = chat->findChild<QAction *>(item);
+    QVERIFY(action);
+    action->trigger();
+    QCOMPARE(stored(key), value);
+    QVERIFY(action->isChecked() == (value != u"false"_s));
+}
+
+void ChatOptionsTest::storedSettingsTakeEffectAtArrival()
+{
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Other]\r\nkeep=1\r\n[Lexaburst]\r\nTextsize=12\r\nBotspeed=500\r\nTurnsound=1\r\n"
+               "Playsounds=FALSE\r\nPlayerphrasesounds=false\r\nTextcolor=clNavy\r\n"
+               "Phrase2=Hooray!\r\nPhrase3=\r\nLeft=20\r\nTop=30\r\nWidth=780\r\nHeight=580\r\n");
+    file.close();
+    chat->show();
+    // Before the own arrival the built-in values hold.
+    QCOMPARE(chat->mainchat->textSize(), ChatView::DefaultTextSize);
+    QVERIFY(chat->Normal1->isChecked());
+    signIn();
+    QCOMPARE(chat->mainchat->textSize(), 12);
+    QVERIFY(chat->textSizeItems[2]->isChecked());
+    QVERIFY(chat->Fast1->isChecked() && !chat->Normal1->isChecked());
+    QVERIFY(chat->New1->isChecked() && !chat->Classic1->isChecked());
+    // Only the exact "false" unchecks.
+    QVERIFY(chat->PlaySounds1->isChecked());
+    QVERIFY(!chat->PlayerPhraseSounds1->isChecked());
+    QCOMPARE(chat->textColour(), QColor(0, 0, 0x80));
+    QCOMPARE(chat->phrase(2), u"Hooray!"_s);
+    QCOMPARE(chat->phrase(3), u"Nice Try!"_s);
+    QCOMPARE(chat->geometry(), QRect(20, 30, 780, 580));
+
+    chat->Slow1->trigger();
+    QCOMPARE(stored(u"Botspeed"_s), u"2000"_s);
+    ProfileIni ini;
+    ini.load(iniPath());
+    QCOMPARE(ini.readString(u"Other"_s, u"keep"_s), u"1"_s);
+}
+
+void ChatOptionsTest::playSoundsGatesGameSounds()
+{
+    signIn();
+    QCOMPARE(m_client->sounds, QStringList{u"entered"_s});
+    chat->PlaySounds1->trigger();
+    QVERIFY(!chat->PlaySounds1->isChecked());
+    m_host->send(Protocol::Msg::newplayerinfo(3, u"Cy"_s));
+    QTRY_COMPARE(lastChatLine(*chat), u"Cy is Connected."_s);
+    chat->playsounds(u"tick"_s);
+    QCOMPARE(m_client->sounds, QStringList{u"entered"_s});
+    // Chatter sounds follow only their own option.
+    m_host->send(Protocol::Msg::playasoundRelay(3, u"wave2+"_s));
+    QTRY_COMPARE(m_client->sounds, (QStringList{u"entered"_s, u"wave2"_s}));
+}
+
+void ChatOptionsTest::soundPlayerIsHarmlessWithoutDevice()
+{
+    QCOMPARE(EffectSoundPlayer::resourcePath(u"Tick"_s), u":/sounds/tick.wav"_s);
+    for (const char *name : {"entered", "tick", "wave20", "decline", "winner"})
+        QVERIFY2(QFile::exists(EffectSoundPlayer::resourcePath(QString::fromLatin1(name))), name);
+    EffectSoundPlayer player;
+    // Each call returns at once; a new sound cuts the last; unknown names do nothing.
+    for (int i = 0; i < 20; ++i) {
+        player.play(u"tick"_s);
+        player.play(u"WAVE3"_s);
+        player.play(u"no such sound"_s);
+    }
+    QTest::qWait(0);
+}
+
+QTEST_MAIN(ChatOptionsTest)
+#include "tst_chat_options.moc"
