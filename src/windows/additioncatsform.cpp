@@ -143,7 +143,7 @@ void Tadditionalcats::sendit()
     showList();
     listbox_add->scrollToBottom();
     const QString category = text.trimmed();
-    emit categoryAdded(m_categories.entries().constLast());
+    emit categoryAdded(category);
     if (m_addToList && !m_addToList(category))
         m_prompts.inform(AlreadyAdded);
     edit_add->clear();

@@ -48,7 +48,8 @@ public:
     int popupTag() const { return m_popupTag; }
 
 signals:
-    // A category was added to the player's list by the player.
+    // The player added a category to the list; category is the text as typed
+    // (the host gets it so). The host is fed through setAddToList already.
     void categoryAdded(const QString &category);
 
 protected:

@@ -79,7 +79,6 @@ private:
 
     TallyBook m_book;
     QString m_path;
-    bool m_updatingLists = false;
     SeatedPlayers m_seatedPlayers;
     UserPrompts m_prompts;
 };

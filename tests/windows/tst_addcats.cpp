@@ -80,6 +80,7 @@ void TestAddCats::addingListsInCapitalsAndFeedsTheHost()
     // The host gets the text as typed.
     QCOMPARE(rig.master.last(), QStringLiteral("Board Games"));
     QCOMPARE(added.size(), 1);
+    QCOMPARE(added.first().first().toString(), QStringLiteral("Board Games"));
     QVERIFY(rig.edit()->text().isEmpty());
     QVERIFY(rig.messages.isEmpty());
     // Enter was used up: the window is still open.
