@@ -59,6 +59,7 @@ private slots:
     void fileIsLoadedAndFedAtStart();
     void deleteCategoryNeedsAPressedEntry();
     void deleteAllLeavesAnEmptyFile();
+    void additionsAreSavedWhenTheProgramEnds();
 
 private:
     QTemporaryDir home;
@@ -201,6 +202,19 @@ void TestAddCats::deleteAllLeavesAnEmptyFile()
     CategoryRig next(folder.path());
     next.window.addlist();
     QCOMPARE(next.master.size(), 2);
+}
+
+void TestAddCats::additionsAreSavedWhenTheProgramEnds()
+{
+    QTemporaryDir folder;
+    QString path;
+    {
+        CategoryRig rig(folder.path());
+        rig.type(QStringLiteral("Rivers"));
+        path = rig.window.filePath();
+        // The window is still open when the program ends.
+    }
+    QCOMPARE(fileBytes(path), QByteArray("RIVERS\r\n"));
 }
 
 QTEST_MAIN(TestAddCats)

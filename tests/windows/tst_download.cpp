@@ -149,6 +149,7 @@ private slots:
     void stopWithNothingRunning();
     void uncreatableFileChangesNothing();
     void enterPlaysSolo();
+    void progressTextsAreNotCoveredByButtons();
     void playWithOthers_data();
     void playWithOthers();
     void environmentOverridesBuildSettings();
@@ -302,6 +303,16 @@ void TestDownload::enterPlaysSolo()
     QTest::keyClick(&rig.window, Qt::Key_Return);
     QVERIFY(!rig.window.isVisible());
     QCOMPARE(rig.exits.size(), 0);
+}
+
+void TestDownload::progressTextsAreNotCoveredByButtons()
+{
+    DownloadRig rig;
+    for (const char *name : {"infolabel", "infolabel3"}) {
+        auto *label = rig.window.findChild<QLabel *>(QString::fromLatin1(name));
+        for (const char *button : {"getbutton", "abortbutton"})
+            QVERIFY2(!label->geometry().intersects(rig.button(button)->geometry()), name);
+    }
 }
 
 void TestDownload::playWithOthers_data()
