@@ -212,7 +212,9 @@ void ChatView::addWords(QTextCursor &cursor, const QString &part, int style)
         format.setAnchor(true);
         format.setAnchorHref(LinkScheme + u':' + QString::number(m_linkCounter));
         format.setProperty(LinkProperty, m_linkCounter);
-        cursor.insertText(word, format);
+        // The closing blank stays outside the underlined link.
+        cursor.insertText(word.chopped(1), format);
+        plain = QStringLiteral(" ");
     }
     if (!plain.isEmpty())
         cursor.insertText(plain, formatFor(style));
@@ -244,7 +246,7 @@ QString ChatView::linkWord(int number) const
         return slot.word;
     for (const Run &run : runs()) {
         if (run.link == number)
-            return run.text;
+            return run.text + u' ';
     }
     return {};
 }

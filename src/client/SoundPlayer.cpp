@@ -5,6 +5,8 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#include <cstdio>
+
 EffectSoundPlayer::EffectSoundPlayer(QObject *parent) : QObject(parent) {}
 
 EffectSoundPlayer::~EffectSoundPlayer()
@@ -18,9 +20,35 @@ QString EffectSoundPlayer::resourcePath(const QString &name)
     return QStringLiteral(":/sounds/%1.wav").arg(name.toLower());
 }
 
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// What the audio layer says, once per effect, on a machine without sound.
+bool isMissingDeviceWarning(const QString &message)
+{
+    return message.startsWith(QLatin1String("No audio device detected"))
+        || message.startsWith(QLatin1String("PulseAudioService:"))
+        || message.startsWith(QLatin1String("QSoundEffect"));
+}
+
+void filterMissingDevice(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && isMissingDeviceWarning(message))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
+
 void EffectSoundPlayer::silenceMissingDeviceWarnings()
 {
     QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
+    if (!previousHandler)
+        previousHandler = qInstallMessageHandler(filterMissingDevice);
 }
 
 QSoundEffect *EffectSoundPlayer::effectFor(const QString &name)

@@ -12,6 +12,7 @@
 #include "windows/gamestartform.h"
 #include "windows/phrasesform.h"
 #include "windows/spylistform.h"
+#include "windows/tallylistform.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -244,6 +245,8 @@ void Tchat::setWindows(const ChatWindows &windows)
         connect(gamestart, &Tgamestart::sendToHost, this, &Tchat::sendToHost);
         connect(gamestart, &Tgamestart::saveSettings, this, &Tchat::saveinifile);
     }
+    if (Ttallylist *tallylist = windows.tallylist)
+        tallylist->setSeatedPlayers([this] { return otherSeatedPlayers(); });
     if (Tphrases *phrases = windows.phrases) {
         connect(phrases, &Tphrases::phrasesChanged, this, [this](const QStringList &texts) {
             for (int button = 1; button <= PhraseCount; ++button)
@@ -662,8 +665,8 @@ void Tchat::showGameStart()
 
 void Tchat::recordGame(const QString &winner)
 {
-    if (m_windows.recordGame)
-        m_windows.recordGame(winner);
+    if (m_windows.tallylist)
+        m_windows.tallylist->addgame(winner);
 }
 
 QWidget *Tchat::chatEntry() const
@@ -948,22 +951,19 @@ void Tchat::ViewTally1Click()
 
 void Tchat::loadchecklist()
 {
-    if (!m_windows.tallylist)
-        return;
-    auto *checklist = m_windows.tallylist->findChild<QListWidget *>(QStringLiteral("checklist"));
-    auto *tally = m_windows.tallylist->findChild<QListWidget *>(QStringLiteral("listbox_tally"));
-    if (!checklist)
-        return;
-    checklist->clear();
+    if (m_windows.tallylist)
+        m_windows.tallylist->loadchecklist(otherSeatedPlayers());
+}
+
+QStringList Tchat::otherSeatedPlayers() const
+{
+    QStringList names;
     for (int seat = 1; seat <= SeatCount; ++seat) {
         const QString caption = label_playername[std::size_t(seat - 1)]->text();
-        if (seat == m_ownSeat || caption == Waiting)
-            continue;
-        auto *item = new QListWidgetItem(caption, checklist);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        const bool known = tally && !tally->findItems(caption, Qt::MatchExactly).isEmpty();
-        item->setCheckState(known ? Qt::Checked : Qt::Unchecked);
+        if (seat != m_ownSeat && caption != Waiting)
+            names.append(caption);
     }
+    return names;
 }
 
 // ---------------------------------------------------------------- chat

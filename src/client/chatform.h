@@ -31,6 +31,7 @@ class SoundPlayer;
 class TSock;
 class Tgamestart;
 class Tphrases;
+class Ttallylist;
 class Tspylist;
 namespace Settings {
 class SettingsFile;
@@ -47,12 +48,10 @@ struct ChatWindows
     Tgamestart *gamestart = nullptr;
     Tphrases *phrases = nullptr;
     QWidget *download = nullptr;
-    QWidget *tallylist = nullptr;
+    Ttallylist *tallylist = nullptr;
     QWidget *additionalcats = nullptr;
     // Switches the listening socket of this copy's host on; false when it failed.
     std::function<bool()> startListening;
-    // Records a finished game in the tally ("addtomine" when the player won).
-    std::function<void(const QString &winner)> recordGame;
     // Opens the maker's web site (the logo).
     std::function<void()> openMakerSite;
 };
@@ -141,6 +140,8 @@ public:
     void JustWatch1Click();
     void ViewTally1Click();
     void loadchecklist();
+    // The names on the board but the own one, in seat order.
+    QStringList otherSeatedPlayers() const;
     int kickMenuSeat() const { return m_kickTag; }
 
     // Chat, phrases and sounds.

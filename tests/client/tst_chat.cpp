@@ -105,6 +105,8 @@ void ChatTest::arrivalsAndDepartures()
     const QStringList board{chat->label_playername[0]->text(), chat->label_playername[1]->text(),
                             chat->label_playername[2]->text(), chat->label_playername[3]->text()};
     QCOMPARE(board, (QStringList{u"Hugo"_s, u"Ann"_s, u"Cy"_s, u"<Waiting>"_s}));
+    // What the tally's check list is filled with: never the own name or an empty seat.
+    QCOMPARE(chat->otherSeatedPlayers(), (QStringList{u"Hugo"_s, u"Cy"_s, u"Dee"_s}));
 
     chat->label_score[2]->setText(u"7"_s);
     hostSends(Protocol::Msg::playerdisconnected(3, u"Somebody"_s));
@@ -419,7 +421,8 @@ void ChatTest::linksOpenTheirOwnWord()
             links.append(run);
     }
     QCOMPARE(links.size(), 1);
-    QCOMPARE(links.first().text, word);
+    QCOMPARE(chat->mainchat->linkWord(0), word);
+    QCOMPARE(links.first().text, word.chopped(1));
     QCOMPARE(links.first().style, int(ChatView::LinkStyle));
     QVERIFY(links.first().format.isAnchor());
     emit chat->mainchat->anchorClicked(QUrl(links.first().format.anchorHref()));

@@ -22,6 +22,7 @@ private slots:
     void closingWritesChangedBounds();
     void closingShrinksAWindowWiderThanTheScreen();
     void resetScreenLocation();
+    void windowKeepsTheBoardVisible();
     void menuChoicesAreSaved_data();
     void menuChoicesAreSaved();
     void storedSettingsTakeEffectAtArrival();
@@ -116,6 +117,16 @@ void ChatOptionsTest::resetScreenLocation()
     QCOMPARE(stored(u"Top"_s), u"3"_s);
     QCOMPARE(stored(u"Width"_s), u"775"_s);
     QCOMPARE(stored(u"Height"_s), u"575"_s);
+}
+
+void ChatOptionsTest::windowKeepsTheBoardVisible()
+{
+    chat->show();
+    chat->resize(300, 200);
+    QTRY_VERIFY(chat->centralWidget()->width() >= 768);
+    QVERIFY(chat->centralWidget()->height() >= 530);
+    const QRect board = chat->panel_board->geometry();
+    QVERIFY(chat->centralWidget()->rect().contains(board));
 }
 
 void ChatOptionsTest::menuChoicesAreSaved_data()

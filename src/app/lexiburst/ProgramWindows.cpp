@@ -9,10 +9,7 @@
 #include "windows/phrasesform.h"
 #include "windows/spylistform.h"
 
-#if __has_include("windows/tallylistform.h")
 #include "windows/tallylistform.h"
-#define LEXIBURST_HAS_TALLY 1
-#endif
 #if __has_include("host/serverform.h")
 #include "host/GameRandom.h"
 #include "host/HostOptions.h"
@@ -31,9 +28,7 @@ struct ProgramWindows::Parts
     Tgamestart gamestart;
     Tphrases phrases;
     Tdownload download;
-#ifdef LEXIBURST_HAS_TALLY
     Ttallylist tallylist;
-#endif
 #ifdef LEXIBURST_HAS_HOST
     GameRandom random = GameRandom::fromClock();
     TServer server{HostOptions::fromEnvironment(), random};
@@ -52,6 +47,7 @@ ProgramWindows::ProgramWindows(const QStringList &arguments)
     parts.phrases.setBackgroundPicture(background);
     parts.download.setBackgroundPicture(background);
     parts.additionalcats.setBackgroundPicture(background);
+    parts.tallylist.setBackgroundPicture(background);
 
     ChatWindows windows;
     windows.about = &parts.about;
@@ -62,14 +58,14 @@ ProgramWindows::ProgramWindows(const QStringList &arguments)
     windows.download = &parts.download;
     windows.additionalcats = &parts.additionalcats;
     windows.openMakerSite = [this] { m_parts->about.label_urlClick(); };
-#ifdef LEXIBURST_HAS_TALLY
     windows.tallylist = &parts.tallylist;
-#endif
 #ifdef LEXIBURST_HAS_HOST
     windows.startListening = [this] { return m_parts->server.startListening(); };
     parts.additionalcats.setAddToList([this](const QString &category) {
         return m_parts->server.addtolist(category);
     });
+    // The player's own categories join the host's list from the start.
+    parts.additionalcats.addlist();
 #endif
     QObject::connect(&parts.download, &Tdownload::exitRequested, m_chat.get(), &QWidget::close);
     m_chat->setWindows(windows);
