@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Renders the main window (a solo game after a few chat lines) and the spy list
-# to PNG files under a virtual X display.
+# Renders the main window (a solo game after a few chat lines), the spy list and
+# the other side windows to PNG files under a virtual X display.
 #   tools/screenshot.sh [build folder] [output folder]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

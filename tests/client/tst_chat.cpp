@@ -4,6 +4,7 @@
 #include "ClientTestSupport.h"
 
 #include "protocol/Messages.h"
+#include "sock/Sock.h"
 #include "windows/spylistform.h"
 
 #include <QListWidget>
@@ -46,6 +47,7 @@ private slots:
     void linkTableWrapsAround();
     void seatFourRecoloursLinks();
     void statusLinesTurnStyleZeroBold();
+    void phraseWithoutConnectionIsDropped();
     void smileys();
     void phraseGate();
     void chatterSounds();
@@ -487,6 +489,25 @@ void ChatTest::statusLinesTurnStyleZeroBold()
     window.addlinetochat(u"x+text"_s, Qt::black);
     window.addlinetochat(u"15+text"_s, Qt::black);
     QCOMPARE(chatLines(window).size(), 1);
+    // A peer's line break does not start a line of its own.
+    window.addlinetochat(u"2+Bob chats: one\ntwo"_s, Qt::black);
+    QCOMPARE(chatLines(window).size(), 2);
+    QCOMPARE(lastChatLine(window), u"Bob chats:  one two"_s);
+    // Text that looks like markup is shown as typed.
+    window.addlinetochat(u"2+Bob chats: <b>bold</b> &amp;"_s, Qt::black);
+    QCOMPARE(lastChatLine(window), u"Bob chats:  <b>bold</b> &amp;"_s);
+}
+
+// A phrase goes out without the sign-in test; with no connection at all it is
+// dropped instead of failing.
+void ChatTest::phraseWithoutConnectionIsDropped()
+{
+    Tchat window;
+    QVERIFY(!window.clientSocket()->hasSocket());
+    window.b_phrase1Click(1);
+    QVERIFY(!window.phraseGateOpen());
+    window.phraseGateTimer();
+    QVERIFY(window.phraseGateOpen());
 }
 
 void ChatTest::smileys()

@@ -17,6 +17,8 @@ class StartTest : public QObject
     Q_OBJECT
 
 private slots:
+    void portFromEnvironment_data();
+    void portFromEnvironment();
     void commandLine_data();
     void commandLine();
     void twoParametersNeverConnect();
@@ -31,6 +33,35 @@ private slots:
     void secondInstanceRestoresTheFirst();
     void secondProgramEndsAtOnce();
 };
+
+void StartTest::portFromEnvironment_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<int>("port");
+    QTest::newRow("unset") << QByteArray() << 7772;
+    QTest::newRow("set") << "12345"_ba << 12345;
+    QTest::newRow("not a number") << "77x"_ba << 7772;
+    QTest::newRow("out of range") << "70000"_ba << 7772;
+    QTest::newRow("zero") << "0"_ba << 7772;
+}
+
+void StartTest::portFromEnvironment()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(int, port);
+    const QByteArray saved = qgetenv("LEXIBURST_PORT");
+    if (value.isNull())
+        qunsetenv("LEXIBURST_PORT");
+    else
+        qputenv("LEXIBURST_PORT", value);
+    QCOMPARE(int(Tchat::portFromEnvironment()), port);
+    Tchat window;
+    QCOMPARE(window.clientSocket()->PortName(), QString::number(port));
+    if (saved.isNull())
+        qunsetenv("LEXIBURST_PORT");
+    else
+        qputenv("LEXIBURST_PORT", saved);
+}
 
 void StartTest::commandLine_data()
 {

@@ -1,8 +1,9 @@
-// Renders the main window during a small solo game with chat, and the spy
-// list, to PNG files: lexiburst-screenshots <folder>.
+// Renders the main window during a small solo game with chat, the spy list
+// and the other side windows to PNG files: lexiburst-screenshots <folder>.
 #include "client/ChatView.h"
 #include "client/SoundPlayer.h"
 #include "client/chatform.h"
+#include "windows/Screenshots.h"
 #include "windows/spylistform.h"
 
 #include <QApplication>
@@ -132,5 +133,8 @@ int main(int argc, char *argv[])
     cyd.reset();
     bob.reset();
     you.reset();
+    // The other side windows, as their own folder renders them.
+    for (const QString &file : renderSideWindows(folder))
+        QTextStream(stdout) << "wrote " << file << '\n';
     return ok ? 0 : 1;
 }
