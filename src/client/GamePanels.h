@@ -125,6 +125,7 @@ private:
     int drawSeat();
     QString categoryHeading(const QString &field) const;
     bool isAllScoring() const { return m_gameType == 1; }
+    static bool isSeat(int n) { return n >= 1 && n <= Seats; }
     bool ownSeatPlays() const;
 
     QWidget *m_board;

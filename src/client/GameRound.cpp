@@ -1,0 +1,271 @@
+// The round flow of the game panels: game start, round start, the turn timer
+// with the answers sent at the local time-out, round end and the late join.
+#include "client/GamePanels.h"
+
+#include "client/ClientContext.h"
+#include "client/GameWidgets.h"
+#include "protocol/FieldReader.h"
+#include "protocol/Messages.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+constexpr int LateJoinMinSeconds = 4; // a late joiner with this little time left waits
+constexpr int RedBelowSeconds = 20;
+constexpr int LastTicksEntry = 10;    // every second from here down while typing
+constexpr int LastTicksVoting = 5;    // every second below this while voting
+constexpr int EarlyTickA = 20;
+constexpr int EarlyTickB = 15;
+
+QString letterText(int letterIndex)
+{
+    if (letterIndex < 0 || letterIndex >= Protocol::LetterCount)
+        return {};
+    return QString(QLatin1Char(Protocol::Letters[letterIndex]));
+}
+
+} // namespace
+
+void GamePanels::clearall()
+{
+    for (int n = 1; n <= Seats; ++n) {
+        m_context.scoreLabel(n)->setText(QStringLiteral("0"));
+        m_context.bonusLabel(n)->clear();
+    }
+    for (int n = 0; n < Categories; ++n) {
+        m_labelCat[n]->clear();
+        m_editAnswer[n]->clear();
+        m_labelVanswer[n]->clear();
+    }
+}
+
+void GamePanels::startthegame(const QString &argument)
+{
+    m_buttonStart->hide();
+    m_context.uncheckJustWatch();
+    m_panelWinner->hide();
+    clearall();
+
+    Protocol::FieldReader fields(argument);
+    const QString starter = fields.takeText();
+    const QString roundsText = fields.takeText();
+    const QString turnText = fields.takeText();
+    const QString gameTypeText = fields.takeText();
+    const QString duplicatesText = fields.takeText();
+    m_context.addStatusLine(starter + QStringLiteral(" has started a game."));
+
+    const auto rounds = Protocol::toInt(roundsText);
+    const auto turnTime = Protocol::toInt(turnText);
+    if (!rounds || !turnTime)
+        return;
+    m_rounds = *rounds;
+    m_turnTime = *turnTime;
+    m_barScale = m_turnTime > 0 ? GamePictures::TimeBarWidth / m_turnTime : 0;
+    m_gameRunning = true;
+    m_labelRound->setText(QStringLiteral("Round: 1 of ") + roundsText);
+
+    const auto gameType = Protocol::toInt(gameTypeText);
+    if (!gameType)
+        return;
+    m_gameType = *gameType;
+    const bool allScoring = gameTypeText == QLatin1String("1");
+    QString caption = allScoring ? QStringLiteral("All Scoring") : QStringLiteral("One Winner Only");
+    if (!allScoring && duplicatesText == QLatin1String("0"))
+        caption += QStringLiteral(" No Duplicates");
+    m_labelGametype->setText(caption);
+}
+
+void GamePanels::startround(const QString &argument)
+{
+    hideMainPanels();
+    m_imageFirst->hide();
+    for (AnswerEdit *edit : m_editAnswer)
+        edit->clear();
+    if (m_statusTag != 1)
+        m_labelStatus->setText(QStringLiteral("Blast the Categories!"));
+    m_statusTag = 0;
+
+    Protocol::FieldReader fields(argument);
+    const QString roundNumber = fields.takeText();
+    const auto letterIndex = fields.takeInt();
+    if (!letterIndex)
+        return;
+    if (!fields.atEnd())
+        fields.beginList(); // an empty list stays empty
+    while (fields.nextGroup()) {
+        const auto n = fields.takeInt();
+        if (!n)
+            return;
+        const QString text = fields.takeText();
+        if (n >= 1 && *n <= Categories)
+            m_labelCat[*n - 1]->setText(text.toUpper());
+    }
+
+    drawLetter(*letterIndex);
+    m_labelAnswersent->setText(QStringLiteral("Fill the Categories with words that start with: ") +
+                               letterText(*letterIndex));
+    m_labelRound->setText(QStringLiteral("Round: %1 of %2").arg(roundNumber).arg(m_rounds));
+    m_gameRunning = true;
+
+    m_panelEnter->show();
+    m_panelEnter->raise();
+    for (int n = 1; n <= Categories; ++n) {
+        if (ownSeatPlays())
+            m_editAnswer[n - 1]->setEnabled(true);
+        m_context.bonusLabel(n)->clear();
+    }
+
+    m_phase = 1;
+    startCountdown(m_turnTime);
+    m_context.playsounds(QStringLiteral("submit"));
+}
+
+void GamePanels::turntimeTimer()
+{
+    --m_countdown;
+    if (m_countdown >= 1) {
+        setTimeBarWidth(m_barScale * m_countdown);
+        QPalette palette = m_labelTimer->palette();
+        palette.setColor(QPalette::WindowText, m_countdown < RedBelowSeconds ? Qt::red : Qt::black);
+        m_labelTimer->setPalette(palette);
+
+        const bool tick = m_countdown == EarlyTickA || m_countdown == EarlyTickB ||
+                          (m_phase == 1 ? m_countdown <= LastTicksEntry : m_countdown < LastTicksVoting);
+        if (tick)
+            m_context.playsounds(QStringLiteral("tick"));
+        showTime(m_countdown);
+        return;
+    }
+
+    if (m_phase == 1) {
+        m_phase = 0;
+        if (ownSeatPlays())
+            sendanswers();
+        setAnswersEnabled(false);
+        if (m_board->window()->isActiveWindow())
+            focusChat();
+    }
+    m_countdown = 0;
+    m_labelTimer->setText(QStringLiteral("Time: 0:00"));
+    setTimeBarWidth(0);
+}
+
+void GamePanels::sendanswers()
+{
+    if (!ownSeatPlays())
+        return;
+    QStringList answers;
+    for (AnswerEdit *edit : m_editAnswer)
+        answers.append(cleanAnswer(edit->text()));
+    if (m_context.isConnected())
+        m_context.sendToHost(Protocol::Msg::myanswers(m_context.ownSeat(), answers));
+    m_labelAnswersent->setText(QStringLiteral("Answers Sent"));
+    m_context.playsounds(QStringLiteral("submit"));
+}
+
+void GamePanels::endround(const QString &)
+{
+    m_labelStatus->setText(QStringLiteral("Prepare to Vote."));
+    m_labelAnswersent->clear();
+    setAnswersEnabled(false);
+    m_context.playsounds(QStringLiteral("timeup"));
+}
+
+void GamePanels::gamestats(const QString &argument)
+{
+    Protocol::FieldReader fields(argument);
+    const auto seat = fields.takeInt();
+    if (!seat || *seat != m_context.ownSeat())
+        return;
+    const auto phase = fields.takeInt();
+    if (!phase)
+        return;
+    m_phase = *phase;
+    const auto rounds = fields.takeInt();
+    if (!rounds)
+        return;
+    m_rounds = *rounds;
+    const QString roundNumber = fields.takeText();
+    const auto turnTime = fields.takeInt();
+    if (!turnTime)
+        return;
+    m_turnTime = *turnTime;
+    m_barScale = m_turnTime > 0 ? GamePictures::TimeBarWidth / m_turnTime : 0;
+    const auto secondsLeft = fields.takeInt();
+    if (!secondsLeft)
+        return;
+    m_countdown = *secondsLeft;
+    const auto letterIndex = fields.takeInt();
+    if (!letterIndex)
+        return;
+    const QString gameTypeText = fields.takeText();
+
+    if (!fields.atEnd())
+        fields.beginList(); // an empty list stays empty
+    while (fields.nextGroup()) {
+        const QString type = fields.takeText();
+        const auto n = fields.takeInt();
+        if (!n)
+            return;
+        const QString value = fields.takeText();
+        if (!isSeat(*n))
+            continue;
+        if (type == QLatin1String("s"))
+            m_context.scoreLabel(*n)->setText(value);
+        else if (type == QLatin1String("c"))
+            m_labelCat[*n - 1]->setText(value.toUpper());
+    }
+
+    drawLetter(*letterIndex);
+    m_labelAnswersent->setText(QStringLiteral("Fill the Categories with words that start with: ") +
+                               letterText(*letterIndex));
+    m_labelRound->setText(QStringLiteral("Round: %1 of %2").arg(roundNumber).arg(m_rounds));
+    m_gameRunning = true;
+
+    if (m_countdown > LateJoinMinSeconds)
+        m_turntime->start();
+    m_imageFirst->hide();
+    switch (m_phase) {
+    case 1:
+        if (m_countdown > LateJoinMinSeconds) {
+            m_panelEnter->show();
+            m_panelEnter->raise();
+        }
+        break;
+    case 2:
+    case 4:
+    case 5:
+        m_labelStatus->setText(QStringLiteral("Voting in Progress, Please Wait."));
+        break;
+    case 3:
+        m_labelStatus->setText(QStringLiteral("Posting Scores.. Please Wait."));
+        break;
+    default:
+        break;
+    }
+
+    const auto gameType = Protocol::toInt(gameTypeText);
+    if (!gameType)
+        return;
+    m_gameType = *gameType;
+    m_labelGametype->setText(gameTypeText == QLatin1String("1") ? QStringLiteral("All Scoring")
+                                                               : QStringLiteral("One Winner Only"));
+}
+
+void GamePanels::button_startClick()
+{
+    if (m_context.isConnected())
+        m_context.showGameStart();
+    else
+        m_messageBox(QStringLiteral("You are not connected"));
+}
+
+void GamePanels::setHostControlsVisible(bool visible)
+{
+    m_buttonStart->setVisible(visible);
+    if (visible)
+        m_buttonStart->raise();
+}
