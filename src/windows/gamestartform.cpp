@@ -2,6 +2,7 @@
 
 #include "protocol/Messages.h"
 
+#include <QApplication>
 #include <QLinearGradient>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -273,9 +274,9 @@ int Tgamestart::duplicateTag() const { return m_imageDuplicate->tag(); }
 
 void Tgamestart::showEvent(QShowEvent *event)
 {
-    if (QWidget *owner = parentWidget()) {
-        const QRect over = owner->window()->frameGeometry();
-        move(over.center() - QPoint(width() / 2, height() / 2));
-    }
+    // Centred on the window it was opened from: its owner, else the active one.
+    QWidget *owner = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
+    if (owner && owner != this)
+        move(owner->frameGeometry().center() - QPoint(width() / 2, height() / 2));
     QWidget::showEvent(event);
 }

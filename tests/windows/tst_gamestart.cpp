@@ -36,6 +36,7 @@ private slots:
     void storedValuesBroughtIntoRange_data();
     void storedValuesBroughtIntoRange();
     void gameTypeRules();
+    void centredOnTheOpeningWindow();
     void startSendsMessageAndHides_data();
     void startSendsMessageAndHides();
 };
@@ -156,6 +157,22 @@ void TestGamestart::gameTypeRules()
     w.changebox(2);
     QCOMPARE(w.gameTypeTag(), 1);
     QCOMPARE(gt2->tag(), 0);
+}
+
+void TestGamestart::centredOnTheOpeningWindow()
+{
+    QWidget main;
+    main.setGeometry(100, 80, 767, 529);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    Tgamestart w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // Within the width of the window frames.
+    QVERIFY((w.frameGeometry().center() - main.frameGeometry().center()).manhattanLength() <= 8);
+    QVERIFY((w.frameGeometry().center() - QPoint(0, 0)).manhattanLength() > 100);
 }
 
 void TestGamestart::startSendsMessageAndHides_data()
