@@ -48,6 +48,10 @@ const QColor SeatNameColour(0x37, 0x00, 0x00);
 // Chat lines whose colour text cannot be read.
 const QColor UnreadableColour(0xFF, 0x00, 0x00);
 
+constexpr int BoardWidth = 764;
+constexpr int BoardHeight = 526;
+constexpr int BoardMargin = 4;
+
 constexpr std::array<int, Tchat::SeatCount> SeatRowTop{319, 341, 363, 385, 406, 428, 450, 472};
 // Fixed hint texts of the name labels; never shown, but a departing player of
 // exactly that name leaves without a line.
@@ -177,11 +181,12 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
     setFont(arial(11));
 
     auto *client = new FormBackground(this);
-    client->setMinimumSize(ClientWidth + 1, ClientHeight + 1);
+    // The window never gets smaller than the board and its margin.
+    client->setMinimumSize(BoardWidth + BoardMargin, BoardHeight + BoardMargin);
     setCentralWidget(client);
     panel_board = new BoardPanel(client);
     panel_board->setObjectName(QStringLiteral("panel_board"));
-    panel_board->setGeometry(2, 2, 764, 526);
+    panel_board->setGeometry(BoardMargin / 2, BoardMargin / 2, BoardWidth, BoardHeight);
 
     m_sounds = std::make_unique<EffectSoundPlayer>();
     m_urlOpener = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
@@ -228,6 +233,9 @@ Tchat::~Tchat()
     // Closing the sockets reports "Socket Closed"; nobody is left to hear it.
     sock->OnInfo = nullptr;
     sock->OnRead = nullptr;
+    // The game panels talk to this window: they go while it is still whole.
+    delete m_game;
+    m_game = nullptr;
 }
 
 quint16 Tchat::portFromEnvironment()
@@ -563,15 +571,19 @@ void Tchat::buildMenus()
     About1->setObjectName(QStringLiteral("About1"));
 }
 
+void Tchat::route(const QString &name, void (Tchat::*handler)(const QString &))
+{
+    m_dispatcher.on(name, [this, handler](const QString &argument, int) { (this->*handler)(argument); });
+}
+
+void Tchat::routeToGame(const QString &name, void (GamePanels::*handler)(const QString &))
+{
+    GamePanels *panels = m_game;
+    m_dispatcher.on(name, [panels, handler](const QString &argument, int) { (panels->*handler)(argument); });
+}
+
 void Tchat::registerCommands()
 {
-    using Handler = void (Tchat::*)(const QString &);
-    const auto route = [this](const QString &name, Handler handler) {
-        m_dispatcher.on(name, [this, handler](const QString &argument, int) { (this->*handler)(argument); });
-    };
-    const auto game = [this](const QString &name, void (GamePanels::*handler)(const QString &)) {
-        m_dispatcher.on(name, [this, handler](const QString &argument, int) { (m_game->*handler)(argument); });
-    };
     // Registered in the order the dispatcher tests the names.
     route(QStringLiteral("CMD_sendlogininfo"), &Tchat::sendloginfo);
     route(QStringLiteral("CMD_chat"), &Tchat::chatrecieved);
@@ -592,17 +604,17 @@ void Tchat::registerCommands()
         close();
     });
     route(QStringLiteral("CMD_justwatching"), &Tchat::justwatching);
-    game(QStringLiteral("CMD_startgame"), &GamePanels::startthegame);
-    game(QStringLiteral("CMD_winner"), &GamePanels::winner);
-    game(QStringLiteral("CMD_startround"), &GamePanels::startround);
-    game(QStringLiteral("CMD_endround"), &GamePanels::endround);
-    game(QStringLiteral("CMD_showcat"), &GamePanels::showcat);
-    game(QStringLiteral("CMD_postscores"), &GamePanels::postscores);
-    game(QStringLiteral("CMD_noanswers"), &GamePanels::noanswers);
-    game(QStringLiteral("CMD_roundover"), &GamePanels::roundover);
-    game(QStringLiteral("CMD_gamestats"), &GamePanels::gamestats);
-    game(QStringLiteral("CMD_oneanswer"), &GamePanels::oneanswer);
-    game(QStringLiteral("CMD_tiegame"), &GamePanels::tiegame);
+    routeToGame(QStringLiteral("CMD_startgame"), &GamePanels::startthegame);
+    routeToGame(QStringLiteral("CMD_winner"), &GamePanels::winner);
+    routeToGame(QStringLiteral("CMD_startround"), &GamePanels::startround);
+    routeToGame(QStringLiteral("CMD_endround"), &GamePanels::endround);
+    routeToGame(QStringLiteral("CMD_showcat"), &GamePanels::showcat);
+    routeToGame(QStringLiteral("CMD_postscores"), &GamePanels::postscores);
+    routeToGame(QStringLiteral("CMD_noanswers"), &GamePanels::noanswers);
+    routeToGame(QStringLiteral("CMD_roundover"), &GamePanels::roundover);
+    routeToGame(QStringLiteral("CMD_gamestats"), &GamePanels::gamestats);
+    routeToGame(QStringLiteral("CMD_oneanswer"), &GamePanels::oneanswer);
+    routeToGame(QStringLiteral("CMD_tiegame"), &GamePanels::tiegame);
     Q_ASSERT(m_dispatcher.names() == Protocol::clientCommands());
 }
 
@@ -665,7 +677,9 @@ void Tchat::showGameStart()
 
 void Tchat::recordGame(const QString &winner)
 {
-    if (m_windows.tallylist)
+    if (m_windows.recordGame)
+        m_windows.recordGame(winner);
+    else if (m_windows.tallylist)
         m_windows.tallylist->addgame(winner);
 }
 

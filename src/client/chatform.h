@@ -52,6 +52,9 @@ struct ChatWindows
     QWidget *additionalcats = nullptr;
     // Switches the listening socket of this copy's host on; false when it failed.
     std::function<bool()> startListening;
+    // Records a finished game ("addtomine" when the player won); without it
+    // the game goes to the tally window.
+    std::function<void(const QString &winner)> recordGame;
     // Opens the maker's web site (the logo).
     std::function<void()> openMakerSite;
 };
@@ -246,6 +249,8 @@ private:
     void buildBoard();
     void buildChat();
     void registerCommands();
+    void route(const QString &name, void (Tchat::*handler)(const QString &));
+    void routeToGame(const QString &name, void (GamePanels::*handler)(const QString &));
     void showWindow(QWidget *window);
     void showMessage(const QString &text);
     bool seatIsPlaying(int seat) const { return seat >= 1 && seat <= SeatCount; }
