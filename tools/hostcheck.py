@@ -108,7 +108,7 @@ class Player:
             self.closed = True
             return
         self.buf += data
-        if hasattr(socket, "TCP_QUICKACK"):
+        if hasattr(socket, "TCP_QUICKACK") and not ARGS.delayed_acks:
             # Acknowledge at once: a delayed acknowledgement holds the host's
             # next small message back (Nagle) and would blur the phase times.
             self.sock.setsockopt(socket.IPPROTO_TCP, socket.TCP_QUICKACK, 1)
@@ -199,9 +199,10 @@ class Host:
             self.proc.wait(10)
         except subprocess.TimeoutExpired:
             self.proc.kill()
+        check_eq(self.proc.returncode, 0, "host exit status after SIGTERM")
         self.log.seek(0)
         text = self.log.read()
-        if "ERROR: AddressSanitizer" in text or "runtime error" in text:
+        if "ERROR: AddressSanitizer" in text or "ERROR: LeakSanitizer" in text or "runtime error" in text:
             fail("sanitizer report in host log:\n" + text[-3000:])
         if ARGS.verbose:
             print(text)
@@ -915,12 +916,173 @@ def scenario_missing_and_departed():
         h.stop()
 
 
+def scenario_extras():
+    """Renaming, 8-bit text, watching set by seat 1, odd start fields, snapshots
+    in other phases, answers that are only blanks or sent twice."""
+    h = Host()
+    net = h.net
+    try:
+        players = sign_in_players(net, ["Alice", "Bob", "Z\xf6\xeb"])
+        p1, p2, p3 = players
+        p3.send("CMD_chat+3+\xe9t\xe9 \xa3|clBlack")
+        all_expect(players, "CMD_chat+3+Z\xf6\xeb chats: \xe9t\xe9 \xa3|clBlack")
+        # A second sign-in from the same seat renames it.
+        p2.send("CMD_logininfo+2+%s+Bobby" % VERSION)
+        all_expect(players, "CMD_newplayerinfo+2+Bobby")
+        p2.expect("CMD_existingplayers+1+Alice")
+        p2.expect("CMD_existingplayers+3+Z\xf6\xeb")
+        p2.name = "Bobby"
+        all_quiet(net, players, "after the rename")
+        # Rounds 0: the winner test runs at once; all on 0 is a tie and round 1 is played.
+        p1.send("CMD_startgame+Alice+0+1+x+y+")
+        all_expect(players, "CMD_startgame+Alice+0+1+x+y+")
+        all_expect(players, "CMD_tiegame+")
+        run = GameRun(net, players, Model(True, False), turn_time=1, rounds=0)
+        run.sync_model()
+        run.round_no = 0
+        # Watching: seat 1 may set another seat; malformed states are ignored.
+        p1.send("CMD_justwatch+2+1")
+        p2.send("CMD_justwatch+2+1x")
+        p2.send("CMD_justwatch+2+3")
+        p3.send("CMD_justwatch+2+1")
+
+        def join_now(run, label, name, seat):
+            joined = sign_in(net, run.active(), label, name, expect_seat=seat, game_running=True)
+            t, snap = joined.expect_prefix("CMD_gamestats+")
+            check_snapshot(run, snap, seat)
+            run.players.append(joined)
+            return joined
+
+        def during_answers(run, when):
+            if when == "before":
+                all_expect(run.active(), "CMD_justwatching+2+1")
+                run.phase, run.left = 1, run.turn_time + 4
+
+        answers = {1: {1: " ", 2: "a", 3: "x"}, 2: {1: "  ", 2: "b"}, 3: {1: "Apple ", 2: "c"}}
+        if not run.start_round(None):
+            return
+        run.phase, run.left = 1, 5
+        all_expect(run.active(), "CMD_justwatching+2+1")
+        net.pump_for(game_seconds_to_real(1))
+        join_now(run, "P4", "Dee", 4)
+        for p in run.active():
+            if p.seat in answers:
+                run.send_answers(p, answers[p.seat])
+        p3.send("CMD_myanswers+3+2+second")
+        run.m.store(3, {2: "second"})
+        run.bcast("CMD_endround+", "end of answer time", run.turn_time + 4)
+        wait = 3
+        for cat in range(1, 9):
+            text, count = run.m.show(cat)
+            run.bcast(text, "category %d shown" % cat, wait)
+            if count:
+                run.sync_model()
+                run.bcast(run.m.post(), "scores of category %d" % cat,
+                          10 if count <= 3 else 13 if count <= 6 else 16)
+                wait = 5
+            else:
+                wait = 2
+        run.bcast("CMD_roundover+", "round over", wait)
+        run.phase, run.left = 3, 10
+        net.pump_for(game_seconds_to_real(2))
+        join_now(run, "P5", "Eli", 5)
+        run.sync_model()
+        text, _ = run.m.winner_test()
+        run.bcast(text, "winner test", 10)
+        if text.startswith("CMD_winner"):
+            p6 = sign_in(net, run.active(), "P6", "Fin", expect_seat=6)
+            check_eq(p6.unread(), [], "no snapshot after the game ended")
+    finally:
+        h.stop()
+
+
+def scenario_framing():
+    """Messages cut into pieces, many in one write, long and empty entries."""
+    h = Host()
+    net = h.net
+    try:
+        players = sign_in_players(net, ["Alice", "Bob"])
+        p1, p2 = players
+        for piece in [b"CMD_ch", b"at+2+hel", b"lo|clBl", b"ack\xff"]:
+            p2.send(piece, raw=True)
+            net.pump_for(0.03)
+        all_expect(players, "CMD_chat+2+Bob chats: hello|clBlack", "a message sent in four pieces")
+        burst = b"".join(b"CMD_chat+2+n%d|clBlack\xff\xff" % i for i in range(40))
+        p2.send(burst, raw=True)
+        for i in range(40):
+            all_expect(players, "CMD_chat+2+Bob chats: n%d|clBlack" % i, "burst message %d" % i)
+        long_text = "L" * 5000
+        p1.send("CMD_chat+1+%s|clBlack" % long_text)
+        t, got = p2.take()
+        check(got in ("CMD_chat+1+Alice chats: %s|clBlack" % long_text,
+                      ("CMD_chat+1+Alice chats: " + ("CMD_chat+1+%s|clBlack" % long_text)[11:4096])),
+              "a 5000-character chat is relayed whole or cut at 4096 (got %d chars)" % len(got or ""))
+        p1.pos = len(p1.msgs)
+        all_quiet(net, players, "after the long chat")
+    finally:
+        h.stop()
+
+
+def scenario_churn():
+    """Connections that come and go, resets, seat 1 leaving during a game."""
+    h = Host()
+    net = h.net
+    try:
+        players = sign_in_players(net, ["Alice", "Bob"])
+        p1, p2 = players
+        for i in range(30):
+            c = net.connect("C%d" % i)
+            if i % 3 == 0:
+                c.take()
+                c.send("CMD_logininfo+3+%s+Tmp%d" % (VERSION, i))
+            if i % 2:
+                c.sock.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, b"\x01\x00\x00\x00\x00\x00\x00\x00")
+            c.close()
+            net.players.remove(c)
+        net.pump_for(0.5)
+        for p in players:
+            p.pos = len(p.msgs)
+        check(h.alive(), "host alive after 30 short connections")
+        p3 = sign_in(net, players, "P3", "Carol", expect_seat=3)
+        players.append(p3)
+        p1.send("CMD_startgame+Alice+1+1+1+1+")
+        all_expect(players, "CMD_startgame+Alice+1+1+1+1+")
+        run = GameRun(net, players, Model(True, True), turn_time=1, rounds=1)
+        run.sync_model()
+
+        def seat1_leaves_and_returns(run, when):
+            if when != "after":
+                return
+            old = seat_of(run.players, 1)
+            old.close()
+            run.players.remove(old)
+            all_expect(run.active(), "CMD_playerdisconnected+1+Alice")
+            back = sign_in(net, run.active(), "P1b", "Alice2", expect_seat=1, game_running=True)
+            t, snap = back.expect_prefix("CMD_gamestats+")
+            check_snapshot(run, snap, 1)
+            run.players.append(back)
+            back.send("CMD_kickhim+1+2+")
+            run.players.remove(seat_of(run.players, 2))
+            all_expect(run.active(), "CMD_playerdisconnected+2+Bob")
+
+        run.play_round({1: {1: "a", 2: "b"}, 2: {1: "c", 2: "d"}, 3: {1: "e"}}, {}, after_start=None,
+                       hooks={1: seat1_leaves_and_returns})
+        run.sync_model()
+        text, _ = run.m.winner_test()
+        run.bcast(text, "winner test", 10)
+    finally:
+        h.stop()
+
+
 SCENARIOS = {
     "seating": scenario_seating,
     "allscoring": scenario_all_scoring,
     "onewinner_dups": lambda: scenario_one_winner(True),
     "onewinner_nodups": lambda: scenario_one_winner(False),
     "missing": scenario_missing_and_departed,
+    "extras": scenario_extras,
+    "framing": scenario_framing,
+    "churn": scenario_churn,
     "hostile": scenario_hostile,
 }
 
@@ -933,6 +1095,8 @@ def main():
     ap.add_argument("--tolerance", type=float, default=0.75, help="game seconds")
     ap.add_argument("--only", nargs="*")
     ap.add_argument("--verbose", action="store_true")
+    ap.add_argument("--delayed-acks", action="store_true",
+                    help="leave the system's delayed acknowledgements on, as most clients do")
     ARGS = ap.parse_args()
     for name, fn in SCENARIOS.items():
         if ARGS.only and name not in ARGS.only:
