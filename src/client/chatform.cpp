@@ -360,10 +360,7 @@ void Tchat::buildBoard()
     logo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo_small.png")));
     logo->setScaledContents(true);
     logo->setCursor(Qt::PointingHandCursor);
-    logo->onClick = [this] {
-        if (m_windows.openMakerSite)
-            m_windows.openMakerSite();
-    };
+    logo->onClick = [this] { image_logoClick(); };
     image_logo = logo;
 }
 
@@ -410,7 +407,7 @@ void Tchat::buildChat()
         connect(item, &QAction::triggered, this, [this, tag] { wave4Click(tag); });
         soundItems[std::size_t(tag)] = item;
     }
-    connect(b_phrase10, &QToolButton::clicked, this, [this] { popupAtBottomRight(popup_sounds, b_phrase10); });
+    connect(b_phrase10, &QToolButton::clicked, this, &Tchat::b_phrase10MouseUp);
 
     button_simlies = flatButton(panel_board, QStringLiteral("button_simlies"),
                                 QStringLiteral(":/pictures/buttons/smileys.png"), QRect(730, 501, 25, 19));
@@ -426,8 +423,7 @@ void Tchat::buildChat()
         item->setData(tag);
         connect(item, &QAction::triggered, this, [this, tag] { Select16Click(tag); });
     }
-    connect(button_simlies, &QToolButton::clicked, this,
-            [this] { popupAtBottomRight(popup_smilies, button_simlies); });
+    connect(button_simlies, &QToolButton::clicked, this, &Tchat::button_simliesClick);
 
     popup_mainchat = new QMenu(this);
     popup_mainchat->setObjectName(QStringLiteral("popup_mainchat"));
@@ -465,7 +461,7 @@ void Tchat::buildMenus()
     StartGame1->setEnabled(false);
     connect(StartGame1, &QAction::triggered, this, [this] { m_game->button_startClick(); });
     file->addSeparator();
-    Exit1 = file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+    Exit1 = file->addAction(QStringLiteral("Exit"), this, &Tchat::Exit1Click);
     Exit1->setObjectName(QStringLiteral("Exit1"));
 
     QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -473,12 +469,12 @@ void Tchat::buildMenus()
     PlaySounds1->setObjectName(QStringLiteral("PlaySounds1"));
     PlaySounds1->setCheckable(true);
     PlaySounds1->setChecked(true);
-    connect(PlaySounds1, &QAction::triggered, this, &Tchat::saveinifile);
+    connect(PlaySounds1, &QAction::triggered, this, &Tchat::PlaySounds1Click);
     PlayerPhraseSounds1 = options->addAction(QStringLiteral("Player Phrase Sounds"));
     PlayerPhraseSounds1->setObjectName(QStringLiteral("PlayerPhraseSounds1"));
     PlayerPhraseSounds1->setCheckable(true);
     PlayerPhraseSounds1->setChecked(true);
-    connect(PlayerPhraseSounds1, &QAction::triggered, this, &Tchat::saveinifile);
+    connect(PlayerPhraseSounds1, &QAction::triggered, this, &Tchat::PlayerPhraseSounds1Click);
 
     TurnSound1 = options->addMenu(QStringLiteral("Turn Sound"));
     TurnSound1->setObjectName(QStringLiteral("TurnSound1"));
@@ -554,20 +550,20 @@ void Tchat::buildMenus()
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     ViewTally1 = view->addAction(QStringLiteral("View Tally"), this, &Tchat::ViewTally1Click);
     ViewTally1->setObjectName(QStringLiteral("ViewTally1"));
-    SpyList1 = view->addAction(QStringLiteral("Spy List"), this, [this] { showWindow(m_spylist); });
+    SpyList1 = view->addAction(QStringLiteral("Spy List"), this, &Tchat::SpyList1Click);
     SpyList1->setObjectName(QStringLiteral("SpyList1"));
     PrhaseList1 = view->addAction(QStringLiteral("Phrase List"), this, &Tchat::PrhaseList1Click);
     PrhaseList1->setObjectName(QStringLiteral("PrhaseList1"));
-    CategoryAddition1 = view->addAction(QStringLiteral("Category Addition"), this,
-                                        [this] { showWindow(m_windows.additionalcats); });
+    CategoryAddition1 =
+        view->addAction(QStringLiteral("Category Addition"), this, &Tchat::CategoryAddition1Click);
     CategoryAddition1->setObjectName(QStringLiteral("CategoryAddition1"));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    Help2 = help->addAction(QStringLiteral("Content"), this, [this] { showWindow(m_windows.help); });
+    Help2 = help->addAction(QStringLiteral("Content"), this, &Tchat::Help2Click);
     Help2->setObjectName(QStringLiteral("Help2"));
     Help2->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    About1 = help->addAction(QStringLiteral("About"), this, [this] { showWindow(m_windows.about); });
+    About1 = help->addAction(QStringLiteral("About"), this, &Tchat::About1Click);
     About1->setObjectName(QStringLiteral("About1"));
 }
 
@@ -616,6 +612,57 @@ void Tchat::registerCommands()
     routeToGame(QStringLiteral("CMD_oneanswer"), &GamePanels::oneanswer);
     routeToGame(QStringLiteral("CMD_tiegame"), &GamePanels::tiegame);
     Q_ASSERT(m_dispatcher.names() == Protocol::clientCommands());
+}
+
+void Tchat::Exit1Click()
+{
+    close();
+}
+
+void Tchat::SpyList1Click()
+{
+    showWindow(m_spylist);
+}
+
+void Tchat::CategoryAddition1Click()
+{
+    showWindow(m_windows.additionalcats);
+}
+
+void Tchat::Help2Click()
+{
+    showWindow(m_windows.help);
+}
+
+void Tchat::About1Click()
+{
+    showWindow(m_windows.about);
+}
+
+void Tchat::image_logoClick()
+{
+    if (m_windows.openMakerSite)
+        m_windows.openMakerSite();
+}
+
+void Tchat::PlaySounds1Click()
+{
+    saveinifile();
+}
+
+void Tchat::PlayerPhraseSounds1Click()
+{
+    saveinifile();
+}
+
+void Tchat::b_phrase10MouseUp()
+{
+    popupAtBottomRight(popup_sounds, b_phrase10);
+}
+
+void Tchat::button_simliesClick()
+{
+    popupAtBottomRight(popup_smilies, button_simlies);
 }
 
 void Tchat::showWindow(QWidget *window)

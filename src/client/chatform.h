@@ -114,6 +114,16 @@ public:
     QWidget *chatEntry() const override;
     void uncheckJustWatch() override;
 
+    // Menus and pictures that open something.
+    void Exit1Click();
+    void SpyList1Click();
+    void CategoryAddition1Click();
+    void Help2Click();
+    void About1Click();
+    void image_logoClick();
+    void b_phrase10MouseUp();
+    void button_simliesClick();
+
     // Start and connection.
     void processparams();
     void hostpress();
@@ -170,6 +180,8 @@ public:
     void setTextColour(const QColor &colour);
 
     // Options.
+    void PlaySounds1Click();
+    void PlayerPhraseSounds1Click();
     void loadinifile();
     void saveinifile();
     void Classic1Click(QAction *item);

@@ -6,6 +6,8 @@
 #include "storage/ProfileIni.h"
 
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +25,8 @@ private slots:
     void closingShrinksAWindowWiderThanTheScreen();
     void resetScreenLocation();
     void windowKeepsTheBoardVisible();
+    void menusInOrder();
+    void menuItemsShowTheirWindows();
     void menuChoicesAreSaved_data();
     void menuChoicesAreSaved();
     void storedSettingsTakeEffectAtArrival();
@@ -127,6 +131,53 @@ void ChatOptionsTest::windowKeepsTheBoardVisible()
     QVERIFY(chat->centralWidget()->height() >= 530);
     const QRect board = chat->panel_board->geometry();
     QVERIFY(chat->centralWidget()->rect().contains(board));
+}
+
+void ChatOptionsTest::menusInOrder()
+{
+    QStringList menus;
+    QStringList options;
+    for (QAction *menu : chat->menuBar()->actions()) {
+        menus.append(menu->text().remove(u'&'));
+        if (menus.constLast() != u"Options"_s)
+            continue;
+        for (QAction *item : menu->menu()->actions())
+            options.append(item->isSeparator() ? u"-"_s : item->text());
+    }
+    QCOMPARE(menus, (QStringList{u"File"_s, u"Options"_s, u"View"_s, u"Help"_s}));
+    QCOMPARE(options, (QStringList{u"Play Sounds"_s, u"Player Phrase Sounds"_s, u"Turn Sound"_s, u"Bot Speed"_s,
+                                   u"-"_s, u"Text Color"_s, u"Text Size"_s, u"Scroll Chat Off"_s,
+                                   u"Clear Main Chat"_s, u"Reset Screen Location"_s, u"-"_s, u"Just Watch"_s}));
+    QVERIFY(!chat->StartGame1->isEnabled());
+    QVERIFY(chat->PlaySounds1->isChecked() && chat->PlayerPhraseSounds1->isChecked());
+    QVERIFY(!chat->JustWatch1->isChecked());
+    QCOMPARE(chat->Help2->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(chat->ScrollChatOff2->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(chat->soundItems[5]->text(), u"Where have you been?"_s);
+    QCOMPARE(chat->popup_smilies->actions().size(), 17);
+    QCOMPARE(chat->popup_smilies->actions().constLast()->text(), u":)#26"_s);
+}
+
+void ChatOptionsTest::menuItemsShowTheirWindows()
+{
+    QWidget about;
+    QWidget help;
+    QWidget categories;
+    ChatWindows windows;
+    windows.about = &about;
+    windows.help = &help;
+    windows.additionalcats = &categories;
+    chat->setWindows(windows);
+    chat->About1->trigger();
+    chat->Help2->trigger();
+    chat->CategoryAddition1->trigger();
+    chat->SpyList1->trigger();
+    QVERIFY(about.isVisible() && help.isVisible() && categories.isVisible());
+    QVERIFY(chat->spylist()->isVisible());
+    QVERIFY(chat->spylist()->windowFlags() & Qt::WindowStaysOnTopHint);
+    // Windows that are missing leave their items without effect.
+    chat->PrhaseList1->trigger();
+    chat->ViewTally1->trigger();
 }
 
 void ChatOptionsTest::menuChoicesAreSaved_data()
