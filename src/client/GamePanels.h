@@ -13,13 +13,6 @@
 //   won, else the winner's login name: pass it on to the tally's addgame as is.
 // - addStatusLine() gets the line's text without the "0+" style prefix.
 // - The "Start Game" menu item calls button_startClick() like `button_start`.
-// - Tchat::registerCommands: under the sanitizer build, GCC 12 checks the
-//   closure instead of the Tchat for `m_game` inside the nested lambda of
-//   `game` and aborts at the first game message (a false "invalid vptr", also
-//   with `self = this`). Capturing the panels avoids it:
-//     GamePanels *panels = m_game;
-//     m_dispatcher.on(name, [panels, handler](const QString &a, int) { (panels->*handler)(a); });
-//   tests/client/tst_game_endtoend.cpp needs this.
 #pragma once
 
 #include <QObject>

@@ -1,0 +1,315 @@
+// Whole games in one process over loopback: a real host, the hosting player's
+// main window and two joining ones. The host starts the game from the start
+// window, everybody types answers with key events and votes by clicking the
+// pictures; in the end every board shows the host's scores and the same winner.
+#include "ClientTestSupport.h"
+#include "client/GamePanels.h"
+#include "windows/gamestartform.h"
+
+#include "host/GameRandom.h"
+#include "host/HostOptions.h"
+#include "host/serverform.h"
+
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// One game second, on host and clients alike.
+constexpr int SecondMs = 100;
+// Long enough for the slowest phase (16 voting seconds) on a loaded machine.
+constexpr int PhaseTimeoutMs = 15000;
+
+QLabel *label(const Tchat &chat, const QString &name) { return chat.findChild<QLabel *>(name); }
+QString text(const Tchat &chat, const QString &name) { return label(chat, name)->text(); }
+bool visible(const Tchat &chat, const QString &name) { return !chat.findChild<QWidget *>(name)->isHidden(); }
+
+// The row of the voting panel that shows answer on chat's board; 0 if none.
+int rowOf(const Tchat &chat, const QString &answer)
+{
+    for (int r = 1; r <= 8; ++r) {
+        const QLabel *l = label(chat, u"label_vanswer%1"_s.arg(r));
+        if (!l->isHidden() && l->text() == answer)
+            return r;
+    }
+    return 0;
+}
+
+QWidget *picture(const Tchat &chat, const char *base, int row)
+{
+    return chat.findChild<QWidget *>(QLatin1String(base) + QString::number(row));
+}
+
+} // namespace
+
+class GameEndToEndTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void allScoringThenOneWinnerWithoutDuplicates();
+
+private:
+    QList<Tchat *> chats() const { return {m_players[0]->chat.get(), m_players[1]->chat.get(), m_players[2]->chat.get()}; }
+    bool allShow(const std::function<bool(const Tchat &)> &condition) const;
+    void startGame(int rounds, int seconds, bool oneWinner, bool duplicates);
+    void playRound(const std::array<QStringList, 3> &answers,
+                   const std::function<void(int category)> &vote);
+    QString answerOf(int player, int category) const;
+    void clickVote(int player, const char *base, int authorPlayer, int category);
+    void expectFinalBoards(const QString &winnerName);
+
+    QTemporaryDir m_home;
+    QTcpServer m_lobby;
+    std::unique_ptr<GameRandom> m_random;
+    std::unique_ptr<TServer> m_server;
+    std::unique_ptr<Tgamestart> m_gamestart;
+    std::array<std::unique_ptr<TestClient>, 3> m_players;
+    std::array<QStringList, 3> m_answers;
+    QStringList m_recorded; // tally hand-over of the hosting player
+    QString m_letter;
+};
+
+void GameEndToEndTest::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    qputenv("LEXIBURST_HOME", m_home.path().toLocal8Bit());
+    qputenv("LEXIBURST_SECOND_MS", QByteArray::number(SecondMs));
+}
+
+void GameEndToEndTest::init()
+{
+    HostOptions options;
+    options.port = closedPort();
+    options.secondMs = SecondMs;
+    m_random = std::make_unique<GameRandom>(11);
+    m_server = std::make_unique<TServer>(options, *m_random);
+    m_gamestart = std::make_unique<Tgamestart>();
+
+    // The lobby connection goes to a listener of its own, never to the host's port.
+    QVERIFY(m_lobby.listen(QHostAddress::LocalHost, 0));
+    const QStringList names{u"Ann"_s, u"Bob"_s, u"Cid"_s};
+    for (int p = 0; p < 3; ++p) {
+        m_players[p] = std::make_unique<TestClient>(
+            options.port, QStringList{names[p], u"127.0.0.1"_s, p == 0 ? u"true"_s : u"join"_s});
+        m_players[p]->chat->setLobbyPort(m_lobby.serverPort());
+    }
+    ChatWindows windows;
+    windows.startListening = [this] { return m_server->startListening(); };
+    windows.gamestart = m_gamestart.get();
+    windows.recordGame = [this](const QString &winner) { m_recorded.append(winner); };
+    m_players[0]->chat->setWindows(windows); // the main window sends what the start window gives it
+
+    for (int p = 0; p < 3; ++p) {
+        m_players[p]->chat->show();
+        QTRY_COMPARE(m_players[p]->chat->ownSeat(), p + 1);
+    }
+    QTRY_VERIFY(allShow([](const Tchat &c) { return c.playerNameLabel(3)->text() == u"Cid"_s; }));
+}
+
+void GameEndToEndTest::cleanup()
+{
+    for (auto &player : m_players)
+        player.reset();
+    m_gamestart.reset();
+    m_server.reset();
+    m_random.reset();
+    m_lobby.close();
+}
+
+bool GameEndToEndTest::allShow(const std::function<bool(const Tchat &)> &condition) const
+{
+    return std::all_of(m_players.begin(), m_players.end(), [&](const auto &p) { return condition(*p->chat); });
+}
+
+void GameEndToEndTest::startGame(int rounds, int seconds, bool oneWinner, bool duplicates)
+{
+    Tchat &ann = *m_players[0]->chat;
+    QVERIFY(visible(ann, u"button_start"_s));
+    QVERIFY(!visible(*m_players[1]->chat, u"button_start"_s));
+    QTest::mouseClick(ann.findChild<QWidget *>(u"button_start"_s), Qt::LeftButton);
+    QTRY_VERIFY(m_gamestart->isVisible());
+
+    m_gamestart->setPlayToScore(rounds);
+    m_gamestart->setCreationTime(seconds);
+    auto *gt = m_gamestart->findChild<TOptionBox *>(oneWinner ? u"image_gt2"_s : u"image_gt1"_s);
+    QTest::mouseClick(gt, Qt::LeftButton);
+    auto *dup = m_gamestart->findChild<TOptionBox *>(u"image_duplicate"_s);
+    if (dup->tag() != (duplicates ? 1 : 0))
+        QTest::mouseClick(dup, Qt::LeftButton);
+    QTest::mouseClick(m_gamestart->findChild<QWidget *>(u"button_start"_s), Qt::LeftButton);
+    QVERIFY(!m_gamestart->isVisible());
+}
+
+QString GameEndToEndTest::answerOf(int player, int category) const
+{
+    return m_answers[player].value(category - 1);
+}
+
+void GameEndToEndTest::clickVote(int player, const char *base, int authorPlayer, int category)
+{
+    const Tchat &chat = *m_players[player]->chat;
+    const int row = rowOf(chat, answerOf(authorPlayer, category));
+    QStringList shown;
+    for (int r = 1; r <= 8; ++r)
+        shown << text(chat, u"label_vanswer%1"_s.arg(r));
+    QVERIFY2(row > 0, qPrintable(u"\"%1\" not among %2"_s.arg(answerOf(authorPlayer, category), shown.join(u','))));
+    QWidget *target = picture(chat, base, row);
+    QVERIFY(!target->isHidden());
+    QTest::mouseClick(target, Qt::LeftButton);
+    QVERIFY(target->isHidden());
+}
+
+// Plays one round: answers[player] holds a word stem per category ("" = none);
+// the stems get the round's letter in front. vote(category) clicks pictures.
+void GameEndToEndTest::playRound(const std::array<QStringList, 3> &stems,
+                                 const std::function<void(int category)> &vote)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) {
+                                 return visible(c, u"panel_enter"_s) && c.game()->phase() == 1 &&
+                                        !text(c, u"label_cat8"_s).isEmpty();
+                             }),
+                             PhaseTimeoutMs);
+    const Tchat &ann = *m_players[0]->chat;
+    m_letter = text(ann, u"label_answersent"_s).right(1);
+    for (int p = 0; p < 3; ++p) {
+        m_answers[p].clear();
+        GamePanels *game = m_players[p]->chat->game();
+        for (int n = 1; n <= 8; ++n) {
+            const QString stem = stems[p].value(n - 1);
+            const QString answer = stem.isEmpty() ? QString() : m_letter + stem;
+            m_answers[p].append(answer);
+            QLineEdit *box = game->answerEdit(n);
+            QVERIFY(box->isEnabled());
+            QTest::keyClicks(box, answer);
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) { return text(c, u"label_status"_s) == u"Prepare to Vote."_s; }),
+                             PhaseTimeoutMs);
+
+    for (int category = 1; category <= 8; ++category) {
+        const QString heading = text(ann, u"label_cat%1"_s.arg(category));
+        QTRY_VERIFY_WITH_TIMEOUT(allShow([&](const Tchat &c) {
+                                     return visible(c, u"panel_vote"_s) && text(c, u"label_cata"_s) == heading &&
+                                            text(c, u"label_status"_s).startsWith(u"Choose"_s);
+                                 }),
+                                 PhaseTimeoutMs);
+        vote(category);
+        if (QTest::currentTestFailed())
+            return;
+        QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) {
+                                     return text(c, u"label_status"_s) == u"Posting Scores.. Please Wait."_s;
+                                 }),
+                                 PhaseTimeoutMs);
+        // What each board shows after the posting is what the host holds.
+        for (const Tchat *chat : chats())
+            for (int seat = 1; seat <= 3; ++seat)
+                QCOMPARE(chat->scoreLabel(seat)->text(), QString::number(m_server->seat(seat).gameScore));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) { return visible(c, u"panel_scores"_s); }), PhaseTimeoutMs);
+}
+
+void GameEndToEndTest::expectFinalBoards(const QString &winnerName)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) { return visible(c, u"panel_winner"_s); }), PhaseTimeoutMs);
+    for (int p = 0; p < 3; ++p) {
+        const Tchat &chat = *m_players[p]->chat;
+        const bool won = chat.playerName() == winnerName;
+        QCOMPARE(text(chat, u"label_winner1"_s),
+                 won ? u"You have Won the Game!"_s : winnerName + u" has Won the Game!"_s);
+        QCOMPARE(text(chat, u"label_status"_s), u"Game Over!"_s);
+        for (int seat = 1; seat <= 3; ++seat)
+            QCOMPARE(chat.scoreLabel(seat)->text(), QString::number(m_server->seat(seat).gameScore));
+    }
+    QVERIFY(visible(*m_players[0]->chat, u"button_start"_s));
+    QVERIFY(!visible(*m_players[1]->chat, u"button_start"_s));
+}
+
+void GameEndToEndTest::allScoringThenOneWinnerWithoutDuplicates()
+{
+    // All Scoring, one round: Ann answers everything, Bob five, Cid three.
+    startGame(1, 30, false, true);
+    QTRY_VERIFY(allShow([](const Tchat &c) { return text(c, u"label_gametype"_s) == u"All Scoring"_s; }));
+    const std::array<QStringList, 3> allScoring = {
+        QStringList{u"ax"_s, u"bx"_s, u"cx"_s, u"dx"_s, u"ex"_s, u"fx"_s, u"gx"_s, u"hx"_s},
+        QStringList{u"by"_s, u"cy"_s, {}, u"dy"_s, {}, u"ey"_s, u"fy"_s, {}},
+        QStringList{u"cz"_s, u"dz"_s, {}, {}, {}, {}, {}, u"hz"_s},
+    };
+    playRound(allScoring, [this](int category) {
+        if (category == 1) {
+            // One decline of three players leaves the answer accepted.
+            clickVote(1, "image_voteagainst", 0, 1);
+            clickVote(2, "image_votefor", 0, 1);
+        }
+        if (category == 2) {
+            // Two declines reject Cid's answer; accepting sends nothing.
+            clickVote(0, "image_voteagainst", 2, 2);
+            clickVote(1, "image_voteagainst", 2, 2);
+            clickVote(2, "image_votefor", 1, 2);
+        }
+    });
+    if (QTest::currentTestFailed())
+        return;
+    expectFinalBoards(u"Ann"_s);
+    QCOMPARE(m_server->seat(1).gameScore, 8);
+    QCOMPARE(m_server->seat(2).gameScore, 5);
+    QCOMPARE(m_server->seat(3).gameScore, 2);
+    QCOMPARE(m_recorded, QStringList{u"addtomine"_s});
+
+    // One Winner Only, duplicates not allowed: Bob and Cid give the same answer
+    // to the first category; Bob and Cid favour Ann's answers, Ann Bob's.
+    startGame(1, 30, true, false);
+    if (QTest::currentTestFailed())
+        return;
+    QTRY_VERIFY(allShow([](const Tchat &c) {
+        return text(c, u"label_gametype"_s) == u"One Winner Only No Duplicates"_s &&
+               c.scoreLabel(1)->text() == u"0"_s;
+    }));
+    const std::array<QStringList, 3> oneWinner = {
+        QStringList{u"ab"_s, u"ba"_s, u"ca"_s, u"da"_s, u"ea"_s, u"fa"_s, u"ga"_s, u"ha"_s},
+        QStringList{u"same"_s, u"bb"_s, u"cb"_s, u"db"_s, u"eb"_s, u"fb"_s, u"gb"_s, u"hb"_s},
+        QStringList{u"SAME"_s, u"bc"_s, u"cc"_s, u"dc"_s, u"ec"_s, u"fc"_s, u"gc"_s, u"hc"_s},
+    };
+    playRound(oneWinner, [this](int category) {
+        const Tchat &ann = *m_players[0]->chat;
+        for (int p = 0; p < 3; ++p) {
+            const Tchat &chat = *m_players[p]->chat;
+            QCOMPARE(chat.findChild<QWidget *>(u"image_voteagainst1"_s)->isHidden(), true);
+            // No favourite for the own answer.
+            const int own = rowOf(chat, answerOf(p, category));
+            QVERIFY(own > 0);
+            QVERIFY(picture(chat, "image_votefor", own)->isHidden());
+        }
+        if (category == 1) {
+            for (int p : {1, 2}) {
+                const int row = rowOf(ann, answerOf(p, 1));
+                QVERIFY(row > 0);
+                QVERIFY(picture(ann, "image_votefor", row)->isHidden());
+                QVERIFY(label(ann, u"label_vanswer%1"_s.arg(row))->font().strikeOut());
+            }
+        } else {
+            clickVote(0, "image_votefor", 1, category);
+        }
+        clickVote(1, "image_votefor", 0, category);
+        clickVote(2, "image_votefor", 0, category);
+        if (QTest::currentTestFailed())
+            return;
+        // One favourite per category.
+        for (int r = 1; r <= 8; ++r)
+            QVERIFY(picture(*m_players[1]->chat, "image_votefor", r)->isHidden());
+    });
+    if (QTest::currentTestFailed())
+        return;
+    expectFinalBoards(u"Ann"_s);
+    QCOMPARE(m_server->seat(1).gameScore, 16);
+    QCOMPARE(m_recorded, (QStringList{u"addtomine"_s, u"addtomine"_s}));
+}
+
+
+QTEST_MAIN(GameEndToEndTest)
+#include "tst_game_endtoend.moc"
