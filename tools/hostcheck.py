@@ -8,8 +8,11 @@ protocol prescribes (texts, order, receivers, phase times, scores, winner).
 Usage (each scenario starts its own host on a free port):
     python3 tools/hostcheck.py build/<dir>/bin/lexiburst-host [--second-ms 50]
                                [--only NAME ...] [--verbose]
-Exit status 0 when every check passed; failures are listed at the end.
-Standard library only.
+Exit status 0 when every check passed; failures are listed at the end, with
+the spread of the measured phase times. The players acknowledge every read at
+once (TCP_QUICKACK); --delayed-acks leaves the system's delayed
+acknowledgements on, which shows whether the host's small messages wait for
+them (Nagle). Standard library only.
 """
 import argparse
 import os
@@ -26,6 +29,7 @@ VERSION = "1.0.4"
 ARGS = None
 FAILURES = []
 CHECKS = [0]
+DEVIATIONS = []  # (measured - wanted, wanted) of every timed step, in game seconds
 
 
 def game_seconds(real):
@@ -484,6 +488,7 @@ class GameRun:
     def timed(self, t, after, what):
         if t is not None and after is not None and self.last is not None:
             got = game_seconds(t - self.last)
+            DEVIATIONS.append((got - after, after))
             if not check(abs(got - after) <= ARGS.tolerance,
                          "%s after %.2f game s, want %d" % (what, got, after)) and ARGS.verbose:
                 p = self.active()[0]
@@ -512,6 +517,11 @@ class GameRun:
         check_eq([f[3 + 2 * i] for i in range(8)], [str(i) for i in range(1, 9)], "category numbers")
         self.cats = [f[4 + 2 * i] for i in range(8)]
         check(all(self.cats), "eight non-empty categories")
+        # The master list holds only these texts twice; otherwise a round's eight differ.
+        twice = {"Footwear", "Tv Show", "Desserts "}
+        repeated = set(c for c in self.cats if self.cats.count(c) > 1)
+        check(repeated <= twice, "categories of one round differ: %r" % self.cats)
+        check(all("+" not in c and "\xff" not in c for c in self.cats), "no separator inside a category")
         self.m.new_round()
         return True
 
@@ -1110,6 +1120,10 @@ def main():
             traceback.print_exc()
             fail("%s: exception %r" % (name, e))
         print("== %s: %s" % (name, "ok" if len(FAILURES) == before else "%d failures" % (len(FAILURES) - before)))
+    if DEVIATIONS:
+        devs = [d for d, _ in DEVIATIONS]
+        print("%d timed steps: deviation %.2f to %.2f game s, mean %.2f"
+              % (len(devs), min(devs), max(devs), sum(devs) / len(devs)))
     print("%d checks, %d failures" % (CHECKS[0], len(FAILURES)))
     return 1 if FAILURES else 0
 
