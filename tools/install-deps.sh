@@ -3,7 +3,7 @@
 # that are missing. Works as root; uses sudo otherwise.
 set -euo pipefail
 
-packages=(g++ make cmake qt6-base-dev qt6-multimedia-dev fonts-dejavu-core)
+packages=(g++ make cmake qt6-base-dev qt6-multimedia-dev fonts-dejavu-core fonts-liberation)
 if [ "${1:-}" = "--tools" ]; then
   packages+=(xvfb xauth xdotool imagemagick espeak-ng sox)
 fi
