@@ -77,6 +77,7 @@ private slots:
     void postscoresTexts();
     void postscoresSkipsSeatsWithoutAnswer();
     void noanswers();
+    void oneanswer();
     void roundoverRanking_data();
     void roundoverRanking();
     void winnerTexts_data();
@@ -358,6 +359,22 @@ void TestGameVoting::noanswers()
     b.panels.postscores(QStringLiteral("1+0+0+5"));
     for (int r = 1; r <= 8; ++r)
         QVERIFY(b.label(QStringLiteral("label_vscore%1").arg(r))->isHidden());
+}
+
+void TestGameVoting::oneanswer()
+{
+    GameBoard b;
+    startGame(b, QStringLiteral("1"));
+    b.panels.oneanswer(QStringLiteral("3+2+1+4+skipped+Rat+tail"));
+    QCOMPARE(b.text("label_cata"), QStringLiteral("ANIMAL"));
+    QCOMPARE(b.text("label_status"), QStringLiteral("One one answer submitted."));
+    QCOMPARE(b.context.bonuses[1]->text(), QStringLiteral("+1"));
+    QCOMPARE(b.context.scores[1]->text(), QStringLiteral("4"));
+    QCOMPARE(b.text("label_vanswer1"), QStringLiteral("Rat+tail"));
+    QCOMPARE(b.text("label_vscore1"), QStringLiteral("Bob"));
+    QVERIFY(!b.widget("panel_vote")->isHidden());
+    QVERIFY(b.widget("image_votefor1")->isHidden());
+    QCOMPARE(b.context.sounds.last(), QStringLiteral("finish"));
 }
 
 void TestGameVoting::roundoverRanking_data()
