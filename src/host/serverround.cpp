@@ -79,7 +79,9 @@ void TServer::myanswers(const QString &text, int origin)
         const auto category = reader.takeInt();
         if (!category)
             return; // the answers before it stay stored
-        const QString answer = reader.takeText();
+        // A last pair cut short before its answer leaves only the list's end
+        // mark, which is no answer: the answer is empty.
+        const QString answer = reader.nextGroup() ? reader.takeText() : QString();
         if (*category >= 1 && *category <= Protocol::CategoriesPerRound)
             s.answers[std::size_t(*category)] = answer;
     }

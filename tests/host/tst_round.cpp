@@ -31,6 +31,8 @@ private slots:
     void everyRoundDrawsFromTheWholeList();
     void lateAnswersAreUsed();
     void answerIndicesOutOfRange();
+    void answerListEnd_data();
+    void answerListEnd();
     void duplicateMarks_data();
     void duplicateMarks();
     void allScoring_data();
@@ -233,6 +235,32 @@ void TestRound::answerIndicesOutOfRange()
     QCOMPARE(spy, 9);
     h.deliver(9, myanswers(9, {"Spy"}));
     QCOMPARE(h.server.seat(9).answers[1], QString());
+}
+
+void TestRound::answerListEnd_data()
+{
+    QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<QStringList>("answers"); // categories 1 to 3 afterwards
+
+    QTest::newRow("pair without its answer") << QByteArray("CMD_myanswers+1+1+One+2")
+                                             << QStringList{"One", "", "Old"};
+    QTest::newRow("answer that is the end mark") << QByteArray("CMD_myanswers+1+1+@+2+@")
+                                                 << QStringList{"@", "@", "Old"};
+    QTest::newRow("empty last answer") << QByteArray("CMD_myanswers+1+3+")
+                                       << QStringList{"Old", "Old", ""};
+}
+
+void TestRound::answerListEnd()
+{
+    QFETCH(QByteArray, message);
+    QFETCH(QStringList, answers);
+    HostHarness h;
+    h.join("Ann");
+    h.startGame(3, 60, "1", "1");
+    h.answer(1, {"Old", "Old", "Old"});
+    h.deliver(1, wire(message));
+    for (int c = 1; c <= 3; ++c)
+        QCOMPARE(h.server.seat(1).answers[std::size_t(c)], answers[c - 1]);
 }
 
 void TestRound::duplicateMarks_data()
