@@ -883,7 +883,15 @@ def scenario_hostile():
         all_expect(all_p, "CMD_startgame+Alice+1+1+1+1+")
         run = GameRun(net, all_p, Model(True, True), turn_time=1, rounds=1)
         run.sync_model()
-        run.play_round({1: {1: "a"}, 2: {1: "b"}, 3: {1: "c"}}, {1: [(1, "against", 2)]}, after_start=None)
+        def cut_short(run, when):
+            # A last pair without its answer: the list's end mark is no answer.
+            if when == "before":
+                p1.send("CMD_myanswers+1+2+b+3")
+                run.m.store(1, {2: "b", 3: ""})
+                net.pump_for(0.05)
+
+        run.play_round({1: {1: "a"}, 2: {1: "b"}, 3: {1: "c"}}, {1: [(1, "against", 2)]}, after_start=None,
+                       hooks={1: cut_short})
     finally:
         h.stop()
 
