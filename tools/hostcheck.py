@@ -293,6 +293,7 @@ def scenario_seating():
         p10 = net.connect("P10")
         p10.expect("CMD_full+")
         check(p10.wait_closed(), "refused connection is closed")
+        check_eq(p10.unread(), [], "refused connection gets nothing but CMD_full+")
         all_quiet(net, seated, "after a refused connection")
 
         # Relays with "+" and "|" inside the free text.
