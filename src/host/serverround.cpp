@@ -53,6 +53,9 @@ void TServer::startround()
     if (m_roundNumber > m_rounds && checkforwin())
         return;
 
+    // No category is on show while answers are typed, also when a new game
+    // cut the last one short: a vote now must not land in the new round.
+    m_currentCategory = 0;
     m_letterIndex = m_random.bounded(Protocol::LetterCount);
     // Every round draws from the whole master list, added categories included.
     QStringList pile = m_listboxAll.all();

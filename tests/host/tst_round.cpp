@@ -42,6 +42,7 @@ private slots:
     void oneWinnerNobodyVotes();
     void votesOutsideACategoryAreDropped_data();
     void votesOutsideACategoryAreDropped();
+    void restartDuringVotingLeavesNoStaleVote();
     void oneVotePerPlayer_data();
     void oneVotePerPlayer();
     void winnerTest_data();
@@ -412,6 +413,26 @@ void TestRound::votesOutsideACategoryAreDropped()
         QCOMPARE(h.server.seat(n).votesAgainst[1], 0);
     }
     QCOMPARE(h.server.seat(2).votedFor, 0);
+}
+
+void TestRound::restartDuringVotingLeavesNoStaleVote()
+{
+    HostHarness h;
+    for (const char *name : {"A", "B", "C"})
+        h.join(QString::fromLatin1(name));
+    h.startGame(3, 60, "0", "1");
+    h.answer(1, {"Ant"});
+    h.answer(2, {"Bat"});
+    QVERIFY(h.tickUntil(1, "CMD_showcat+1"));
+    h.startGame(3, 60, "0", "1");
+    h.forget();
+    h.answer(1, {"Ant"});
+    h.deliver(2, wire("CMD_votefor+2+1+")); // still voting on the old game's category
+    QVERIFY(h.tickUntil(1, "CMD_showcat+1"));
+    QVERIFY(h.tickUntil(1, "CMD_postscores"));
+    QCOMPARE(h.sentTo(1, "CMD_postscores"),
+             QList<QByteArray>{wire("CMD_postscores+1+0+0+0+2+0+0+0+3+0+0+0+4+0+0+0+5+0+0+0+6+0+0+0"
+                                    "+7+0+0+0+8+0+0+0")});
 }
 
 void TestRound::oneVotePerPlayer_data()
