@@ -10,7 +10,8 @@ const QString Letters = QStringLiteral("ABCDEFGHIJKLMNOPRSTW");
 
 bool isSoundNameCharacter(QChar c)
 {
-    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+        || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
 }
 
 } // namespace
@@ -36,7 +37,7 @@ QString phraseButtonPicture(int number)
     return QStringLiteral(":/pictures/buttons/phrase%1.png").arg(number);
 }
 
-QString soundResource(const QString& name)
+QString soundResource(const QString &name)
 {
     const QString lower = name.toLower();
     // A name arrives from the network: keep it from reaching outside the sound folder.

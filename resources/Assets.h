@@ -21,6 +21,6 @@ QString phraseButtonPicture(int number);
 
 // Wave resource of a sound name such as "tick" or "WAVE3" (names are not
 // case-sensitive); empty when the name has characters no sound name has.
-QString soundResource(const QString& name);
+QString soundResource(const QString &name);
 
 } // namespace Assets

@@ -32,7 +32,7 @@ long vmRssKiB()
 }
 
 // Runs the event loop until the condition holds or the bound passes.
-template <typename Condition>
+template<typename Condition>
 bool waitFor(Condition condition, int boundMs = 10000)
 {
     QElapsedTimer timer;
@@ -53,10 +53,19 @@ std::vector<Protocol::QueueEntry> messageStream()
         const int target = 1 + (i + 3) % Seats;
         QByteArray m;
         switch (i % 4) {
-        case 0: m = Protocol::Msg::myanswers(seat, answers); break;
-        case 1: m = Protocol::Msg::votefor(seat, target); break;
-        case 2: m = Protocol::Msg::voteagainst(seat, target); break;
-        default: m = Protocol::Msg::chat(seat, QStringLiteral("nice one + more"), QStringLiteral("clBlack")); break;
+        case 0:
+            m = Protocol::Msg::myanswers(seat, answers);
+            break;
+        case 1:
+            m = Protocol::Msg::votefor(seat, target);
+            break;
+        case 2:
+            m = Protocol::Msg::voteagainst(seat, target);
+            break;
+        default:
+            m = Protocol::Msg::chat(seat, QStringLiteral("nice one + more"),
+                                    QStringLiteral("clBlack"));
+            break;
         }
         m.chop(1);
         stream.push_back({QString::fromLatin1(m), seat});
@@ -109,10 +118,12 @@ void handlerThroughput()
         server.socktimerTimer();
     const qint64 readPathNs = timer.nsecsElapsed();
 
-    std::printf("handlers, direct dispatch: %d messages in %.1f ms = %.0f messages/s (%lld sends)\n",
-                Messages, directNs / 1e6, Messages / (directNs / 1e9), static_cast<long long>(directSends));
-    std::printf("read path (framing + queue + tick calls): %d messages in %.1f ms = %.0f messages/s\n",
-                Messages, readPathNs / 1e6, Messages / (readPathNs / 1e9));
+    std::printf(
+        "handlers, direct dispatch: %d messages in %.1f ms = %.0f messages/s (%lld sends)\n",
+        Messages, directNs / 1e6, Messages / (directNs / 1e9), static_cast<long long>(directSends));
+    std::printf(
+        "read path (framing + queue + tick calls): %d messages in %.1f ms = %.0f messages/s\n",
+        Messages, readPathNs / 1e6, Messages / (readPathNs / 1e9));
 }
 
 void residentMemory()
@@ -141,7 +152,8 @@ void residentMemory()
         client->connectToHost(QHostAddress::LocalHost, port);
         client->write(Protocol::Msg::logininfo(n, "1.0.4", QStringLiteral("P%1").arg(n)));
         clients.push_back(std::move(client));
-        const bool seated = waitFor([&] { return server->seat(n).loginName == QStringLiteral("P%1").arg(n); });
+        const bool seated
+            = waitFor([&] { return server->seat(n).loginName == QStringLiteral("P%1").arg(n); });
         if (!seated) {
             std::printf("seat %d did not sign in\n", n);
             return;

@@ -22,14 +22,15 @@ QByteArray englishLikeText(qsizetype size, quint32 seed)
 {
     // Common words first: each is picked with a weight falling off like a Zipf law.
     static const char *const words[] = {
-        "the",    "of",     "and",     "to",     "a",       "in",     "is",    "it",     "you",
-        "that",   "he",     "was",     "for",    "on",      "are",    "with",  "as",     "his",
-        "they",   "be",     "at",      "one",    "have",    "this",   "from",  "or",     "had",
-        "by",     "word",   "but",     "what",   "some",    "we",     "can",   "out",    "other",
-        "were",   "all",    "there",   "when",   "up",      "use",    "your",  "how",    "said",
-        "game",   "round",  "letter",  "player", "category", "answer", "score", "vote",   "winner",
-        "fruit",  "river",  "country", "animal", "kitchen", "garden", "music", "friend", "quickly",
-        "because", "through", "between", "another", "remember", "question", "important", "together"};
+        "the",     "of",       "and",     "to",       "a",        "in",        "is",      "it",
+        "you",     "that",     "he",      "was",      "for",      "on",        "are",     "with",
+        "as",      "his",      "they",    "be",       "at",       "one",       "have",    "this",
+        "from",    "or",       "had",     "by",       "word",     "but",       "what",    "some",
+        "we",      "can",      "out",     "other",    "were",     "all",       "there",   "when",
+        "up",      "use",      "your",    "how",      "said",     "game",      "round",   "letter",
+        "player",  "category", "answer",  "score",    "vote",     "winner",    "fruit",   "river",
+        "country", "animal",   "kitchen", "garden",   "music",    "friend",    "quickly", "because",
+        "through", "between",  "another", "remember", "question", "important", "together"};
     constexpr int count = int(std::size(words));
     QRandomGenerator generator(seed);
     QByteArray text;
@@ -99,9 +100,13 @@ int main()
     QTextStream out(stdout);
     const Coder coders[] = {
         {"LZRW1/KH container", [](const QByteArray &d) { return Tlzrw1::compressBytes(d); },
-         [](const QByteArray &d) { return Tlzrw1::decompressBytes(d); }},
+         [](const QByteArray &d) {
+             return Tlzrw1::decompressBytes(d);
+         }},
         {"zlib level 1 (qCompress)", [](const QByteArray &d) { return qCompress(d, 1); },
-         [](const QByteArray &d) { return qUncompress(d); }},
+         [](const QByteArray &d) {
+             return qUncompress(d);
+         }},
     };
     const struct
     {
@@ -127,8 +132,8 @@ int main()
             QByteArray packed;
             QByteArray unpacked;
             const double packSeconds = bestSeconds([&] { return coder.pack(input.data); }, packed);
-            const double unpackSeconds =
-                bestSeconds([&] { return coder.unpack(packed); }, unpacked);
+            const double unpackSeconds
+                = bestSeconds([&] { return coder.unpack(packed); }, unpacked);
             if (unpacked != input.data)
                 ++failures;
             out << QStringLiteral("%1 %2 %3 %4 %5%6\n")
@@ -136,7 +141,8 @@ int main()
                        .arg(coder.name, -25)
                        .arg(100.0 * double(packed.size()) / double(input.data.size()), 8, 'f', 1)
                        .arg(double(input.data.size()) / BytesPerMegabyte / packSeconds, 10, 'f', 1)
-                       .arg(double(input.data.size()) / BytesPerMegabyte / unpackSeconds, 12, 'f', 1)
+                       .arg(double(input.data.size()) / BytesPerMegabyte / unpackSeconds, 12, 'f',
+                            1)
                        .arg(unpacked == input.data ? "" : "  ROUND TRIP FAILED");
         }
     }

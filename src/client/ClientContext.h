@@ -18,9 +18,9 @@ public:
     // Sends one complete message (built by Protocol::Msg) to the host.
     virtual void sendToHost(const QByteArray &message) = 0;
 
-    virtual int ownSeat() const = 0;       // 0 until signed in; above 8 = watching
-    virtual bool isConnected() const = 0;  // set when "CMD_sendlogininfo" arrived
-    virtual bool isHost() const = 0;       // this copy hosts the game
+    virtual int ownSeat() const = 0; // 0 until signed in; above 8 = watching
+    virtual bool isConnected() const = 0; // set when "CMD_sendlogininfo" arrived
+    virtual bool isHost() const = 0; // this copy hosts the game
     virtual QString playerName() const = 0; // the local player's name
 
     // Board controls of seat n (1 to 8): `label_playername`n, `label_score`n, `label_bonus`n.
@@ -42,5 +42,5 @@ public:
     // The chat entry box `mychat`, where the focus goes after the answer boxes.
     virtual QWidget *chatEntry() const { return nullptr; }
     // A game start unchecks the "Just Watch" menu item.
-    virtual void uncheckJustWatch() {}
+    virtual void uncheckJustWatch() { }
 };

@@ -13,7 +13,6 @@
 
 namespace {
 
-
 // Geometry of the board (pixels). The four panels lie on the same spot.
 constexpr QRect PanelRect(7, 46, 750, 257);
 constexpr QRect StatusRect(7, 303, 750, 16);
@@ -54,7 +53,6 @@ constexpr int ScoreRowStep = 25;
 // Winner panel; the shadow copy lies one pixel off.
 constexpr QRect WinnerRect(10, 100, 730, 50);
 
-
 QFont boardFont(int pixelSize, bool bold)
 {
     QFont font(QStringLiteral("Arial"));
@@ -81,13 +79,18 @@ QWidget *makePanel(QWidget *parent, const QString &name)
     panel->setObjectName(name);
     panel->setGeometry(PanelRect);
     panel->setFrameShape(QFrame::Box);
-    panel->setStyleSheet(QStringLiteral("QFrame#%1 { border: 1px solid #2060A0; background: rgba(255,255,255,150); }")
-                             .arg(name));
+    panel->setStyleSheet(
+        QStringLiteral(
+            "QFrame#%1 { border: 1px solid #2060A0; background: rgba(255,255,255,150); }")
+            .arg(name));
     panel->hide();
     return panel;
 }
 
-QString numbered(const char *base, int n) { return QLatin1String(base) + QString::number(n); }
+QString numbered(const char *base, int n)
+{
+    return QLatin1String(base) + QString::number(n);
+}
 
 } // namespace
 
@@ -126,8 +129,14 @@ QString GamePanels::cleanAnswer(const QString &typed)
     return clean.trimmed();
 }
 
-void GamePanels::setMessageBox(std::function<void(const QString &)> show) { m_messageBox = std::move(show); }
-void GamePanels::setSeed(quint32 seed) { m_random.seed(seed); }
+void GamePanels::setMessageBox(std::function<void(const QString &)> show)
+{
+    m_messageBox = std::move(show);
+}
+void GamePanels::setSeed(quint32 seed)
+{
+    m_random.seed(seed);
+}
 
 QLineEdit *GamePanels::answerEdit(int n) const
 {
@@ -153,8 +162,8 @@ void GamePanels::buildBoardLabels()
                               boardFont(13, true));
     m_labelRound = makeLabel(m_board, QStringLiteral("label_round"), RoundRect, Qt::AlignLeft,
                              boardFont(13, true), QStringLiteral("Round: 0 of 0"));
-    m_labelGametype = makeLabel(m_board, QStringLiteral("label_gametype"), GametypeRect, Qt::AlignLeft,
-                                boardFont(13, true));
+    m_labelGametype = makeLabel(m_board, QStringLiteral("label_gametype"), GametypeRect,
+                                Qt::AlignLeft, boardFont(13, true));
     m_labelTimer = makeLabel(m_board, QStringLiteral("label_timer"), TimerRect, Qt::AlignLeft,
                              boardFont(13, true), QStringLiteral("Time: 0:00"));
 
@@ -179,7 +188,8 @@ void GamePanels::buildEnterPanel()
     m_panelEnter = makePanel(m_board, QStringLiteral("panel_enter"));
     m_imageLetter = new QLabel(m_panelEnter);
     m_imageLetter->setObjectName(QStringLiteral("image_letter"));
-    m_imageLetter->setGeometry(QRect(LetterPos, QSize(GamePictures::LetterWidth, GamePictures::LetterHeight)));
+    m_imageLetter->setGeometry(
+        QRect(LetterPos, QSize(GamePictures::LetterWidth, GamePictures::LetterHeight)));
 
     for (int n = 1; n <= Categories; ++n) {
         const int top = EntryFirstTop + (n - 1) * EntryRowStep;
@@ -209,7 +219,8 @@ void GamePanels::buildVotePanel()
                             boardFont(20, true));
     m_imageVletter = new QLabel(m_panelVote);
     m_imageVletter->setObjectName(QStringLiteral("image_vletter"));
-    m_imageVletter->setGeometry(QRect(VletterPos, QSize(GamePictures::LetterWidth, GamePictures::LetterHeight)));
+    m_imageVletter->setGeometry(
+        QRect(VletterPos, QSize(GamePictures::LetterWidth, GamePictures::LetterHeight)));
 
     for (int r = 1; r <= Seats; ++r) {
         const int top = VoteRowTops[r - 1];
@@ -217,12 +228,13 @@ void GamePanels::buildVotePanel()
                                           QRect(VanswerLeft, top, VanswerWidth, VoteRowHeight),
                                           Qt::AlignHCenter, boardFont(14, true));
         m_labelVscore[r - 1] = makeLabel(m_panelVote, numbered("label_vscore", r),
-                                         QRect(VscoreLeft, top, VscoreWidth, VoteRowHeight), Qt::AlignRight,
-                                         boardFont(12, true));
+                                         QRect(VscoreLeft, top, VscoreWidth, VoteRowHeight),
+                                         Qt::AlignRight, boardFont(12, true));
 
         auto *against = new VotePicture(r, m_panelVote);
         against->setObjectName(numbered("image_voteagainst", r));
-        against->setGeometry(VoteagainstLeft, top, GamePictures::VoteWidth, GamePictures::VoteHeight);
+        against->setGeometry(VoteagainstLeft, top, GamePictures::VoteWidth,
+                             GamePictures::VoteHeight);
         against->setPictures(GamePictures::vote(GamePictures::Vote::Decline, false),
                              GamePictures::vote(GamePictures::Vote::Decline, true));
         connect(against, &VotePicture::clicked, this, &GamePanels::image_voteagainst1Click);
@@ -240,13 +252,13 @@ void GamePanels::buildVotePanel()
 void GamePanels::buildScoresPanel()
 {
     m_panelScores = makePanel(m_board, QStringLiteral("panel_scores"));
-    makeLabel(m_panelScores, QStringLiteral("label_currentscores"), ScoresHeadingRect, Qt::AlignHCenter,
-              boardFont(22, true), QStringLiteral("CURRENT SCORES"));
+    makeLabel(m_panelScores, QStringLiteral("label_currentscores"), ScoresHeadingRect,
+              Qt::AlignHCenter, boardFont(22, true), QStringLiteral("CURRENT SCORES"));
     for (int n = 1; n <= Seats; ++n) {
-        m_labelCurrentscore[n - 1] =
-            makeLabel(m_panelScores, numbered("label_currentscore", n),
-                      QRect(10, ScoreFirstTop + (n - 1) * ScoreRowStep, 730, 22), Qt::AlignHCenter,
-                      boardFont(16, true));
+        m_labelCurrentscore[n - 1]
+            = makeLabel(m_panelScores, numbered("label_currentscore", n),
+                        QRect(10, ScoreFirstTop + (n - 1) * ScoreRowStep, 730, 22),
+                        Qt::AlignHCenter, boardFont(16, true));
     }
 }
 
@@ -254,11 +266,11 @@ void GamePanels::buildWinnerPanel()
 {
     m_panelWinner = makePanel(m_board, QStringLiteral("panel_winner"));
     // The grey copy goes first so that it lies under the text as its shadow.
-    m_labelWinner2 = makeLabel(m_panelWinner, QStringLiteral("label_winner2"), WinnerRect.translated(1, 1),
-                               Qt::AlignHCenter, boardFont(32, true));
+    m_labelWinner2 = makeLabel(m_panelWinner, QStringLiteral("label_winner2"),
+                               WinnerRect.translated(1, 1), Qt::AlignHCenter, boardFont(32, true));
     m_labelWinner2->setStyleSheet(QStringLiteral("color: grey;"));
-    m_labelWinner1 = makeLabel(m_panelWinner, QStringLiteral("label_winner1"), WinnerRect, Qt::AlignHCenter,
-                               boardFont(32, true));
+    m_labelWinner1 = makeLabel(m_panelWinner, QStringLiteral("label_winner1"), WinnerRect,
+                               Qt::AlignHCenter, boardFont(32, true));
     m_labelWinner1->setStyleSheet(QStringLiteral("color: #2060A0;"));
 }
 
@@ -290,7 +302,7 @@ void GamePanels::clearBonuses()
 
 void GamePanels::resetAnswerTable()
 {
-    m_answers.fill(AnswerEntry{});
+    m_answers.fill(AnswerEntry {});
 }
 
 void GamePanels::drawLetter(int letterIndex)

@@ -140,35 +140,35 @@ private:
 
     QLabel *m_imageLetter = nullptr;
     QLabel *m_labelAnswersent = nullptr;
-    std::array<QLabel *, Categories> m_labelCat{};
-    std::array<AnswerEdit *, Categories> m_editAnswer{};
+    std::array<QLabel *, Categories> m_labelCat {};
+    std::array<AnswerEdit *, Categories> m_editAnswer {};
 
     QLabel *m_labelCata = nullptr;
     QLabel *m_imageVletter = nullptr;
-    std::array<QLabel *, Seats> m_labelVanswer{};
-    std::array<QLabel *, Seats> m_labelVscore{};
-    std::array<VotePicture *, Seats> m_imageVoteagainst{};
-    std::array<VotePicture *, Seats> m_imageVotefor{};
+    std::array<QLabel *, Seats> m_labelVanswer {};
+    std::array<QLabel *, Seats> m_labelVscore {};
+    std::array<VotePicture *, Seats> m_imageVoteagainst {};
+    std::array<VotePicture *, Seats> m_imageVotefor {};
 
-    std::array<QLabel *, Seats> m_labelCurrentscore{};
-    std::array<int, Seats> m_currentscoreTag{};
+    std::array<QLabel *, Seats> m_labelCurrentscore {};
+    std::array<int, Seats> m_currentscoreTag {};
     QLabel *m_labelWinner1 = nullptr;
     QLabel *m_labelWinner2 = nullptr;
 
     QTimer *m_turntime = nullptr;
 
     // State the original board kept in control tags.
-    int m_rounds = 0;     // label_round.Tag
-    int m_turnTime = 0;   // label_timer.Tag
-    int m_barScale = 0;   // image_timer.Tag: pixels per second
-    int m_gameType = 1;   // label_gametype.Tag
-    int m_phase = 0;      // turntime.Tag
-    int m_countdown = 0;  // shared by entry and voting
-    int m_statusTag = 0;  // label_status.Tag: 1 keeps the tie notice
+    int m_rounds = 0; // label_round.Tag
+    int m_turnTime = 0; // label_timer.Tag
+    int m_barScale = 0; // image_timer.Tag: pixels per second
+    int m_gameType = 1; // label_gametype.Tag
+    int m_phase = 0; // turntime.Tag
+    int m_countdown = 0; // shared by entry and voting
+    int m_statusTag = 0; // label_status.Tag: 1 keeps the tie notice
     bool m_gameRunning = false;
 
-    std::array<AnswerEntry, Seats> m_answers{};
-    std::array<int, Seats> m_voteTag{}; // author seat shown in each row
+    std::array<AnswerEntry, Seats> m_answers {};
+    std::array<int, Seats> m_voteTag {}; // author seat shown in each row
     std::mt19937 m_random;
     std::function<void(const QString &)> m_messageBox;
 };

@@ -15,8 +15,8 @@ namespace {
 
 constexpr int LateJoinMinSeconds = 4; // a late joiner with this little time left waits
 constexpr int RedBelowSeconds = 20;
-constexpr int LastTicksEntry = 10;    // every second from here down while typing
-constexpr int LastTicksVoting = 5;    // every second below this while voting
+constexpr int LastTicksEntry = 10; // every second from here down while typing
+constexpr int LastTicksVoting = 5; // every second below this while voting
 constexpr int EarlyTickA = 20;
 constexpr int EarlyTickB = 15;
 
@@ -72,7 +72,8 @@ void GamePanels::startthegame(const QString &argument)
         return;
     m_gameType = *gameType;
     const bool allScoring = gameTypeText == QLatin1String("1");
-    QString caption = allScoring ? QStringLiteral("All Scoring") : QStringLiteral("One Winner Only");
+    QString caption
+        = allScoring ? QStringLiteral("All Scoring") : QStringLiteral("One Winner Only");
     if (!allScoring && duplicatesText == QLatin1String("0"))
         caption += QStringLiteral(" No Duplicates");
     m_labelGametype->setText(caption);
@@ -105,8 +106,8 @@ void GamePanels::startround(const QString &argument)
     }
 
     drawLetter(*letterIndex);
-    m_labelAnswersent->setText(QStringLiteral("Fill the Categories with words that start with: ") +
-                               letterText(*letterIndex));
+    m_labelAnswersent->setText(QStringLiteral("Fill the Categories with words that start with: ")
+                               + letterText(*letterIndex));
     m_labelRound->setText(QStringLiteral("Round: %1 of %2").arg(roundNumber).arg(m_rounds));
     m_gameRunning = true;
 
@@ -132,8 +133,8 @@ void GamePanels::turntimeTimer()
         palette.setColor(QPalette::WindowText, m_countdown < RedBelowSeconds ? Qt::red : Qt::black);
         m_labelTimer->setPalette(palette);
 
-        const bool tick = m_countdown == EarlyTickA || m_countdown == EarlyTickB ||
-                          (m_phase == 1 ? m_countdown <= LastTicksEntry : m_countdown < LastTicksVoting);
+        const bool tick = m_countdown == EarlyTickA || m_countdown == EarlyTickB
+            || (m_phase == 1 ? m_countdown <= LastTicksEntry : m_countdown < LastTicksVoting);
         if (tick)
             m_context.playsounds(QStringLiteral("tick"));
         showTime(m_countdown);
@@ -220,8 +221,8 @@ void GamePanels::gamestats(const QString &argument)
     }
 
     drawLetter(*letterIndex);
-    m_labelAnswersent->setText(QStringLiteral("Fill the Categories with words that start with: ") +
-                               letterText(*letterIndex));
+    m_labelAnswersent->setText(QStringLiteral("Fill the Categories with words that start with: ")
+                               + letterText(*letterIndex));
     m_labelRound->setText(QStringLiteral("Round: %1 of %2").arg(roundNumber).arg(m_rounds));
     m_gameRunning = true;
 
@@ -251,8 +252,9 @@ void GamePanels::gamestats(const QString &argument)
     if (!gameType)
         return;
     m_gameType = *gameType;
-    m_labelGametype->setText(gameTypeText == QLatin1String("1") ? QStringLiteral("All Scoring")
-                                                               : QStringLiteral("One Winner Only"));
+    m_labelGametype->setText(gameTypeText == QLatin1String("1")
+                                 ? QStringLiteral("All Scoring")
+                                 : QStringLiteral("One Winner Only"));
 }
 
 void GamePanels::button_startClick()

@@ -68,10 +68,12 @@ void GamePanels::showcat(const QString &argument)
         m_answers[*seat - 1].duplicate = duplicate;
     }
 
-    const int answered = int(std::count_if(m_answers.begin(), m_answers.end(),
-                                           [](const AnswerEntry &e) { return !e.answer.isEmpty(); }));
+    const int answered
+        = int(std::count_if(m_answers.begin(), m_answers.end(),
+                            [](const AnswerEntry &e) { return !e.answer.isEmpty(); }));
     const int own = m_context.ownSeat();
-    const auto acceptKind = isAllScoring() ? GamePictures::Vote::Accept : GamePictures::Vote::Favourite;
+    const auto acceptKind
+        = isAllScoring() ? GamePictures::Vote::Accept : GamePictures::Vote::Favourite;
     for (int row = 1; row <= answered; ++row) {
         int seat = drawSeat();
         while (m_answers[seat - 1].answer.isEmpty() || m_answers[seat - 1].row != 0)
@@ -91,7 +93,8 @@ void GamePanels::showcat(const QString &argument)
             m_imageVoteagainst[row - 1]->show();
         }
         VotePicture *votefor = m_imageVotefor[row - 1];
-        votefor->setPictures(GamePictures::vote(acceptKind, false), GamePictures::vote(acceptKind, true));
+        votefor->setPictures(GamePictures::vote(acceptKind, false),
+                             GamePictures::vote(acceptKind, true));
         votefor->setTag(seat);
         if (!((!isAllScoring() && seat == own) || duplicate))
             votefor->show();
@@ -104,8 +107,9 @@ void GamePanels::showcat(const QString &argument)
     }
 
     clearBonuses();
-    m_labelStatus->setText(isAllScoring() ? QStringLiteral("Choose to Accept or Decline Player's Answers.")
-                                          : QStringLiteral("Choose your Favorite Answer"));
+    m_labelStatus->setText(isAllScoring()
+                               ? QStringLiteral("Choose to Accept or Decline Player's Answers.")
+                               : QStringLiteral("Choose your Favorite Answer"));
     m_panelVote->show();
     m_panelVote->raise();
     startCountdown(votingSeconds(*count));
@@ -241,7 +245,7 @@ void GamePanels::roundover(const QString &)
     m_labelStatus->setText(QStringLiteral("Round is Over!"));
 
     std::array<QString, Seats> lines;
-    std::array<int, Seats> tags{};
+    std::array<int, Seats> tags {};
     for (int n = 1; n <= Seats; ++n) {
         const QString name = m_context.playerNameLabel(n)->text();
         if (name == WaitingCaption)
@@ -289,7 +293,8 @@ void GamePanels::winner(const QString &argument)
     const int own = m_context.ownSeat();
     const bool seated = isSeat(own);
     const bool won = seated && m_context.playerNameLabel(own)->text() == name;
-    const QString text = won ? QStringLiteral("You have Won the Game!") : name + QStringLiteral(" has Won the Game!");
+    const QString text = won ? QStringLiteral("You have Won the Game!")
+                             : name + QStringLiteral(" has Won the Game!");
     m_labelWinner1->setText(text);
     m_labelWinner2->setText(text);
 

@@ -10,7 +10,8 @@
 
 #include <cmath>
 
-AnswerEdit::AnswerEdit(int tag, QWidget *parent) : QLineEdit(parent), m_tag(tag) {}
+AnswerEdit::AnswerEdit(int tag, QWidget *parent) : QLineEdit(parent), m_tag(tag)
+{ }
 
 void AnswerEdit::keyPressEvent(QKeyEvent *event)
 {
@@ -155,16 +156,19 @@ QPixmap letter(int letterIndex)
 {
     if (letterIndex < 0 || letterIndex >= Protocol::LetterCount)
         return {};
-    const QPixmap picture =
-        loaded(QStringLiteral(":/pictures/letters/%1.png").arg(QLatin1Char(Protocol::Letters[letterIndex])));
+    const QPixmap picture = loaded(QStringLiteral(":/pictures/letters/%1.png")
+                                       .arg(QLatin1Char(Protocol::Letters[letterIndex])));
     return picture.isNull() ? drawnLetter(letterIndex) : picture;
 }
 
 QPixmap vote(Vote kind, bool pressed)
 {
-    const char *name = kind == Vote::Decline ? "decline" : kind == Vote::Accept ? "accept" : "favourite";
-    const QPixmap picture = loaded(
-        QStringLiteral(":/pictures/vote/%1%2.png").arg(QLatin1String(name), pressed ? QStringLiteral("_down") : QString()));
+    const char *name = kind == Vote::Decline ? "decline"
+        : kind == Vote::Accept               ? "accept"
+                                             : "favourite";
+    const QPixmap picture
+        = loaded(QStringLiteral(":/pictures/vote/%1%2.png")
+                     .arg(QLatin1String(name), pressed ? QStringLiteral("_down") : QString()));
     return picture.isNull() ? drawnVote(kind, pressed) : picture;
 }
 

@@ -5,9 +5,8 @@ namespace Protocol {
 const QStringList &hostCommands()
 {
     static const QStringList names = {
-        "CMD_logininfo", "CMD_kickhim",     "CMD_chat",         "CMD_action",
-        "CMD_playasound", "CMD_startgame",  "CMD_justwatch",    "CMD_myanswers",
-        "CMD_voteagainst", "CMD_votefor",
+        "CMD_logininfo", "CMD_kickhim",   "CMD_chat",      "CMD_action",      "CMD_playasound",
+        "CMD_startgame", "CMD_justwatch", "CMD_myanswers", "CMD_voteagainst", "CMD_votefor",
     };
     return names;
 }
@@ -15,12 +14,28 @@ const QStringList &hostCommands()
 const QStringList &clientCommands()
 {
     static const QStringList names = {
-        "CMD_sendlogininfo", "CMD_chat",           "CMD_action",          "CMD_playasound",
-        "CMD_newplayerinfo", "CMD_havewrongversion", "CMD_wrongversion",  "CMD_existingplayers",
-        "CMD_playerdisconnected", "CMD_full",      "CMD_justwatching",    "CMD_startgame",
-        "CMD_winner",        "CMD_startround",     "CMD_endround",        "CMD_showcat",
-        "CMD_postscores",    "CMD_noanswers",      "CMD_roundover",       "CMD_gamestats",
-        "CMD_oneanswer",     "CMD_tiegame",
+        "CMD_sendlogininfo",
+        "CMD_chat",
+        "CMD_action",
+        "CMD_playasound",
+        "CMD_newplayerinfo",
+        "CMD_havewrongversion",
+        "CMD_wrongversion",
+        "CMD_existingplayers",
+        "CMD_playerdisconnected",
+        "CMD_full",
+        "CMD_justwatching",
+        "CMD_startgame",
+        "CMD_winner",
+        "CMD_startround",
+        "CMD_endround",
+        "CMD_showcat",
+        "CMD_postscores",
+        "CMD_noanswers",
+        "CMD_roundover",
+        "CMD_gamestats",
+        "CMD_oneanswer",
+        "CMD_tiegame",
     };
     return names;
 }

@@ -17,7 +17,7 @@ const QStringList &clientCommands();
 
 struct Command
 {
-    QString name;     // text before the first "+"; empty when there is none
+    QString name; // text before the first "+"; empty when there is none
     QString argument; // text after the first "+"
 };
 

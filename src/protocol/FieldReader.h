@@ -14,7 +14,7 @@ std::optional<int> toInt(QStringView text);
 class FieldReader
 {
 public:
-    explicit FieldReader(QString argument) : m_rest(std::move(argument)) {}
+    explicit FieldReader(QString argument) : m_rest(std::move(argument)) { }
 
     // The text before the next "+", removed with that "+". Without a further
     // "+" the whole remaining text is the field.

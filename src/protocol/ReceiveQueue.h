@@ -10,8 +10,8 @@ namespace Protocol {
 
 struct QueueEntry
 {
-    QString text;    // the message without its terminator, decoded from Latin-1
-    int origin = 0;  // who delivered it; the host stores the seat of the connection
+    QString text; // the message without its terminator, decoded from Latin-1
+    int origin = 0; // who delivered it; the host stores the seat of the connection
 };
 
 class ReceiveQueue

@@ -43,8 +43,8 @@ public:
     using TNotifyEvent = std::function<void(TSock *sender)>;
     using TNotifyReadEvent = std::function<void(TSock *sender, int count)>;
     using TNotifyAutoEvent = std::function<void(TSock *sender, TSock *newSock)>;
-    using TNotifyInfoEvent =
-        std::function<void(TSock *sender, TSocketInfo socketInfo, const QString &msg)>;
+    using TNotifyInfoEvent
+        = std::function<void(TSock *sender, TSocketInfo socketInfo, const QString &msg)>;
 
     // At most this many bytes are taken from the network per read notification.
     static constexpr int ReadChunk = 32768;
@@ -120,7 +120,8 @@ private:
     void reportError(int err);
     // Runs an event handler from a notification; errors end that notification
     // only, as they would at the framework's top level.
-    template<typename Fn> void fromNotification(Fn &&fn);
+    template<typename Fn>
+    void fromNotification(Fn &&fn);
 
     static int createSocket(int type);
     void startWatching();
@@ -142,15 +143,15 @@ private:
 
     int m_fd = -1;
     bool m_connected = false;
-    bool m_connecting = false;   // a non-blocking connect is under way
-    bool m_watching = false;     // notifications are wanted for this socket
+    bool m_connecting = false; // a non-blocking connect is under way
+    bool m_watching = false; // notifications are wanted for this socket
     bool m_acceptPending = false; // OnAccept raised, waiting for Accept
     bool m_writeEventDue = false; // the write event that follows a connect
-    bool m_sendFailed = false;   // the connection refused further bytes
-    int m_connectError = 0;      // errno of a connect that failed at once
+    bool m_sendFailed = false; // the connection refused further bytes
+    int m_connectError = 0; // errno of a connect that failed at once
     quint32 m_remoteAddress = 0; // network byte order
-    quint16 m_remotePort = 0;    // network byte order
-    quint32 m_peerAddress = 0;   // last peer seen by Accept, network byte order
+    quint16 m_remotePort = 0; // network byte order
+    quint32 m_peerAddress = 0; // last peer seen by Accept, network byte order
     quint16 m_peerPort = 0;
     QByteArray m_inBuffer;
     QByteArray m_outBuffer;

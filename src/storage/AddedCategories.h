@@ -13,12 +13,12 @@ public:
     static constexpr int MaxLength = 30;
 
     enum class AddResult {
-        Added,           // appended in capitals
-        AddedButKnown,   // appended; the master list already has it, so the host will refuse it
-        Empty,           // nothing (or only blanks) to add
-        AlreadyAdded,    // in the list already, compared without regard to case
-        TooLong,         // more than MaxLength characters
-        NotSendable,     // a "+", a control character or a character outside Latin-1
+        Added, // appended in capitals
+        AddedButKnown, // appended; the master list already has it, so the host will refuse it
+        Empty, // nothing (or only blanks) to add
+        AlreadyAdded, // in the list already, compared without regard to case
+        TooLong, // more than MaxLength characters
+        NotSendable, // a "+", a control character or a character outside Latin-1
     };
 
     static QString fileName(const QString &shortProgramName);

@@ -17,9 +17,10 @@ void setError(QString *error, const QString &text)
 bool commitComplete(QSaveFile &file, qint64 expectedSize, QString *error)
 {
     if (!file.flush() || file.size() != expectedSize) {
-        setError(error, file.errorString().isEmpty() || file.error() == QFileDevice::NoError
-                            ? QStringLiteral("Could not write all of %1.").arg(file.fileName())
-                            : file.errorString());
+        setError(error,
+                 file.errorString().isEmpty() || file.error() == QFileDevice::NoError
+                     ? QStringLiteral("Could not write all of %1.").arg(file.fileName())
+                     : file.errorString());
         file.cancelWriting();
         return false;
     }

@@ -21,8 +21,8 @@ QString homeFolder(const QString &homeVariable, const QString &programFolder)
 
 QString homeFolder()
 {
-    const QString programFolder =
-        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    const QString programFolder
+        = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
     return homeFolder(qEnvironmentVariable(HomeVariable), programFolder);
 }
 

@@ -52,7 +52,7 @@ QString msgShortRead(const QString &file)
 QString msgReadCompressing(const QString &file)
 {
     return QStringLiteral("Lzrw1 : Error reading from input file : ") + file
-           + QStringLiteral(" (LZRW1/KH)");
+        + QStringLiteral(" (LZRW1/KH)");
 }
 QString msgWrite(const QString &file)
 {
@@ -121,8 +121,7 @@ std::unique_ptr<TLZR> makeCoder()
 
 ELzrw1Exception::ELzrw1Exception(const QString &message)
     : std::runtime_error(message.toStdString()), m_message(message)
-{
-}
+{ }
 
 qint64 Tlzrw1::compressDevice(QIODevice &in, qint64 length, QIODevice &out, const QString &inName,
                               const QString &outName,
@@ -191,7 +190,8 @@ qint64 Tlzrw1::decompressDevice(QIODevice &in, QIODevice &out, const QString &in
         if (codedSize > block.size())
             block.resize(codedSize);
         readExactly(in, block.data(), codedSize, inName);
-        decodedSize = TLZR::Decompression(QByteArrayView(block.constData(), codedSize), plain.data());
+        decodedSize
+            = TLZR::Decompression(QByteArrayView(block.constData(), codedSize), plain.data());
         if (decodedSize < 0)
             fail(msgDamaged(inName));
         total += decodedSize;

@@ -44,10 +44,10 @@ QByteArray TLZR::Compression(QByteArrayView piece)
 
     std::fill_n(m_hash.get(), HashSize, NoPosition);
     dst[0] = FlagCompress;
-    qsizetype x = 0;       // input position
-    qsizetype y = 3;       // output position
+    qsizetype x = 0; // input position
+    qsizetype y = 3; // output position
     qsizetype control = 1; // where the current control word goes
-    int bit = 0;           // items in the current group
+    int bit = 0; // items in the current group
     quint16 command = 0;
 
     while (x < n && y <= n) {

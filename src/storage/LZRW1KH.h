@@ -26,7 +26,7 @@
 class ELzrw1KHCompressor : public std::runtime_error
 {
 public:
-    explicit ELzrw1KHCompressor(const char *message) : std::runtime_error(message) {}
+    explicit ELzrw1KHCompressor(const char *message) : std::runtime_error(message) { }
 };
 
 class TLZR

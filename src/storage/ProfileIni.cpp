@@ -164,7 +164,7 @@ void ProfileIni::setValue(const QString &section, const QString &key, const QStr
         }
     }
 
-    const Line keyLine{toLatin1Line(key) + '=' + toLatin1Line(value), lineEnd()};
+    const Line keyLine {toLatin1Line(key) + '=' + toLatin1Line(value), lineEnd()};
     if (!ranges.isEmpty()) {
         const auto [header, end] = ranges.first();
         qsizetype after = header;

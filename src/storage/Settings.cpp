@@ -25,13 +25,13 @@ QString decimal(int value)
     return QString::number(value);
 }
 
-template <int Default>
+template<int Default>
 int intOr(const QString &text)
 {
     return number(text).value_or(Default);
 }
 
-template <int Default>
+template<int Default>
 int sizeOr(const QString &text)
 {
     const int value = number(text).value_or(Default);
@@ -99,20 +99,20 @@ QString flag(bool on)
     return on ? TrueText : FalseText;
 }
 
-template <int N>
+template<int N>
 void applyPhrase(Values &v, const QString &text)
 {
     if (!text.isEmpty())
         v.phrases[N] = text;
 }
 
-template <int N>
+template<int N>
 QString writePhrase(const Values &v)
 {
     return v.phrases[N];
 }
 
-template <int N>
+template<int N>
 constexpr Key phraseKey(const char *name)
 {
     return {name, nullptr, applyPhrase<N>, writePhrase<N>, true};
@@ -193,8 +193,7 @@ void writePhrases(ProfileIni &ini, const Values &values)
 
 SettingsFile::SettingsFile(const QString &folder, const Values &builtIn)
     : m_path(folder + u'/' + QString::fromLatin1(FileName)), m_baseline(builtIn)
-{
-}
+{ }
 
 bool SettingsFile::load(Values &values, QString *error)
 {

@@ -39,17 +39,17 @@ inline constexpr int TurnSoundNew = 1;
 // and the read defaults for everything else.
 struct Values
 {
-    int textSize = 8;                  // "Textsize": all chat text styles
-    QRect bounds{3, 3, 775, 575};      // "Left", "Top", "Width", "Height"
-    QColor textColor = Qt::black;      // "Textcolor"
-    int playToScore = 3;               // "Playtoscore": rounds, UpDown1
-    int timePerTurn = 60;              // "Timeperturn": seconds, UpDown2
-    int gameType = 1;                  // "Gametype": 1 All Scoring, 0 One Winner Only
-    int duplicate = 1;                 // "Duplicate": 1 duplicates allowed
-    int botSpeed = BotSpeedNormal;     // "Botspeed": 2000, 1000 or 500
-    int turnSound = TurnSoundClassic;  // "Turnsound": 0 or 1
-    bool playerPhraseSounds = true;    // "Playerphrasesounds"
-    bool playSounds = true;            // "Playsounds"
+    int textSize = 8; // "Textsize": all chat text styles
+    QRect bounds {3, 3, 775, 575}; // "Left", "Top", "Width", "Height"
+    QColor textColor = Qt::black; // "Textcolor"
+    int playToScore = 3; // "Playtoscore": rounds, UpDown1
+    int timePerTurn = 60; // "Timeperturn": seconds, UpDown2
+    int gameType = 1; // "Gametype": 1 All Scoring, 0 One Winner Only
+    int duplicate = 1; // "Duplicate": 1 duplicates allowed
+    int botSpeed = BotSpeedNormal; // "Botspeed": 2000, 1000 or 500
+    int turnSound = TurnSoundClassic; // "Turnsound": 0 or 1
+    bool playerPhraseSounds = true; // "Playerphrasesounds"
+    bool playSounds = true; // "Playsounds"
     // "Phrase1" to "Phrase9"; empty means the button keeps its own phrase.
     std::array<QString, PhraseCount> phrases;
 

@@ -20,8 +20,8 @@ const QString DamagedMark = QStringLiteral(".damaged-");
 // A free name beside `path` for a damaged file, stamped with the time.
 QString asideName(const QString &path)
 {
-    const QString base =
-        path + DamagedMark + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString base = path + DamagedMark
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString candidate = base;
     for (int n = 1; QFileInfo::exists(candidate); ++n)
         candidate = base + u'-' + QString::number(n);

@@ -58,7 +58,7 @@ public:
     {
         enum class Status { NoFile, Loaded, Damaged };
         Status status = Status::NoFile;
-        QString error;  // why a damaged file could not be read
+        QString error; // why a damaged file could not be read
         QString keptAs; // where it was moved; empty when it could not be moved
     };
 

@@ -9,10 +9,12 @@
 
 namespace {
 
-const QStringList Headings{
-    QStringLiteral("Player"),        QStringLiteral("Games"),         QStringLiteral("Their wins"),
-    QStringLiteral("Your wins"),     QStringLiteral("Neither"),       QStringLiteral("Session games"),
-    QStringLiteral("Session theirs"), QStringLiteral("Session yours"), QStringLiteral("Session neither"),
+const QStringList Headings {
+    QStringLiteral("Player"),          QStringLiteral("Games"),
+    QStringLiteral("Their wins"),      QStringLiteral("Your wins"),
+    QStringLiteral("Neither"),         QStringLiteral("Session games"),
+    QStringLiteral("Session theirs"),  QStringLiteral("Session yours"),
+    QStringLiteral("Session neither"),
 };
 constexpr int ColumnGap = 2;
 
@@ -26,7 +28,7 @@ QString tallyTable(const TallyBook &book)
     if (book.opponentCount() == 0)
         return out + QStringLiteral("No players are being tallied.\n");
 
-    QList<QStringList> rows{Headings};
+    QList<QStringList> rows {Headings};
     for (int row = 1; row < book.grid().rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < TallyBook::ColumnCount; ++column)

@@ -108,13 +108,15 @@ std::optional<StringGrid> gridFromText(QByteArrayView text, QString *why)
     if (nextLine(&line))
         rows = Protocol::toInt(line.trimmed());
     if (!columns || !rows) {
-        setReason(why, QStringLiteral("The grid text does not begin with its column and row counts."));
+        setReason(why,
+                  QStringLiteral("The grid text does not begin with its column and row counts."));
         return std::nullopt;
     }
     if (*columns < 0 || *columns > MaxColumns || *rows < 0 || *rows > MaxRows) {
-        setReason(why, QStringLiteral("The grid text states %1 columns and %2 rows.")
-                           .arg(*columns)
-                           .arg(*rows));
+        setReason(why,
+                  QStringLiteral("The grid text states %1 columns and %2 rows.")
+                      .arg(*columns)
+                      .arg(*rows));
         return std::nullopt;
     }
 

@@ -6,7 +6,11 @@
 DesktopShell DesktopShell::system()
 {
     DesktopShell shell;
-    shell.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
-    shell.startProgram = [](const QString &program) { return QProcess::startDetached(program, {}); };
+    shell.openUrl = [](const QUrl &url) {
+        return QDesktopServices::openUrl(url);
+    };
+    shell.startProgram = [](const QString &program) {
+        return QProcess::startDetached(program, {});
+    };
     return shell;
 }

@@ -31,8 +31,8 @@ QFont fittedWrappedFont(const QFont &font, const QString &text, QSize size, int 
     int pixelSize = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
     for (; pixelSize > minimumPixelSize; --pixelSize) {
         fitted.setPixelSize(pixelSize);
-        const QRect needed = QFontMetrics(fitted).boundingRect(QRect(0, 0, size.width(), 100000),
-                                                               Qt::TextWordWrap | Qt::AlignLeft, text);
+        const QRect needed = QFontMetrics(fitted).boundingRect(
+            QRect(0, 0, size.width(), 100000), Qt::TextWordWrap | Qt::AlignLeft, text);
         if (needed.width() <= size.width() && needed.height() <= size.height())
             return fitted;
     }

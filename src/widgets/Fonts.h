@@ -17,4 +17,5 @@ QFont uiFont(int pixelSize, bool bold = false, FontFace face = FontFace::Sans);
 QFont fittedFont(const QFont &font, const QString &text, int width, int minimumPixelSize = 9);
 
 // The same for word-wrapped text that must fit into a box of size pixels.
-QFont fittedWrappedFont(const QFont &font, const QString &text, QSize size, int minimumPixelSize = 9);
+QFont fittedWrappedFont(const QFont &font, const QString &text, QSize size,
+                        int minimumPixelSize = 9);

@@ -2,7 +2,8 @@
 
 #include <QMouseEvent>
 
-TClickLabel::TClickLabel(QWidget *parent) : TClickLabel(QString(), parent) {}
+TClickLabel::TClickLabel(QWidget *parent) : TClickLabel(QString(), parent)
+{ }
 
 TClickLabel::TClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
@@ -21,6 +22,7 @@ void TClickLabel::mouseReleaseEvent(QMouseEvent *event)
     const bool wasPressed = m_pressed;
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (wasPressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint()))
         emit clicked();
 }

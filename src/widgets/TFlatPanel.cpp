@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-TFlatPanel::TFlatPanel(QWidget *parent) : QWidget(parent) {}
+TFlatPanel::TFlatPanel(QWidget *parent) : QWidget(parent)
+{ }
 
 void TFlatPanel::setColor(const QColor &color)
 {

@@ -8,7 +8,7 @@ namespace {
 constexpr int CaptionPadding = 5;
 // How far the caption moves while the button is held down.
 constexpr int PressedShift = 1;
-}
+} // namespace
 
 TSelButton::TSelButton(const QString &caption, QWidget *parent)
     : QAbstractButton(parent), m_face(0, 204, 26), m_text(0, 102, 0)
@@ -52,7 +52,8 @@ void TSelButton::setCaptionAlignment(Qt::Alignment alignment)
 QSize TSelButton::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    return {metrics.horizontalAdvance(text()) + 4 * CaptionPadding, metrics.height() + 2 * CaptionPadding};
+    return {metrics.horizontalAdvance(text()) + 4 * CaptionPadding,
+            metrics.height() + 2 * CaptionPadding};
 }
 
 void TSelButton::enterEvent(QEnterEvent *event)

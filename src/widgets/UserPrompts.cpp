@@ -11,10 +11,13 @@ UserPrompts UserPrompts::messageBoxes(QWidget *parent)
 {
     QPointer<QWidget> owner(parent);
     UserPrompts prompts;
-    prompts.inform = [owner](const QString &text) { QMessageBox::information(owner, BoxCaption, text); };
+    prompts.inform = [owner](const QString &text) {
+        QMessageBox::information(owner, BoxCaption, text);
+    };
     prompts.confirm = [owner](const QString &text) {
-        return QMessageBox::question(owner, BoxCaption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-               == QMessageBox::Yes;
+        return QMessageBox::question(owner, BoxCaption, text, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No)
+            == QMessageBox::Yes;
     };
     return prompts;
 }

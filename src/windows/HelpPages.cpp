@@ -14,8 +14,8 @@ struct Section
 
 // Side buttons from top to bottom.
 constexpr Section Sections[] = {
-    {1, "Overview"}, {2, "Connecting"}, {3, "Game Play"}, {4, "Scoring"},
-    {7, "Options"},  {5, "Documentation"}, {6, "License"}, {11, "The Lobby"},
+    {1, "Overview"}, {2, "Connecting"},    {3, "Game Play"}, {4, "Scoring"},
+    {7, "Options"},  {5, "Documentation"}, {6, "License"},   {11, "The Lobby"},
 };
 
 QStringList page1()
@@ -26,7 +26,8 @@ QStringList page1()
         QStringLiteral("It's a fun game where you have to match the categories with words that "),
         QStringLiteral("start with the letter given. "),
         QString(),
-        QStringLiteral("There are two different game options to choose from. One is more like the "),
+        QStringLiteral(
+            "There are two different game options to choose from. One is more like the "),
         QStringLiteral("traditional scoring, the other voting for just one winner."),
         QString(),
         QStringLiteral("If you have any categories that you want added, just email me at "),
@@ -83,14 +84,16 @@ QStringList page3()
         QStringLiteral("Voting for All Answers Accepts Scores: In the voting stage, all players "),
         QStringLiteral("either vote to ACCEPT or DECLINE an answer. If a player doesn't vote, "),
         QStringLiteral("then "),
-        QStringLiteral("the answer will automatically get an \"ACCEPTED\" vote from that player. If "),
+        QStringLiteral(
+            "the answer will automatically get an \"ACCEPTED\" vote from that player. If "),
         QStringLiteral("an "),
         QStringLiteral("answer receives 50% or more decline votes, then the answer is "),
         QStringLiteral("declined "),
         QStringLiteral("and receives no points. Otherwise the answer is \"ACCEPTED\" and will "),
         QStringLiteral("receive 1 point."),
         QString(),
-        QStringLiteral("Voting for One Winner Only Scoring: In the voting stage, all players vote "),
+        QStringLiteral(
+            "Voting for One Winner Only Scoring: In the voting stage, all players vote "),
         QStringLiteral("for "),
         QStringLiteral("the answer they like best. The player who receives the most votes wins "),
         QStringLiteral("a "),
@@ -138,12 +141,15 @@ QStringList page7()
         QStringLiteral("when it's your turn."),
         QString(),
         QStringLiteral("-Chat/Action Text"),
-        QStringLiteral("  You can set the chat/action color and size in the options menu. You can "),
-        QStringLiteral("also clear the chat box and turn automatically scrolling on and off in the "),
+        QStringLiteral(
+            "  You can set the chat/action color and size in the options menu. You can "),
+        QStringLiteral(
+            "also clear the chat box and turn automatically scrolling on and off in the "),
         QStringLiteral("options menu."),
         QString(),
         QStringLiteral("-Screen Location"),
-        QStringLiteral("  You can set the screen location by to it's default setting in the options "),
+        QStringLiteral(
+            "  You can set the screen location by to it's default setting in the options "),
         QStringLiteral("menu."),
         QString(),
         QStringLiteral("-Phrase Buttons"),
@@ -153,12 +159,14 @@ QStringList page7()
         QStringLiteral("Button will play a sound.  "),
         QString(),
         QStringLiteral("-Tally List"),
-        QStringLiteral("   To access the Tally List, select View and Tally List in the main menu. "),
+        QStringLiteral(
+            "   To access the Tally List, select View and Tally List in the main menu. "),
         QStringLiteral("The tally list allows you to monitor your games played, wins/loses, and "),
         QStringLiteral("sometimes some other statistics. "),
         QString(),
         QStringLiteral("-Spy List"),
-        QStringLiteral("   To access the Spy List, select View and Spy List in the main menu. The "),
+        QStringLiteral(
+            "   To access the Spy List, select View and Spy List in the main menu. The "),
         QStringLiteral("spy list shows people that are logged on that are not playing the game. "),
         QStringLiteral("The host can remove players from the \"spies\" from the game by right "),
         QStringLiteral("clicking on their name and selecting \"Remove From Game.\""),
@@ -202,13 +210,21 @@ QStringList page6()
     return {
         QStringLiteral("License Agreement"),
         QString(),
-        QStringLiteral("Lexiburst is free to play. You may install it on as many computers as you like and play it with anyone."),
+        QStringLiteral("Lexiburst is free to play. You may install it on as many computers as you "
+                       "like and play it with anyone."),
         QString(),
-        QStringLiteral("You may copy the unchanged program and give it away, as long as you charge nothing for it and keep this agreement with it. You may not sell the program, or change it and pass it on as your own."),
+        QStringLiteral("You may copy the unchanged program and give it away, as long as you charge "
+                       "nothing for it and keep this agreement with it. You may not sell the "
+                       "program, or change it and pass it on as your own."),
         QString(),
-        QStringLiteral("The program is provided \"as is\", without warranty of any kind. Its author is not liable for any loss of data or other damage that its use may cause."),
+        QStringLiteral(
+            "The program is provided \"as is\", without warranty of any kind. Its author is not "
+            "liable for any loss of data or other damage that its use may cause."),
         QString(),
-        QStringLiteral("When you play, the game sends your player name, your chat lines, your answers and your votes to the computer that hosts the game, which passes them to the other players of that game. Your tally, your phrases and the categories you add stay on your own computer."),
+        QStringLiteral("When you play, the game sends your player name, your chat lines, your "
+                       "answers and your votes to the computer that hosts the game, which passes "
+                       "them to the other players of that game. Your tally, your phrases and the "
+                       "categories you add stay on your own computer."),
         QString(),
         QStringLiteral("By installing or playing Lexiburst you accept this agreement."),
     };
@@ -258,15 +274,24 @@ QString caption(int section)
 QStringList lines(int section)
 {
     switch (section) {
-    case 1: return page1();
-    case 2: return page2();
-    case 3: return page3();
-    case 4: return page4();
-    case 7: return page7();
-    case 5: return page5();
-    case 6: return page6();
-    case 11: return page11();
-    default: return {};
+    case 1:
+        return page1();
+    case 2:
+        return page2();
+    case 3:
+        return page3();
+    case 4:
+        return page4();
+    case 7:
+        return page7();
+    case 5:
+        return page5();
+    case 6:
+        return page6();
+    case 11:
+        return page11();
+    default:
+        return {};
     }
 }
 

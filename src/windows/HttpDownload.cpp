@@ -42,7 +42,8 @@ void HttpDownload::get(const QUrl &url, QIODevice *receiveStream)
     request.setHeader(QNetworkRequest::UserAgentHeader, QByteArray(Agent));
     request.setRawHeader("Accept", Accept);
     // Caches may answer: no "Pragma: no-cache" is sent.
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferNetwork);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::PreferNetwork);
     request.setMaximumRedirectsAllowed(MaxRedirects);
     request.setTransferTimeout(TransferTimeoutMs);
 

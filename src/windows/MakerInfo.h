@@ -4,7 +4,16 @@
 #include <QString>
 
 namespace MakerInfo {
-inline QString webAddress() { return QStringLiteral("www.zorn22.example"); }
-inline QString networkPage() { return QStringLiteral("www.zorn22.example/network"); }
-inline QString mailAddress() { return QStringLiteral("games@zorn22.example"); }
+inline QString webAddress()
+{
+    return QStringLiteral("www.zorn22.example");
+}
+inline QString networkPage()
+{
+    return QStringLiteral("www.zorn22.example/network");
+}
+inline QString mailAddress()
+{
+    return QStringLiteral("games@zorn22.example");
+}
 } // namespace MakerInfo

@@ -48,15 +48,18 @@ QStringList renderSideWindows(const QString &dir)
 
     Tphrases phrases;
     phrases.setSettingsFolder(scratch.path());
-    phrases.setPhrases({QStringLiteral("Hello everyone!"), QStringLiteral("Good game!"), QStringLiteral("Nice one!"),
-                        QStringLiteral("/me is thinking..."), QStringLiteral("Be right back"), QStringLiteral("LOL"),
-                        QStringLiteral("Good luck!"), QStringLiteral("Thanks!"), QStringLiteral("Bye!")});
+    phrases.setPhrases({QStringLiteral("Hello everyone!"), QStringLiteral("Good game!"),
+                        QStringLiteral("Nice one!"), QStringLiteral("/me is thinking..."),
+                        QStringLiteral("Be right back"), QStringLiteral("LOL"),
+                        QStringLiteral("Good luck!"), QStringLiteral("Thanks!"),
+                        QStringLiteral("Bye!")});
     saveGrab(phrases, dir, QStringLiteral("phrases"), written);
 
     Tadditionalcats categories;
     categories.setFolder(scratch.path());
     auto *edit = categories.findChild<QLineEdit *>(QStringLiteral("edit_add"));
-    for (const char *category : {"Board Games", "Things in a Kitchen", "Famous Painters", "Ice Cream Flavours"}) {
+    for (const char *category :
+         {"Board Games", "Things in a Kitchen", "Famous Painters", "Ice Cream Flavours"}) {
         edit->setText(QString::fromLatin1(category));
         categories.sendit();
     }

@@ -37,8 +37,8 @@ void setupFixed(QWidget *window, const QString &caption, QSize clientSize, const
     window->setAutoFillBackground(true);
 }
 
-QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font, const QColor &color,
-                   int left, int top, int width, int height)
+QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
+                   const QColor &color, int left, int top, int width, int height)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -47,7 +47,8 @@ QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, const
     palette.setColor(QPalette::WindowText, color);
     label->setPalette(palette);
     const QSize hint = label->sizeHint();
-    label->setGeometry(left, top, width < 0 ? hint.width() : width, height < 0 ? hint.height() : height);
+    label->setGeometry(left, top, width < 0 ? hint.width() : width,
+                       height < 0 ? hint.height() : height);
     return label;
 }
 

@@ -21,11 +21,12 @@ QColor defaultBackgroundColor();
 QPixmap backgroundPicture();
 
 // Caption, fixed client size and background colour of a side window.
-void setupFixed(QWidget *window, const QString &caption, QSize clientSize, const QColor &background);
+void setupFixed(QWidget *window, const QString &caption, QSize clientSize,
+                const QColor &background);
 
 // A label at a designed place; size -1 keeps the label's own size hint.
-QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font, const QColor &color,
-                   int left, int top, int width = -1, int height = -1);
+QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
+                   const QColor &color, int left, int top, int width = -1, int height = -1);
 
 // Moves window to the centre of the available area of the screen it is on.
 void centreOnScreen(QWidget *window);

@@ -75,20 +75,22 @@ Tabout::Tabout(QWidget *parent) : QDialog(parent)
         int top;
     };
     const NoticeLine notice[] = {
-        {"Label2", "Written By:", 4, 106},   {"Label3", "Zorn22", 140, 106},
-        {"Label4", "Copyright:", 4, 122},    {"Label5", "2009 - 2010 Zorn22", 140, 122},
+        {"Label2", "Written By:", 4, 106},          {"Label3", "Zorn22", 140, 106},
+        {"Label4", "Copyright:", 4, 122},           {"Label5", "2009 - 2010 Zorn22", 140, 122},
         {"Label6", "All Rights Reserved.", 4, 138},
     };
     for (const NoticeLine &line : notice)
-        SideWindow::placeLabel(this, line.name, QString::fromLatin1(line.text), noticeFont(), Qt::black, line.left,
-                               line.top);
+        SideWindow::placeLabel(this, line.name, QString::fromLatin1(line.text), noticeFont(),
+                               Qt::black, line.left, line.top);
 
     // "Version 1.0.4.1": three labels on one line, each right after the other.
     const QFontMetrics metrics(noticeFont());
     const int space = metrics.horizontalAdvance(QLatin1Char(' '));
-    Label1 = SideWindow::placeLabel(this, "Label1", QStringLiteral("Version"), noticeFont(), Qt::black, 8, VersionTop);
-    version = SideWindow::placeLabel(this, "version", QString::fromLatin1(Protocol::Version), noticeFont(), Qt::red,
-                                     Label1->geometry().right() + 1 + space, VersionTop);
+    Label1 = SideWindow::placeLabel(this, "Label1", QStringLiteral("Version"), noticeFont(),
+                                    Qt::black, 8, VersionTop);
+    version = SideWindow::placeLabel(this, "version", QString::fromLatin1(Protocol::Version),
+                                     noticeFont(), Qt::red, Label1->geometry().right() + 1 + space,
+                                     VersionTop);
     Label9 = SideWindow::placeLabel(this, "Label9", QStringLiteral(".1"), noticeFont(), Qt::red,
                                     version->geometry().right() + 1, VersionTop);
 

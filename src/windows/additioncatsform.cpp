@@ -23,7 +23,8 @@ constexpr int ItemHeight = 16;
 constexpr int FontSize = 11;
 } // namespace
 
-Tadditionalcats::Tadditionalcats(QWidget *parent) : QDialog(parent), m_prompts(UserPrompts::messageBoxes(this))
+Tadditionalcats::Tadditionalcats(QWidget *parent)
+    : QDialog(parent), m_prompts(UserPrompts::messageBoxes(this))
 {
     setObjectName(QStringLiteral("additionalcats"));
     SideWindow::setupFixed(this, QStringLiteral("Lexiburst - Addition Categories"), ClientSize,
@@ -46,10 +47,11 @@ Tadditionalcats::Tadditionalcats(QWidget *parent) : QDialog(parent), m_prompts(U
     DeleteAll1->setObjectName(QStringLiteral("DeleteAll1"));
     connect(DeleteCategory1, &QAction::triggered, this, &Tadditionalcats::DeleteCategory1Click);
     connect(DeleteAll1, &QAction::triggered, this, &Tadditionalcats::DeleteAll1Click);
-    connect(listbox_add, &QWidget::customContextMenuRequested, this, [this](const QPoint &position) {
-        popup_addPopup();
-        popup_add->popup(listbox_add->viewport()->mapToGlobal(position));
-    });
+    connect(listbox_add, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &position) {
+                popup_addPopup();
+                popup_add->popup(listbox_add->viewport()->mapToGlobal(position));
+            });
 
     edit_add = new QLineEdit(this);
     edit_add->setObjectName(QStringLiteral("edit_add"));
@@ -64,7 +66,8 @@ Tadditionalcats::Tadditionalcats(QWidget *parent) : QDialog(parent), m_prompts(U
     button_addcat->setGeometry(174, 281, 91, 24);
     connect(button_addcat, &QPushButton::clicked, this, &Tadditionalcats::sendit);
 
-    QLabel *hint = SideWindow::placeLabel(this, "label_hint", QStringLiteral("Right-click a category to delete it."),
+    QLabel *hint = SideWindow::placeLabel(this, "label_hint",
+                                          QStringLiteral("Right-click a category to delete it."),
                                           uiFont(FontSize - 1), Qt::black, 8, 313, 140, 30);
     hint->setWordWrap(true);
 
@@ -90,7 +93,8 @@ void Tadditionalcats::setFolder(const QString &folder)
     m_path = QDir(folder).filePath(AddedCategories::fileName(ShortProgramName));
     QString error;
     if (!m_categories.load(m_path, &error))
-        m_prompts.inform(QStringLiteral("The added categories could not be read from \"%1\". %2").arg(m_path, error));
+        m_prompts.inform(QStringLiteral("The added categories could not be read from \"%1\". %2")
+                             .arg(m_path, error));
     m_unsaved = false;
     m_popupTag = -1;
     showList();
@@ -161,8 +165,8 @@ void Tadditionalcats::popup_addPopup()
     const bool chosen = m_popupTag >= 0 && m_popupTag < m_categories.entries().size();
     DeleteCategory1->setVisible(chosen);
     if (chosen)
-        DeleteCategory1->setText(QStringLiteral("Delete \"") + m_categories.entries().at(m_popupTag) +
-                                 QLatin1Char('"'));
+        DeleteCategory1->setText(QStringLiteral("Delete \"") + m_categories.entries().at(m_popupTag)
+                                 + QLatin1Char('"'));
     DeleteAll1->setEnabled(!m_categories.entries().isEmpty());
 }
 
@@ -189,7 +193,8 @@ void Tadditionalcats::save()
     if (m_categories.save(m_path, &error))
         m_unsaved = false;
     else
-        m_prompts.inform(QStringLiteral("The added categories could not be saved in \"%1\". %2").arg(m_path, error));
+        m_prompts.inform(QStringLiteral("The added categories could not be saved in \"%1\". %2")
+                             .arg(m_path, error));
 }
 
 // Every way of closing (Done, the close box, Escape) saves the list.

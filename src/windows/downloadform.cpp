@@ -23,8 +23,8 @@
 
 namespace {
 const QSize ClientSize(724, 500);
-constexpr quint32 FrameColor = 9264224;  // borders and progress texts
-constexpr quint32 TextColor = 12289393;  // the blue headline texts
+constexpr quint32 FrameColor = 9264224; // borders and progress texts
+constexpr quint32 TextColor = 12289393; // the blue headline texts
 constexpr int BodyFontSize = 11;
 constexpr int HeadlineFontSize = 16;
 constexpr int ButtonFontSize = 19;
@@ -42,11 +42,12 @@ TFlatPanel *makePanel(QWidget *parent, const char *name, QRect place)
     return panel;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect place, const QFont &font,
-                  const QColor &color, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool wrap = false)
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect place,
+                  const QFont &font, const QColor &color,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool wrap = false)
 {
-    QLabel *label = SideWindow::placeLabel(parent, name, text, font, color, place.left(), place.top(), place.width(),
-                                           place.height());
+    QLabel *label = SideWindow::placeLabel(parent, name, text, font, color, place.left(),
+                                           place.top(), place.width(), place.height());
     label->setAlignment(alignment);
     label->setWordWrap(wrap);
     if (wrap)
@@ -54,8 +55,9 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect 
     return label;
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect place, bool bold = false,
-                        int fontSize = ButtonFontSize, const QColor &color = Qt::red)
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect place,
+                        bool bold = false, int fontSize = ButtonFontSize,
+                        const QColor &color = Qt::red)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -97,56 +99,70 @@ Tdownload::Tdownload(QWidget *parent)
     makeLabel(FlatPanel1, "Label2", QStringLiteral("IS CLOSED"), {64, 77, 121, 13}, bold, Qt::red);
     // The banner fills the panel's top; the headline sits just below it.
     makeLabel(FlatPanel1, "Label1",
-              QStringLiteral("Download The Zorn22 Lobby Now to play this  and other exciting games online with other "
+              QStringLiteral("Download The Zorn22 Lobby Now to play this  and other exciting games "
+                             "online with other "
                              "players! "),
               {27, 362, 401, 44}, headline, blue, centred, true);
-    getbutton = makeButton(FlatPanel1, "getbutton", QStringLiteral("Download And Install The Zorn22 Lobby Now"),
+    getbutton = makeButton(FlatPanel1, "getbutton",
+                           QStringLiteral("Download And Install The Zorn22 Lobby Now"),
                            {13, 408, 428, 42});
     connect(getbutton, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
     // Progress and the note share the space left of "Stop Download": the note
     // shows until the first progress text replaces it.
-    infolabel = makeLabel(FlatPanel1, "infolabel", QString(), {8, 452, 266, 17}, bold, frame, Qt::AlignCenter);
-    infolabel3 = makeLabel(FlatPanel1, "infolabel3", QString(), {8, 468, 266, 17}, bold, frame, Qt::AlignCenter);
-    Label6 = makeLabel(FlatPanel1, "Label6",
-                       QStringLiteral("The Zorn22 Lobby is free to download; its terms of use are shown before it "
-                                      "installs."),
-                       {12, 452, 262, 32}, bold, blue, Qt::AlignCenter, true);
+    infolabel = makeLabel(FlatPanel1, "infolabel", QString(), {8, 452, 266, 17}, bold, frame,
+                          Qt::AlignCenter);
+    infolabel3 = makeLabel(FlatPanel1, "infolabel3", QString(), {8, 468, 266, 17}, bold, frame,
+                           Qt::AlignCenter);
+    Label6 = makeLabel(
+        FlatPanel1, "Label6",
+        QStringLiteral("The Zorn22 Lobby is free to download; its terms of use are shown before it "
+                       "installs."),
+        {12, 452, 262, 32}, bold, blue, Qt::AlignCenter, true);
     infolabel2 = new QLabel(FlatPanel1);
     infolabel2->setObjectName(QStringLiteral("infolabel2"));
     infolabel2->setGeometry(8, 360, 266, 17);
     infolabel2->hide();
-    abortbutton = makeButton(FlatPanel1, "abortbutton", QStringLiteral("Stop Download"), {280, 455, 161, 25}, true,
-                             BodyFontSize, Qt::black);
+    abortbutton = makeButton(FlatPanel1, "abortbutton", QStringLiteral("Stop Download"),
+                             {280, 455, 161, 25}, true, BodyFontSize, Qt::black);
     connect(abortbutton, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
 
     // Top right: keep playing alone.
     FlatPanel2 = makePanel(this, "FlatPanel2", {460, 6, 257, 228});
-    makeLabel(FlatPanel2, "Label7",
-              QStringLiteral("To proceed to the game without the ability to play against others click the button "
-                             "below."),
-              {20, 16, 217, 105}, headline, blue, centred, true);
-    Button1 = makeButton(FlatPanel2, "Button1", QStringLiteral("Play Solo Game"), {45, 127, 172, 42});
+    makeLabel(
+        FlatPanel2, "Label7",
+        QStringLiteral(
+            "To proceed to the game without the ability to play against others click the button "
+            "below."),
+        {20, 16, 217, 105}, headline, blue, centred, true);
+    Button1
+        = makeButton(FlatPanel2, "Button1", QStringLiteral("Play Solo Game"), {45, 127, 172, 42});
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &Tdownload::Button1Click);
-    makeLabel(FlatPanel2, "Label3",
-              QStringLiteral("Note: Even if you are playing offline, you will need to configure your FIREWALL to "
-                             "allow the game to access the internet components."),
-              {8, 176, 241, 48}, uiFont(BodyFontSize - 1), Qt::red, Qt::AlignLeft | Qt::AlignTop, true);
+    makeLabel(
+        FlatPanel2, "Label3",
+        QStringLiteral(
+            "Note: Even if you are playing offline, you will need to configure your FIREWALL to "
+            "allow the game to access the internet components."),
+        {8, 176, 241, 48}, uiFont(BodyFontSize - 1), Qt::red, Qt::AlignLeft | Qt::AlignTop, true);
 
     // Bottom right: the installed lobby.
     FlatPanel3 = makePanel(this, "FlatPanel3", {460, 236, 257, 257});
-    makeLabel(FlatPanel3, "Label5",
-              QStringLiteral("If you already have The Zorn22 Lobby and you wish to play with others then click the "
-                             "button below to close this game and open The Zorn22 Lobby."),
-              {12, 16, 233, 145}, headline, blue, centred, true);
-    Button2 = makeButton(FlatPanel3, "Button2", QStringLiteral("Play with Others"), {45, 167, 172, 42});
+    makeLabel(
+        FlatPanel3, "Label5",
+        QStringLiteral(
+            "If you already have The Zorn22 Lobby and you wish to play with others then click the "
+            "button below to close this game and open The Zorn22 Lobby."),
+        {12, 16, 233, 145}, headline, blue, centred, true);
+    Button2
+        = makeButton(FlatPanel3, "Button2", QStringLiteral("Play with Others"), {45, 167, 172, 42});
     connect(Button2, &QPushButton::clicked, this, &Tdownload::Button2Click);
     makeLabel(FlatPanel3, "Label4", QString(), {8, 215, 241, 17}, bold, frame, Qt::AlignCenter);
 
     connect(HttpCli1, &HttpDownload::headerData, this, &Tdownload::HttpCli1HeaderData);
     connect(HttpCli1, &HttpDownload::docBegin, this, &Tdownload::HttpCli1DocBegin);
     connect(HttpCli1, &HttpDownload::docData, this, &Tdownload::HttpCli1DocData);
-    connect(HttpCli1, &HttpDownload::finished, this, [this](bool ok, int, const QString &) { downloadFinished(ok); });
+    connect(HttpCli1, &HttpDownload::finished, this,
+            [this](bool ok, int, const QString &) { downloadFinished(ok); });
 
     setBackgroundPicture(SideWindow::backgroundPicture());
 }
@@ -161,13 +177,15 @@ Tdownload::~Tdownload()
 QUrl Tdownload::defaultInstallerUrl()
 {
     const QString fromEnvironment = qEnvironmentVariable("LEXIBURST_LOBBY_URL");
-    return QUrl(fromEnvironment.isEmpty() ? QStringLiteral(LEXIBURST_LOBBY_URL_DEFAULT) : fromEnvironment);
+    return QUrl(fromEnvironment.isEmpty() ? QStringLiteral(LEXIBURST_LOBBY_URL_DEFAULT)
+                                          : fromEnvironment);
 }
 
 QString Tdownload::defaultLobbyPath()
 {
     const QString fromEnvironment = qEnvironmentVariable("LEXIBURST_LOBBY_PATH");
-    return fromEnvironment.isEmpty() ? QStringLiteral(LEXIBURST_LOBBY_PATH_DEFAULT) : fromEnvironment;
+    return fromEnvironment.isEmpty() ? QStringLiteral(LEXIBURST_LOBBY_PATH_DEFAULT)
+                                     : fromEnvironment;
 }
 
 void Tdownload::setBackgroundPicture(const QPixmap &picture)
@@ -210,7 +228,8 @@ void Tdownload::getbuttonClick()
 
     m_file.setFileName(downloadPath());
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        m_prompts.inform(QStringLiteral("Cannot create file \"%1\". %2").arg(m_file.fileName(), m_file.errorString()));
+        m_prompts.inform(QStringLiteral("Cannot create file \"%1\". %2")
+                             .arg(m_file.fileName(), m_file.errorString()));
         return;
     }
     getbutton->setEnabled(false);
@@ -238,7 +257,9 @@ void Tdownload::downloadFinished(bool ok)
 {
     if (ok) {
         m_file.flush();
-        setProgress(infolabel, QStringLiteral("Received ") + QString::number(m_file.size()) + QStringLiteral(" bytes"));
+        setProgress(infolabel,
+                    QStringLiteral("Received ") + QString::number(m_file.size())
+                        + QStringLiteral(" bytes"));
     } else {
         setProgress(infolabel, QStringLiteral("Download Aborted"));
         m_state = Aborted;
@@ -275,8 +296,9 @@ void Tdownload::Button1Click()
 void Tdownload::Button2Click()
 {
     if (!QFileInfo::exists(m_lobbyPath)) {
-        m_prompts.inform(QStringLiteral("Please close the game and open the Zorn22 Lobby using the icon on your "
-                                        "desktop or using the your Window's start-up menu."));
+        m_prompts.inform(
+            QStringLiteral("Please close the game and open the Zorn22 Lobby using the icon on your "
+                           "desktop or using the your Window's start-up menu."));
         return;
     }
     // The game ends whether or not the lobby could be started.

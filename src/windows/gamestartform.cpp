@@ -3,8 +3,8 @@
 #include "protocol/Messages.h"
 
 #include <QApplication>
-#include <QLinearGradient>
 #include <QLineEdit>
+#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
@@ -71,7 +71,8 @@ QPixmap startPicture()
     return picture;
 }
 
-QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font, int left, int top)
+QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
+                   int left, int top)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -97,7 +98,8 @@ QLineEdit *numberEdit(QWidget *parent, const char *name, int left, int top)
 class StartPicture : public QLabel
 {
 public:
-    StartPicture(QWidget *parent, std::function<void()> onClick) : QLabel(parent), m_onClick(std::move(onClick))
+    StartPicture(QWidget *parent, std::function<void()> onClick)
+        : QLabel(parent), m_onClick(std::move(onClick))
     {
         setCursor(Qt::PointingHandCursor);
     }
@@ -115,9 +117,10 @@ private:
 
 } // namespace
 
-TUpDown::TUpDown(QLineEdit *associate, int minimum, int maximum, int increment, int position, QWidget *parent)
-    : QWidget(parent), m_associate(associate), m_minimum(minimum), m_maximum(maximum), m_increment(increment),
-      m_position(minimum)
+TUpDown::TUpDown(QLineEdit *associate, int minimum, int maximum, int increment, int position,
+                 QWidget *parent)
+    : QWidget(parent), m_associate(associate), m_minimum(minimum), m_maximum(maximum),
+      m_increment(increment), m_position(minimum)
 {
     m_up = new QToolButton(this);
     m_up->setArrowType(Qt::UpArrow);
@@ -136,8 +139,9 @@ TUpDown::TUpDown(QLineEdit *associate, int minimum, int maximum, int increment, 
 
 void TUpDown::setPosition(int position)
 {
-    const int stepped = m_minimum + (std::clamp(position, m_minimum, m_maximum) - m_minimum + m_increment / 2) /
-                                        m_increment * m_increment;
+    const int stepped = m_minimum
+        + (std::clamp(position, m_minimum, m_maximum) - m_minimum + m_increment / 2) / m_increment
+            * m_increment;
     m_position = std::min(stepped, m_maximum);
     m_associate->setText(QString::number(m_position));
     m_up->setEnabled(m_position < m_maximum);
@@ -211,7 +215,8 @@ Tgamestart::Tgamestart(QWidget *parent) : QWidget(parent, Qt::Dialog)
         option.box = new TOptionBox(QLatin1String(option.hint), this);
         option.box->setObjectName(QLatin1String(option.name));
         option.box->move(14, option.top);
-        placeLabel(this, option.labelName, QLatin1String(option.caption), arial(12, true), 52, option.top + 8);
+        placeLabel(this, option.labelName, QLatin1String(option.caption), arial(12, true), 52,
+                   option.top + 8);
     }
     m_imageGt1->setTag(1);
     m_imageDuplicate->setTag(1);
@@ -227,7 +232,8 @@ Tgamestart::Tgamestart(QWidget *parent) : QWidget(parent, Qt::Dialog)
 
 void Tgamestart::changebox(int mode)
 {
-    const int allScoring = mode != 0 ? 1 : 0; // a damaged setting counts as All Scoring, as at the host
+    const int allScoring
+        = mode != 0 ? 1 : 0; // a damaged setting counts as All Scoring, as at the host
     m_imageGt1->setTag(allScoring);
     m_imageGt2->setTag(1 - allScoring);
     if (allScoring)
@@ -254,7 +260,8 @@ void Tgamestart::image_duplicateClick()
 
 QByteArray Tgamestart::startMessage() const
 {
-    return Protocol::Msg::startgame(m_playerName(), playToScore(), creationTime(), QString::number(gameTypeTag()),
+    return Protocol::Msg::startgame(m_playerName(), playToScore(), creationTime(),
+                                    QString::number(gameTypeTag()),
                                     QString::number(duplicateTag()));
 }
 
@@ -265,12 +272,30 @@ void Tgamestart::button_startClick()
     emit saveSettings();
 }
 
-int Tgamestart::playToScore() const { return m_upDown1->position(); }
-void Tgamestart::setPlayToScore(int rounds) { m_upDown1->setPosition(rounds); }
-int Tgamestart::creationTime() const { return m_upDown2->position(); }
-void Tgamestart::setCreationTime(int seconds) { m_upDown2->setPosition(seconds); }
-int Tgamestart::gameTypeTag() const { return m_imageGt1->tag(); }
-int Tgamestart::duplicateTag() const { return m_imageDuplicate->tag(); }
+int Tgamestart::playToScore() const
+{
+    return m_upDown1->position();
+}
+void Tgamestart::setPlayToScore(int rounds)
+{
+    m_upDown1->setPosition(rounds);
+}
+int Tgamestart::creationTime() const
+{
+    return m_upDown2->position();
+}
+void Tgamestart::setCreationTime(int seconds)
+{
+    m_upDown2->setPosition(seconds);
+}
+int Tgamestart::gameTypeTag() const
+{
+    return m_imageGt1->tag();
+}
+int Tgamestart::duplicateTag() const
+{
+    return m_imageDuplicate->tag();
+}
 
 void Tgamestart::showEvent(QShowEvent *event)
 {

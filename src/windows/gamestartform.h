@@ -20,7 +20,8 @@ class TUpDown : public QWidget
     Q_OBJECT
 
 public:
-    TUpDown(QLineEdit *associate, int minimum, int maximum, int increment, int position, QWidget *parent);
+    TUpDown(QLineEdit *associate, int minimum, int maximum, int increment, int position,
+            QWidget *parent);
 
     int position() const { return m_position; }
     // Brings the value into range and onto the steps from the minimum.
@@ -81,7 +82,12 @@ public:
 
     // The name the start message carries (the local player's login name):
     // fixed, or asked for at each start.
-    void setPlayerName(const QString &name) { m_playerName = [name] { return name; }; }
+    void setPlayerName(const QString &name)
+    {
+        m_playerName = [name] {
+            return name;
+        };
+    }
     void setPlayerNameSource(std::function<QString()> source) { m_playerName = std::move(source); }
 
     // 1 marks "All Accepted Answers Score", 0 "One Winner Only Scoring".
@@ -97,7 +103,7 @@ public:
     void setPlayToScore(int rounds);
     int creationTime() const;
     void setCreationTime(int seconds);
-    int gameTypeTag() const;  // image_gt1's tag
+    int gameTypeTag() const; // image_gt1's tag
     int duplicateTag() const; // image_duplicate's tag
 
     // The start message as it would be sent now.
@@ -113,7 +119,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    std::function<QString()> m_playerName = [] { return QString(); };
+    std::function<QString()> m_playerName = [] {
+        return QString();
+    };
     QLineEdit *m_editPlaytoscore;
     QLineEdit *m_editCreationtime;
     TUpDown *m_upDown1;

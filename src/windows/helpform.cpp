@@ -33,7 +33,8 @@ constexpr int NoticeLeft = 10;
 constexpr int NoticeTop = 328;
 constexpr int NoticePitch = 16;
 
-TSelButton *makeButton(QWidget *parent, const char *name, const QString &caption, int tag, QRect place)
+TSelButton *makeButton(QWidget *parent, const char *name, const QString &caption, int tag,
+                       QRect place)
 {
     auto *button = new TSelButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -43,7 +44,8 @@ TSelButton *makeButton(QWidget *parent, const char *name, const QString &caption
     button->setHoverTextColor(Qt::black);
     button->setBorderColor(Qt::black);
     // One size for every button, small enough for the longest caption.
-    button->setFont(fittedFont(uiFont(13, true), QStringLiteral("Documentation"), ButtonWidth - CaptionRoom));
+    button->setFont(
+        fittedFont(uiFont(13, true), QStringLiteral("Documentation"), ButtonWidth - CaptionRoom));
     button->setGeometry(place);
     return button;
 }
@@ -67,7 +69,8 @@ Thelp::Thelp(QWidget *parent) : QDialog(parent)
     panel_main->setObjectName(QStringLiteral("panel_main"));
     panel_main->setTransparent(true);
     panel_main->setBorderColor(Qt::black);
-    panel_main->setGeometry(SideWidth - 1, 0, ClientSize.width() - SideWidth + 1, ClientSize.height());
+    panel_main->setGeometry(SideWidth - 1, 0, ClientSize.width() - SideWidth + 1,
+                            ClientSize.height());
 
     label_caption = new QLabel(HelpPages::caption(1), panel_main);
     label_caption->setObjectName(QStringLiteral("label_caption"));
@@ -76,7 +79,8 @@ Thelp::Thelp(QWidget *parent) : QDialog(parent)
     label_caption->setGeometry(1, 1, panel_main->width() - 2, CaptionHeight);
 
     pages = new QStackedWidget(panel_main);
-    pages->setGeometry(1, 1 + CaptionHeight, panel_main->width() - 2, panel_main->height() - CaptionHeight - 2);
+    pages->setGeometry(1, 1 + CaptionHeight, panel_main->width() - 2,
+                       panel_main->height() - CaptionHeight - 2);
 
     const QList<int> sections = HelpPages::sections();
     for (int i = 0; i < sections.size(); ++i) {
@@ -87,22 +91,25 @@ Thelp::Thelp(QWidget *parent) : QDialog(parent)
         const bool lobby = section == 11;
         const QRect place(lobby ? ButtonLeft - 1 : ButtonLeft, FirstButtonTop + i * ButtonPitch,
                           lobby ? ButtonWidth + 1 : ButtonWidth, ButtonHeight);
-        TSelButton *button = makeButton(panel_side, name.constData(), HelpPages::caption(section), section, place);
-        connect(button, &QAbstractButton::clicked, this, [this, button] { SelButton1Click(button); });
+        TSelButton *button
+            = makeButton(panel_side, name.constData(), HelpPages::caption(section), section, place);
+        connect(button, &QAbstractButton::clicked, this,
+                [this, button] { SelButton1Click(button); });
         sectionButtons.append(button);
     }
 
     button_about = makeButton(panel_side, "button_about", QStringLiteral("About"), 10,
-                              QRect(ButtonLeft, FirstButtonTop + int(sections.size()) * ButtonPitch, ButtonWidth,
-                                    ButtonHeight));
+                              QRect(ButtonLeft, FirstButtonTop + int(sections.size()) * ButtonPitch,
+                                    ButtonWidth, ButtonHeight));
     connect(button_about, &QAbstractButton::clicked, this, &Thelp::button_aboutClick);
 
-    const QStringList notice = {QStringLiteral("Lexiburst"), QStringLiteral("Written by Zorn22"),
-                                QStringLiteral("Copyright 2009-2010"), QStringLiteral("All rights reserved.")};
+    const QStringList notice
+        = {QStringLiteral("Lexiburst"), QStringLiteral("Written by Zorn22"),
+           QStringLiteral("Copyright 2009-2010"), QStringLiteral("All rights reserved.")};
     for (int i = 0; i < notice.size(); ++i) {
         const QByteArray name = "label_notice" + QByteArray::number(i + 1);
-        SideWindow::placeLabel(panel_side, name.constData(), notice[i], uiFont(10, i == 0), Qt::black, NoticeLeft,
-                               NoticeTop + i * NoticePitch);
+        SideWindow::placeLabel(panel_side, name.constData(), notice[i], uiFont(10, i == 0),
+                               Qt::black, NoticeLeft, NoticeTop + i * NoticePitch);
     }
 
     button_done = makeButton(panel_side, "button_done", QStringLiteral("Done"), 10,

@@ -32,8 +32,9 @@ Tphrases::Tphrases(QWidget *parent) : QDialog(parent), m_prompts(UserPrompts::me
     for (int i = 0; i < PhraseCount; ++i) {
         const int number = i + 1;
         const QByteArray labelName = "Label" + QByteArray::number(number);
-        SideWindow::placeLabel(this, labelName.constData(), QStringLiteral("Phrase Button %1:").arg(number),
-                               uiFont(FontSize), Qt::black, LabelLeft, LabelTops[i] + 2);
+        SideWindow::placeLabel(this, labelName.constData(),
+                               QStringLiteral("Phrase Button %1:").arg(number), uiFont(FontSize),
+                               Qt::black, LabelLeft, LabelTops[i] + 2);
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("phrase%1").arg(number));
         edit->setMaxLength(MaxPhraseLength);
@@ -41,8 +42,9 @@ Tphrases::Tphrases(QWidget *parent) : QDialog(parent), m_prompts(UserPrompts::me
         phrase[std::size_t(i)] = edit;
     }
 
-    QLabel *note = SideWindow::placeLabel(this, "Label13", QStringLiteral("Buttons can only be used once every 2 seconds"),
-                                          uiFont(FontSize - 1), Qt::black, 25, 230, 137, 30);
+    QLabel *note = SideWindow::placeLabel(
+        this, "Label13", QStringLiteral("Buttons can only be used once every 2 seconds"),
+        uiFont(FontSize - 1), Qt::black, 25, 230, 137, 30);
     note->setAlignment(Qt::AlignCenter);
     note->setWordWrap(true);
 
@@ -88,6 +90,7 @@ void Tphrases::button_doneClick()
     for (int i = 0; i < PhraseCount; ++i)
         values.phrases[std::size_t(i)] = texts[i];
     if (!file.savePhrases(values, &error))
-        m_prompts.inform(QStringLiteral("The phrases could not be saved in \"%1\". %2").arg(file.path(), error));
+        m_prompts.inform(
+            QStringLiteral("The phrases could not be saved in \"%1\". %2").arg(file.path(), error));
     close();
 }

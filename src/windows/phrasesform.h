@@ -38,7 +38,7 @@ signals:
     void phrasesChanged(const QStringList &phrases);
 
 private:
-    std::array<QLineEdit *, PhraseCount> phrase{};
+    std::array<QLineEdit *, PhraseCount> phrase {};
     QPushButton *button_done;
     TLbBackground *LbBackground1;
     QString m_settingsFolder;

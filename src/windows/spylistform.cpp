@@ -40,10 +40,11 @@ Tspylist::Tspylist(QWidget *parent) : QWidget(parent, Qt::Dialog | Qt::WindowSta
     listbox_spys->viewport()->setMouseTracking(true);
     listbox_spys->viewport()->installEventFilter(this);
     listbox_spys->setContextMenuPolicy(Qt::CustomContextMenu);
-    listbox_spys->setStyleSheet(QStringLiteral("QListWidget { background: %1; border: 1px solid #6b8e7a; }"
-                                               "QListWidget::item { height: %2px; }")
-                                    .arg(ListColour.name())
-                                    .arg(ItemHeight + 2));
+    listbox_spys->setStyleSheet(
+        QStringLiteral("QListWidget { background: %1; border: 1px solid #6b8e7a; }"
+                       "QListWidget::item { height: %2px; }")
+            .arg(ListColour.name())
+            .arg(ItemHeight + 2));
 
     popup_kick = new QMenu(this);
     popup_kick->setObjectName(QStringLiteral("popup_kick"));
@@ -99,7 +100,8 @@ void Tspylist::addSpy(int seat, const QString &name)
 
 bool Tspylist::removeSpy(int seat, const QString &name)
 {
-    const QList<QListWidgetItem *> found = listbox_spys->findItems(entryText(seat, name), Qt::MatchExactly);
+    const QList<QListWidgetItem *> found
+        = listbox_spys->findItems(entryText(seat, name), Qt::MatchExactly);
     if (found.isEmpty())
         return false;
     delete found.first();

@@ -21,7 +21,7 @@ const QString DesignOpponentTitle = QStringLiteral("Opponent's Tally");
 const QString DesignOpponentWins = QStringLiteral("XX Wins:");
 constexpr quint32 FrameColor = 9264224;
 constexpr int FontSize = 11;
-constexpr int RowTop = 54;     // first count row of the opponent panel
+constexpr int RowTop = 54; // first count row of the opponent panel
 constexpr int RowPitch = 24;
 constexpr int TotalLeft = 122;
 constexpr int SessionLeft = 170;
@@ -39,8 +39,9 @@ TFlatPanel *makePanel(QWidget *parent, const char *name, QRect place)
 
 QLabel *valueLabel(QWidget *parent, const QString &name, int left, int top)
 {
-    QLabel *value = SideWindow::placeLabel(parent, name.toLatin1().constData(), QStringLiteral("0"),
-                                           uiFont(FontSize, true), Qt::black, left, top, ValueWidth, 18);
+    QLabel *value
+        = SideWindow::placeLabel(parent, name.toLatin1().constData(), QStringLiteral("0"),
+                                 uiFont(FontSize, true), Qt::black, left, top, ValueWidth, 18);
     value->setAlignment(Qt::AlignCenter);
     return value;
 }
@@ -54,7 +55,8 @@ QListWidget *makeCheckList(QWidget *parent, const char *name, QRect place)
 }
 } // namespace
 
-Ttallylist::Ttallylist(QWidget *parent) : QDialog(parent), m_prompts(UserPrompts::messageBoxes(this))
+Ttallylist::Ttallylist(QWidget *parent)
+    : QDialog(parent), m_prompts(UserPrompts::messageBoxes(this))
 {
     setObjectName(QStringLiteral("tallylist"));
     SideWindow::setupFixed(this, QStringLiteral("Lexiburst - Tally List"), ClientSize,
@@ -66,10 +68,12 @@ Ttallylist::Ttallylist(QWidget *parent) : QDialog(parent), m_prompts(UserPrompts
 
     // "Your Total Tally".
     TFlatPanel *own = makePanel(this, "FlatPanel2", {8, 8, 224, 76});
-    SideWindow::placeLabel(own, "label_yourtally", QStringLiteral("Your Total Tally"), heading, Qt::black, 8, 6);
-    SideWindow::placeLabel(own, "label_totalgames", QStringLiteral("Total Games:"), uiFont(FontSize), Qt::black, 16,
-                           31);
-    SideWindow::placeLabel(own, "label_yourwins", QStringLiteral("Your Wins:"), uiFont(FontSize), Qt::black, 16, 51);
+    SideWindow::placeLabel(own, "label_yourtally", QStringLiteral("Your Total Tally"), heading,
+                           Qt::black, 8, 6);
+    SideWindow::placeLabel(own, "label_totalgames", QStringLiteral("Total Games:"),
+                           uiFont(FontSize), Qt::black, 16, 31);
+    SideWindow::placeLabel(own, "label_yourwins", QStringLiteral("Your Wins:"), uiFont(FontSize),
+                           Qt::black, 16, 51);
     mylabel[1] = valueLabel(own, QStringLiteral("mylabel_1"), TotalLeft, 30);
     mylabel[2] = valueLabel(own, QStringLiteral("mylabel_2"), TotalLeft, 50);
     mylabel[3] = valueLabel(own, QStringLiteral("mylabel_3"), SessionLeft, 30);
@@ -79,38 +83,46 @@ Ttallylist::Ttallylist(QWidget *parent) : QDialog(parent), m_prompts(UserPrompts
 
     // The chosen opponent: Total and Session columns.
     TFlatPanel *opponent = makePanel(this, "FlatPanel1", {8, 92, 224, 160});
-    label_hisnametop = SideWindow::placeLabel(opponent, "label_hisnametop", DesignOpponentTitle, heading, Qt::black,
-                                              4, 6, 216, 20);
+    label_hisnametop = SideWindow::placeLabel(opponent, "label_hisnametop", DesignOpponentTitle,
+                                              heading, Qt::black, 4, 6, 216, 20);
     label_hisnametop->setAlignment(Qt::AlignCenter);
     QLabel *total = SideWindow::placeLabel(opponent, "label_total", QStringLiteral("Total"), bold,
                                            storedColor(FrameColor), TotalLeft, 32, ValueWidth, 18);
     total->setAlignment(Qt::AlignCenter);
-    QLabel *session = SideWindow::placeLabel(opponent, "label_session", QStringLiteral("Session"), bold,
-                                             storedColor(FrameColor), SessionLeft - 4, 32, ValueWidth + 8, 18);
+    QLabel *session
+        = SideWindow::placeLabel(opponent, "label_session", QStringLiteral("Session"), bold,
+                                 storedColor(FrameColor), SessionLeft - 4, 32, ValueWidth + 8, 18);
     session->setAlignment(Qt::AlignCenter);
-    const QString rowCaptions[] = {QStringLiteral("Number of Games"), DesignOpponentWins, QStringLiteral("Your Wins:"),
-                                   QStringLiteral("Neither Won:")};
+    const QString rowCaptions[] = {QStringLiteral("Number of Games"), DesignOpponentWins,
+                                   QStringLiteral("Your Wins:"), QStringLiteral("Neither Won:")};
     for (int row = 0; row < 4; ++row) {
         const int top = RowTop + row * RowPitch;
-        const QByteArray name = row == 1 ? QByteArray("label_hisname") : "label_row" + QByteArray::number(row + 1);
-        QLabel *caption = SideWindow::placeLabel(opponent, name.constData(), rowCaptions[row], uiFont(FontSize),
-                                                 Qt::black, 10, top + 1, TotalLeft - 12, 18);
+        const QByteArray name
+            = row == 1 ? QByteArray("label_hisname") : "label_row" + QByteArray::number(row + 1);
+        QLabel *caption
+            = SideWindow::placeLabel(opponent, name.constData(), rowCaptions[row], uiFont(FontSize),
+                                     Qt::black, 10, top + 1, TotalLeft - 12, 18);
         if (row == 1)
             label_hisname = caption;
-        label[std::size_t(row + 1)] = valueLabel(opponent, QStringLiteral("label_%1").arg(row + 1), TotalLeft, top);
-        label[std::size_t(row + 5)] = valueLabel(opponent, QStringLiteral("label_%1").arg(row + 5), SessionLeft, top);
+        label[std::size_t(row + 1)]
+            = valueLabel(opponent, QStringLiteral("label_%1").arg(row + 1), TotalLeft, top);
+        label[std::size_t(row + 5)]
+            = valueLabel(opponent, QStringLiteral("label_%1").arg(row + 5), SessionLeft, top);
     }
 
-    QLabel *hint = SideWindow::placeLabel(
-        this, "label_hint",
-        QStringLiteral("Tick a player in the current game to keep a tally of your games against them. Untick a "
-                       "tallied player to delete their tally."),
-        uiFont(FontSize - 1), Qt::black, 8, 260, 224, 48);
+    QLabel *hint
+        = SideWindow::placeLabel(this, "label_hint",
+                                 QStringLiteral("Tick a player in the current game to keep a tally "
+                                                "of your games against them. Untick a "
+                                                "tallied player to delete their tally."),
+                                 uiFont(FontSize - 1), Qt::black, 8, 260, 224, 48);
     hint->setWordWrap(true);
 
-    SideWindow::placeLabel(this, "label_current", QStringLiteral("Players In Current Game:"), bold, Qt::black, 244, 8);
+    SideWindow::placeLabel(this, "label_current", QStringLiteral("Players In Current Game:"), bold,
+                           Qt::black, 244, 8);
     checklist = makeCheckList(this, "checklist", {244, 26, 223, 118});
-    SideWindow::placeLabel(this, "label_tallied", QStringLiteral("Players Being Tallied:"), bold, Qt::black, 244, 152);
+    SideWindow::placeLabel(this, "label_tallied", QStringLiteral("Players Being Tallied:"), bold,
+                           Qt::black, 244, 152);
     listbox_tally = makeCheckList(this, "listbox_tally", {244, 170, 223, 134});
 
     button_reset = new QPushButton(QStringLiteral("Reset Tally"), this);
@@ -145,8 +157,9 @@ void Ttallylist::setFolder(const QString &folder)
     loadtally();
     if (result.status != TallyBook::LoadResult::Status::Damaged)
         return;
-    QString text = QStringLiteral("The tally file \"%1\" could not be read (%2). The tally starts empty.")
-                       .arg(m_path, result.error);
+    QString text
+        = QStringLiteral("The tally file \"%1\" could not be read (%2). The tally starts empty.")
+              .arg(m_path, result.error);
     if (!result.keptAs.isEmpty())
         text += QStringLiteral(" The old file was kept as \"%1\".").arg(result.keptAs);
     // Shown once the program runs, not from inside the window's creation.
@@ -200,7 +213,7 @@ void Ttallylist::showOpponent(int index)
     const QString name = m_book.opponentName(index);
     const TallyBook::Counts total = m_book.total(index);
     const TallyBook::Counts session = m_book.session(index);
-    const int values[] = {total.games,    total.theyWon,    total.youWon,    total.neitherWon,
+    const int values[] = {total.games,   total.theyWon,   total.youWon,   total.neitherWon,
                           session.games, session.theyWon, session.youWon, session.neitherWon};
     for (std::size_t i = 1; i < label.size(); ++i)
         label[i]->setText(QString::number(values[i - 1]));
@@ -277,8 +290,8 @@ void Ttallylist::listbox_tallyClickCheck(QListWidgetItem *item)
         return;
     const int index = listbox_tally->row(item);
     const QString name = item->text();
-    if (!m_prompts.confirm(QStringLiteral("This will delete ") + name +
-                           QStringLiteral("'s Tally, Are you want to delete it?"))) {
+    if (!m_prompts.confirm(QStringLiteral("This will delete ") + name
+                           + QStringLiteral("'s Tally, Are you want to delete it?"))) {
         const QSignalBlocker blocker(listbox_tally);
         item->setCheckState(Qt::Checked);
         return;

@@ -35,7 +35,10 @@ public:
     QString filePath() const { return m_path; }
     // Writes the tally file now; false when it could not be written.
     bool saveTally();
-    void setSeatedPlayers(SeatedPlayers seatedPlayers) { m_seatedPlayers = std::move(seatedPlayers); }
+    void setSeatedPlayers(SeatedPlayers seatedPlayers)
+    {
+        m_seatedPlayers = std::move(seatedPlayers);
+    }
     void setPrompts(const UserPrompts &prompts) { m_prompts = prompts; }
     void setBackgroundPicture(const QPixmap &picture);
 
@@ -67,8 +70,8 @@ private:
     void showOpponent(int index);
     void syncChecklist();
 
-    std::array<QLabel *, 5> mylabel{};    // index 1 to 4
-    std::array<QLabel *, 9> label{};      // label_1 to label_8
+    std::array<QLabel *, 5> mylabel {}; // index 1 to 4
+    std::array<QLabel *, 9> label {}; // label_1 to label_8
     QLabel *label_hisname;
     QLabel *label_hisnametop;
     QListWidget *checklist;

@@ -21,9 +21,18 @@ constexpr int SecondMs = 100;
 // Long enough for the slowest phase (16 voting seconds) on a loaded machine.
 constexpr int PhaseTimeoutMs = 15000;
 
-QLabel *label(const Tchat &chat, const QString &name) { return chat.findChild<QLabel *>(name); }
-QString text(const Tchat &chat, const QString &name) { return label(chat, name)->text(); }
-bool visible(const Tchat &chat, const QString &name) { return !chat.findChild<QWidget *>(name)->isHidden(); }
+QLabel *label(const Tchat &chat, const QString &name)
+{
+    return chat.findChild<QLabel *>(name);
+}
+QString text(const Tchat &chat, const QString &name)
+{
+    return label(chat, name)->text();
+}
+bool visible(const Tchat &chat, const QString &name)
+{
+    return !chat.findChild<QWidget *>(name)->isHidden();
+}
 
 // The row of the voting panel that shows answer on chat's board; 0 if none.
 int rowOf(const Tchat &chat, const QString &answer)
@@ -54,7 +63,10 @@ private slots:
     void allScoringThenOneWinnerWithoutDuplicates();
 
 private:
-    QList<Tchat *> chats() const { return {m_players[0]->chat.get(), m_players[1]->chat.get(), m_players[2]->chat.get()}; }
+    QList<Tchat *> chats() const
+    {
+        return {m_players[0]->chat.get(), m_players[1]->chat.get(), m_players[2]->chat.get()};
+    }
     bool allShow(const std::function<bool(const Tchat &)> &condition) const;
     void startGame(int rounds, int seconds, bool oneWinner, bool duplicates);
     void playRound(const std::array<QStringList, 3> &answers,
@@ -92,16 +104,20 @@ void GameEndToEndTest::init()
 
     // The lobby connection goes to a listener of its own, never to the host's port.
     QVERIFY(m_lobby.listen(QHostAddress::LocalHost, 0));
-    const QStringList names{u"Ann"_s, u"Bob"_s, u"Cid"_s};
+    const QStringList names {u"Ann"_s, u"Bob"_s, u"Cid"_s};
     for (int p = 0; p < 3; ++p) {
         m_players[p] = std::make_unique<TestClient>(
-            options.port, QStringList{names[p], u"127.0.0.1"_s, p == 0 ? u"true"_s : u"join"_s});
+            options.port, QStringList {names[p], u"127.0.0.1"_s, p == 0 ? u"true"_s : u"join"_s});
         m_players[p]->chat->setLobbyPort(m_lobby.serverPort());
     }
     ChatWindows windows;
-    windows.startListening = [this] { return m_server->startListening(); };
+    windows.startListening = [this] {
+        return m_server->startListening();
+    };
     windows.gamestart = m_gamestart.get();
-    windows.recordGame = [this](const QString &winner) { m_recorded.append(winner); };
+    windows.recordGame = [this](const QString &winner) {
+        m_recorded.append(winner);
+    };
     m_players[0]->chat->setWindows(windows); // the main window sends what the start window gives it
 
     for (int p = 0; p < 3; ++p) {
@@ -123,7 +139,8 @@ void GameEndToEndTest::cleanup()
 
 bool GameEndToEndTest::allShow(const std::function<bool(const Tchat &)> &condition) const
 {
-    return std::all_of(m_players.begin(), m_players.end(), [&](const auto &p) { return condition(*p->chat); });
+    return std::all_of(m_players.begin(), m_players.end(),
+                       [&](const auto &p) { return condition(*p->chat); });
 }
 
 void GameEndToEndTest::startGame(int rounds, int seconds, bool oneWinner, bool duplicates)
@@ -157,7 +174,9 @@ void GameEndToEndTest::clickVote(int player, const char *base, int authorPlayer,
     QStringList shown;
     for (int r = 1; r <= 8; ++r)
         shown << text(chat, u"label_vanswer%1"_s.arg(r));
-    QVERIFY2(row > 0, qPrintable(u"\"%1\" not among %2"_s.arg(answerOf(authorPlayer, category), shown.join(u','))));
+    QVERIFY2(row > 0,
+             qPrintable(
+                 u"\"%1\" not among %2"_s.arg(answerOf(authorPlayer, category), shown.join(u','))));
     QWidget *target = picture(chat, base, row);
     QVERIFY(!target->isHidden());
     QTest::mouseClick(target, Qt::LeftButton);
@@ -170,8 +189,8 @@ void GameEndToEndTest::playRound(const std::array<QStringList, 3> &stems,
                                  const std::function<void(int category)> &vote)
 {
     QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) {
-                                 return visible(c, u"panel_enter"_s) && c.game()->phase() == 1 &&
-                                        !text(c, u"label_cat8"_s).isEmpty();
+                                 return visible(c, u"panel_enter"_s) && c.game()->phase() == 1
+                                     && !text(c, u"label_cat8"_s).isEmpty();
                              }),
                              PhaseTimeoutMs);
     const Tchat &ann = *m_players[0]->chat;
@@ -189,34 +208,40 @@ void GameEndToEndTest::playRound(const std::array<QStringList, 3> &stems,
             QTest::keyClick(box, Qt::Key_Return);
         }
     }
-    QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) { return text(c, u"label_status"_s) == u"Prepare to Vote."_s; }),
-                             PhaseTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        allShow([](const Tchat &c) { return text(c, u"label_status"_s) == u"Prepare to Vote."_s; }),
+        PhaseTimeoutMs);
 
     for (int category = 1; category <= 8; ++category) {
         const QString heading = text(ann, u"label_cat%1"_s.arg(category));
         QTRY_VERIFY_WITH_TIMEOUT(allShow([&](const Tchat &c) {
-                                     return visible(c, u"panel_vote"_s) && text(c, u"label_cata"_s) == heading &&
-                                            text(c, u"label_status"_s).startsWith(u"Choose"_s);
+                                     return visible(c, u"panel_vote"_s)
+                                         && text(c, u"label_cata"_s) == heading
+                                         && text(c, u"label_status"_s).startsWith(u"Choose"_s);
                                  }),
                                  PhaseTimeoutMs);
         vote(category);
         if (QTest::currentTestFailed())
             return;
         QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) {
-                                     return text(c, u"label_status"_s) == u"Posting Scores.. Please Wait."_s;
+                                     return text(c, u"label_status"_s)
+                                         == u"Posting Scores.. Please Wait."_s;
                                  }),
                                  PhaseTimeoutMs);
         // What each board shows after the posting is what the host holds.
         for (const Tchat *chat : chats())
             for (int seat = 1; seat <= 3; ++seat)
-                QCOMPARE(chat->scoreLabel(seat)->text(), QString::number(m_server->seat(seat).gameScore));
+                QCOMPARE(chat->scoreLabel(seat)->text(),
+                         QString::number(m_server->seat(seat).gameScore));
     }
-    QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) { return visible(c, u"panel_scores"_s); }), PhaseTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) { return visible(c, u"panel_scores"_s); }),
+                             PhaseTimeoutMs);
 }
 
 void GameEndToEndTest::expectFinalBoards(const QString &winnerName)
 {
-    QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) { return visible(c, u"panel_winner"_s); }), PhaseTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) { return visible(c, u"panel_winner"_s); }),
+                             PhaseTimeoutMs);
     for (int p = 0; p < 3; ++p) {
         const Tchat &chat = *m_players[p]->chat;
         const bool won = chat.playerName() == winnerName;
@@ -224,7 +249,8 @@ void GameEndToEndTest::expectFinalBoards(const QString &winnerName)
                  won ? u"You have Won the Game!"_s : winnerName + u" has Won the Game!"_s);
         QCOMPARE(text(chat, u"label_status"_s), u"Game Over!"_s);
         for (int seat = 1; seat <= 3; ++seat)
-            QCOMPARE(chat.scoreLabel(seat)->text(), QString::number(m_server->seat(seat).gameScore));
+            QCOMPARE(chat.scoreLabel(seat)->text(),
+                     QString::number(m_server->seat(seat).gameScore));
     }
     QVERIFY(visible(*m_players[0]->chat, u"button_start"_s));
     QVERIFY(!visible(*m_players[1]->chat, u"button_start"_s));
@@ -234,11 +260,12 @@ void GameEndToEndTest::allScoringThenOneWinnerWithoutDuplicates()
 {
     // All Scoring, one round: Ann answers everything, Bob five, Cid three.
     startGame(1, 30, false, true);
-    QTRY_VERIFY(allShow([](const Tchat &c) { return text(c, u"label_gametype"_s) == u"All Scoring"_s; }));
+    QTRY_VERIFY(
+        allShow([](const Tchat &c) { return text(c, u"label_gametype"_s) == u"All Scoring"_s; }));
     const std::array<QStringList, 3> allScoring = {
-        QStringList{u"ax"_s, u"bx"_s, u"cx"_s, u"dx"_s, u"ex"_s, u"fx"_s, u"gx"_s, u"hx"_s},
-        QStringList{u"by"_s, u"cy"_s, {}, u"dy"_s, {}, u"ey"_s, u"fy"_s, {}},
-        QStringList{u"cz"_s, u"dz"_s, {}, {}, {}, {}, {}, u"hz"_s},
+        QStringList {u"ax"_s, u"bx"_s, u"cx"_s, u"dx"_s, u"ex"_s, u"fx"_s, u"gx"_s, u"hx"_s},
+        QStringList {u"by"_s, u"cy"_s, {}, u"dy"_s, {}, u"ey"_s, u"fy"_s, {}},
+        QStringList {u"cz"_s, u"dz"_s, {}, {}, {}, {}, {}, u"hz"_s},
     };
     playRound(allScoring, [this](int category) {
         if (category == 1) {
@@ -259,7 +286,7 @@ void GameEndToEndTest::allScoringThenOneWinnerWithoutDuplicates()
     QCOMPARE(m_server->seat(1).gameScore, 8);
     QCOMPARE(m_server->seat(2).gameScore, 5);
     QCOMPARE(m_server->seat(3).gameScore, 2);
-    QCOMPARE(m_recorded, QStringList{u"addtomine"_s});
+    QCOMPARE(m_recorded, QStringList {u"addtomine"_s});
 
     // One Winner Only, duplicates not allowed: Bob and Cid give the same answer
     // to the first category; Bob and Cid favour Ann's answers, Ann Bob's.
@@ -267,13 +294,13 @@ void GameEndToEndTest::allScoringThenOneWinnerWithoutDuplicates()
     if (QTest::currentTestFailed())
         return;
     QTRY_VERIFY(allShow([](const Tchat &c) {
-        return text(c, u"label_gametype"_s) == u"One Winner Only No Duplicates"_s &&
-               c.scoreLabel(1)->text() == u"0"_s;
+        return text(c, u"label_gametype"_s) == u"One Winner Only No Duplicates"_s
+            && c.scoreLabel(1)->text() == u"0"_s;
     }));
     const std::array<QStringList, 3> oneWinner = {
-        QStringList{u"ab"_s, u"ba"_s, u"ca"_s, u"da"_s, u"ea"_s, u"fa"_s, u"ga"_s, u"ha"_s},
-        QStringList{u"same"_s, u"bb"_s, u"cb"_s, u"db"_s, u"eb"_s, u"fb"_s, u"gb"_s, u"hb"_s},
-        QStringList{u"SAME"_s, u"bc"_s, u"cc"_s, u"dc"_s, u"ec"_s, u"fc"_s, u"gc"_s, u"hc"_s},
+        QStringList {u"ab"_s, u"ba"_s, u"ca"_s, u"da"_s, u"ea"_s, u"fa"_s, u"ga"_s, u"ha"_s},
+        QStringList {u"same"_s, u"bb"_s, u"cb"_s, u"db"_s, u"eb"_s, u"fb"_s, u"gb"_s, u"hb"_s},
+        QStringList {u"SAME"_s, u"bc"_s, u"cc"_s, u"dc"_s, u"ec"_s, u"fc"_s, u"gc"_s, u"hc"_s},
     };
     playRound(oneWinner, [this](int category) {
         const Tchat &ann = *m_players[0]->chat;
@@ -307,9 +334,8 @@ void GameEndToEndTest::allScoringThenOneWinnerWithoutDuplicates()
         return;
     expectFinalBoards(u"Ann"_s);
     QCOMPARE(m_server->seat(1).gameScore, 16);
-    QCOMPARE(m_recorded, (QStringList{u"addtomine"_s, u"addtomine"_s}));
+    QCOMPARE(m_recorded, (QStringList {u"addtomine"_s, u"addtomine"_s}));
 }
-
 
 QTEST_MAIN(GameEndToEndTest)
 #include "tst_game_endtoend.moc"

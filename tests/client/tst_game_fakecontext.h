@@ -46,9 +46,9 @@ public:
     void seatPlayer(int n, const QString &player) { names.at(n - 1)->setText(player); }
 
     QWidget board;
-    std::array<QLabel *, 8> names{};
-    std::array<QLabel *, 8> scores{};
-    std::array<QLabel *, 8> bonuses{};
+    std::array<QLabel *, 8> names {};
+    std::array<QLabel *, 8> scores {};
+    std::array<QLabel *, 8> bonuses {};
     QLineEdit *chat = nullptr;
 
     int seat = 2;
@@ -73,7 +73,11 @@ struct GameBoard
         panels.setMessageBox([this](const QString &text) { messages.append(text); });
     }
 
-    template <typename T> T *find(const QString &name) const { return context.board.findChild<T *>(name); }
+    template<typename T>
+    T *find(const QString &name) const
+    {
+        return context.board.findChild<T *>(name);
+    }
     QLabel *label(const QString &name) const { return find<QLabel>(name); }
     QWidget *widget(const QString &name) const { return find<QWidget>(name); }
     QString text(const QString &name) const { return label(name)->text(); }

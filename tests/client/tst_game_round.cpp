@@ -11,8 +11,8 @@
 
 namespace {
 
-const QString Categories =
-    QStringLiteral("1+Fruit+2+Car Part+3+Animal+4+City+5+Name+6+Color+7+Food+8+Something Found at a Bar");
+const QString Categories = QStringLiteral(
+    "1+Fruit+2+Car Part+3+Animal+4+City+5+Name+6+Color+7+Food+8+Something Found at a Bar");
 
 void startGame(GameBoard &b, int turnTime = 60, const QString &type = QStringLiteral("1"),
                const QString &duplicates = QStringLiteral("1"))
@@ -28,7 +28,10 @@ void tickTo(GamePanels &panels, int left)
         panels.turntimeTimer();
 }
 
-bool isRed(const QLabel *label) { return label->palette().color(QPalette::WindowText) == QColor(Qt::red); }
+bool isRed(const QLabel *label)
+{
+    return label->palette().color(QPalette::WindowText) == QColor(Qt::red);
+}
 
 } // namespace
 
@@ -64,10 +67,18 @@ void TestGameRound::gameStartCaptions_data()
     QTest::addColumn<QString>("duplicates");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("mode");
-    QTest::newRow("all scoring") << "1" << "1" << "All Scoring" << 1;
-    QTest::newRow("all scoring ignores duplicates") << "1" << "0" << "All Scoring" << 1;
-    QTest::newRow("one winner") << "0" << "1" << "One Winner Only" << 0;
-    QTest::newRow("one winner no duplicates") << "0" << "0" << "One Winner Only No Duplicates" << 0;
+    QTest::newRow("all scoring") << "1"
+                                 << "1"
+                                 << "All Scoring" << 1;
+    QTest::newRow("all scoring ignores duplicates") << "1"
+                                                    << "0"
+                                                    << "All Scoring" << 1;
+    QTest::newRow("one winner") << "0"
+                                << "1"
+                                << "One Winner Only" << 0;
+    QTest::newRow("one winner no duplicates") << "0"
+                                              << "0"
+                                              << "One Winner Only No Duplicates" << 0;
 }
 
 void TestGameRound::gameStartCaptions()
@@ -85,7 +96,7 @@ void TestGameRound::gameStartCaptions()
     QCOMPARE(b.text("label_gametype"), caption);
     QCOMPARE(b.panels.gameType(), mode);
     QCOMPARE(b.text("label_round"), QStringLiteral("Round: 1 of 5"));
-    QCOMPARE(b.context.statusLines, QStringList{QStringLiteral("Ann has started a game.")});
+    QCOMPARE(b.context.statusLines, QStringList {QStringLiteral("Ann has started a game.")});
     QCOMPARE(b.context.scores[3]->text(), QStringLiteral("0"));
     QVERIFY(b.context.bonuses[3]->text().isEmpty());
     QVERIFY(b.widget("button_start")->isHidden());
@@ -100,7 +111,8 @@ void TestGameRound::roundStartShowsLetterAndCategories()
 
     QCOMPARE(b.text("label_cat2"), QStringLiteral("CAR PART"));
     QCOMPARE(b.text("label_cat8"), QStringLiteral("SOMETHING FOUND AT A BAR"));
-    QCOMPARE(b.text("label_answersent"), QStringLiteral("Fill the Categories with words that start with: R"));
+    QCOMPARE(b.text("label_answersent"),
+             QStringLiteral("Fill the Categories with words that start with: R"));
     QCOMPARE(b.text("label_round"), QStringLiteral("Round: 1 of 3"));
     QCOMPARE(b.text("label_status"), QStringLiteral("Blast the Categories!"));
     QVERIFY(b.panels.answerEdit(1)->text().isEmpty());
@@ -110,7 +122,7 @@ void TestGameRound::roundStartShowsLetterAndCategories()
     QCOMPARE(b.panels.phase(), 1);
     QCOMPARE(b.panels.countdown(), 60);
     QVERIFY(b.panels.turntime()->isActive());
-    QCOMPARE(b.context.sounds, QStringList{QStringLiteral("submit")});
+    QCOMPARE(b.context.sounds, QStringList {QStringLiteral("submit")});
 
     // After a tie the round number runs past the number of rounds.
     b.panels.startround(QStringLiteral("4+19+") + Categories);
@@ -235,11 +247,15 @@ void TestGameRound::answerTextIsCleaned_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("field");
-    QTest::newRow("plus becomes a blank") << "salt+pepper" << "salt pepper";
-    QTest::newRow("lone plus is no answer") << "+" << "";
+    QTest::newRow("plus becomes a blank") << "salt+pepper"
+                                          << "salt pepper";
+    QTest::newRow("lone plus is no answer") << "+"
+                                            << "";
     QTest::newRow("terminator letter") << QStringLiteral("Ha\u00FFdn") << "Haydn";
-    QTest::newRow("blanks around") << "  rose " << "rose";
-    QTest::newRow("accents stay") << QStringLiteral("R\u00E9sum\u00E9") << QStringLiteral("R\u00E9sum\u00E9");
+    QTest::newRow("blanks around") << "  rose "
+                                   << "rose";
+    QTest::newRow("accents stay") << QStringLiteral("R\u00E9sum\u00E9")
+                                  << QStringLiteral("R\u00E9sum\u00E9");
 }
 
 void TestGameRound::answerTextIsCleaned()
@@ -251,7 +267,8 @@ void TestGameRound::answerTextIsCleaned()
     b.panels.answerEdit(4)->setText(typed);
     b.panels.sendanswers();
     QCOMPARE(b.context.sent.size(), 1);
-    const QByteArray expected = "CMD_myanswers+2+1++2++3++4+" + field.toLatin1() + "+5++6++7++8+\xff";
+    const QByteArray expected
+        = "CMD_myanswers+2+1++2++3++4+" + field.toLatin1() + "+5++6++7++8+\xff";
     QCOMPARE(b.context.sent.first(), expected);
 }
 
@@ -308,7 +325,8 @@ void TestGameRound::lateJoin_data()
     QTest::newRow("typing, time enough") << 1 << 30 << true << true << "";
     QTest::newRow("typing, five left") << 1 << 5 << true << true << "";
     QTest::newRow("typing, four left") << 1 << 4 << false << false << "";
-    QTest::newRow("waiting for category") << 2 << 3 << false << false << "Voting in Progress, Please Wait.";
+    QTest::newRow("waiting for category")
+        << 2 << 3 << false << false << "Voting in Progress, Please Wait.";
     QTest::newRow("between rounds") << 3 << 8 << false << true << "Posting Scores.. Please Wait.";
     QTest::newRow("voting") << 4 << 12 << false << true << "Voting in Progress, Please Wait.";
     QTest::newRow("no answers") << 5 << 2 << false << false << "Voting in Progress, Please Wait.";
@@ -323,10 +341,11 @@ void TestGameRound::lateJoin()
     QFETCH(QString, status);
     GameBoard b;
     b.context.seat = 4;
-    b.panels.gamestats(QStringLiteral("4+%1+5+2+90+%2+17+0+s+1+7+s+2+3+s+3+0+s+4+0+s+5+0+s+6+0+s+7+0+s+8+0+")
-                           .arg(phase)
-                           .arg(secondsLeft) +
-                       QStringLiteral("c+1+Fruit+c+2+Car Part+c+3+a+c+4+b+c+5+c+c+6+d+c+7+e+c+8+f"));
+    b.panels.gamestats(
+        QStringLiteral("4+%1+5+2+90+%2+17+0+s+1+7+s+2+3+s+3+0+s+4+0+s+5+0+s+6+0+s+7+0+s+8+0+")
+            .arg(phase)
+            .arg(secondsLeft)
+        + QStringLiteral("c+1+Fruit+c+2+Car Part+c+3+a+c+4+b+c+5+c+c+6+d+c+7+e+c+8+f"));
 
     QCOMPARE(!b.widget("panel_enter")->isHidden(), entryShown);
     QCOMPARE(b.panels.turntime()->isActive(), timerRuns);
@@ -384,7 +403,7 @@ void TestGameRound::startButton()
 
     b.context.connected = false;
     QTest::mouseClick(b.widget("button_start"), Qt::LeftButton);
-    QCOMPARE(b.messages, QStringList{QStringLiteral("You are not connected")});
+    QCOMPARE(b.messages, QStringList {QStringLiteral("You are not connected")});
     QCOMPARE(b.context.gameStartShown, 0);
 
     b.context.connected = true;

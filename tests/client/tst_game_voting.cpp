@@ -10,12 +10,13 @@
 
 namespace {
 
-const QString Categories = QStringLiteral("1+Fruit+2+Car Part+3+Animal+4+City+5+Name+6+Color+7+Food+8+Sport");
+const QString Categories
+    = QStringLiteral("1+Fruit+2+Car Part+3+Animal+4+City+5+Name+6+Color+7+Food+8+Sport");
 
 void startGame(GameBoard &b, const QString &type, const QString &duplicates = QStringLiteral("1"))
 {
     for (int n = 1; n <= 4; ++n)
-        b.context.seatPlayer(n, QStringList{"Ann", "Bob", "Cid", "Dee"}.at(n - 1));
+        b.context.seatPlayer(n, QStringList {"Ann", "Bob", "Cid", "Dee"}.at(n - 1));
     b.panels.startthegame(QStringLiteral("Ann+3+60+%1+%2+").arg(type, duplicates));
     b.panels.startround(QStringLiteral("1+1+") + Categories);
 }
@@ -47,13 +48,16 @@ QList<Row> visibleRows(const GameBoard &b)
 int rowOf(const GameBoard &b, const QString &answer)
 {
     for (int r = 1; r <= 8; ++r)
-        if (b.text(QStringLiteral("label_vanswer%1").arg(r)) == answer &&
-            !b.label(QStringLiteral("label_vanswer%1").arg(r))->isHidden())
+        if (b.text(QStringLiteral("label_vanswer%1").arg(r)) == answer
+            && !b.label(QStringLiteral("label_vanswer%1").arg(r))->isHidden())
             return r;
     return 0;
 }
 
-QWidget *votefor(const GameBoard &b, int row) { return b.widget(QStringLiteral("image_votefor%1").arg(row)); }
+QWidget *votefor(const GameBoard &b, int row)
+{
+    return b.widget(QStringLiteral("image_votefor%1").arg(row));
+}
 QWidget *voteagainst(const GameBoard &b, int row)
 {
     return b.widget(QStringLiteral("image_voteagainst%1").arg(row));
@@ -91,11 +95,13 @@ void TestGameVoting::rowsAndPictures_data()
     QTest::addColumn<QStringList>("withAgainst");
     QTest::addColumn<QStringList>("withVotefor");
     QTest::addColumn<QStringList>("struck");
-    const QStringList all{"banana", "blueberry", "Bean", "bean"};
-    QTest::newRow("all scoring") << "1" << "Choose to Accept or Decline Player's Answers." << all
-                                 << QStringList{"banana", "blueberry"} << QStringList{};
-    QTest::newRow("one winner") << "0" << "Choose your Favorite Answer" << QStringList{} << QStringList{"banana"}
-                                << QStringList{"Bean", "bean"};
+    const QStringList all {"banana", "blueberry", "Bean", "bean"};
+    QTest::newRow("all scoring") << "1"
+                                 << "Choose to Accept or Decline Player's Answers." << all
+                                 << QStringList {"banana", "blueberry"} << QStringList {};
+    QTest::newRow("one winner") << "0"
+                                << "Choose your Favorite Answer" << QStringList {}
+                                << QStringList {"banana"} << QStringList {"Bean", "bean"};
 }
 
 void TestGameVoting::rowsAndPictures()
@@ -133,7 +139,10 @@ void TestGameVoting::rowsAndPictures()
         if (b.label(QStringLiteral("label_vanswer%1").arg(r + 1))->font().strikeOut())
             struckOut << rows[r].answer;
     }
-    auto sorted = [](QStringList l) { l.sort(); return l; };
+    auto sorted = [](QStringList l) {
+        l.sort();
+        return l;
+    };
     QCOMPARE(sorted(shown), sorted({"banana", "blueberry", "Bean", "bean"}));
     QCOMPARE(sorted(against), sorted(withAgainst));
     QCOMPARE(sorted(votes), sorted(withVotefor)); // flagged duplicates are never offered
@@ -145,8 +154,8 @@ void TestGameVoting::rowsAndPictures()
     startGame(other, type == QLatin1String("1") ? QStringLiteral("0") : QStringLiteral("1"));
     other.panels.showcat(FourAnswers);
     const int otherRow = rowOf(other, QStringLiteral("banana"));
-    QVERIFY(b.label(QStringLiteral("image_votefor%1").arg(row))->pixmap().toImage() !=
-            other.label(QStringLiteral("image_votefor%1").arg(otherRow))->pixmap().toImage());
+    QVERIFY(b.label(QStringLiteral("image_votefor%1").arg(row))->pixmap().toImage()
+            != other.label(QStringLiteral("image_votefor%1").arg(otherRow))->pixmap().toImage());
 }
 
 void TestGameVoting::rowOrderIsRandomAndSeeded()
@@ -292,7 +301,8 @@ void TestGameVoting::postscoresTexts()
     GameBoard b;
     startGame(b, QStringLiteral("0"));
     b.panels.showcat(FourAnswers);
-    b.panels.postscores(QStringLiteral("1+3+2+13+2+1+0+4+3+0+1+1+4+0+1+0+5+0+0+0+6+0+0+0+7+0+0+0+8+0+0+0"));
+    b.panels.postscores(
+        QStringLiteral("1+3+2+13+2+1+0+4+3+0+1+1+4+0+1+0+5+0+0+0+6+0+0+0+7+0+0+0+8+0+0+0"));
 
     QCOMPARE(b.text("label_status"), QStringLiteral("Posting Scores.. Please Wait."));
     QCOMPARE(b.context.bonuses[0]->text(), QStringLiteral("+3"));
@@ -383,17 +393,20 @@ void TestGameVoting::roundoverRanking_data()
     QTest::addColumn<QStringList>("scores");
     QTest::addColumn<QStringList>("lines");
     const QStringList waiting(5, QStringLiteral("<Waiting>"));
-    QTest::newRow("scores 5 0 7") << (QStringList{"Ann", "Bob", "Cid"} + waiting)
-                                  << QStringList{"5", "0", "7", "0", "0", "0", "0", "0"}
-                                  << QStringList{"Cid : 7", "Ann : 5", "Bob : 0", "", "", "", "", ""};
+    QTest::newRow("scores 5 0 7") << (QStringList {"Ann", "Bob", "Cid"} + waiting)
+                                  << QStringList {"5", "0", "7", "0", "0", "0", "0", "0"}
+                                  << QStringList {"Cid : 7", "Ann : 5", "Bob : 0", "",
+                                                  "",        "",        "",        ""};
     QTest::newRow("ties keep seat order")
-        << QStringList{"Ann", "Bob", "Cid", "Dee", "Eve", "Fay", "Gus", "Hal"}
-        << QStringList{"2", "4", "2", "4", "1", "x", "3", "0"}
-        << QStringList{"Bob : 4", "Dee : 4", "Gus : 3", "Ann : 2", "Cid : 2", "Eve : 1", "Fay : x", "Hal : 0"};
+        << QStringList {"Ann", "Bob", "Cid", "Dee", "Eve", "Fay", "Gus", "Hal"}
+        << QStringList {"2", "4", "2", "4", "1", "x", "3", "0"}
+        << QStringList {"Bob : 4", "Dee : 4", "Gus : 3", "Ann : 2",
+                        "Cid : 2", "Eve : 1", "Fay : x", "Hal : 0"};
     QTest::newRow("empty seat stays above a later zero")
-        << QStringList{"Ann", "<Waiting>", "Cid", "<Waiting>", "<Waiting>", "<Waiting>", "<Waiting>", "<Waiting>"}
-        << QStringList{"0", "9", "0", "0", "0", "0", "0", "0"}
-        << QStringList{"Ann : 0", "", "Cid : 0", "", "", "", "", ""};
+        << QStringList {"Ann",       "<Waiting>", "Cid",       "<Waiting>",
+                        "<Waiting>", "<Waiting>", "<Waiting>", "<Waiting>"}
+        << QStringList {"0", "9", "0", "0", "0", "0", "0", "0"}
+        << QStringList {"Ann : 0", "", "Cid : 0", "", "", "", "", ""};
 }
 
 void TestGameVoting::roundoverRanking()
@@ -424,11 +437,14 @@ void TestGameVoting::winnerTexts_data()
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("recorded");
-    QTest::newRow("own win") << 2 << false << "Bob+" << "You have Won the Game!" << QStringList{"addtomine"};
-    QTest::newRow("another wins") << 2 << true << "Ann+" << "Ann has Won the Game!" << QStringList{"Ann"};
-    QTest::newRow("watcher") << 9 << false << "Bob+" << "Bob has Won the Game!" << QStringList{};
-    QTest::newRow("name with plus") << 3 << false << "C+C+" << "You have Won the Game!"
-                                    << QStringList{"addtomine"};
+    QTest::newRow("own win") << 2 << false << "Bob+"
+                             << "You have Won the Game!" << QStringList {"addtomine"};
+    QTest::newRow("another wins") << 2 << true << "Ann+"
+                                  << "Ann has Won the Game!" << QStringList {"Ann"};
+    QTest::newRow("watcher") << 9 << false << "Bob+"
+                             << "Bob has Won the Game!" << QStringList {};
+    QTest::newRow("name with plus") << 3 << false << "C+C+"
+                                    << "You have Won the Game!" << QStringList {"addtomine"};
 }
 
 void TestGameVoting::winnerTexts()

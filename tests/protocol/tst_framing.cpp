@@ -69,28 +69,35 @@ void TestFraming::splitter_data()
     QTest::addColumn<QByteArray>("pending");
 
     QTest::newRow("two messages in one feed")
-        << ByteList{"CMD_endround+\xFF" "CMD_showcat+1+1+3+PEAR+0\xFF"}
-        << ByteList{"CMD_endround+", "CMD_showcat+1+1+3+PEAR+0"} << QByteArray();
-    QTest::newRow("split across feeds")
-        << ByteList{"CMD_chat+3+he", "llo|clBl", "ack\xFF"} << ByteList{"CMD_chat+3+hello|clBlack"} << QByteArray();
+        << ByteList {"CMD_endround+\xFF"
+                     "CMD_showcat+1+1+3+PEAR+0\xFF"}
+        << ByteList {"CMD_endround+", "CMD_showcat+1+1+3+PEAR+0"} << QByteArray();
+    QTest::newRow("split across feeds") << ByteList {"CMD_chat+3+he", "llo|clBl", "ack\xFF"}
+                                        << ByteList {"CMD_chat+3+hello|clBlack"} << QByteArray();
     QTest::newRow("split right before the terminator")
-        << ByteList{"CMD_full+", "\xFF"} << ByteList{"CMD_full+"} << QByteArray();
+        << ByteList {"CMD_full+", "\xFF"} << ByteList {"CMD_full+"} << QByteArray();
     QTest::newRow("doubled terminator gives an empty message")
-        << ByteList{"CMD_logininfo+2+1.0.4+Bob\xFF\xFF"} << ByteList{"CMD_logininfo+2+1.0.4+Bob", ""}
-        << QByteArray();
+        << ByteList {"CMD_logininfo+2+1.0.4+Bob\xFF\xFF"}
+        << ByteList {"CMD_logininfo+2+1.0.4+Bob", ""} << QByteArray();
     QTest::newRow("doubled terminator across feeds")
-        << ByteList{"CMD_logininfo+2+1.0.4+Bob\xFF", "\xFF"} << ByteList{"CMD_logininfo+2+1.0.4+Bob", ""}
-        << QByteArray();
-    QTest::newRow("tail held") << ByteList{"CMD_tiegame+\xFF" "CMD_win"} << ByteList{"CMD_tiegame+"}
-                               << QByteArray("CMD_win");
+        << ByteList {"CMD_logininfo+2+1.0.4+Bob\xFF", "\xFF"}
+        << ByteList {"CMD_logininfo+2+1.0.4+Bob", ""} << QByteArray();
+    QTest::newRow("tail held") << ByteList {"CMD_tiegame+\xFF"
+                                            "CMD_win"}
+                               << ByteList {"CMD_tiegame+"} << QByteArray("CMD_win");
     QTest::newRow("tail completed by a later feed")
-        << ByteList{"CMD_tiegame+\xFF" "CMD_win", "ner+A", "nn+\xFF" "CMD_"}
-        << ByteList{"CMD_tiegame+", "CMD_winner+Ann+"} << QByteArray("CMD_");
-    QTest::newRow("nothing fed") << ByteList{""} << ByteList{} << QByteArray();
-    QTest::newRow("terminators only") << ByteList{"\xFF\xFF", "\xFF"} << ByteList{"", "", ""} << QByteArray();
+        << ByteList {"CMD_tiegame+\xFF"
+                     "CMD_win",
+                     "ner+A",
+                     "nn+\xFF"
+                     "CMD_"}
+        << ByteList {"CMD_tiegame+", "CMD_winner+Ann+"} << QByteArray("CMD_");
+    QTest::newRow("nothing fed") << ByteList {""} << ByteList {} << QByteArray();
+    QTest::newRow("terminators only")
+        << ByteList {"\xFF\xFF", "\xFF"} << ByteList {"", "", ""} << QByteArray();
     QTest::newRow("other bytes pass untouched")
-        << ByteList{bytes("CMD_chat+3+a\0b\r\n\xFE|clRed\xFF")}
-        << ByteList{bytes("CMD_chat+3+a\0b\r\n\xFE|clRed")} << QByteArray();
+        << ByteList {bytes("CMD_chat+3+a\0b\r\n\xFE|clRed\xFF")}
+        << ByteList {bytes("CMD_chat+3+a\0b\r\n\xFE|clRed")} << QByteArray();
 }
 
 void TestFraming::splitter()
@@ -126,7 +133,7 @@ void TestFraming::splitterOverflow()
     // A whole message first, then an endless one in network-read sized pieces.
     constexpr qsizetype ReadSize = 32768;
     FrameSplitter splitter;
-    QCOMPARE(splitter.feed("CMD_endround+\xFF"), ByteList{"CMD_endround+"});
+    QCOMPARE(splitter.feed("CMD_endround+\xFF"), ByteList {"CMD_endround+"});
     const QByteArray endless(unterminated, 'x');
     for (qsizetype at = 0; at < endless.size(); at += ReadSize)
         QVERIFY(splitter.feed(endless.mid(at, ReadSize)).isEmpty());
@@ -135,7 +142,10 @@ void TestFraming::splitterOverflow()
     if (overflowed) {
         QVERIFY(splitter.pending().isEmpty());
         // The connection is beyond repair: nothing more comes out of it.
-        QVERIFY(splitter.feed("\xFF" "CMD_endround+\xFF").isEmpty());
+        QVERIFY(splitter
+                    .feed("\xFF"
+                          "CMD_endround+\xFF")
+                    .isEmpty());
         QVERIFY(splitter.overflowed());
     } else {
         QCOMPARE(splitter.pending().size(), unterminated);
@@ -179,21 +189,37 @@ void TestFraming::queueDecodesLatin1()
 {
     ReceiveQueue queue;
     queue.append("CMD_newplayerinfo+2+Jos\xE9 M\xFCller");
-    QCOMPARE(queue.takeFirst().text, QString::fromUtf8("CMD_newplayerinfo+2+Jos\xC3\xA9 M\xC3\xBCller"));
+    QCOMPARE(queue.takeFirst().text,
+             QString::fromUtf8("CMD_newplayerinfo+2+Jos\xC3\xA9 M\xC3\xBCller"));
 }
 
 void TestFraming::commandTables()
 {
-    const QStringList host = {"CMD_logininfo", "CMD_kickhim",  "CMD_chat",      "CMD_action",
-                              "CMD_playasound", "CMD_startgame", "CMD_justwatch", "CMD_myanswers",
-                              "CMD_voteagainst", "CMD_votefor"};
-    const QStringList client = {
-        "CMD_sendlogininfo", "CMD_chat",          "CMD_action",       "CMD_playasound",
-        "CMD_newplayerinfo", "CMD_havewrongversion", "CMD_wrongversion", "CMD_existingplayers",
-        "CMD_playerdisconnected", "CMD_full",     "CMD_justwatching", "CMD_startgame",
-        "CMD_winner",        "CMD_startround",    "CMD_endround",     "CMD_showcat",
-        "CMD_postscores",    "CMD_noanswers",     "CMD_roundover",    "CMD_gamestats",
-        "CMD_oneanswer",     "CMD_tiegame"};
+    const QStringList host
+        = {"CMD_logininfo", "CMD_kickhim",   "CMD_chat",      "CMD_action",      "CMD_playasound",
+           "CMD_startgame", "CMD_justwatch", "CMD_myanswers", "CMD_voteagainst", "CMD_votefor"};
+    const QStringList client = {"CMD_sendlogininfo",
+                                "CMD_chat",
+                                "CMD_action",
+                                "CMD_playasound",
+                                "CMD_newplayerinfo",
+                                "CMD_havewrongversion",
+                                "CMD_wrongversion",
+                                "CMD_existingplayers",
+                                "CMD_playerdisconnected",
+                                "CMD_full",
+                                "CMD_justwatching",
+                                "CMD_startgame",
+                                "CMD_winner",
+                                "CMD_startround",
+                                "CMD_endround",
+                                "CMD_showcat",
+                                "CMD_postscores",
+                                "CMD_noanswers",
+                                "CMD_roundover",
+                                "CMD_gamestats",
+                                "CMD_oneanswer",
+                                "CMD_tiegame"};
     QCOMPARE(hostCommands(), host);
     QCOMPARE(clientCommands(), client);
 
@@ -216,17 +242,38 @@ void TestFraming::dispatch_data()
                                                             << "CMD_postscores"
                                                             << "1+1+3+4";
     QTest::newRow("empty argument") << "CMD_endround+"
-                                    << "CMD_endround" << "";
-    QTest::newRow("lower-case name") << "cmd_chat+3+hi|clBlack" << "" << "";
-    QTest::newRow("mixed-case name") << "CMD_Chat+3+hi|clBlack" << "" << "";
-    QTest::newRow("name is a prefix of a command") << "CMD_cha+3+hi" << "" << "";
-    QTest::newRow("command is a prefix of the name") << "CMD_chats+3+hi" << "" << "";
-    QTest::newRow("name with a space") << "CMD_chat +3+hi" << "" << "";
-    QTest::newRow("unknown command") << "CMD_oneanswer+1+2+3+4+x+A" << "" << "";
-    QTest::newRow("client queue's first line") << "receivedlist" << "" << "";
-    QTest::newRow("no plus") << "CMD_endround" << "" << "";
-    QTest::newRow("empty entry") << "" << "" << "";
-    QTest::newRow("empty name") << "+CMD_chat+3+hi" << "" << "";
+                                    << "CMD_endround"
+                                    << "";
+    QTest::newRow("lower-case name") << "cmd_chat+3+hi|clBlack"
+                                     << ""
+                                     << "";
+    QTest::newRow("mixed-case name") << "CMD_Chat+3+hi|clBlack"
+                                     << ""
+                                     << "";
+    QTest::newRow("name is a prefix of a command") << "CMD_cha+3+hi"
+                                                   << ""
+                                                   << "";
+    QTest::newRow("command is a prefix of the name") << "CMD_chats+3+hi"
+                                                     << ""
+                                                     << "";
+    QTest::newRow("name with a space") << "CMD_chat +3+hi"
+                                       << ""
+                                       << "";
+    QTest::newRow("unknown command") << "CMD_oneanswer+1+2+3+4+x+A"
+                                     << ""
+                                     << "";
+    QTest::newRow("client queue's first line") << "receivedlist"
+                                               << ""
+                                               << "";
+    QTest::newRow("no plus") << "CMD_endround"
+                             << ""
+                             << "";
+    QTest::newRow("empty entry") << ""
+                                 << ""
+                                 << "";
+    QTest::newRow("empty name") << "+CMD_chat+3+hi"
+                                << ""
+                                << "";
 }
 
 void TestFraming::dispatch()
@@ -245,8 +292,9 @@ void TestFraming::dispatch()
     }
     const bool dispatched = dispatcher.dispatch({entry, 4});
     QCOMPARE(dispatched, !handled.isEmpty());
-    const QStringList expected =
-        handled.isEmpty() ? QStringList() : QStringList{handled + u'|' + argument + QStringLiteral("|4")};
+    const QStringList expected = handled.isEmpty()
+        ? QStringList()
+        : QStringList {handled + u'|' + argument + QStringLiteral("|4")};
     QCOMPARE(calls, expected);
 }
 
@@ -290,8 +338,8 @@ void TestFraming::dispatchFromBytes()
         ++ticks;
     }
     QCOMPARE(ticks, 5);
-    QCOMPARE(dispatched, (QList<bool>{false, true, false, false, true}));
-    QCOMPARE(handled, (QStringList{"logininfo", "chat"}));
+    QCOMPARE(dispatched, (QList<bool> {false, true, false, false, true}));
+    QCOMPARE(handled, (QStringList {"logininfo", "chat"}));
     QCOMPARE(chatSeat, 3);
     QCOMPARE(chatText, QString("2+2=4, a+b|clBlack"));
 }
@@ -324,7 +372,7 @@ void TestFraming::listOfPairs()
         QVERIFY(seat);
         pairs.append({*seat, reader.takeText()});
     }
-    QCOMPARE(pairs, (QList<std::pair<int, QString>>{{1, "APPLE"}, {2, "ANT"}}));
+    QCOMPARE(pairs, (QList<std::pair<int, QString>> {{1, "APPLE"}, {2, "ANT"}}));
     QCOMPARE(reader.rest(), QString("@"));
 }
 
@@ -376,7 +424,8 @@ void TestFraming::strictInt_data()
     QTest::newRow("leading zeros") << "007" << std::optional<int>(7);
     QTest::newRow("negative") << "-3" << std::optional<int>(-3);
     QTest::newRow("int max") << "2147483647" << std::optional<int>(2147483647);
-    QTest::newRow("int min") << "-2147483648" << std::optional<int>(std::numeric_limits<int>::min());
+    QTest::newRow("int min") << "-2147483648"
+                             << std::optional<int>(std::numeric_limits<int>::min());
     QTest::newRow("letters") << "abc" << std::optional<int>();
     QTest::newRow("empty") << "" << std::optional<int>();
     QTest::newRow("minus only") << "-" << std::optional<int>();
@@ -388,7 +437,8 @@ void TestFraming::strictInt_data()
     QTest::newRow("past int max") << "2147483648" << std::optional<int>();
     QTest::newRow("past int min") << "-2147483649" << std::optional<int>();
     QTest::newRow("far too long") << "99999999999999999999999" << std::optional<int>();
-    QTest::newRow("digits of another script") << QString::fromUtf8("\xD9\xA3") << std::optional<int>();
+    QTest::newRow("digits of another script")
+        << QString::fromUtf8("\xD9\xA3") << std::optional<int>();
 }
 
 void TestFraming::strictInt()

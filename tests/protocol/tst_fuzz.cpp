@@ -49,8 +49,8 @@ public:
         QList<QByteArray> result;
         for (qsizetype at = 0; at < bytes.size();) {
             // Mostly small reads, sometimes one that takes a lot at once.
-            const qsizetype size = m_rng.bounded(10) == 0 ? 1 + m_rng.bounded(32768)
-                                                           : m_rng.bounded(MaxChunk + 1);
+            const qsizetype size
+                = m_rng.bounded(10) == 0 ? 1 + m_rng.bounded(32768) : m_rng.bounded(MaxChunk + 1);
             result.append(bytes.mid(at, size));
             at += size;
         }
@@ -89,10 +89,14 @@ private:
     QByteArray number()
     {
         switch (m_rng.bounded(4)) {
-        case 0: return QByteArray::number(m_rng.bounded(10));
-        case 1: return QByteArray::number(qint64(m_rng.generate()) - 0x7FFFFFFF);
-        case 2: return QByteArray::number(m_rng.generate64());
-        default: return '-' + QByteArray::number(m_rng.bounded(100));
+        case 0:
+            return QByteArray::number(m_rng.bounded(10));
+        case 1:
+            return QByteArray::number(qint64(m_rng.generate()) - 0x7FFFFFFF);
+        case 2:
+            return QByteArray::number(m_rng.generate64());
+        default:
+            return '-' + QByteArray::number(m_rng.bounded(100));
         }
     }
 
@@ -147,19 +151,19 @@ private:
         const std::optional<int> value = reader.takeInt();
 
         const QStringView digits = QStringView(field).mid(field.startsWith(u'-') ? 1 : 0);
-        const bool decimal = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
-            return c >= u'0' && c <= u'9';
-        });
+        const bool decimal = !digits.isEmpty()
+            && std::all_of(digits.begin(), digits.end(),
+                           [](QChar c) { return c >= u'0' && c <= u'9'; });
         bool ok = false;
         const qlonglong wide = field.toLongLong(&ok);
         const bool expected = decimal && ok && wide >= std::numeric_limits<int>::min()
-                              && wide <= std::numeric_limits<int>::max();
+            && wide <= std::numeric_limits<int>::max();
         if (value.has_value() != expected || (value && *value != wide))
             m_failure = "number conversions disagree on " + field.toUtf8().toPercentEncoding();
         return value;
     }
 
-    QRandomGenerator m_rng{Seed};
+    QRandomGenerator m_rng {Seed};
     QByteArray m_failure;
     qint64 m_groups = 0;
 };

@@ -29,7 +29,7 @@ constexpr char Loopback[] = "127.0.0.1";
 class Fd
 {
 public:
-    explicit Fd(int fd = -1) : m_fd(fd) {}
+    explicit Fd(int fd = -1) : m_fd(fd) { }
     Fd(const Fd &) = delete;
     Fd &operator=(const Fd &) = delete;
     ~Fd() { reset(); }
@@ -47,7 +47,7 @@ private:
 
 sockaddr_in loopbackAddress(quint16 port)
 {
-    sockaddr_in sa{};
+    sockaddr_in sa {};
     sa.sin_family = AF_INET;
     sa.sin_port = htons(port);
     sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -58,7 +58,7 @@ sockaddr_in loopbackAddress(quint16 port)
 quint16 freePort()
 {
     Fd probe(::socket(AF_INET, SOCK_STREAM, 0));
-    sockaddr_in sa{};
+    sockaddr_in sa {};
     sa.sin_family = AF_INET;
     if (::bind(probe.get(), reinterpret_cast<sockaddr *>(&sa), sizeof sa) != 0)
         qFatal("probe bind failed: %d", errno);
@@ -81,8 +81,8 @@ void rawSend(int fd, const QByteArray &bytes)
 {
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const ssize_t sent = ::send(fd, bytes.constData() + done, size_t(bytes.size() - done),
-                                    MSG_NOSIGNAL);
+        const ssize_t sent
+            = ::send(fd, bytes.constData() + done, size_t(bytes.size() - done), MSG_NOSIGNAL);
         if (sent <= 0)
             qFatal("raw send failed: %d", errno);
         done += sent;
@@ -112,9 +112,15 @@ public:
         sock.OnInfo = [this, nameOf](TSock *sender, TSocketInfo kind, const QString &msg) {
             lines << QStringLiteral("%1 info %2 %3").arg(nameOf(sender)).arg(int(kind)).arg(msg);
         };
-        sock.OnDisconnect = [this, nameOf](TSock *sender) { lines << nameOf(sender) + " disconnect"; };
-        sock.OnConnect = [this, nameOf](TSock *sender) { lines << nameOf(sender) + " connect"; };
-        sock.OnWrite = [this, nameOf](TSock *sender) { lines << nameOf(sender) + " write"; };
+        sock.OnDisconnect = [this, nameOf](TSock *sender) {
+            lines << nameOf(sender) + " disconnect";
+        };
+        sock.OnConnect = [this, nameOf](TSock *sender) {
+            lines << nameOf(sender) + " connect";
+        };
+        sock.OnWrite = [this, nameOf](TSock *sender) {
+            lines << nameOf(sender) + " write";
+        };
         sock.OnRead = [this, nameOf](TSock *sender, int count) {
             lines << QStringLiteral("%1 read %2").arg(nameOf(sender)).arg(count);
             reads << count;
@@ -241,11 +247,12 @@ void TestSock::twoMessagesInOneReadComeInOneOnRead()
     Fd peer(rawConnect(listener.port));
     QVERIFY(listener.waitForAccepted());
 
-    const QByteArray both = Protocol::Msg::sendlogininfo(3) + Protocol::Msg::newplayerinfo(3, "Ann");
+    const QByteArray both
+        = Protocol::Msg::sendlogininfo(3) + Protocol::Msg::newplayerinfo(3, "Ann");
     rawSend(peer.get(), both);
 
     QTRY_COMPARE_WITH_TIMEOUT(log.received.size(), both.size(), WaitMs);
-    QCOMPARE(log.reads, QList<int>{int(both.size())});
+    QCOMPARE(log.reads, QList<int> {int(both.size())});
     Protocol::FrameSplitter splitter;
     const QList<QByteArray> messages = splitter.feed(log.received);
     QCOMPARE(messages.size(), 2);
@@ -275,7 +282,7 @@ void TestSock::messageSplitOverReadsArrivesWholeWhenFramed()
     QVERIFY(messages.isEmpty());
     rawSend(peer.get(), message.mid(half));
     QTRY_COMPARE_WITH_TIMEOUT(reads, 2, WaitMs);
-    QCOMPARE(messages, QList<QByteArray>{message.chopped(1)});
+    QCOMPARE(messages, QList<QByteArray> {message.chopped(1)});
 }
 
 void TestSock::doubledTerminatorGivesOneDroppedEntry()
@@ -305,7 +312,7 @@ void TestSock::doubledTerminatorGivesOneDroppedEntry()
     const Protocol::QueueEntry empty = queue.takeFirst();
     QCOMPARE(empty.text, QString());
     QVERIFY(!dispatcher.dispatch(empty));
-    QCOMPARE(handled, QStringList{"4+1.0.4+Bob from 4"});
+    QCOMPARE(handled, QStringList {"4+1.0.4+Bob from 4"});
 }
 
 void TestSock::receiveReturnsBytesUnchanged_data()
@@ -351,7 +358,7 @@ void TestSock::peerCloseGivesDisconnectThenSocketClosed()
     pair.client.Close();
     QTRY_VERIFY_WITH_TIMEOUT(!pair.server->hasSocket(), WaitMs);
     QCOMPARE(pair.log.linesOf("server"),
-             (QStringList{"server disconnect", "server info 2 Socket Closed"}));
+             (QStringList {"server disconnect", "server info 2 Socket Closed"}));
     QVERIFY(!pair.server->Connected());
 }
 
@@ -389,12 +396,12 @@ void TestSock::resetGivesOnlyTheErrorLine()
     QTRY_VERIFY_WITH_TIMEOUT(log.lines.contains("server write"), WaitMs);
     log.lines.clear();
 
-    const linger abort{1, 0};
+    const linger abort {1, 0};
     setsockopt(peer.get(), SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
     peer.reset();
 
     QTRY_VERIFY_WITH_TIMEOUT(!log.lines.isEmpty(), WaitMs);
-    QCOMPARE(log.lines, QStringList{"server info 7 Error #10054 (WSAECONNRESET)"});
+    QCOMPARE(log.lines, QStringList {"server info 7 Error #10054 (WSAECONNRESET)"});
     // The component keeps its socket and state until its owner closes it.
     QVERIFY(server->hasSocket());
     QVERIFY(server->Connected());
@@ -408,11 +415,11 @@ void TestSock::failedConnectGivesOnlyTheErrorLine_data()
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("nobody listening")
         << QString(Loopback)
-        << QStringList{"client info 0 Lookup Of Host 127.0.0.1",
-                       "client info 7 Error #10061 (WSAECONNREFUSED)"};
+        << QStringList {"client info 0 Lookup Of Host 127.0.0.1",
+                        "client info 7 Error #10061 (WSAECONNREFUSED)"};
     // The all-zero address must not quietly reach this machine.
-    QTest::newRow("no host name")
-        << QString() << QStringList{"client info 7 Error #10049 (WSAEADDRNOTAVAIL)"};
+    QTest::newRow("no host name") << QString()
+                                  << QStringList {"client info 7 Error #10049 (WSAEADDRNOTAVAIL)"};
 }
 
 void TestSock::failedConnectGivesOnlyTheErrorLine()
@@ -526,7 +533,7 @@ void TestSock::bindingABusyPortRaises()
     Fd blocker(::socket(AF_INET, SOCK_STREAM, 0));
     const int reuse = blockerReuses ? 1 : 0;
     setsockopt(blocker.get(), SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
-    sockaddr_in any{};
+    sockaddr_in any {};
     any.sin_family = AF_INET;
     any.sin_port = htons(port);
     QCOMPARE(::bind(blocker.get(), reinterpret_cast<sockaddr *>(&any), sizeof any), 0);
@@ -574,7 +581,7 @@ void TestSock::closeReportsEveryTime()
     QVERIFY(pair.client.Close());
     QVERIFY(!pair.client.Close());
     QCOMPARE(pair.log.linesOf("client"),
-             (QStringList{"client info 2 Socket Closed", "client info 2 Socket Closed"}));
+             (QStringList {"client info 2 Socket Closed", "client info 2 Socket Closed"}));
     QVERIFY(!pair.client.Connected());
     QVERIFY(!pair.client.hasSocket());
 
@@ -582,7 +589,7 @@ void TestSock::closeReportsEveryTime()
     TSock never;
     neverLog.watch(never, "never");
     QVERIFY(!never.Close());
-    QCOMPARE(neverLog.lines, QStringList{"never info 2 Socket Closed"});
+    QCOMPARE(neverLog.lines, QStringList {"never info 2 Socket Closed"});
 }
 
 void TestSock::stoppingListenReports()
@@ -594,9 +601,9 @@ void TestSock::stoppingListenReports()
     listener.sock.setListen(false);
     QVERIFY(!listener.sock.Listen());
     QVERIFY(!listener.sock.hasSocket());
-    QCOMPARE(log.lines, (QStringList{"listener info 3 Listening Already Running",
-                                     "listener info 2 Socket Closed",
-                                     "listener info 3 Listening Stopped"}));
+    QCOMPARE(log.lines,
+             (QStringList {"listener info 3 Listening Already Running",
+                           "listener info 2 Socket Closed", "listener info 3 Listening Stopped"}));
     // A listener closed directly reports nothing.
     EventLog otherLog;
     Listener other;
@@ -617,10 +624,14 @@ void TestSock::acceptedComponentTakesPeerAndPort()
                      .arg(msg);
     };
     int reads = 0;
-    listener.sock.OnRead = [&](TSock *, int) { ++reads; };
-    listener.sock.OnConnect = [&](TSock *) { QFAIL("OnConnect is not copied"); };
+    listener.sock.OnRead = [&](TSock *, int) {
+        ++reads;
+    };
+    listener.sock.OnConnect = [&](TSock *) {
+        QFAIL("OnConnect is not copied");
+    };
     Fd peer(rawConnect(listener.port));
-    sockaddr_in local{};
+    sockaddr_in local {};
     socklen_t length = sizeof local;
     getsockname(peer.get(), reinterpret_cast<sockaddr *>(&local), &length);
 
@@ -631,9 +642,10 @@ void TestSock::acceptedComponentTakesPeerAndPort()
     QCOMPARE(accepted->PortName(), QString::number(listener.port));
     QVERIFY(accepted->Connected());
     QVERIFY(!accepted->OnConnect);
-    QCOMPARE(lines, (QStringList{"accepted 0 Setting PortName While Connected Has No Effect",
-                                 "accepted 0 Setting HostName While Connected Has No Effect",
-                                 "listener 6 Created New TSock Structure"}));
+    QCOMPARE(lines,
+             (QStringList {"accepted 0 Setting PortName While Connected Has No Effect",
+                           "accepted 0 Setting HostName While Connected Has No Effect",
+                           "listener 6 Created New TSock Structure"}));
     rawSend(peer.get(), "x");
     QTRY_COMPARE_WITH_TIMEOUT(reads, 1, WaitMs);
     QVERIFY(local.sin_port != 0);
@@ -647,7 +659,9 @@ void TestSock::autoAcceptHandsOverWithoutAsking()
         lines << (sender == &listener.sock ? "listener " : "accepted ") + msg;
     };
     bool asked = false;
-    listener.sock.OnAccept = [&](TSock *) { asked = true; };
+    listener.sock.OnAccept = [&](TSock *) {
+        asked = true;
+    };
     TSock *handedOver = nullptr;
     listener.sock.setAutoAccept(true);
     listener.sock.OnAutoAccept = [&](TSock *sender, TSock *newSock) {
@@ -661,8 +675,8 @@ void TestSock::autoAcceptHandsOverWithoutAsking()
     QVERIFY(handedOver->Connected());
     QCOMPARE(handedOver->parent(), &listener.sock);
     QCOMPARE(lines.mid(0, 2),
-             (QStringList{"accepted Setting PortName While Connected Has No Effect",
-                          "accepted Setting HostName While Connected Has No Effect"}));
+             (QStringList {"accepted Setting PortName While Connected Has No Effect",
+                           "accepted Setting HostName While Connected Has No Effect"}));
     QVERIFY(lines.filter("listener").isEmpty());
 }
 
@@ -704,18 +718,20 @@ void TestSock::misuseRaises()
     QVERIFY(!out);
 
     Listener listener;
-    QVERIFY(expectRaise([&] { listener.sock.Send("x"); },
-                        "Send - Cannot Send On A Listener Socket"));
+    QVERIFY(
+        expectRaise([&] { listener.sock.Send("x"); }, "Send - Cannot Send On A Listener Socket"));
     QVERIFY(expectRaise([&] { listener.sock.Receive(); },
                         "Receive - Cannot Receive On A Listener Socket"));
     QVERIFY(expectRaise([&] { listener.sock.setSocketType(stDatagram); },
                         "SocketType - Can't Assign Socket Type While Listening"));
     QStringList listenerLines;
-    listener.sock.OnInfo = [&](TSock *, TSocketInfo, const QString &msg) { listenerLines << msg; };
+    listener.sock.OnInfo = [&](TSock *, TSocketInfo, const QString &msg) {
+        listenerLines << msg;
+    };
     TSock *kept = &idle;
     QVERIFY(!listener.sock.Accept(kept));
     QCOMPARE(kept, &idle);
-    QCOMPARE(listenerLines, QStringList{"Could Not Accept Connection"});
+    QCOMPARE(listenerLines, QStringList {"Could Not Accept Connection"});
     listener.sock.OnInfo = nullptr;
 
     ConnectedPair pair;
@@ -736,7 +752,9 @@ void TestSock::misuseRaises()
 void TestSock::throwingInfoHandlerBecomesErrorHere()
 {
     TSock sock;
-    sock.OnInfo = [](TSock *, TSocketInfo, const QString &) { throw std::logic_error("boom"); };
+    sock.OnInfo = [](TSock *, TSocketInfo, const QString &) {
+        throw std::logic_error("boom");
+    };
     sock.setPortName(QString::number(freePort()));
     try {
         sock.setListen(true);
@@ -754,10 +772,14 @@ void TestSock::portNames_data()
     QTest::addColumn<QString>("portName");
     QTest::addColumn<QString>("error");
     QTest::newRow("service name") << "http" << QString();
-    QTest::newRow("unknown service") << "no-such-service-here" << "Port Lookup - Could Not Find Service Entry";
-    QTest::newRow("number with junk") << "77x2" << "Port Lookup - Could Not Find Service Entry";
-    QTest::newRow("beyond 16 bits") << "70000" << "Port Lookup - Could Not Find Service Entry";
-    QTest::newRow("empty") << "" << "Port Lookup - Could Not Find Service Entry";
+    QTest::newRow("unknown service") << "no-such-service-here"
+                                     << "Port Lookup - Could Not Find Service Entry";
+    QTest::newRow("number with junk") << "77x2"
+                                      << "Port Lookup - Could Not Find Service Entry";
+    QTest::newRow("beyond 16 bits") << "70000"
+                                    << "Port Lookup - Could Not Find Service Entry";
+    QTest::newRow("empty") << ""
+                           << "Port Lookup - Could Not Find Service Entry";
 }
 
 void TestSock::portNames()
@@ -816,18 +838,20 @@ void TestSock::destroyingConnectedComponentCloses()
         lines << QStringLiteral("%1 %2").arg(int(kind)).arg(msg);
     };
     client.reset();
-    QCOMPARE(lines, QStringList{"2 Socket Closed"});
+    QCOMPARE(lines, QStringList {"2 Socket Closed"});
 
     // The listener takes its accepted components with it, each reporting.
     QStringList serverLines;
     pair->listener.sock.OnInfo = nullptr;
-    pair->server->OnInfo = [&](TSock *, TSocketInfo, const QString &msg) { serverLines << msg; };
+    pair->server->OnInfo = [&](TSock *, TSocketInfo, const QString &msg) {
+        serverLines << msg;
+    };
     pair->log.lines.clear();
     QPointer<TSock> server = pair->server;
     pair->client.OnInfo = nullptr;
     pair.reset();
     QVERIFY(!server);
-    QCOMPARE(serverLines, QStringList{"Socket Closed"});
+    QCOMPARE(serverLines, QStringList {"Socket Closed"});
 }
 
 void TestSock::handlerMayDeleteItsComponent()
@@ -835,7 +859,9 @@ void TestSock::handlerMayDeleteItsComponent()
     ConnectedPair pair;
     QVERIFY(pair.ready());
     QPointer<TSock> server = pair.server;
-    server->OnRead = [](TSock *sender, int) { delete sender; };
+    server->OnRead = [](TSock *sender, int) {
+        delete sender;
+    };
     pair.client.Send("go");
     QTRY_VERIFY_WITH_TIMEOUT(!server, WaitMs);
 
@@ -844,7 +870,9 @@ void TestSock::handlerMayDeleteItsComponent()
     QPointer<TSock> guard(other);
     other->setHostName(Loopback);
     other->setPortName(QString::number(pair.listener.port));
-    other->OnDisconnect = [](TSock *sender) { delete sender; };
+    other->OnDisconnect = [](TSock *sender) {
+        delete sender;
+    };
     other->Open();
     TSock *accepted = pair.listener.waitForAccepted(2);
     QVERIFY(accepted);

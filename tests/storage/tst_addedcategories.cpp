@@ -45,23 +45,22 @@ void TestAddedCategories::adding_data()
     QTest::addColumn<Result>("result");
     QTest::addColumn<QStringList>("entries");
 
-    const QStringList start{"PETS", "BOARD GAMES"};
-    QTest::newRow("new") << "Rivers" << Result::Added << start + QStringList{"RIVERS"};
+    const QStringList start {"PETS", "BOARD GAMES"};
+    QTest::newRow("new") << "Rivers" << Result::Added << start + QStringList {"RIVERS"};
     QTest::newRow("first entry in other case") << "pets" << Result::AlreadyAdded << start;
     QTest::newRow("last entry with blanks") << "  Board Games " << Result::AlreadyAdded << start;
-    QTest::newRow("built-in category") << "Fruit" << Result::AddedButKnown
-                                       << start + QStringList{"FRUIT"};
+    QTest::newRow("built-in category")
+        << "Fruit" << Result::AddedButKnown << start + QStringList {"FRUIT"};
     QTest::newRow("empty") << "" << Result::Empty << start;
     QTest::newRow("blanks only") << "   " << Result::Empty << start;
-    QTest::newRow("30 characters") << QString(30, u'x') << Result::Added
-                                   << start + QStringList{QString(30, u'X')};
+    QTest::newRow("30 characters")
+        << QString(30, u'x') << Result::Added << start + QStringList {QString(30, u'X')};
     QTest::newRow("31 characters") << QString(31, u'x') << Result::TooLong << start;
     QTest::newRow("field separator") << "Salt + Pepper" << Result::NotSendable << start;
-    QTest::newRow("outside Latin-1") << QString::fromUtf8("Cities of Ελλάδα") << Result::NotSendable
-                                     << start;
-    QTest::newRow("Latin-1 letters")
-        << QString::fromUtf8("Cafés in Straße") << Result::Added
-        << start + QStringList{QString::fromUtf8("CAFÉS IN STRAßE")};
+    QTest::newRow("outside Latin-1")
+        << QString::fromUtf8("Cities of Ελλάδα") << Result::NotSendable << start;
+    QTest::newRow("Latin-1 letters") << QString::fromUtf8("Cafés in Straße") << Result::Added
+                                     << start + QStringList {QString::fromUtf8("CAFÉS IN STRAßE")};
 }
 
 void TestAddedCategories::adding()
@@ -101,7 +100,7 @@ void TestAddedCategories::fileRoundTrip()
     AddedCategories again;
     QVERIFY(again.load(path));
     QCOMPARE(again.entries(), categories.entries());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Lexaburstaddcats.txt"});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"Lexaburstaddcats.txt"});
 }
 
 void TestAddedCategories::loadingSkipsBlankLines()
@@ -112,7 +111,7 @@ void TestAddedCategories::loadingSkipsBlankLines()
     AddedCategories categories;
     categories.add("Old");
     QVERIFY(categories.load(path));
-    QCOMPARE(categories.entries(), (QStringList{"PETS", "lower case", "NO LINE END"}));
+    QCOMPARE(categories.entries(), (QStringList {"PETS", "lower case", "NO LINE END"}));
     QCOMPARE(categories.add("LOWER CASE"), Result::AlreadyAdded);
 
     QVERIFY(QDir(dir.path()).mkdir("folder.txt"));
@@ -140,13 +139,13 @@ void TestAddedCategories::deleteAllWritesEmptyFile()
 
 void TestAddedCategories::masterListRule()
 {
-    QStringList master{"Fruit", "Car Part"};
+    QStringList master {"Fruit", "Car Part"};
     QVERIFY(!AddedCategories::addToMaster(master, "FRUIT"));
     QVERIFY(!AddedCategories::addToMaster(master, "car part"));
     QVERIFY(!AddedCategories::addToMaster(master, ""));
     QVERIFY(AddedCategories::addToMaster(master, "Rivers"));
     QVERIFY(!AddedCategories::addToMaster(master, "RIVERS"));
-    QCOMPARE(master, (QStringList{"Fruit", "Car Part", "Rivers"}));
+    QCOMPARE(master, (QStringList {"Fruit", "Car Part", "Rivers"}));
 }
 
 QTEST_GUILESS_MAIN(TestAddedCategories)

@@ -44,8 +44,8 @@ QByteArray randomBytes(qsizetype size, quint32 seed)
 // Text-like data with plenty of repetition, as a grid text would have.
 QByteArray compressibleBytes(qsizetype size, quint32 seed)
 {
-    static const char *const words[] = {"Lexaburst", "0",     "12",    "Fruit", "\r\n",
-                                        "Sam",       "games", "Total", "won",   "    "};
+    static const char *const words[]
+        = {"Lexaburst", "0", "12", "Fruit", "\r\n", "Sam", "games", "Total", "won", "    "};
     QRandomGenerator generator(seed);
     QByteArray bytes;
     while (bytes.size() < size)
@@ -87,8 +87,9 @@ QByteArray referenceCoding(const QByteArray &piece, quint8 spare)
             x += size;
             command = quint16((command << 1) + 1);
         } else {
-            const quint32 h =
-                ((((((quint32(src[x]) << 4) ^ src[x + 1]) << 4) ^ src[x + 2]) * 40543u) >> 4) & 0xFFF;
+            const quint32 h
+                = ((((((quint32(src[x]) << 4) ^ src[x + 1]) << 4) ^ src[x + 2]) * 40543u) >> 4)
+                & 0xFFF;
             bool match = false;
             int pos = hash[h];
             if (pos != -1 && x - pos < 4096) {
@@ -148,8 +149,8 @@ QByteArray readFile(const QString &path)
     return file.readAll();
 }
 
-const QString SizesMessage =
-    QStringLiteral("Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !");
+const QString SizesMessage = QStringLiteral(
+    "Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !");
 
 } // namespace
 
@@ -189,17 +190,19 @@ void TestLzrw1::exactContainer_data()
     for (int i = 0; i < 8; ++i)
         firstBlock += QByteArray("\x00\x0F\xEFx", 4);
     firstBlock += QByteArray("x\x00\x14", 3);
-    QTest::newRow("32768 bytes") << QByteArray(32768, 'x')
-                                 << header(32768) + withLength(firstBlock)
-                                        + withLength(QByteArray("\x80", 1));
+    QTest::newRow("32768 bytes") << QByteArray(
+        32768, 'x') << header(32768) + withLength(firstBlock) + withLength(QByteArray("\x80", 1));
 
     QTest::newRow("100 equal bytes")
         << QByteArray(100, 'A')
         << header(100) + withLength(QByteArray("\x40\x80\x00\x00\x00\x54\x41", 7));
 
-    QTest::newRow("abcabcabcabc")
-        << QByteArray("abcabcabcabc")
-        << header(12) + withLength(QByteArray("\x40\x10\x00" "abc" "\x00\x36", 8));
+    QTest::newRow("abcabcabcabc") << QByteArray("abcabcabcabc")
+                                  << header(12)
+            + withLength(QByteArray("\x40\x10\x00"
+                                    "abc"
+                                    "\x00\x36",
+                                    8));
 
     // 15 equal bytes are no run; the coder takes them as a literal and one copy.
     QTest::newRow("15 equal bytes")
@@ -295,8 +298,8 @@ void TestLzrw1::damagedContainers_data()
     QTest::addColumn<QByteArray>("container");
     QTest::addColumn<QString>("message");
     const QString name = QStringLiteral("tally.tld");
-    const QString damaged =
-        QStringLiteral("Lzrw1 (decompression LZRW1/KH) : Damaged block in input file : ") + name;
+    const QString damaged
+        = QStringLiteral("Lzrw1 (decompression LZRW1/KH) : Damaged block in input file : ") + name;
     const QString shortRead = QStringLiteral("Lzrw1 : Error reading from input file : ") + name;
 
     QTest::newRow("other signature")
@@ -305,31 +308,42 @@ void TestLzrw1::damagedContainers_data()
     QTest::newRow("shorter than a signature")
         << QByteArray("WR")
         << name + QStringLiteral(" : Lzrw1 decompression : this file has no valid header !");
-    QTest::newRow("LZH coded")
-        << QByteArray("!HZL\x00\x00\x00\x00", 8)
-        << QStringLiteral("Lzrw1 decompression : LZH coded files are not supported : ") + name;
+    QTest::newRow("LZH coded") << QByteArray(
+        "!HZL\x00\x00\x00\x00",
+        8) << QStringLiteral("Lzrw1 decompression : LZH coded files are not supported : ") + name;
     QTest::newRow("no length") << QByteArray("WRZL\x01", 5) << shortRead;
     QTest::newRow("no block") << header(0) << shortRead;
-    QTest::newRow("block cut short") << header(5) + QByteArray("\x06\x00\x80" "ab", 5) << shortRead;
-    QTest::newRow("length differs") << header(3) + withLength("\x80" "ab") << SizesMessage;
+    QTest::newRow("block cut short") << header(5)
+            + QByteArray("\x06\x00\x80"
+                         "ab",
+                         5) << shortRead;
+    QTest::newRow("length differs") << header(3)
+            + withLength("\x80"
+                         "ab") << SizesMessage;
     QTest::newRow("more blocks than promised")
         << header(10) + withLength("\x80" + QByteArray(32768, 'a')) << SizesMessage;
-    QTest::newRow("copy before the start")
-        << header(5) + withLength(QByteArray("\x40\x10\x00" "abc" "\x00\x46", 8)) << damaged;
+    QTest::newRow("copy before the start") << header(5)
+            + withLength(QByteArray("\x40\x10\x00"
+                                    "abc"
+                                    "\x00\x46",
+                                    8)) << damaged;
     QByteArray longRuns("\x40\xFF\x00", 3);
     for (int i = 0; i < 8; ++i)
-        longRuns += QByteArray("\x00\x0F\xFF" "a", 4); // 4111 bytes each
+        longRuns += QByteArray("\x00\x0F\xFF"
+                               "a",
+                               4); // 4111 bytes each
     QTest::newRow("runs past the piece") << header(40000) + withLength(longRuns) << damaged;
-    QTest::newRow("run item cut")
-        << header(20) + withLength(QByteArray("\x40\x80\x00\x00\x00", 5)) << damaged;
-    QTest::newRow("control word without item")
-        << header(20)
-               + withLength(QByteArray("\x40\x00\x00", 3) + QByteArray(16, 'a')
-                            + QByteArray("\x80", 1))
-        << damaged;
+    QTest::newRow("run item cut") << header(20) + withLength(QByteArray("\x40\x80\x00\x00\x00", 5))
+                                  << damaged;
+    QTest::newRow("control word without item") << header(20)
+            + withLength(QByteArray("\x40\x00\x00", 3) + QByteArray(16, 'a')
+                         + QByteArray("\x80", 1))
+                                               << damaged;
     QTest::newRow("stored block too long")
         << header(40000) + withLength("\x80" + QByteArray(32769, 'a')) << damaged;
-    QTest::newRow("unknown flag") << header(2) + withLength("\x33" "ab") << damaged;
+    QTest::newRow("unknown flag") << header(2)
+            + withLength("\x33"
+                         "ab") << damaged;
 }
 
 void TestLzrw1::damagedContainers()
@@ -405,7 +419,7 @@ void TestLzrw1::fileRoundTripAndProgress()
     const qint64 written = doit.Compress();
     QCOMPARE(readFile(doit.OutputFile).size(), written);
     QCOMPARE(readFile(doit.OutputFile), Tlzrw1::compressBytes(plain));
-    QCOMPARE(progress, (QList<qint64>{32768, 65536, 98304, plain.size()}));
+    QCOMPARE(progress, (QList<qint64> {32768, 65536, 98304, plain.size()}));
 
     doit.InputFile = dir.filePath("packed.tld");
     doit.OutputFile = dir.filePath("again.txt");
@@ -416,23 +430,30 @@ void TestLzrw1::fileRoundTripAndProgress()
 void TestLzrw1::fileFailuresLeaveNoOutput_data()
 {
     QTest::addColumn<bool>("compress");
-    QTest::addColumn<QString>("input");  // relative to the temporary folder
+    QTest::addColumn<QString>("input"); // relative to the temporary folder
     QTest::addColumn<QString>("output"); // relative to the temporary folder
     QTest::addColumn<QString>("message");
 
     QTest::newRow("bad signature")
-        << false << "zip.tld" << "out.txt"
+        << false << "zip.tld"
+        << "out.txt"
         << "@zip.tld : Lzrw1 decompression : this file has no valid header !";
-    QTest::newRow("sizes differ") << false << "short.tld" << "out.txt" << SizesMessage;
+    QTest::newRow("sizes differ") << false << "short.tld"
+                                  << "out.txt" << SizesMessage;
     QTest::newRow("missing input compressing")
-        << true << "none.txt" << "out.tld" << "Lzrw1 compression : Failed to obtain the size of : @none.txt";
+        << true << "none.txt"
+        << "out.tld"
+        << "Lzrw1 compression : Failed to obtain the size of : @none.txt";
     QTest::newRow("missing input decompressing")
-        << false << "none.tld" << "out.txt"
+        << false << "none.tld"
+        << "out.txt"
         << "Lzrw1 (de)compression : Failed to open input file : @none.tld";
-    QTest::newRow("folder as input")
-        << true << "sub" << "out.tld" << "Lzrw1 compression : Failed to obtain the size of : @sub";
+    QTest::newRow("folder as input") << true << "sub"
+                                     << "out.tld"
+                                     << "Lzrw1 compression : Failed to obtain the size of : @sub";
     QTest::newRow("output in a missing folder")
-        << true << "plain.txt" << "missing/out.tld"
+        << true << "plain.txt"
+        << "missing/out.tld"
         << "Lzrw1 (de)compression : Failed to open output file : @missing/out.tld";
 }
 
@@ -447,7 +468,10 @@ void TestLzrw1::fileFailuresLeaveNoOutput()
     QVERIFY(dir.isValid());
     QVERIFY(QDir(dir.path()).mkdir("sub"));
     writeFile(dir.filePath("zip.tld"), QByteArray("PK\x03\x04 some archive", 18));
-    writeFile(dir.filePath("short.tld"), header(9) + withLength("\x80" "ab"));
+    writeFile(dir.filePath("short.tld"),
+              header(9)
+                  + withLength("\x80"
+                               "ab"));
     writeFile(dir.filePath("plain.txt"), "some text");
 
     Tlzrw1 doit;
@@ -457,7 +481,7 @@ void TestLzrw1::fileFailuresLeaveNoOutput()
     QCOMPARE(got, QString(message).replace("@", dir.path() + "/"));
     QVERIFY(!QFile::exists(doit.OutputFile));
     const QStringList left = QDir(dir.path()).entryList(QDir::Files);
-    QCOMPARE(left, (QStringList{"plain.txt", "short.tld", "zip.tld"}));
+    QCOMPARE(left, (QStringList {"plain.txt", "short.tld", "zip.tld"}));
 }
 
 void TestLzrw1::failedDecompressKeepsEarlierOutput()
@@ -485,7 +509,9 @@ void TestLzrw1::writeBrokenOffLeavesNoOutput()
     doit.InputFile = dir.filePath("plain.bin");
     doit.OutputFile = dir.filePath("packed.tld");
     // The file size limit stops the write half way, as a full disk would.
-    struct rlimit old {};
+    struct rlimit old
+    {
+    };
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
     struct rlimit limited = old;
     limited.rlim_cur = 4096;
@@ -497,7 +523,7 @@ void TestLzrw1::writeBrokenOffLeavesNoOutput()
 
     QCOMPARE(message, "Lzrw1 : Error writing to output file : " + doit.OutputFile);
     QCOMPARE(readFile(doit.OutputFile), QByteArray("earlier"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"packed.tld", "plain.bin"}));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList {"packed.tld", "plain.bin"}));
 }
 
 void TestLzrw1::inputChangingSizeIsAnError()

@@ -95,7 +95,8 @@ void TestSettings::profileKeepsBytes_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("no final line end") << QByteArray("[A]\r\nx=1");
-    QTest::newRow("mixed line ends") << QByteArray("[A]\nx = 1 \r\n\r\n; note\n  [B] \r\ny=\xE9\r\n");
+    QTest::newRow("mixed line ends")
+        << QByteArray("[A]\nx = 1 \r\n\r\n; note\n  [B] \r\ny=\xE9\r\n");
     QTest::newRow("lone CR stays in its line") << QByteArray("[A]\rx=1\n");
 }
 
@@ -109,7 +110,8 @@ void TestSettings::profileLookups()
 {
     const ProfileIni ini = ProfileIni::fromBytes(
         "; comment=not a key\r\n[Other]\r\nKey=other\r\n[LEXABURST]\r\n  Botspeed = 500 \r\n"
-        "Quoted=\"as is\"\r\nEmpty=\r\nName=Zo\xEB\r\nBotspeed=2000\r\n[lexaburst]\r\nLater=yes\r\n");
+        "Quoted=\"as "
+        "is\"\r\nEmpty=\r\nName=Zo\xEB\r\nBotspeed=2000\r\n[lexaburst]\r\nLater=yes\r\n");
     QCOMPARE(ini.value("Lexaburst", "BOTSPEED"), QString("500"));
     QCOMPARE(ini.value("Lexaburst", "quoted"), QString("\"as is\""));
     QCOMPARE(ini.value("Lexaburst", "Empty"), QString(""));
@@ -190,44 +192,76 @@ void TestSettings::readingRules_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("Botspeed 500") << QByteArray("Botspeed=500") << "botSpeed" << "500";
-    QTest::newRow("Botspeed 2000") << QByteArray("Botspeed=2000") << "botSpeed" << "2000";
-    QTest::newRow("Botspeed other number") << QByteArray("Botspeed=750") << "botSpeed" << "1000";
-    QTest::newRow("Botspeed 0500") << QByteArray("Botspeed=0500") << "botSpeed" << "1000";
-    QTest::newRow("key in other case") << QByteArray("BOTSPEED=500") << "botSpeed" << "500";
-    QTest::newRow("Turnsound 1") << QByteArray("Turnsound=1") << "turnSound" << "1";
-    QTest::newRow("Turnsound 2") << QByteArray("Turnsound=2") << "turnSound" << "0";
-    QTest::newRow("Playsounds false") << QByteArray("Playsounds=false") << "playSounds" << "off";
-    QTest::newRow("Playsounds FALSE") << QByteArray("Playsounds=FALSE") << "playSounds" << "on";
-    QTest::newRow("Playsounds 0") << QByteArray("Playsounds=0") << "playSounds" << "on";
+    QTest::newRow("Botspeed 500") << QByteArray("Botspeed=500") << "botSpeed"
+                                  << "500";
+    QTest::newRow("Botspeed 2000") << QByteArray("Botspeed=2000") << "botSpeed"
+                                   << "2000";
+    QTest::newRow("Botspeed other number") << QByteArray("Botspeed=750") << "botSpeed"
+                                           << "1000";
+    QTest::newRow("Botspeed 0500") << QByteArray("Botspeed=0500") << "botSpeed"
+                                   << "1000";
+    QTest::newRow("key in other case") << QByteArray("BOTSPEED=500") << "botSpeed"
+                                       << "500";
+    QTest::newRow("Turnsound 1") << QByteArray("Turnsound=1") << "turnSound"
+                                 << "1";
+    QTest::newRow("Turnsound 2") << QByteArray("Turnsound=2") << "turnSound"
+                                 << "0";
+    QTest::newRow("Playsounds false") << QByteArray("Playsounds=false") << "playSounds"
+                                      << "off";
+    QTest::newRow("Playsounds FALSE") << QByteArray("Playsounds=FALSE") << "playSounds"
+                                      << "on";
+    QTest::newRow("Playsounds 0") << QByteArray("Playsounds=0") << "playSounds"
+                                  << "on";
     QTest::newRow("Playerphrasesounds false")
-        << QByteArray("Playerphrasesounds=false") << "playerPhraseSounds" << "off";
-    QTest::newRow("Playtoscore 7") << QByteArray("Playtoscore=7") << "playToScore" << "7";
-    QTest::newRow("Playtoscore 0") << QByteArray("Playtoscore=0") << "playToScore" << "1";
-    QTest::newRow("Playtoscore 99") << QByteArray("Playtoscore=99") << "playToScore" << "10";
-    QTest::newRow("Playtoscore word") << QByteArray("Playtoscore=ten") << "playToScore" << "3";
-    QTest::newRow("Playtoscore empty") << QByteArray("Playtoscore=") << "playToScore" << "3";
-    QTest::newRow("Timeperturn 45") << QByteArray("Timeperturn=45") << "timePerTurn" << "45";
-    QTest::newRow("Timeperturn 47") << QByteArray("Timeperturn=47") << "timePerTurn" << "45";
-    QTest::newRow("Timeperturn 48") << QByteArray("Timeperturn=48") << "timePerTurn" << "50";
-    QTest::newRow("Timeperturn 500") << QByteArray("Timeperturn=500") << "timePerTurn" << "120";
-    QTest::newRow("Timeperturn word") << QByteArray("Timeperturn=x") << "timePerTurn" << "60";
-    QTest::newRow("Textsize 12") << QByteArray("Textsize=12") << "textSize" << "12";
-    QTest::newRow("Textsize 0") << QByteArray("Textsize=0") << "textSize" << "8";
-    QTest::newRow("Textsize word") << QByteArray("Textsize=big") << "textSize" << "8";
-    QTest::newRow("Textcolor name") << QByteArray("Textcolor=clRed") << "textColor" << "#ff0000";
-    QTest::newRow("Textcolor hex") << QByteArray("Textcolor=$00FF0000") << "textColor" << "#0000ff";
-    QTest::newRow("Textcolor unreadable") << QByteArray("Textcolor=pink") << "textColor" << "#000000";
-    QTest::newRow("phrase empty") << QByteArray("Phrase3=") << "phrase3" << "mine";
-    QTest::newRow("phrase set") << QByteArray("Phrase3=Hi all") << "phrase3" << "Hi all";
-    QTest::newRow("bounds") << QByteArray("Top=-20\r\nLeft=40\r\nWidth=x\r\nHeight=0")
-                            << "bounds" << "40,-20 775x575";
+        << QByteArray("Playerphrasesounds=false") << "playerPhraseSounds"
+        << "off";
+    QTest::newRow("Playtoscore 7") << QByteArray("Playtoscore=7") << "playToScore"
+                                   << "7";
+    QTest::newRow("Playtoscore 0") << QByteArray("Playtoscore=0") << "playToScore"
+                                   << "1";
+    QTest::newRow("Playtoscore 99") << QByteArray("Playtoscore=99") << "playToScore"
+                                    << "10";
+    QTest::newRow("Playtoscore word") << QByteArray("Playtoscore=ten") << "playToScore"
+                                      << "3";
+    QTest::newRow("Playtoscore empty") << QByteArray("Playtoscore=") << "playToScore"
+                                       << "3";
+    QTest::newRow("Timeperturn 45") << QByteArray("Timeperturn=45") << "timePerTurn"
+                                    << "45";
+    QTest::newRow("Timeperturn 47") << QByteArray("Timeperturn=47") << "timePerTurn"
+                                    << "45";
+    QTest::newRow("Timeperturn 48") << QByteArray("Timeperturn=48") << "timePerTurn"
+                                    << "50";
+    QTest::newRow("Timeperturn 500") << QByteArray("Timeperturn=500") << "timePerTurn"
+                                     << "120";
+    QTest::newRow("Timeperturn word") << QByteArray("Timeperturn=x") << "timePerTurn"
+                                      << "60";
+    QTest::newRow("Textsize 12") << QByteArray("Textsize=12") << "textSize"
+                                 << "12";
+    QTest::newRow("Textsize 0") << QByteArray("Textsize=0") << "textSize"
+                                << "8";
+    QTest::newRow("Textsize word") << QByteArray("Textsize=big") << "textSize"
+                                   << "8";
+    QTest::newRow("Textcolor name") << QByteArray("Textcolor=clRed") << "textColor"
+                                    << "#ff0000";
+    QTest::newRow("Textcolor hex") << QByteArray("Textcolor=$00FF0000") << "textColor"
+                                   << "#0000ff";
+    QTest::newRow("Textcolor unreadable") << QByteArray("Textcolor=pink") << "textColor"
+                                          << "#000000";
+    QTest::newRow("phrase empty") << QByteArray("Phrase3=") << "phrase3"
+                                  << "mine";
+    QTest::newRow("phrase set") << QByteArray("Phrase3=Hi all") << "phrase3"
+                                << "Hi all";
+    QTest::newRow("bounds") << QByteArray("Top=-20\r\nLeft=40\r\nWidth=x\r\nHeight=0") << "bounds"
+                            << "40,-20 775x575";
     QTest::newRow("One Winner Only, no duplicates")
-        << QByteArray("Gametype=0\r\nDuplicate=0") << "gameType" << "0/0";
+        << QByteArray("Gametype=0\r\nDuplicate=0") << "gameType"
+        << "0/0";
     QTest::newRow("One Winner Only, duplicates")
-        << QByteArray("Gametype=0\r\nDuplicate=1") << "gameType" << "0/1";
+        << QByteArray("Gametype=0\r\nDuplicate=1") << "gameType"
+        << "0/1";
     QTest::newRow("All Scoring always allows duplicates")
-        << QByteArray("Gametype=1\r\nDuplicate=0") << "gameType" << "1/1";
+        << QByteArray("Gametype=1\r\nDuplicate=0") << "gameType"
+        << "1/1";
     QTest::newRow("other game type") << QByteArray("Gametype=7\r\nDuplicate=5") << "gameType"
                                      << "0/0";
 }
@@ -255,11 +289,12 @@ void TestSettings::newFileInWritingOrder()
     values.textColor = QColor(0x12, 0x34, 0x56);
     values.playSounds = false;
     QVERIFY(file.save(values));
-    QCOMPARE(readFile(file.path()),
-             QByteArray("[Lexaburst]\r\nTextsize=8\r\nTop=3\r\nLeft=3\r\nWidth=775\r\nHeight=575\r\n"
-                        "Textcolor=$00563412\r\nPlaytoscore=10\r\nTimeperturn=30\r\nGametype=1\r\n"
-                        "Duplicate=1\r\nBotspeed=1000\r\nTurnsound=0\r\n"
-                        "Playerphrasesounds=true\r\nPlaysounds=false\r\n"));
+    QCOMPARE(
+        readFile(file.path()),
+        QByteArray("[Lexaburst]\r\nTextsize=8\r\nTop=3\r\nLeft=3\r\nWidth=775\r\nHeight=575\r\n"
+                   "Textcolor=$00563412\r\nPlaytoscore=10\r\nTimeperturn=30\r\nGametype=1\r\n"
+                   "Duplicate=1\r\nBotspeed=1000\r\nTurnsound=0\r\n"
+                   "Playerphrasesounds=true\r\nPlaysounds=false\r\n"));
 
     Settings::Values again;
     QVERIFY(Settings::SettingsFile(dir.path()).load(again));
@@ -270,7 +305,8 @@ void TestSettings::newFileInWritingOrder()
 void TestSettings::otherSectionsKeptByteForByte()
 {
     QTemporaryDir dir;
-    const QByteArray lobby = "; written by the lobby\n[Zorn Lobby]\nName = Sam \n\nServer=1.2.3.4\n";
+    const QByteArray lobby
+        = "; written by the lobby\n[Zorn Lobby]\nName = Sam \n\nServer=1.2.3.4\n";
     const QByteArray tail = "[Zorn Other]\nx=\xFF\n";
     writeFile(dir.filePath("zornlobby.ini"),
               lobby + "[LEXABURST]\nBotSpeed=500\nUnknown=kept\n" + tail);
@@ -342,9 +378,10 @@ void TestSettings::phrasesSavedSeparately()
     values.phrases[8] = "Bye";
     QVERIFY(file.savePhrases(values));
     const QByteArray saved = readFile(file.path());
-    QCOMPARE(saved, QByteArray("[Lexaburst]\r\nPhrase1=Good game\r\nPhrase2=\r\nPhrase3=\r\n"
-                               "Phrase4=\r\nPhrase5=\r\nPhrase6=\r\nPhrase7=\r\nPhrase8=\r\n"
-                               "Phrase9=Bye\r\n"));
+    QCOMPARE(saved,
+             QByteArray("[Lexaburst]\r\nPhrase1=Good game\r\nPhrase2=\r\nPhrase3=\r\n"
+                        "Phrase4=\r\nPhrase5=\r\nPhrase6=\r\nPhrase7=\r\nPhrase8=\r\n"
+                        "Phrase9=Bye\r\n"));
     QVERIFY(file.save(values));
     QVERIFY(readFile(file.path()).startsWith(saved));
 

@@ -4,8 +4,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
@@ -98,8 +98,8 @@ void TestTally::gridTextTolerance_data()
 
     QTest::newRow("LF only") << QByteArray("1\n2\nx\ny\n") << true << 1 << 2 << "y";
     QTest::newRow("cells missing") << QByteArray("2\r\n2\r\nx\r\n") << true << 2 << 2 << "";
-    QTest::newRow("lines after the last cell") << QByteArray("1\r\n1\r\nx\r\nmore\r\n") << true << 1
-                                               << 1 << "x";
+    QTest::newRow("lines after the last cell")
+        << QByteArray("1\r\n1\r\nx\r\nmore\r\n") << true << 1 << 1 << "x";
     QTest::newRow("no final line end") << QByteArray("1\r\n1\r\nx") << true << 1 << 1 << "x";
     QTest::newRow("empty") << QByteArray() << false << 0 << 0 << "";
     QTest::newRow("words") << QByteArray("nine\r\none\r\n") << false << 0 << 0 << "";
@@ -132,9 +132,9 @@ void TestTally::gameOutcomes_data()
     QTest::addColumn<int>("ownWins");
     QTest::addColumn<Counts>("sam");
 
-    QTest::newRow("user won") << TallyBook::UserWon << 1 << Counts{1, 0, 1, 0};
-    QTest::newRow("opponent won") << "Sam" << 0 << Counts{1, 1, 0, 0};
-    QTest::newRow("third player won") << "Bob" << 0 << Counts{1, 0, 0, 1};
+    QTest::newRow("user won") << TallyBook::UserWon << 1 << Counts {1, 0, 1, 0};
+    QTest::newRow("opponent won") << "Sam" << 0 << Counts {1, 1, 0, 0};
+    QTest::newRow("third player won") << "Bob" << 0 << Counts {1, 0, 0, 1};
 }
 
 void TestTally::gameOutcomes()
@@ -154,9 +154,9 @@ void TestTally::gameOutcomes()
     QCOMPARE(tally.ownWins(), ownWins);
     QCOMPARE(tally.total(1), sam);
     QCOMPARE(tally.session(1), sam);
-    QCOMPARE(tally.total(0), Counts{});
-    QCOMPARE(tally.session(0), Counts{});
-    QCOMPARE(tally.opponents(), (QStringList{"Ann", "Sam"}));
+    QCOMPARE(tally.total(0), Counts {});
+    QCOMPARE(tally.session(0), Counts {});
+    QCOMPARE(tally.opponents(), (QStringList {"Ann", "Sam"}));
 }
 
 void TestTally::restartKeepsTotalsAndClearsSession()
@@ -177,15 +177,15 @@ void TestTally::restartKeepsTotalsAndClearsSession()
     QCOMPARE(second.load(path).status, TallyBook::LoadResult::Status::Loaded);
     QCOMPARE(second.ownGames(), 2);
     QCOMPARE(second.ownWins(), 1);
-    QCOMPARE(second.opponents(), (QStringList{"Sam", "Ann"}));
-    QCOMPARE(second.total(0), (Counts{2, 1, 1, 0}));
-    QCOMPARE(second.total(1), (Counts{1, 0, 1, 0}));
-    QCOMPARE(second.session(0), Counts{});
+    QCOMPARE(second.opponents(), (QStringList {"Sam", "Ann"}));
+    QCOMPARE(second.total(0), (Counts {2, 1, 1, 0}));
+    QCOMPARE(second.total(1), (Counts {1, 0, 1, 0}));
+    QCOMPARE(second.session(0), Counts {});
     QCOMPARE(second.cellText(5, 1), QString("0"));
 
     second.addgame("Bob", {"Ann"});
-    QCOMPARE(second.total(1), (Counts{2, 0, 1, 1}));
-    QCOMPARE(second.session(1), (Counts{1, 0, 0, 1}));
+    QCOMPARE(second.total(1), (Counts {2, 0, 1, 1}));
+    QCOMPARE(second.session(1), (Counts {1, 0, 0, 1}));
 }
 
 void TestTally::fileIsContainerOfGridText()
@@ -202,7 +202,7 @@ void TestTally::fileIsContainerOfGridText()
         text += column == 5 || column == 6 ? "0\r\n1\r\n" : "0\r\n0\r\n";
     QCOMPARE(Tlzrw1::decompressBytes(readFile(path)), text);
     QCOMPARE(readFile(path), Tlzrw1::compressBytes(text));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Lexabursttally.tld"});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"Lexabursttally.tld"});
 }
 
 void TestTally::workingFolderUntouched()
@@ -220,8 +220,9 @@ void TestTally::workingFolderUntouched()
 
     QVERIFY(saved);
     QCOMPARE(status, TallyBook::LoadResult::Status::Loaded);
-    QCOMPARE(QDir(working.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
-    QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"Lexabursttally.tld"});
+    QCOMPARE(QDir(working.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList {});
+    QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList {"Lexabursttally.tld"});
 }
 
 void TestTally::deletingOpponents()
@@ -233,10 +234,10 @@ void TestTally::deletingOpponents()
     tally.addgame("Cy", {"Cy"});
 
     tally.deleteOpponent(0);
-    QCOMPARE(tally.opponents(), (QStringList{"Bob", "Cy"}));
+    QCOMPARE(tally.opponents(), (QStringList {"Bob", "Cy"}));
     QCOMPARE(tally.grid().rowCount(), 3);
-    QCOMPARE(tally.total(0), (Counts{1, 1, 0, 0}));
-    QCOMPARE(tally.total(1), (Counts{2, 1, 0, 1}));
+    QCOMPARE(tally.total(0), (Counts {1, 1, 0, 0}));
+    QCOMPARE(tally.total(1), (Counts {2, 1, 0, 1}));
 
     // Neither the own row nor rows outside the grid can be removed.
     tally.moverow(0);
@@ -260,8 +261,8 @@ void TestTally::namesDifferingInCase()
     QVERIFY(!tally.addOpponent(""));
     QCOMPARE(tally.indexOf("SAM"), -1);
     tally.addgame("sam", {"sam", "Sam"});
-    QCOMPARE(tally.total(0), (Counts{1, 1, 0, 0}));
-    QCOMPARE(tally.total(1), (Counts{1, 0, 0, 1}));
+    QCOMPARE(tally.total(0), (Counts {1, 1, 0, 0}));
+    QCOMPARE(tally.total(1), (Counts {1, 0, 0, 1}));
 }
 
 void TestTally::reset()
@@ -278,7 +279,7 @@ void TestTally::reset()
     QCOMPARE(tally.ownGames(), 1);
     QCOMPARE(tally.cellText(2, 0), QString("1"));
     QVERIFY(tally.addOpponent("Sam"));
-    QCOMPARE(tally.total(0), Counts{});
+    QCOMPARE(tally.total(0), Counts {});
 }
 
 void TestTally::damagedFileIsKeptAside_data()
@@ -371,7 +372,9 @@ void TestTally::failedSaveKeepsOldFile()
 
     // A write that breaks off half way (the file size limit stops it even
     // with every right) must leave the old file as it was.
-    struct rlimit old {};
+    struct rlimit old
+    {
+    };
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
     struct rlimit limited = old;
     limited.rlim_cur = rlim_t(saved.size() + 100);
@@ -383,7 +386,7 @@ void TestTally::failedSaveKeepsOldFile()
 
     QVERIFY(!savedWithLimit);
     QCOMPARE(readFile(path), saved);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Lexabursttally.tld"});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"Lexabursttally.tld"});
     QVERIFY(tally.save(path));
     QCOMPARE(TallyBook().load(path).status, TallyBook::LoadResult::Status::Loaded);
 }
@@ -402,8 +405,8 @@ void TestTally::readOnlyFolderKeepsOldFile()
     const bool folderWritable = probe.open(QIODevice::WriteOnly);
     probe.remove();
     const bool savedReadOnly = folderWritable || tally.save(path);
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                          | QFileDevice::ExeOwner);
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (folderWritable)
         QSKIP("Running with rights that ignore a read-only folder");
     QVERIFY(!savedReadOnly);

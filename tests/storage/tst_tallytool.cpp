@@ -94,14 +94,15 @@ void TestTallyTool::showPrintsTable()
 
     const Run show = runTool({"show", path});
     QCOMPARE(show.exitCode, 0);
-    QCOMPARE(show.out,
-             QString("Your total: 2 games, 1 won\n"
-                     "Player     Games  Their wins  Your wins  Neither  Session games  Session theirs  "
-                     "Session yours  Session neither\n"
-                     "Sam            2           1          1        0              2               1  "
-                     "            1                0\n"
-                     "Annabelle      1           0          1        0              1               0  "
-                     "            1                0\n"));
+    QCOMPARE(
+        show.out,
+        QString("Your total: 2 games, 1 won\n"
+                "Player     Games  Their wins  Your wins  Neither  Session games  Session theirs  "
+                "Session yours  Session neither\n"
+                "Sam            2           1          1        0              2               1  "
+                "            1                0\n"
+                "Annabelle      1           0          1        0              1               0  "
+                "            1                0\n"));
     QCOMPARE(readFile(path), before);
 }
 
@@ -121,18 +122,18 @@ void TestTallyTool::failures_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("no command") << QStringList{} << 2 << "usage: lexiburst-tally";
-    QTest::newRow("unknown command") << QStringList{"list", "@/a"} << 2 << "usage:";
-    QTest::newRow("missing output") << QStringList{"pack", "@/plain.txt"} << 2 << "usage:";
+    QTest::newRow("no command") << QStringList {} << 2 << "usage: lexiburst-tally";
+    QTest::newRow("unknown command") << QStringList {"list", "@/a"} << 2 << "usage:";
+    QTest::newRow("missing output") << QStringList {"pack", "@/plain.txt"} << 2 << "usage:";
     QTest::newRow("unpack no container")
-        << QStringList{"unpack", "@/plain.txt", "@/out.txt"} << 1
+        << QStringList {"unpack", "@/plain.txt", "@/out.txt"} << 1
         << "lexiburst-tally: @/plain.txt : Lzrw1 decompression : this file has no valid header !";
     QTest::newRow("pack missing input")
-        << QStringList{"pack", "@/none.txt", "@/out.tld"} << 1
+        << QStringList {"pack", "@/none.txt", "@/out.tld"} << 1
         << "lexiburst-tally: Lzrw1 compression : Failed to obtain the size of : @/none.txt";
-    QTest::newRow("show damaged") << QStringList{"show", "@/plain.txt"} << 1
+    QTest::newRow("show damaged") << QStringList {"show", "@/plain.txt"} << 1
                                   << "this file has no valid header !";
-    QTest::newRow("show missing") << QStringList{"show", "@/none.tld"} << 1 << "lexiburst-tally: ";
+    QTest::newRow("show missing") << QStringList {"show", "@/none.tld"} << 1 << "lexiburst-tally: ";
 }
 
 void TestTallyTool::failures()
@@ -149,7 +150,7 @@ void TestTallyTool::failures()
     const Run run = runTool(arguments);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(message.replace("@", dir.path())), qPrintable(run.err));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"plain.txt"});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"plain.txt"});
     QCOMPARE(readFile(dir.filePath("plain.txt")), QByteArray("not a container"));
 }
 

@@ -34,13 +34,20 @@ void TestWidgets::urlJoinsPrefixOfItsType_data()
     QTest::addColumn<TURL::LinkType>("type");
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("opened");
-    QTest::newRow("web page") << TURL::LinkType::WebPage << "www.zorn22.example" << "http://www.zorn22.example";
-    QTest::newRow("https") << TURL::LinkType::Https << "site.example/a" << "https://site.example/a";
-    QTest::newRow("ftp") << TURL::LinkType::Ftp << "files.example" << "ftp://files.example";
-    QTest::newRow("mail") << TURL::LinkType::Mailto << "me@site.example" << "mailto:me@site.example";
-    QTest::newRow("news") << TURL::LinkType::News << "comp.games" << "news:comp.games";
-    QTest::newRow("file") << TURL::LinkType::File << "/tmp/x.txt" << "file:///tmp/x.txt";
-    QTest::newRow("none") << TURL::LinkType::None << "http://direct.example" << "http://direct.example";
+    QTest::newRow("web page") << TURL::LinkType::WebPage << "www.zorn22.example"
+                              << "http://www.zorn22.example";
+    QTest::newRow("https") << TURL::LinkType::Https << "site.example/a"
+                           << "https://site.example/a";
+    QTest::newRow("ftp") << TURL::LinkType::Ftp << "files.example"
+                         << "ftp://files.example";
+    QTest::newRow("mail") << TURL::LinkType::Mailto << "me@site.example"
+                          << "mailto:me@site.example";
+    QTest::newRow("news") << TURL::LinkType::News << "comp.games"
+                          << "news:comp.games";
+    QTest::newRow("file") << TURL::LinkType::File << "/tmp/x.txt"
+                          << "file:///tmp/x.txt";
+    QTest::newRow("none") << TURL::LinkType::None << "http://direct.example"
+                          << "http://direct.example";
 }
 
 void TestWidgets::urlJoinsPrefixOfItsType()
@@ -50,7 +57,11 @@ void TestWidgets::urlJoinsPrefixOfItsType()
     QFETCH(QString, opened);
     QList<QUrl> requests;
     TURL url;
-    url.setShell({[&](const QUrl &u) { requests.append(u); return true; }, {}});
+    url.setShell({[&](const QUrl &u) {
+                      requests.append(u);
+                      return true;
+                  },
+                  {}});
     url.setLinkType(type);
     url.setAddress(address);
     QVERIFY(url.execute());
@@ -62,13 +73,21 @@ void TestWidgets::urlWithEmptyAddressOpensNothing()
 {
     int requests = 0;
     TURL url;
-    url.setShell({[&](const QUrl &) { ++requests; return true; }, {}});
+    url.setShell({[&](const QUrl &) {
+                      ++requests;
+                      return true;
+                  },
+                  {}});
     QVERIFY(!url.execute());
     QCOMPARE(requests, 0);
 
     // A refusing desktop is answered as failure.
     url.setAddress(QStringLiteral("www.zorn22.example"));
-    url.setShell({[&](const QUrl &) { ++requests; return false; }, {}});
+    url.setShell({[&](const QUrl &) {
+                      ++requests;
+                      return false;
+                  },
+                  {}});
     QVERIFY(!url.execute());
     QCOMPARE(requests, 1);
 }
@@ -80,9 +99,9 @@ void TestWidgets::flatPanelDrawsTwoColourBorder()
     panel.setColor(Qt::white);
     panel.setBorderColors(Qt::red, Qt::blue);
     const QImage image = panel.grab().toImage();
-    QCOMPARE(image.pixelColor(5, 0), QColor(Qt::red));   // top
-    QCOMPARE(image.pixelColor(0, 5), QColor(Qt::red));   // left
-    QCOMPARE(image.pixelColor(5, 9), QColor(Qt::blue));  // bottom
+    QCOMPARE(image.pixelColor(5, 0), QColor(Qt::red)); // top
+    QCOMPARE(image.pixelColor(0, 5), QColor(Qt::red)); // left
+    QCOMPARE(image.pixelColor(5, 9), QColor(Qt::blue)); // bottom
     QCOMPARE(image.pixelColor(19, 5), QColor(Qt::blue)); // right
     QCOMPARE(image.pixelColor(10, 5), QColor(Qt::white));
 }

@@ -27,7 +27,8 @@ void TestAbout::versionIsTheLoginVersion()
     auto *label1 = about.findChild<QLabel *>(QStringLiteral("Label1"));
     auto *version = about.findChild<QLabel *>(QStringLiteral("version"));
     auto *label9 = about.findChild<QLabel *>(QStringLiteral("Label9"));
-    QCOMPARE(label1->text() + QLatin1Char(' ') + version->text() + label9->text(), QStringLiteral("Version 1.0.4.1"));
+    QCOMPARE(label1->text() + QLatin1Char(' ') + version->text() + label9->text(),
+             QStringLiteral("Version 1.0.4.1"));
     QVERIFY(label1->geometry().right() < version->x());
     QVERIFY(version->geometry().right() < label9->x() + 1);
     QCOMPARE(version->y(), label9->y());
@@ -46,7 +47,11 @@ void TestAbout::logoAndAddressOpenTheWebSite()
     Tabout about;
     about.show();
     QList<QUrl> opened;
-    about.URL1()->setShell({[&](const QUrl &url) { opened.append(url); return true; }, {}});
+    about.URL1()->setShell({[&](const QUrl &url) {
+                                opened.append(url);
+                                return true;
+                            },
+                            {}});
     QCOMPARE(about.URL1()->linkType(), TURL::LinkType::WebPage);
     auto *label = about.findChild<TClickLabel *>(control);
     QVERIFY(label);
@@ -54,7 +59,8 @@ void TestAbout::logoAndAddressOpenTheWebSite()
     QCOMPARE(opened.size(), 1);
     QCOMPARE(opened.first().scheme(), QStringLiteral("http"));
     QCOMPARE(opened.first().host(), about.URL1()->address());
-    QCOMPARE(about.findChild<QLabel *>(QStringLiteral("label_url"))->text(), about.URL1()->address());
+    QCOMPARE(about.findChild<QLabel *>(QStringLiteral("label_url"))->text(),
+             about.URL1()->address());
 }
 
 void TestAbout::doneHides()

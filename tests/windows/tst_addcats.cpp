@@ -14,8 +14,13 @@ struct CategoryRig
     explicit CategoryRig(const QString &folder)
     {
         window.setFolder(folder);
-        window.setPrompts({[this](const QString &text) { messages.append(text); }, [](const QString &) { return true; }});
-        window.setAddToList([this](const QString &category) { return AddedCategories::addToMaster(master, category); });
+        window.setPrompts({[this](const QString &text) { messages.append(text); },
+                           [](const QString &) {
+                               return true;
+                           }});
+        window.setAddToList([this](const QString &category) {
+            return AddedCategories::addToMaster(master, category);
+        });
         window.show();
     }
     void type(const QString &text)
@@ -26,8 +31,14 @@ struct CategoryRig
         QTest::keyClick(edit(), Qt::Key_Return);
     }
     QLineEdit *edit() const { return window.findChild<QLineEdit *>(QStringLiteral("edit_add")); }
-    QListWidget *list() const { return window.findChild<QListWidget *>(QStringLiteral("listbox_add")); }
-    QAction *action(const char *name) const { return window.findChild<QAction *>(QString::fromLatin1(name)); }
+    QListWidget *list() const
+    {
+        return window.findChild<QListWidget *>(QStringLiteral("listbox_add"));
+    }
+    QAction *action(const char *name) const
+    {
+        return window.findChild<QAction *>(QString::fromLatin1(name));
+    }
     void pressEntry(int row) const
     {
         const QRect place = list()->visualItemRect(list()->item(row));
@@ -35,7 +46,7 @@ struct CategoryRig
         QTest::mouseRelease(list()->viewport(), Qt::RightButton, {}, place.center());
     }
 
-    QStringList master{QStringLiteral("Fruit"), QStringLiteral("Car Part")};
+    QStringList master {QStringLiteral("Fruit"), QStringLiteral("Car Part")};
     QStringList messages;
     Tadditionalcats window;
 };
@@ -76,7 +87,7 @@ void TestAddCats::addingListsInCapitalsAndFeedsTheHost()
     CategoryRig rig(folder.path());
     QSignalSpy added(&rig.window, &Tadditionalcats::categoryAdded);
     rig.type(QStringLiteral("Board Games"));
-    QCOMPARE(rig.window.categories(), QStringList{QStringLiteral("BOARD GAMES")});
+    QCOMPARE(rig.window.categories(), QStringList {QStringLiteral("BOARD GAMES")});
     QCOMPARE(rig.list()->item(0)->text(), QStringLiteral("BOARD GAMES"));
     // The host gets the text as typed.
     QCOMPARE(rig.master.last(), QStringLiteral("Board Games"));
@@ -87,7 +98,8 @@ void TestAddCats::addingListsInCapitalsAndFeedsTheHost()
     // Enter was used up: the window is still open.
     QVERIFY(rig.window.isVisible());
 
-    QTest::mouseClick(rig.window.findChild<QPushButton *>(QStringLiteral("button_done")), Qt::LeftButton);
+    QTest::mouseClick(rig.window.findChild<QPushButton *>(QStringLiteral("button_done")),
+                      Qt::LeftButton);
     QVERIFY(!rig.window.isVisible());
     QCOMPARE(fileBytes(rig.window.filePath()), QByteArray("BOARD GAMES\r\n"));
     QCOMPARE(QFileInfo(rig.window.filePath()).fileName(), QStringLiteral("Lexaburstaddcats.txt"));
@@ -99,9 +111,11 @@ void TestAddCats::duplicatesAreRefused_data()
     QTest::addColumn<QStringList>("listed");
     QTest::addColumn<int>("masterSize");
     // Already in the player's list (the first entry, other case): nothing changes.
-    QTest::newRow("own list") << "tHINGS IN A kitchen" << QStringList{"THINGS IN A KITCHEN", "BOARD GAMES"} << 4;
+    QTest::newRow("own list") << "tHINGS IN A kitchen"
+                              << QStringList {"THINGS IN A KITCHEN", "BOARD GAMES"} << 4;
     // New to the player, known to the host: listed, but the host keeps its list.
-    QTest::newRow("built in") << "fruit" << QStringList{"THINGS IN A KITCHEN", "BOARD GAMES", "FRUIT"} << 4;
+    QTest::newRow("built in") << "fruit"
+                              << QStringList {"THINGS IN A KITCHEN", "BOARD GAMES", "FRUIT"} << 4;
 }
 
 void TestAddCats::duplicatesAreRefused()
@@ -116,7 +130,7 @@ void TestAddCats::duplicatesAreRefused()
     QCOMPARE(rig.master.size(), 4);
 
     rig.type(text);
-    QCOMPARE(rig.messages, QStringList{QStringLiteral("That Category is already added.")});
+    QCOMPARE(rig.messages, QStringList {QStringLiteral("That Category is already added.")});
     QCOMPARE(rig.window.categories(), listed);
     QCOMPARE(rig.master.size(), masterSize);
     QVERIFY(rig.edit()->text().isEmpty());
@@ -142,7 +156,7 @@ void TestAddCats::entryIsLimitedToThirtyCharacters()
     QTemporaryDir folder;
     CategoryRig rig(folder.path());
     rig.type(QString(31, QLatin1Char('x')));
-    QCOMPARE(rig.window.categories(), QStringList{QString(30, QLatin1Char('X'))});
+    QCOMPARE(rig.window.categories(), QStringList {QString(30, QLatin1Char('X'))});
 }
 
 void TestAddCats::fileIsLoadedAndFedAtStart()
@@ -156,7 +170,7 @@ void TestAddCats::fileIsLoadedAndFedAtStart()
     CategoryRig rig(folder.path());
     QCOMPARE(rig.list()->count(), 3);
     rig.window.addlist();
-    QCOMPARE(rig.master, (QStringList{"Fruit", "Car Part", "PIZZA TOPPINGS", "RIVERS"}));
+    QCOMPARE(rig.master, (QStringList {"Fruit", "Car Part", "PIZZA TOPPINGS", "RIVERS"}));
     // What the host knew already is skipped without a message at start.
     QVERIFY(rig.messages.isEmpty());
 }
@@ -177,7 +191,7 @@ void TestAddCats::deleteCategoryNeedsAPressedEntry()
     QVERIFY(rig.action("DeleteCategory1")->isVisible());
     QCOMPARE(rig.action("DeleteCategory1")->text(), QStringLiteral("Delete \"BETA\""));
     rig.action("DeleteCategory1")->trigger();
-    QCOMPARE(rig.window.categories(), (QStringList{"ALPHA", "GAMMA"}));
+    QCOMPARE(rig.window.categories(), (QStringList {"ALPHA", "GAMMA"}));
     QCOMPARE(rig.window.popupTag(), -1);
     rig.window.popup_addPopup();
     QVERIFY(!rig.action("DeleteCategory1")->isVisible());

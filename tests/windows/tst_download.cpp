@@ -55,7 +55,8 @@ private:
         }
     }
 
-    static QByteArray answer(const QByteArray &status, const QList<QByteArray> &headers, const QByteArray &body)
+    static QByteArray answer(const QByteArray &status, const QList<QByteArray> &headers,
+                             const QByteArray &body)
     {
         QByteArray bytes = "HTTP/1.1 " + status + "\r\n";
         for (const QByteArray &header : headers)
@@ -76,14 +77,16 @@ private:
         requestPaths.append(path);
         lastRequestHead = head;
         if (path == "/lobby/Zorn22LobbySetup.exe") {
-            const QList<QByteArray> headers = {"Content-Type: application/octet-stream",
-                                               "Content-Length: " + QByteArray::number(payload.size()),
-                                               "X-Served-By: tiny", "Connection: close"};
+            const QList<QByteArray> headers
+                = {"Content-Type: application/octet-stream",
+                   "Content-Length: " + QByteArray::number(payload.size()), "X-Served-By: tiny",
+                   "Connection: close"};
             headerLinesOfInstaller = int(headers.size());
             socket->write(answer("200 OK", headers, payload));
             socket->disconnectFromHost();
         } else if (path == "/moved/Setup.exe") {
-            socket->write(answer("302 Found", {"Location: /lobby/Zorn22LobbySetup.exe", "Content-Length: 0"}, {}));
+            socket->write(answer(
+                "302 Found", {"Location: /lobby/Zorn22LobbySetup.exe", "Content-Length: 0"}, {}));
         } else if (path == "/held/Setup.exe") {
             const QList<QByteArray> headers = {"Content-Type: application/octet-stream",
                                                "Content-Length: " + QByteArray::number(HeldSize)};
@@ -91,9 +94,10 @@ private:
             held = socket;
         } else {
             const QByteArray page = "<html><body>Not here</body></html>";
-            socket->write(answer("404 Not Found",
-                                 {"Content-Type: text/html", "Content-Length: " + QByteArray::number(page.size())},
-                                 page));
+            socket->write(answer(
+                "404 Not Found",
+                {"Content-Type: text/html", "Content-Length: " + QByteArray::number(page.size())},
+                page));
         }
     }
 
@@ -115,9 +119,18 @@ struct DownloadRig
     explicit DownloadRig(bool shellAccepts = true)
     {
         window.setDownloadFolder(folder.path());
-        window.setShell({[this, shellAccepts](const QUrl &url) { opened.append(url); return shellAccepts; },
-                         [this](const QString &program) { started.append(program); return false; }});
-        window.setPrompts({[this](const QString &text) { messages.append(text); }, [](const QString &) { return true; }});
+        window.setShell({[this, shellAccepts](const QUrl &url) {
+                             opened.append(url);
+                             return shellAccepts;
+                         },
+                         [this](const QString &program) {
+                             started.append(program);
+                             return false;
+                         }});
+        window.setPrompts({[this](const QString &text) { messages.append(text); },
+                           [](const QString &) {
+                               return true;
+                           }});
         window.show();
     }
     QString text(const char *label) const
@@ -131,7 +144,7 @@ struct DownloadRig
 
     QTemporaryDir folder;
     Tdownload window;
-    QSignalSpy exits{&window, &Tdownload::exitRequested};
+    QSignalSpy exits {&window, &Tdownload::exitRequested};
     QList<QUrl> opened;
     QStringList started;
     QStringList messages;
@@ -160,10 +173,13 @@ void TestDownload::completeDownloadIsInstalled_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<bool>("shellAccepts");
-    QTest::newRow("direct") << "/lobby/Zorn22LobbySetup.exe" << "Zorn22LobbySetup.exe" << true;
+    QTest::newRow("direct") << "/lobby/Zorn22LobbySetup.exe"
+                            << "Zorn22LobbySetup.exe" << true;
     // The file is named after the address asked for, not the one redirected to.
-    QTest::newRow("redirected") << "/moved/Setup.exe" << "Setup.exe" << true;
-    QTest::newRow("desktop refuses") << "/lobby/Zorn22LobbySetup.exe" << "Zorn22LobbySetup.exe" << false;
+    QTest::newRow("redirected") << "/moved/Setup.exe"
+                                << "Setup.exe" << true;
+    QTest::newRow("desktop refuses") << "/lobby/Zorn22LobbySetup.exe"
+                                     << "Zorn22LobbySetup.exe" << false;
 }
 
 void TestDownload::completeDownloadIsInstalled()
@@ -191,19 +207,20 @@ void TestDownload::completeDownloadIsInstalled()
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), server.payload);
-    QCOMPARE(rig.opened, QList<QUrl>{QUrl::fromLocalFile(saved)});
+    QCOMPARE(rig.opened, QList<QUrl> {QUrl::fromLocalFile(saved)});
     QVERIFY(rig.started.isEmpty());
     if (shellAccepts) {
         QCOMPARE(rig.exits.size(), 1);
         QVERIFY(rig.messages.isEmpty());
     } else {
         QCOMPARE(rig.exits.size(), 0);
-        QCOMPARE(rig.messages, QStringList{QStringLiteral("An Error has Occurred.")});
+        QCOMPARE(rig.messages, QStringList {QStringLiteral("An Error has Occurred.")});
     }
 
     // The site's fixed request headers; caches are allowed to answer.
     QVERIFY(server.lastRequestHead.contains("\r\nUser-Agent: Mozilla/3.0 (compatible)"));
-    QVERIFY(server.lastRequestHead.contains("\r\nAccept: image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*"));
+    QVERIFY(server.lastRequestHead.contains(
+        "\r\nAccept: image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*"));
     QVERIFY(!server.lastRequestHead.toLower().contains("no-cache"));
 }
 
@@ -335,15 +352,17 @@ void TestDownload::playWithOthers()
     QTest::mouseClick(rig.button("Button2"), Qt::LeftButton);
     if (installed) {
         // The shell's refusal does not keep the game open.
-        QCOMPARE(rig.started, QStringList{lobby});
+        QCOMPARE(rig.started, QStringList {lobby});
         QCOMPARE(rig.exits.size(), 1);
         QVERIFY(rig.messages.isEmpty());
     } else {
         QVERIFY(rig.started.isEmpty());
         QCOMPARE(rig.exits.size(), 0);
-        QCOMPARE(rig.messages, QStringList{QStringLiteral(
-                                   "Please close the game and open the Zorn22 Lobby using the icon on your desktop or "
-                                   "using the your Window's start-up menu.")});
+        QCOMPARE(
+            rig.messages,
+            QStringList {QStringLiteral(
+                "Please close the game and open the Zorn22 Lobby using the icon on your desktop or "
+                "using the your Window's start-up menu.")});
         QVERIFY(rig.window.isVisible());
     }
 }
@@ -359,7 +378,8 @@ void TestDownload::environmentOverridesBuildSettings()
 
     qputenv("LEXIBURST_LOBBY_URL", "http://127.0.0.1:1/files/Other.exe");
     qputenv("LEXIBURST_LOBBY_PATH", "/somewhere/lobby");
-    QCOMPARE(Tdownload::defaultInstallerUrl(), QUrl(QStringLiteral("http://127.0.0.1:1/files/Other.exe")));
+    QCOMPARE(Tdownload::defaultInstallerUrl(),
+             QUrl(QStringLiteral("http://127.0.0.1:1/files/Other.exe")));
     QCOMPARE(Tdownload::defaultLobbyPath(), QStringLiteral("/somewhere/lobby"));
     Tdownload window;
     QCOMPARE(window.installerUrl().fileName(), QStringLiteral("Other.exe"));

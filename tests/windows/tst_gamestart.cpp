@@ -14,11 +14,15 @@ QString shown(const Tgamestart &w, const char *edit)
     return w.findChild<QLineEdit *>(QLatin1String(edit))->text();
 }
 
-TOptionBox *box(const Tgamestart &w, const char *name) { return w.findChild<TOptionBox *>(QLatin1String(name)); }
+TOptionBox *box(const Tgamestart &w, const char *name)
+{
+    return w.findChild<TOptionBox *>(QLatin1String(name));
+}
 
 void clickArrow(const Tgamestart &w, const char *upDown, int arrow, int times)
 {
-    const QList<QToolButton *> arrows = w.findChild<QWidget *>(QLatin1String(upDown))->findChildren<QToolButton *>();
+    const QList<QToolButton *> arrows
+        = w.findChild<QWidget *>(QLatin1String(upDown))->findChildren<QToolButton *>();
     for (int i = 0; i < times; ++i)
         QTest::mouseClick(arrows.at(arrow), Qt::LeftButton);
 }
@@ -62,14 +66,18 @@ void TestGamestart::numberRanges_data()
     QTest::addColumn<int>("arrow"); // 0 up, 1 down
     QTest::addColumn<int>("clicks");
     QTest::addColumn<QString>("value");
-    QTest::newRow("rounds up") << QByteArray("UpDown1") << QByteArray("edit_playtoscore") << 0 << 2 << "5";
-    QTest::newRow("rounds stop at 10") << QByteArray("UpDown1") << QByteArray("edit_playtoscore") << 0 << 20 << "10";
-    QTest::newRow("rounds stop at 1") << QByteArray("UpDown1") << QByteArray("edit_playtoscore") << 1 << 5 << "1";
-    QTest::newRow("time in fives") << QByteArray("UpDown2") << QByteArray("edit_creationtime") << 0 << 3 << "75";
-    QTest::newRow("time stops at 120") << QByteArray("UpDown2") << QByteArray("edit_creationtime") << 0 << 30
-                                       << "120";
-    QTest::newRow("time stops at 30") << QByteArray("UpDown2") << QByteArray("edit_creationtime") << 1 << 30
-                                      << "30";
+    QTest::newRow("rounds up") << QByteArray("UpDown1") << QByteArray("edit_playtoscore") << 0 << 2
+                               << "5";
+    QTest::newRow("rounds stop at 10")
+        << QByteArray("UpDown1") << QByteArray("edit_playtoscore") << 0 << 20 << "10";
+    QTest::newRow("rounds stop at 1")
+        << QByteArray("UpDown1") << QByteArray("edit_playtoscore") << 1 << 5 << "1";
+    QTest::newRow("time in fives")
+        << QByteArray("UpDown2") << QByteArray("edit_creationtime") << 0 << 3 << "75";
+    QTest::newRow("time stops at 120")
+        << QByteArray("UpDown2") << QByteArray("edit_creationtime") << 0 << 30 << "120";
+    QTest::newRow("time stops at 30")
+        << QByteArray("UpDown2") << QByteArray("edit_creationtime") << 1 << 30 << "30";
 }
 
 void TestGamestart::numberRanges()
@@ -182,7 +190,8 @@ void TestGamestart::startSendsMessageAndHides_data()
     QTest::addColumn<QByteArray>("message");
     QTest::newRow("all scoring") << false << false << QByteArray("CMD_startgame+Ann+4+65+1+1+\xff");
     QTest::newRow("one winner") << true << false << QByteArray("CMD_startgame+Ann+4+65+0+1+\xff");
-    QTest::newRow("one winner no duplicates") << true << true << QByteArray("CMD_startgame+Ann+4+65+0+0+\xff");
+    QTest::newRow("one winner no duplicates")
+        << true << true << QByteArray("CMD_startgame+Ann+4+65+0+0+\xff");
 }
 
 void TestGamestart::startSendsMessageAndHides()

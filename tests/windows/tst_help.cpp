@@ -35,14 +35,22 @@ void TestHelp::sectionButtonShowsItsPage_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("firstLine");
     QTest::addColumn<int>("paragraphs"); // 0: free length
-    QTest::newRow("overview") << 1 << "Overview" << "Overview" << 10;
-    QTest::newRow("connecting") << 2 << "Connecting" << "Connecting" << 29;
-    QTest::newRow("game play") << 3 << "Game Play" << "Game Play" << 28;
-    QTest::newRow("scoring") << 4 << "Scoring" << "Scoring" << 9;
-    QTest::newRow("documentation") << 5 << "Documentation" << "History" << 21;
-    QTest::newRow("license") << 6 << "License" << "License Agreement" << 0;
-    QTest::newRow("options") << 7 << "Options" << "Options" << 46;
-    QTest::newRow("lobby") << 11 << "The Lobby" << "The Lobby" << 16;
+    QTest::newRow("overview") << 1 << "Overview"
+                              << "Overview" << 10;
+    QTest::newRow("connecting") << 2 << "Connecting"
+                                << "Connecting" << 29;
+    QTest::newRow("game play") << 3 << "Game Play"
+                               << "Game Play" << 28;
+    QTest::newRow("scoring") << 4 << "Scoring"
+                             << "Scoring" << 9;
+    QTest::newRow("documentation") << 5 << "Documentation"
+                                   << "History" << 21;
+    QTest::newRow("license") << 6 << "License"
+                             << "License Agreement" << 0;
+    QTest::newRow("options") << 7 << "Options"
+                             << "Options" << 46;
+    QTest::newRow("lobby") << 11 << "The Lobby"
+                           << "The Lobby" << 16;
 }
 
 void TestHelp::sectionButtonShowsItsPage()

@@ -54,7 +54,8 @@ void TestPhrases::doneAppliesAndStoresAllNine()
     box(window, 3)->clear();
     QSignalSpy changed(&window, &Tphrases::phrasesChanged);
 
-    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("button_done")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("button_done")),
+                      Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QCOMPARE(changed.size(), 1);
     QStringList expected = nine(QStringLiteral("phrase "));
@@ -65,13 +66,16 @@ void TestPhrases::doneAppliesAndStoresAllNine()
     ProfileIni stored;
     QVERIFY(stored.load(ini));
     for (int i = 1; i <= 9; ++i) {
-        const auto value = stored.value(QStringLiteral("Lexaburst"), QStringLiteral("Phrase%1").arg(i));
+        const auto value
+            = stored.value(QStringLiteral("Lexaburst"), QStringLiteral("Phrase%1").arg(i));
         QVERIFY2(value.has_value(), qPrintable(QStringLiteral("Phrase%1 missing").arg(i)));
         QCOMPARE(*value, expected[i - 1]);
     }
     // Everything else in the shared file stays.
-    QCOMPARE(stored.readString(QStringLiteral("Lobby"), QStringLiteral("Skin")), QStringLiteral("blue"));
-    QCOMPARE(stored.readString(QStringLiteral("Lexaburst"), QStringLiteral("Textsize")), QStringLiteral("10"));
+    QCOMPARE(stored.readString(QStringLiteral("Lobby"), QStringLiteral("Skin")),
+             QStringLiteral("blue"));
+    QCOMPARE(stored.readString(QStringLiteral("Lexaburst"), QStringLiteral("Textsize")),
+             QStringLiteral("10"));
 }
 
 void TestPhrases::closeBoxAppliesNothing()

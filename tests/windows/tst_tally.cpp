@@ -21,7 +21,10 @@ struct TallyRig
         window.setSeatedPlayers([this] { return seated; });
         window.show();
     }
-    QListWidget *list(const char *name) const { return window.findChild<QListWidget *>(QString::fromLatin1(name)); }
+    QListWidget *list(const char *name) const
+    {
+        return window.findChild<QListWidget *>(QString::fromLatin1(name));
+    }
     QString text(const QString &name) const { return window.findChild<QLabel *>(name)->text(); }
     // Ticks the named current player.
     void tally(const QString &name)
@@ -82,9 +85,9 @@ void TestTally::finishedGameCounts_data()
     QTest::addColumn<QString>("winner");
     QTest::addColumn<int>("ownWins");
     QTest::addColumn<QList<int>>("alice"); // games, she won, you won, neither; total then session
-    QTest::newRow("you won") << "addtomine" << 1 << QList<int>{1, 0, 1, 0, 1, 0, 1, 0};
-    QTest::newRow("she won") << "Alice" << 0 << QList<int>{1, 1, 0, 0, 1, 1, 0, 0};
-    QTest::newRow("a third player won") << "Carl" << 0 << QList<int>{1, 0, 0, 1, 1, 0, 0, 1};
+    QTest::newRow("you won") << "addtomine" << 1 << QList<int> {1, 0, 1, 0, 1, 0, 1, 0};
+    QTest::newRow("she won") << "Alice" << 0 << QList<int> {1, 1, 0, 0, 1, 1, 0, 0};
+    QTest::newRow("a third player won") << "Carl" << 0 << QList<int> {1, 0, 0, 1, 1, 0, 0, 1};
 }
 
 void TestTally::finishedGameCounts()
@@ -100,7 +103,7 @@ void TestTally::finishedGameCounts()
     // Dora is tallied but not in this game.
     rig.seated = {QStringLiteral("Dora")};
     rig.tally(QStringLiteral("Dora"));
-    QCOMPARE(rig.tallied(), (QStringList{"Alice", "Bob", "Dora"}));
+    QCOMPARE(rig.tallied(), (QStringList {"Alice", "Bob", "Dora"}));
 
     rig.seated = {QStringLiteral("Alice"), QStringLiteral("Carl"), QStringLiteral("Bob")};
     rig.window.addgame(winner);
@@ -128,10 +131,10 @@ void TestTally::restartKeepsTotalsAndClearsSession()
     }
     QVERIFY(QFile::exists(folder.filePath(QStringLiteral("Lexabursttally.tld"))));
     TallyRig next(folder.path());
-    QCOMPARE(next.tallied(), QStringList{QStringLiteral("Alice")});
+    QCOMPARE(next.tallied(), QStringList {QStringLiteral("Alice")});
     QCOMPARE(next.text(QStringLiteral("mylabel_1")), QStringLiteral("2"));
     QCOMPARE(next.text(QStringLiteral("mylabel_2")), QStringLiteral("1"));
-    QCOMPARE(next.panel(0), (QList<int>{2, 1, 1, 0, 0, 0, 0, 0}));
+    QCOMPARE(next.panel(0), (QList<int> {2, 1, 1, 0, 0, 0, 0, 0}));
     QVERIFY(next.list("listbox_tally")->item(0)->checkState() == Qt::Checked);
 }
 
@@ -149,17 +152,19 @@ void TestTally::deletingAnOpponent()
     // No: the box is ticked again and nothing is lost.
     rig.answerYes = false;
     rig.list("listbox_tally")->item(0)->setCheckState(Qt::Unchecked);
-    QCOMPARE(rig.questions, QStringList{QStringLiteral("This will delete Ann's Tally, Are you want to delete it?")});
+    QCOMPARE(
+        rig.questions,
+        QStringList {QStringLiteral("This will delete Ann's Tally, Are you want to delete it?")});
     QVERIFY(rig.list("listbox_tally")->item(0)->checkState() == Qt::Checked);
     QCOMPARE(rig.tallied().size(), 3);
 
     // Yes on the first of three: the others move up with their counts.
     rig.answerYes = true;
     rig.list("listbox_tally")->item(0)->setCheckState(Qt::Unchecked);
-    QCOMPARE(rig.tallied(), (QStringList{"Ben", "Cy"}));
+    QCOMPARE(rig.tallied(), (QStringList {"Ben", "Cy"}));
     QCOMPARE(rig.window.book().grid().rowCount(), 3);
-    QCOMPARE(rig.panel(0), (QList<int>{1, 1, 0, 0, 1, 1, 0, 0}));
-    QCOMPARE(rig.panel(1), (QList<int>{2, 1, 0, 1, 2, 1, 0, 1}));
+    QCOMPARE(rig.panel(0), (QList<int> {1, 1, 0, 0, 1, 1, 0, 0}));
+    QCOMPARE(rig.panel(1), (QList<int> {2, 1, 0, 1, 2, 1, 0, 1}));
 
     // Deleting the rest leaves only the own row.
     rig.list("listbox_tally")->item(1)->setCheckState(Qt::Unchecked);
@@ -177,9 +182,9 @@ void TestTally::namesDifferingInCaseAreTwoOpponents()
     rig.tally(QStringLiteral("alice"));
     rig.tally(QStringLiteral("Alice"));
     rig.window.addgame(QStringLiteral("Alice"));
-    QCOMPARE(rig.tallied(), (QStringList{"alice", "Alice"}));
-    QCOMPARE(rig.panel(0), (QList<int>{1, 0, 0, 1, 1, 0, 0, 1}));
-    QCOMPARE(rig.panel(1), (QList<int>{1, 1, 0, 0, 1, 1, 0, 0}));
+    QCOMPARE(rig.tallied(), (QStringList {"alice", "Alice"}));
+    QCOMPARE(rig.panel(0), (QList<int> {1, 0, 0, 1, 1, 0, 0, 1}));
+    QCOMPARE(rig.panel(1), (QList<int> {1, 1, 0, 0, 1, 1, 0, 0}));
 }
 
 void TestTally::resetAsksFirst()
@@ -193,7 +198,8 @@ void TestTally::resetAsksFirst()
 
     rig.answerYes = false;
     QTest::mouseClick(reset, Qt::LeftButton);
-    QCOMPARE(rig.questions, QStringList{QStringLiteral("Are you sure you want to reset the Tally?")});
+    QCOMPARE(rig.questions,
+             QStringList {QStringLiteral("Are you sure you want to reset the Tally?")});
     QCOMPARE(rig.tallied().size(), 1);
     QCOMPARE(rig.text(QStringLiteral("mylabel_1")), QStringLiteral("1"));
 
@@ -217,7 +223,7 @@ void TestTally::untickingACurrentPlayerKeepsTheTally()
     rig.seated = {QStringLiteral("Alice")};
     rig.tally(QStringLiteral("Alice"));
     rig.list("checklist")->item(0)->setCheckState(Qt::Unchecked);
-    QCOMPARE(rig.tallied(), QStringList{QStringLiteral("Alice")});
+    QCOMPARE(rig.tallied(), QStringList {QStringLiteral("Alice")});
     QVERIFY(rig.list("checklist")->item(0)->checkState() == Qt::Checked);
     QVERIFY(rig.questions.isEmpty());
 }

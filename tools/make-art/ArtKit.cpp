@@ -13,13 +13,13 @@ namespace Art {
 
 namespace {
 
-const char* const BoldFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+const char *const BoldFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 QString boldFamily = QStringLiteral("DejaVu Sans");
 
 // Three box-blur passes approximate a Gaussian.
 constexpr int BlurPasses = 3;
 
-void boxBlurLine(std::vector<float>& line, int radius)
+void boxBlurLine(std::vector<float> &line, int radius)
 {
     const int n = static_cast<int>(line.size());
     std::vector<float> prefix(n + 1, 0.0f);
@@ -33,7 +33,7 @@ void boxBlurLine(std::vector<float>& line, int radius)
     }
 }
 
-void blur(std::vector<float>& alpha, int width, int height, int radius)
+void blur(std::vector<float> &alpha, int width, int height, int radius)
 {
     const int passRadius = std::max(1, radius / 2);
     for (int pass = 0; pass < BlurPasses; ++pass) {
@@ -74,7 +74,7 @@ QImage blankImage(QSize size)
     return image;
 }
 
-void prepare(QPainter& painter)
+void prepare(QPainter &painter)
 {
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
                            | QPainter::SmoothPixmapTransform);
@@ -90,14 +90,14 @@ QFont boldFont(qreal pixelSize)
     return font;
 }
 
-QPainterPath textPath(const QString& text, qreal pixelSize)
+QPainterPath textPath(const QString &text, qreal pixelSize)
 {
     QPainterPath path;
     path.addText(QPointF(0, 0), boldFont(pixelSize), text);
     return path;
 }
 
-QPainterPath fitPath(const QPainterPath& path, const QRectF& box)
+QPainterPath fitPath(const QPainterPath &path, const QRectF &box)
 {
     const QRectF bounds = path.boundingRect();
     if (bounds.isEmpty())
@@ -110,14 +110,14 @@ QPainterPath fitPath(const QPainterPath& path, const QRectF& box)
     return transform.map(path);
 }
 
-QImage shadowOf(const QImage& layer, int radius, const QColor& colour)
+QImage shadowOf(const QImage &layer, int radius, const QColor &colour)
 {
     const QImage source = layer.convertToFormat(QImage::Format_ARGB32);
     const int width = source.width();
     const int height = source.height();
     std::vector<float> alpha(static_cast<size_t>(width) * height);
     for (int y = 0; y < height; ++y) {
-        const QRgb* row = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        const QRgb *row = reinterpret_cast<const QRgb *>(source.constScanLine(y));
         for (int x = 0; x < width; ++x)
             alpha[y * width + x] = qAlpha(row[x]) / 255.0f;
     }
@@ -125,7 +125,7 @@ QImage shadowOf(const QImage& layer, int radius, const QColor& colour)
         blur(alpha, width, height, radius);
     QImage shadow(source.size(), QImage::Format_ARGB32);
     for (int y = 0; y < height; ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(shadow.scanLine(y));
+        QRgb *row = reinterpret_cast<QRgb *>(shadow.scanLine(y));
         for (int x = 0; x < width; ++x) {
             const int a = qBound(0, qRound(alpha[y * width + x] * colour.alpha()), 255);
             row[x] = qRgba(colour.red(), colour.green(), colour.blue(), a);
@@ -134,7 +134,7 @@ QImage shadowOf(const QImage& layer, int radius, const QColor& colour)
     return shadow.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-QImage withShadow(const QImage& layer, QPointF offset, int radius, const QColor& colour)
+QImage withShadow(const QImage &layer, QPointF offset, int radius, const QColor &colour)
 {
     QImage result = blankImage(layer.size());
     QPainter painter(&result);
@@ -144,7 +144,7 @@ QImage withShadow(const QImage& layer, QPointF offset, int radius, const QColor&
     return result;
 }
 
-QBrush verticalGradient(const QRectF& rect, const QColor& top, const QColor& bottom)
+QBrush verticalGradient(const QRectF &rect, const QColor &top, const QColor &bottom)
 {
     QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
     gradient.setColorAt(0, top);
@@ -185,7 +185,7 @@ QPainterPath burstPath(QPointF centre, qreal outerRadius, qreal innerRadius, int
     return path;
 }
 
-QPainterPath heartPath(const QRectF& r)
+QPainterPath heartPath(const QRectF &r)
 {
     const qreal w = r.width();
     const qreal h = r.height();

@@ -50,7 +50,7 @@ QPainterPath wordmarkPath(bool bounce)
 }
 
 // Draws the word mark into box: gold letters with an indigo outline and a white rim.
-void drawWordmark(QPainter& p, const QRectF& box, bool bounce, qreal outline)
+void drawWordmark(QPainter &p, const QRectF &box, bool bounce, qreal outline)
 {
     const QPainterPath word = fitPath(wordmarkPath(bounce), box);
     const QRectF bounds = word.boundingRect();
@@ -69,8 +69,8 @@ void drawWordmark(QPainter& p, const QRectF& box, bool bounce, qreal outline)
     p.fillPath(word, fill);
 }
 
-void drawBurst(QPainter& p, QPointF centre, qreal outer, qreal inner, int rays, const QColor& light,
-               const QColor& dark)
+void drawBurst(QPainter &p, QPointF centre, qreal outer, qreal inner, int rays, const QColor &light,
+               const QColor &dark)
 {
     QRadialGradient gradient(centre, outer);
     gradient.setColorAt(0, light);
@@ -81,7 +81,7 @@ void drawBurst(QPainter& p, QPointF centre, qreal outer, qreal inner, int rays, 
 }
 
 // Light rays from a point over a dark card.
-void drawRays(QPainter& p, QPointF centre, qreal length, int rays, const QColor& colour)
+void drawRays(QPainter &p, QPointF centre, qreal length, int rays, const QColor &colour)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
@@ -97,7 +97,7 @@ void drawRays(QPainter& p, QPointF centre, qreal length, int rays, const QColor&
 }
 
 // A dark indigo card with soft rays, the ground of the large pictures.
-void drawCard(QPainter& p, const QRectF& card, qreal radius, QPointF rayCentre)
+void drawCard(QPainter &p, const QRectF &card, qreal radius, QPointF rayCentre)
 {
     QPainterPath shape;
     shape.addRoundedRect(card, radius, radius);
@@ -115,10 +115,10 @@ void drawCard(QPainter& p, const QRectF& card, qreal radius, QPointF rayCentre)
 }
 
 // A letter tile at centre, scaled and turned.
-void drawTile(QPainter& p, QChar letter, QPointF centre, qreal scale, qreal angle)
+void drawTile(QPainter &p, QChar letter, QPointF centre, qreal scale, qreal angle)
 {
     static std::array<QImage, 26> cache;
-    QImage& tile = cache[letter.toLatin1() - 'A'];
+    QImage &tile = cache[letter.toLatin1() - 'A'];
     if (tile.isNull())
         tile = letterTile(letter);
     p.save();
@@ -150,26 +150,29 @@ QImage backgroundTile()
     p.setPen(QPen(QColor(255, 255, 255, 38), 10));
     for (int k = -1; k <= 1; ++k) {
         p.drawLine(QPointF(k * TileSize, 0), QPointF(k * TileSize + TileSize, TileSize));
-        p.drawLine(QPointF(k * TileSize + TileSize / 2.0, 0), QPointF(k * TileSize + TileSize * 1.5, TileSize));
+        p.drawLine(QPointF(k * TileSize + TileSize / 2.0, 0),
+                   QPointF(k * TileSize + TileSize * 1.5, TileSize));
     }
     p.setPen(QPen(QColor(0x9c, 0xa8, 0x5a, 26), 1.2));
     for (int k = -1; k <= 1; ++k) {
         p.drawLine(QPointF(k * TileSize + TileSize, 0), QPointF(k * TileSize, TileSize));
-        p.drawLine(QPointF(k * TileSize + TileSize * 1.5, 0), QPointF(k * TileSize + TileSize / 2.0, TileSize));
+        p.drawLine(QPointF(k * TileSize + TileSize * 1.5, 0),
+                   QPointF(k * TileSize + TileSize / 2.0, TileSize));
     }
     // Scattered letters, each drawn again across the edges so the tile repeats seamlessly.
     struct Glyph
     {
-        const char* text;
+        const char *text;
         qreal x, y, size, angle;
     };
     const Glyph glyphs[] = {
         {"A", 22, 30, 26, -12}, {"W", 88, 18, 20, 10},  {"S", 60, 70, 24, 8},
         {"T", 110, 96, 22, -8}, {"E", 18, 104, 20, 14}, {"M", 74, 118, 18, -4},
     };
-    for (const Glyph& glyph : glyphs) {
-        const QPainterPath path = fitPath(textPath(QString::fromLatin1(glyph.text), 100),
-                                          QRectF(-glyph.size / 2, -glyph.size / 2, glyph.size, glyph.size));
+    for (const Glyph &glyph : glyphs) {
+        const QPainterPath path
+            = fitPath(textPath(QString::fromLatin1(glyph.text), 100),
+                      QRectF(-glyph.size / 2, -glyph.size / 2, glyph.size, glyph.size));
         for (int dx = -1; dx <= 1; ++dx) {
             for (int dy = -1; dy <= 1; ++dy) {
                 p.save();
@@ -239,10 +242,10 @@ QImage openingPicture()
     const QRectF card(3, 3, size.width() - 8, size.height() - 8);
     drawCard(p, card, 18, QPointF(card.center().x(), 95));
     const TilePlace tiles[] = {
-        {'A', 70, 70, 0.62, -14}, {'B', 140, 160, 0.5, 9},  {'C', 58, 196, 0.44, -6},
+        {'A', 70, 70, 0.62, -14}, {'B', 140, 160, 0.5, 9},   {'C', 58, 196, 0.44, -6},
         {'W', 680, 68, 0.6, 12},  {'S', 612, 168, 0.52, -9}, {'T', 700, 198, 0.42, 7},
     };
-    for (const TilePlace& tile : tiles)
+    for (const TilePlace &tile : tiles)
         drawTile(p, QLatin1Char(tile.letter), QPointF(tile.x, tile.y), tile.scale, tile.angle);
     drawBurst(p, QPointF(232, 92), 58, 40, 16, QColor(0x5f, 0xe0, 0xd6), Palette::Teal);
     drawWordmark(p, QRectF(205, 40, 340, 98), true, 4.5);
@@ -273,10 +276,10 @@ QImage lobbyBanner()
         {'U', 218, 162, 0.86, 4},
         {'N', 332, 174, 0.8, 11},
     };
-    for (const TilePlace& tile : tiles)
+    for (const TilePlace &tile : tiles)
         drawTile(p, QLatin1Char(tile.letter), QPointF(tile.x, tile.y), tile.scale, tile.angle);
-    const QPainterPath caption = fitPath(textPath(QStringLiteral("Play with friends near and far"), 40),
-                                         QRectF(60, 248, 316, 22));
+    const QPainterPath caption = fitPath(
+        textPath(QStringLiteral("Play with friends near and far"), 40), QRectF(60, 248, 316, 22));
     p.fillPath(caption.translated(0, 2), QColor(0, 0, 0, 120));
     p.fillPath(caption, Palette::Cream);
     return image;

@@ -31,7 +31,7 @@ ButtonColours pressed(ButtonColours colours)
 }
 
 // Draws a raised (or pressed) rounded face inside area and returns the face rectangle.
-QRectF drawRaisedFace(QPainter& p, const QRectF& area, qreal radius, const ButtonColours& colours,
+QRectF drawRaisedFace(QPainter &p, const QRectF &area, qreal radius, const ButtonColours &colours,
                       ButtonState state)
 {
     const QRectF ledge = area.adjusted(0, LedgeHeight, 0, 0);
@@ -52,14 +52,17 @@ QRectF drawRaisedFace(QPainter& p, const QRectF& area, qreal radius, const Butto
     return face;
 }
 
-QPen markPen(qreal width, const QColor& colour = Qt::white)
+QPen markPen(qreal width, const QColor &colour = Qt::white)
 {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-const ButtonColours RedButton{QColor(0xff, 0x7a, 0x66), QColor(0xd0, 0x2a, 0x1e), QColor(0x86, 0x14, 0x0e)};
-const ButtonColours GreenButton{QColor(0x7c, 0xe0, 0x6e), QColor(0x2c, 0x9c, 0x38), QColor(0x15, 0x5c, 0x1e)};
-const ButtonColours OrangeButton{QColor(0xff, 0xd2, 0x58), QColor(0xf0, 0x7a, 0x1e), QColor(0x8a, 0x42, 0x08)};
+const ButtonColours RedButton {QColor(0xff, 0x7a, 0x66), QColor(0xd0, 0x2a, 0x1e),
+                               QColor(0x86, 0x14, 0x0e)};
+const ButtonColours GreenButton {QColor(0x7c, 0xe0, 0x6e), QColor(0x2c, 0x9c, 0x38),
+                                 QColor(0x15, 0x5c, 0x1e)};
+const ButtonColours OrangeButton {QColor(0xff, 0xd2, 0x58), QColor(0xf0, 0x7a, 0x1e),
+                                  QColor(0x8a, 0x42, 0x08)};
 
 } // namespace
 
@@ -69,8 +72,9 @@ QImage voteButton(VoteMark mark, ButtonState state)
     QPainter p(&image);
     prepare(p);
     const ButtonColours colours = mark == VoteMark::Decline ? RedButton : GreenButton;
-    const QRectF face = drawRaisedFace(p, QRectF(1.5, 1.5, 26, 17), 5,
-                                       state == ButtonState::Up ? colours : pressed(colours), state);
+    const QRectF face
+        = drawRaisedFace(p, QRectF(1.5, 1.5, 26, 17), 5,
+                         state == ButtonState::Up ? colours : pressed(colours), state);
     const QPointF centre = face.center();
     // Marks get a thin dark outline so they stay crisp on the glossy face.
     const QColor shade = colours.edge;
@@ -108,7 +112,7 @@ QImage voteButton(VoteMark mark, ButtonState state)
     return image;
 }
 
-QImage startButton(QSize size, const QString& caption, ButtonState state)
+QImage startButton(QSize size, const QString &caption, ButtonState state)
 {
     QImage layer = blankImage(size);
     QPainter p(&layer);
@@ -117,7 +121,8 @@ QImage startButton(QSize size, const QString& caption, ButtonState state)
     const qreal radius = (area.height() - LedgeHeight) / 2;
     const ButtonColours colours = state == ButtonState::Up ? OrangeButton : pressed(OrangeButton);
     const QRectF face = drawRaisedFace(p, area, radius, colours, state);
-    const QPainterPath text = fitPath(textPath(caption, 40), face.adjusted(10, face.height() * 0.28, -10, -face.height() * 0.28));
+    const QPainterPath text = fitPath(
+        textPath(caption, 40), face.adjusted(10, face.height() * 0.28, -10, -face.height() * 0.28));
     QPainterPathStroker stroker;
     stroker.setWidth(2.4);
     stroker.setJoinStyle(Qt::RoundJoin);
@@ -148,8 +153,9 @@ QImage phraseButton(int number)
     p.setBrush(verticalGradient(bubble, Qt::white, QColor(0xdd, 0xf1, 0xef)));
     p.drawPath(shape);
     if (number > 0) {
-        const QPainterPath digit = fitPath(textPath(QString::number(number), 40),
-                                           QRectF(bubble.center().x() - 4, bubble.top() + 2.5, 8, 8));
+        const QPainterPath digit
+            = fitPath(textPath(QString::number(number), 40),
+                      QRectF(bubble.center().x() - 4, bubble.top() + 2.5, 8, 8));
         p.fillPath(digit, Palette::Indigo);
     } else {
         p.setPen(Qt::NoPen);

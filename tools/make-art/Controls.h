@@ -17,7 +17,7 @@ inline constexpr int PhraseButtonCount = 9;
 QImage voteButton(VoteMark mark, ButtonState state);
 
 // Rounded orange button with white capitals.
-QImage startButton(QSize size, const QString& caption, ButtonState state);
+QImage startButton(QSize size, const QString &caption, ButtonState state);
 
 // 25 by 19 speech bubble with the number (0: three dots, the shared picture).
 QImage phraseButton(int number);

@@ -39,25 +39,29 @@ QImage letterTile(QChar letter)
 
     QPainterPath tile;
     tile.addRoundedRect(TileRect, TileCorner, TileCorner);
-    painter.fillPath(tile, verticalGradient(TileRect, QColor(0xff, 0xfc, 0xf2), Palette::CreamDeep));
+    painter.fillPath(tile,
+                     verticalGradient(TileRect, QColor(0xff, 0xfc, 0xf2), Palette::CreamDeep));
 
     // Soft glow along the top edge, like light on a glazed tile.
     const QRectF gloss = TileRect.adjusted(6, 5, -6, -TileRect.height() * 0.55);
     QPainterPath glossPath;
     glossPath.addRoundedRect(gloss, 11, 11);
-    painter.fillPath(glossPath, verticalGradient(gloss, QColor(255, 255, 255, 170), QColor(255, 255, 255, 0)));
+    painter.fillPath(glossPath,
+                     verticalGradient(gloss, QColor(255, 255, 255, 170), QColor(255, 255, 255, 0)));
 
     painter.setPen(QPen(QColor(0xe3, 0x95, 0x24), RimWidth));
     painter.drawPath(tile);
     painter.setPen(QPen(QColor(255, 255, 255, 160), 1.2));
-    painter.drawRoundedRect(TileRect.adjusted(3.5, 3.5, -3.5, -3.5), TileCorner - 4, TileCorner - 4);
+    painter.drawRoundedRect(TileRect.adjusted(3.5, 3.5, -3.5, -3.5), TileCorner - 4,
+                            TileCorner - 4);
 
     const QPainterPath shape = letterShape(letter);
     // An embossed edge: warm shade below, light above, then the letter itself.
     painter.fillPath(shape.translated(0, 2.5), QColor(0xd9, 0xa4, 0x48, 200));
     painter.fillPath(shape.translated(0, -1), QColor(255, 255, 255, 200));
     const QRectF letterBounds = shape.boundingRect();
-    painter.fillPath(shape, verticalGradient(letterBounds, Palette::IndigoLight, Palette::IndigoDark));
+    painter.fillPath(shape,
+                     verticalGradient(letterBounds, Palette::IndigoLight, Palette::IndigoDark));
     painter.end();
 
     return withShadow(layer, QPointF(1.5, 2.5), 4, QColor(40, 25, 0, 110));

@@ -14,7 +14,7 @@ namespace {
 // Faces are drawn on a 100 by 100 grid and scaled to the picture size, so every line
 // width below is in hundredths of the picture.
 constexpr qreal Grid = 100;
-constexpr qreal Line = 7.5;          // about 1.3 pixels at 17 pixels
+constexpr qreal Line = 7.5; // about 1.3 pixels at 17 pixels
 const QColor FeatureColour(0x3a, 0x24, 0x00);
 const QColor OutlineColour(0x96, 0x5c, 0x00);
 const QColor TearColour(0x2e, 0x9b, 0xf0);
@@ -23,17 +23,18 @@ const QColor HeartColour(0xe8, 0x22, 0x3a);
 
 struct Face
 {
-    QPointF centre{50, 50};
+    QPointF centre {50, 50};
     qreal radius = 46;
-    QColor light{0xff, 0xf4, 0x9c};
-    QColor middle{0xff, 0xd0, 0x2e};
-    QColor dark{0xee, 0x9c, 0x00};
+    QColor light {0xff, 0xf4, 0x9c};
+    QColor middle {0xff, 0xd0, 0x2e};
+    QColor dark {0xee, 0x9c, 0x00};
     QColor outline = OutlineColour;
 };
 
-void drawFace(QPainter& p, const Face& face)
+void drawFace(QPainter &p, const Face &face)
 {
-    QRadialGradient gradient(face.centre + QPointF(-face.radius * 0.3, -face.radius * 0.4), face.radius * 1.5);
+    QRadialGradient gradient(face.centre + QPointF(-face.radius * 0.3, -face.radius * 0.4),
+                             face.radius * 1.5);
     gradient.setColorAt(0, face.light);
     gradient.setColorAt(0.45, face.middle);
     gradient.setColorAt(1, face.dark);
@@ -42,12 +43,12 @@ void drawFace(QPainter& p, const Face& face)
     p.drawEllipse(face.centre, face.radius - 3, face.radius - 3);
 }
 
-QPen featurePen(qreal width = Line, const QColor& colour = FeatureColour)
+QPen featurePen(qreal width = Line, const QColor &colour = FeatureColour)
 {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void dotEyes(QPainter& p, qreal dy = 0, qreal size = 1)
+void dotEyes(QPainter &p, qreal dy = 0, qreal size = 1)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(FeatureColour);
@@ -55,7 +56,7 @@ void dotEyes(QPainter& p, qreal dy = 0, qreal size = 1)
     p.drawEllipse(QPointF(66, 37 + dy), 6.5 * size, 9.5 * size);
 }
 
-void curve(QPainter& p, QPointF from, QPointF control, QPointF to, const QPen& pen = featurePen())
+void curve(QPainter &p, QPointF from, QPointF control, QPointF to, const QPen &pen = featurePen())
 {
     QPainterPath path(from);
     path.quadTo(control, to);
@@ -64,12 +65,12 @@ void curve(QPainter& p, QPointF from, QPointF control, QPointF to, const QPen& p
     p.drawPath(path);
 }
 
-void smileMouth(QPainter& p, qreal dy = 0)
+void smileMouth(QPainter &p, qreal dy = 0)
 {
     curve(p, QPointF(27, 58 + dy), QPointF(50, 84 + dy), QPointF(73, 58 + dy));
 }
 
-void frownMouth(QPainter& p)
+void frownMouth(QPainter &p)
 {
     curve(p, QPointF(30, 76), QPointF(50, 56), QPointF(70, 76));
 }
@@ -84,20 +85,20 @@ QPainterPath openMouth(qreal top, qreal depth)
     return mouth;
 }
 
-void closedHappyEyes(QPainter& p)
+void closedHappyEyes(QPainter &p)
 {
     curve(p, QPointF(25, 42), QPointF(34, 27), QPointF(43, 42));
     curve(p, QPointF(57, 42), QPointF(66, 27), QPointF(75, 42));
 }
 
-void drawSmile(QPainter& p)
+void drawSmile(QPainter &p)
 {
     drawFace(p, {});
     dotEyes(p);
     smileMouth(p);
 }
 
-void drawGrin(QPainter& p)
+void drawGrin(QPainter &p)
 {
     drawFace(p, {});
     dotEyes(p, -2);
@@ -114,7 +115,7 @@ void drawGrin(QPainter& p)
     p.drawPath(mouth);
 }
 
-void drawWink(QPainter& p)
+void drawWink(QPainter &p)
 {
     drawFace(p, {});
     p.setPen(Qt::NoPen);
@@ -124,14 +125,14 @@ void drawWink(QPainter& p)
     curve(p, QPointF(27, 60), QPointF(52, 84), QPointF(74, 54));
 }
 
-void drawSad(QPainter& p)
+void drawSad(QPainter &p)
 {
     drawFace(p, {});
     dotEyes(p, 2);
     frownMouth(p);
 }
 
-void drawCrying(QPainter& p)
+void drawCrying(QPainter &p)
 {
     drawFace(p, {});
     curve(p, QPointF(24, 40), QPointF(34, 46), QPointF(44, 40));
@@ -147,7 +148,7 @@ void drawCrying(QPainter& p)
     }
 }
 
-void drawAngry(QPainter& p)
+void drawAngry(QPainter &p)
 {
     Face face;
     face.light = QColor(0xff, 0xb0, 0x80);
@@ -162,7 +163,7 @@ void drawAngry(QPainter& p)
     curve(p, QPointF(32, 76), QPointF(50, 62), QPointF(68, 76));
 }
 
-void drawSurprised(QPainter& p)
+void drawSurprised(QPainter &p)
 {
     drawFace(p, {});
     p.setPen(featurePen(5));
@@ -176,7 +177,7 @@ void drawSurprised(QPainter& p)
     p.drawEllipse(QPointF(50, 70), 9, 12);
 }
 
-void drawTongue(QPainter& p)
+void drawTongue(QPainter &p)
 {
     drawFace(p, {});
     dotEyes(p, -2);
@@ -191,7 +192,7 @@ void drawTongue(QPainter& p)
     curve(p, QPointF(24, 60), QPointF(50, 68), QPointF(76, 60));
 }
 
-void drawCool(QPainter& p)
+void drawCool(QPainter &p)
 {
     drawFace(p, {});
     QPainterPath glasses;
@@ -207,7 +208,7 @@ void drawCool(QPainter& p)
     curve(p, QPointF(32, 66), QPointF(54, 80), QPointF(72, 60));
 }
 
-void drawLove(QPainter& p)
+void drawLove(QPainter &p)
 {
     drawFace(p, {});
     p.setPen(QPen(QColor(0x8a, 0x08, 0x18), 2.5));
@@ -217,7 +218,7 @@ void drawLove(QPainter& p)
     smileMouth(p, 2);
 }
 
-void drawKiss(QPainter& p)
+void drawKiss(QPainter &p)
 {
     drawFace(p, {});
     curve(p, QPointF(25, 38), QPointF(34, 46), QPointF(43, 38));
@@ -235,7 +236,7 @@ void drawKiss(QPainter& p)
     p.drawPath(heartPath(QRectF(64, 58, 22, 20)));
 }
 
-void drawLaughing(QPainter& p)
+void drawLaughing(QPainter &p)
 {
     drawFace(p, {});
     closedHappyEyes(p);
@@ -253,7 +254,7 @@ void drawLaughing(QPainter& p)
     p.drawPath(mouth);
 }
 
-void drawConfused(QPainter& p)
+void drawConfused(QPainter &p)
 {
     drawFace(p, {});
     p.setPen(featurePen(6));
@@ -270,7 +271,7 @@ void drawConfused(QPainter& p)
     p.drawPath(wave);
 }
 
-void drawSleepy(QPainter& p)
+void drawSleepy(QPainter &p)
 {
     drawFace(p, {});
     curve(p, QPointF(24, 42), QPointF(34, 48), QPointF(44, 42));
@@ -289,7 +290,7 @@ void drawSleepy(QPainter& p)
     p.drawPath(z);
 }
 
-void drawDevil(QPainter& p)
+void drawDevil(QPainter &p)
 {
     Face face;
     face.centre = QPointF(50, 56);
@@ -315,10 +316,11 @@ void drawDevil(QPainter& p)
     p.setBrush(QColor(0x20, 0x00, 0x30));
     p.drawEllipse(QPointF(37, 52), 5, 6);
     p.drawEllipse(QPointF(63, 52), 5, 6);
-    curve(p, QPointF(30, 68), QPointF(50, 88), QPointF(70, 68), featurePen(7, QColor(0x20, 0x00, 0x30)));
+    curve(p, QPointF(30, 68), QPointF(50, 88), QPointF(70, 68),
+          featurePen(7, QColor(0x20, 0x00, 0x30)));
 }
 
-void drawAngel(QPainter& p)
+void drawAngel(QPainter &p)
 {
     Face face;
     face.centre = QPointF(50, 57);
@@ -334,7 +336,7 @@ void drawAngel(QPainter& p)
     curve(p, QPointF(30, 62), QPointF(50, 80), QPointF(70, 62));
 }
 
-void drawThumbsUp(QPainter& p)
+void drawThumbsUp(QPainter &p)
 {
     const QColor skin(0xff, 0xcc, 0x3a);
     const QPen outline(OutlineColour, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -366,9 +368,10 @@ void drawThumbsUp(QPainter& p)
     p.drawLine(QPointF(62, 72), QPointF(82, 72));
 }
 
-const std::function<void(QPainter&)> Painters[SmileyCount] = {
-    drawSmile, drawGrin, drawWink, drawSad, drawCrying, drawAngry, drawSurprised, drawTongue, drawCool,
-    drawLove, drawKiss, drawLaughing, drawConfused, drawSleepy, drawDevil, drawAngel, drawThumbsUp,
+const std::function<void(QPainter &)> Painters[SmileyCount] = {
+    drawSmile,     drawGrin,   drawWink,  drawSad,   drawCrying,   drawAngry,
+    drawSurprised, drawTongue, drawCool,  drawLove,  drawKiss,     drawLaughing,
+    drawConfused,  drawSleepy, drawDevil, drawAngel, drawThumbsUp,
 };
 
 } // namespace

@@ -22,9 +22,9 @@ constexpr int JpegQuality = 90;
 class PictureWriter
 {
 public:
-    explicit PictureWriter(const QString& folder) : m_folder(folder) {}
+    explicit PictureWriter(const QString &folder) : m_folder(folder) { }
 
-    bool write(const QString& name, const QImage& image)
+    bool write(const QString &name, const QImage &image)
     {
         const QString path = m_folder + QLatin1Char('/') + name;
         QDir().mkpath(QFileInfo(path).absolutePath());
@@ -37,8 +37,8 @@ public:
             writer.setQuality(0);
         }
         const QImage converted = name.endsWith(QLatin1String(".jpg"))
-                                     ? image.convertToFormat(QImage::Format_RGB32)
-                                     : image.convertToFormat(QImage::Format_ARGB32);
+            ? image.convertToFormat(QImage::Format_RGB32)
+            : image.convertToFormat(QImage::Format_ARGB32);
         if (!writer.write(converted)) {
             QTextStream(stderr) << "cannot write " << path << ": " << writer.errorString() << '\n';
             m_ok = false;
@@ -55,7 +55,7 @@ private:
 
 } // namespace
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -79,9 +79,12 @@ int main(int argc, char* argv[])
     using Art::ButtonState;
     for (const ButtonState state : {ButtonState::Up, ButtonState::Down}) {
         const QString suffix = state == ButtonState::Down ? QStringLiteral("_down") : QString();
-        out.write(QStringLiteral("vote/decline%1.png").arg(suffix), Art::voteButton(Art::VoteMark::Decline, state));
-        out.write(QStringLiteral("vote/accept%1.png").arg(suffix), Art::voteButton(Art::VoteMark::Accept, state));
-        out.write(QStringLiteral("vote/favourite%1.png").arg(suffix), Art::voteButton(Art::VoteMark::Favourite, state));
+        out.write(QStringLiteral("vote/decline%1.png").arg(suffix),
+                  Art::voteButton(Art::VoteMark::Decline, state));
+        out.write(QStringLiteral("vote/accept%1.png").arg(suffix),
+                  Art::voteButton(Art::VoteMark::Accept, state));
+        out.write(QStringLiteral("vote/favourite%1.png").arg(suffix),
+                  Art::voteButton(Art::VoteMark::Favourite, state));
         out.write(QStringLiteral("buttons/start%1.png").arg(suffix),
                   Art::startButton(QSize(120, 32), QStringLiteral("START GAME"), state));
         out.write(QStringLiteral("gamestart/start%1.png").arg(suffix),

@@ -36,7 +36,8 @@ bool installSignalHandlers()
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    return ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0;
+    return ::sigaction(SIGINT, &action, nullptr) == 0
+        && ::sigaction(SIGTERM, &action, nullptr) == 0;
 }
 
 void logLine(const QString &line)
@@ -57,7 +58,8 @@ void logEvents(TServer &server)
     });
     QObject::connect(&server, &TServer::playerSignedIn,
                      [](int seat, const QString &name, const QString &version) {
-                         QString line = QStringLiteral("seat %1 signed in as %2").arg(seat).arg(name);
+                         QString line
+                             = QStringLiteral("seat %1 signed in as %2").arg(seat).arg(name);
                          if (version != QLatin1String(Protocol::Version))
                              line += QStringLiteral(" (version %1, host has %2)")
                                          .arg(version, QLatin1String(Protocol::Version));
@@ -69,17 +71,18 @@ void logEvents(TServer &server)
     });
     QObject::connect(&server, &TServer::connectionRefused,
                      [] { logLine(QStringLiteral("connection refused: the game is full")); });
-    QObject::connect(&server, &TServer::gameStarted,
-                     [](const QString &starter, int rounds, int turnTime, bool allScoring, bool duplicates) {
-                         logLine(QStringLiteral("game started by %1: %2 rounds, %3 s to answer, %4, "
-                                                "duplicate answers %5")
-                                     .arg(starter)
-                                     .arg(rounds)
-                                     .arg(turnTime)
-                                     .arg(gameTypeName(allScoring),
-                                          duplicates ? QStringLiteral("allowed")
-                                                     : QStringLiteral("not allowed")));
-                     });
+    QObject::connect(
+        &server, &TServer::gameStarted,
+        [](const QString &starter, int rounds, int turnTime, bool allScoring, bool duplicates) {
+            logLine(
+                QStringLiteral("game started by %1: %2 rounds, %3 s to answer, %4, "
+                               "duplicate answers %5")
+                    .arg(starter)
+                    .arg(rounds)
+                    .arg(turnTime)
+                    .arg(gameTypeName(allScoring),
+                         duplicates ? QStringLiteral("allowed") : QStringLiteral("not allowed")));
+        });
     QObject::connect(&server, &TServer::roundStarted,
                      [](int round, QChar letter, const QStringList &categories) {
                          logLine(QStringLiteral("round %1 letter %2: %3")
@@ -88,7 +91,8 @@ void logEvents(TServer &server)
                                      .arg(categories.join(QStringLiteral(", "))));
                      });
     QObject::connect(&server, &TServer::gameWon, [](int seat, const QString &name, int score) {
-        logLine(QStringLiteral("winner: %1 (seat %2) with %3 points").arg(name).arg(seat).arg(score));
+        logLine(
+            QStringLiteral("winner: %1 (seat %2) with %3 points").arg(name).arg(seat).arg(score));
     });
     QObject::connect(&server, &TServer::gameTied, [](int score) {
         logLine(QStringLiteral("tie at %1 points: one more round").arg(score));
@@ -125,9 +129,10 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("Hosts a Lexiburst game without a window."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption portOption(QStringLiteral("port"),
-                                        QStringLiteral("TCP port to listen on (default %1).").arg(options.port),
-                                        QStringLiteral("N"));
+    const QCommandLineOption portOption(
+        QStringLiteral("port"),
+        QStringLiteral("TCP port to listen on (default %1).").arg(options.port),
+        QStringLiteral("N"));
     parser.addOption(portOption);
     parser.process(app);
     if (parser.isSet(portOption)) {
@@ -159,7 +164,9 @@ int main(int argc, char *argv[])
     logEvents(server);
     addPlayersCategories(server);
     if (!server.startListening()) {
-        logLine(QStringLiteral("cannot listen on port %1: %2").arg(options.port).arg(server.errorString()));
+        logLine(QStringLiteral("cannot listen on port %1: %2")
+                    .arg(options.port)
+                    .arg(server.errorString()));
         return 1;
     }
     const int result = app.exec();

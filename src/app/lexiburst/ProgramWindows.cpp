@@ -31,7 +31,7 @@ struct ProgramWindows::Parts
     Ttallylist tallylist;
 #ifdef LEXIBURST_HAS_HOST
     GameRandom random = GameRandom::fromClock();
-    TServer server{HostOptions::fromEnvironment(), random};
+    TServer server {HostOptions::fromEnvironment(), random};
 #endif
     Tadditionalcats additionalcats;
 };
@@ -57,13 +57,16 @@ ProgramWindows::ProgramWindows(const QStringList &arguments)
     windows.phrases = &parts.phrases;
     windows.download = &parts.download;
     windows.additionalcats = &parts.additionalcats;
-    windows.openMakerSite = [this] { m_parts->about.label_urlClick(); };
+    windows.openMakerSite = [this] {
+        m_parts->about.label_urlClick();
+    };
     windows.tallylist = &parts.tallylist;
 #ifdef LEXIBURST_HAS_HOST
-    windows.startListening = [this] { return m_parts->server.startListening(); };
-    parts.additionalcats.setAddToList([this](const QString &category) {
-        return m_parts->server.addtolist(category);
-    });
+    windows.startListening = [this] {
+        return m_parts->server.startListening();
+    };
+    parts.additionalcats.setAddToList(
+        [this](const QString &category) { return m_parts->server.addtolist(category); });
     // The player's own categories join the host's list from the start.
     parts.additionalcats.addlist();
 #endif

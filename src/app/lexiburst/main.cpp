@@ -18,7 +18,8 @@ int main(int argc, char *argv[])
 
     ProgramWindows windows(QApplication::arguments().mid(1));
     previous.setWindow(&windows.chat());
-    QObject::connect(&windows.chat(), &Tchat::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&windows.chat(), &Tchat::closed, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     windows.chat().show();
     return QApplication::exec();
 }

@@ -1,9 +1,9 @@
 // Renders the main window during a small solo game with chat, the spy list
 // and the other side windows to PNG files: lexiburst-screenshots <folder>.
+#include "windows/Screenshots.h"
 #include "client/ChatView.h"
 #include "client/SoundPlayer.h"
 #include "client/chatform.h"
-#include "windows/Screenshots.h"
 #include "windows/spylistform.h"
 
 #include <QApplication>
@@ -31,7 +31,7 @@ constexpr int WaitMs = 10000;
 class SilentSounds : public SoundPlayer
 {
 public:
-    void play(const QString &) override {}
+    void play(const QString &) override { }
 };
 
 bool waitFor(const std::function<bool()> &done)
@@ -79,7 +79,8 @@ bool save(QWidget &widget, const QString &path)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    const QString folder
+        = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(folder);
     const quint16 port = freePort();
     // The players' settings stay out of the real settings file.
@@ -92,14 +93,20 @@ int main(int argc, char *argv[])
     TServer server(options, random);
     auto you = makeClient(port, {}, home.path());
     ChatWindows windows;
-    windows.startListening = [&server] { return server.startListening(); };
+    windows.startListening = [&server] {
+        return server.startListening();
+    };
     you->setWindows(windows);
 #else
     auto you = makeClient(port, {}, home.path());
 #endif
     you->show();
-    auto bob = makeClient(port, {QStringLiteral("Bob"), QStringLiteral("127.0.0.1"), QStringLiteral("join")}, home.path());
-    auto cyd = makeClient(port, {QStringLiteral("Cydney"), QStringLiteral("127.0.0.1"), QStringLiteral("join")}, home.path());
+    auto bob = makeClient(
+        port, {QStringLiteral("Bob"), QStringLiteral("127.0.0.1"), QStringLiteral("join")},
+        home.path());
+    auto cyd = makeClient(
+        port, {QStringLiteral("Cydney"), QStringLiteral("127.0.0.1"), QStringLiteral("join")},
+        home.path());
     const auto shows = [&you](const QString &text) {
         return you->mainchat->toPlainText().contains(text);
     };
