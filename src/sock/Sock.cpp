@@ -24,6 +24,7 @@
 #include <arpa/inet.h>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -33,8 +34,7 @@
 
 ESockException::ESockException(const QString &message)
     : std::runtime_error(message.toLatin1().toStdString())
-{
-}
+{ }
 
 namespace {
 
@@ -51,32 +51,23 @@ struct ErrorName
 
 // The Windows Sockets 1.1 names of the codes that are reported by name.
 constexpr ErrorName ErrorNames[] = {
-    {10004, "WSAEINTR"},           {10009, "WSAEBADF"},
-    {10013, "WSAEACCES"},          {10014, "WSAEFAULT"},
-    {10022, "WSAEINVAL"},          {10024, "WSAEMFILE"},
-    {10035, "WSAEWOULDBLOCK"},     {10036, "WSAEINPROGRESS"},
-    {10037, "WSAEALREADY"},        {10038, "WSAENOTSOCK"},
-    {10039, "WSAEDESTADDRREQ"},    {10040, "WSAEMSGSIZE"},
-    {10041, "WSAEPROTOTYPE"},      {10042, "WSAENOPROTOOPT"},
-    {10043, "WSAEPROTONOSUPPORT"}, {10044, "WSAESOCKTNOSUPPORT"},
-    {10045, "WSAEOPNOTSUPP"},      {10046, "WSAEPFNOSUPPORT"},
-    {10047, "WSAEAFNOSUPPORT"},    {10048, "WSAEADDRINUSE"},
-    {10049, "WSAEADDRNOTAVAIL"},   {10050, "WSAENETDOWN"},
-    {10051, "WSAENETUNREACH"},     {10052, "WSAENETRESET"},
-    {10053, "WSAECONNABORTED"},    {10054, "WSAECONNRESET"},
-    {10055, "WSAENOBUFS"},         {10056, "WSAEISCONN"},
-    {10057, "WSAENOTCONN"},        {10058, "WSAESHUTDOWN"},
-    {10059, "WSAETOOMANYREFS"},    {10060, "WSAETIMEDOUT"},
-    {10061, "WSAECONNREFUSED"},    {10062, "WSAELOOP"},
-    {10063, "WSAENAMETOOLONG"},    {10064, "WSAEHOSTDOWN"},
-    {10065, "WSAEHOSTUNREACH"},    {10066, "WSAENOTEMPTY"},
-    {10067, "WSAEPROCLIM"},        {10068, "WSAEUSERS"},
-    {10069, "WSAEDQUOT"},          {10070, "WSAESTALE"},
-    {10071, "WSAEREMOTE"},         {10091, "WSASYSNOTREADY"},
-    {10092, "WSAVERNOTSUPPORTED"}, {10093, "WSANOTINITIALISED"},
-    {10101, "WSAEDISCON"},         {11001, "WSAHOST_NOT_FOUND"},
-    {11002, "WSATRY_AGAIN"},       {11003, "WSANO_RECOVERY"},
-    {11004, "WSANO_DATA"},
+    {10004, "WSAEINTR"},           {10009, "WSAEBADF"},        {10013, "WSAEACCES"},
+    {10014, "WSAEFAULT"},          {10022, "WSAEINVAL"},       {10024, "WSAEMFILE"},
+    {10035, "WSAEWOULDBLOCK"},     {10036, "WSAEINPROGRESS"},  {10037, "WSAEALREADY"},
+    {10038, "WSAENOTSOCK"},        {10039, "WSAEDESTADDRREQ"}, {10040, "WSAEMSGSIZE"},
+    {10041, "WSAEPROTOTYPE"},      {10042, "WSAENOPROTOOPT"},  {10043, "WSAEPROTONOSUPPORT"},
+    {10044, "WSAESOCKTNOSUPPORT"}, {10045, "WSAEOPNOTSUPP"},   {10046, "WSAEPFNOSUPPORT"},
+    {10047, "WSAEAFNOSUPPORT"},    {10048, "WSAEADDRINUSE"},   {10049, "WSAEADDRNOTAVAIL"},
+    {10050, "WSAENETDOWN"},        {10051, "WSAENETUNREACH"},  {10052, "WSAENETRESET"},
+    {10053, "WSAECONNABORTED"},    {10054, "WSAECONNRESET"},   {10055, "WSAENOBUFS"},
+    {10056, "WSAEISCONN"},         {10057, "WSAENOTCONN"},     {10058, "WSAESHUTDOWN"},
+    {10059, "WSAETOOMANYREFS"},    {10060, "WSAETIMEDOUT"},    {10061, "WSAECONNREFUSED"},
+    {10062, "WSAELOOP"},           {10063, "WSAENAMETOOLONG"}, {10064, "WSAEHOSTDOWN"},
+    {10065, "WSAEHOSTUNREACH"},    {10066, "WSAENOTEMPTY"},    {10067, "WSAEPROCLIM"},
+    {10068, "WSAEUSERS"},          {10069, "WSAEDQUOT"},       {10070, "WSAESTALE"},
+    {10071, "WSAEREMOTE"},         {10091, "WSASYSNOTREADY"},  {10092, "WSAVERNOTSUPPORTED"},
+    {10093, "WSANOTINITIALISED"},  {10101, "WSAEDISCON"},      {11001, "WSAHOST_NOT_FOUND"},
+    {11002, "WSATRY_AGAIN"},       {11003, "WSANO_RECOVERY"},  {11004, "WSANO_DATA"},
 };
 
 struct ErrnoCode
@@ -86,29 +77,21 @@ struct ErrnoCode
 };
 
 const ErrnoCode ErrnoCodes[] = {
-    {EINTR, 10004},           {EBADF, 10009},
-    {EACCES, 10013},          {EPERM, 10013},
-    {EFAULT, 10014},          {EINVAL, 10022},
-    {EMFILE, 10024},          {ENFILE, 10024},
-    {EAGAIN, 10035},          {EINPROGRESS, 10036},
-    {EALREADY, 10037},        {ENOTSOCK, 10038},
-    {EDESTADDRREQ, 10039},    {EMSGSIZE, 10040},
-    {EPROTOTYPE, 10041},      {ENOPROTOOPT, 10042},
-    {EPROTONOSUPPORT, 10043}, {ESOCKTNOSUPPORT, 10044},
-    {EOPNOTSUPP, 10045},      {EPFNOSUPPORT, 10046},
-    {EAFNOSUPPORT, 10047},    {EADDRINUSE, 10048},
-    {EADDRNOTAVAIL, 10049},   {ENETDOWN, 10050},
-    {ENETUNREACH, 10051},     {ENETRESET, 10052},
-    {ECONNABORTED, 10053},    {ECONNRESET, 10054},
-    {ENOBUFS, 10055},         {EISCONN, 10056},
-    {ENOTCONN, 10057},        {ESHUTDOWN, 10058},
-    {EPIPE, 10058},           {ETOOMANYREFS, 10059},
-    {ETIMEDOUT, 10060},       {ECONNREFUSED, 10061},
-    {ELOOP, 10062},           {ENAMETOOLONG, 10063},
-    {EHOSTDOWN, 10064},       {EHOSTUNREACH, 10065},
-    {ENOTEMPTY, 10066},       {EUSERS, 10068},
-    {EDQUOT, 10069},          {ESTALE, 10070},
-    {EREMOTE, 10071},
+    {EINTR, 10004},        {EBADF, 10009},           {EACCES, 10013},
+    {EPERM, 10013},        {EFAULT, 10014},          {EINVAL, 10022},
+    {EMFILE, 10024},       {ENFILE, 10024},          {EAGAIN, 10035},
+    {EINPROGRESS, 10036},  {EALREADY, 10037},        {ENOTSOCK, 10038},
+    {EDESTADDRREQ, 10039}, {EMSGSIZE, 10040},        {EPROTOTYPE, 10041},
+    {ENOPROTOOPT, 10042},  {EPROTONOSUPPORT, 10043}, {ESOCKTNOSUPPORT, 10044},
+    {EOPNOTSUPP, 10045},   {EPFNOSUPPORT, 10046},    {EAFNOSUPPORT, 10047},
+    {EADDRINUSE, 10048},   {EADDRNOTAVAIL, 10049},   {ENETDOWN, 10050},
+    {ENETUNREACH, 10051},  {ENETRESET, 10052},       {ECONNABORTED, 10053},
+    {ECONNRESET, 10054},   {ENOBUFS, 10055},         {EISCONN, 10056},
+    {ENOTCONN, 10057},     {ESHUTDOWN, 10058},       {EPIPE, 10058},
+    {ETOOMANYREFS, 10059}, {ETIMEDOUT, 10060},       {ECONNREFUSED, 10061},
+    {ELOOP, 10062},        {ENAMETOOLONG, 10063},    {EHOSTDOWN, 10064},
+    {EHOSTUNREACH, 10065}, {ENOTEMPTY, 10066},       {EUSERS, 10068},
+    {EDQUOT, 10069},       {ESTALE, 10070},          {EREMOTE, 10071},
 };
 
 const char *errorName(int code)
@@ -153,7 +136,7 @@ HostCache &hostCache()
 
 sockaddr_in makeAddress(quint32 address, quint16 port)
 {
-    sockaddr_in sa{};
+    sockaddr_in sa {};
     sa.sin_family = AF_INET;
     sa.sin_addr.s_addr = address;
     sa.sin_port = port;
@@ -163,7 +146,7 @@ sockaddr_in makeAddress(quint32 address, quint16 port)
 QString dottedAddress(quint32 address)
 {
     char text[INET_ADDRSTRLEN] = {};
-    in_addr in{};
+    in_addr in {};
     in.s_addr = address;
     inet_ntop(AF_INET, &in, text, sizeof text);
     return QString::fromLatin1(text);
@@ -182,9 +165,8 @@ bool startsWithDigit(const QString &text)
 } // namespace
 
 TSock::TSock(QObject *owner)
-    : QObject(owner)
-    , m_readNotifier(new QSocketNotifier(QSocketNotifier::Read, this))
-    , m_writeNotifier(new QSocketNotifier(QSocketNotifier::Write, this))
+    : QObject(owner), m_readNotifier(new QSocketNotifier(QSocketNotifier::Read, this)),
+      m_writeNotifier(new QSocketNotifier(QSocketNotifier::Write, this))
 {
     m_readNotifier->setEnabled(false);
     m_writeNotifier->setEnabled(false);
@@ -208,9 +190,11 @@ TSock::~TSock()
 void TSock::setSocketType(TSocketType type)
 {
     if (m_listen)
-        throw ESockException(QStringLiteral("SocketType - Can't Assign Socket Type While Listening"));
+        throw ESockException(
+            QStringLiteral("SocketType - Can't Assign Socket Type While Listening"));
     if (m_connected)
-        throw ESockException(QStringLiteral("SocketType - Can't Assign Socket Type While Connected"));
+        throw ESockException(
+            QStringLiteral("SocketType - Can't Assign Socket Type While Connected"));
     m_socketType = type;
 }
 
@@ -438,9 +422,17 @@ bool TSock::Accept(TSock *&newSock)
     return true;
 }
 
+// Every game message is a few bytes handed over at once; batching them (Nagle)
+// would hold a message back until the previous one is acknowledged.
+static void sendWithoutDelay(int fd)
+{
+    const int noDelay = 1;
+    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
+}
+
 TSock *TSock::acceptConnection()
 {
-    sockaddr_in peer{};
+    sockaddr_in peer {};
     socklen_t length = sizeof peer;
     const int fd = ::accept4(m_fd, reinterpret_cast<sockaddr *>(&peer), &length,
                              SOCK_NONBLOCK | SOCK_CLOEXEC);
@@ -448,6 +440,7 @@ TSock *TSock::acceptConnection()
         return nullptr;
     m_peerAddress = peer.sin_addr.s_addr;
     m_peerPort = peer.sin_port;
+    sendWithoutDelay(fd);
 
     auto *sock = new TSock(this);
     sock->m_fd = fd;
@@ -474,7 +467,8 @@ TSock *TSock::acceptConnection()
 // ---------------------------------------------------------------------------
 // Notifications
 
-template<typename Fn> void TSock::fromNotification(Fn &&fn)
+template<typename Fn>
+void TSock::fromNotification(Fn &&fn)
 {
     // An error raised by a handler ends the handling of this one notification,
     // as it would end a window message; the event loop goes on.
@@ -567,7 +561,7 @@ void TSock::handleDatagramReady()
 {
     const qsizetype kept = m_inBuffer.size();
     m_inBuffer.resize(kept + ReadChunk);
-    sockaddr_in peer{};
+    sockaddr_in peer {};
     socklen_t length = sizeof peer;
     const ssize_t got = ::recvfrom(m_fd, m_inBuffer.data() + kept, ReadChunk, 0,
                                    reinterpret_cast<sockaddr *>(&peer), &length);
@@ -593,7 +587,7 @@ void TSock::finishConnect()
             err = errno;
     }
     if (err == 0) {
-        sockaddr_in peer{};
+        sockaddr_in peer {};
         socklen_t length = sizeof peer;
         if (getpeername(m_fd, reinterpret_cast<sockaddr *>(&peer), &length) != 0
             && errno == ENOTCONN)
@@ -634,8 +628,8 @@ void TSock::handleWriteEvent()
 bool TSock::flushOutBuffer()
 {
     if (m_connected && !m_sendFailed && !m_outBuffer.isEmpty()) {
-        const ssize_t sent =
-            ::send(m_fd, m_outBuffer.constData(), size_t(m_outBuffer.size()), MSG_NOSIGNAL);
+        const ssize_t sent
+            = ::send(m_fd, m_outBuffer.constData(), size_t(m_outBuffer.size()), MSG_NOSIGNAL);
         if (sent > 0)
             m_outBuffer.remove(0, sent);
         else if (sent < 0 && !isTransient(errno) && errno != ENOBUFS)
@@ -685,7 +679,10 @@ int TSock::errorCodeFromErrno(int err)
 
 int TSock::createSocket(int type)
 {
-    return ::socket(AF_INET, type | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    const int fd = ::socket(AF_INET, type | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd >= 0 && type == SOCK_STREAM)
+        sendWithoutDelay(fd);
+    return fd;
 }
 
 void TSock::startWatching()
@@ -718,7 +715,7 @@ void TSock::updateNotifiers()
             // Only while something waits to be written: an idle socket is
             // always writable and would wake the loop for nothing.
             wantWrite = m_socketType == stStream
-                        && (m_writeEventDue || (!m_outBuffer.isEmpty() && !m_sendFailed));
+                && (m_writeEventDue || (!m_outBuffer.isEmpty() && !m_sendFailed));
         }
     }
     if (m_readNotifier->isEnabled() != wantRead)
@@ -739,9 +736,8 @@ quint16 TSock::resolvePort()
     }
     const QByteArray service = m_portName.toLatin1();
     const servent *entry = service.isEmpty()
-                               ? nullptr
-                               : getservbyname(service.constData(),
-                                               m_socketType == stDatagram ? "udp" : "tcp");
+        ? nullptr
+        : getservbyname(service.constData(), m_socketType == stDatagram ? "udp" : "tcp");
     if (!entry)
         throw ESockException(QStringLiteral("Port Lookup - Could Not Find Service Entry"));
     return quint16(entry->s_port);
@@ -754,7 +750,7 @@ quint32 TSock::resolveHost(const QString &name)
     info(infoLookup, QStringLiteral("Lookup Of Host ") + name);
     const QByteArray latin1 = name.toLatin1();
     if (startsWithDigit(name)) {
-        in_addr address{};
+        in_addr address {};
         if (inet_aton(latin1.constData(), &address) != 0)
             return address.s_addr;
         // Not dotted after all (a name such as "3dhost"): ask the resolver.
@@ -762,7 +758,7 @@ quint32 TSock::resolveHost(const QString &name)
     if (const std::optional<quint32> cached = hostCache().find(name))
         return *cached;
 
-    addrinfo hints{};
+    addrinfo hints {};
     hints.ai_family = AF_INET;
     hints.ai_socktype = SOCK_STREAM;
     addrinfo *found = nullptr;
