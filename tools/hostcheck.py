@@ -385,7 +385,8 @@ class Model:
         for cat, text in pairs.items():
             self.answers[seat][cat] = text
 
-    def show(self, cat):
+    def show(self, cat, name):
+        """The message that puts category number cat, named name, to the vote."""
         self.cat = cat
         self.voted_for = [0] * 12
         self.against = [0] * 12
@@ -400,8 +401,8 @@ class Model:
         groups = ["+%d+%s+%d" % (s, self.answers[s][cat], self.dup[s])
                   for s in range(1, 9) if self.answers[s][cat]]
         if not groups:
-            return "CMD_noanswers+%d+" % cat, 0
-        return "CMD_showcat+%d+%d%s" % (cat, len(groups), "".join(groups)), len(groups)
+            return "CMD_noanswers+%s+" % name, 0
+        return "CMD_showcat+%s+%d%s" % (name, len(groups), "".join(groups)), len(groups)
 
     def vote(self, voter, kind, target):
         c = self.cat
@@ -551,7 +552,7 @@ class GameRun:
             if cat in hooks:
                 hooks[cat](self, "before")
             self.sync_model()
-            text, count = self.m.show(cat)
+            text, count = self.m.show(cat, self.cats[cat - 1])
             self.bcast(text, "category %d shown" % cat, wait)
             self.phase, self.left = (5, 2) if count == 0 else (4, 10 if count <= 3 else 13 if count <= 6 else 16)
             if cat in hooks:
@@ -992,7 +993,7 @@ def scenario_extras():
         run.bcast("CMD_endround+", "end of answer time", run.turn_time + 4)
         wait = 3
         for cat in range(1, 9):
-            text, count = run.m.show(cat)
+            text, count = run.m.show(cat, run.cats[cat - 1])
             run.bcast(text, "category %d shown" % cat, wait)
             if count:
                 run.sync_model()

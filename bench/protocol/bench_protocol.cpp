@@ -20,13 +20,13 @@ using namespace Protocol;
 namespace {
 
 constexpr quint32 Seed = 7772;
-constexpr int Rounds = 2000;         // rounds of traffic per run
-constexpr int Runs = 5;              // the best run is reported
-constexpr int MaxRead = 4096;        // largest piece one socket read hands over
+constexpr int Rounds = 2000; // rounds of traffic per run
+constexpr int Runs = 5; // the best run is reported
+constexpr int MaxRead = 4096; // largest piece one socket read hands over
 constexpr int ChatLinesPerRound = 24;
 
-const QStringList Categories = {"Fruit", "Car Part", "Something Found at a Bar", "River",
-                                "Toy",   "Author",   "Sport",                    "Bird"};
+const QStringList Categories
+    = {"Fruit", "Car Part", "Something Found at a Bar", "River", "Toy", "Author", "Sport", "Bird"};
 const QStringList Names = {"Ann", "Bob", "Carla", "Dieter", "Eve", "Farid", "Gus", "Hanne"};
 
 QString answerOf(int seat, int category)
@@ -40,7 +40,8 @@ QByteArray clientRound(int round, QRandomGenerator &rng)
     QByteArray bytes = Msg::startround(round, int(rng.bounded(LetterCount)), Categories);
     for (int line = 0; line < ChatLinesPerRound; ++line) {
         const int seat = 1 + int(rng.bounded(PlayingSeats));
-        bytes += Msg::chatRelay(seat, Names[seat - 1], "this one is hard, who knows a river+ with W?|clNavy");
+        bytes += Msg::chatRelay(seat, Names[seat - 1],
+                                "this one is hard, who knows a river+ with W?|clNavy");
     }
     bytes += Msg::endround();
     for (int category = 1; category <= CategoriesPerRound; ++category) {
@@ -50,7 +51,7 @@ QByteArray clientRound(int round, QRandomGenerator &rng)
             answers.append({seat, answerOf(seat, category), seat % 3 == 0});
             scores.append({seat, 1, 7, round * 8 + category});
         }
-        bytes += Msg::showcat(category, answers);
+        bytes += Msg::showcat(Categories.value(category - 1), answers);
         bytes += Msg::postscores(scores);
     }
     bytes += Msg::roundover();
@@ -68,8 +69,8 @@ QByteArray hostRound(QRandomGenerator &rng)
         bytes += Msg::myanswers(seat, answers);
     }
     for (int line = 0; line < ChatLinesPerRound; ++line)
-        bytes += Msg::chat(1 + int(rng.bounded(PlayingSeats)), "this one is hard, who knows a river+ with W?",
-                           "$00FF8000");
+        bytes += Msg::chat(1 + int(rng.bounded(PlayingSeats)),
+                           "this one is hard, who knows a river+ with W?", "$00FF8000");
     for (int category = 1; category <= CategoriesPerRound; ++category) {
         for (int seat = 1; seat <= PlayingSeats; ++seat)
             bytes += Msg::voteagainst(seat, 1 + (seat + category) % PlayingSeats);
@@ -125,14 +126,16 @@ private:
 void clientHandlers(Dispatcher &d, Reader &r)
 {
     // Registered in the client's order, so the search by name costs what it will.
-    const auto chat = [&r](const QString &a, int) { r.chat(a); };
+    const auto chat = [&r](const QString &a, int) {
+        r.chat(a);
+    };
     for (const QString &name : clientCommands()) {
         if (name == "CMD_chat" || name == "CMD_action")
             d.on(name, chat);
         else if (name == "CMD_startround")
             d.on(name, [&r](const QString &a, int) { r.fields(a, 2, 2); });
-        else if (name == "CMD_showcat")
-            d.on(name, [&r](const QString &a, int) { r.fields(a, 2, 3); });
+        else if (name == "CMD_showcat") // the category's text, then numbers
+            d.on(name, [&r](const QString &a, int) { r.fields(a.section(u'+', 1), 1, 3); });
         else if (name == "CMD_postscores")
             d.on(name, [&r](const QString &a, int) { r.fields(a, 0, 4); });
         else
@@ -184,7 +187,8 @@ Result run(const QByteArray &traffic, const std::vector<int> &reads, bool host)
             ++result.messages;
         }
     }
-    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    result.seconds
+        = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     result.sum = reader.sum();
     result.badNumbers = reader.badNumbers();
     return result;
@@ -199,12 +203,14 @@ bool report(const char *side, const QByteArray &traffic, const std::vector<int> 
             best = r;
     }
     const double megabytes = double(traffic.size()) / (1024.0 * 1024.0);
-    std::printf("%-7s %9lld messages %8.2f MB in %7.3f s: %11.0f messages/s %8.1f MB/s (check %llu)\n", side,
-                static_cast<long long>(best.messages), megabytes, best.seconds,
-                double(best.messages) / best.seconds, megabytes / best.seconds,
-                static_cast<unsigned long long>(best.sum));
+    std::printf(
+        "%-7s %9lld messages %8.2f MB in %7.3f s: %11.0f messages/s %8.1f MB/s (check %llu)\n",
+        side, static_cast<long long>(best.messages), megabytes, best.seconds,
+        double(best.messages) / best.seconds, megabytes / best.seconds,
+        static_cast<unsigned long long>(best.sum));
     if (best.badNumbers != 0)
-        std::printf("%-7s %lld number fields failed to convert\n", side, static_cast<long long>(best.badNumbers));
+        std::printf("%-7s %lld number fields failed to convert\n", side,
+                    static_cast<long long>(best.badNumbers));
     return best.badNumbers == 0;
 }
 
@@ -222,7 +228,8 @@ int main()
     std::vector<int> reads(4096);
     std::generate(reads.begin(), reads.end(), [&rng] { return 1 + int(rng.bounded(MaxRead)); });
 
-    std::printf("%d rounds of 8 players, reads of 1 to %d bytes, best of %d runs\n", Rounds, MaxRead, Runs);
+    std::printf("%d rounds of 8 players, reads of 1 to %d bytes, best of %d runs\n", Rounds,
+                MaxRead, Runs);
     const bool clientOk = report("client", toClient, reads, false);
     const bool hostOk = report("host", toHost, reads, true);
     return clientOk && hostOk ? 0 : 1;

@@ -73,9 +73,9 @@ TServer::TServer(const HostOptions &options, GameRandom &random, QObject *parent
     };
 
     registerHandlers();
+    // The dispatch timer only runs while messages wait, so an idle host costs nothing.
     m_socktimer.setInterval(SocktimerIntervalMs);
     connect(&m_socktimer, &QTimer::timeout, this, &TServer::socktimerTimer);
-    m_socktimer.start();
 
     m_timer1.setInterval(m_options.secondMs);
     connect(&m_timer1, &QTimer::timeout, this, &TServer::timer1Timer);
@@ -251,6 +251,8 @@ void TServer::receive(int seat, const QByteArray &bytes)
     Seat &s = m_seats[seat];
     for (const QByteArray &message : s.splitter.feed(bytes))
         m_receivedlist.append(message, seat);
+    if (!m_receivedlist.isEmpty() && !m_socktimer.isActive())
+        m_socktimer.start();
     if (s.splitter.overflowed()) {
         qCWarning(lcHost) << "seat" << seat << "sent an endless message; closing it";
         disconnectsock(seat);
@@ -259,9 +261,10 @@ void TServer::receive(int seat, const QByteArray &bytes)
 
 void TServer::socktimerTimer()
 {
+    if (!m_receivedlist.isEmpty())
+        dispatch(m_receivedlist.takeFirst());
     if (m_receivedlist.isEmpty())
-        return;
-    dispatch(m_receivedlist.takeFirst());
+        m_socktimer.stop();
 }
 
 void TServer::dispatch(const Protocol::QueueEntry &entry)

@@ -66,6 +66,7 @@ public:
     // and fields naming another sender are dropped.
     void dispatch(const Protocol::QueueEntry &entry);
     qsizetype queuedMessages() const { return m_receivedlist.size(); }
+    bool dispatchTimerRunning() const { return m_socktimer.isActive(); }
 
     // One second of the round clock (the tick of timer1); does nothing while
     // the round timer is off.
@@ -75,6 +76,8 @@ public:
     // The category table; refuses a category already present, ignoring case.
     bool addtolist(const QString &category) { return m_listboxAll.addtolist(category); }
     const CategoryTable &categoryTable() const { return m_listboxAll; }
+    // Category n (1 to 8) of the current round.
+    QString category(int n) const { return n >= 1 && n <= Protocol::CategoriesPerRound ? m_categories[std::size_t(n)] : QString(); }
 
     // State, read by tests and the stand-alone host.
     const Seat &seat(int number) const { return m_seats.at(std::size_t(number)); }

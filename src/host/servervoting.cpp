@@ -76,7 +76,7 @@ void TServer::showcats()
             answers.append({n, s.answers[c], s.duplicate[c] == 1});
     }
     if (answers.isEmpty()) {
-        sendToAll(Protocol::Msg::noanswers(m_currentCategory));
+        sendToAll(Protocol::Msg::noanswers(m_categories[c]));
         setPhase(PhaseNoAnswers, NoAnswersSeconds);
         return;
     }
@@ -84,7 +84,7 @@ void TServer::showcats()
         m_seats[n].accepted.fill(0);
         m_seats[n].votesAgainst.fill(0);
     }
-    sendToAll(Protocol::Msg::showcat(m_currentCategory, answers));
+    sendToAll(Protocol::Msg::showcat(m_categories[c], answers));
     setPhase(PhaseVoting, votingSeconds(int(answers.size())));
 }
 

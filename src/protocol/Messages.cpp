@@ -27,7 +27,7 @@ namespace {
 class Builder
 {
 public:
-    explicit Builder(const char *start) : m_text(QString::fromLatin1(start)) {}
+    explicit Builder(const char *start) : m_text(QString::fromLatin1(start)) { }
     Builder &field(const QString &text)
     {
         m_text += u'+';
@@ -37,10 +37,7 @@ public:
     Builder &field(int number) { return field(QString::number(number)); }
     // A text that more fields follow: a "+" in it would split it and shift every
     // later field, so it goes out as "?" like any character the wire cannot carry.
-    Builder &innerField(QString text)
-    {
-        return field(text.replace(u'+', u'?'));
-    }
+    Builder &innerField(QString text) { return field(text.replace(u'+', u'?')); }
     Builder &literal(const char *text)
     {
         m_text += QLatin1String(text);
@@ -61,7 +58,10 @@ QString flag(bool set, const char *whenSet, const char *otherwise)
 
 namespace Msg {
 
-QByteArray sendlogininfo(int seat) { return Builder("CMD_sendlogininfo").field(seat).done(); }
+QByteArray sendlogininfo(int seat)
+{
+    return Builder("CMD_sendlogininfo").field(seat).done();
+}
 
 QByteArray newplayerinfo(int seat, const QString &loginName)
 {
@@ -78,8 +78,14 @@ QByteArray havewrongversion(const QString &loginName)
     return Builder("CMD_havewrongversion").field(loginName).done();
 }
 
-QByteArray wrongversion() { return Builder("CMD_wrongversion+").done(); }
-QByteArray full() { return Builder("CMD_full+").done(); }
+QByteArray wrongversion()
+{
+    return Builder("CMD_wrongversion+").done();
+}
+QByteArray full()
+{
+    return Builder("CMD_full+").done();
+}
 
 QByteArray gamestats(const GameStats &s)
 {
@@ -105,7 +111,10 @@ QByteArray justwatching(int seat, bool watching)
 
 QByteArray chatRelay(int seat, const QString &loginName, const QString &textAndColour)
 {
-    return Builder("CMD_chat").field(seat).field(loginName + QLatin1String(" chats: ") + textAndColour).done();
+    return Builder("CMD_chat")
+        .field(seat)
+        .field(loginName + QLatin1String(" chats: ") + textAndColour)
+        .done();
 }
 
 QByteArray actionRelay(int seat, const QString &loginName, const QString &textAndColour)
@@ -118,8 +127,8 @@ QByteArray playasoundRelay(int seat, const QString &soundRest)
     return Builder("CMD_playasound").field(seat).field(soundRest).done();
 }
 
-QByteArray startgameRelay(const QString &starter, int rounds, int turnTime,
-                          const QString &gameType, const QString &duplicates)
+QByteArray startgameRelay(const QString &starter, int rounds, int turnTime, const QString &gameType,
+                          const QString &duplicates)
 {
     return startgame(starter, rounds, turnTime, gameType, duplicates);
 }
@@ -133,18 +142,24 @@ QByteArray startround(int roundNumber, int letterIndex, const QStringList &categ
     return b.done();
 }
 
-QByteArray endround() { return Builder("CMD_endround+").done(); }
+QByteArray endround()
+{
+    return Builder("CMD_endround+").done();
+}
 
-QByteArray showcat(int category, const QList<ShowcatAnswer> &answers)
+QByteArray showcat(const QString &category, const QList<ShowcatAnswer> &answers)
 {
     Builder b("CMD_showcat");
-    b.field(category).field(int(answers.size()));
+    b.innerField(category).field(int(answers.size()));
     for (const ShowcatAnswer &a : answers)
         b.field(a.seat).innerField(a.answer).field(flag(a.duplicate, "1", "0"));
     return b.done();
 }
 
-QByteArray noanswers(int category) { return Builder("CMD_noanswers").field(category).literal("+").done(); }
+QByteArray noanswers(const QString &category)
+{
+    return Builder("CMD_noanswers").innerField(category).literal("+").done();
+}
 
 QByteArray postscores(const QList<ScoreLine> &lines)
 {
@@ -154,15 +169,29 @@ QByteArray postscores(const QList<ScoreLine> &lines)
     return b.done();
 }
 
-QByteArray roundover() { return Builder("CMD_roundover+").done(); }
-QByteArray winner(const QString &loginName) { return Builder("CMD_winner").field(loginName).literal("+").done(); }
-QByteArray tiegame() { return Builder("CMD_tiegame+").done(); }
+QByteArray roundover()
+{
+    return Builder("CMD_roundover+").done();
+}
+QByteArray winner(const QString &loginName)
+{
+    return Builder("CMD_winner").field(loginName).literal("+").done();
+}
+QByteArray tiegame()
+{
+    return Builder("CMD_tiegame+").done();
+}
 
 QByteArray oneanswer(int category, int seat, int pointsGained, int totalScore,
                      const QString &skipped, const QString &answer)
 {
     return Builder("CMD_oneanswer")
-        .field(category).field(seat).field(pointsGained).field(totalScore).innerField(skipped).field(answer)
+        .field(category)
+        .field(seat)
+        .field(pointsGained)
+        .field(totalScore)
+        .innerField(skipped)
+        .field(answer)
         .done();
 }
 
@@ -193,14 +222,22 @@ QByteArray action(int seat, const QString &text, const QString &colour)
 
 QByteArray playasound(int seat, int soundNumber)
 {
-    return Builder("CMD_playasound").field(seat).field(QLatin1String("wave") + QString::number(soundNumber)).literal("+").done();
+    return Builder("CMD_playasound")
+        .field(seat)
+        .field(QLatin1String("wave") + QString::number(soundNumber))
+        .literal("+")
+        .done();
 }
 
 QByteArray startgame(const QString &starter, int rounds, int turnTime, const QString &gameType,
                      const QString &duplicates)
 {
     return Builder("CMD_startgame")
-        .innerField(starter).field(rounds).field(turnTime).innerField(gameType).innerField(duplicates)
+        .innerField(starter)
+        .field(rounds)
+        .field(turnTime)
+        .innerField(gameType)
+        .innerField(duplicates)
         .literal("+")
         .done();
 }

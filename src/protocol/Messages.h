@@ -36,9 +36,9 @@ struct GameStats
     int turnTime = 0;
     int secondsLeft = 0;
     int letterIndex = 0;
-    QString gameType;                       // "1" All Scoring, "0" One Winner Only
-    std::array<int, PlayingSeats> scores{}; // seats 1 to 8
-    QStringList categories;                 // categories 1 to 8
+    QString gameType; // "1" All Scoring, "0" One Winner Only
+    std::array<int, PlayingSeats> scores {}; // seats 1 to 8
+    QStringList categories; // categories 1 to 8
 };
 
 struct ShowcatAnswer
@@ -72,12 +72,13 @@ QByteArray justwatching(int seat, bool watching);
 QByteArray chatRelay(int seat, const QString &loginName, const QString &textAndColour);
 QByteArray actionRelay(int seat, const QString &loginName, const QString &textAndColour);
 QByteArray playasoundRelay(int seat, const QString &soundRest);
-QByteArray startgameRelay(const QString &starter, int rounds, int turnTime,
-                          const QString &gameType, const QString &duplicates);
+QByteArray startgameRelay(const QString &starter, int rounds, int turnTime, const QString &gameType,
+                          const QString &duplicates);
 QByteArray startround(int roundNumber, int letterIndex, const QStringList &categories);
 QByteArray endround();
-QByteArray showcat(int category, const QList<ShowcatAnswer> &answers);
-QByteArray noanswers(int category);
+// category is the category's text, as shown in the round.
+QByteArray showcat(const QString &category, const QList<ShowcatAnswer> &answers);
+QByteArray noanswers(const QString &category);
 QByteArray postscores(const QList<ScoreLine> &lines);
 QByteArray roundover();
 QByteArray winner(const QString &loginName);

@@ -70,9 +70,28 @@ public:
     QList<QByteArray> take(int seat) { return sent.take(seat); }
     void forget() { sent.clear(); }
 
-    // Messages sent to a seat whose text begins with the prefix.
-    QList<QByteArray> sentTo(int seat, const QByteArray &prefix) const
+    // The host names a category on show by its text; tests write its number in
+    // the round ("CMD_showcat+2+..."), which this turns into the text.
+    QByteArray catText(const QByteArray &pattern) const
     {
+        for (const char *name : {"CMD_showcat+", "CMD_noanswers+"}) {
+            if (!pattern.startsWith(name))
+                continue;
+            const QByteArray rest = pattern.mid(qsizetype(qstrlen(name)));
+            const qsizetype plus = rest.indexOf('+');
+            bool ok = false;
+            const int n = (plus < 0 ? rest : rest.left(plus)).toInt(&ok);
+            if (ok)
+                return QByteArray(name) + Protocol::toWire(server.category(n))
+                       + (plus < 0 ? QByteArray() : rest.mid(plus));
+        }
+        return pattern;
+    }
+
+    // Messages sent to a seat whose text begins with the prefix (see catText).
+    QList<QByteArray> sentTo(int seat, const QByteArray &pattern) const
+    {
+        const QByteArray prefix = catText(pattern);
         QList<QByteArray> result;
         for (const QByteArray &b : sent.value(seat))
             if (b.startsWith(prefix))

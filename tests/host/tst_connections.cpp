@@ -317,16 +317,21 @@ void TestConnections::framingAcrossReads()
     HostHarness h;
     h.join("Host");
     h.forget();
+    QVERIFY(!h.server.dispatchTimerRunning()); // nothing queued: the host sleeps
     const QByteArray two = chat(1, "one", "clBlack") + chat(1, "two", "clBlack");
     h.server.receive(1, two.left(5));
+    QVERIFY(!h.server.dispatchTimerRunning());
     h.server.receive(1, two.mid(5, 20));
     QCOMPARE(h.server.queuedMessages(), 1);
+    QVERIFY(h.server.dispatchTimerRunning());
     h.server.receive(1, two.mid(25));
     QCOMPARE(h.server.queuedMessages(), 2);
     h.server.socktimerTimer(); // one message per tick
     QCOMPARE(h.take(1), QList<QByteArray>{wire("CMD_chat+1+Host chats: one|clBlack")});
+    QVERIFY(h.server.dispatchTimerRunning());
     h.server.socktimerTimer();
     QCOMPARE(h.take(1), QList<QByteArray>{wire("CMD_chat+1+Host chats: two|clBlack")});
+    QVERIFY(!h.server.dispatchTimerRunning());
 }
 
 void TestConnections::endlessMessageClosesTheConnection()

@@ -26,7 +26,8 @@ namespace {
 
 QStringList eightCategories()
 {
-    return {"Fruit", "Car Part", "Something Found at a Bar", "River", "Toy", "Author", "Sport", "Bird"};
+    return {"Fruit", "Car Part", "Something Found at a Bar", "River", "Toy", "Author",
+            "Sport", "Bird"};
 }
 
 } // namespace
@@ -37,23 +38,30 @@ void TestMessages::builtBytes_data()
     QTest::addColumn<QByteArray>("expected");
 
     // Connection and presence.
-    QTest::newRow("sendlogininfo") << Msg::sendlogininfo(3) << QByteArray("CMD_sendlogininfo+3\xFF");
+    QTest::newRow("sendlogininfo")
+        << Msg::sendlogininfo(3) << QByteArray("CMD_sendlogininfo+3\xFF");
     QTest::newRow("logininfo, doubled terminator")
         << Msg::logininfo(2, Version, "Bob") << QByteArray("CMD_logininfo+2+1.0.4+Bob\xFF\xFF");
     QTest::newRow("logininfo, name with plus")
         << Msg::logininfo(4, Version, "A+B") << QByteArray("CMD_logininfo+4+1.0.4+A+B\xFF\xFF");
-    QTest::newRow("newplayerinfo") << Msg::newplayerinfo(5, "Ann Lee") << QByteArray("CMD_newplayerinfo+5+Ann Lee\xFF");
-    QTest::newRow("existingplayers") << Msg::existingplayers(1, "You") << QByteArray("CMD_existingplayers+1+You\xFF");
-    QTest::newRow("havewrongversion") << Msg::havewrongversion("Bob") << QByteArray("CMD_havewrongversion+Bob\xFF");
+    QTest::newRow("newplayerinfo")
+        << Msg::newplayerinfo(5, "Ann Lee") << QByteArray("CMD_newplayerinfo+5+Ann Lee\xFF");
+    QTest::newRow("existingplayers")
+        << Msg::existingplayers(1, "You") << QByteArray("CMD_existingplayers+1+You\xFF");
+    QTest::newRow("havewrongversion")
+        << Msg::havewrongversion("Bob") << QByteArray("CMD_havewrongversion+Bob\xFF");
     QTest::newRow("wrongversion") << Msg::wrongversion() << QByteArray("CMD_wrongversion+\xFF");
     QTest::newRow("full") << Msg::full() << QByteArray("CMD_full+\xFF");
     QTest::newRow("playerdisconnected")
         << Msg::playerdisconnected(7, "Zed") << QByteArray("CMD_playerdisconnected+7+Zed\xFF");
     QTest::newRow("kickhim") << Msg::kickhim(1, 6) << QByteArray("CMD_kickhim+1+6+\xFF");
     QTest::newRow("justwatch on") << Msg::justwatch(4, true) << QByteArray("CMD_justwatch+4+1\xFF");
-    QTest::newRow("justwatch off") << Msg::justwatch(4, false) << QByteArray("CMD_justwatch+4+2\xFF");
-    QTest::newRow("justwatching on") << Msg::justwatching(9, true) << QByteArray("CMD_justwatching+9+1\xFF");
-    QTest::newRow("justwatching off") << Msg::justwatching(9, false) << QByteArray("CMD_justwatching+9+2\xFF");
+    QTest::newRow("justwatch off")
+        << Msg::justwatch(4, false) << QByteArray("CMD_justwatch+4+2\xFF");
+    QTest::newRow("justwatching on")
+        << Msg::justwatching(9, true) << QByteArray("CMD_justwatching+9+1\xFF");
+    QTest::newRow("justwatching off")
+        << Msg::justwatching(9, false) << QByteArray("CMD_justwatching+9+2\xFF");
 
     GameStats stats;
     stats.seat = 4;
@@ -76,7 +84,7 @@ void TestMessages::builtBytes_data()
     beforeFirstRound.seat = 2;
     beforeFirstRound.gameType = "1";
     GameStats addedCategory = beforeFirstRound;
-    addedCategory.categories = QStringList{"Rock + Roll"};
+    addedCategory.categories = QStringList {"Rock + Roll"};
     QTest::newRow("gamestats, plus inside a category")
         << Msg::gamestats(addedCategory)
         << QByteArray("CMD_gamestats+2+0+0+0+0+0+0+1"
@@ -89,25 +97,29 @@ void TestMessages::builtBytes_data()
                       "+c+1++c+2++c+3++c+4++c+5++c+6++c+7++c+8+\xFF");
 
     // Chat and sounds, both directions.
-    QTest::newRow("chat") << Msg::chat(3, "hi", "clBlack") << QByteArray("CMD_chat+3+hi|clBlack\xFF");
-    QTest::newRow("chat with plus and bar")
-        << Msg::chat(3, "1+1=2 | ok", "$00FF8000") << QByteArray("CMD_chat+3+1+1=2 | ok|$00FF8000\xFF");
-    QTest::newRow("chat relay")
-        << Msg::chatRelay(3, "Ann", "hi|clBlack") << QByteArray("CMD_chat+3+Ann chats: hi|clBlack\xFF");
-    QTest::newRow("action") << Msg::action(3, "waves", "clRed") << QByteArray("CMD_action+3+waves|clRed\xFF");
-    QTest::newRow("action relay")
-        << Msg::actionRelay(3, "Ann", "waves|clRed") << QByteArray("CMD_action+3+Ann waves|clRed\xFF");
-    QTest::newRow("playasound") << Msg::playasound(2, 4) << QByteArray("CMD_playasound+2+wave4+\xFF");
+    QTest::newRow("chat") << Msg::chat(3, "hi", "clBlack")
+                          << QByteArray("CMD_chat+3+hi|clBlack\xFF");
+    QTest::newRow("chat with plus and bar") << Msg::chat(3, "1+1=2 | ok", "$00FF8000")
+                                            << QByteArray("CMD_chat+3+1+1=2 | ok|$00FF8000\xFF");
+    QTest::newRow("chat relay") << Msg::chatRelay(3, "Ann", "hi|clBlack")
+                                << QByteArray("CMD_chat+3+Ann chats: hi|clBlack\xFF");
+    QTest::newRow("action") << Msg::action(3, "waves", "clRed")
+                            << QByteArray("CMD_action+3+waves|clRed\xFF");
+    QTest::newRow("action relay") << Msg::actionRelay(3, "Ann", "waves|clRed")
+                                  << QByteArray("CMD_action+3+Ann waves|clRed\xFF");
+    QTest::newRow("playasound") << Msg::playasound(2, 4)
+                                << QByteArray("CMD_playasound+2+wave4+\xFF");
     QTest::newRow("playasound relay")
         << Msg::playasoundRelay(2, "wave4+") << QByteArray("CMD_playasound+2+wave4+\xFF");
     QTest::newRow("playasound relay passes text on unchanged")
-        << Msg::playasoundRelay(8, "wave12+extra") << QByteArray("CMD_playasound+8+wave12+extra\xFF");
+        << Msg::playasoundRelay(8, "wave12+extra")
+        << QByteArray("CMD_playasound+8+wave12+extra\xFF");
 
     // Game flow.
-    QTest::newRow("startgame")
-        << Msg::startgame("Ann", 5, 60, "1", "0") << QByteArray("CMD_startgame+Ann+5+60+1+0+\xFF");
-    QTest::newRow("startgame relay")
-        << Msg::startgameRelay("Bob", 10, 120, "0", "1") << QByteArray("CMD_startgame+Bob+10+120+0+1+\xFF");
+    QTest::newRow("startgame") << Msg::startgame("Ann", 5, 60, "1", "0")
+                               << QByteArray("CMD_startgame+Ann+5+60+1+0+\xFF");
+    QTest::newRow("startgame relay") << Msg::startgameRelay("Bob", 10, 120, "0", "1")
+                                     << QByteArray("CMD_startgame+Bob+10+120+0+1+\xFF");
     QTest::newRow("startround")
         << Msg::startround(2, 17, eightCategories())
         << QByteArray("CMD_startround+2+17+1+Fruit+2+Car Part+3+Something Found at a Bar+4+River"
@@ -116,7 +128,8 @@ void TestMessages::builtBytes_data()
         << Msg::myanswers(2, {"APPLE", "", "RADIATOR", "", "", "", "", "ANT"})
         << QByteArray("CMD_myanswers+2+1+APPLE+2++3+RADIATOR+4++5++6++7++8+ANT\xFF");
     QTest::newRow("myanswers, short list padded")
-        << Msg::myanswers(5, {"APPLE"}) << QByteArray("CMD_myanswers+5+1+APPLE+2++3++4++5++6++7++8+\xFF");
+        << Msg::myanswers(5, {"APPLE"})
+        << QByteArray("CMD_myanswers+5+1+APPLE+2++3++4++5++6++7++8+\xFF");
     QTest::newRow("myanswers, non-Latin-1")
         << Msg::myanswers(3, {QString::fromUtf8("\xC5\x8Csaka"), QString::fromUtf8("Caf\xC3\xA9")})
         << QByteArray("CMD_myanswers+3+1+?saka+2+Caf\xE9+3++4++5++6++7++8+\xFF");
@@ -130,24 +143,27 @@ void TestMessages::builtBytes_data()
         << Msg::startgame("A+B", 3, 90, "0", "1") << QByteArray("CMD_startgame+A?B+3+90+0+1+\xFF");
     QTest::newRow("endround") << Msg::endround() << QByteArray("CMD_endround+\xFF");
     QTest::newRow("showcat, plus inside an answer")
-        << Msg::showcat(2, {{3, "1+1", false}}) << QByteArray("CMD_showcat+2+1+3+1?1+0\xFF");
-    QTest::newRow("showcat")
-        << Msg::showcat(3, {{1, "APPLE", false}, {4, "apple", true}, {8, "ANT", false}})
-        << QByteArray("CMD_showcat+3+3+1+APPLE+0+4+apple+1+8+ANT+0\xFF");
-    QTest::newRow("noanswers") << Msg::noanswers(3) << QByteArray("CMD_noanswers+3+\xFF");
+        << Msg::showcat("Rock + Roll", {{3, "1+1", false}})
+        << QByteArray("CMD_showcat+Rock ? Roll+1+3+1?1+0\xFF");
+    QTest::newRow("showcat") << Msg::showcat(
+        "Fruit", {{1, "APPLE", false}, {4, "apple", true}, {8, "ANT", false}})
+                             << QByteArray("CMD_showcat+Fruit+3+1+APPLE+0+4+apple+1+8+ANT+0\xFF");
+    QTest::newRow("noanswers") << Msg::noanswers("Fruit") << QByteArray("CMD_noanswers+Fruit+\xFF");
     QTest::newRow("votefor") << Msg::votefor(2, 5) << QByteArray("CMD_votefor+2+5+\xFF");
-    QTest::newRow("voteagainst") << Msg::voteagainst(6, 1) << QByteArray("CMD_voteagainst+6+1+\xFF");
+    QTest::newRow("voteagainst") << Msg::voteagainst(6, 1)
+                                 << QByteArray("CMD_voteagainst+6+1+\xFF");
     QTest::newRow("postscores, no plus after the name")
         << Msg::postscores({{1, 1, 3, 4}}) << QByteArray("CMD_postscores+1+1+3+4\xFF");
-    QTest::newRow("postscores, two seats")
-        << Msg::postscores({{1, 1, 3, 4}, {6, 0, 1, 12}}) << QByteArray("CMD_postscores+1+1+3+4+6+0+1+12\xFF");
+    QTest::newRow("postscores, two seats") << Msg::postscores({{1, 1, 3, 4}, {6, 0, 1, 12}})
+                                           << QByteArray("CMD_postscores+1+1+3+4+6+0+1+12\xFF");
     QTest::newRow("roundover") << Msg::roundover() << QByteArray("CMD_roundover+\xFF");
     QTest::newRow("winner") << Msg::winner("Ann") << QByteArray("CMD_winner+Ann+\xFF");
     // The name is read up to the closing "+", so it keeps a "+" of its own.
-    QTest::newRow("winner, plus inside the name") << Msg::winner("A+B") << QByteArray("CMD_winner+A+B+\xFF");
+    QTest::newRow("winner, plus inside the name")
+        << Msg::winner("A+B") << QByteArray("CMD_winner+A+B+\xFF");
     QTest::newRow("tiegame") << Msg::tiegame() << QByteArray("CMD_tiegame+\xFF");
-    QTest::newRow("oneanswer")
-        << Msg::oneanswer(2, 5, 1, 9, "x", "PEAR") << QByteArray("CMD_oneanswer+2+5+1+9+x+PEAR\xFF");
+    QTest::newRow("oneanswer") << Msg::oneanswer(2, 5, 1, 9, "x", "PEAR")
+                               << QByteArray("CMD_oneanswer+2+5+1+9+x+PEAR\xFF");
 }
 
 void TestMessages::builtBytes()
@@ -163,15 +179,17 @@ void TestMessages::wireEncoding_data()
     QTest::addColumn<QByteArray>("expected");
 
     QTest::newRow("ascii") << QString("Ann") << QByteArray("Ann");
-    QTest::newRow("latin-1 kept") << QString::fromUtf8("\xC3\xA9\xC3\x9F\xC2\xA3") << QByteArray("\xE9\xDF\xA3");
+    QTest::newRow("latin-1 kept") << QString::fromUtf8("\xC3\xA9\xC3\x9F\xC2\xA3")
+                                  << QByteArray("\xE9\xDF\xA3");
     QTest::newRow("outside latin-1") << QString::fromUtf8("\xE2\x82\xAC 5") << QByteArray("? 5");
     QTest::newRow("outside the basic plane is one character")
         << QString::fromUtf8("a\xF0\x9F\x98\x80z") << QByteArray("a?z");
     QTest::newRow("lone surrogate") << (QString("a") + QChar(0xD800) + "z") << QByteArray("a?z");
     // y with diaeresis is the terminator byte in Latin-1; sent as is it would
     // end the message early and let the rest pass for a command.
-    QTest::newRow("terminator character")
-        << QString::fromUtf8("hi\xC3\xBF" "CMD_kickhim+1+2+") << QByteArray("hi?CMD_kickhim+1+2+");
+    QTest::newRow("terminator character") << QString::fromUtf8("hi\xC3\xBF"
+                                                               "CMD_kickhim+1+2+")
+                                          << QByteArray("hi?CMD_kickhim+1+2+");
 }
 
 void TestMessages::wireEncoding()
@@ -189,15 +207,22 @@ void TestMessages::listsSurviveAnyText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("received");
 
-    QTest::newRow("plain") << "APPLE" << "APPLE";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("plus") << "C++" << "C??";
-    QTest::newRow("plus and at sign") << "a+@" << "a?@";
-    QTest::newRow("at sign") << "@" << "@";
-    QTest::newRow("terminator character and a command")
-        << QString::fromUtf8("x\xC3\xBF" "CMD_full+") << "x?CMD_full?";
+    QTest::newRow("plain") << "APPLE"
+                           << "APPLE";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("plus") << "C++"
+                          << "C??";
+    QTest::newRow("plus and at sign") << "a+@"
+                                      << "a?@";
+    QTest::newRow("at sign") << "@"
+                             << "@";
+    QTest::newRow("terminator character and a command") << QString::fromUtf8("x\xC3\xBF"
+                                                                             "CMD_full+")
+                                                        << "x?CMD_full?";
     QTest::newRow("outside latin-1") << QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC") << "??";
-    QTest::newRow("latin-1") << QString::fromUtf8("\xC3\x89T\xC3\x89") << QString::fromUtf8("\xC3\x89T\xC3\x89");
+    QTest::newRow("latin-1") << QString::fromUtf8("\xC3\x89T\xC3\x89")
+                             << QString::fromUtf8("\xC3\x89T\xC3\x89");
 }
 
 // Whatever a player types or adds as a category, the lists arrive with every
@@ -212,7 +237,7 @@ void TestMessages::listsSurviveAnyText()
     ReceiveQueue queue;
     for (const QByteArray &message :
          splitter.feed(Msg::myanswers(2, texts) + Msg::startround(3, 7, texts)
-                       + Msg::showcat(5, {{1, text, false}, {6, text, true}})))
+                       + Msg::showcat(text, {{1, text, false}, {6, text, true}})))
         queue.append(message);
     QCOMPARE(queue.size(), 3);
 
@@ -247,9 +272,10 @@ void TestMessages::listsSurviveAnyText()
     Command category = splitCommand(queue.takeFirst().text);
     QCOMPARE(category.name, QString("CMD_showcat"));
     FieldReader categoryReader(category.argument);
-    QCOMPARE(categoryReader.takeInt(), std::optional<int>(5));
+    QCOMPARE(categoryReader.takeText(), received);
     QCOMPARE(categoryReader.takeInt(), std::optional<int>(2));
-    QCOMPARE(readList(categoryReader, 3), (QStringList{"1|" + received + "|0", "6|" + received + "|1"}));
+    QCOMPARE(readList(categoryReader, 3),
+             (QStringList {"1|" + received + "|0", "6|" + received + "|1"}));
 }
 
 QTEST_APPLESS_MAIN(TestMessages)
