@@ -843,8 +843,21 @@ void Tchat::sockRead()
     } catch (const ESockException &) {
         return;
     }
+    if (m_skippingOverlong) {
+        const qsizetype end = bytes.indexOf(Protocol::Terminator);
+        if (end < 0)
+            return;
+        bytes.remove(0, end + 1);
+        m_skippingOverlong = false;
+    }
     for (const QByteArray &message : m_splitter.feed(bytes))
         m_receivedlist.append(message);
+    if (m_splitter.overflowed()) {
+        // No message of ours is that long: drop the rest of it up to its
+        // terminator and read on, rather than ignore the host from now on.
+        m_splitter = Protocol::FrameSplitter();
+        m_skippingOverlong = true;
+    }
     if (!m_receivedlist.isEmpty() && !m_timer1->isActive())
         m_timer1->start();
 }

@@ -276,6 +276,8 @@ private:
     QTimer *m_timer1 = nullptr;
     QTimer *m_phraseGate = nullptr;
     Protocol::FrameSplitter m_splitter;
+    // After an overlong unterminated text: bytes are dropped up to the next terminator.
+    bool m_skippingOverlong = false;
     Protocol::ReceiveQueue m_receivedlist;
     Protocol::Dispatcher m_dispatcher;
     bool m_dispatching = false;

@@ -30,6 +30,7 @@ private slots:
     void gameIsFullClosesTheWindow();
     void socketClosedClosesTheWindow();
     void dispatchTimerIdlesWithoutMessages();
+    void overlongTextIsSkippedAndReadingGoesOn();
     void secondInstanceRestoresTheFirst();
     void secondProgramEndsAtOnce();
 };
@@ -245,6 +246,27 @@ void StartTest::dispatchTimerIdlesWithoutMessages()
     QCOMPARE(chatLines(*client.chat).size(), linesBefore + 2);
     QVERIFY(!client.chat->timer1()->isActive());
     client.chat->timer1()->blockSignals(false);
+}
+
+// A host that sends an endless text without a terminator loses that text,
+// not the connection: what follows its terminator is read as before.
+void StartTest::overlongTextIsSkippedAndReadingGoesOn()
+{
+    FakeHost host;
+    TestClient client(host.port(), {u"Ann"_s, u"127.0.0.1"_s, u"join"_s});
+    client.chat->show();
+    QTRY_COMPARE(host.connections(), 1);
+    host.send("CMD_wrongversion+\xFF" "CMD_havewrongversion+"_ba);
+    QTRY_COMPARE(lastChatLine(*client.chat), u"You have a differnt version of the game then the host."_s);
+    const QByteArray chunk(Protocol::FrameSplitter::MaxPending / 2, 'A');
+    for (int i = 0; i < 6; ++i)
+        host.send(chunk);
+    host.send("+tail+still+of+the+long+text\xFF" "CMD_sendlogininfo+4\xFF"_ba);
+    QTRY_COMPARE(host.received(), "CMD_logininfo+4+1.0.4+Ann\xFF\xFF"_ba);
+    QVERIFY(!chatLines(*client.chat).constLast().contains(u"tail"_s));
+    host.send("CMD_havewrongversion+Cy\xFF"_ba);
+    QTRY_COMPARE(lastChatLine(*client.chat), u"Cy has a different version of the game then you."_s);
+    QVERIFY(!client.closed);
 }
 
 void StartTest::secondInstanceRestoresTheFirst()
