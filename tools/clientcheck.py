@@ -13,7 +13,7 @@ Usage:
                                  [--only NAME ...] [--keep] [--verbose]
     python3 tools/clientcheck.py build/<dir>/bin/lexiburst --measure-idle 30
         (CPU seconds and resident memory of an idle solo game; use a release build)
-Scenarios: hosting, solo, joining, latejoin, hostile, full, hostclose, beside.
+Scenarios: hosting, solo, joining, latejoin, hostile, full, hostclose, beside, spectator.
 Exit status 0 when every check passed. Needs xvfb-run and xdotool; standard
 library only.
 """
@@ -773,6 +773,37 @@ def scenario_hostclose():
         host.close()
 
 
+def scenario_spectator():
+    """A copy seated as the spectator (seat 9) sends neither answers nor votes."""
+    host, prog, client = start_joining("Spy", "spectator")
+    if not client:
+        prog.stop()
+        host.close()
+        return
+    try:
+        login(client, 9, "Spy", "spectator: sign-in reply for seat 9")
+        client.send("CMD_newplayerinfo+9+Spy")
+        prog.wait_display()
+        mark = len(client.msgs)
+        client.send("CMD_startgame+Hosty+1+30+1+1+")
+        client.send(startround_text(1, 2))
+        client.drain(game_wait(33))
+        client.send("CMD_endround+")
+        client.send("CMD_showcat+FRUIT+2+1+CHERRY+0+2+COCONUT+0")
+        time.sleep(0.5)
+        origin = prog.board_origin()
+        if origin:
+            bx, by = origin
+            prog.click(bx + 7 + 261 + 14, by + 46 + 48 + 10)
+            time.sleep(0.5)
+            prog.click(bx + 7 + 301 + 14, by + 46 + 72 + 10)
+        nothing_sent(client, mark, 1.0, "spectator: no answers and no votes from seat 9")
+    finally:
+        client.sock.close()
+        prog.stop()
+        host.close()
+
+
 def post_groups(post):
     fields = post.split("+")[1:] if post else []
     return {int(fields[i]): [int(v) for v in fields[i + 1:i + 4]] for i in range(0, len(fields) - 3, 4)}
@@ -857,6 +888,7 @@ SCENARIOS = {
     "full": scenario_full,
     "hostclose": scenario_hostclose,
     "beside": scenario_beside,
+    "spectator": scenario_spectator,
 }
 
 
