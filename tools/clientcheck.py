@@ -13,7 +13,8 @@ Usage:
                                  [--only NAME ...] [--keep] [--verbose]
     python3 tools/clientcheck.py build/<dir>/bin/lexiburst --measure-idle 30
         (CPU seconds and resident memory of an idle solo game; use a release build)
-Scenarios: hosting, solo, joining, latejoin, hostile, full, hostclose, beside, spectator.
+Scenarios: hosting, solo, joining, latejoin, hostile, full, hostclose, beside,
+    spectator, portbusy, second.
 Exit status 0 when every check passed. Needs xvfb-run and xdotool; standard
 library only.
 """
@@ -75,12 +76,14 @@ def msg(text):
 class Program:
     """One copy of the game under its own virtual display and folders."""
 
-    def __init__(self, args, port, label):
+    def __init__(self, args, port, label, runtime=None):
         self.label = label
         self.port = port
         self.tmp = tempfile.mkdtemp(prefix="clientcheck-")
-        runtime = os.path.join(self.tmp, "runtime")
-        os.mkdir(runtime, 0o700)
+        if runtime is None:
+            runtime = os.path.join(self.tmp, "runtime")
+            os.mkdir(runtime, 0o700)
+        self.runtime = runtime
         home = os.path.join(self.tmp, "home")
         os.mkdir(home)
         env = dict(os.environ)
@@ -804,6 +807,39 @@ def scenario_spectator():
         host.close()
 
 
+def scenario_portbusy():
+    """Hosting while another program holds the port: the copy does not join that stranger."""
+    stranger = ScriptedHost()
+    prog = Program(["Hal", "127.0.0.1", "true"], stranger.port, "portbusy")
+    try:
+        prog.wait_display()
+        r, _, _ = select.select([stranger.listener], [], [], 5)
+        check(not r, "portbusy: the copy does not connect to a host it did not start")
+        check(prog.alive(), "portbusy: the program keeps running")
+    finally:
+        prog.stop()
+        stranger.close()
+
+
+def scenario_second():
+    """A second copy of the same user ends at once; the first keeps running."""
+    port = free_port()
+    first = Program([], port, "first")
+    second = None
+    try:
+        bob = sign_in(port, "Bob", "second/Bob")
+        bob.expect(lambda m: m in ("CMD_existingplayers+1+You", "CMD_newplayerinfo+1+You"), 15, "You in seat 1")
+        second = Program([], free_port(), "second", runtime=first.runtime)
+        check(second.wait_exit(20), "second: the second copy ends by itself")
+        check_eq(second.proc.returncode, 0, "second: the second copy ends without an error")
+        check(first.alive(), "second: the first copy keeps running")
+        bob.sock.close()
+    finally:
+        if second:
+            second.stop()
+        first.stop()
+
+
 def post_groups(post):
     fields = post.split("+")[1:] if post else []
     return {int(fields[i]): [int(v) for v in fields[i + 1:i + 4]] for i in range(0, len(fields) - 3, 4)}
@@ -889,6 +925,8 @@ SCENARIOS = {
     "hostclose": scenario_hostclose,
     "beside": scenario_beside,
     "spectator": scenario_spectator,
+    "portbusy": scenario_portbusy,
+    "second": scenario_second,
 }
 
 
@@ -897,7 +935,8 @@ def measure_idle(seconds):
     prog = Program([], port, "idle")
     try:
         bob = sign_in(port, "Bob", "idle/Bob")
-        bob.expect_prefix("CMD_existingplayers+1+You", 15)
+        bob.expect(lambda m: m in ("CMD_existingplayers+1+You", "CMD_newplayerinfo+1+You"), 15, "You in seat 1")
+        bob.sock.close()
         time.sleep(3)
         pid = prog.game_pid()
         if not pid:
@@ -917,7 +956,6 @@ def measure_idle(seconds):
         c1, t1 = cpu(), time.monotonic()
         print("idle solo game: %.2f CPU s over %.1f s (%.1f %%), VmRSS %s" %
               (c1 - c0, t1 - t0, 100 * (c1 - c0) / (t1 - t0), rss()))
-        bob.sock.close()
     finally:
         prog.stop()
 
