@@ -580,7 +580,11 @@ def scenario_joining():
         client.send("CMD_playerdisconnected+1+Hosty")
         nothing_sent(client, mark, 1.0, "joining: winner and departure draw no answer")
         check(prog.alive(), "joining: the program still runs after the game")
-        # The hosting player's board item: a voter in seat 9 sends no answers.
+        # The tally is written when the program ends; the host's closing ends it.
+        client.sock.close()
+        check(prog.wait_exit(15), "joining: the program ends when the host closes")
+        tally = os.path.join(prog.tmp, "home", "Lexabursttally.tld")
+        check(os.path.exists(tally), "joining: a seated player's finished game is in the tally file at the end")
     finally:
         client.sock.close()
         prog.stop()
