@@ -14,7 +14,7 @@ Usage:
     python3 tools/clientcheck.py build/<dir>/bin/lexiburst --measure-idle 30
         (CPU seconds and resident memory of an idle solo game; use a release build)
 Scenarios: hosting, solo, joining, latejoin, hostile, full, hostclose, beside,
-    spectator, portbusy, second.
+    spectator, portbusy, second, params.
 Exit status 0 when every check passed. Needs xvfb-run and xdotool; standard
 library only.
 """
@@ -844,6 +844,29 @@ def scenario_second():
         first.stop()
 
 
+def scenario_params():
+    """Two parameters never connect; "TRUE" in capitals joins instead of hosting."""
+    host = ScriptedHost()
+    prog = Program(["Ivy", "127.0.0.1"], host.port, "params-two")
+    try:
+        prog.wait_display()
+        r, _, _ = select.select([host.listener], [], [], 4)
+        check(not r and prog.alive(), "params: a name and an address alone never connect")
+    finally:
+        prog.stop()
+        host.close()
+    host = ScriptedHost()
+    prog = Program(["Ivy", "127.0.0.1", "TRUE"], host.port, "params-case")
+    try:
+        client = host.accept(20)
+        if client:
+            login(client, 2, "Ivy", "params: \"TRUE\" joins the given host and signs in")
+            client.sock.close()
+    finally:
+        prog.stop()
+        host.close()
+
+
 def post_groups(post):
     fields = post.split("+")[1:] if post else []
     return {int(fields[i]): [int(v) for v in fields[i + 1:i + 4]] for i in range(0, len(fields) - 3, 4)}
@@ -931,6 +954,7 @@ SCENARIOS = {
     "spectator": scenario_spectator,
     "portbusy": scenario_portbusy,
     "second": scenario_second,
+    "params": scenario_params,
 }
 
 
