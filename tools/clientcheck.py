@@ -15,8 +15,8 @@ Usage:
         (CPU seconds and resident memory of an idle solo game; use a release build)
 Scenarios: hosting, solo, joining, latejoin, hostile, full, hostclose, beside,
     spectator, portbusy, second, params.
-Exit status 0 when every check passed. Needs xvfb-run and xdotool; standard
-library only.
+"beside" runs lexiburst-host from the same folder as the program. Exit status 0
+when every check passed. Needs xvfb-run and xdotool; standard library only.
 """
 import argparse
 import os
