@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders the main window (a solo game after a few chat lines), the spy list and
-# the other side windows to PNG files under a virtual X display.
+# Renders the main window (a solo game after a few chat lines, then a whole game
+# over loopback: entry, voting, results, winner), the spy list, the game start
+# window and the other side windows to PNG files under a virtual X display.
 #   tools/screenshot.sh [build folder] [output folder]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
