@@ -33,6 +33,7 @@ private slots:
     void overlongTextIsSkippedAndReadingGoesOn();
     void secondInstanceRestoresTheFirst();
     void secondProgramEndsAtOnce();
+    void terminationSignalClosesTheWindow();
 };
 
 void StartTest::portFromEnvironment_data()
@@ -339,6 +340,34 @@ void StartTest::secondProgramEndsAtOnce()
     elsewhere.waitForFinished();
     first.kill();
     first.waitForFinished();
+}
+
+// Stopped by the session (SIGTERM): the program closes its window as the player
+// would, so what it keeps is written, instead of dying on the signal.
+void StartTest::terminationSignalClosesTheWindow()
+{
+    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(u"lexiburst"_s);
+    if (!QFileInfo(program).isExecutable())
+        QSKIP("the game program is not built");
+    QTemporaryDir runtime;
+    QTemporaryDir home;
+    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+    environment.insert(u"LEXIBURST_HOME"_s, home.path());
+    environment.insert(u"LEXIBURST_PORT"_s, QString::number(closedPort()));
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    environment.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0"_s);
+
+    QProcess game;
+    game.setProcessEnvironment(environment);
+    game.start(program, {u"Ann"_s, u"127.0.0.1"_s});
+    QVERIFY(game.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(!QDir(runtime.path()).entryList({u"22nroz-*"_s}, QDir::System).isEmpty(), 20000);
+    game.terminate();
+    QVERIFY(game.waitForFinished(20000));
+    QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(game.exitCode(), 0);
 }
 
 QTEST_MAIN(StartTest)

@@ -1,5 +1,6 @@
 // lexiburst-host: a game host without a window. Players connect with their
 // own clients; the first connection takes seat 1 and the host player's rights.
+#include "app/TerminationSignals.h"
 #include "host/GameRandom.h"
 #include "host/serverform.h"
 #include "storage/AddedCategories.h"
@@ -7,38 +8,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QSocketNotifier>
 
-#include <csignal>
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
-
-// Written by the signal handler, read on the event loop: the only safe way to
-// leave a POSIX signal handler for Qt code.
-int signalPipe[2] = {-1, -1};
-
-void onTerminationSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
-}
-
-bool installSignalHandlers()
-{
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
-        return false;
-    ::fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
-    struct sigaction action = {};
-    action.sa_handler = onTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    return ::sigaction(SIGINT, &action, nullptr) == 0
-        && ::sigaction(SIGTERM, &action, nullptr) == 0;
-}
 
 void logLine(const QString &line)
 {
@@ -147,17 +120,14 @@ int main(int argc, char *argv[])
     // No client of its own: whoever connects first holds seat 1.
     options.hostSeatReserved = false;
 
-    if (!installSignalHandlers()) {
-        logLine(QStringLiteral("cannot install the signal handlers"));
-        return 1;
-    }
-    QSocketNotifier signalNotifier(signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, [] {
-        char byte = 0;
-        [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
+    const bool signalsInstalled = TerminationSignals::install(&app, [] {
         logLine(QStringLiteral("stopping"));
         QCoreApplication::quit();
     });
+    if (!signalsInstalled) {
+        logLine(QStringLiteral("cannot install the signal handlers"));
+        return 1;
+    }
 
     GameRandom random = GameRandom::fromClock();
     TServer server(options, random);
