@@ -294,6 +294,20 @@ void StartTest::secondInstanceRestoresTheFirst()
     QVERIFY(elsewhere.claim());
 }
 
+// The real program's surroundings: its own session folder and home, and a
+// port where nothing listens.
+QProcessEnvironment programEnvironment(const QTemporaryDir &runtime, const QTemporaryDir &home)
+{
+    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+    environment.insert(u"LEXIBURST_HOME"_s, home.path());
+    environment.insert(u"LEXIBURST_PORT"_s, QString::number(closedPort()));
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    environment.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0"_s);
+    return environment;
+}
+
 // The real program: a second copy in the same session makes no window and
 // ends; a copy in another session runs on its own.
 void StartTest::secondProgramEndsAtOnce()
@@ -303,13 +317,7 @@ void StartTest::secondProgramEndsAtOnce()
         QSKIP("the game program is not built");
     QTemporaryDir runtime;
     QTemporaryDir home;
-    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
-    environment.insert(u"LEXIBURST_HOME"_s, home.path());
-    environment.insert(u"LEXIBURST_PORT"_s, QString::number(closedPort()));
-    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    environment.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0"_s);
+    QProcessEnvironment environment = programEnvironment(runtime, home);
     // Two parameters: the copy waits without hosting or joining.
     const QStringList arguments{u"Ann"_s, u"127.0.0.1"_s};
 
@@ -351,13 +359,7 @@ void StartTest::terminationSignalClosesTheWindow()
         QSKIP("the game program is not built");
     QTemporaryDir runtime;
     QTemporaryDir home;
-    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
-    environment.insert(u"LEXIBURST_HOME"_s, home.path());
-    environment.insert(u"LEXIBURST_PORT"_s, QString::number(closedPort()));
-    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    environment.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0"_s);
+    QProcessEnvironment environment = programEnvironment(runtime, home);
 
     QProcess game;
     game.setProcessEnvironment(environment);
