@@ -53,6 +53,10 @@ constexpr int ScoreRowStep = 25;
 // Winner panel; the shadow copy lies one pixel off.
 constexpr QRect WinnerRect(10, 100, 730, 50);
 
+// Headings and the winner text share the colour of the panels' border.
+const QString AccentStyle = QStringLiteral("color: #2060A0;");
+const QString ShadowStyle = QStringLiteral("color: grey;");
+
 QFont boardFont(int pixelSize, bool bold)
 {
     QFont font(QStringLiteral("Arial"));
@@ -79,10 +83,9 @@ QWidget *makePanel(QWidget *parent, const QString &name)
     panel->setObjectName(name);
     panel->setGeometry(PanelRect);
     panel->setFrameShape(QFrame::Box);
-    panel->setStyleSheet(
-        QStringLiteral(
-            "QFrame#%1 { border: 1px solid #2060A0; background: rgba(255,255,255,150); }")
-            .arg(name));
+    panel->setStyleSheet(QStringLiteral("QFrame#%1 { border: 1px solid #2060A0; border-radius: 6px;"
+                                        " background: rgba(255,255,255,150); }")
+                             .arg(name));
     panel->hide();
     return panel;
 }
@@ -217,6 +220,7 @@ void GamePanels::buildVotePanel()
     m_panelVote = makePanel(m_board, QStringLiteral("panel_vote"));
     m_labelCata = makeLabel(m_panelVote, QStringLiteral("label_cata"), CataRect, Qt::AlignHCenter,
                             boardFont(20, true));
+    m_labelCata->setStyleSheet(AccentStyle);
     m_imageVletter = new QLabel(m_panelVote);
     m_imageVletter->setObjectName(QStringLiteral("image_vletter"));
     m_imageVletter->setGeometry(
@@ -252,8 +256,10 @@ void GamePanels::buildVotePanel()
 void GamePanels::buildScoresPanel()
 {
     m_panelScores = makePanel(m_board, QStringLiteral("panel_scores"));
-    makeLabel(m_panelScores, QStringLiteral("label_currentscores"), ScoresHeadingRect,
-              Qt::AlignHCenter, boardFont(22, true), QStringLiteral("CURRENT SCORES"));
+    QLabel *heading
+        = makeLabel(m_panelScores, QStringLiteral("label_currentscores"), ScoresHeadingRect,
+                    Qt::AlignHCenter, boardFont(22, true), QStringLiteral("CURRENT SCORES"));
+    heading->setStyleSheet(AccentStyle);
     for (int n = 1; n <= Seats; ++n) {
         m_labelCurrentscore[n - 1]
             = makeLabel(m_panelScores, numbered("label_currentscore", n),
@@ -268,10 +274,10 @@ void GamePanels::buildWinnerPanel()
     // The grey copy goes first so that it lies under the text as its shadow.
     m_labelWinner2 = makeLabel(m_panelWinner, QStringLiteral("label_winner2"),
                                WinnerRect.translated(1, 1), Qt::AlignHCenter, boardFont(32, true));
-    m_labelWinner2->setStyleSheet(QStringLiteral("color: grey;"));
+    m_labelWinner2->setStyleSheet(ShadowStyle);
     m_labelWinner1 = makeLabel(m_panelWinner, QStringLiteral("label_winner1"), WinnerRect,
                                Qt::AlignHCenter, boardFont(32, true));
-    m_labelWinner1->setStyleSheet(QStringLiteral("color: #2060A0;"));
+    m_labelWinner1->setStyleSheet(AccentStyle);
 }
 
 // ---------------------------------------------------------------- helpers
