@@ -37,3 +37,15 @@ function(lexiburst_add_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${LEXIBURST_LSAN_SUPPRESSIONS}:print_suppressions=0;ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1;QT_LOGGING_RULES=qt.multimedia*=false")
 endfunction()
+
+# lexiburst_add_tests_per_file(prefix LIBS ...): one test executable per
+# tst_*.cpp file of the calling folder, named prefix + the file's stem.
+function(lexiburst_add_tests_per_file prefix)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+  foreach(src ${test_sources})
+    get_filename_component(stem ${src} NAME_WE)
+    string(REPLACE "tst_" "${prefix}" name ${stem})
+    lexiburst_add_test(${name} SOURCES ${src} LIBS ${ARG_LIBS})
+  endforeach()
+endfunction()

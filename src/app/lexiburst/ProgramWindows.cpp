@@ -8,14 +8,11 @@
 #include "windows/helpform.h"
 #include "windows/phrasesform.h"
 #include "windows/spylistform.h"
-
 #include "windows/tallylistform.h"
-#if __has_include("host/serverform.h")
+
 #include "host/GameRandom.h"
 #include "host/HostOptions.h"
 #include "host/serverform.h"
-#define LEXIBURST_HAS_HOST 1
-#endif
 
 #include <QPixmap>
 
@@ -29,10 +26,8 @@ struct ProgramWindows::Parts
     Tphrases phrases;
     Tdownload download;
     Ttallylist tallylist;
-#ifdef LEXIBURST_HAS_HOST
     GameRandom random = GameRandom::fromClock();
     TServer server {HostOptions::fromEnvironment(), random};
-#endif
     Tadditionalcats additionalcats;
 };
 
@@ -61,7 +56,6 @@ ProgramWindows::ProgramWindows(const QStringList &arguments)
         m_parts->about.label_urlClick();
     };
     windows.tallylist = &parts.tallylist;
-#ifdef LEXIBURST_HAS_HOST
     windows.startListening = [this] {
         return m_parts->server.startListening();
     };
@@ -69,7 +63,6 @@ ProgramWindows::ProgramWindows(const QStringList &arguments)
         [this](const QString &category) { return m_parts->server.addtolist(category); });
     // The player's own categories join the host's list from the start.
     parts.additionalcats.addlist();
-#endif
     QObject::connect(&parts.download, &Tdownload::exitRequested, m_chat.get(), &QWidget::close);
     m_chat->setWindows(windows);
     m_chat->setArguments(arguments);

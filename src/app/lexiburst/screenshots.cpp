@@ -21,12 +21,9 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#if __has_include("host/serverform.h")
 #include "host/GameRandom.h"
 #include "host/HostOptions.h"
 #include "host/serverform.h"
-#define LEXIBURST_HAS_HOST 1
-#endif
 
 #include <array>
 #include <functional>
@@ -237,7 +234,6 @@ RoundAnswers answersFor(const QString &letter, const QStringList &categories)
     return answers;
 }
 
-#ifdef LEXIBURST_HAS_HOST
 bool shoot(Tchat &chat, const QString &folder, const QString &file)
 {
     QCoreApplication::processEvents();
@@ -338,7 +334,6 @@ bool playGames(const QString &folder, Tgamestart &gamestart, Tchat &you, Tchat &
     ok = playOneWinnerOnly(folder, gamestart, you, bob, cyd, dana) && ok;
     return ok;
 }
-#endif
 
 } // namespace
 
@@ -352,7 +347,6 @@ int main(int argc, char *argv[])
     // The players' settings stay out of the real settings file.
     QTemporaryDir home;
 
-#ifdef LEXIBURST_HAS_HOST
     // The clients read the length of a game second from the environment.
     qputenv("LEXIBURST_SECOND_MS", QByteArray::number(GameSecondMs));
     HostOptions options;
@@ -368,9 +362,6 @@ int main(int argc, char *argv[])
     Tgamestart gamestart;
     windows.gamestart = &gamestart;
     you->setWindows(windows);
-#else
-    auto you = makeClient(port, {}, home.path());
-#endif
     you->show();
     auto bob = makeClient(
         port, {QStringLiteral("Bob"), QStringLiteral("127.0.0.1"), QStringLiteral("join")},
@@ -414,9 +405,7 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents();
     ok = save(*spies, QDir(folder).filePath(QStringLiteral("spylist.png"))) && ok;
 
-#ifdef LEXIBURST_HAS_HOST
     ok = playGames(folder, gamestart, *you, *bob, *cyd, *dana) && ok;
-#endif
 
     dana.reset();
     cyd.reset();
