@@ -4,6 +4,7 @@
 #include "windows/additioncatsform.h"
 #include "windows/downloadform.h"
 #include "windows/helpform.h"
+#include "widgets/TSelButton.h"
 #include "windows/phrasesform.h"
 #include "windows/tallylistform.h"
 
@@ -40,6 +41,11 @@ QStringList renderSideWindows(const QString &dir)
 
     Thelp help;
     saveGrab(help, dir, QStringLiteral("help"), written);
+    // A second page, to show the section buttons at work.
+    if (TSelButton *section = help.sectionButton(3)) {
+        section->click();
+        saveGrab(help, dir, QStringLiteral("help-page3"), written);
+    }
     Tabout about;
     saveGrab(about, dir, QStringLiteral("about"), written);
     Tdownload download;

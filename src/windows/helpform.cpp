@@ -8,10 +8,13 @@
 #include "windows/HelpPages.h"
 #include "windows/SideWindow.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace {
 const QSize ClientSize(521, 422);
@@ -132,14 +135,31 @@ QTextEdit *Thelp::makePage(int section)
     page->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     page->setLineWrapMode(QTextEdit::WidgetWidth);
-    page->setFont(uiFont(11));
+    // The pages' lines were broken for a narrow face: Arial (or its metric twin)
+    // keeps each stored line on one screen line where a wider face would wrap it.
+    // Down to 9 pixels it shrinks further until the page's longest line fits.
+    QFont pageFont(QStringLiteral("Arial"));
+    pageFont.setStyleHint(QFont::SansSerif);
+    const QStringList lines = HelpPages::lines(section);
+    const int room = pages->width() - page->verticalScrollBar()->sizeHint().width()
+        - 2 * PageMargin - 2 * int(page->document()->documentMargin());
+    for (int pixels = 11; pixels >= 9; --pixels) {
+        pageFont.setPixelSize(pixels);
+        const QFontMetrics metrics(pageFont);
+        const bool fits = std::all_of(lines.begin(), lines.end(), [&](const QString &line) {
+            return metrics.horizontalAdvance(line) <= room;
+        });
+        if (fits)
+            break;
+    }
+    page->setFont(pageFont);
     page->document()->setDocumentMargin(PageMargin);
     QPalette palette = page->palette();
     palette.setColor(QPalette::Base, storedColor(PageColor));
     palette.setColor(QPalette::Text, Qt::black);
     page->setPalette(palette);
     // Each stored line is one paragraph; plain text keeps quotes and symbols as written.
-    page->setPlainText(HelpPages::lines(section).join(QLatin1Char('\n')));
+    page->setPlainText(lines.join(QLatin1Char('\n')));
     return page;
 }
 
