@@ -1,6 +1,7 @@
 #include "storage/ProfileIni.h"
 
 #include "storage/AtomicFile.h"
+#include "storage/Latin1Line.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,21 +9,6 @@
 namespace {
 
 constexpr char DefaultLineEnd[] = "\r\n";
-
-QByteArray toLatin1Line(const QString &text)
-{
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (QChar c : text) {
-        if (c == u'\r' || c == u'\n')
-            bytes.append(' ');
-        else if (c.unicode() > 0xFF)
-            bytes.append('?');
-        else
-            bytes.append(char(c.unicode()));
-    }
-    return bytes;
-}
 
 bool sameName(const QString &a, const QString &b)
 {
@@ -158,13 +144,13 @@ void ProfileIni::setValue(const QString &section, const QString &key, const QStr
             const std::optional<QString> name = keyName(line.text);
             if (name && sameName(*name, key)) {
                 // The key keeps the spelling it has in the file.
-                line.text = toLatin1Line(*name) + '=' + toLatin1Line(value);
+                line.text = Storage::toLatin1Line(*name) + '=' + Storage::toLatin1Line(value);
                 return;
             }
         }
     }
 
-    const Line keyLine {toLatin1Line(key) + '=' + toLatin1Line(value), lineEnd()};
+    const Line keyLine {Storage::toLatin1Line(key) + '=' + Storage::toLatin1Line(value), lineEnd()};
     if (!ranges.isEmpty()) {
         const auto [header, end] = ranges.first();
         qsizetype after = header;
@@ -180,6 +166,6 @@ void ProfileIni::setValue(const QString &section, const QString &key, const QStr
 
     if (!m_lines.isEmpty() && m_lines.last().end.isEmpty())
         m_lines.last().end = keyLine.end;
-    m_lines.append({'[' + toLatin1Line(section) + ']', keyLine.end});
+    m_lines.append({'[' + Storage::toLatin1Line(section) + ']', keyLine.end});
     m_lines.append(keyLine);
 }

@@ -2,6 +2,7 @@
 
 #include "protocol/FieldReader.h"
 #include "storage/AtomicFile.h"
+#include "storage/Latin1Line.h"
 
 #include <QFile>
 
@@ -10,21 +11,6 @@
 namespace {
 
 constexpr char LineEnd[] = "\r\n";
-
-QByteArray cellToLatin1(const QString &text)
-{
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (QChar c : text) {
-        if (c == u'\r' || c == u'\n')
-            bytes.append(' ');
-        else if (c.unicode() > 0xFF)
-            bytes.append('?');
-        else
-            bytes.append(char(c.unicode()));
-    }
-    return bytes;
-}
 
 void setReason(QString *why, const QString &reason)
 {
@@ -78,7 +64,7 @@ QByteArray gridToText(const StringGrid &grid)
     text += QByteArray::number(grid.rowCount()) + LineEnd;
     for (int column = 0; column < grid.columnCount(); ++column)
         for (int row = 0; row < grid.rowCount(); ++row)
-            text += cellToLatin1(grid.cell(column, row)) + LineEnd;
+            text += Storage::toLatin1Line(grid.cell(column, row)) + LineEnd;
     return text;
 }
 
