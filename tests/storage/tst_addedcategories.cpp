@@ -1,4 +1,5 @@
 #include "storage/AddedCategories.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,21 +7,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 using Result = AddedCategories::AddResult;
 

@@ -1,4 +1,5 @@
 #include "storage/LZRW1.h"
+#include "TestFiles.h"
 #include "storage/LZRW1KH.h"
 
 #include <QBuffer>
@@ -132,21 +133,6 @@ QString messageOf(const std::function<void()> &action)
         return e.message();
     }
     return QString();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
 }
 
 const QString SizesMessage = QStringLiteral(

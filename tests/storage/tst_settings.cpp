@@ -1,4 +1,5 @@
 #include "storage/HomeFolder.h"
+#include "TestFiles.h"
 #include "storage/ProfileIni.h"
 #include "storage/Settings.h"
 
@@ -9,21 +10,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // One field of the settings as text, so that data rows can name it.
 QString field(const Settings::Values &v, const QString &name)

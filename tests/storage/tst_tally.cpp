@@ -1,4 +1,5 @@
 #include "storage/LZRW1.h"
+#include "TestFiles.h"
 #include "storage/Tally.h"
 #include "storage/ZornStrgrid.h"
 
@@ -23,21 +24,6 @@ static char *toString(const TallyBook::Counts &c)
 }
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 using Counts = TallyBook::Counts;
 
