@@ -25,6 +25,11 @@ struct Seat
     bool inUse = false;
     TSock *socket = nullptr; // null for a connection made in-process (tests)
     int gameScore = 0;
+    // Whether the seat was in use at some time during the current game; only
+    // such seats take part in the winner test.
+    bool tookPart = false;
+    // Answers put to the vote in the current game; breaks a tie that lasts.
+    int answersShown = 0;
     bool watching = false;
     PerCategory<QString> answers;
     PerCategory<int> duplicate{};

@@ -201,6 +201,7 @@ int TServer::seatConnection(TSock *socket, bool fromThisMachine)
     }
     Seat &s = m_seats[seat];
     s.inUse = true;
+    s.tookPart = true;
     s.socket = socket;
     s.splitter = Protocol::FrameSplitter();
     if (socket) {
@@ -347,7 +348,7 @@ void TServer::receivedlogininfo(const QString &text, int origin)
     if (!seat || !isSeatNumber(*seat) || !sentBy(*seat, origin))
         return;
     const QString version = reader.takeText();
-    const QString name = reader.rest();
+    const QString name = loginNameFor(*seat, reader.rest());
 
     Seat &s = m_seats[*seat];
     s.loginName = name;
@@ -367,6 +368,14 @@ void TServer::receivedlogininfo(const QString &text, int origin)
     if (m_gameRunning)
         sendToSeat(*seat, Protocol::Msg::gamestats(snapshot(*seat)));
     emit playerSignedIn(*seat, name, version);
+}
+
+QString TServer::loginNameFor(int seat, const QString &requested)
+{
+    // A blank name would show as an empty seat and lines like " is Connected.".
+    if (requested.trimmed().isEmpty())
+        return QStringLiteral("Player %1").arg(seat);
+    return requested.left(MaxLoginNameLength);
 }
 
 Protocol::GameStats TServer::snapshot(int seat) const

@@ -99,6 +99,11 @@ public:
     static constexpr int DefaultTurnTime = 60;
     // Longer answer times are cut to this; it keeps the countdown in range.
     static constexpr int MaxTurnTime = 24 * 60 * 60;
+    // A tie still standing this many rounds after the last regular round is
+    // decided by tieBreakWinner(), so every game ends.
+    static constexpr int MaxTieBreakRounds = 3;
+    // Longer login names are cut to this many characters.
+    static constexpr int MaxLoginNameLength = 30;
 
 signals:
     void listening(quint16 port);
@@ -127,6 +132,7 @@ private:
 
     // Sign-in, presence and relays (serverform.cpp).
     void receivedlogininfo(const QString &text, int origin);
+    static QString loginNameFor(int seat, const QString &requested);
     void kickhim(const QString &text, int origin);
     void justwatch(const QString &text, int origin);
     void chat(const QString &text, int origin);
@@ -146,6 +152,7 @@ private:
     void voteagainst(const QString &text, int origin);
     void postscores();
     bool checkforwin();
+    int tieBreakWinner(int leader) const;
     int playersInUse() const;
     bool categoryOnShow() const;
 

@@ -39,8 +39,11 @@ void TServer::startgame(const QString &text, int origin)
 
     sendToAll(Protocol::Msg::startgameRelay(starter, m_rounds, m_turnTime, gameType, duplicates));
     for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
-        m_seats[n].gameScore = 0;
-        m_seats[n].watching = false;
+        Seat &s = m_seats[n];
+        s.gameScore = 0;
+        s.watching = false;
+        s.tookPart = s.inUse;
+        s.answersShown = 0;
     }
     emit gameStarted(starter, m_rounds, m_turnTime, m_gameType, m_duplicatesAllowed);
     m_roundNumber = 0;

@@ -72,8 +72,10 @@ void TServer::showcats()
         Seat &s = m_seats[n];
         s.votedFor = 0;
         s.declined.fill(false);
-        if (!s.answers[c].isEmpty())
-            answers.append({n, s.answers[c], s.duplicate[c] == 1});
+        if (s.answers[c].isEmpty())
+            continue;
+        answers.append({n, s.answers[c], s.duplicate[c] == 1});
+        ++s.answersShown;
     }
     if (answers.isEmpty()) {
         sendToAll(Protocol::Msg::noanswers(m_categories[c]));
@@ -182,23 +184,47 @@ void TServer::postscores()
 
 bool TServer::checkforwin()
 {
-    int leader = 1;
+    // Seats nobody used during this game hold no one's score: they neither
+    // lead nor tie. A departed player's seat still ties.
+    int leader = m_seats[1].tookPart ? 1 : 0;
     for (int n = 2; n <= Protocol::PlayingSeats; ++n) {
-        if (m_seats[n].inUse && m_seats[n].gameScore > m_seats[leader].gameScore)
+        const Seat &s = m_seats[n];
+        if (s.inUse && (leader == 0 || s.gameScore > m_seats[leader].gameScore))
             leader = n;
     }
+    if (leader == 0)
+        leader = 1; // nobody played: the game still ends
     const int top = m_seats[leader].gameScore;
-    const QString name = m_seats[leader].loginName.isEmpty() ? QStringLiteral("Missing")
-                                                            : m_seats[leader].loginName;
-    for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
-        if (n != leader && m_seats[n].gameScore == top) {
-            sendToAll(Protocol::Msg::tiegame());
-            emit gameTied(top);
-            return false;
-        }
+    bool tied = false;
+    for (int n = 1; n <= Protocol::PlayingSeats; ++n)
+        tied = tied || (n != leader && m_seats[n].tookPart && m_seats[n].gameScore == top);
+    if (tied && m_roundNumber <= m_rounds + MaxTieBreakRounds) {
+        sendToAll(Protocol::Msg::tiegame());
+        emit gameTied(top);
+        return false;
     }
+    if (tied)
+        leader = tieBreakWinner(leader);
+    const QString name = m_seats[leader].loginName.isEmpty() ? QStringLiteral("Missing")
+                                                             : m_seats[leader].loginName;
     sendToAll(Protocol::Msg::winner(name));
     m_gameRunning = false;
     emit gameWon(leader, name, top);
     return true;
+}
+
+int TServer::tieBreakWinner(int leader) const
+{
+    // Among the leader and the players still seated with the same score, the
+    // one who gave the most answers in the game wins; then the lowest seat.
+    int best = leader;
+    for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
+        const Seat &s = m_seats[n];
+        if (n == leader || !s.inUse || s.gameScore != m_seats[leader].gameScore)
+            continue;
+        const int bestAnswers = m_seats[best].answersShown;
+        if (s.answersShown > bestAnswers || (s.answersShown == bestAnswers && n < best))
+            best = n;
+    }
+    return best;
 }

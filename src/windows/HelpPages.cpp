@@ -87,7 +87,7 @@ QStringList page3()
         QStringLiteral(
             "the answer will automatically get an \"ACCEPTED\" vote from that player. If "),
         QStringLiteral("an "),
-        QStringLiteral("answer receives 50% or more decline votes, then the answer is "),
+        QStringLiteral("answer is declined by more than half of the players, then the answer is "),
         QStringLiteral("declined "),
         QStringLiteral("and receives no points. Otherwise the answer is \"ACCEPTED\" and will "),
         QStringLiteral("receive 1 point."),
@@ -111,13 +111,18 @@ QStringList page4()
     return {
         QStringLiteral("Scoring"),
         QString(),
-        QStringLiteral("All Accepted Answers Score: If an answer receives a 50% or more decline "),
-        QStringLiteral("vote, then that answer "),
+        QStringLiteral("All Accepted Answers Score: If more than half of the players decline an "),
+        QStringLiteral("answer, then that answer "),
         QStringLiteral("doesn't get a point. Otherwise the answer receives 1 point."),
         QString(),
         QStringLiteral("One Winner Only Scoring: The player with the most votes wins a point."),
         QString(),
         QStringLiteral("At the end of the game, the player with the highest score wins. "),
+        QString(),
+        QStringLiteral("A tie adds another round, at most 3 of them. If players are still tied "),
+        QStringLiteral("after the third, the one who gave the most answers in the game wins; if "),
+        QStringLiteral("that is equal too, the one in the lowest seat wins (the host is seat 1). "),
+        QStringLiteral("Seats nobody used during the game take no part."),
     };
 }
 

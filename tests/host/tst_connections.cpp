@@ -13,6 +13,8 @@ class TestConnections : public QObject
 
 private slots:
     void signInAnnouncesPlayers();
+    void loginNames_data();
+    void loginNames();
     void tenthConnectionIsRefused();
     void freedSeatIsReusedFirst();
     void versionMismatch_data();
@@ -58,6 +60,31 @@ void TestConnections::signInAnnouncesPlayers()
     QCOMPARE(h.take(3), (QList<QByteArray>{announce, wire("CMD_existingplayers+1+Ann"),
                                            wire("CMD_existingplayers+2+")}));
     QCOMPARE(h.server.seat(3).loginName, QStringLiteral("Bob Smith+Co"));
+}
+
+void TestConnections::loginNames_data()
+{
+    QTest::addColumn<QString>("requested");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("kept") << "Bob"
+                          << "Bob";
+    QTest::newRow("empty") << ""
+                           << "Player 2";
+    QTest::newRow("blank") << " \t "
+                           << "Player 2";
+    QTest::newRow("overlong") << QString(40, u'x') << QString(30, u'x');
+}
+
+void TestConnections::loginNames()
+{
+    QFETCH(QString, requested);
+    QFETCH(QString, shown);
+    HostHarness h;
+    h.join("Ann");
+    h.forget();
+    h.deliver(h.server.connectLocal(), Protocol::Msg::logininfo(2, "1.0.4", requested));
+    QCOMPARE(h.server.seat(2).loginName, shown);
+    QCOMPARE(h.take(1), QList<QByteArray> {wire("CMD_newplayerinfo+2+" + shown.toLatin1())});
 }
 
 void TestConnections::tenthConnectionIsRefused()

@@ -49,6 +49,8 @@ private slots:
     void winnerTest();
     void tieAddsRoundsUntilOneLeads();
     void winnerTestWaitsForTheLastRound();
+    void everyGameEnds_data();
+    void everyGameEnds();
 };
 
 void TestRound::startgameFields_data()
@@ -583,6 +585,54 @@ void TestRound::winnerTestWaitsForTheLastRound()
     QCOMPARE(h.sentTo(1, "CMD_winner"), QList<QByteArray>{wire("CMD_winner+Ann+")});
     QVERIFY(h.sentTo(1, "CMD_startround").isEmpty());
     QCOMPARE(h.server.roundNumber(), 4);
+}
+
+void TestRound::everyGameEnds_data()
+{
+    // Answers per seat each round; in One Winner Only each seat votes for the
+    // other's answers, which keeps two players level for good.
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QByteArray>("gameType");
+    QTest::addColumn<int>("roundsPlayed");
+    QTest::addColumn<QByteArray>("winner");
+    QTest::newRow("solo player without points")
+        << QList<int> {0} << QByteArray("1") << 1 << wire("CMD_winner+P1+");
+    QTest::newRow("lasting tie: lowest seat")
+        << QList<int> {8, 8} << QByteArray("0") << 4 << wire("CMD_winner+P1+");
+    QTest::newRow("lasting tie: most answers")
+        << QList<int> {3, 5} << QByteArray("0") << 4 << wire("CMD_winner+P2+");
+}
+
+void TestRound::everyGameEnds()
+{
+    QFETCH(QList<int>, answers);
+    QFETCH(QByteArray, gameType);
+    QFETCH(int, roundsPlayed);
+    QFETCH(QByteArray, winner);
+    HostHarness h;
+    const int players = int(answers.size());
+    for (int n = 1; n <= players; ++n)
+        h.join(QStringLiteral("P%1").arg(n));
+    h.startGame(1, 30, gameType.constData(), "1");
+    QList<QByteArray> ends;
+    for (int second = 0; second < 5000 && (h.server.gameRunning() || h.sent.contains(1));
+         ++second) {
+        for (const QByteArray &message : h.take(1)) {
+            if (message.startsWith("CMD_startround")) {
+                for (int n = 1; n <= players; ++n)
+                    h.answer(n, answersFor(answers[n - 1]));
+            } else if (message.startsWith("CMD_showcat") && players == 2) {
+                h.deliver(1, Protocol::Msg::votefor(1, 2));
+                h.deliver(2, Protocol::Msg::votefor(2, 1));
+            } else if (message.startsWith("CMD_winner")) {
+                ends.append(message);
+            }
+        }
+        h.server.timer1Timer();
+    }
+    QCOMPARE(ends, QList<QByteArray> {winner});
+    QCOMPARE(h.server.roundNumber(), roundsPlayed + 1);
+    QCOMPARE(h.server.seat(1).gameScore, h.server.seat(players).gameScore);
 }
 
 QTEST_GUILESS_MAIN(TestRound)

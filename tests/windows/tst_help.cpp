@@ -42,7 +42,7 @@ void TestHelp::sectionButtonShowsItsPage_data()
     QTest::newRow("game play") << 3 << "Game Play"
                                << "Game Play" << 28;
     QTest::newRow("scoring") << 4 << "Scoring"
-                             << "Scoring" << 9;
+                             << "Scoring" << 14;
     QTest::newRow("documentation") << 5 << "Documentation"
                                    << "History" << 21;
     QTest::newRow("license") << 6 << "License"
