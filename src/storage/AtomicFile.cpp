@@ -1,10 +1,15 @@
 #include "storage/AtomicFile.h"
 
+#include <QFile>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace Storage {
 
 namespace {
+
+constexpr qint64 ReadPiece = 64 * 1024;
 
 void setError(QString *error, const QString &text)
 {
@@ -13,6 +18,39 @@ void setError(QString *error, const QString &text)
 }
 
 } // namespace
+
+std::optional<QByteArray> readWholeFile(const QString &path, qint64 maxBytes, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, file.errorString());
+        return std::nullopt;
+    }
+    const QString tooLarge = QStringLiteral("%1 is larger than %2 bytes.").arg(path).arg(maxBytes);
+    if (file.size() > maxBytes) {
+        setError(error, tooLarge);
+        return std::nullopt;
+    }
+    // Read in pieces up to one byte past the limit: a file that grows
+    // meanwhile, or one that states no size, is caught too.
+    QByteArray bytes;
+    while (bytes.size() <= maxBytes) {
+        const QByteArray piece
+            = file.read(std::min<qint64>(ReadPiece, maxBytes + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        setError(error, file.errorString());
+        return std::nullopt;
+    }
+    if (bytes.size() > maxBytes) {
+        setError(error, tooLarge);
+        return std::nullopt;
+    }
+    return bytes;
+}
 
 bool commitComplete(QSaveFile &file, qint64 expectedSize, QString *error)
 {

@@ -1,4 +1,5 @@
-// Replacing a stored file only once the new content is completely written.
+// Reading a stored file whole, and replacing one only once the new content
+// is completely written.
 //
 // QSaveFile alone is not enough: when the disk fills up or a size limit
 // stops a write half way, the buffered write reports success and commit()
@@ -6,12 +7,21 @@
 // size on disk before the rename.
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+
+#include <optional>
 
 class QSaveFile;
 
 namespace Storage {
+
+// The whole content of `path`; nullopt, with *error saying why, when it
+// cannot be read or holds more than `maxBytes` (checked before reading, so a
+// huge or hostile file costs no memory).
+std::optional<QByteArray> readWholeFile(const QString &path, qint64 maxBytes,
+                                        QString *error = nullptr);
 
 // Writes `bytes` to a temporary file beside `path` and renames it over
 // `path` when all of them are written. On failure the old file is untouched,

@@ -22,7 +22,6 @@ constexpr int HeaderLengthSize = 4;
 constexpr int BlockLengthSize = 2;
 // The I/O buffers hold one piece plus a little spare, as the coder expects.
 constexpr int IoBufferSize = TLZR::BlockSize + 16;
-constexpr quint64 MaxContainerLength = 0xFFFFFFFFull;
 
 [[noreturn]] void fail(const QString &message)
 {
@@ -70,6 +69,13 @@ QString msgSizes()
 QString msgLzh(const QString &file)
 {
     return QStringLiteral("Lzrw1 decompression : LZH coded files are not supported : ") + file;
+}
+QString msgTooLong(const QString &file, qint64 stated, qint64 allowed)
+{
+    return file
+        + QStringLiteral(" : Lzrw1 decompression : the header states %1 bytes, more than %2 !")
+              .arg(stated)
+              .arg(allowed);
 }
 QString msgDamaged(const QString &file)
 {
@@ -128,7 +134,7 @@ qint64 Tlzrw1::compressDevice(QIODevice &in, qint64 length, QIODevice &out, cons
                               const std::function<void(qint64, qint64)> &progress)
 {
     QByteArray piece = allocateBuffer();
-    if (length < 0 || quint64(length) > MaxContainerLength)
+    if (length < 0 || length > Tlzrw1::MaxContainerLength)
         fail(msgNoSize(inName));
     const std::unique_ptr<TLZR> coder = makeCoder();
 
@@ -163,7 +169,8 @@ qint64 Tlzrw1::compressDevice(QIODevice &in, qint64 length, QIODevice &out, cons
 
 qint64 Tlzrw1::decompressDevice(QIODevice &in, QIODevice &out, const QString &inName,
                                 const QString &outName,
-                                const std::function<void(qint64, qint64)> &progress)
+                                const std::function<void(qint64, qint64)> &progress,
+                                qint64 maxLength)
 {
     QByteArray block = allocateBuffer();
     QByteArray plain = allocateBuffer();
@@ -180,6 +187,8 @@ qint64 Tlzrw1::decompressDevice(QIODevice &in, QIODevice &out, const QString &in
     char lengthBytes[HeaderLengthSize];
     readExactly(in, lengthBytes, HeaderLengthSize, inName);
     const qint64 expected = qFromLittleEndian<quint32>(lengthBytes);
+    if (expected > maxLength)
+        fail(msgTooLong(inName, expected, maxLength));
 
     qint64 total = 0;
     qsizetype decodedSize = 0;
@@ -220,7 +229,7 @@ QByteArray Tlzrw1::compressBytes(QByteArrayView data)
     return result;
 }
 
-QByteArray Tlzrw1::decompressBytes(QByteArrayView container, const QString &name)
+QByteArray Tlzrw1::decompressBytes(QByteArrayView container, const QString &name, qint64 maxLength)
 {
     QByteArray source = QByteArray::fromRawData(container.data(), container.size());
     QBuffer in(&source);
@@ -228,7 +237,7 @@ QByteArray Tlzrw1::decompressBytes(QByteArrayView container, const QString &name
     QByteArray result;
     QBuffer out(&result);
     out.open(QIODevice::WriteOnly);
-    decompressDevice(in, out, name, QString());
+    decompressDevice(in, out, name, QString(), {}, maxLength);
     return result;
 }
 
@@ -262,7 +271,7 @@ qint64 Tlzrw1::Decompress()
     if (OutputFile.isEmpty() || !out.open(QIODevice::WriteOnly))
         fail(msgOpenOutput(OutputFile));
 
-    const qint64 total = decompressDevice(in, out, InputFile, OutputFile, OnProgress);
+    const qint64 total = decompressDevice(in, out, InputFile, OutputFile, OnProgress, MaxLength);
     if (!Storage::commitComplete(out, total))
         fail(msgWrite(OutputFile));
     return total;

@@ -37,11 +37,17 @@ enum class TCompressMode { Good, Fast, Auto };
 class Tlzrw1
 {
 public:
+    // The most the 4-byte length field of the header can state.
+    static constexpr qint64 MaxContainerLength = 0xFFFFFFFFll;
+
     // File to read and file to create (an existing one is replaced).
     QString InputFile;
     QString OutputFile;
     // Only Fast (LZRW1/KH blocks) is written; Good and Auto write Fast too.
     TCompressMode CompressMode = TCompressMode::Fast;
+    // Decompress() refuses, before decoding, a container whose header states
+    // more uncompressed bytes than this (the header allows 4 GiB - 1).
+    qint64 MaxLength = MaxContainerLength;
 
     // Called after every block read or written with the bytes of uncompressed
     // data handled so far and the total. A window can keep its event loop
@@ -55,7 +61,10 @@ public:
 
     // The same container in memory. name stands for the file in messages.
     static QByteArray compressBytes(QByteArrayView data);
-    static QByteArray decompressBytes(QByteArrayView container, const QString &name = QString());
+    // A header that states more than maxLength bytes is refused before any
+    // memory is taken for the data.
+    static QByteArray decompressBytes(QByteArrayView container, const QString &name = QString(),
+                                      qint64 maxLength = MaxContainerLength);
 
     // The same container between open devices; the names go into messages.
     // compressDevice() codes exactly `length` bytes announced in the header,
@@ -65,5 +74,6 @@ public:
                                  const std::function<void(qint64, qint64)> &progress = {});
     static qint64 decompressDevice(QIODevice &in, QIODevice &out, const QString &inName,
                                    const QString &outName,
-                                   const std::function<void(qint64, qint64)> &progress = {});
+                                   const std::function<void(qint64, qint64)> &progress = {},
+                                   qint64 maxLength = MaxContainerLength);
 };

@@ -43,14 +43,13 @@ TallyBook::TallyBook() : m_grid(ColumnCount, 1)
 
 std::optional<StringGrid> TallyBook::readGrid(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
+    const std::optional<QByteArray> container = Storage::readWholeFile(path, MaxFileLength, error);
+    if (!container)
         return std::nullopt;
-    }
     try {
-        const QByteArray text = Tlzrw1::decompressBytes(file.readAll(), path);
-        std::optional<StringGrid> grid = ZornStrgrid::gridFromText(text, error);
+        const QByteArray text = Tlzrw1::decompressBytes(*container, path, MaxTextLength);
+        std::optional<StringGrid> grid
+            = ZornStrgrid::gridFromText(text, error, ColumnCount, MaxRows);
         if (grid) {
             grid->setColumnCount(ColumnCount);
             if (grid->rowCount() < 1)
@@ -185,7 +184,8 @@ void TallyBook::addgame(const QString &winner, const QStringList &seatedOthers)
 
 bool TallyBook::addOpponent(const QString &name)
 {
-    if (name.isEmpty() || indexOf(name) >= 0)
+    if (name.isEmpty() || name.size() > MaxNameLength || indexOf(name) >= 0
+        || m_grid.rowCount() >= MaxRows)
         return false;
     const int row = m_grid.rowCount();
     m_grid.setRowCount(row + 1);

@@ -39,6 +39,17 @@ public:
     static constexpr int OwnGamesColumn = 1;
     static constexpr int OwnWinsColumn = 2;
 
+    // Bounds of a tally. Every tally the program writes stays within them, so
+    // a file that states more is damaged and refused before memory is taken.
+    static constexpr int MaxRows = ZornStrgrid::MaxRows; // the own row and the opponents
+    static constexpr int MaxNameLength = 64; // longer names are not tallied
+    static constexpr int MaxCountLength = 10; // digits of the largest count
+    static constexpr qint64 MaxTextLength = 2 * 16 // the column and row count lines
+        + qint64(MaxRows) * ((MaxNameLength + 2) + (ColumnCount - 1) * (MaxCountLength + 2));
+    // The container of that text when no block compresses: an 8-byte header,
+    // and per block of 32768 bytes a 2-byte length and a flag byte.
+    static constexpr qint64 MaxFileLength = 8 + (MaxTextLength / 32768 + 1) * (32768 + 3);
+
     // The name addgame() receives when the user won.
     static inline const QString UserWon = QStringLiteral("addtomine");
 
@@ -69,7 +80,8 @@ public:
     // A damaged file leaves the tally empty and is moved aside.
     LoadResult load(const QString &path);
     // Reads a tally file as it is, Session columns included, and leaves the
-    // file alone; nullopt, with the reason in *error, when it cannot be read.
+    // file alone; nullopt, with the reason in *error, when it cannot be read
+    // or is larger than any tally can be.
     static std::optional<TallyBook> readFile(const QString &path, QString *error = nullptr);
     // Writes the tally file. False, with the reason in *error, when it could
     // not be written; the old file then stays as it was.
@@ -96,8 +108,8 @@ public:
     // only those who are tallied are counted, the others are not touched.
     void addgame(const QString &winner, const QStringList &seatedOthers);
 
-    // Adds an opponent with all counts 0. False when the name is empty or
-    // already tallied.
+    // Adds an opponent with all counts 0. False when the name is empty,
+    // longer than MaxNameLength, already tallied, or the tally is full.
     bool addOpponent(const QString &name);
     // Removes the opponent at a list index; the rows below move up.
     void deleteOpponent(int index) { moverow(index + 1); }

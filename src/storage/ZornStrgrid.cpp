@@ -68,7 +68,8 @@ QByteArray gridToText(const StringGrid &grid)
     return text;
 }
 
-std::optional<StringGrid> gridFromText(QByteArrayView text, QString *why)
+std::optional<StringGrid> gridFromText(QByteArrayView text, QString *why, int maxColumns,
+                                       int maxRows)
 {
     qsizetype at = 0;
     // Lines end at LF; a CR before it belongs to the line end.
@@ -98,7 +99,7 @@ std::optional<StringGrid> gridFromText(QByteArrayView text, QString *why)
                   QStringLiteral("The grid text does not begin with its column and row counts."));
         return std::nullopt;
     }
-    if (*columns < 0 || *columns > MaxColumns || *rows < 0 || *rows > MaxRows) {
+    if (*columns < 0 || *columns > maxColumns || *rows < 0 || *rows > maxRows) {
         setReason(why,
                   QStringLiteral("The grid text states %1 columns and %2 rows.")
                       .arg(*columns)

@@ -48,9 +48,11 @@ inline constexpr int MaxRows = 100000;
 QByteArray gridToText(const StringGrid &grid);
 
 // nullopt, with the reason in *why, when the first two lines are no
-// column and row counts within the limits. Cells missing at the end of the
-// text stay empty; lines after the last cell are ignored.
-std::optional<StringGrid> gridFromText(QByteArrayView text, QString *why = nullptr);
+// column and row counts within the limits (checked before the grid is
+// made). Cells missing at the end of the text stay empty; lines after the
+// last cell are ignored.
+std::optional<StringGrid> gridFromText(QByteArrayView text, QString *why = nullptr,
+                                       int maxColumns = MaxColumns, int maxRows = MaxRows);
 
 // The same on files. Saving replaces the file only once it is complete.
 bool saveGridFile(const StringGrid &grid, const QString &fileName, QString *error = nullptr);

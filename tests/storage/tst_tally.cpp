@@ -1,5 +1,5 @@
-#include "storage/LZRW1.h"
 #include "TestFiles.h"
+#include "storage/LZRW1.h"
 #include "storage/Tally.h"
 #include "storage/ZornStrgrid.h"
 
@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <csignal>
 
@@ -133,6 +134,7 @@ void TestTally::gameOutcomes()
     QVERIFY(tally.addOpponent("Ann"));
     QVERIFY(tally.addOpponent("Sam"));
     QVERIFY(!tally.addOpponent("Sam"));
+    QVERIFY(!tally.addOpponent(QString(TallyBook::MaxNameLength + 1, u'x')));
     // Bob is seated but not tallied, Ann is tallied but not seated.
     tally.addgame(winner, {"Bob", "Sam"});
 
@@ -277,6 +279,12 @@ void TestTally::damagedFileIsKeptAside_data()
     QTest::newRow("container cut")
         << Tlzrw1::compressBytes(QByteArray(50000, 'x')).left(30) << "Error reading";
     QTest::newRow("no grid text") << Tlzrw1::compressBytes("hello\r\nworld\r\n") << "column";
+    // Both are refused before any memory is taken for what they state.
+    QByteArray huge = Tlzrw1::compressBytes(QByteArray(70000, 'x'));
+    qToLittleEndian<quint32>(256u << 20, huge.data() + 4);
+    QTest::newRow("header states 256 MiB") << huge << "the header states 268435456 bytes";
+    QTest::newRow("grid wider than a tally")
+        << Tlzrw1::compressBytes("256\r\n100000\r\n") << "256 columns";
 }
 
 void TestTally::damagedFileIsKeptAside()

@@ -12,12 +12,18 @@ namespace {
 
 constexpr int ExitFailure = 1;
 constexpr int ExitUsage = 2;
+// unpack takes any file, not only tallies, but writes no more than this.
+constexpr qint64 UnpackLimit = qint64(1) << 30;
 
 int usage(QTextStream &err)
 {
     err << "usage: lexiburst-tally pack IN OUT     compress IN into the container OUT\n"
            "       lexiburst-tally unpack IN OUT   uncompress the container IN into OUT\n"
-           "       lexiburst-tally show FILE       print a tally file as a table\n";
+           "       lexiburst-tally show FILE       print a tally file as a table\n"
+           "unpack refuses a container that states more than "
+        << UnpackLimit
+        << " bytes (1 GiB);\nshow, like the game, refuses a tally that states more than "
+        << TallyBook::MaxTextLength << " bytes.\n";
     return ExitUsage;
 }
 
@@ -36,6 +42,7 @@ int main(int argc, char *argv[])
             Tlzrw1 doit;
             doit.InputFile = args[1];
             doit.OutputFile = args[2];
+            doit.MaxLength = UnpackLimit;
             const qint64 written = command == u"pack" ? doit.Compress() : doit.Decompress();
             out << doit.OutputFile << ": " << written << " bytes written\n";
             return 0;
