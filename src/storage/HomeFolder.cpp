@@ -1,5 +1,10 @@
 #include "storage/HomeFolder.h"
 
+#include "storage/AddedCategories.h"
+#include "storage/AtomicFile.h"
+#include "storage/Settings.h"
+#include "storage/Tally.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -7,16 +12,53 @@
 
 namespace Storage {
 
-QString homeFolder(const QString &homeVariable, const QString &programFolder)
+namespace {
+
+const QString FolderName = QStringLiteral("lexiburst");
+const QString ShortProgramName = QStringLiteral("Lexaburst");
+// The largest of the player's files is the tally.
+constexpr qint64 MaxPlayerFileBytes = TallyBook::MaxFileLength;
+
+QStringList playerFileNames()
+{
+    return {QString::fromLatin1(Settings::FileName), TallyBook::fileName(ShortProgramName),
+            AddedCategories::fileName(ShortProgramName)};
+}
+
+} // namespace
+
+void startFromOlderFiles(const QString &olderFolder, const QString &userFolder)
+{
+    if (olderFolder.isEmpty())
+        return;
+    for (const QString &name : playerFileNames()) {
+        const QString older = QDir(olderFolder).filePath(name);
+        const QString mine = QDir(userFolder).filePath(name);
+        if (QFileInfo::exists(mine) || !QFileInfo(older).isFile())
+            continue;
+        if (const std::optional<QByteArray> bytes = readWholeFile(older, MaxPlayerFileBytes))
+            writeFileAtomically(mine, *bytes);
+    }
+}
+
+QString perUserFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(FolderName);
+}
+
+QString homeFolder(const QString &homeVariable, const QString &programFolder,
+                   const QString &userFolder)
 {
     if (!homeVariable.isEmpty())
         return QDir::cleanPath(homeVariable);
     const QFileInfo program(programFolder);
     if (!programFolder.isEmpty() && program.isDir() && program.isWritable())
         return QDir::cleanPath(programFolder);
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(data);
-    return data;
+    const QString folder = QDir::cleanPath(userFolder);
+    QDir().mkpath(folder);
+    startFromOlderFiles(programFolder, folder);
+    return folder;
 }
 
 QString homeFolder()

@@ -10,14 +10,24 @@ namespace Storage {
 inline constexpr char HomeVariable[] = "LEXIBURST_HOME";
 
 // LEXIBURST_HOME when it is set and not empty; else the program's own folder
-// when it can be written to; else the per-user application data folder,
-// created if needed.
+// when it can be written to; else perUserFolder(), created if needed.
 QString homeFolder();
 
 // A file of that name in homeFolder(), e.g. homeFile(TallyBook::fileName("Lexaburst")).
 QString homeFile(const QString &fileName);
 
+// The per-user data folder. It is the same for every program of the game
+// (the game, the dedicated host), whatever each program's own name.
+QString perUserFolder();
+
 // The same choice with its inputs given, for callers that already know them.
-QString homeFolder(const QString &homeVariable, const QString &programFolder);
+// When the per-user folder is chosen, startFromOlderFiles() runs first.
+QString homeFolder(const QString &homeVariable, const QString &programFolder,
+                   const QString &userFolder = perUserFolder());
+
+// Copies each of the player's files that `userFolder` does not hold yet but
+// `olderFolder` does (where an older copy kept them), so the player starts
+// from it. Copies, never moves: the older folder may not be ours to change.
+void startFromOlderFiles(const QString &olderFolder, const QString &userFolder);
 
 } // namespace Storage

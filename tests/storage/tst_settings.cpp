@@ -1,8 +1,9 @@
-#include "storage/HomeFolder.h"
 #include "TestFiles.h"
+#include "storage/HomeFolder.h"
 #include "storage/ProfileIni.h"
 #include "storage/Settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -383,9 +384,23 @@ void TestSettings::homeFolderChoice()
     QTemporaryDir dir;
     QCOMPARE(Storage::homeFolder(dir.path() + "/x/..", "/usr/bin"), dir.path());
     QCOMPARE(Storage::homeFolder(QString(), dir.path()), dir.path());
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QCOMPARE(Storage::homeFolder(QString(), dir.filePath("missing")), data);
-    QVERIFY(QFileInfo(data).isDir());
+    // The per-user folder is the same for the game and the dedicated host.
+    const QString user = Storage::perUserFolder();
+    QCoreApplication::setApplicationName("lexiburst-host");
+    QCOMPARE(Storage::perUserFolder(), user);
+    QCOMPARE(Storage::homeFolder(QString(), dir.filePath("missing"), dir.filePath("user")),
+             dir.filePath("user"));
+    QVERIFY(QFileInfo(dir.filePath("user")).isDir());
+
+    // Files an older copy kept beside the program are where the player starts;
+    // a file the per-user folder holds already is kept.
+    writeFile(dir.filePath("Lexabursttally.tld"), "old tally");
+    writeFile(dir.filePath("zornlobby.ini"), "old settings");
+    writeFile(dir.filePath("user/zornlobby.ini"), "mine");
+    Storage::startFromOlderFiles(dir.path(), dir.filePath("user"));
+    QCOMPARE(readFile(dir.filePath("user/Lexabursttally.tld")), QByteArray("old tally"));
+    QCOMPARE(readFile(dir.filePath("user/zornlobby.ini")), QByteArray("mine"));
+    QVERIFY(!QFileInfo::exists(dir.filePath("user/Lexaburstaddcats.txt")));
 
     const QByteArray old = qgetenv(Storage::HomeVariable);
     qputenv(Storage::HomeVariable, dir.path().toLocal8Bit());
