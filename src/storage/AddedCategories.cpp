@@ -2,7 +2,6 @@
 
 #include "storage/AtomicFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -25,14 +24,10 @@ bool AddedCategories::load(const QString &path, QString *error)
     m_entries.clear();
     if (!QFileInfo::exists(path))
         return true;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    const std::optional<QByteArray> bytes = Storage::readWholeFile(path, MaxFileBytes, error);
+    if (!bytes)
         return false;
-    }
-    const QByteArray bytes = file.readAll();
-    for (QByteArray line : bytes.split('\n')) {
+    for (QByteArray line : bytes->split('\n')) {
         if (line.endsWith('\r'))
             line.chop(1);
         if (!line.trimmed().isEmpty())

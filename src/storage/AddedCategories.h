@@ -11,6 +11,8 @@ class AddedCategories
 public:
     // The most characters a category may have (the entry box's limit).
     static constexpr int MaxLength = 30;
+    // A larger file is no list a player typed (thousands of entries fit).
+    static constexpr qint64 MaxFileBytes = 1024 * 1024;
 
     enum class AddResult {
         Added, // appended in capitals
@@ -24,7 +26,8 @@ public:
     static QString fileName(const QString &shortProgramName);
 
     // Replaces the entries with the file's lines; blank lines are skipped.
-    // A missing file gives an empty list. False when the file cannot be read.
+    // A missing file gives an empty list. False when the file cannot be read
+    // or is larger than MaxFileBytes; the list is then empty.
     bool load(const QString &path, QString *error = nullptr);
     // Writes every entry, replacing the file only once it is complete; an
     // empty list writes an empty file.

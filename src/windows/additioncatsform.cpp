@@ -92,7 +92,8 @@ void Tadditionalcats::setFolder(const QString &folder)
 {
     m_path = QDir(folder).filePath(AddedCategories::fileName(ShortProgramName));
     QString error;
-    if (!m_categories.load(m_path, &error))
+    m_keepFile = !m_categories.load(m_path, &error);
+    if (m_keepFile)
         m_prompts.inform(QStringLiteral("The added categories could not be read from \"%1\". %2")
                              .arg(m_path, error));
     m_unsaved = false;
@@ -189,6 +190,15 @@ void Tadditionalcats::DeleteAll1Click()
 
 void Tadditionalcats::save()
 {
+    if (m_keepFile) {
+        if (m_unsaved)
+            m_prompts.inform(
+                QStringLiteral("The added categories are not saved: \"%1\" could not be read "
+                               "and is kept as it is.")
+                    .arg(m_path));
+        m_unsaved = false;
+        return;
+    }
     QString error;
     if (m_categories.save(m_path, &error))
         m_unsaved = false;

@@ -74,6 +74,8 @@ private:
     QString m_path;
     int m_popupTag = -1;
     bool m_unsaved = false;
+    // The file could not be read at start: it is never replaced.
+    bool m_keepFile = false;
     AddToList m_addToList;
     UserPrompts m_prompts;
 };

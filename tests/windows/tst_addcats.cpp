@@ -71,6 +71,8 @@ private slots:
     void deleteCategoryNeedsAPressedEntry();
     void deleteAllLeavesAnEmptyFile();
     void additionsAreSavedWhenTheProgramEnds();
+    void unreadableFileIsNeverReplaced_data();
+    void unreadableFileIsNeverReplaced();
 
 private:
     QTemporaryDir home;
@@ -229,6 +231,48 @@ void TestAddCats::additionsAreSavedWhenTheProgramEnds()
         // The window is still open when the program ends.
     }
     QCOMPARE(fileBytes(path), QByteArray("RIVERS\r\n"));
+}
+
+void TestAddCats::unreadableFileIsNeverReplaced_data()
+{
+    QTest::addColumn<bool>("tooLarge");
+    QTest::newRow("larger than a list can be") << true;
+    QTest::newRow("no right to read") << false;
+}
+
+void TestAddCats::unreadableFileIsNeverReplaced()
+{
+    QFETCH(bool, tooLarge);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Lexaburstaddcats.txt"));
+    const QByteArray content
+        = tooLarge ? QByteArray(AddedCategories::MaxFileBytes + 1, 'A') : QByteArray("MINE\r\n");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+    if (!tooLarge) {
+        QFile::setPermissions(path, {});
+        if (QFile(path).open(QIODevice::ReadOnly))
+            QSKIP("Running with rights that ignore file permissions");
+    }
+    QStringList messages;
+    Tadditionalcats window;
+    window.setPrompts({[&messages](const QString &text) { messages.append(text); },
+                       [](const QString &) {
+                           return true;
+                       }});
+    window.setFolder(folder.path());
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(window.categories().isEmpty());
+    window.show();
+    window.findChild<QLineEdit *>(QStringLiteral("edit_add"))->setText(QStringLiteral("Rivers"));
+    window.sendit();
+    window.close();
+    // The player is told the addition is not kept.
+    QCOMPARE(messages.size(), 2);
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(fileBytes(path), content);
 }
 
 QTEST_MAIN(TestAddCats)
