@@ -146,13 +146,16 @@ Ttallylist::Ttallylist(QWidget *parent)
 
 Ttallylist::~Ttallylist()
 {
-    saveTally();
+    // The chat is gone by now: the last word goes to the terminal.
+    if (!saveTally())
+        qWarning("The tally could not be saved in \"%s\".", qPrintable(m_path));
 }
 
 void Ttallylist::setFolder(const QString &folder)
 {
     m_path = QDir(folder).filePath(TallyBook::fileName(ShortProgramName));
     m_book = TallyBook();
+    m_saveFailing = false;
     const TallyBook::LoadResult result = m_book.load(m_path);
     loadtally();
     if (result.status != TallyBook::LoadResult::Status::Damaged)
@@ -168,8 +171,17 @@ void Ttallylist::setFolder(const QString &folder)
 
 bool Ttallylist::saveTally()
 {
-    // Errors while saving are not shown: the program is ending.
-    return m_book.save(m_path);
+    QString error;
+    if (m_book.save(m_path, &error)) {
+        m_saveFailing = false;
+        return true;
+    }
+    if (!m_saveFailing)
+        emit saveFailed(QStringLiteral("The tally could not be saved in \"%1\" (%2). It is saved "
+                                       "again at the next change.")
+                            .arg(m_path, error));
+    m_saveFailing = true;
+    return false;
 }
 
 void Ttallylist::setBackgroundPicture(const QPixmap &picture)
@@ -265,6 +277,7 @@ void Ttallylist::addgame(const QString &name)
     for (int row = 0; row < checklist->count(); ++row)
         others.append(checklist->item(row)->text());
     m_book.addgame(name, others);
+    saveTally();
     showOwnCounts();
     if (selectedOpponent() >= 0)
         listbox_tallyClick();
@@ -280,6 +293,7 @@ void Ttallylist::checklistClickCheck(QListWidgetItem *item)
         auto *tallied = new QListWidgetItem(item->text(), listbox_tally);
         tallied->setFlags(tallied->flags() | Qt::ItemIsUserCheckable);
         tallied->setCheckState(Qt::Checked);
+        saveTally();
     }
     syncChecklist();
 }
@@ -297,6 +311,7 @@ void Ttallylist::listbox_tallyClickCheck(QListWidgetItem *item)
         return;
     }
     m_book.deleteOpponent(index);
+    saveTally();
     {
         const QSignalBlocker blocker(listbox_tally);
         delete listbox_tally->takeItem(index);
@@ -315,6 +330,7 @@ void Ttallylist::button_resetClick()
     if (!m_prompts.confirm(QStringLiteral("Are you sure you want to reset the Tally?")))
         return;
     m_book.reset();
+    saveTally();
     loadtally();
 }
 

@@ -1,6 +1,7 @@
 // The tally window: how the player fared in finished games, in total and
 // against chosen opponents (total and this session). Loads the tally file when
-// created and saves it when destroyed.
+// created and saves it after every change (a finished game, an opponent added
+// or deleted, a reset) and when destroyed, so a crash loses nothing.
 #pragma once
 
 #include "storage/Tally.h"
@@ -33,7 +34,8 @@ public:
     // Reads the tally from the file in another folder (tests, other homes).
     void setFolder(const QString &folder);
     QString filePath() const { return m_path; }
-    // Writes the tally file now; false when it could not be written.
+    // Writes the tally file now; false when it could not be written. A failure
+    // is reported once through saveFailed() until a save succeeds again.
     bool saveTally();
     void setSeatedPlayers(SeatedPlayers seatedPlayers)
     {
@@ -61,6 +63,10 @@ public:
     void button_resetClick();
     void button_doneClick();
 
+signals:
+    // A save failed; the text is for a status line. Later changes retry.
+    void saveFailed(const QString &text);
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -84,4 +90,5 @@ private:
     QString m_path;
     SeatedPlayers m_seatedPlayers;
     UserPrompts m_prompts;
+    bool m_saveFailing = false;
 };

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -70,6 +71,7 @@ private slots:
     void namesDifferingInCaseAreTwoOpponents();
     void resetAsksFirst();
     void untickingACurrentPlayerKeepsTheTally();
+    void everyChangeIsSavedAtOnce();
 
 private:
     QTemporaryDir home;
@@ -226,6 +228,37 @@ void TestTally::untickingACurrentPlayerKeepsTheTally()
     QCOMPARE(rig.tallied(), QStringList {QStringLiteral("Alice")});
     QVERIFY(rig.list("checklist")->item(0)->checkState() == Qt::Checked);
     QVERIFY(rig.questions.isEmpty());
+}
+
+// A kill at any moment loses nothing; a failed save is told once and retried.
+void TestTally::everyChangeIsSavedAtOnce()
+{
+    QTemporaryDir folder;
+    TallyRig rig(folder.path());
+    QSignalSpy failures(&rig.window, &Ttallylist::saveFailed);
+    const QString path = rig.window.filePath();
+    const auto onDisk = [&path] {
+        return TallyBook::readFile(path).value_or(TallyBook());
+    };
+    rig.seated = {QStringLiteral("Alice"), QStringLiteral("Bob")};
+    rig.tally(QStringLiteral("Alice"));
+    QCOMPARE(onDisk().opponents(), QStringList {QStringLiteral("Alice")});
+    rig.window.addgame(QStringLiteral("Alice"));
+    QCOMPARE(onDisk().total(0), (TallyBook::Counts {1, 1, 0, 0}));
+
+    QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+    rig.window.addgame(TallyBook::UserWon);
+    rig.tally(QStringLiteral("Bob"));
+    QCOMPARE(failures.size(), 1);
+    QVERIFY(failures.first().first().toString().contains(path));
+    QVERIFY(QDir().rmdir(path));
+    rig.list("listbox_tally")->item(0)->setCheckState(Qt::Unchecked);
+    QCOMPARE(onDisk().opponents(), QStringList {QStringLiteral("Bob")});
+    QCOMPARE(onDisk().ownWins(), 1);
+    QTest::mouseClick(rig.window.findChild<QPushButton *>(QStringLiteral("button_reset")),
+                      Qt::LeftButton);
+    QCOMPARE(onDisk().ownGames(), 0);
+    QCOMPARE(failures.size(), 1);
 }
 
 QTEST_MAIN(TestTally)

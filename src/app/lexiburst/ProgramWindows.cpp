@@ -64,6 +64,9 @@ ProgramWindows::ProgramWindows(const QStringList &arguments)
     // The player's own categories join the host's list from the start.
     parts.additionalcats.addlist();
     QObject::connect(&parts.download, &Tdownload::exitRequested, m_chat.get(), &QWidget::close);
+    // A failed tally save must not stop a game with a message box: a status line tells.
+    QObject::connect(&parts.tallylist, &Ttallylist::saveFailed, m_chat.get(),
+                     [this](const QString &text) { m_chat->addStatusLine(text); });
     m_chat->setWindows(windows);
     m_chat->setArguments(arguments);
 }
