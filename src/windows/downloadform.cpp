@@ -167,11 +167,13 @@ Tdownload::Tdownload(QWidget *parent)
     setBackgroundPicture(SideWindow::backgroundPicture());
 }
 
-// Closing the program ends a running download; the partly written file stays.
+// Closing the program ends a running download; its partly written file goes.
 Tdownload::~Tdownload()
 {
+    const bool running = HttpCli1->isRunning();
     delete HttpCli1;
-    m_file.close();
+    if (running)
+        m_file.remove();
 }
 
 QUrl Tdownload::defaultInstallerUrl()
@@ -253,12 +255,21 @@ void Tdownload::HttpCli1DocData()
     setProgress(infolabel, QString::number(HttpCli1->documentBytes()) + QStringLiteral(" bytes"));
 }
 
+// True when every received byte is on disk: a full disk shows only when the
+// buffered data is flushed or the file is closed.
+bool Tdownload::closeComplete()
+{
+    const bool flushed = m_file.flush() && m_file.size() == HttpCli1->documentBytes();
+    m_file.close();
+    return flushed && m_file.error() == QFileDevice::NoError;
+}
+
 void Tdownload::downloadFinished(bool ok)
 {
+    ok = closeComplete() && ok;
     if (ok) {
-        m_file.flush();
         setProgress(infolabel,
-                    QStringLiteral("Received ") + QString::number(m_file.size())
+                    QStringLiteral("Received ") + QString::number(HttpCli1->documentBytes())
                         + QStringLiteral(" bytes"));
     } else {
         setProgress(infolabel, QStringLiteral("Download Aborted"));
@@ -266,9 +277,11 @@ void Tdownload::downloadFinished(bool ok)
     }
     getbutton->setEnabled(true);
     abortbutton->setEnabled(false);
-    m_file.close();
-    if (m_state == Aborted)
+    if (m_state == Aborted) {
+        // A partial installer must never be run later by hand.
+        m_file.remove();
         return;
+    }
 
     setProgress(infolabel3, QStringLiteral("Installing"));
     // The desktop opens the installer with its own default action; installer

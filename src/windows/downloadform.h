@@ -61,6 +61,7 @@ private:
     void HttpCli1DocBegin();
     void HttpCli1DocData();
     void downloadFinished(bool ok);
+    bool closeComplete();
     void setProgress(QLabel *label, const QString &text);
     QString folder() const;
 

@@ -227,17 +227,26 @@ void TestDownload::completeDownloadIsInstalled()
 void TestDownload::failedDownloadIsAborted_data()
 {
     QTest::addColumn<bool>("serverRuns");
-    QTest::newRow("404") << true;
-    QTest::newRow("connection refused") << false;
+    QTest::addColumn<QString>("path");
+    QTest::newRow("404") << true << "/missing.exe";
+    QTest::newRow("connection refused") << false << "/missing.exe";
+    // The disk takes nothing: only flushing the file shows it.
+    QTest::newRow("disk full") << true << "/lobby/Zorn22LobbySetup.exe";
 }
 
 void TestDownload::failedDownloadIsAborted()
 {
     QFETCH(bool, serverRuns);
+    QFETCH(QString, path);
     DownloadRig rig;
     QUrl url;
     std::unique_ptr<TinyHttpServer> server = std::make_unique<TinyHttpServer>();
-    url = server->url(QStringLiteral("/missing.exe"));
+    url = server->url(path);
+    const QString fullDisk = QStringLiteral("/dev/full");
+    if (QTest::currentDataTag() == QByteArray("disk full")
+        && (!QFileInfo::exists(fullDisk)
+            || !QFile::link(fullDisk, rig.folder.filePath(url.fileName()))))
+        QSKIP("No /dev/full to stand for a full disk");
     if (!serverRuns)
         server.reset(); // nobody listens on that port any more
     rig.window.setInstallerUrl(url);
@@ -250,8 +259,8 @@ void TestDownload::failedDownloadIsAborted()
     QVERIFY(rig.opened.isEmpty());
     QCOMPARE(rig.exits.size(), 0);
     QVERIFY(rig.messages.isEmpty());
-    // The error page is not kept as the installer.
-    QCOMPARE(QFileInfo(rig.window.downloadPath()).size(), 0);
+    // Neither an empty file nor an error page nor a part is left as the installer.
+    QVERIFY(!QFileInfo::exists(rig.window.downloadPath()));
 }
 
 void TestDownload::stopDuringSlowTransfer()
@@ -276,8 +285,8 @@ void TestDownload::stopDuringSlowTransfer()
     QVERIFY(!rig.button("abortbutton")->isEnabled());
     QVERIFY(rig.opened.isEmpty());
     QCOMPARE(rig.exits.size(), 0);
-    // The part received stays on disk.
-    QVERIFY(QFileInfo(rig.window.downloadPath()).size() > 0);
+    // The part received is no installer: it is removed.
+    QVERIFY(!QFileInfo::exists(rig.window.downloadPath()));
 }
 
 void TestDownload::stopWithNothingRunning()
