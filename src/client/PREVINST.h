@@ -22,7 +22,9 @@ public:
     static QString defaultKey();
 
     // True for the first copy, which keeps listening for later copies. A later
-    // copy asks the first to restore its window and gets false.
+    // copy asks the first to restore its window and gets false. The socket
+    // file of a copy that ended without removing it is replaced only when
+    // nothing answers on it, and copies started together take turns here.
     bool claim();
 
     // The window a later copy brings back: restored when minimised, else raised.
@@ -35,6 +37,9 @@ signals:
     void restoreRequested();
 
 private:
+    enum class Answer { Restoring, Busy, Nobody };
+    // Asks a copy listening on the key to restore its window.
+    Answer askFirstCopy() const;
     void onNewConnection();
 
     QString m_key;
