@@ -1,10 +1,11 @@
 # make run   - install what is missing, build optimised, start a solo game
 # make test  - install what is missing, build with sanitizers, run the whole suite
+# make answer-bank - install the lexical data and rebuild resources/answers.txt
 JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 TEST_DIR := build/asan
 
-.PHONY: deps build run test test-build host clean screenshots
+.PHONY: deps build run test test-build host clean screenshots answer-bank
 
 deps:
 	@tools/install-deps.sh
@@ -32,6 +33,10 @@ test: test-build
 screenshots: build
 	@tools/install-deps.sh --tools
 	tools/screenshot.sh
+
+answer-bank:
+	@tools/install-deps.sh --bank
+	python3 tools/answer-bank/generate.py
 
 clean:
 	rm -rf build

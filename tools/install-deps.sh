@@ -7,6 +7,10 @@ packages=(g++ make cmake qt6-base-dev qt6-multimedia-dev fonts-dejavu-core fonts
 if [ "${1:-}" = "--tools" ]; then
   packages+=(xvfb xauth xdotool imagemagick espeak-ng sox)
 fi
+# Only the answer-bank generator (tools/answer-bank) reads these; the build never does.
+if [ "${1:-}" = "--bank" ]; then
+  packages=(python3 wordnet-base miscfiles iso-codes kgeography-data)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
