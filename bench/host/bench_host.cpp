@@ -1,6 +1,6 @@
 // Host figures: messages its handlers take per second, and its resident
 // memory with nine seats connected over loopback.
-#include "host/GameRandom.h"
+#include "protocol/GameRandom.h"
 #include "host/serverform.h"
 #include "protocol/Messages.h"
 

@@ -1,6 +1,6 @@
 #include "host/serverform.h"
 
-#include "host/GameRandom.h"
+#include "protocol/GameRandom.h"
 #include "protocol/FieldReader.h"
 
 #include <QHostAddress>

@@ -1,6 +1,6 @@
 // The round clock: game start, round start, answers, end of the answer time
 // and the timer that walks a round through its phases.
-#include "host/GameRandom.h"
+#include "protocol/GameRandom.h"
 #include "host/serverform.h"
 #include "protocol/FieldReader.h"
 

@@ -2,7 +2,7 @@
 // the board on both sides, a relayed chat line, removal and departure.
 #include "ClientTestSupport.h"
 
-#include "host/GameRandom.h"
+#include "protocol/GameRandom.h"
 #include "host/HostOptions.h"
 #include "host/serverform.h"
 

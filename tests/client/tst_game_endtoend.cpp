@@ -6,7 +6,7 @@
 #include "client/GamePanels.h"
 #include "windows/gamestartform.h"
 
-#include "host/GameRandom.h"
+#include "protocol/GameRandom.h"
 #include "host/HostOptions.h"
 #include "host/serverform.h"
 

@@ -2,7 +2,7 @@
 // recorded per seat, and the clocks are driven by direct calls.
 #pragma once
 
-#include "host/GameRandom.h"
+#include "protocol/GameRandom.h"
 #include "host/serverform.h"
 #include "protocol/Messages.h"
 

@@ -1,6 +1,6 @@
 // The host over real loopback connections: clients sign in, play a whole game
 // with a short game second, and see connections refused, lost and removed.
-#include "host/GameRandom.h"
+#include "protocol/GameRandom.h"
 #include "host/serverform.h"
 #include "protocol/Framing.h"
 #include "protocol/Messages.h"

@@ -1,7 +1,7 @@
 // lexiburst-host: a game host without a window. Players connect with their
 // own clients; the first connection takes seat 1 and the host player's rights.
 #include "app/TerminationSignals.h"
-#include "host/GameRandom.h"
+#include "protocol/GameRandom.h"
 #include "host/serverform.h"
 #include "storage/AddedCategories.h"
 #include "storage/HomeFolder.h"

@@ -10,7 +10,7 @@
 #include "windows/spylistform.h"
 #include "windows/tallylistform.h"
 
-#include "host/GameRandom.h"
+#include "protocol/GameRandom.h"
 #include "host/HostOptions.h"
 #include "host/serverform.h"
 

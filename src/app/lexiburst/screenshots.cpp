@@ -21,7 +21,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include "host/GameRandom.h"
+#include "protocol/GameRandom.h"
 #include "host/HostOptions.h"
 #include "host/serverform.h"
 

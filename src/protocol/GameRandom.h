@@ -1,4 +1,5 @@
-// The host's one source of chance: letters and categories are drawn from it.
+// The one source of chance: the host draws letters and categories from it, computer
+// players their answers and votes.
 #pragma once
 
 #include <QtGlobal>

@@ -1,4 +1,4 @@
-#include "host/GameRandom.h"
+#include "protocol/GameRandom.h"
 
 #include <QDateTime>
 
