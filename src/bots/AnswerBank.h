@@ -1,0 +1,46 @@
+// The answers computer players know, by category and first letter.
+#pragma once
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+// Reads the bank that tools/answer-bank/generate.py writes: Latin-1 lines, "=Category"
+// (a tab and "closed" after it for a category whose every answer is listed), then that
+// category's answers, best first within each letter. Categories are matched by their
+// text without case and surrounding blanks, as the host's table and added categories
+// may differ from the bank in both.
+class AnswerBank
+{
+public:
+    AnswerBank() = default;
+    static AnswerBank fromDevice(QIODevice &device);
+    static AnswerBank fromText(const QByteArray &latin1);
+    // The bank compiled into the program.
+    static const AnswerBank &builtIn();
+
+    // Answers to the category beginning with the letter, best first; empty when unknown.
+    QStringList answers(const QString &category, QChar letter) const;
+    bool knowsCategory(const QString &category) const;
+    // True when the bank lists every right answer, so one missing from it is wrong.
+    bool knowsWell(const QString &category) const;
+    // Whether the bank holds the answer, ignoring case, blanks and a plural "s".
+    bool holds(const QString &category, const QString &answer) const;
+    int categoryCount() const { return int(m_categories.size()); }
+
+private:
+    struct Category
+    {
+        QHash<QChar, QStringList> byLetter;
+        QSet<QString> keys;
+        bool closed = false;
+    };
+    static QString categoryKey(const QString &category);
+    static QString answerKey(const QString &answer);
+    const Category *find(const QString &category) const;
+
+    QHash<QString, Category> m_categories;
+};

@@ -1,0 +1,72 @@
+// What a computer player answers and how it votes. Pure logic: the caller brings the
+// round's letter and categories, the answers on show, and sends the results itself.
+#pragma once
+
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+class AnswerBank;
+class GameRandom;
+
+// The "Bot Speed" menu's three choices.
+enum class BotSpeed { Slow, Normal, Fast };
+
+struct BotProfile
+{
+    static constexpr int MinSkill = 1;
+    static constexpr int MaxSkill = 3;
+    static constexpr int DefaultSkill = 2;
+
+    int skill = DefaultSkill; // 1 weak, 2 fair, 3 strong
+    BotSpeed speed = BotSpeed::Normal;
+};
+
+// One answer on show while a category is put to the vote.
+struct OfferedAnswer
+{
+    int seat = 0;
+    QString text;
+    bool duplicate = false;
+};
+
+class BotBrain
+{
+public:
+    static constexpr int CategoriesPerRound = 8;
+
+    BotBrain(const AnswerBank &bank, GameRandom &random, BotProfile profile = {});
+
+    // Forgets the answers given so far; answers never repeat within one game.
+    void startGame();
+
+    // One answer per category, in order; an empty text leaves the category blank.
+    // Every answer begins with the letter.
+    QStringList answerRound(QChar letter, const QStringList &categories);
+
+    // "All Scoring": the seats whose answers this player declines.
+    QList<int> seatsToDecline(int ownSeat, QChar letter, const QString &category,
+                              const QList<OfferedAnswer> &offered) const;
+    // "One Winner Only": the seat of the answer to vote for, or 0 for none.
+    int seatToFavour(int ownSeat, QChar letter, const QString &category,
+                     const QList<OfferedAnswer> &offered);
+    // How long, in game milliseconds (1000 a game second), this player looks at the
+    // answers before voting. Always shorter than the shortest voting time.
+    int voteDelay(int answerCount);
+
+    // Whether an answer would pass this player's check: the letter, and the bank for a
+    // category it knows well.
+    bool isValid(QChar letter, const QString &category, const QString &answer) const;
+
+    const BotProfile &profile() const { return m_profile; }
+
+private:
+    int fillCount();
+    QString pickAnswer(const QStringList &candidates);
+
+    const AnswerBank &m_bank;
+    GameRandom &m_random;
+    BotProfile m_profile;
+    QSet<QString> m_usedAnswers;
+};

@@ -1,0 +1,263 @@
+#include "bots/AnswerBank.h"
+#include "bots/BotBrain.h"
+#include "bots/BotChat.h"
+#include "protocol/GameRandom.h"
+#include "protocol/Messages.h"
+
+#include <QFile>
+#include <QTest>
+
+Q_DECLARE_METATYPE(OfferedAnswer)
+Q_DECLARE_METATYPE(BotSpeed)
+
+namespace {
+
+QStringList categoryFile()
+{
+    QFile file(QStringLiteral(LEXIBURST_CATEGORIES_FILE));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList names;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (!line.trimmed().isEmpty())
+            names.append(QString::fromLatin1(line));
+    }
+    return names;
+}
+
+// A small bank: one closed list and one open list.
+const QByteArray SmallBank = "# test bank\n"
+                             "=Country\tclosed\nCanada\nChile\nChina\nPeru\n"
+                             "=Fruit\nCherry\nCoconut\nPeach\nPear\nPlum\nPapaya\n";
+
+const QStringList Busy {QStringLiteral("Fruit"),   QStringLiteral("Animal"),
+                        QStringLiteral("Country"), QStringLiteral("Sport"),
+                        QStringLiteral("Color"),   QStringLiteral("Body Part"),
+                        QStringLiteral("Flower"),  QStringLiteral("Vegetable")};
+
+int filled(const QStringList &answers)
+{
+    return int(std::count_if(answers.begin(), answers.end(),
+                             [](const QString &a) { return !a.isEmpty(); }));
+}
+
+} // namespace
+
+class BotBrainTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bankKnowsEveryCategory();
+    void answersBeginWithLetterAndNeverRepeat_data();
+    void answersBeginWithLetterAndNeverRepeat();
+    void fillBySkillAndSpeed_data();
+    void fillBySkillAndSpeed();
+    void weakerSkillPicksWeakerAnswers();
+    void declines_data();
+    void declines();
+    void favours_data();
+    void favours();
+    void votePace();
+    void chatAtMostOneLineAMinute();
+
+private:
+    const AnswerBank m_small = AnswerBank::fromText(SmallBank);
+};
+
+void BotBrainTest::bankKnowsEveryCategory()
+{
+    const QStringList categories = categoryFile();
+    QCOMPARE(categories.size(), 369);
+    for (const QString &category : categories)
+        QVERIFY2(AnswerBank::builtIn().knowsCategory(category), qPrintable(category));
+    QVERIFY(AnswerBank::builtIn().knowsWell(QStringLiteral(" country ")));
+    QVERIFY(!AnswerBank::builtIn().knowsWell(QStringLiteral("Fruit")));
+}
+
+void BotBrainTest::answersBeginWithLetterAndNeverRepeat_data()
+{
+    QTest::addColumn<int>("letterIndex");
+    for (int i = 0; i < Protocol::LetterCount; ++i)
+        QTest::addRow("%c", Protocol::Letters[i]) << i;
+}
+
+// Every category of the game, eight at a time as rounds of one long game.
+void BotBrainTest::answersBeginWithLetterAndNeverRepeat()
+{
+    QFETCH(int, letterIndex);
+    const QChar letter = QLatin1Char(Protocol::Letters[letterIndex]);
+    const QStringList categories = categoryFile();
+    GameRandom random(quint32(letterIndex) + 1);
+    BotBrain brain(AnswerBank::builtIn(), random, {3, BotSpeed::Fast});
+    brain.startGame();
+    QSet<QString> given;
+    for (int first = 0; first < categories.size(); first += BotBrain::CategoriesPerRound) {
+        const QStringList round = categories.mid(first, BotBrain::CategoriesPerRound);
+        const QStringList answers = brain.answerRound(letter, round);
+        QCOMPARE(answers.size(), round.size());
+        for (const QString &answer : answers) {
+            if (answer.isEmpty())
+                continue;
+            QVERIFY2(answer.at(0).toUpper() == letter, qPrintable(answer));
+            QVERIFY2(!given.contains(answer.toCaseFolded()), qPrintable(answer));
+            given.insert(answer.toCaseFolded());
+        }
+    }
+    QVERIFY(!given.isEmpty());
+}
+
+void BotBrainTest::fillBySkillAndSpeed_data()
+{
+    QTest::addColumn<int>("skill");
+    QTest::addColumn<BotSpeed>("speed");
+    QTest::addColumn<int>("least");
+    QTest::addColumn<int>("most");
+    QTest::newRow("weak, slow") << 1 << BotSpeed::Slow << 2 << 3;
+    QTest::newRow("weak, fast") << 1 << BotSpeed::Fast << 3 << 5;
+    QTest::newRow("fair, slow: at least half") << 2 << BotSpeed::Slow << 4 << 5;
+    QTest::newRow("fair, normal: at least half") << 2 << BotSpeed::Normal << 4 << 6;
+    QTest::newRow("fair, fast") << 2 << BotSpeed::Fast << 5 << 7;
+    QTest::newRow("strong, normal") << 3 << BotSpeed::Normal << 6 << 8;
+    QTest::newRow("out of range skill counts as strong") << 9 << BotSpeed::Fast << 7 << 8;
+}
+
+void BotBrainTest::fillBySkillAndSpeed()
+{
+    QFETCH(int, skill);
+    QFETCH(BotSpeed, speed);
+    QFETCH(int, least);
+    QFETCH(int, most);
+    GameRandom random(5);
+    BotBrain brain(AnswerBank::builtIn(), random, {skill, speed});
+    for (int round = 0; round < 40; ++round) {
+        brain.startGame();
+        const int count = filled(brain.answerRound(QLatin1Char("BCPST"[round % 5]), Busy));
+        QVERIFY2(count >= least && count <= most, qPrintable(QString::number(count)));
+    }
+}
+
+void BotBrainTest::weakerSkillPicksWeakerAnswers()
+{
+    // The mean rank of the answers given, 0 for the best.
+    const auto meanRank = [](int skill) {
+        GameRandom random(9);
+        BotBrain brain(AnswerBank::builtIn(), random, {skill, BotSpeed::Fast});
+        double sum = 0;
+        int count = 0;
+        for (int round = 0; round < 200; ++round) {
+            brain.startGame();
+            const QStringList answers = brain.answerRound(QLatin1Char('S'), Busy);
+            for (int i = 0; i < answers.size(); ++i) {
+                if (answers.at(i).isEmpty())
+                    continue;
+                sum += double(AnswerBank::builtIn()
+                                  .answers(Busy.at(i), QLatin1Char('S'))
+                                  .indexOf(answers.at(i)));
+                ++count;
+            }
+        }
+        return sum / count;
+    };
+    QVERIFY(meanRank(1) > 2 * meanRank(3));
+}
+
+void BotBrainTest::declines_data()
+{
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("declined");
+    QTest::newRow("listed in a closed list") << "Country"
+                                             << "Canada" << false;
+    QTest::newRow("blanks and case do not matter") << "country"
+                                                   << "  cHILE " << false;
+    QTest::newRow("plural of a listed answer") << "Country"
+                                               << "Chinas" << false;
+    QTest::newRow("missing from a closed list") << "Country"
+                                                << "Cnada" << true;
+    QTest::newRow("wrong letter") << "Country"
+                                  << "Peru" << true;
+    QTest::newRow("missing from an open list") << "Fruit"
+                                               << "Cranberry" << false;
+    QTest::newRow("accented first letter") << "Fruit" << QStringLiteral("\u00c7herry") << false;
+    QTest::newRow("wrong letter, open list") << "Fruit"
+                                             << "Apple" << true;
+    QTest::newRow("unknown category") << "Something Pink"
+                                      << "Candy floss" << false;
+}
+
+void BotBrainTest::declines()
+{
+    QFETCH(QString, category);
+    QFETCH(QString, answer);
+    QFETCH(bool, declined);
+    GameRandom random(1);
+    const BotBrain brain(m_small, random);
+    const QList<OfferedAnswer> offered {{3, answer, false},
+                                        {2, QStringLiteral("Xylophone"), false}};
+    const QList<int> expected = declined ? QList<int> {3} : QList<int> {};
+    QCOMPARE(brain.seatsToDecline(2, QLatin1Char('C'), category, offered), expected);
+}
+
+void BotBrainTest::favours_data()
+{
+    QTest::addColumn<QList<OfferedAnswer>>("offered");
+    QTest::addColumn<QList<int>>("choices");
+    const auto a = [](int seat, const char *text, bool duplicate = false) {
+        return OfferedAnswer {seat, QString::fromLatin1(text), duplicate};
+    };
+    QTest::newRow("never its own") << QList {a(1, "Canada"), a(4, "China")} << QList<int> {4};
+    QTest::newRow("only valid answers")
+        << QList {a(2, "Cnada"), a(3, "Peru"), a(5, "Chile")} << QList<int> {5};
+    QTest::newRow("nothing valid") << QList {a(1, "Chile"), a(2, "Cnada")} << QList<int> {0};
+    QTest::newRow("duplicates are struck")
+        << QList {a(2, "Chile", true), a(3, "China")} << QList<int> {3};
+    QTest::newRow("any listed answer") << QList {a(2, "Chile"), a(3, "China")} << QList<int> {2, 3};
+}
+
+void BotBrainTest::favours()
+{
+    QFETCH(QList<OfferedAnswer>, offered);
+    QFETCH(QList<int>, choices);
+    GameRandom random(3);
+    BotBrain brain(m_small, random);
+    for (int i = 0; i < 20; ++i)
+        QVERIFY(choices.contains(
+            brain.seatToFavour(1, QLatin1Char('C'), QStringLiteral("Country"), offered)));
+}
+
+void BotBrainTest::votePace()
+{
+    GameRandom random(4);
+    BotBrain slow(m_small, random, {2, BotSpeed::Slow});
+    BotBrain fast(m_small, random, {2, BotSpeed::Fast});
+    // The shortest voting time is ten game seconds.
+    constexpr int ShortestVoteMs = 10 * 1000;
+    for (int answers = 0; answers <= 8; ++answers) {
+        const int slowDelay = slow.voteDelay(answers);
+        QVERIFY(slowDelay > 0 && slowDelay < ShortestVoteMs);
+        QVERIFY(fast.voteDelay(answers) <= slowDelay + 500);
+    }
+    QVERIFY(slow.voteDelay(8) > fast.voteDelay(8));
+}
+
+void BotBrainTest::chatAtMostOneLineAMinute()
+{
+    for (quint32 seed = 1; seed <= 20; ++seed) {
+        GameRandom random(seed);
+        BotChat chat(random);
+        qint64 lastLine = -BotChat::MinGapMs;
+        for (qint64 now = 0; now < 10 * BotChat::MinGapMs; now += 7000) {
+            const QString line
+                = (now / 7000) % 2 ? chat.gameEnded(now, seed % 2) : chat.gameStarted(now);
+            if (line.isEmpty())
+                continue;
+            QVERIFY(now - lastLine >= BotChat::MinGapMs);
+            lastLine = now;
+        }
+        QVERIFY(lastLine > 0);
+    }
+}
+
+QTEST_GUILESS_MAIN(BotBrainTest)
+#include "tst_brain.moc"
