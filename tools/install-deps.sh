@@ -9,7 +9,7 @@ if [ "${1:-}" = "--tools" ]; then
 fi
 # Only the answer-bank generator (tools/answer-bank) reads these; the build never does.
 if [ "${1:-}" = "--bank" ]; then
-  packages=(python3 wordnet-base miscfiles iso-codes kgeography-data)
+  packages=(python3 wordnet-base wamerican miscfiles iso-codes kgeography-data)
 fi
 
 missing=()

@@ -21,10 +21,20 @@ def spaced(lemma):
     return lemma.replace("_", " ")
 
 
+# Debian's wamerican: a list of common English words, to weed out rare WordNet lemmas.
+COMMON_WORDS = "/usr/share/dict/american-english"
+
+
 class Sources:
     def __init__(self):
         self.wordnet = WordNet()
         self._cache = {}
+        with open(COMMON_WORDS, encoding="utf-8") as f:
+            self.common_words = {line.strip().lower() for line in f}
+
+    def familiar(self, text):
+        """Whether every word of a lemma is in the common word list."""
+        return all(word in self.common_words for word in text.lower().replace("-", " ").split())
 
     # ---- WordNet ----------------------------------------------------------------
 
@@ -59,7 +69,9 @@ class Sources:
                 continue
             if common and COMMON_WORD.match(text):
                 score = (wn.sense_count(synset, index), wn.lemma_count(word), -len(text.split()), -len(text))
-                self._keep(scored, text, score)
+                # A lemma nobody tagged in the corpus is kept only when its words are common.
+                if score[0] or score[1] or self.familiar(text):
+                    self._keep(scored, text, score)
             elif proper and index == 0 and wn.is_instance(synset) and PROPER_WORD.match(text) and not text.isupper():
                 # WordNet lists a person's family name first and the full name later;
                 # the full name is the better answer, the bare name still counts.

@@ -247,7 +247,7 @@ TABLE = {
                                     "napkin, pillow, plush toy, puppy, rabbit, silk, sponge, sweater, "
                                     "teddy bear, tissue, velvet, wool")],
     "Something that is shouted": [hand("ahoy, action, bingo, boo, cheers, charge, duck, encore, fire, fore, "
-                                       "goal, go, help, hooray, hurry, jump, kill, look out, mayday, no, "
+                                       "goal, go, help, hooray, hurry, jump, look out, mayday, no, "
                                        "order, oops, police, run, stop, surprise, timber, touchdown, "
                                        "watch out, wow, yahoo")],
     "School Subject": "SUBJECTS",
@@ -314,7 +314,7 @@ TABLE = {
     "Type of Tool": [hand("axe, awl, bolt cutter, chisel, clamp, crowbar, drill, file, grinder, hammer, "
                           "hatchet, hoe, jack, jigsaw, knife, ladder, level, mallet, nail gun, pliers, "
                           "pickaxe, rake, saw, screwdriver, shovel, sander, tape measure, trowel, vise, "
-                          "wrench, wire cutter"), "wn:hand_tool.n.01 tool.n.01"],
+                          "wrench, wire cutter"), "wn:hand_tool.n.01 power_tool.n.01"],
     "Type of Beverage": "DRINKS",
     "Type of Meat": [hand("bacon, beef, bison, brisket, chicken, chop, duck, elk, filet mignon, goat, "
                           "goose, ham, hot dog, jerky, kielbasa, lamb, liver, mutton, meatball, pork, "
@@ -431,7 +431,7 @@ TABLE = {
     "Type of Greeting": [hand("aloha, bonjour, bow, ciao, cheers, good morning, good day, greetings, "
                               "handshake, hello, hi, hey, howdy, hug, hola, kiss, namaste, nod, "
                               "peace, salute, shalom, salutations, thumbs up, wave, welcome, "
-                              "what's up, wink, yo"), "wn:greeting.n.01"],
+                              "what's up, wink, yo")],
     "TV Character": "TV_CHARACTERS",
     "Type of Candy": [hand("bubble gum, butterscotch, candy cane, caramel, chocolate, cotton candy, "
                            "fudge, gumdrop, gummy bears, hard candy, jelly beans, jawbreaker, "
@@ -731,7 +731,7 @@ TABLE = {
                           "jelly roll, lemon cake, layer cake, marble cake, "
                           "pound cake, pineapple upside-down cake, red velvet, rum cake, "
                           "sponge cake, strawberry shortcake, tiramisu, upside down cake, wedding cake"),
-                     "wn:cake.n.03"],
+                     "wn:cake.n.03 -cookie.n.01"],
     "kind of cookie": [hand("almond cookie, biscotti, butter cookie, chocolate chip, fig newton, "
                             "fortune cookie, gingerbread, gingersnap, iced cookie, jam cookie, "
                             "ladyfinger, lemon cookie, macaroon, molasses, oatmeal raisin, oreo, "
@@ -1045,7 +1045,7 @@ TABLE = {
     "Something You Do Every Day": [hand("bathe, blink, breathe, brush teeth, comb hair, cook, "
                                         "drink, drive, dress, eat, exercise, floss, get dressed, "
                                         "go to work, hug, jog, kiss, laugh, listen, make the bed, "
-                                        "nap, open doors, pray, read, run, sleep, shower, smile, talk, "
+                                        "nap, pray, read, run, sleep, shower, smile, talk, "
                                         "think, text, walk, wake up, wash, work")],
     "Something You Get In the Mail": [hand("advertisement, bill, bank statement, card, catalog, "
                                            "check, coupon, credit card offer, christmas card, "
