@@ -47,15 +47,12 @@ AnswerBank AnswerBank::fromDevice(QIODevice &device)
     return bank;
 }
 
-const AnswerBank &AnswerBank::builtIn()
+AnswerBank AnswerBank::fromResource()
 {
-    static const AnswerBank bank = [] {
-        QFile file(BuiltInPath);
-        if (!file.open(QIODevice::ReadOnly))
-            return AnswerBank();
-        return fromDevice(file);
-    }();
-    return bank;
+    QFile file(BuiltInPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return AnswerBank();
+    return fromDevice(file);
 }
 
 QString AnswerBank::categoryKey(const QString &category)

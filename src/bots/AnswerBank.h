@@ -19,8 +19,8 @@ public:
     AnswerBank() = default;
     static AnswerBank fromDevice(QIODevice &device);
     static AnswerBank fromText(const QByteArray &latin1);
-    // The bank compiled into the program.
-    static const AnswerBank &builtIn();
+    // The bank compiled into the program; empty if the resource is missing.
+    static AnswerBank fromResource();
 
     // Answers to the category beginning with the letter, best first; empty when unknown.
     QStringList answers(const QString &category, QChar letter) const;

@@ -63,6 +63,7 @@ private slots:
 
 private:
     const AnswerBank m_small = AnswerBank::fromText(SmallBank);
+    const AnswerBank m_bank = AnswerBank::fromResource();
 };
 
 void BotBrainTest::bankKnowsEveryCategory()
@@ -70,9 +71,9 @@ void BotBrainTest::bankKnowsEveryCategory()
     const QStringList categories = categoryFile();
     QCOMPARE(categories.size(), 369);
     for (const QString &category : categories)
-        QVERIFY2(AnswerBank::builtIn().knowsCategory(category), qPrintable(category));
-    QVERIFY(AnswerBank::builtIn().knowsWell(QStringLiteral(" country ")));
-    QVERIFY(!AnswerBank::builtIn().knowsWell(QStringLiteral("Fruit")));
+        QVERIFY2(m_bank.knowsCategory(category), qPrintable(category));
+    QVERIFY(m_bank.knowsWell(QStringLiteral(" country ")));
+    QVERIFY(!m_bank.knowsWell(QStringLiteral("Fruit")));
 }
 
 void BotBrainTest::answersBeginWithLetterAndNeverRepeat_data()
@@ -89,7 +90,7 @@ void BotBrainTest::answersBeginWithLetterAndNeverRepeat()
     const QChar letter = QLatin1Char(Protocol::Letters[letterIndex]);
     const QStringList categories = categoryFile();
     GameRandom random(quint32(letterIndex) + 1);
-    BotBrain brain(AnswerBank::builtIn(), random, {3, BotSpeed::Fast});
+    BotBrain brain(m_bank, random, {3, BotSpeed::Fast});
     brain.startGame();
     QSet<QString> given;
     for (int first = 0; first < categories.size(); first += BotBrain::CategoriesPerRound) {
@@ -129,7 +130,7 @@ void BotBrainTest::fillBySkillAndSpeed()
     QFETCH(int, least);
     QFETCH(int, most);
     GameRandom random(5);
-    BotBrain brain(AnswerBank::builtIn(), random, {skill, speed});
+    BotBrain brain(m_bank, random, {skill, speed});
     for (int round = 0; round < 40; ++round) {
         brain.startGame();
         const int count = filled(brain.answerRound(QLatin1Char("BCPST"[round % 5]), Busy));
@@ -140,9 +141,9 @@ void BotBrainTest::fillBySkillAndSpeed()
 void BotBrainTest::weakerSkillPicksWeakerAnswers()
 {
     // The mean rank of the answers given, 0 for the best.
-    const auto meanRank = [](int skill) {
+    const auto meanRank = [this](int skill) {
         GameRandom random(9);
-        BotBrain brain(AnswerBank::builtIn(), random, {skill, BotSpeed::Fast});
+        BotBrain brain(m_bank, random, {skill, BotSpeed::Fast});
         double sum = 0;
         int count = 0;
         for (int round = 0; round < 200; ++round) {
@@ -151,9 +152,7 @@ void BotBrainTest::weakerSkillPicksWeakerAnswers()
             for (int i = 0; i < answers.size(); ++i) {
                 if (answers.at(i).isEmpty())
                     continue;
-                sum += double(AnswerBank::builtIn()
-                                  .answers(Busy.at(i), QLatin1Char('S'))
-                                  .indexOf(answers.at(i)));
+                sum += double(m_bank.answers(Busy.at(i), QLatin1Char('S')).indexOf(answers.at(i)));
                 ++count;
             }
         }
