@@ -23,6 +23,7 @@ public:
     static constexpr int FirstSmileyCode = 10; // ":)#10" is picture 0
     static constexpr int SmileySize = 17;
     static constexpr int DefaultTextSize = 10;
+    static constexpr int MaxLines = 3000; // lines kept in the history
     static inline const QString SmileyMark = QStringLiteral(":)#");
 
     struct TextStyle

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRandomGenerator>
 #include <QTimer>
 #include <QWidget>
 
@@ -98,7 +99,8 @@ QString numbered(const char *base, int n)
 } // namespace
 
 GamePanels::GamePanels(QWidget *panelBoard, ClientContext &context, QObject *parent)
-    : QObject(parent), m_board(panelBoard), m_context(context)
+    : QObject(parent), m_board(panelBoard), m_context(context),
+      m_random(QRandomGenerator::system()->generate())
 {
     m_messageBox = [this](const QString &text) {
         QMessageBox::information(m_board->window(), m_board->window()->windowTitle(), text);

@@ -30,6 +30,13 @@ class QWidget;
 class AnswerEdit;
 class VotePicture;
 
+// The largest values the client takes from the host; larger ones are cut to
+// these, so no figure of a hostile host can overflow the clock or the time bar.
+namespace HostLimits {
+inline constexpr int MaxRounds = 1000;
+inline constexpr int MaxSeconds = 3600; // turn time and seconds left
+} // namespace HostLimits
+
 class GamePanels : public QObject
 {
     Q_OBJECT
@@ -105,6 +112,8 @@ private:
     void buildBoardLabels();
 
     void hideMainPanels();
+    void showEnterPanel();
+    void setRoundsAndTurnTime(int rounds, int turnTime);
     void hideVoteRows();
     void clearBonuses();
     void resetAnswerTable();

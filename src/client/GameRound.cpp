@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int LateJoinMinSeconds = 4; // a late joiner with this little time left waits
@@ -61,11 +63,9 @@ void GamePanels::startthegame(const QString &argument)
     const auto turnTime = Protocol::toInt(turnText);
     if (!rounds || !turnTime)
         return;
-    m_rounds = *rounds;
-    m_turnTime = *turnTime;
-    m_barScale = m_turnTime > 0 ? GamePictures::TimeBarWidth / m_turnTime : 0;
+    setRoundsAndTurnTime(*rounds, *turnTime);
     m_gameRunning = true;
-    m_labelRound->setText(QStringLiteral("Round: 1 of ") + roundsText);
+    m_labelRound->setText(QStringLiteral("Round: 1 of %1").arg(m_rounds));
 
     const auto gameType = Protocol::toInt(gameTypeText);
     if (!gameType)
@@ -77,6 +77,13 @@ void GamePanels::startthegame(const QString &argument)
     if (!allScoring && duplicatesText == QLatin1String("0"))
         caption += QStringLiteral(" No Duplicates");
     m_labelGametype->setText(caption);
+}
+
+void GamePanels::setRoundsAndTurnTime(int rounds, int turnTime)
+{
+    m_rounds = std::clamp(rounds, 0, HostLimits::MaxRounds);
+    m_turnTime = std::clamp(turnTime, 0, HostLimits::MaxSeconds);
+    m_barScale = m_turnTime > 0 ? GamePictures::TimeBarWidth / m_turnTime : 0;
 }
 
 void GamePanels::startround(const QString &argument)
@@ -94,6 +101,7 @@ void GamePanels::startround(const QString &argument)
     const auto letterIndex = fields.takeInt();
     if (!letterIndex)
         return;
+    std::array<QString, Categories> categories;
     if (!fields.atEnd())
         fields.beginList(); // an empty list stays empty
     while (fields.nextGroup()) {
@@ -101,8 +109,12 @@ void GamePanels::startround(const QString &argument)
         if (!n)
             return;
         const QString text = fields.takeText();
-        if (n >= 1 && *n <= Categories)
-            m_labelCat[*n - 1]->setText(text.toUpper());
+        if (isSeat(*n))
+            categories[*n - 1] = text.toUpper();
+    }
+    for (int n = 1; n <= Categories; ++n) {
+        if (!categories[n - 1].isEmpty())
+            m_labelCat[n - 1]->setText(categories[n - 1]);
     }
 
     drawLetter(*letterIndex);
@@ -111,13 +123,12 @@ void GamePanels::startround(const QString &argument)
     m_labelRound->setText(QStringLiteral("Round: %1 of %2").arg(roundNumber).arg(m_rounds));
     m_gameRunning = true;
 
-    m_panelEnter->show();
-    m_panelEnter->raise();
     for (int n = 1; n <= Categories; ++n) {
         if (ownSeatPlays())
             m_editAnswer[n - 1]->setEnabled(true);
         m_context.bonusLabel(n)->clear();
     }
+    showEnterPanel();
 
     m_phase = 1;
     startCountdown(m_turnTime);
@@ -177,33 +188,24 @@ void GamePanels::endround(const QString &)
 
 void GamePanels::gamestats(const QString &argument)
 {
+    // Every field is read before anything changes: a snapshot that does not
+    // read leaves the board as it was.
     Protocol::FieldReader fields(argument);
     const auto seat = fields.takeInt();
     if (!seat || *seat != m_context.ownSeat())
         return;
     const auto phase = fields.takeInt();
-    if (!phase)
-        return;
-    m_phase = *phase;
-    const auto rounds = fields.takeInt();
-    if (!rounds)
-        return;
-    m_rounds = *rounds;
+    const auto rounds = phase ? fields.takeInt() : std::nullopt;
     const QString roundNumber = fields.takeText();
-    const auto turnTime = fields.takeInt();
-    if (!turnTime)
-        return;
-    m_turnTime = *turnTime;
-    m_barScale = m_turnTime > 0 ? GamePictures::TimeBarWidth / m_turnTime : 0;
-    const auto secondsLeft = fields.takeInt();
-    if (!secondsLeft)
-        return;
-    m_countdown = *secondsLeft;
-    const auto letterIndex = fields.takeInt();
+    const auto turnTime = rounds ? fields.takeInt() : std::nullopt;
+    const auto secondsLeft = turnTime ? fields.takeInt() : std::nullopt;
+    const auto letterIndex = secondsLeft ? fields.takeInt() : std::nullopt;
     if (!letterIndex)
         return;
     const QString gameTypeText = fields.takeText();
 
+    std::array<std::optional<QString>, Seats> scores;
+    std::array<std::optional<QString>, Categories> categories;
     if (!fields.atEnd())
         fields.beginList(); // an empty list stays empty
     while (fields.nextGroup()) {
@@ -215,26 +217,38 @@ void GamePanels::gamestats(const QString &argument)
         if (!isSeat(*n))
             continue;
         if (type == QLatin1String("s"))
-            m_context.scoreLabel(*n)->setText(value);
+            scores[*n - 1] = value;
         else if (type == QLatin1String("c"))
-            m_labelCat[*n - 1]->setText(value.toUpper());
+            categories[*n - 1] = value.toUpper();
+    }
+    for (int n = 1; n <= Seats; ++n) {
+        if (scores[n - 1])
+            m_context.scoreLabel(n)->setText(*scores[n - 1]);
+        if (categories[n - 1])
+            m_labelCat[n - 1]->setText(*categories[n - 1]);
     }
 
+    m_phase = *phase;
+    setRoundsAndTurnTime(*rounds, *turnTime);
+    m_countdown = std::clamp(*secondsLeft, 0, HostLimits::MaxSeconds);
     drawLetter(*letterIndex);
     m_labelAnswersent->setText(QStringLiteral("Fill the Categories with words that start with: ")
                                + letterText(*letterIndex));
     m_labelRound->setText(QStringLiteral("Round: %1 of %2").arg(roundNumber).arg(m_rounds));
     m_gameRunning = true;
 
-    if (m_countdown > LateJoinMinSeconds)
+    const bool timeToAnswer = m_countdown > LateJoinMinSeconds;
+    if (timeToAnswer)
         m_turntime->start();
     m_imageFirst->hide();
     switch (m_phase) {
     case 1:
-        if (m_countdown > LateJoinMinSeconds) {
-            m_panelEnter->show();
-            m_panelEnter->raise();
-        }
+        // Too late to answer: this player sits the entry out, sends nothing
+        // and hears no answer-time ticks.
+        if (timeToAnswer)
+            showEnterPanel();
+        else
+            m_phase = 0;
         break;
     case 2:
     case 4:
@@ -255,6 +269,15 @@ void GamePanels::gamestats(const QString &argument)
     m_labelGametype->setText(gameTypeText == QLatin1String("1")
                                  ? QStringLiteral("All Scoring")
                                  : QStringLiteral("One Winner Only"));
+}
+
+void GamePanels::showEnterPanel()
+{
+    m_panelEnter->show();
+    m_panelEnter->raise();
+    // The player can type the first answer at once.
+    if (ownSeatPlays() && m_editAnswer[0]->isEnabled())
+        m_editAnswer[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void GamePanels::button_startClick()

@@ -9,6 +9,7 @@
 #include "sock/Sock.h"
 #include "storage/HomeFolder.h"
 #include "storage/Settings.h"
+#include "windows/SideWindow.h"
 #include "windows/gamestartform.h"
 #include "windows/phrasesform.h"
 #include "windows/spylistform.h"
@@ -76,6 +77,10 @@ const std::array<QString, Tchat::ChatterSoundCount + 1> ChatterSoundNames{
 constexpr std::array<int, 4> TextSizes{8, 10, 12, 14};
 
 const QString SocketClosed = QStringLiteral("Socket Closed");
+// Longer names are cut at the start.
+constexpr int MaxNameLength = 30; // as the host keeps them
+// Seats the host hands out: the playing seats and the one spectator seat.
+constexpr int HighestSeat = Protocol::SpectatorSeat;
 const QString Loopback = QStringLiteral("127.0.0.1");
 
 QFont arial(int pixelSize, bool bold = false)
@@ -249,6 +254,7 @@ void Tchat::setWindows(const ChatWindows &windows)
 {
     m_windows = windows;
     if (Tgamestart *gamestart = windows.gamestart) {
+        gamestart->setMainWindow(this);
         gamestart->setPlayerNameSource([this] { return m_playerName; });
         connect(gamestart, &Tgamestart::sendToHost, this, &Tchat::sendToHost);
         connect(gamestart, &Tgamestart::saveSettings, this, &Tchat::saveinifile);
@@ -300,7 +306,9 @@ void Tchat::buildBoard()
     for (int i = 0; i < SeatCount; ++i) {
         const int seat = i + 1;
         const int top = SeatRowTop[std::size_t(i)];
+        // Names, scores and bonuses are the host's and other players' text.
         auto *name = new QLabel(Waiting, panel_board);
+        name->setTextFormat(Qt::PlainText);
         name->setObjectName(QStringLiteral("label_playername%1").arg(seat));
         name->setGeometry(10, top, 121, 16);
         name->setFont(arial(13, true));
@@ -317,6 +325,7 @@ void Tchat::buildBoard()
         label_playername[std::size_t(i)] = name;
 
         auto *score = new QLabel(QStringLiteral("0"), panel_board);
+        score->setTextFormat(Qt::PlainText);
         score->setObjectName(QStringLiteral("label_score%1").arg(seat));
         score->setGeometry(137, top, 40, 16);
         score->setFont(arial(13, true));
@@ -324,6 +333,7 @@ void Tchat::buildBoard()
         label_score[std::size_t(i)] = score;
 
         auto *bonus = new QLabel(QStringLiteral("0"), panel_board);
+        bonus->setTextFormat(Qt::PlainText);
         bonus->setObjectName(QStringLiteral("label_bonus%1").arg(seat));
         bonus->setGeometry(179, top, 40, 16);
         bonus->setFont(arial(13, true));
@@ -669,6 +679,10 @@ void Tchat::showWindow(QWidget *window)
 {
     if (!window)
         return;
+    // A side window opens over the main window; one already open stays put.
+    if (window->isHidden() && window != m_spylist && window != m_windows.download
+        && window != m_windows.additionalcats)
+        SideWindow::centreOver(window, this);
     window->show();
     window->raise();
     window->activateWindow();
@@ -768,11 +782,22 @@ void Tchat::processparams()
         return;
     }
     addStatusLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
-    m_playerName = m_arguments.value(0);
+    m_playerName = m_arguments.value(0).trimmed().left(MaxNameLength);
     m_hostAddress = m_arguments.value(1);
-    if (m_arguments.size() < 3)
+    const bool hosting = m_arguments.value(2) == QLatin1String("true");
+    const QString refusal = m_playerName.isEmpty() ? QStringLiteral("The player name is empty.")
+        : !hosting && m_hostAddress.trimmed().isEmpty()
+        ? QStringLiteral("The host's address is missing.")
+        : QString();
+    if (!refusal.isEmpty()) {
+        showMessage(refusal
+                    + QStringLiteral(" Start the game as: lexiburst NAME HOST [true|false]"));
+        // Not from inside the first showing.
+        QTimer::singleShot(0, this, &QWidget::close);
         return;
-    if (m_arguments.at(2) == QLatin1String("true"))
+    }
+    // Without a third parameter the player joins, as with "false".
+    if (hosting)
         hostpress();
     else
         joinpress();
@@ -821,7 +846,7 @@ void Tchat::joinpress()
 void Tchat::sendloginfo(const QString &text)
 {
     const std::optional<int> seat = Protocol::toInt(text);
-    if (!seat)
+    if (!seat || *seat < 1 || *seat > HighestSeat)
         return;
     m_ownSeat = *seat;
     m_connected = true;
@@ -831,8 +856,13 @@ void Tchat::sendloginfo(const QString &text)
 
 void Tchat::sockInfo(const QString &text)
 {
-    if (text == SocketClosed)
-        QTimer::singleShot(0, this, &QWidget::close);
+    if (text != SocketClosed)
+        return;
+    // What the host said before it hung up ("Game is full") is handled
+    // first; the dispatch timer closes the window once the queue is empty.
+    m_closeWhenDrained = true;
+    if (!m_timer1->isActive())
+        m_timer1->start();
 }
 
 void Tchat::sockRead()
@@ -874,9 +904,13 @@ void Tchat::processsocktimer()
 void Tchat::Timer1Timer()
 {
     processsocktimer();
+    if (!m_receivedlist.isEmpty())
+        return;
     // Idle without messages: the next read starts the timer again.
-    if (m_receivedlist.isEmpty())
-        m_timer1->stop();
+    m_timer1->stop();
+    // Not from inside a handler (a message box waits there), and only once.
+    if (m_closeWhenDrained && !m_dispatching && isVisible())
+        close();
 }
 
 // ---------------------------------------------------------------- closing
@@ -890,7 +924,7 @@ void Tchat::closeEvent(QCloseEvent *event)
 
 void Tchat::FormClose()
 {
-    const QRect bounds = geometry();
+    const QRect bounds = frameGeometry();
     if (bounds == m_storedBounds)
         return;
     QRect stored = bounds;
@@ -901,7 +935,7 @@ void Tchat::FormClose()
         if (stored.height() > workArea.height())
             stored.setHeight(stored.height() - 15);
     }
-    setGeometry(stored);
+    setFrameBounds(stored);
     m_storedBounds = stored;
     saveinifile();
 }
@@ -927,7 +961,7 @@ void Tchat::newplayerinfo(const QString &text)
         label->setText(name);
         label->show();
         label_score[std::size_t(*seat - 1)]->show();
-    } else if (*seat > SeatCount) {
+    } else if (*seat > SeatCount && *seat <= HighestSeat) {
         m_spylist->addSpy(*seat, name);
         if (*seat == m_ownSeat)
             addStatusLine(QStringLiteral("You are spying."));
@@ -1094,9 +1128,15 @@ bool Tchat::eventFilter(QObject *watched, QEvent *event)
         // The first key typed replaces the placeholder.
         if (mychat->text() == ChatPlaceholder)
             mychat->clear();
-        const int key = static_cast<QKeyEvent *>(event)->key();
+        const auto *keyEvent = static_cast<QKeyEvent *>(event);
+        const int key = keyEvent->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             sendit();
+            return true;
+        }
+        // The box's own paste would insert at the cursor; "Paste" replaces.
+        if (keyEvent->matches(QKeySequence::Paste)) {
+            pasteChatEntry();
             return true;
         }
     }
@@ -1265,7 +1305,32 @@ void Tchat::TextColor1Click()
 
 void Tchat::ResetScreenLocation1Click()
 {
-    setGeometry(DefaultLeft, DefaultTop, DefaultWidth, DefaultHeight);
+    setFrameBounds(defaultBounds());
+}
+
+QRect Tchat::defaultBounds()
+{
+    return {DefaultLeft, DefaultTop, DefaultWidth, DefaultHeight};
+}
+
+void Tchat::setFrameBounds(const QRect &frame)
+{
+    // The bounds are the whole window's, title bar and borders included.
+    const QRect inside = geometry();
+    const QRect outside = frameGeometry();
+    const QMargins border(inside.left() - outside.left(), inside.top() - outside.top(),
+                          outside.right() - inside.right(), outside.bottom() - inside.bottom());
+    setGeometry(frame.marginsRemoved(border));
+}
+
+bool Tchat::fitsTheScreen(const QRect &frame) const
+{
+    const QScreen *where = screen();
+    if (!where)
+        return true;
+    const QRect desktop = where->availableVirtualGeometry();
+    return frame.width() <= desktop.width() && frame.height() <= desktop.height()
+        && frame.intersects(desktop);
 }
 
 Settings::SettingsFile &Tchat::settingsFile()
@@ -1281,7 +1346,7 @@ Settings::Values Tchat::currentSettings() const
 {
     Settings::Values values;
     values.textSize = mainchat->textSize();
-    values.bounds = geometry();
+    values.bounds = frameGeometry();
     values.textColor = m_textColour;
     if (const Tgamestart *gamestart = m_windows.gamestart) {
         values.playToScore = gamestart->playToScore();
@@ -1305,8 +1370,10 @@ void Tchat::loadinifile()
     values.phrases = {};
     settingsFile().load(values);
 
-    setGeometry(values.bounds);
-    m_storedBounds = geometry();
+    // Bounds from another desktop, or damaged ones, would put the window
+    // out of reach or make it huge.
+    setFrameBounds(fitsTheScreen(values.bounds) ? values.bounds : defaultBounds());
+    m_storedBounds = frameGeometry();
     mainchat->setTextSize(values.textSize);
     for (QAction *item : textSizeItems)
         item->setChecked(item->data().toInt() == values.textSize);

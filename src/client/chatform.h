@@ -268,6 +268,9 @@ private:
     bool seatIsPlaying(int seat) const { return seat >= 1 && seat <= SeatCount; }
     void popupAtBottomRight(QMenu *menu, QWidget *button);
     QString colourText() const;
+    static QRect defaultBounds();
+    void setFrameBounds(const QRect &frame);
+    bool fitsTheScreen(const QRect &frame) const;
     Settings::SettingsFile &settingsFile();
     Settings::Values currentSettings() const;
 
@@ -281,6 +284,8 @@ private:
     Protocol::ReceiveQueue m_receivedlist;
     Protocol::Dispatcher m_dispatcher;
     bool m_dispatching = false;
+    // The connection closed: the window closes once the queue is worked off.
+    bool m_closeWhenDrained = false;
 
     GamePanels *m_game = nullptr;
     Tspylist *m_spylist = nullptr;

@@ -62,4 +62,11 @@ void centreOnScreen(QWidget *window)
     window->move(frame.topLeft());
 }
 
+void centreOver(QWidget *window, const QWidget *anchor)
+{
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(anchor->frameGeometry().center());
+    window->move(frame.topLeft());
+}
+
 } // namespace SideWindow

@@ -31,4 +31,7 @@ QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, const
 // Moves window to the centre of the available area of the screen it is on.
 void centreOnScreen(QWidget *window);
 
+// Moves window so that its centre lies on the centre of anchor's frame.
+void centreOver(QWidget *window, const QWidget *anchor);
+
 } // namespace SideWindow

@@ -1,6 +1,7 @@
 #include "windows/gamestartform.h"
 
 #include "protocol/Messages.h"
+#include "windows/SideWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -299,9 +300,11 @@ int Tgamestart::duplicateTag() const
 
 void Tgamestart::showEvent(QShowEvent *event)
 {
-    // Centred on the window it was opened from: its owner, else the active one.
-    QWidget *owner = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
+    // Centred on the main window; without one on its owner, else the active one.
+    QWidget *owner = m_mainWindow ? m_mainWindow.data()
+        : parentWidget()          ? parentWidget()->window()
+                                  : QApplication::activeWindow();
     if (owner && owner != this)
-        move(owner->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+        SideWindow::centreOver(this, owner);
     QWidget::showEvent(event);
 }

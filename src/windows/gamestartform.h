@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -89,6 +90,8 @@ public:
         };
     }
     void setPlayerNameSource(std::function<QString()> source) { m_playerName = std::move(source); }
+    // The window it opens centred on, whichever window is active.
+    void setMainWindow(QWidget *window) { m_mainWindow = window; }
 
     // 1 marks "All Accepted Answers Score", 0 "One Winner Only Scoring".
     void changebox(int mode);
@@ -129,4 +132,5 @@ private:
     TOptionBox *m_imageGt1;
     TOptionBox *m_imageGt2;
     TOptionBox *m_imageDuplicate;
+    QPointer<QWidget> m_mainWindow;
 };

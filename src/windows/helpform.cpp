@@ -8,19 +8,17 @@
 #include "windows/HelpPages.h"
 #include "windows/SideWindow.h"
 
-#include <QFontMetrics>
 #include <QLabel>
-#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTextEdit>
-
-#include <algorithm>
+#include <QTextFrame>
 
 namespace {
 const QSize ClientSize(521, 422);
 constexpr int SideWidth = 137;
 constexpr int CaptionHeight = 20;
 constexpr int PageMargin = 5;
+constexpr int PagePixels = 11;
 constexpr quint32 PageColor = 14940663;
 constexpr quint32 ButtonFace = 1756160;
 constexpr quint32 ButtonText = 26112;
@@ -135,31 +133,24 @@ QTextEdit *Thelp::makePage(int section)
     page->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     page->setLineWrapMode(QTextEdit::WidgetWidth);
-    // The pages' lines were broken for a narrow face: Arial (or its metric twin)
-    // keeps each stored line on one screen line where a wider face would wrap it.
-    // Down to 9 pixels it shrinks further until the page's longest line fits.
+    // The pages' lines were broken by hand for 11-pixel Arial (or its metric
+    // twin) in this width: each stays one screen line.
     QFont pageFont(QStringLiteral("Arial"));
     pageFont.setStyleHint(QFont::SansSerif);
-    const QStringList lines = HelpPages::lines(section);
-    const int room = pages->width() - page->verticalScrollBar()->sizeHint().width()
-        - 2 * PageMargin - 2 * int(page->document()->documentMargin());
-    for (int pixels = 11; pixels >= 9; --pixels) {
-        pageFont.setPixelSize(pixels);
-        const QFontMetrics metrics(pageFont);
-        const bool fits = std::all_of(lines.begin(), lines.end(), [&](const QString &line) {
-            return metrics.horizontalAdvance(line) <= room;
-        });
-        if (fits)
-            break;
-    }
+    pageFont.setPixelSize(PagePixels);
     page->setFont(pageFont);
-    page->document()->setDocumentMargin(PageMargin);
     QPalette palette = page->palette();
     palette.setColor(QPalette::Base, storedColor(PageColor));
     palette.setColor(QPalette::Text, Qt::black);
     page->setPalette(palette);
     // Each stored line is one paragraph; plain text keeps quotes and symbols as written.
-    page->setPlainText(lines.join(QLatin1Char('\n')));
+    page->setPlainText(HelpPages::lines(section).join(QLatin1Char('\n')));
+    // The margin on the right would cut the longest hand-broken lines; the
+    // scroll bar keeps the text off the edge there.
+    QTextFrameFormat margins = page->document()->rootFrame()->frameFormat();
+    margins.setMargin(PageMargin);
+    margins.setRightMargin(0);
+    page->document()->rootFrame()->setFrameFormat(margins);
     return page;
 }
 

@@ -44,7 +44,7 @@ Tspylist::Tspylist(QWidget *parent) : QWidget(parent, Qt::Dialog | Qt::WindowSta
         QStringLiteral("QListWidget { background: %1; border: 1px solid #6b8e7a; }"
                        "QListWidget::item { height: %2px; }")
             .arg(ListColour.name())
-            .arg(ItemHeight + 2));
+            .arg(ItemHeight));
 
     popup_kick = new QMenu(this);
     popup_kick->setObjectName(QStringLiteral("popup_kick"));

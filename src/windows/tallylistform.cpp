@@ -86,6 +86,8 @@ Ttallylist::Ttallylist(QWidget *parent)
     label_hisnametop = SideWindow::placeLabel(opponent, "label_hisnametop", DesignOpponentTitle,
                                               heading, Qt::black, 4, 6, 216, 20);
     label_hisnametop->setAlignment(Qt::AlignCenter);
+    // Both carry the opponent's name: another player's text.
+    label_hisnametop->setTextFormat(Qt::PlainText);
     QLabel *total = SideWindow::placeLabel(opponent, "label_total", QStringLiteral("Total"), bold,
                                            storedColor(FrameColor), TotalLeft, 32, ValueWidth, 18);
     total->setAlignment(Qt::AlignCenter);
@@ -102,8 +104,10 @@ Ttallylist::Ttallylist(QWidget *parent)
         QLabel *caption
             = SideWindow::placeLabel(opponent, name.constData(), rowCaptions[row], uiFont(FontSize),
                                      Qt::black, 10, top + 1, TotalLeft - 12, 18);
-        if (row == 1)
+        if (row == 1) {
             label_hisname = caption;
+            label_hisname->setTextFormat(Qt::PlainText);
+        }
         label[std::size_t(row + 1)]
             = valueLabel(opponent, QStringLiteral("label_%1").arg(row + 1), TotalLeft, top);
         label[std::size_t(row + 5)]

@@ -137,6 +137,17 @@ void ChatTest::arrivalsAndDepartures()
     hostSends(Protocol::Msg::wrongversion());
     QTRY_VERIFY(lastChatLine(*chat).startsWith(u"You have a differnt"_s));
     QCOMPARE(chatLines(*chat).size(), linesAfterLeaving + 1);
+
+    // A name is shown as typed, never as markup; seats the host never gives
+    // out do not join the spy list.
+    hostSends(Protocol::Msg::newplayerinfo(4, u"<b>Bo</b>"_s));
+    hostSends(Protocol::Msg::newplayerinfo(10, u"Zed"_s));
+    hostSends(Protocol::Msg::newplayerinfo(-1, u"Neg"_s));
+    QTRY_COMPARE(lastChatLine(*chat), u"Neg is Connected."_s);
+    for (const QLabel *label :
+         {chat->label_playername[3], chat->label_score[3], chat->label_bonus[3]})
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+    QVERIFY(chat->spylist()->entries().isEmpty());
 }
 
 void ChatTest::ownSpectatorArrival()
@@ -287,6 +298,7 @@ void ChatTest::spyListRemovesTheEntryUnderThePointer()
     Tspylist *spies = chat->spylist();
     spies->show();
     const QRect first = spies->listbox_spys->visualItemRect(spies->listbox_spys->item(0));
+    QCOMPARE(first.height(), 13);
     spies->listbox_spysMouseMove(first.center());
     QCOMPARE(spies->entryUnderPointer(), 0);
     spies->listbox_spys->setCurrentRow(-1);
@@ -589,6 +601,17 @@ void ChatTest::sendingSmileysAndPaste()
     QGuiApplication::clipboard()->setText(u"pasted text"_s);
     chat->Paste1->trigger();
     QCOMPARE(chat->mychat->text(), u"pasted text"_s);
+    // Its shortcut does the same, wherever the cursor stands.
+    QGuiApplication::clipboard()->setText(u"typed over"_s);
+    chat->mychat->setCursorPosition(3);
+    QTest::keyClick(chat->mychat, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(chat->mychat->text(), u"typed over"_s);
+
+    // The history keeps its newest lines.
+    for (int line = 0; line <= ChatView::MaxLines; ++line)
+        chat->addStatusLine(QString::number(line));
+    QCOMPARE(chat->mainchat->document()->blockCount(), ChatView::MaxLines);
+    QCOMPARE(lastChatLine(*chat), QString::number(ChatView::MaxLines));
 
     chat->addlinetochat(u"1+Ann chats: copy me"_s, Qt::black);
     chat->SelectAll1->trigger();

@@ -30,12 +30,17 @@ private slots:
     void menuChoicesAreSaved_data();
     void menuChoicesAreSaved();
     void storedSettingsTakeEffectAtArrival();
+    void boundsThatDoNotFitFallBack_data();
+    void boundsThatDoNotFitFallBack();
     void playSoundsGatesGameSounds();
     void soundPlayerIsHarmlessWithoutDevice();
 
 private:
     void signIn();
     QString stored(const QString &key) const;
+    void writeIni(const QByteArray &lexaburstLines);
+    // Places the whole window, frame included, as the settings describe it.
+    void placeFrame(const QRect &bounds);
     QString iniPath() const { return m_client->home.filePath(u"zornlobby.ini"_s); }
 
     std::unique_ptr<FakeHost> m_host;
@@ -65,6 +70,19 @@ void ChatOptionsTest::signIn()
     QTRY_COMPARE(lastChatLine(*chat), u"You are Connected."_s);
 }
 
+void ChatOptionsTest::writeIni(const QByteArray &lexaburstLines)
+{
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Other]\r\nkeep=1\r\n[Lexaburst]\r\n" + lexaburstLines);
+}
+
+void ChatOptionsTest::placeFrame(const QRect &bounds)
+{
+    chat->move(bounds.topLeft());
+    chat->resize(bounds.size() - (chat->frameGeometry().size() - chat->size()));
+}
+
 QString ChatOptionsTest::stored(const QString &key) const
 {
     ProfileIni ini;
@@ -75,7 +93,7 @@ QString ChatOptionsTest::stored(const QString &key) const
 void ChatOptionsTest::closingUnmovedWindowWritesNothing()
 {
     signIn();
-    QCOMPARE(chat->storedBounds(), chat->geometry());
+    QCOMPARE(chat->storedBounds(), chat->frameGeometry());
     chat->close();
     QVERIFY(m_client->closed);
     QVERIFY(!QFile::exists(iniPath()));
@@ -84,7 +102,7 @@ void ChatOptionsTest::closingUnmovedWindowWritesNothing()
 void ChatOptionsTest::closingWritesChangedBounds()
 {
     signIn();
-    chat->setGeometry(40, 50, 790, 580);
+    placeFrame({40, 50, 790, 580});
     chat->close();
     QCOMPARE(stored(u"Left"_s), u"40"_s);
     QCOMPARE(stored(u"Top"_s), u"50"_s);
@@ -99,7 +117,7 @@ void ChatOptionsTest::closingShrinksAWindowWiderThanTheScreen()
     signIn();
     const QRect workArea = chat->screen()->availableGeometry();
     chat->setGeometry(0, 0, workArea.width() + 40, 600);
-    const int width = chat->width();
+    const int width = chat->frameGeometry().width();
     QVERIFY(width > workArea.width());
     chat->close();
     QCOMPARE(stored(u"Width"_s), QString::number(width - 15));
@@ -109,10 +127,10 @@ void ChatOptionsTest::closingShrinksAWindowWiderThanTheScreen()
 void ChatOptionsTest::resetScreenLocation()
 {
     signIn();
-    chat->setGeometry(100, 120, 800, 600);
+    placeFrame({100, 120, 790, 580});
     chat->Fast1->trigger();
     QCOMPARE(stored(u"Left"_s), u"100"_s);
-    QCOMPARE(chat->storedBounds(), QRect(100, 120, 800, 600));
+    QCOMPARE(chat->storedBounds(), QRect(100, 120, 790, 580));
     chat->ResetScreenLocation1->trigger();
     // Nothing is written until the window closes.
     QCOMPARE(stored(u"Left"_s), u"100"_s);
@@ -121,6 +139,7 @@ void ChatOptionsTest::resetScreenLocation()
     QCOMPARE(stored(u"Top"_s), u"3"_s);
     QCOMPARE(stored(u"Width"_s), u"775"_s);
     QCOMPARE(stored(u"Height"_s), u"575"_s);
+    QCOMPARE(chat->frameGeometry(), QRect(3, 3, 775, 575));
 }
 
 void ChatOptionsTest::windowKeepsTheBoardVisible()
@@ -209,12 +228,9 @@ void ChatOptionsTest::menuChoicesAreSaved()
 
 void ChatOptionsTest::storedSettingsTakeEffectAtArrival()
 {
-    QFile file(iniPath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Other]\r\nkeep=1\r\n[Lexaburst]\r\nTextsize=12\r\nBotspeed=500\r\nTurnsound=1\r\n"
-               "Playsounds=FALSE\r\nPlayerphrasesounds=false\r\nTextcolor=clNavy\r\n"
-               "Phrase2=Hooray!\r\nPhrase3=\r\nLeft=20\r\nTop=30\r\nWidth=780\r\nHeight=580\r\n");
-    file.close();
+    writeIni("Textsize=12\r\nBotspeed=500\r\nTurnsound=1\r\n"
+             "Playsounds=FALSE\r\nPlayerphrasesounds=false\r\nTextcolor=clNavy\r\n"
+             "Phrase2=Hooray!\r\nPhrase3=\r\nLeft=20\r\nTop=30\r\nWidth=780\r\nHeight=580\r\n");
     chat->show();
     // Before the own arrival the built-in values hold.
     QCOMPARE(chat->mainchat->textSize(), ChatView::DefaultTextSize);
@@ -230,13 +246,31 @@ void ChatOptionsTest::storedSettingsTakeEffectAtArrival()
     QCOMPARE(chat->textColour(), QColor(0, 0, 0x80));
     QCOMPARE(chat->phrase(2), u"Hooray!"_s);
     QCOMPARE(chat->phrase(3), u"Nice Try!"_s);
-    QCOMPARE(chat->geometry(), QRect(20, 30, 780, 580));
+    // The bounds are the whole window's, frame included.
+    QVERIFY(chat->frameGeometry() != chat->geometry());
+    QCOMPARE(chat->frameGeometry(), QRect(20, 30, 780, 580));
 
     chat->Slow1->trigger();
     QCOMPARE(stored(u"Botspeed"_s), u"2000"_s);
     ProfileIni ini;
     ini.load(iniPath());
     QCOMPARE(ini.readString(u"Other"_s, u"keep"_s), u"1"_s);
+}
+
+void ChatOptionsTest::boundsThatDoNotFitFallBack_data()
+{
+    QTest::addColumn<QByteArray>("bounds");
+    QTest::newRow("larger than the screen")
+        << "Left=3\r\nTop=3\r\nWidth=100000\r\nHeight=100000\r\n"_ba;
+    QTest::newRow("off the screen") << "Left=-30000\r\nTop=40000\r\nWidth=700\r\nHeight=500\r\n"_ba;
+}
+
+void ChatOptionsTest::boundsThatDoNotFitFallBack()
+{
+    QFETCH(QByteArray, bounds);
+    writeIni(bounds);
+    signIn();
+    QCOMPARE(chat->frameGeometry(), QRect(3, 3, 775, 575));
 }
 
 void ChatOptionsTest::playSoundsGatesGameSounds()

@@ -67,9 +67,11 @@ public:
 // The board of one client with its game panels, built in the order Tchat uses.
 struct GameBoard
 {
-    GameBoard() : panels(&context.board, context)
+    // Unseeded, the panels keep the seed they drew at start.
+    explicit GameBoard(bool seeded = true) : panels(&context.board, context)
     {
-        panels.setSeed(1);
+        if (seeded)
+            panels.setSeed(1);
         panels.setMessageBox([this](const QString &text) { messages.append(text); });
     }
 

@@ -3,10 +3,13 @@
 // boxes, the late-join snapshot and the start button.
 #include "tst_game_fakecontext.h"
 
+#include "client/GameWidgets.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
 
+#include <limits>
 #include <set>
 
 namespace {
@@ -59,6 +62,8 @@ private slots:
     void tieMessageKeptForOneRound();
     void startButton();
     void zeroTurnTimeDoesNotDivide();
+    void hostileNumbers_data();
+    void hostileNumbers();
 };
 
 void TestGameRound::gameStartCaptions_data()
@@ -117,6 +122,7 @@ void TestGameRound::roundStartShowsLetterAndCategories()
     QCOMPARE(b.text("label_status"), QStringLiteral("Blast the Categories!"));
     QVERIFY(b.panels.answerEdit(1)->text().isEmpty());
     QVERIFY(!b.widget("panel_enter")->isHidden());
+    QCOMPARE(b.context.board.focusWidget(), b.panels.answerEdit(1));
     QVERIFY(b.widget("image_first")->isHidden());
     QCOMPARE(b.label("image_letter")->pixmap().size(), QSize(114, 108));
     QCOMPARE(b.panels.phase(), 1);
@@ -350,7 +356,8 @@ void TestGameRound::lateJoin()
     QCOMPARE(!b.widget("panel_enter")->isHidden(), entryShown);
     QCOMPARE(b.panels.turntime()->isActive(), timerRuns);
     QCOMPARE(b.text("label_status"), status);
-    QCOMPARE(b.panels.phase(), phase);
+    // Too late to type: the joiner sits this entry out.
+    QCOMPARE(b.panels.phase(), phase == 1 && !entryShown ? 0 : phase);
     QCOMPARE(b.panels.countdown(), secondsLeft);
     QCOMPARE(b.context.scores[0]->text(), QStringLiteral("7"));
     QCOMPARE(b.context.scores[1]->text(), QStringLiteral("3"));
@@ -367,6 +374,14 @@ void TestGameRound::lateJoin()
         b.panels.turntimeTimer();
         QCOMPARE(b.context.sent.size(), 1);
         QVERIFY(b.context.sent.first().startsWith("CMD_myanswers+4+1+strawberry+2++"));
+    }
+    if (phase == 1 && !entryShown) {
+        // The voting that follows sends no answers and ticks as voting does.
+        b.panels.showcat(QStringLiteral("1+1+1+kiwi+0"));
+        tickTo(b.panels, 0);
+        b.panels.turntimeTimer();
+        QVERIFY(b.context.sent.isEmpty());
+        QCOMPARE(b.context.sounds.count(QStringLiteral("tick")), 4);
     }
 }
 
@@ -420,6 +435,44 @@ void TestGameRound::zeroTurnTimeDoesNotDivide()
     b.panels.turntimeTimer();
     QCOMPARE(b.context.sent.size(), 1);
     QCOMPARE(b.text("label_timer"), QStringLiteral("Time: 0:00"));
+
+    GameBoard hostile;
+    startGame(hostile, std::numeric_limits<int>::min());
+    hostile.panels.turntimeTimer();
+    QCOMPARE(hostile.panels.countdown(), 0);
+}
+
+void TestGameRound::hostileNumbers_data()
+{
+    QTest::addColumn<QString>("snapshot");
+    QTest::addColumn<QString>("round"); // "Round: 0 of 0": the snapshot was dropped
+    QTest::newRow("one-second turn, years left") << "4+1+5+2+1+100000000+17+1+"
+                                                 << "Round: 2 of 5";
+    QTest::newRow("lowest seconds left") << "4+4+5+2+60+-2147483648+17+1+"
+                                         << "Round: 2 of 5";
+    QTest::newRow("huge rounds, negative turn") << "4+4+2147483647+2+-5+10+99+1+"
+                                                << "Round: 2 of 1000";
+    QTest::newRow("seconds left no number") << "4+1+5+2+60+soon+17+1+"
+                                            << "Round: 0 of 0";
+    QTest::newRow("list breaks off") << "4+1+5+2+60+30+17+1+s+1+7+s+x+3"
+                                     << "Round: 0 of 0";
+}
+
+// Whatever a host sends, the clock and the time bar stay in range, and a
+// snapshot that does not read changes nothing.
+void TestGameRound::hostileNumbers()
+{
+    QFETCH(QString, snapshot);
+    QFETCH(QString, round);
+    GameBoard b;
+    b.context.seat = 4;
+    b.panels.gamestats(snapshot);
+    QCOMPARE(b.text("label_round"), round);
+    QCOMPARE(b.context.scores[0]->text(), QStringLiteral("0"));
+    for (int tick = 0; tick < 3; ++tick)
+        b.panels.turntimeTimer();
+    QVERIFY(b.panels.countdown() >= 0 && b.panels.countdown() <= HostLimits::MaxSeconds);
+    QVERIFY(b.label("image_timer")->width() <= GamePictures::TimeBarWidth);
 }
 
 QTEST_MAIN(TestGameRound)

@@ -184,6 +184,18 @@ void TestGameVoting::rowOrderIsRandomAndSeeded()
     again.panels.showcat(eight);
     same.panels.showcat(eight);
     QCOMPARE(order(again), order(same));
+
+    // Two copies left to their own seed deal differently.
+    GameBoard first(false), second(false);
+    QString orderOf[2];
+    for (GameBoard *board : {&first, &second}) {
+        startGame(*board, QStringLiteral("1"));
+        for (int category = 0; category < 3; ++category) {
+            board->panels.showcat(eight);
+            orderOf[board == &second] += order(*board);
+        }
+    }
+    QVERIFY(orderOf[0] != orderOf[1]);
 }
 
 void TestGameVoting::votingTime_data()

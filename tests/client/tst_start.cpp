@@ -21,7 +21,8 @@ private slots:
     void portFromEnvironment();
     void commandLine_data();
     void commandLine();
-    void twoParametersNeverConnect();
+    void refusedCommandLines_data();
+    void refusedCommandLines();
     void soloGameHostsAsYou();
     void signInReplyCarriesTwoTerminators();
     void hostingConnectsToLoopbackAndLobby();
@@ -67,12 +68,14 @@ void StartTest::portFromEnvironment()
 
 void StartTest::commandLine_data()
 {
-    QTest::addColumn<QString>("third");
+    QTest::addColumn<QString>("third"); // null: not given
     QTest::addColumn<bool>("hosts");
-    QTest::newRow("true hosts") << u"true"_s << true;
-    QTest::newRow("True joins") << u"True"_s << false;
-    QTest::newRow("false joins") << u"false"_s << false;
-    QTest::newRow("empty joins") << QString() << false;
+    QTest::addColumn<QString>("name");
+    QTest::newRow("true hosts") << u"true"_s << true << u"Bob Smith"_s;
+    QTest::newRow("True joins") << u"True"_s << false << u"Bob Smith"_s;
+    QTest::newRow("false joins") << u"false"_s << false << u"Bob Smith"_s;
+    QTest::newRow("empty joins") << u""_s << false << u"Bob Smith"_s;
+    QTest::newRow("two parameters join, long name cut") << QString() << false << QString(40, u'x');
 }
 
 // The third parameter is compared exactly; either way the copy connects and
@@ -81,8 +84,11 @@ void StartTest::commandLine()
 {
     QFETCH(QString, third);
     QFETCH(bool, hosts);
+    QFETCH(QString, name);
     FakeHost host;
-    TestClient client(host.port(), {u"Bob Smith"_s, u"127.0.0.1"_s, third, u"ignored"_s});
+    TestClient client(host.port(),
+                      QStringList {name, u"127.0.0.1"_s}
+                          + (third.isNull() ? QStringList() : QStringList {third, u"ignored"_s}));
     int listenCalls = 0;
     ChatWindows windows;
     windows.startListening = [&listenCalls] {
@@ -99,21 +105,31 @@ void StartTest::commandLine()
     QCOMPARE(client.chat->spylist()->popup_kickhim->isEnabled(), hosts);
     QTRY_COMPARE(host.connections(), 1);
     host.send("CMD_sendlogininfo+2\xFF"_ba);
-    QTRY_COMPARE(host.received(), "CMD_logininfo+2+1.0.4+Bob Smith\xFF\xFF"_ba);
+    QTRY_COMPARE(host.received(),
+                 "CMD_logininfo+2+1.0.4+"_ba + name.left(30).toLatin1() + "\xFF\xFF"_ba);
     QVERIFY(client.chat->isConnected());
     QCOMPARE(client.chat->ownSeat(), 2);
 }
 
-void StartTest::twoParametersNeverConnect()
+void StartTest::refusedCommandLines_data()
 {
-    FakeHost host;
-    TestClient client(host.port(), {u"Bob"_s, u"127.0.0.1"_s});
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("blank name") << QStringList {u" "_s, u"127.0.0.1"_s, u"true"_s}
+                                << u"The player name is empty."_s;
+    QTest::newRow("no host") << QStringList {u"Bob"_s} << u"The host's address is missing."_s;
+}
+
+void StartTest::refusedCommandLines()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, refusal);
+    TestClient client(closedPort(), arguments);
     client.chat->show();
-    QCOMPARE(chatLines(*client.chat), QStringList{u"Loading Multi-player Game.. Please Wait."_s});
-    QCOMPARE(client.chat->playerName(), u"Bob"_s);
+    QTRY_VERIFY(client.closed);
+    QCOMPARE(client.messages,
+             QStringList {refusal + u" Start the game as: lexiburst NAME HOST [true|false]"_s});
     QVERIFY(!client.chat->clientSocket()->hasSocket());
-    QVERIFY(!client.chat->lobbySocket()->hasSocket());
-    QVERIFY(!client.chat->isHost());
 }
 
 void StartTest::soloGameHostsAsYou()
@@ -205,10 +221,14 @@ void StartTest::gameIsFullClosesTheWindow()
     FakeHost host;
     TestClient client(host.port(), {u"Ann"_s, u"127.0.0.1"_s, u"join"_s});
     client.chat->show();
+    QStringList toldBeforeClosing;
+    connect(client.chat.get(), &Tchat::closed, this, [&] { toldBeforeClosing = client.messages; });
     QTRY_COMPARE(host.connections(), 1);
+    // Like a real host: refuse and hang up at once.
     host.send("CMD_full+\xFF"_ba);
+    host.closePeer();
     QTRY_VERIFY(client.closed);
-    QCOMPARE(client.messages, QStringList{u"Game is full"_s});
+    QCOMPARE(toldBeforeClosing, QStringList {u"Game is full"_s});
     QVERIFY(!client.chat->isVisible());
 }
 
@@ -296,13 +316,15 @@ void StartTest::secondInstanceRestoresTheFirst()
 
 // The real program's surroundings: its own session folder and home, and a
 // port where nothing listens.
-QProcessEnvironment programEnvironment(const QTemporaryDir &runtime, const QTemporaryDir &home)
+// The program joins `host`, so it runs until it is ended.
+QProcessEnvironment programEnvironment(const QTemporaryDir &runtime, const QTemporaryDir &home,
+                                       const FakeHost &host)
 {
     QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
     environment.insert(u"LEXIBURST_HOME"_s, home.path());
-    environment.insert(u"LEXIBURST_PORT"_s, QString::number(closedPort()));
+    environment.insert(u"LEXIBURST_PORT"_s, QString::number(host.port()));
     environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     environment.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0"_s);
     return environment;
@@ -317,15 +339,16 @@ void StartTest::secondProgramEndsAtOnce()
         QSKIP("the game program is not built");
     QTemporaryDir runtime;
     QTemporaryDir home;
-    QProcessEnvironment environment = programEnvironment(runtime, home);
-    // Two parameters: the copy waits without hosting or joining.
-    const QStringList arguments{u"Ann"_s, u"127.0.0.1"_s};
+    FakeHost host;
+    QProcessEnvironment environment = programEnvironment(runtime, home, host);
+    const QStringList arguments {u"Ann"_s, u"127.0.0.1"_s};
 
     QProcess first;
     first.setProcessEnvironment(environment);
     first.start(program, arguments);
     QVERIFY(first.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(!QDir(runtime.path()).entryList({u"22nroz-*"_s}, QDir::System).isEmpty(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !QDir(runtime.path()).entryList({u"22nroz-*"_s}, QDir::System).isEmpty(), 20000);
 
     QProcess second;
     second.setProcessEnvironment(environment);
@@ -359,7 +382,8 @@ void StartTest::terminationSignalClosesTheWindow()
         QSKIP("the game program is not built");
     QTemporaryDir runtime;
     QTemporaryDir home;
-    QProcessEnvironment environment = programEnvironment(runtime, home);
+    FakeHost host;
+    QProcessEnvironment environment = programEnvironment(runtime, home, host);
 
     QProcess game;
     game.setProcessEnvironment(environment);

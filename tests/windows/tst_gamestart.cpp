@@ -181,6 +181,15 @@ void TestGamestart::centredOnTheOpeningWindow()
     // Within the width of the window frames.
     QVERIFY((w.frameGeometry().center() - main.frameGeometry().center()).manhattanLength() <= 8);
     QVERIFY((w.frameGeometry().center() - QPoint(0, 0)).manhattanLength() > 100);
+
+    // With a main window it goes there, even when another window is active.
+    w.hide();
+    QWidget mainWindow;
+    mainWindow.setGeometry(300, 250, 400, 300);
+    w.setMainWindow(&mainWindow);
+    w.show();
+    QVERIFY((w.frameGeometry().center() - mainWindow.frameGeometry().center()).manhattanLength()
+            <= 8);
 }
 
 void TestGamestart::startSendsMessageAndHides_data()

@@ -1,10 +1,12 @@
 #include "widgets/TSelButton.h"
 #include "windows/helpform.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QtTest>
 
 class TestHelp : public QObject
@@ -71,6 +73,11 @@ void TestHelp::sectionButtonShowsItsPage()
     QCOMPARE(page->firstBlock().text(), firstLine);
     if (paragraphs > 0)
         QCOMPARE(page->blockCount(), paragraphs);
+    // Lines broken by hand stay whole: no word is left on a line of its own.
+    QCOMPARE(help.currentPage()->font().pixelSize(), 11);
+    page->documentLayout()->documentSize();
+    for (QTextBlock block = page->begin(); paragraphs > 0 && block.isValid(); block = block.next())
+        QVERIFY2(block.layout()->lineCount() <= 1, qPrintable(block.text()));
     // Trailing blanks of the stored lines are kept.
     if (tag == 3)
         QCOMPARE(page->findBlockByNumber(27).text(), QStringLiteral("  "));

@@ -114,6 +114,8 @@ void TestTally::finishedGameCounts()
     QCOMPARE(rig.panel(0), alice);
     QCOMPARE(rig.text(QStringLiteral("label_hisname")), QStringLiteral("Alice Wins:"));
     QCOMPARE(rig.text(QStringLiteral("label_hisnametop")), QStringLiteral("Alice's Tally"));
+    for (const char *name : {"label_hisname", "label_hisnametop"})
+        QCOMPARE(rig.window.findChild<QLabel *>(QLatin1String(name))->textFormat(), Qt::PlainText);
     QCOMPARE(rig.panel(2), QList<int>(8, 0));
     // Carl is not tallied: no row for him.
     QCOMPARE(rig.tallied().size(), 3);

@@ -67,6 +67,7 @@ ProgramWindows::ProgramWindows(const QStringList &arguments)
     // A failed tally save must not stop a game with a message box: a status line tells.
     QObject::connect(&parts.tallylist, &Ttallylist::saveFailed, m_chat.get(),
                      [this](const QString &text) { m_chat->addStatusLine(text); });
+    QObject::connect(&parts.help, &Thelp::aboutRequested, m_chat.get(), &Tchat::About1Click);
     m_chat->setWindows(windows);
     m_chat->setArguments(arguments);
 }
