@@ -218,20 +218,21 @@ def others(players, but):
     return [p for p in players if p is not but]
 
 
-def sign_in(net, seated, label, name, version=VERSION, expect_seat=None, game_running=False):
-    """Connects and signs in one player; checks the announcements to all."""
+def sign_in(net, seated, label, name, version=VERSION, expect_seat=None, game_running=False, shown=None):
+    """Connects and signs in one player; checks the announcements to all.
+    shown: the name the host gives the player when it differs from the one sent."""
     p = net.connect(label)
     t, got = p.take()
     check(got is not None and got.startswith("CMD_sendlogininfo+"), "%s: seat message, got %r" % (label, got))
     seat = int(got.split("+")[1]) if got else 0
     if expect_seat is not None:
         check_eq(seat, expect_seat, "%s seat number" % label)
-    p.seat, p.name = seat, name
+    p.seat, p.name = seat, name if shown is None else shown
     p.send("CMD_logininfo+%d+%s+%s" % (seat, version, name), raw=False)
     p.send("", raw=False)  # the client's second terminator
     everyone = sorted(seated + [p], key=lambda q: q.seat)
     for q in everyone:
-        q.expect("CMD_newplayerinfo+%d+%s" % (seat, name))
+        q.expect("CMD_newplayerinfo+%d+%s" % (seat, p.name))
     for q in everyone:
         if q is not p:
             p.expect("CMD_existingplayers+%d+%s" % (q.seat, q.name or ""))
@@ -899,13 +900,12 @@ def scenario_hostile():
 
 
 def scenario_missing_and_departed():
-    """Seat 1 never signs in (its leader is "Missing"); a departed seat's score ties."""
+    """Seat 1 signs in with a blank name and plays as its stand-in; a departed
+    seat's score ties. (A seat that never signs in is closed after 60 game seconds.)"""
     h = Host()
     net = h.net
     try:
-        p1 = net.connect("P1")
-        p1.expect("CMD_sendlogininfo+1")
-        p1.seat, p1.name = 1, ""
+        p1 = sign_in(net, [], "P1", " ", expect_seat=1, shown="Player 1")
         players = [p1]
         players.append(sign_in(net, players, "P2", "Bea", expect_seat=2))
         players.append(sign_in(net, players, "P3", "Cid", expect_seat=3))
@@ -931,7 +931,7 @@ def scenario_missing_and_departed():
                 net.pump_for(0.05)
 
         results = finish_game(run, lead)
-        check_eq(results, ["CMD_tiegame+", "CMD_winner+Missing+"], "tie with a departed seat, then Missing wins")
+        check_eq(results, ["CMD_tiegame+", "CMD_winner+Player 1+"], "tie with a departed seat, then the stand-in wins")
     finally:
         h.stop()
 

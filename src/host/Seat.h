@@ -24,6 +24,11 @@ struct Seat
     QString loginName;
     bool inUse = false;
     TSock *socket = nullptr; // null for a connection made in-process (tests)
+    // Tells this seat's connection from earlier and later ones on the seat.
+    quint64 connection = 0;
+    bool signedIn = false;
+    // Game seconds left to sign in; 0 when no limit runs for the connection.
+    int signInSecondsLeft = 0;
     int gameScore = 0;
     // Whether the seat was in use at some time during the current game; only
     // such seats take part in the winner test.

@@ -54,7 +54,9 @@ void dropWhenFlushed(TSock *socket)
 } // namespace
 
 TServer::TServer(const HostOptions &options, GameRandom &random, QObject *parent)
-    : QObject(parent), m_options(options), m_random(random)
+    : QObject(parent), m_options(options), m_random(random),
+      m_receivedlist(SocktimerIntervalMs, InputLimits,
+                     [this](const Protocol::QueueEntry &entry) { dispatch(entry); })
 {
     setObjectName(QStringLiteral("Server"));
 
@@ -73,9 +75,9 @@ TServer::TServer(const HostOptions &options, GameRandom &random, QObject *parent
     };
 
     registerHandlers();
-    // The dispatch timer only runs while messages wait, so an idle host costs nothing.
-    m_socktimer.setInterval(SocktimerIntervalMs);
-    connect(&m_socktimer, &QTimer::timeout, this, &TServer::socktimerTimer);
+    // Runs only while a connection waits to sign in, so an idle host costs nothing.
+    m_signInTimer.setInterval(m_options.secondMs);
+    connect(&m_signInTimer, &QTimer::timeout, this, &TServer::signInTimerTimer);
 
     m_timer1.setInterval(m_options.secondMs);
     connect(&m_timer1, &QTimer::timeout, this, &TServer::timer1Timer);
@@ -84,7 +86,7 @@ TServer::TServer(const HostOptions &options, GameRandom &random, QObject *parent
 TServer::~TServer()
 {
     m_timer1.stop();
-    m_socktimer.stop();
+    m_signInTimer.stop();
     // Closing sockets report to their handlers; none may reach this half-destroyed host.
     for (Seat &s : m_seats) {
         if (!s.socket)
@@ -203,7 +205,15 @@ int TServer::seatConnection(TSock *socket, bool fromThisMachine)
     s.inUse = true;
     s.tookPart = true;
     s.socket = socket;
+    s.connection = ++m_lastConnection;
+    s.signedIn = false;
     s.splitter = Protocol::FrameSplitter();
+    // The hosting program's own client may take its time; nobody else may
+    // hold a seat without signing in.
+    const bool hostsOwnClient = m_options.hostSeatReserved && fromThisMachine && seat == 1;
+    s.signInSecondsLeft = hostsOwnClient ? 0 : SignInSeconds;
+    if (!hostsOwnClient && !m_signInTimer.isActive())
+        m_signInTimer.start();
     if (socket) {
         socket->Tag = seat;
         socket->OnDisconnect = tempsock->OnDisconnect;
@@ -250,31 +260,47 @@ void TServer::receive(int seat, const QByteArray &bytes)
     if (seat < 1 || seat > Protocol::SpectatorSeat || !m_seats[seat].inUse)
         return;
     Seat &s = m_seats[seat];
-    for (const QByteArray &message : s.splitter.feed(bytes))
-        m_receivedlist.append(message, seat);
-    if (!m_receivedlist.isEmpty() && !m_socktimer.isActive())
-        m_socktimer.start();
-    if (s.splitter.overflowed()) {
-        qCWarning(lcHost) << "seat" << seat << "sent an endless message; closing it";
-        disconnectsock(seat);
+    for (const QByteArray &message : s.splitter.feed(bytes)) {
+        if (!m_receivedlist.post({QString::fromLatin1(message), seat, s.connection})) {
+            forceClose(seat,
+                       QStringLiteral("flood: more than %1 messages or %2 bytes waiting")
+                           .arg(InputLimits.messages)
+                           .arg(InputLimits.bytes));
+            return;
+        }
     }
-}
-
-void TServer::socktimerTimer()
-{
-    if (!m_receivedlist.isEmpty())
-        dispatch(m_receivedlist.takeFirst());
-    if (m_receivedlist.isEmpty())
-        m_socktimer.stop();
+    if (s.splitter.overflowed())
+        forceClose(seat,
+                   QStringLiteral("a message longer than %1 bytes")
+                       .arg(Protocol::FrameSplitter::MaxPending));
 }
 
 void TServer::dispatch(const Protocol::QueueEntry &entry)
 {
     // A message of a connection that has gone since it arrived is not acted on:
     // it would otherwise speak for a free seat or for the seat's next occupant.
-    if (entry.origin != 0 && (!isSeatNumber(entry.origin) || !m_seats[entry.origin].inUse))
+    // (Closing a seat discards its waiting messages; this is the last guard.)
+    if (entry.origin != 0
+        && (!isSeatNumber(entry.origin) || !m_seats[entry.origin].inUse
+            || entry.connection != m_seats[entry.origin].connection))
         return;
     m_dispatcher.dispatch(entry);
+}
+
+void TServer::signInTimerTimer()
+{
+    bool waiting = false;
+    for (int seat = 1; seat <= m_highestSeat; ++seat) {
+        Seat &s = m_seats[seat];
+        if (!s.inUse || s.signedIn || s.signInSecondsLeft <= 0)
+            continue;
+        if (--s.signInSecondsLeft > 0)
+            waiting = true;
+        else
+            forceClose(seat, QStringLiteral("no sign-in within %1 seconds").arg(SignInSeconds));
+    }
+    if (!waiting)
+        m_signInTimer.stop();
 }
 
 // --- Disconnection -----------------------------------------------------------
@@ -312,10 +338,30 @@ void TServer::disconnectsock(int seat)
         seatClosed(seat);
 }
 
+void TServer::forceClose(int seat, const QString &reason)
+{
+    const Seat &s = m_seats[seat];
+    const QString address = s.socket ? s.socket->HostName() : QStringLiteral("in-process");
+    emit connectionForced(seat, address, reason);
+    disconnectsock(seat);
+}
+
+void TServer::forceCloseLater(int seat, const QString &reason)
+{
+    // Not in the middle of a send to everyone: closing tells the others.
+    const quint64 connection = m_seats[seat].connection;
+    QTimer::singleShot(0, this, [this, seat, connection, reason] {
+        if (m_seats[seat].inUse && m_seats[seat].connection == connection)
+            forceClose(seat, reason);
+    });
+}
+
 void TServer::seatClosed(int seat)
 {
     Seat &s = m_seats[seat];
     const QString name = s.loginName;
+    // What the connection left waiting is forgotten now, at no cost to others.
+    m_receivedlist.discard(s.connection);
     if (s.inUse) {
         const QByteArray message = Protocol::Msg::playerdisconnected(seat, name);
         for (int other = 1; other <= m_highestSeat; ++other) {
@@ -325,6 +371,8 @@ void TServer::seatClosed(int seat)
     }
     const bool wasInUse = s.inUse;
     s.inUse = false;
+    s.signedIn = false;
+    s.signInSecondsLeft = 0;
     s.loginName.clear();
     s.watching = false;
     s.splitter = Protocol::FrameSplitter();
@@ -353,6 +401,7 @@ void TServer::receivedlogininfo(const QString &text, int origin)
     Seat &s = m_seats[*seat];
     s.loginName = name;
     s.inUse = true;
+    s.signedIn = true;
 
     sendToAll(Protocol::Msg::newplayerinfo(*seat, name));
     for (int other = 1; other <= m_highestSeat; ++other) {
@@ -463,7 +512,13 @@ void TServer::sendToSeat(int seat, const QByteArray &bytes)
         m_sendHook(seat, bytes);
         return;
     }
-    deliver(m_seats[seat].socket, bytes);
+    TSock *socket = m_seats[seat].socket;
+    if (!socket || socket->OutBuffer().size() > MaxUnsentBytes)
+        return; // its close is on the way; nothing more piles up meanwhile
+    deliver(socket, bytes);
+    if (socket->OutBuffer().size() > MaxUnsentBytes)
+        forceCloseLater(
+            seat, QStringLiteral("slow reader: more than %1 bytes unsent").arg(MaxUnsentBytes));
 }
 
 void TServer::sendToAll(const QByteArray &bytes)

@@ -7,7 +7,7 @@
 #include "host/HostOptions.h"
 #include "host/Seat.h"
 #include "protocol/Dispatcher.h"
-#include "protocol/ReceiveQueue.h"
+#include "protocol/PacedDispatcher.h"
 #include "sock/Sock.h"
 
 #include <QObject>
@@ -59,14 +59,19 @@ public:
     void disconnectsock(int seat);
 
     // One tick of the dispatcher: handles at most one queued message.
-    void socktimerTimer();
+    void socktimerTimer() { m_receivedlist.handleNext(); }
     // Runs the handler of one entry at once. Origin 0 stands for a message
     // injected in-process: its own seat fields are trusted, as no connection
-    // stands behind it. Entries from connections carry their seat (1 to 9),
-    // and fields naming another sender are dropped.
+    // stands behind it. Entries from connections carry their seat (1 to 9)
+    // and connection, and fields naming another sender are dropped.
     void dispatch(const Protocol::QueueEntry &entry);
     qsizetype queuedMessages() const { return m_receivedlist.size(); }
-    bool dispatchTimerRunning() const { return m_socktimer.isActive(); }
+    bool dispatchTimerRunning() const { return m_receivedlist.isScheduled(); }
+
+    // One game second of the sign-in clock: closes connections that have not
+    // signed in within SignInSeconds.
+    void signInTimerTimer();
+    bool signInTimerRunning() const { return m_signInTimer.isActive(); }
 
     // One second of the round clock (the tick of timer1); does nothing while
     // the round timer is off.
@@ -105,11 +110,21 @@ public:
     // Longer login names are cut to this many characters.
     static constexpr int MaxLoginNameLength = 30;
 
+    // Bounds that keep one peer from exhausting the host. A connection past
+    // them is closed like a reset: its seat is freed and the others are told.
+    static constexpr Protocol::BacklogLimits InputLimits {256, 256 * 1024};
+    static constexpr qsizetype MaxUnsentBytes = 1024 * 1024;
+    // Game seconds a connection has to sign in. The hosting program's own
+    // client, on the seat kept for it, has no limit.
+    static constexpr int SignInSeconds = 60;
+
 signals:
     void listening(quint16 port);
     void playerSignedIn(int seat, const QString &loginName, const QString &version);
     void playerLeft(int seat, const QString &loginName);
     void connectionRefused();
+    // The host closed a connection of its own accord (flood, slow reader, ...).
+    void connectionForced(int seat, const QString &address, const QString &reason);
     void gameStarted(const QString &starter, int rounds, int turnTime, bool allScoring,
                      bool duplicatesAllowed);
     void roundStarted(int roundNumber, QChar letter, const QStringList &categories);
@@ -128,6 +143,8 @@ private:
     int chooseSeat(bool fromThisMachine);
     void refuse(TSock *socket);
     void seatClosed(int seat);
+    void forceClose(int seat, const QString &reason);
+    void forceCloseLater(int seat, const QString &reason);
     void registerHandlers();
 
     // Sign-in, presence and relays (serverform.cpp).
@@ -177,9 +194,11 @@ private:
 
     TSock *Sock1 = nullptr;
     TSock *tempsock = nullptr;
-    Protocol::ReceiveQueue m_receivedlist;
     Protocol::Dispatcher m_dispatcher;
-    QTimer m_socktimer;
+    // The receive queue and its dispatch timer (the `socktimer`).
+    Protocol::PacedDispatcher m_receivedlist;
+    quint64 m_lastConnection = 0;
+    QTimer m_signInTimer;
     QTimer m_timer1;
 
     CategoryTable m_listboxAll;

@@ -12,7 +12,10 @@ QList<QByteArray> FrameSplitter::feed(const QByteArray &bytes)
     qsizetype end;
     while ((end = bytes.indexOf(Terminator, start)) >= 0) {
         if (m_pending.isEmpty()) {
-            messages.append(bytes.mid(start, end - start));
+            // A bare terminator carries nothing; queuing it would let a peer
+            // fill memory with nothing at all.
+            if (end > start)
+                messages.append(bytes.mid(start, end - start));
         } else {
             m_pending.append(bytes.constData() + start, end - start);
             messages.append(std::exchange(m_pending, {}));

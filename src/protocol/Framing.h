@@ -20,7 +20,7 @@ public:
     static constexpr qsizetype MaxPending = 64 * 1024;
 
     // Appends the bytes and returns the complete messages, terminators removed,
-    // in arrival order. Two terminators in a row yield an empty message.
+    // in arrival order. Empty messages (terminators in a row) are dropped.
     QList<QByteArray> feed(const QByteArray &bytes);
 
     // True once the held-back text exceeded MaxPending; it is then discarded.

@@ -12,6 +12,7 @@ struct QueueEntry
 {
     QString text; // the message without its terminator, decoded from Latin-1
     int origin = 0; // who delivered it; the host stores the seat of the connection
+    quint64 connection = 0; // the connection it came on; 0 for none (in-process)
 };
 
 class ReceiveQueue

@@ -30,6 +30,10 @@ private slots:
     void seatNumbersOutOfRangeAreDropped_data();
     void seatNumbersOutOfRangeAreDropped();
     void messagesOfAClosedConnectionAreDropped();
+    void inputBounds_data();
+    void inputBounds();
+    void dispatchTakesTurnsByConnection();
+    void signInTimeLimit();
     void framingAcrossReads();
     void endlessMessageClosesTheConnection();
     void hostSeatReservedForThisMachine();
@@ -329,14 +333,86 @@ void TestConnections::messagesOfAClosedConnectionAreDropped()
     HostHarness h;
     h.join("Host");
     h.join("Bea");
+    const quint64 departed = h.server.seat(2).connection;
     h.server.receive(2, chat(2, "bye", "clBlack") + Protocol::Msg::logininfo(2, "1.0.4", "Ghost"));
-    QCOMPARE(h.server.queuedMessages(), 3); // the sign-in carries a second terminator
+    QCOMPARE(h.server.queuedMessages(), 2);
     h.server.disconnectsock(2);
-    h.forget();
-    h.drain();
-    QVERIFY(h.sent.isEmpty());
-    QVERIFY(!h.server.seat(2).inUse); // no ghost seat signed in after its connection left
+    QCOMPARE(h.server.queuedMessages(), 0); // forgotten at once, no tick spent on them
     QCOMPARE(h.server.connectLocal(), 2);
+    h.forget();
+    h.server.dispatch({QStringLiteral("CMD_chat+2+late|clBlack"), 2, departed});
+    h.drain();
+    QVERIFY(h.sent.isEmpty()); // nothing said in the newcomer's name
+    QVERIFY(h.server.seat(2).loginName.isEmpty());
+}
+
+void TestConnections::inputBounds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("queued");
+    QTest::addColumn<bool>("closed");
+    const QByteArray line = chat(2, QString(60 * 1024, u'x'), "clBlack");
+    const QByteArray shortLine = chat(2, "hi", "clBlack");
+    QTest::newRow("bare terminators") << QByteArray(100000, char(0xFF)) << 0 << false;
+    QTest::newRow("256 messages") << shortLine.repeated(256) << 256 << false;
+    QTest::newRow("257 messages") << shortLine.repeated(257) << 0 << true;
+    QTest::newRow("four long lines") << line.repeated(4) << 4 << false;
+    QTest::newRow("five long lines") << line.repeated(5) << 0 << true;
+}
+
+void TestConnections::inputBounds()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, queued);
+    QFETCH(bool, closed);
+    HostHarness h;
+    h.join("Host");
+    h.join("Bea");
+    h.forget();
+    QSignalSpy forced(&h.server, &TServer::connectionForced);
+    h.server.receive(2, bytes);
+    QCOMPARE(h.server.queuedMessages(), queued);
+    QCOMPARE(h.server.seat(2).inUse, !closed);
+    QCOMPARE(forced.size(), closed ? 1 : 0);
+    if (closed)
+        QCOMPARE(h.take(1), QList<QByteArray> {wire("CMD_playerdisconnected+2+Bea")});
+}
+
+void TestConnections::dispatchTakesTurnsByConnection()
+{
+    HostHarness h;
+    h.join("Host");
+    h.join("Bea");
+    h.join("Cy");
+    h.forget();
+    h.server.receive(
+        2, chat(2, "one", "clBlack") + chat(2, "two", "clBlack") + chat(2, "three", "clBlack"));
+    h.server.receive(3, chat(3, "hi", "clBlack"));
+    h.drain();
+    QCOMPARE(h.take(1),
+             (QList<QByteArray> {wire("CMD_chat+2+Bea chats: one|clBlack"),
+                                 wire("CMD_chat+3+Cy chats: hi|clBlack"),
+                                 wire("CMD_chat+2+Bea chats: two|clBlack"),
+                                 wire("CMD_chat+2+Bea chats: three|clBlack")}));
+}
+
+void TestConnections::signInTimeLimit()
+{
+    HostHarness h; // seat 1 kept for the hosting program's own client
+    QCOMPARE(h.server.connectLocal(true), 1);
+    QCOMPARE(h.join("Bea"), 2); // signed in, then quiet for good
+    QCOMPARE(h.server.connectLocal(false), 3);
+    QCOMPARE(h.server.connectLocal(true), 4); // another program on this machine
+    QSignalSpy forced(&h.server, &TServer::connectionForced);
+    for (int second = 1; second < TServer::SignInSeconds; ++second)
+        h.server.signInTimerTimer();
+    QCOMPARE(forced.size(), 0);
+    h.server.signInTimerTimer();
+    QCOMPARE(forced.size(), 2);
+    const QList<bool> inUse {h.server.seat(1).inUse, h.server.seat(2).inUse, h.server.seat(3).inUse,
+                             h.server.seat(4).inUse};
+    QCOMPARE(inUse, (QList<bool> {true, true, false, false}));
+    QVERIFY(!h.server.signInTimerRunning());
 }
 
 void TestConnections::framingAcrossReads()

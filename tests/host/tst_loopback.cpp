@@ -91,6 +91,7 @@ private slots:
     void fullHostRefusesAndFlushes();
     void leavingAndRemoval();
     void resetConnectionFreesItsSeat();
+    void slowReaderIsClosed();
     void portInUse();
 };
 
@@ -201,6 +202,36 @@ void TestLoopback::resetConnectionFreesItsSeat()
     bo.socket.abort();
     QTRY_VERIFY(!server.seat(2).inUse);
     QTRY_VERIFY(ann.saw(QStringLiteral("CMD_playerdisconnected+2+Bo")));
+}
+
+void TestLoopback::slowReaderIsClosed()
+{
+    const quint16 port = freePort();
+    QVERIFY(port != 0);
+    GameRandom random(1);
+    TServer server(shortOptions(port), random);
+    QSignalSpy forced(&server, &TServer::connectionForced);
+    QVERIFY(server.startListening());
+    Bot ann(QStringLiteral("Ann"), port);
+    QTRY_COMPARE(ann.seat, 1);
+    Bot bo(QStringLiteral("Bo"), port);
+    QTRY_COMPARE(server.seat(2).loginName, QStringLiteral("Bo"));
+    // Bo stops reading: nothing drains the connection any more.
+    bo.socket.disconnect(&bo);
+    bo.socket.setReadBufferSize(1);
+
+    const QByteArray line
+        = Protocol::Msg::chat(1, QString(60 * 1024, u'x'), QStringLiteral("clBlack"));
+    const qsizetype before = ann.received.size();
+    for (int sent = 1; sent <= 1000 && server.seat(2).inUse; ++sent) {
+        ann.socket.write(line); // paced by Ann's own copy coming back
+        QTRY_VERIFY(ann.received.size() >= before + sent);
+    }
+    QVERIFY(!server.seat(2).inUse);
+    QCOMPARE(forced.size(), 1);
+    QVERIFY(forced.first().at(2).toString().startsWith(QLatin1String("slow reader")));
+    QTRY_VERIFY(ann.saw(QStringLiteral("CMD_playerdisconnected+2+Bo")));
+    QVERIFY(server.seat(1).inUse);
 }
 
 void TestLoopback::portInUse()

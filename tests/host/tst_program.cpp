@@ -40,6 +40,8 @@ void TestProgram::logsAndStopsCleanly()
     added.close();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LEXIBURST_HOME"), home.path());
+    // Game seconds of a tenth: a connection that never signs in is closed soon.
+    environment.insert(QStringLiteral("LEXIBURST_SECOND_MS"), QStringLiteral("100"));
 
     QProcess host;
     host.setProcessEnvironment(environment);
@@ -60,6 +62,11 @@ void TestProgram::logsAndStopsCleanly()
     client.write("CMD_startgame+Ann+2+45+0+1+\xff");
     QTRY_VERIFY(log.contains("game started by Ann: 2 rounds, 45 s to answer, One Winner Only"));
     QTRY_VERIFY(log.contains("round 1 letter "));
+
+    QTcpSocket silent;
+    silent.connectToHost(QHostAddress::LocalHost, port);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        log.contains("closed seat 2 (127.0.0.1): no sign-in within 60 seconds\n"), 20000);
 
     // A second host on the same port fails with the socket's message.
     QProcess second;

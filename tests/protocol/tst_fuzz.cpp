@@ -15,6 +15,18 @@ using namespace Protocol;
 
 namespace {
 
+// The terminated messages of a stream as the splitter yields them: a
+// terminator that ends nothing (stream start, or right after another) is dropped.
+QByteArray withoutEmptyMessages(const QByteArray &stream)
+{
+    QByteArray kept;
+    for (const char byte : stream) {
+        if (byte != char(0xFF) || (!kept.isEmpty() && kept.back() != char(0xFF)))
+            kept += byte;
+    }
+    return kept;
+}
+
 constexpr quint32 Seed = 0x1E71B0;
 constexpr int Streams = 20000;
 constexpr int MaxPiecesPerStream = 90;
@@ -197,6 +209,7 @@ void TestFuzz::randomStreams()
         qsizetype fed = 0;
         qsizetype tail = 0; // bytes since the last terminator, as the splitter must hold them
         bool overflowExpected = false;
+        qsizetype consumed = 0; // bytes up to the last terminator fed
 
         for (const QByteArray &chunk : maker.chunks(input)) {
             const QList<QByteArray> out = splitter.feed(chunk);
@@ -219,9 +232,12 @@ void TestFuzz::randomStreams()
             if (overflowExpected) {
                 // Whole messages before the endless one still came out.
                 QVERIFY(splitter.pending().isEmpty());
-                QCOMPARE(received, input.left(fed - tail));
             } else {
-                QCOMPARE(received.size() + splitter.pending().size(), fed);
+                QCOMPARE(splitter.pending().size(), tail);
+            }
+            if (fed - tail != consumed) {
+                consumed = fed - tail;
+                QCOMPARE(received, withoutEmptyMessages(input.left(consumed)));
             }
 
             while (!queue.isEmpty()) {
@@ -237,7 +253,7 @@ void TestFuzz::randomStreams()
         QCOMPARE(fed, input.size());
         QCOMPARE(splitter.overflowed(), overflowExpected);
         if (!overflowExpected)
-            QCOMPARE(received + splitter.pending(), input);
+            QCOMPARE(received + splitter.pending(), withoutEmptyMessages(input));
         overflows += overflowExpected;
     }
 

@@ -42,6 +42,11 @@ void logEvents(TServer &server)
         logLine(name.isEmpty() ? QStringLiteral("seat %1 left").arg(seat)
                                : QStringLiteral("seat %1 left (%2)").arg(seat).arg(name));
     });
+    QObject::connect(
+        &server, &TServer::connectionForced,
+        [](int seat, const QString &address, const QString &reason) {
+            logLine(QStringLiteral("closed seat %1 (%2): %3").arg(seat).arg(address, reason));
+        });
     QObject::connect(&server, &TServer::connectionRefused,
                      [] { logLine(QStringLiteral("connection refused: the game is full")); });
     QObject::connect(
