@@ -99,7 +99,10 @@ std::optional<StringGrid> gridFromText(QByteArrayView text, QString *why, int ma
                   QStringLiteral("The grid text does not begin with its column and row counts."));
         return std::nullopt;
     }
-    if (*columns < 0 || *columns > maxColumns || *rows < 0 || *rows > maxRows) {
+    // Every cell takes at least its line end, so a short text cannot state a
+    // large grid; this keeps a few bytes from claiming megabytes of cells.
+    const bool fitsText = qint64(*columns) * qint64(*rows) <= text.size();
+    if (*columns < 0 || *columns > maxColumns || *rows < 0 || *rows > maxRows || !fitsText) {
         setReason(why,
                   QStringLiteral("The grid text states %1 columns and %2 rows.")
                       .arg(*columns)

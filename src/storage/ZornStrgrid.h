@@ -48,9 +48,9 @@ inline constexpr int MaxRows = 100000;
 QByteArray gridToText(const StringGrid &grid);
 
 // nullopt, with the reason in *why, when the first two lines are no
-// column and row counts within the limits (checked before the grid is
-// made). Cells missing at the end of the text stay empty; lines after the
-// last cell are ignored.
+// column and row counts within the limits, or state more cells than the
+// text has bytes (checked before the grid is made). Cells missing at the end of the text stay
+// empty; lines after the last cell are ignored.
 std::optional<StringGrid> gridFromText(QByteArrayView text, QString *why = nullptr,
                                        int maxColumns = MaxColumns, int maxRows = MaxRows);
 

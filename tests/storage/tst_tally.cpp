@@ -92,6 +92,8 @@ void TestTally::gridTextTolerance_data()
     QTest::newRow("words") << QByteArray("nine\r\none\r\n") << false << 0 << 0 << "";
     QTest::newRow("negative rows") << QByteArray("9\r\n-1\r\n") << false << 0 << 0 << "";
     QTest::newRow("huge") << QByteArray("9\r\n2000000000\r\n") << false << 0 << 0 << "";
+    QTest::newRow("more cells than bytes")
+        << QByteArray("9\r\n100000\r\n") << false << 0 << 0 << "";
 }
 
 void TestTally::gridTextTolerance()
