@@ -1,6 +1,7 @@
 #include "storage/AddedCategories.h"
 
 #include "storage/AtomicFile.h"
+#include "storage/Latin1Line.h"
 
 #include <QFileInfo>
 
@@ -27,12 +28,9 @@ bool AddedCategories::load(const QString &path, QString *error)
     const std::optional<QByteArray> bytes = Storage::readWholeFile(path, MaxFileBytes, error);
     if (!bytes)
         return false;
-    for (QByteArray line : bytes->split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
+    for (const QString &line : Storage::fromLatin1Lines(*bytes))
         if (!line.trimmed().isEmpty())
-            m_entries.append(QString::fromLatin1(line));
-    }
+            m_entries.append(line);
     return true;
 }
 

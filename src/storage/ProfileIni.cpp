@@ -3,7 +3,6 @@
 #include "storage/AtomicFile.h"
 #include "storage/Latin1Line.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -43,13 +42,10 @@ bool ProfileIni::load(const QString &path, QString *error)
     m_lines.clear();
     if (!QFileInfo::exists(path))
         return true;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    const std::optional<QByteArray> bytes = Storage::readWholeFile(path, MaxFileBytes, error);
+    if (!bytes)
         return false;
-    }
-    *this = fromBytes(file.readAll());
+    *this = fromBytes(*bytes);
     return true;
 }
 

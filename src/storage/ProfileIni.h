@@ -19,8 +19,12 @@
 class ProfileIni
 {
 public:
+    // A settings file shared with other programs is a few kilobytes; a larger
+    // one is not read (and so never replaced).
+    static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
+
     // A missing file reads as an empty profile. False, with the reason in
-    // *error, when the file exists but cannot be read.
+    // *error, when the file exists but cannot be read or is too large.
     bool load(const QString &path, QString *error = nullptr);
     static ProfileIni fromBytes(const QByteArray &bytes);
     QByteArray toBytes() const;
