@@ -11,7 +11,8 @@ deps:
 	@tools/install-deps.sh
 
 build: deps
-	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DLEXIBURST_TESTS=OFF >/dev/null
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DLEXIBURST_TESTS=OFF \
+	  -DLEXIBURST_SCREENSHOTS=OFF >/dev/null
 	cmake --build $(RELEASE_DIR) -j$(JOBS)
 
 run: build
@@ -30,8 +31,12 @@ test: test-build
 	  ctest --test-dir $(TEST_DIR) --output-on-failure -j$(JOBS); rc=$$?; \
 	rm -rf $$runtime; exit $$rc
 
-screenshots: build
+# The screenshot program is built here only, never by `make build`.
+screenshots: deps
 	@tools/install-deps.sh --tools
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DLEXIBURST_TESTS=OFF \
+	  -DLEXIBURST_SCREENSHOTS=ON >/dev/null
+	cmake --build $(RELEASE_DIR) -j$(JOBS) --target lexiburst-screenshots
 	tools/screenshot.sh
 
 answer-bank:

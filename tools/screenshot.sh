@@ -9,7 +9,7 @@ build="${1:-$root/build/release}"
 out="${2:-$root/build/screenshots}"
 program="$build/bin/lexiburst-screenshots"
 if [ ! -x "$program" ]; then
-  echo "missing $program: build first (make build)" >&2
+  echo "missing $program: build it with make screenshots" >&2
   exit 1
 fi
 mkdir -p "$out"
