@@ -4,8 +4,11 @@
 set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev qt6-multimedia-dev fonts-dejavu-core fonts-liberation)
+# The suite's checkers: python3 for both, a virtual display for the game's,
+# and clang-format for the formatting check.
+packages+=(python3 xvfb xauth xdotool clang-format)
 if [ "${1:-}" = "--tools" ]; then
-  packages+=(xvfb xauth xdotool imagemagick espeak-ng sox)
+  packages+=(imagemagick espeak-ng sox)
 fi
 # Only the answer-bank generator (tools/answer-bank) reads these; the build never does.
 if [ "${1:-}" = "--bank" ]; then
