@@ -1,0 +1,234 @@
+// A seeded, grammar-aware fuzzer of the host: connections arrive and leave and
+// send real commands with hostile fields, in random order across every phase
+// of a game, while the clocks tick. After each step it checks what must always
+// hold and reports the first breach. Shared by the test suite and the bench.
+#pragma once
+
+#include "host/serverform.h"
+#include "protocol/Dispatcher.h"
+#include "protocol/GameRandom.h"
+#include "protocol/Messages.h"
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+
+class HostFuzzer
+{
+public:
+    explicit HostFuzzer(quint32 seed)
+        : m_pick(seed), m_hostRandom(seed ^ 0x5A5A5A5Au), m_reserved(seed % 2 == 0),
+          m_server(options(m_reserved), m_hostRandom)
+    {
+        m_server.setSendHook([this](int seat, const QByteArray &bytes) { sent(seat, bytes); });
+    }
+
+    // One random step and the checks after it; false with failure() set on a breach.
+    bool step()
+    {
+        const int kind = m_pick.bounded(100);
+        if (kind < 8)
+            connect();
+        else if (kind < 12)
+            leave(anySeat());
+        else if (kind < 70)
+            send(anySeat());
+        else if (kind < 88)
+            tickDispatcher();
+        else if (kind < 98)
+            m_server.timer1Timer();
+        else
+            m_server.signInTimerTimer();
+        check();
+        if (m_server.gameRunning())
+            m_phasesSeen.insert(m_server.phase());
+        return m_failure.isEmpty();
+    }
+
+    const QString &failure() const { return m_failure; }
+    // Round-clock phases the host went through while a game ran.
+    const QSet<int> &phasesSeen() const { return m_phasesSeen; }
+    int refusals() const { return m_refusals; }
+
+private:
+    static HostOptions options(bool reserved)
+    {
+        HostOptions o;
+        o.port = 0;
+        o.hostSeatReserved = reserved;
+        return o;
+    }
+
+    int anySeat() { return 1 + m_pick.bounded(Protocol::SpectatorSeat); }
+
+    void fail(const QString &what)
+    {
+        if (m_failure.isEmpty())
+            m_failure = what;
+    }
+
+    void connect()
+    {
+        const bool local = m_pick.bounded(2) == 0;
+        bool room = false;
+        for (int n = m_reserved && !local ? 2 : 1; n <= Protocol::SpectatorSeat; ++n)
+            room = room || !m_server.seat(n).inUse;
+        const int seat = m_server.connectLocal(local);
+        m_spoke.remove(seat);
+        m_refusals += seat == 0 ? 1 : 0;
+        if (seat == 0 && room)
+            fail(QStringLiteral("a newcomer was refused while a seat was free"));
+    }
+
+    void leave(int seat)
+    {
+        m_server.disconnectsock(seat);
+        m_spoke.remove(seat);
+    }
+
+    void tickDispatcher()
+    {
+        m_relayed.clear();
+        m_server.socktimerTimer();
+        if (m_relayed.size() > 1)
+            fail(QStringLiteral("one message was relayed for several seats"));
+        for (int seat : std::as_const(m_relayed)) {
+            if (!m_spoke.contains(seat))
+                fail(QStringLiteral("a relay spoke for seat %1, whose connection sent nothing")
+                         .arg(seat));
+        }
+    }
+
+    void send(int seat)
+    {
+        if (!m_server.seat(seat).inUse)
+            return;
+        m_spoke.insert(seat);
+        QByteArray bytes;
+        const int messages = 1 + m_pick.bounded(3);
+        for (int n = 0; n < messages; ++n)
+            bytes += message(seat);
+        // Cut at a random point: the rest comes in a later read.
+        const int cut = m_pick.bounded(int(bytes.size()) + 1);
+        m_server.receive(seat, bytes.left(cut));
+        if (m_server.seat(seat).inUse)
+            m_server.receive(seat, bytes.mid(cut));
+    }
+
+    QByteArray message(int sender)
+    {
+        const QStringList &names = Protocol::hostCommands();
+        const int choice = m_pick.bounded(int(names.size()) + 2);
+        if (choice == int(names.size()))
+            return garbage();
+        if (choice == int(names.size()) + 1 || names[choice] == QLatin1String("CMD_startgame")) {
+            return "CMD_startgame+" + field(sender) + '+' + number() + '+' + number() + '+'
+                + field(sender) + '+' + field(sender) + "+\xFF";
+        }
+        QByteArray m = names[choice].toLatin1() + '+' + seatField(sender);
+        const int fields = m_pick.bounded(5);
+        for (int n = 0; n < fields; ++n)
+            m += '+' + field(sender);
+        return m + '\xFF';
+    }
+
+    QByteArray seatField(int sender)
+    {
+        static const QByteArray hostile[]
+            = {"0", "9", "10", "11", "-1", "2147483648", "-2147483649", "99999999999999999999",
+               "",  "x", " 2", "+"};
+        if (m_pick.bounded(3) != 0)
+            return QByteArray::number(sender);
+        return hostile[m_pick.bounded(int(std::size(hostile)))];
+    }
+
+    QByteArray number()
+    {
+        static const QByteArray odd[]
+            = {"0", "1", "2", "-5", "86400", "86401", "2147483647", "x", ""};
+        return m_pick.bounded(2) == 0 ? QByteArray::number(1 + m_pick.bounded(3))
+                                      : odd[m_pick.bounded(int(std::size(odd)))];
+    }
+
+    QByteArray field(int sender)
+    {
+        switch (m_pick.bounded(8)) {
+        case 0:
+            return seatField(sender);
+        case 1:
+            return number();
+        case 2:
+            return "@";
+        case 3:
+            return QByteArray(1 + m_pick.bounded(m_pick.bounded(20) == 0 ? 70000 : 200), 'A');
+        case 4:
+            return "|clRed";
+        case 5:
+            return QByteArray::number(m_pick.bounded(9)) + "+" + word();
+        default:
+            return word();
+        }
+    }
+
+    QByteArray word()
+    {
+        QByteArray w;
+        const int length = m_pick.bounded(12);
+        for (int n = 0; n < length; ++n)
+            w += char(m_pick.bounded(20) == 0 ? 0x80 + m_pick.bounded(0x7F)
+                                              : 'a' + m_pick.bounded(26));
+        return w;
+    }
+
+    QByteArray garbage()
+    {
+        QByteArray g;
+        const int length = m_pick.bounded(64);
+        for (int n = 0; n < length; ++n)
+            g += char(m_pick.bounded(256));
+        return g + '\xFF';
+    }
+
+    void sent(int seat, const QByteArray &bytes)
+    {
+        if (seat != RefusalSeat && !m_server.seat(seat).inUse)
+            fail(QStringLiteral("a message went to seat %1, which is free").arg(seat));
+        for (const char *relay :
+             {"CMD_chat+", "CMD_action+", "CMD_playasound+", "CMD_newplayerinfo+"}) {
+            if (bytes.startsWith(relay))
+                m_relayed.insert(bytes.mid(qsizetype(qstrlen(relay))).split('+').first().toInt());
+        }
+    }
+
+    void check()
+    {
+        if (m_server.highestSeatUsed() > Protocol::SpectatorSeat
+            || m_server.seat(RefusalSeat).inUse)
+            fail(QStringLiteral("a seat beyond the table is taken"));
+        for (int n = 1; n <= Protocol::SpectatorSeat; ++n) {
+            const Seat &s = m_server.seat(n);
+            if (!s.inUse && (!s.loginName.isEmpty() || s.signedIn || s.socket))
+                fail(QStringLiteral("free seat %1 still holds a player").arg(n));
+            if (s.signedIn
+                && (s.loginName.trimmed().isEmpty()
+                    || s.loginName.size() > TServer::MaxLoginNameLength))
+                fail(QStringLiteral("seat %1 has the name \"%2\"").arg(n).arg(s.loginName));
+            if (s.gameScore < 0)
+                fail(QStringLiteral("seat %1 has a negative score").arg(n));
+        }
+        if (m_server.gameRunning() != m_server.roundTimerRunning())
+            fail(QStringLiteral("a game runs without its clock, or the clock without a game"));
+        if (m_server.queuedMessages() > Protocol::SpectatorSeat * TServer::InputLimits.messages)
+            fail(QStringLiteral("the receive queue passed its bounds"));
+    }
+
+    GameRandom m_pick;
+    GameRandom m_hostRandom;
+    bool m_reserved;
+    TServer m_server;
+    QSet<int> m_spoke; // seats whose present connection sent something
+    QSet<int> m_relayed; // seats named by relays during one dispatcher tick
+    QString m_failure;
+    QSet<int> m_phasesSeen;
+    int m_refusals = 0;
+};
