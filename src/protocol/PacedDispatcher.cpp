@@ -1,7 +1,5 @@
 #include "protocol/PacedDispatcher.h"
 
-#include <algorithm>
-
 namespace Protocol {
 
 PacedDispatcher::PacedDispatcher(int intervalMs, BacklogLimits limits, Handler handler,
@@ -14,9 +12,12 @@ PacedDispatcher::PacedDispatcher(int intervalMs, BacklogLimits limits, Handler h
 
 bool PacedDispatcher::post(QueueEntry entry)
 {
+    const bool idle = m_queue.isEmpty();
     if (!m_queue.append(std::move(entry)))
         return false;
-    schedule();
+    // Nothing waited: no reason to make this one wait.
+    if (idle && !m_handling)
+        m_timer.start(0);
     return true;
 }
 
@@ -32,21 +33,13 @@ void PacedDispatcher::handleNext()
     if (m_handling || m_queue.isEmpty())
         return;
     m_handling = true;
-    m_sinceLastEntry.start();
     m_handler(m_queue.takeNext());
     m_handling = false;
-    m_timer.stop();
-    schedule();
-}
-
-void PacedDispatcher::schedule()
-{
-    if (m_queue.isEmpty() || m_timer.isActive() || m_handling)
-        return;
-    // The pace counts from the last entry handled, so a message after a quiet
-    // spell goes at once and a burst still goes one per interval.
-    const qint64 since = m_sinceLastEntry.isValid() ? m_sinceLastEntry.elapsed() : m_intervalMs;
-    m_timer.start(int(std::clamp<qint64>(m_intervalMs - since, 0, m_intervalMs)));
+    // What waits goes at the steady pace.
+    if (m_queue.isEmpty())
+        m_timer.stop();
+    else
+        m_timer.start(m_intervalMs);
 }
 
 } // namespace Protocol

@@ -3,7 +3,6 @@
 
 #include "protocol/FairQueue.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -37,13 +36,10 @@ public:
     qsizetype backlog(quint64 connection) const { return m_queue.backlog(connection); }
 
 private:
-    void schedule();
-
     int m_intervalMs;
     Handler m_handler;
     FairQueue m_queue;
     QTimer m_timer;
-    QElapsedTimer m_sinceLastEntry;
     bool m_handling = false;
 };
 
