@@ -1,5 +1,6 @@
 // lexiburst-tally: packs and unpacks files in the tally's compressed
 // container and prints a tally file as a table.
+#include "app/ProgramInfo.h"
 #include "storage/LZRW1.h"
 #include "storage/LZRW1KH.h"
 #include "storage/Tally.h"
@@ -8,6 +9,8 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <string>
+
 namespace {
 
 constexpr int ExitFailure = 1;
@@ -15,15 +18,21 @@ constexpr int ExitUsage = 2;
 // unpack takes any file, not only tallies, but writes no more than this.
 constexpr qint64 UnpackLimit = qint64(1) << 30;
 
-int usage(QTextStream &err)
+std::string usageText()
 {
-    err << "usage: lexiburst-tally pack IN OUT     compress IN into the container OUT\n"
+    return "usage: lexiburst-tally pack IN OUT     compress IN into the container OUT\n"
            "       lexiburst-tally unpack IN OUT   uncompress the container IN into OUT\n"
            "       lexiburst-tally show FILE       print a tally file as a table\n"
+           "       lexiburst-tally --help | --version\n"
            "unpack refuses a container that states more than "
-        << UnpackLimit
-        << " bytes (1 GiB);\nshow, like the game, refuses a tally that states more than "
-        << TallyBook::MaxTextLength << " bytes.\n";
+        + std::to_string(UnpackLimit)
+        + " bytes (1 GiB);\nshow, like the game, refuses a tally that states more than "
+        + std::to_string(TallyBook::MaxTextLength) + " bytes.\n";
+}
+
+int usage(QTextStream &err)
+{
+    err << QString::fromStdString(usageText());
     return ExitUsage;
 }
 
@@ -31,6 +40,8 @@ int usage(QTextStream &err)
 
 int main(int argc, char *argv[])
 {
+    if (ProgramInfo::answered(argc, argv, "lexiburst-tally", usageText().c_str()))
+        return 0;
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,6 +1,7 @@
 // Lexiburst: one copy per user; the main window plays, the hidden host serves.
 #include "ProgramWindows.h"
 
+#include "app/ProgramInfo.h"
 #include "app/TerminationSignals.h"
 
 #include "client/PREVINST.h"
@@ -10,8 +11,23 @@
 #include <QApplication>
 #include <QPointer>
 
+namespace {
+
+const char Usage[]
+    = "usage: lexiburst                    start a solo game, hosting on 127.0.0.1 as \"You\"\n"
+      "       lexiburst NAME HOST true      host a game as NAME (HOST is usually 127.0.0.1)\n"
+      "       lexiburst NAME HOST [false]   join the game hosted at HOST as NAME\n"
+      "       lexiburst --help | --version\n"
+      "Environment: LEXIBURST_PORT (game port, default 7772), LEXIBURST_HOME (folder of the\n"
+      "settings, tally and added categories), LEXIBURST_SECOND_MS (milliseconds per game "
+      "second).\n";
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (ProgramInfo::answered(argc, argv, "lexiburst", Usage))
+        return 0;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexiburst"));
     // Stopped by the session or a terminal: close as the player would, so the
