@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates every picture and sound of the game into resources/pictures and
-# resources/sounds, then checks the result against resources/MANIFEST.md.
+# resources/sounds (and the desktop icons into packaging/icons), then checks the
+# result against resources/MANIFEST.md.
 #
 #   tools/make-assets.sh          build the drawing program, regenerate, check
 #   tools/make-assets.sh --check  only check the files that are there
@@ -38,9 +39,11 @@ generate() {
   QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$runtime "$build/lexiburst-make-art" "$stage"
   "$root/tools/make-sounds.sh" "$stage/sounds" >/dev/null
 
-  rm -rf "$resources/pictures" "$resources/sounds"
+  rm -rf "$resources/pictures" "$resources/sounds" "$root/packaging/icons"
   mv "$stage/pictures" "$resources/pictures"
   mv "$stage/sounds" "$resources/sounds"
+  # The desktop icons are installed, not compiled in.
+  mv "$stage/icons" "$root/packaging/icons"
   echo "make-assets: wrote $(find "$resources/pictures" -type f | wc -l) pictures and" \
        "$(find "$resources/sounds" -type f | wc -l) sounds"
 }

@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 #include <QtMath>
 
 #include <array>
@@ -209,10 +210,9 @@ QImage smallLogo()
     return withShadow(layer, QPointF(0.8, 1.2), 1, QColor(20, 10, 40, 100));
 }
 
-QImage appIcon()
+// The icon in 64 by 64 units, for any size and for the scalable picture.
+static void paintAppIcon(QPainter &p)
 {
-    QImage layer = blankImage(QSize(64, 64));
-    QPainter p(&layer);
     prepare(p);
     const QRectF card(2, 2, 59, 59);
     QPainterPath shape;
@@ -229,8 +229,36 @@ QImage appIcon()
     p.setBrush(Qt::NoBrush);
     p.drawPath(shape);
     drawTile(p, QLatin1Char('L'), card.center() + QPointF(0, 1), 0.36, -8);
+}
+
+QImage appIcon()
+{
+    return appIconAt(AppIconUnits);
+}
+
+QImage appIconAt(int size)
+{
+    QImage layer = blankImage(QSize(size, size));
+    QPainter p(&layer);
+    const qreal scale = qreal(size) / AppIconUnits;
+    p.scale(scale, scale);
+    paintAppIcon(p);
     p.end();
-    return withShadow(layer, QPointF(0.8, 1.5), 2, QColor(0, 0, 0, 90));
+    return withShadow(layer, QPointF(0.8, 1.5) * scale, qRound(2 * scale), QColor(0, 0, 0, 90));
+}
+
+bool writeAppIconSvg(const QString &path)
+{
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(AppIconUnits, AppIconUnits));
+    svg.setViewBox(QRect(0, 0, AppIconUnits, AppIconUnits));
+    svg.setTitle(QStringLiteral("Lexiburst"));
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    paintAppIcon(p);
+    return p.end();
 }
 
 QImage openingPicture()

@@ -2,6 +2,7 @@
 // The game's identity: logo, icon, window background and the large title pictures.
 
 #include <QImage>
+#include <QString>
 
 namespace Art {
 
@@ -11,8 +12,14 @@ QImage backgroundTile();
 QImage logo();
 // 202 by 24 one-line logo.
 QImage smallLogo();
+// Side of the application icon in drawing units.
+inline constexpr int AppIconUnits = 64;
 // 64 by 64 application icon.
 QImage appIcon();
+// The icon drawn at `size` by `size` pixels for the desktop's icon theme.
+QImage appIconAt(int size);
+// The icon as a scalable picture (without the drop shadow); false when not written.
+bool writeAppIconSvg(const QString &path);
 // 750 by 257 opening picture shown before the first game.
 QImage openingPicture();
 // 436 by 360 banner of the lobby download window.

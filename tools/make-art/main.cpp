@@ -107,5 +107,14 @@ int main(int argc, char *argv[])
     out.write(QStringLiteral("first.png"), Art::openingPicture());
     out.write(QStringLiteral("banner.png"), Art::lobbyBanner());
 
-    return out.ok() ? 0 : 1;
+    // The desktop's icon theme: the sizes menus and launchers ask for, and a scalable one.
+    PictureWriter icons(QString::fromLocal8Bit(argv[1]) + QStringLiteral("/icons/hicolor"));
+    for (int size : {48, 64, 128, 256})
+        icons.write(QStringLiteral("%1x%1/apps/lexiburst.png").arg(size), Art::appIconAt(size));
+    const QString scalable
+        = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/icons/hicolor/scalable/apps");
+    const bool svgWritten = QDir().mkpath(scalable)
+        && Art::writeAppIconSvg(scalable + QStringLiteral("/lexiburst.svg"));
+
+    return out.ok() && icons.ok() && svgWritten ? 0 : 1;
 }
