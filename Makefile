@@ -1,11 +1,16 @@
 # make run   - install what is missing, build optimised, start a solo game
 # make test  - install what is missing, build with sanitizers, run the whole suite
+# make install [PREFIX=/usr/local] [DESTDIR=...] - build optimised and install
+# make deb    - build the Debian package in build/deb and check it with lintian
 # make answer-bank - install the lexical data and rebuild resources/answers.txt
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
+DESTDIR ?=
+DEB_DIR := build/deb
 RELEASE_DIR := build/release
 TEST_DIR := build/asan
 
-.PHONY: deps build run test test-build host clean screenshots answer-bank
+.PHONY: deps build run test test-build host clean screenshots install deb answer-bank
 
 deps:
 	@tools/install-deps.sh
@@ -42,6 +47,21 @@ screenshots: deps
 answer-bank:
 	@tools/install-deps.sh --bank
 	python3 tools/answer-bank/generate.py
+
+# The prefix is set at configure time too: the service file names the programs' folder.
+install: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DLEXIBURST_TESTS=OFF \
+	  -DLEXIBURST_SCREENSHOTS=OFF -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+	cmake --build $(RELEASE_DIR) -j$(JOBS)
+	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE_DIR) --prefix $(PREFIX)
+
+deb: deps
+	@tools/install-deps.sh --package
+	cmake -S . -B $(DEB_DIR) -DCMAKE_BUILD_TYPE=Release -DLEXIBURST_TESTS=OFF \
+	  -DLEXIBURST_BENCH=OFF -DLEXIBURST_SCREENSHOTS=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+	cmake --build $(DEB_DIR) -j$(JOBS)
+	cd $(DEB_DIR) && cpack -G DEB
+	lintian --no-tag-display-limit $(DEB_DIR)/lexiburst_*.deb
 
 clean:
 	rm -rf build

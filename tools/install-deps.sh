@@ -7,8 +7,13 @@ packages=(g++ make cmake qt6-base-dev qt6-multimedia-dev fonts-dejavu-core fonts
 # The suite's checkers: python3 for both, a virtual display for the game's,
 # and clang-format for the formatting check.
 packages+=(python3 xvfb xauth xdotool clang-format)
+# The install check of the suite validates the menu entry and the metadata.
+packages+=(desktop-file-utils appstream)
+if [ "${1:-}" = "--package" ]; then
+  packages+=(dpkg-dev file lintian)
+fi
 if [ "${1:-}" = "--tools" ]; then
-  packages+=(imagemagick espeak-ng sox)
+  packages+=(imagemagick espeak-ng sox qt6-svg-dev)
 fi
 # Only the answer-bank generator (tools/answer-bank) reads these; the build never does.
 if [ "${1:-}" = "--bank" ]; then
