@@ -9,6 +9,7 @@
 #include "sock/Sock.h"
 #include "storage/HomeFolder.h"
 #include "storage/Settings.h"
+#include "widgets/StoredColor.h"
 #include "windows/SideWindow.h"
 #include "windows/gamestartform.h"
 #include "windows/phrasesform.h"
@@ -1078,7 +1079,7 @@ QStringList Tchat::otherSeatedPlayers() const
 
 QString Tchat::colourText() const
 {
-    return Protocol::colourToText(m_textColour);
+    return Protocol::colourToText(toRgb(m_textColour));
 }
 
 void Tchat::addlinetochat(const QString &text, const QColor &colour)
@@ -1093,8 +1094,8 @@ void Tchat::chatrecieved(const QString &text)
         addlinetochat(text, UnreadableColour);
         return;
     }
-    const std::optional<QColor> colour = Protocol::colourFromText(text.mid(bar + 1));
-    addlinetochat(text.left(bar), colour.value_or(UnreadableColour));
+    const std::optional<Protocol::Rgb> colour = Protocol::colourFromText(text.mid(bar + 1));
+    addlinetochat(text.left(bar), colour ? toQColor(*colour) : UnreadableColour);
 }
 
 void Tchat::playasound(const QString &text)
@@ -1347,7 +1348,7 @@ Settings::Values Tchat::currentSettings() const
     Settings::Values values;
     values.textSize = mainchat->textSize();
     values.bounds = frameGeometry();
-    values.textColor = m_textColour;
+    values.textColor = toRgb(m_textColour);
     if (const Tgamestart *gamestart = m_windows.gamestart) {
         values.playToScore = gamestart->playToScore();
         values.timePerTurn = gamestart->creationTime();
@@ -1377,7 +1378,7 @@ void Tchat::loadinifile()
     mainchat->setTextSize(values.textSize);
     for (QAction *item : textSizeItems)
         item->setChecked(item->data().toInt() == values.textSize);
-    setTextColour(values.textColor);
+    setTextColour(toQColor(values.textColor));
     if (Tgamestart *gamestart = m_windows.gamestart) {
         gamestart->setPlayToScore(values.playToScore);
         gamestart->setCreationTime(values.timePerTurn);

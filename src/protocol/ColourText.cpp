@@ -54,19 +54,26 @@ constexpr std::array<SystemColour, 10> SystemColours = {{
     {"clNone", 0xFFFFFF},
 }};
 
-QColor fromBgr(quint32 bgr)
+Rgb fromBgr(quint32 bgr)
 {
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+    return Rgb(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
-quint32 toBgr(const QColor &c)
+quint32 toBgr(Rgb c)
 {
-    return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
+    return quint32(c.red & 0xFF) | (quint32(c.green & 0xFF) << 8) | (quint32(c.blue & 0xFF) << 16);
 }
 
 } // namespace
 
-QString colourToText(const QColor &colour)
+QString Rgb::name() const
+{
+    const quint32 rgb
+        = (quint32(red & 0xFF) << 16) | (quint32(green & 0xFF) << 8) | quint32(blue & 0xFF);
+    return u'#' + QStringLiteral("%1").arg(rgb, 6, 16, QLatin1Char('0'));
+}
+
+QString colourToText(Rgb colour)
 {
     const quint32 bgr = toBgr(colour);
     for (const NamedColour &named : BasicColours) {
@@ -76,7 +83,7 @@ QString colourToText(const QColor &colour)
     return u'$' + QStringLiteral("%1").arg(bgr, 8, 16, QLatin1Char('0')).toUpper();
 }
 
-std::optional<QColor> colourFromText(const QString &text)
+std::optional<Rgb> colourFromText(const QString &text)
 {
     const QString trimmed = text.trimmed();
     for (const NamedColour &named : BasicColours) {

@@ -46,7 +46,7 @@ void applyTextSize(Values &v, const QString &text)
 
 void applyTextColor(Values &v, const QString &text)
 {
-    v.textColor = Protocol::colourFromText(text).value_or(QColor(Qt::black));
+    v.textColor = Protocol::colourFromText(text).value_or(Protocol::Rgb());
 }
 
 void applyPlayToScore(Values &v, const QString &text)

@@ -3,9 +3,9 @@
 // Settings::keys() with its default text and the rule that reads it.
 #pragma once
 
+#include "protocol/ColourText.h"
 #include "storage/ProfileIni.h"
 
-#include <QColor>
 #include <QRect>
 #include <QString>
 
@@ -41,7 +41,7 @@ struct Values
 {
     int textSize = 8; // "Textsize": all chat text styles
     QRect bounds {3, 3, 775, 575}; // "Left", "Top", "Width", "Height"
-    QColor textColor = Qt::black; // "Textcolor"
+    Protocol::Rgb textColor; // "Textcolor"; black
     int playToScore = 3; // "Playtoscore": rounds, UpDown1
     int timePerTurn = 60; // "Timeperturn": seconds, UpDown2
     int gameType = 1; // "Gametype": 1 All Scoring, 0 One Winner Only

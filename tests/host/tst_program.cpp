@@ -25,6 +25,7 @@ class TestProgram : public QObject
 
 private slots:
     void logsAndStopsCleanly();
+    void needsNoDrawingLibrary();
 };
 
 void TestProgram::logsAndStopsCleanly()
@@ -82,6 +83,18 @@ void TestProgram::logsAndStopsCleanly()
     QVERIFY(host.waitForFinished(20000));
     QCOMPARE(host.exitStatus(), QProcess::NormalExit);
     QCOMPARE(host.exitCode(), 0);
+}
+
+void TestProgram::needsNoDrawingLibrary()
+{
+    // A host on a machine without a display must not pull in the GUI libraries.
+    QProcess ldd;
+    ldd.start(QStringLiteral("ldd"), {QStringLiteral(LEXIBURST_HOST_BIN)});
+    QVERIFY(ldd.waitForFinished(20000));
+    const QByteArray libraries = ldd.readAllStandardOutput();
+    QVERIFY(libraries.contains("libQt6Core"));
+    QVERIFY2(!libraries.contains("libQt6Gui") && !libraries.contains("libQt6Widgets"),
+             libraries.constData());
 }
 
 QTEST_GUILESS_MAIN(TestProgram)

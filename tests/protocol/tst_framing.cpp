@@ -23,11 +23,13 @@ QByteArray bytes(const char (&literal)[N])
 
 } // namespace
 
-// Found by argument-dependent lookup through QColor, so failures show the colour.
-char *toString(const std::optional<QColor> &colour)
+namespace Protocol {
+// Found by argument-dependent lookup through Rgb, so failures show the colour.
+char *toString(const std::optional<Rgb> &colour)
 {
     return QTest::toString(colour ? colour->name() : QStringLiteral("no colour"));
 }
+} // namespace Protocol
 
 class TestFraming : public QObject
 {
@@ -456,88 +458,88 @@ void TestFraming::strictInt()
 void TestFraming::namedColours_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<Rgb>("colour");
 
-    QTest::newRow("black") << "clBlack" << QColor(0, 0, 0);
-    QTest::newRow("maroon") << "clMaroon" << QColor(128, 0, 0);
-    QTest::newRow("green") << "clGreen" << QColor(0, 128, 0);
-    QTest::newRow("olive") << "clOlive" << QColor(128, 128, 0);
-    QTest::newRow("navy") << "clNavy" << QColor(0, 0, 128);
-    QTest::newRow("purple") << "clPurple" << QColor(128, 0, 128);
-    QTest::newRow("teal") << "clTeal" << QColor(0, 128, 128);
-    QTest::newRow("gray") << "clGray" << QColor(128, 128, 128);
-    QTest::newRow("silver") << "clSilver" << QColor(192, 192, 192);
-    QTest::newRow("red") << "clRed" << QColor(255, 0, 0);
-    QTest::newRow("lime") << "clLime" << QColor(0, 255, 0);
-    QTest::newRow("yellow") << "clYellow" << QColor(255, 255, 0);
-    QTest::newRow("blue") << "clBlue" << QColor(0, 0, 255);
-    QTest::newRow("fuchsia") << "clFuchsia" << QColor(255, 0, 255);
-    QTest::newRow("aqua") << "clAqua" << QColor(0, 255, 255);
-    QTest::newRow("white") << "clWhite" << QColor(255, 255, 255);
+    QTest::newRow("black") << "clBlack" << Rgb(0, 0, 0);
+    QTest::newRow("maroon") << "clMaroon" << Rgb(128, 0, 0);
+    QTest::newRow("green") << "clGreen" << Rgb(0, 128, 0);
+    QTest::newRow("olive") << "clOlive" << Rgb(128, 128, 0);
+    QTest::newRow("navy") << "clNavy" << Rgb(0, 0, 128);
+    QTest::newRow("purple") << "clPurple" << Rgb(128, 0, 128);
+    QTest::newRow("teal") << "clTeal" << Rgb(0, 128, 128);
+    QTest::newRow("gray") << "clGray" << Rgb(128, 128, 128);
+    QTest::newRow("silver") << "clSilver" << Rgb(192, 192, 192);
+    QTest::newRow("red") << "clRed" << Rgb(255, 0, 0);
+    QTest::newRow("lime") << "clLime" << Rgb(0, 255, 0);
+    QTest::newRow("yellow") << "clYellow" << Rgb(255, 255, 0);
+    QTest::newRow("blue") << "clBlue" << Rgb(0, 0, 255);
+    QTest::newRow("fuchsia") << "clFuchsia" << Rgb(255, 0, 255);
+    QTest::newRow("aqua") << "clAqua" << Rgb(0, 255, 255);
+    QTest::newRow("white") << "clWhite" << Rgb(255, 255, 255);
 }
 
 void TestFraming::namedColours()
 {
     QFETCH(QString, name);
-    QFETCH(QColor, colour);
+    QFETCH(Rgb, colour);
     QCOMPARE(colourToText(colour), name);
-    QCOMPARE(colourFromText(name), std::optional<QColor>(colour));
-    QCOMPARE(colourFromText(name.toLower()), std::optional<QColor>(colour));
-    QCOMPARE(colourFromText(name.toUpper()), std::optional<QColor>(colour));
+    QCOMPARE(colourFromText(name), std::optional<Rgb>(colour));
+    QCOMPARE(colourFromText(name.toLower()), std::optional<Rgb>(colour));
+    QCOMPARE(colourFromText(name.toUpper()), std::optional<Rgb>(colour));
 }
 
 void TestFraming::hexColours_data()
 {
-    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<Rgb>("colour");
     QTest::addColumn<QString>("text");
 
     // Eight upper-case digits of blue, green, red.
-    QTest::newRow("orange") << QColor(0xFF, 0x80, 0x00) << "$000080FF";
-    QTest::newRow("sky") << QColor(0x00, 0x80, 0xFF) << "$00FF8000";
-    QTest::newRow("channels apart") << QColor(0x01, 0x02, 0x03) << "$00030201";
-    QTest::newRow("near black") << QColor(0, 0, 1) << "$00010000";
-    QTest::newRow("near white") << QColor(0xFE, 0xFF, 0xFF) << "$00FFFFFE";
+    QTest::newRow("orange") << Rgb(0xFF, 0x80, 0x00) << "$000080FF";
+    QTest::newRow("sky") << Rgb(0x00, 0x80, 0xFF) << "$00FF8000";
+    QTest::newRow("channels apart") << Rgb(0x01, 0x02, 0x03) << "$00030201";
+    QTest::newRow("near black") << Rgb(0, 0, 1) << "$00010000";
+    QTest::newRow("near white") << Rgb(0xFE, 0xFF, 0xFF) << "$00FFFFFE";
 }
 
 void TestFraming::hexColours()
 {
-    QFETCH(QColor, colour);
+    QFETCH(Rgb, colour);
     QFETCH(QString, text);
     QCOMPARE(colourToText(colour), text);
-    QCOMPARE(colourFromText(text), std::optional<QColor>(colour));
-    QCOMPARE(colourFromText(text.toLower()), std::optional<QColor>(colour));
+    QCOMPARE(colourFromText(text), std::optional<Rgb>(colour));
+    QCOMPARE(colourFromText(text.toLower()), std::optional<Rgb>(colour));
 }
 
 void TestFraming::colourFromOtherTexts_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<std::optional<QColor>>("colour");
+    QTest::addColumn<std::optional<Rgb>>("colour");
 
-    QTest::newRow("lower-case name") << "clblack" << std::optional<QColor>(QColor(0, 0, 0));
-    QTest::newRow("short hex") << "$FF" << std::optional<QColor>(QColor(255, 0, 0));
-    QTest::newRow("decimal red") << "255" << std::optional<QColor>(QColor(255, 0, 0));
-    QTest::newRow("decimal green") << "32768" << std::optional<QColor>(QColor(0, 128, 0));
-    QTest::newRow("system colour") << "clBtnFace" << std::optional<QColor>(QColor(192, 192, 192));
-    QTest::newRow("empty") << "" << std::optional<QColor>();
-    QTest::newRow("dollar only") << "$" << std::optional<QColor>();
-    QTest::newRow("not hex") << "$00GG0000" << std::optional<QColor>();
-    QTest::newRow("hex too large") << "$1FFFFFFFF" << std::optional<QColor>();
-    QTest::newRow("hex with 0x") << "$0x10" << std::optional<QColor>();
-    QTest::newRow("hex with sign") << "$-1" << std::optional<QColor>();
-    QTest::newRow("hex with plus") << "$+10" << std::optional<QColor>();
-    QTest::newRow("hex with space") << "$ 10" << std::optional<QColor>();
-    QTest::newRow("hex too long") << "$000000001" << std::optional<QColor>();
-    QTest::newRow("plain word") << "red" << std::optional<QColor>();
-    QTest::newRow("name with a space") << "cl Red" << std::optional<QColor>();
-    QTest::newRow("name with more after it") << "clRedish" << std::optional<QColor>();
-    QTest::newRow("number with more after it") << "12abc" << std::optional<QColor>();
-    QTest::newRow("chat text after a bar") << "hi there" << std::optional<QColor>();
+    QTest::newRow("lower-case name") << "clblack" << std::optional<Rgb>(Rgb(0, 0, 0));
+    QTest::newRow("short hex") << "$FF" << std::optional<Rgb>(Rgb(255, 0, 0));
+    QTest::newRow("decimal red") << "255" << std::optional<Rgb>(Rgb(255, 0, 0));
+    QTest::newRow("decimal green") << "32768" << std::optional<Rgb>(Rgb(0, 128, 0));
+    QTest::newRow("system colour") << "clBtnFace" << std::optional<Rgb>(Rgb(192, 192, 192));
+    QTest::newRow("empty") << "" << std::optional<Rgb>();
+    QTest::newRow("dollar only") << "$" << std::optional<Rgb>();
+    QTest::newRow("not hex") << "$00GG0000" << std::optional<Rgb>();
+    QTest::newRow("hex too large") << "$1FFFFFFFF" << std::optional<Rgb>();
+    QTest::newRow("hex with 0x") << "$0x10" << std::optional<Rgb>();
+    QTest::newRow("hex with sign") << "$-1" << std::optional<Rgb>();
+    QTest::newRow("hex with plus") << "$+10" << std::optional<Rgb>();
+    QTest::newRow("hex with space") << "$ 10" << std::optional<Rgb>();
+    QTest::newRow("hex too long") << "$000000001" << std::optional<Rgb>();
+    QTest::newRow("plain word") << "red" << std::optional<Rgb>();
+    QTest::newRow("name with a space") << "cl Red" << std::optional<Rgb>();
+    QTest::newRow("name with more after it") << "clRedish" << std::optional<Rgb>();
+    QTest::newRow("number with more after it") << "12abc" << std::optional<Rgb>();
+    QTest::newRow("chat text after a bar") << "hi there" << std::optional<Rgb>();
 }
 
 void TestFraming::colourFromOtherTexts()
 {
     QFETCH(QString, text);
-    QFETCH(std::optional<QColor>, colour);
+    QFETCH(std::optional<Rgb>, colour);
     QCOMPARE(colourFromText(text), colour);
 }
 

@@ -160,7 +160,7 @@ void TestSettings::defaultsWithoutFile()
 
     QCOMPARE(values.textSize, 8);
     QCOMPARE(values.bounds, QRect(3, 3, 775, 575));
-    QCOMPARE(values.textColor, QColor(Qt::black));
+    QCOMPARE(values.textColor, Protocol::Rgb());
     // The stored defaults "30" and "1" lie outside the controls and are brought in.
     QCOMPARE(values.playToScore, 10);
     QCOMPARE(values.timePerTurn, 30);
@@ -273,7 +273,7 @@ void TestSettings::newFileInWritingOrder()
     Settings::SettingsFile file(dir.path());
     Settings::Values values = startingValues();
     QVERIFY(file.load(values));
-    values.textColor = QColor(0x12, 0x34, 0x56);
+    values.textColor = Protocol::Rgb(0x12, 0x34, 0x56);
     values.playSounds = false;
     QVERIFY(file.save(values));
     QCOMPARE(
