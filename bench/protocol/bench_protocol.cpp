@@ -105,7 +105,7 @@ public:
         const QString &text = reader.rest();
         const qsizetype bar = text.indexOf(u'|');
         if (const auto colour = colourFromText(text.mid(bar + 1)))
-            m_sum += quint64(colour->rgb());
+            m_sum += quint64((colour->red << 16) | (colour->green << 8) | colour->blue);
         m_sum += quint64(bar);
     }
     quint64 sum() const { return m_sum; }
