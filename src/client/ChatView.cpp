@@ -1,6 +1,7 @@
 #include "client/ChatView.h"
 
 #include "protocol/FieldReader.h"
+#include "widgets/StoredColor.h"
 
 #include <QImage>
 #include <QScrollBar>
@@ -143,19 +144,22 @@ void ChatView::setTextSize(int size)
 
 bool ChatView::addLine(const QString &text, const QColor &colour)
 {
-    const qsizetype plus = text.indexOf(u'+');
-    const std::optional<int> style = Protocol::toInt(QStringView(text).left(plus < 0 ? 0 : plus));
-    if (plus < 0 || !style || *style < 0 || *style >= StyleCount)
-        return false;
-    QString line = text.mid(plus + 1);
-    // One line stays one paragraph whatever the peer typed.
-    line.replace(u'\r', u' ').replace(u'\n', u' ');
+    const std::optional<ChatLine> line
+        = ChatLine::fromStyledText(text, {colour.red(), colour.green(), colour.blue()});
+    if (line)
+        addLine(*line);
+    return line.has_value();
+}
 
-    TextStyle &s = m_styles[std::size_t(*style)];
-    const TextStyle wanted{colour, true, false, false};
+void ChatView::addLine(const ChatLine &chatLine)
+{
+    const int style = chatLine.style;
+    QString line = chatLine.text;
+    TextStyle &s = m_styles[std::size_t(style)];
+    const TextStyle wanted {toQColor(chatLine.colour), true, false, false};
     if (s.colour != wanted.colour || !s.bold || s.italic || s.underline) {
         s = wanted;
-        reapplyStyles({*style});
+        reapplyStyles({style});
     }
 
     QTextCursor cursor(document());
@@ -170,23 +174,22 @@ bool ChatView::addLine(const QString &text, const QColor &colour)
         line.remove(0, colon + 1);
     }
     if (!head.isEmpty())
-        cursor.insertText(head, formatFor(*style));
+        cursor.insertText(head, formatFor(style));
 
     qsizetype mark;
     while ((mark = line.indexOf(SmileyMark)) >= 0) {
-        addWords(cursor, line.left(mark), *style);
+        addWords(cursor, line.left(mark), style);
         const QString code = line.mid(mark + SmileyMark.size(), 2);
         line.remove(0, mark + SmileyMark.size() + code.size());
         addSmiley(cursor, code);
     }
     if (!line.isEmpty())
-        addWords(cursor, line, *style);
+        addWords(cursor, line, style);
     cursor.endEditBlock();
 
     if (!m_scrollOff)
         verticalScrollBar()->setValue(verticalScrollBar()->maximum());
     viewport()->update();
-    return true;
 }
 
 void ChatView::addWords(QTextCursor &cursor, const QString &part, int style)

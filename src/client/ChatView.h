@@ -2,6 +2,8 @@
 // pictures and clickable words. Peer text only ever enters as plain text.
 #pragma once
 
+#include "clientcore/ChatLine.h"
+
 #include <QColor>
 #include <QList>
 #include <QString>
@@ -50,6 +52,8 @@ public:
     // takes the colour and turns bold, also for the text already shown in it.
     // Returns false when the text names no style (nothing is shown then).
     bool addLine(const QString &text, const QColor &colour);
+    // A line as the client core read it.
+    void addLine(const ChatLine &line);
 
     TextStyle style(int number) const { return m_styles.at(std::size_t(number)); }
     int textSize() const { return m_textSize; }

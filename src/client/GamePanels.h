@@ -15,6 +15,8 @@
 // - The "Start Game" menu item calls button_startClick() like `button_start`.
 #pragma once
 
+#include "clientcore/GameFacts.h"
+
 #include <QObject>
 #include <QString>
 
@@ -30,20 +32,13 @@ class QWidget;
 class AnswerEdit;
 class VotePicture;
 
-// The largest values the client takes from the host; larger ones are cut to
-// these, so no figure of a hostile host can overflow the clock or the time bar.
-namespace HostLimits {
-inline constexpr int MaxRounds = 1000;
-inline constexpr int MaxSeconds = 3600; // turn time and seconds left
-} // namespace HostLimits
-
 class GamePanels : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int Seats = 8;
-    static constexpr int Categories = 8;
+    static constexpr int Seats = GameFacts::SeatCount;
+    static constexpr int Categories = GameFacts::CategoryCount;
 
     GamePanels(QWidget *panelBoard, ClientContext &context, QObject *parent = nullptr);
     ~GamePanels() override;
@@ -102,7 +97,7 @@ private:
     {
         int row = 0; // 0 = not placed, else voting row 1 to 8
         QString answer;
-        QString duplicate = QStringLiteral("0");
+        bool duplicate = false;
     };
 
     void buildEnterPanel();

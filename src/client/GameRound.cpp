@@ -4,6 +4,7 @@
 
 #include "client/ClientContext.h"
 #include "client/GameWidgets.h"
+#include "clientcore/GameMessages.h"
 #include "protocol/FieldReader.h"
 #include "protocol/Messages.h"
 
@@ -81,8 +82,8 @@ void GamePanels::startthegame(const QString &argument)
 
 void GamePanels::setRoundsAndTurnTime(int rounds, int turnTime)
 {
-    m_rounds = std::clamp(rounds, 0, HostLimits::MaxRounds);
-    m_turnTime = std::clamp(turnTime, 0, HostLimits::MaxSeconds);
+    m_rounds = std::clamp(rounds, 0, GameFacts::MaxRounds);
+    m_turnTime = std::clamp(turnTime, 0, GameFacts::MaxSeconds);
     m_barScale = m_turnTime > 0 ? GamePictures::TimeBarWidth / m_turnTime : 0;
 }
 
@@ -96,31 +97,18 @@ void GamePanels::startround(const QString &argument)
         m_labelStatus->setText(QStringLiteral("Blast the Categories!"));
     m_statusTag = 0;
 
-    Protocol::FieldReader fields(argument);
-    const QString roundNumber = fields.takeText();
-    const auto letterIndex = fields.takeInt();
-    if (!letterIndex)
+    const std::optional<RoundStart> round = GameMessages::roundStart(argument);
+    if (!round)
         return;
-    std::array<QString, Categories> categories;
-    if (!fields.atEnd())
-        fields.beginList(); // an empty list stays empty
-    while (fields.nextGroup()) {
-        const auto n = fields.takeInt();
-        if (!n)
-            return;
-        const QString text = fields.takeText();
-        if (isSeat(*n))
-            categories[*n - 1] = text.toUpper();
-    }
     for (int n = 1; n <= Categories; ++n) {
-        if (!categories[n - 1].isEmpty())
-            m_labelCat[n - 1]->setText(categories[n - 1]);
+        if (!round->categories[n - 1].isEmpty())
+            m_labelCat[n - 1]->setText(round->categories[n - 1]);
     }
 
-    drawLetter(*letterIndex);
+    drawLetter(round->letterIndex);
     m_labelAnswersent->setText(QStringLiteral("Fill the Categories with words that start with: ")
-                               + letterText(*letterIndex));
-    m_labelRound->setText(QStringLiteral("Round: %1 of %2").arg(roundNumber).arg(m_rounds));
+                               + letterText(round->letterIndex));
+    m_labelRound->setText(QStringLiteral("Round: %1 of %2").arg(round->roundNumber).arg(m_rounds));
     m_gameRunning = true;
 
     for (int n = 1; n <= Categories; ++n) {
@@ -230,7 +218,7 @@ void GamePanels::gamestats(const QString &argument)
 
     m_phase = *phase;
     setRoundsAndTurnTime(*rounds, *turnTime);
-    m_countdown = std::clamp(*secondsLeft, 0, HostLimits::MaxSeconds);
+    m_countdown = std::clamp(*secondsLeft, 0, GameFacts::MaxSeconds);
     drawLetter(*letterIndex);
     m_labelAnswersent->setText(QStringLiteral("Fill the Categories with words that start with: ")
                                + letterText(*letterIndex));

@@ -4,6 +4,7 @@
 
 #include "client/ClientContext.h"
 #include "client/GameWidgets.h"
+#include "clientcore/GameMessages.h"
 #include "protocol/FieldReader.h"
 #include "protocol/Messages.h"
 
@@ -49,23 +50,13 @@ void GamePanels::showcat(const QString &argument)
     resetAnswerTable();
     hideVoteRows();
 
-    Protocol::FieldReader fields(argument);
-    m_labelCata->setText(categoryHeading(fields.takeText()));
-    const auto count = fields.takeInt();
-    if (!count)
+    m_labelCata->setText(categoryHeading(Protocol::FieldReader(argument).takeText()));
+    const std::optional<CategoryVote> vote = GameMessages::categoryVote(argument);
+    if (!vote)
         return;
-    if (!fields.atEnd())
-        fields.beginList(); // an empty list stays empty
-    while (fields.nextGroup()) {
-        const auto seat = fields.takeInt();
-        if (!seat)
-            return;
-        const QString answer = fields.takeText();
-        const QString duplicate = fields.takeText();
-        if (!isSeat(*seat))
-            continue;
-        m_answers[*seat - 1].answer = answer;
-        m_answers[*seat - 1].duplicate = duplicate;
+    for (const VoteAnswer &offered : vote->answers) {
+        m_answers[offered.seat - 1].answer = offered.answer;
+        m_answers[offered.seat - 1].duplicate = offered.duplicate;
     }
 
     const int answered
@@ -83,7 +74,7 @@ void GamePanels::showcat(const QString &argument)
 
         QLabel *answer = m_labelVanswer[row - 1];
         answer->setText(entry.answer);
-        const bool duplicate = entry.duplicate == QLatin1String("1");
+        const bool duplicate = entry.duplicate;
         // A duplicate cannot win in One Winner Only; strike it out so the voter sees why.
         setVoteAnswerStruck(row, duplicate && !isAllScoring());
         answer->show();
@@ -112,7 +103,7 @@ void GamePanels::showcat(const QString &argument)
                                : QStringLiteral("Choose your Favorite Answer"));
     m_panelVote->show();
     m_panelVote->raise();
-    startCountdown(votingSeconds(*count));
+    startCountdown(votingSeconds(vote->count));
     m_context.playsounds(QStringLiteral("vote"));
 }
 

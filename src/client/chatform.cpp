@@ -3,6 +3,8 @@
 #include "client/ChatView.h"
 #include "client/GamePanels.h"
 #include "client/SoundPlayer.h"
+#include "clientcore/ChatLine.h"
+#include "clientcore/HostConnection.h"
 #include "protocol/ColourText.h"
 #include "protocol/FieldReader.h"
 #include "protocol/Messages.h"
@@ -39,16 +41,12 @@
 
 namespace {
 
-// Ticks of the dispatch timer: one queued message per tick.
-constexpr int Timer1IntervalMs = 1;
 // A phrase button may be used once per this interval.
 constexpr int PhraseGateMs = 2000;
 
 const QColor FormColour(0xEC, 0xF1, 0xBE);
 const QColor ChatColour(0xF7, 0xF9, 0xE3);
 const QColor SeatNameColour(0x37, 0x00, 0x00);
-// Chat lines whose colour text cannot be read.
-const QColor UnreadableColour(0xFF, 0x00, 0x00);
 
 constexpr int BoardWidth = 764;
 constexpr int BoardHeight = 526;
@@ -77,11 +75,6 @@ const std::array<QString, Tchat::ChatterSoundCount + 1> ChatterSoundNames{
 
 constexpr std::array<int, 4> TextSizes{8, 10, 12, 14};
 
-const QString SocketClosed = QStringLiteral("Socket Closed");
-// Longer names are cut at the start.
-constexpr int MaxNameLength = 30; // as the host keeps them
-// Seats the host hands out: the playing seats and the one spectator seat.
-constexpr int HighestSeat = Protocol::SpectatorSeat;
 const QString Loopback = QStringLiteral("127.0.0.1");
 
 QFont arial(int pixelSize, bool bold = false)
@@ -201,20 +194,13 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
     };
     m_port = portFromEnvironment();
 
-    sock = new TSock(this);
-    sock->setObjectName(QStringLiteral("sock"));
-    sock->setPortName(QString::number(m_port));
-    sock->OnInfo = [this](TSock *, TSocketInfo, const QString &text) { sockInfo(text); };
-    sock->OnRead = [this](TSock *, int) { sockRead(); };
-    Sock11 = new TSock(this);
-    Sock11->setObjectName(QStringLiteral("Sock11"));
-    Sock11->setHostName(Loopback);
-    Sock11->setPortName(QString::number(m_lobbyPort));
-
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(Timer1IntervalMs);
-    connect(m_timer1, &QTimer::timeout, this, &Tchat::Timer1Timer);
+    m_connection = new HostConnection(this);
+    m_connection->gameSocket()->setPortName(QString::number(m_port));
+    // The host hung up and what it said before is handled: the program ends.
+    connect(m_connection, &HostConnection::closed, this, [this] {
+        if (isVisible())
+            close();
+    });
     m_phraseGate = new QTimer(this);
     m_phraseGate->setSingleShot(true);
     m_phraseGate->setInterval(PhraseGateMs);
@@ -236,9 +222,6 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
 
 Tchat::~Tchat()
 {
-    // Closing the sockets reports "Socket Closed"; nobody is left to hear it.
-    sock->OnInfo = nullptr;
-    sock->OnRead = nullptr;
     // The game panels talk to this window: they go while it is still whole.
     delete m_game;
     m_game = nullptr;
@@ -580,33 +563,35 @@ void Tchat::buildMenus()
 
 void Tchat::route(const QString &name, void (Tchat::*handler)(const QString &))
 {
-    m_dispatcher.on(name, [this, handler](const QString &argument, int) { (this->*handler)(argument); });
+    m_connection->on(name,
+                     [this, handler](const QString &argument, int) { (this->*handler)(argument); });
 }
 
 void Tchat::routeToGame(const QString &name, void (GamePanels::*handler)(const QString &))
 {
     GamePanels *panels = m_game;
-    m_dispatcher.on(name, [panels, handler](const QString &argument, int) { (panels->*handler)(argument); });
+    m_connection->on(
+        name, [panels, handler](const QString &argument, int) { (panels->*handler)(argument); });
 }
 
 void Tchat::registerCommands()
 {
     // Registered in the order the dispatcher tests the names.
-    route(QStringLiteral("CMD_sendlogininfo"), &Tchat::sendloginfo);
+    // "CMD_sendlogininfo" is the connection's own.
     route(QStringLiteral("CMD_chat"), &Tchat::chatrecieved);
     route(QStringLiteral("CMD_action"), &Tchat::chatrecieved);
     route(QStringLiteral("CMD_playasound"), &Tchat::playasound);
     route(QStringLiteral("CMD_newplayerinfo"), &Tchat::newplayerinfo);
-    m_dispatcher.on(QStringLiteral("CMD_havewrongversion"), [this](const QString &name, int) {
+    m_connection->on(QStringLiteral("CMD_havewrongversion"), [this](const QString &name, int) {
         addStatusLine(name + QStringLiteral(" has a different version of the game then you."));
     });
-    m_dispatcher.on(QStringLiteral("CMD_wrongversion"), [this](const QString &, int) {
+    m_connection->on(QStringLiteral("CMD_wrongversion"), [this](const QString &, int) {
         addStatusLine(QStringLiteral("You have a differnt version of the game then the host."));
     });
     route(QStringLiteral("CMD_existingplayers"), &Tchat::newplayerinfo);
     route(QStringLiteral("CMD_playerdisconnected"), &Tchat::playerdisconnected);
-    m_dispatcher.on(QStringLiteral("CMD_full"), [this](const QString &, int) {
-        m_timer1->stop();
+    m_connection->on(QStringLiteral("CMD_full"), [this](const QString &, int) {
+        m_connection->timer()->stop();
         showMessage(QStringLiteral("Game is full"));
         close();
     });
@@ -622,7 +607,7 @@ void Tchat::registerCommands()
     routeToGame(QStringLiteral("CMD_gamestats"), &GamePanels::gamestats);
     routeToGame(QStringLiteral("CMD_oneanswer"), &GamePanels::oneanswer);
     routeToGame(QStringLiteral("CMD_tiegame"), &GamePanels::tiegame);
-    Q_ASSERT(m_dispatcher.names() == Protocol::clientCommands());
+    Q_ASSERT(m_connection->commandNames() == Protocol::clientCommands());
 }
 
 void Tchat::Exit1Click()
@@ -713,12 +698,7 @@ QLabel *Tchat::bonusLabel(int n) const
 
 void Tchat::sendToHost(const QByteArray &message)
 {
-    try {
-        sock->Send(message);
-    } catch (const ESockException &) {
-        // Not connected (phrase buttons send regardless): the line is lost,
-        // as it would be on a closed connection.
-    }
+    m_connection->send(message);
 }
 
 void Tchat::playsounds(const QString &name)
@@ -773,7 +753,6 @@ void Tchat::processparams()
 {
     m_game->setHostControlsVisible(false);
     StartGame1->setEnabled(false);
-    m_loginName.clear();
     if (m_arguments.isEmpty()) {
         addStatusLine(QStringLiteral("Loading Solo Game..Please wait."));
         showWindow(m_windows.download);
@@ -783,7 +762,7 @@ void Tchat::processparams()
         return;
     }
     addStatusLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
-    m_playerName = m_arguments.value(0).trimmed().left(MaxNameLength);
+    m_playerName = m_arguments.value(0).trimmed().left(GameFacts::MaxNameLength);
     m_hostAddress = m_arguments.value(1);
     const bool hosting = m_arguments.value(2) == QLatin1String("true");
     const QString refusal = m_playerName.isEmpty() ? QStringLiteral("The player name is empty.")
@@ -802,12 +781,7 @@ void Tchat::processparams()
         hostpress();
     else
         joinpress();
-    Sock11->setPortName(QString::number(m_lobbyPort));
-    try {
-        Sock11->Open();
-    } catch (const ESockException &) {
-        // Nothing is ever said on this connection; the game runs without it.
-    }
+    m_connection->openLobby(m_lobbyPort);
 }
 
 void Tchat::hostpress()
@@ -816,14 +790,9 @@ void Tchat::hostpress()
         addStatusLine(QStringLiteral("Could not start the game host on port %1.").arg(m_port));
         return;
     }
-    m_loginName = m_playerName + QChar(Protocol::Terminator & 0xFF);
     m_host = true;
-    sock->setHostName(Loopback);
-    sock->setPortName(QString::number(m_port));
-    try {
-        sock->Open();
-    } catch (const ESockException &) {
-    }
+    m_connection->setPlayerName(m_playerName);
+    m_connection->connectTo(Loopback, m_port);
     m_game->setHostControlsVisible(true);
     StartGame1->setEnabled(true);
     m_spylist->popup_kickhim->setEnabled(true);
@@ -831,87 +800,10 @@ void Tchat::hostpress()
 
 void Tchat::joinpress()
 {
-    m_loginName = m_playerName + QChar(Protocol::Terminator & 0xFF);
-    sock->setHostName(m_hostAddress);
-    sock->setPortName(QString::number(m_port));
-    try {
-        sock->Open();
-    } catch (const ESockException &) {
-        // An address that cannot be resolved leaves the window waiting, like
-        // a host that does not answer.
-    }
+    m_connection->setPlayerName(m_playerName);
+    m_connection->connectTo(m_hostAddress, m_port);
     m_game->setHostControlsVisible(false);
     StartGame1->setEnabled(false);
-}
-
-void Tchat::sendloginfo(const QString &text)
-{
-    const std::optional<int> seat = Protocol::toInt(text);
-    if (!seat || *seat < 1 || *seat > HighestSeat)
-        return;
-    m_ownSeat = *seat;
-    m_connected = true;
-    // The builder adds the second terminator that ends the login name.
-    sendToHost(Protocol::Msg::logininfo(m_ownSeat, QString::fromLatin1(Protocol::Version), m_playerName));
-}
-
-void Tchat::sockInfo(const QString &text)
-{
-    if (text != SocketClosed)
-        return;
-    // What the host said before it hung up ("Game is full") is handled
-    // first; the dispatch timer closes the window once the queue is empty.
-    m_closeWhenDrained = true;
-    if (!m_timer1->isActive())
-        m_timer1->start();
-}
-
-void Tchat::sockRead()
-{
-    QByteArray bytes;
-    try {
-        bytes = sock->Receive();
-    } catch (const ESockException &) {
-        return;
-    }
-    if (m_skippingOverlong) {
-        const qsizetype end = bytes.indexOf(Protocol::Terminator);
-        if (end < 0)
-            return;
-        bytes.remove(0, end + 1);
-        m_skippingOverlong = false;
-    }
-    for (const QByteArray &message : m_splitter.feed(bytes))
-        m_receivedlist.append(message);
-    if (m_splitter.overflowed()) {
-        // No message of ours is that long: drop the rest of it up to its
-        // terminator and read on, rather than ignore the host from now on.
-        m_splitter = Protocol::FrameSplitter();
-        m_skippingOverlong = true;
-    }
-    if (!m_receivedlist.isEmpty() && !m_timer1->isActive())
-        m_timer1->start();
-}
-
-void Tchat::processsocktimer()
-{
-    if (m_dispatching || m_receivedlist.isEmpty())
-        return;
-    m_dispatching = true;
-    m_dispatcher.dispatch(m_receivedlist.takeFirst());
-    m_dispatching = false;
-}
-
-void Tchat::Timer1Timer()
-{
-    processsocktimer();
-    if (!m_receivedlist.isEmpty())
-        return;
-    // Idle without messages: the next read starts the timer again.
-    m_timer1->stop();
-    // Not from inside a handler (a message box waits there), and only once.
-    if (m_closeWhenDrained && !m_dispatching && isVisible())
-        close();
 }
 
 // ---------------------------------------------------------------- closing
@@ -951,7 +843,7 @@ void Tchat::newplayerinfo(const QString &text)
         return;
     // The rest as it stands is the name, "+" included.
     const QString name = text.mid(text.indexOf(u'+') + 1);
-    if (*seat == m_ownSeat) {
+    if (*seat == ownSeat()) {
         addStatusLine(QStringLiteral("You are Connected."));
         loadinifile();
     } else {
@@ -962,9 +854,9 @@ void Tchat::newplayerinfo(const QString &text)
         label->setText(name);
         label->show();
         label_score[std::size_t(*seat - 1)]->show();
-    } else if (*seat > SeatCount && *seat <= HighestSeat) {
+    } else if (*seat > SeatCount && *seat <= GameFacts::HighestSeat) {
         m_spylist->addSpy(*seat, name);
-        if (*seat == m_ownSeat)
+        if (*seat == ownSeat())
             addStatusLine(QStringLiteral("You are spying."));
         else
             addStatusLine(name + QStringLiteral(" is spying."));
@@ -1000,12 +892,12 @@ void Tchat::justwatching(const QString &text)
     const QString name = label_playername[std::size_t(*seat - 1)]->text();
     QLabel *eyes = image_eyes[std::size_t(*seat - 1)];
     if (fields.rest() == QLatin1String("1")) {
-        if (*seat == m_ownSeat)
+        if (*seat == ownSeat())
             JustWatch1->setChecked(true);
         addStatusLine(name + QStringLiteral(" is just watching"));
         eyes->show();
     } else {
-        if (*seat == m_ownSeat)
+        if (*seat == ownSeat())
             JustWatch1->setChecked(false);
         addStatusLine(name + QStringLiteral(" is now playing again"));
         eyes->hide();
@@ -1014,9 +906,9 @@ void Tchat::justwatching(const QString &text)
 
 void Tchat::JustWatch1Click()
 {
-    if (!m_connected || m_ownSeat > SeatCount)
+    if (!isConnected() || ownSeat() > SeatCount)
         return;
-    sendToHost(Protocol::Msg::justwatch(m_ownSeat, !JustWatch1->isChecked()));
+    sendToHost(Protocol::Msg::justwatch(ownSeat(), !JustWatch1->isChecked()));
 }
 
 void Tchat::label_playername1ContextPopup(int seat)
@@ -1036,19 +928,19 @@ void Tchat::RemoveFromGame1Click()
 
 void Tchat::kicking(int seat)
 {
-    if (m_host && m_connected)
-        sendToHost(Protocol::Msg::kickhim(m_ownSeat, seat));
+    if (m_host && isConnected())
+        sendToHost(Protocol::Msg::kickhim(ownSeat(), seat));
 }
 
 void Tchat::SettoJustWatch1Click()
 {
-    if (m_connected && m_kickTag <= SeatCount)
+    if (isConnected() && m_kickTag <= SeatCount)
         sendToHost(Protocol::Msg::justwatch(m_kickTag, true));
 }
 
 void Tchat::UnsetJustWatch1Click()
 {
-    if (m_connected && m_kickTag <= SeatCount)
+    if (isConnected() && m_kickTag <= SeatCount)
         sendToHost(Protocol::Msg::justwatch(m_kickTag, false));
 }
 
@@ -1069,7 +961,7 @@ QStringList Tchat::otherSeatedPlayers() const
     QStringList names;
     for (int seat = 1; seat <= SeatCount; ++seat) {
         const QString caption = label_playername[std::size_t(seat - 1)]->text();
-        if (seat != m_ownSeat && caption != Waiting)
+        if (seat != ownSeat() && caption != Waiting)
             names.append(caption);
     }
     return names;
@@ -1089,13 +981,8 @@ void Tchat::addlinetochat(const QString &text, const QColor &colour)
 
 void Tchat::chatrecieved(const QString &text)
 {
-    const qsizetype bar = text.indexOf(u'|');
-    if (bar < 0) {
-        addlinetochat(text, UnreadableColour);
-        return;
-    }
-    const std::optional<Protocol::Rgb> colour = Protocol::colourFromText(text.mid(bar + 1));
-    addlinetochat(text.left(bar), colour ? toQColor(*colour) : UnreadableColour);
+    if (const std::optional<ChatLine> line = ChatLine::fromChat(text))
+        mainchat->addLine(*line);
 }
 
 void Tchat::playasound(const QString &text)
@@ -1146,14 +1033,14 @@ bool Tchat::eventFilter(QObject *watched, QEvent *event)
 
 void Tchat::sendit()
 {
-    if (!m_connected)
+    if (!isConnected())
         return;
     const QString text = mychat->text();
     if (!text.isEmpty()) {
         if (!text.startsWith(u'/'))
-            sendToHost(Protocol::Msg::chat(m_ownSeat, text, colourText()));
+            sendToHost(Protocol::Msg::chat(ownSeat(), text, colourText()));
         else if (text.startsWith(QLatin1String("/me")))
-            sendToHost(Protocol::Msg::action(m_ownSeat, text.mid(4), colourText()));
+            sendToHost(Protocol::Msg::action(ownSeat(), text.mid(4), colourText()));
     }
     mychat->clear();
 }
@@ -1177,9 +1064,9 @@ void Tchat::b_phrase1Click(int button)
         return;
     const QString text = phrase(button);
     if (text.startsWith(QLatin1String("/me ")))
-        sendToHost(Protocol::Msg::action(m_ownSeat, text.mid(4), colourText()));
+        sendToHost(Protocol::Msg::action(ownSeat(), text.mid(4), colourText()));
     else
-        sendToHost(Protocol::Msg::action(m_ownSeat, QStringLiteral("says: ") + text, colourText()));
+        sendToHost(Protocol::Msg::action(ownSeat(), QStringLiteral("says: ") + text, colourText()));
     m_phraseGateOpen = false;
     m_phraseGate->start();
 }
@@ -1197,9 +1084,9 @@ void Tchat::phraseGateTimer()
 
 void Tchat::wave4Click(int tag)
 {
-    if (tag == 0 || !m_connected)
+    if (tag == 0 || !isConnected())
         return;
-    sendToHost(Protocol::Msg::playasound(m_ownSeat, tag));
+    sendToHost(Protocol::Msg::playasound(ownSeat(), tag));
 }
 
 void Tchat::Select16Click(int tag)

@@ -5,9 +5,8 @@
 #pragma once
 
 #include "client/ClientContext.h"
-#include "protocol/Dispatcher.h"
-#include "protocol/Framing.h"
-#include "protocol/ReceiveQueue.h"
+#include "clientcore/GameFacts.h"
+#include "clientcore/HostConnection.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -64,17 +63,17 @@ class Tchat : public QMainWindow, public ClientContext
     Q_OBJECT
 
 public:
-    static constexpr int SeatCount = 8;
+    static constexpr int SeatCount = GameFacts::SeatCount;
     static constexpr int ClientWidth = 767;
     static constexpr int ClientHeight = 529;
     static constexpr int DefaultWidth = 775;
     static constexpr int DefaultHeight = 575;
     static constexpr int DefaultLeft = 3;
     static constexpr int DefaultTop = 3;
-    static constexpr int PhraseCount = 9;
+    static constexpr int PhraseCount = GameFacts::PhraseCount;
     static constexpr int ChatterSoundCount = 20;
-    static constexpr quint16 DefaultPort = 7772;
-    static constexpr quint16 LobbyPort = 9001;
+    static constexpr quint16 DefaultPort = GameFacts::DefaultPort;
+    static constexpr quint16 LobbyPort = GameFacts::LobbyPort;
     static inline const QString Waiting = QStringLiteral("<Waiting>");
     static inline const QString ChatPlaceholder = QStringLiteral("<Enter Chat Here>");
     static inline const QString SettingsSection = QStringLiteral("Lexaburst");
@@ -100,8 +99,8 @@ public:
 
     // ClientContext.
     void sendToHost(const QByteArray &message) override;
-    int ownSeat() const override { return m_ownSeat; }
-    bool isConnected() const override { return m_connected; }
+    int ownSeat() const override { return m_connection->ownSeat(); }
+    bool isConnected() const override { return m_connection->isSignedIn(); }
     bool isHost() const override { return m_host; }
     QString playerName() const override { return m_playerName; }
     QLabel *playerNameLabel(int n) const override;
@@ -128,18 +127,16 @@ public:
     void processparams();
     void hostpress();
     void joinpress();
-    void sendloginfo(const QString &text);
-    void sockInfo(const QString &text);
-    void sockRead();
+    // The line to the host: sockets, receive queue and dispatch.
+    HostConnection &connection() const { return *m_connection; }
     // One tick of `Timer1`: handles at most one queued message.
-    void processsocktimer();
-    void Timer1Timer();
-    QTimer *timer1() const { return m_timer1; }
-    qsizetype queuedMessages() const { return m_receivedlist.size(); }
-    QString loginName() const { return m_loginName; }
+    void Timer1Timer() { m_connection->tick(); }
+    QTimer *timer1() const { return m_connection->timer(); }
+    qsizetype queuedMessages() const { return m_connection->queuedMessages(); }
+    QString loginName() const { return m_connection->loginName(); }
     QString hostAddress() const { return m_hostAddress; }
-    TSock *clientSocket() const { return sock; }
-    TSock *lobbySocket() const { return Sock11; }
+    TSock *clientSocket() const { return m_connection->gameSocket(); }
+    TSock *lobbySocket() const { return m_connection->lobbySocket(); }
 
     // Board and presence.
     void newplayerinfo(const QString &text);
@@ -274,18 +271,8 @@ private:
     Settings::SettingsFile &settingsFile();
     Settings::Values currentSettings() const;
 
-    TSock *sock = nullptr;
-    TSock *Sock11 = nullptr;
-    QTimer *m_timer1 = nullptr;
+    HostConnection *m_connection = nullptr;
     QTimer *m_phraseGate = nullptr;
-    Protocol::FrameSplitter m_splitter;
-    // After an overlong unterminated text: bytes are dropped up to the next terminator.
-    bool m_skippingOverlong = false;
-    Protocol::ReceiveQueue m_receivedlist;
-    Protocol::Dispatcher m_dispatcher;
-    bool m_dispatching = false;
-    // The connection closed: the window closes once the queue is worked off.
-    bool m_closeWhenDrained = false;
 
     GamePanels *m_game = nullptr;
     Tspylist *m_spylist = nullptr;
@@ -299,12 +286,9 @@ private:
     quint16 m_port = DefaultPort;
     quint16 m_lobbyPort = LobbyPort;
 
-    int m_ownSeat = 0;
-    bool m_connected = false;
     bool m_host = false;
     QString m_playerName;
     QString m_hostAddress;
-    QString m_loginName;
     QColor m_systemLineColour = QColor(0x00, 0x00, 0xFF);
     QColor m_textColour = Qt::black;
     bool m_phraseGateOpen = true;

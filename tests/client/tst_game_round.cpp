@@ -471,7 +471,7 @@ void TestGameRound::hostileNumbers()
     QCOMPARE(b.context.scores[0]->text(), QStringLiteral("0"));
     for (int tick = 0; tick < 3; ++tick)
         b.panels.turntimeTimer();
-    QVERIFY(b.panels.countdown() >= 0 && b.panels.countdown() <= HostLimits::MaxSeconds);
+    QVERIFY(b.panels.countdown() >= 0 && b.panels.countdown() <= GameFacts::MaxSeconds);
     QVERIFY(b.label("image_timer")->width() <= GamePictures::TimeBarWidth);
 }
 

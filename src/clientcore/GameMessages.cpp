@@ -1,0 +1,88 @@
+#include "clientcore/GameMessages.h"
+
+#include "protocol/FieldReader.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isSeat(int n)
+{
+    return n >= 1 && n <= GameFacts::SeatCount;
+}
+
+} // namespace
+
+QChar RoundStart::letter() const
+{
+    if (letterIndex < 0 || letterIndex >= Protocol::LetterCount)
+        return {};
+    return QLatin1Char(Protocol::Letters[letterIndex]);
+}
+
+namespace GameMessages {
+
+std::optional<GameStart> gameStart(const QString &argument)
+{
+    Protocol::FieldReader fields(argument);
+    GameStart start;
+    start.starter = fields.takeText();
+    const auto rounds = Protocol::toInt(fields.takeText());
+    const auto turnTime = Protocol::toInt(fields.takeText());
+    const QString gameType = fields.takeText();
+    const QString duplicates = fields.takeText();
+    if (!rounds || !turnTime || !Protocol::toInt(gameType))
+        return std::nullopt;
+    start.rounds = std::clamp(*rounds, 0, GameFacts::MaxRounds);
+    start.turnTime = std::clamp(*turnTime, 0, GameFacts::MaxSeconds);
+    start.gameType = gameType == QLatin1String("1") ? 1 : 0;
+    start.duplicatesAllowed = duplicates != QLatin1String("0");
+    return start;
+}
+
+std::optional<RoundStart> roundStart(const QString &argument)
+{
+    Protocol::FieldReader fields(argument);
+    RoundStart round;
+    round.roundNumber = fields.takeText();
+    const auto letterIndex = fields.takeInt();
+    if (!letterIndex)
+        return std::nullopt;
+    round.letterIndex = *letterIndex;
+    if (!fields.atEnd())
+        fields.beginList(); // an empty list stays empty
+    while (fields.nextGroup()) {
+        const auto n = fields.takeInt();
+        if (!n)
+            return std::nullopt;
+        const QString text = fields.takeText();
+        if (*n >= 1 && *n <= GameFacts::CategoryCount)
+            round.categories[std::size_t(*n - 1)] = text.toUpper();
+    }
+    return round;
+}
+
+std::optional<CategoryVote> categoryVote(const QString &argument)
+{
+    Protocol::FieldReader fields(argument);
+    CategoryVote vote;
+    vote.category = fields.takeText();
+    const auto count = fields.takeInt();
+    if (!count)
+        return std::nullopt;
+    vote.count = *count;
+    if (!fields.atEnd())
+        fields.beginList(); // an empty list stays empty
+    while (fields.nextGroup()) {
+        const auto seat = fields.takeInt();
+        if (!seat)
+            return std::nullopt;
+        const QString answer = fields.takeText();
+        const QString duplicate = fields.takeText();
+        if (isSeat(*seat))
+            vote.answers.append({*seat, answer, duplicate == QLatin1String("1")});
+    }
+    return vote;
+}
+
+} // namespace GameMessages

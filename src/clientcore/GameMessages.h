@@ -1,0 +1,57 @@
+// The host's game messages read into values, for the game panels and for
+// players without widgets. Each reader returns nothing when a field does not
+// read, so a message is applied whole or not at all.
+#pragma once
+
+#include "clientcore/GameFacts.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// "CMD_startgame": who started it and how it is played.
+struct GameStart
+{
+    QString starter;
+    int rounds = 0;
+    int turnTime = 0; // game seconds to type the answers
+    int gameType = 1; // 1 All Scoring, 0 One Winner Only
+    bool duplicatesAllowed = true;
+};
+
+// "CMD_startround": the letter and the categories of a round.
+struct RoundStart
+{
+    QString roundNumber; // as the host wrote it
+    int letterIndex = 0;
+    std::array<QString, GameFacts::CategoryCount> categories; // empty: not sent
+
+    // The letter, or a null character for an index out of range.
+    QChar letter() const;
+};
+
+// One answer put to the vote.
+struct VoteAnswer
+{
+    int seat = 0;
+    QString answer;
+    bool duplicate = false;
+};
+
+// "CMD_showcat": a category put to the vote with every seat's answer.
+struct CategoryVote
+{
+    QString category; // the category's number in the round, or its text
+    int count = 0; // answers given, as the host counted them
+    QList<VoteAnswer> answers; // seats 1 to 8 only
+};
+
+namespace GameMessages {
+
+std::optional<GameStart> gameStart(const QString &argument);
+std::optional<RoundStart> roundStart(const QString &argument);
+std::optional<CategoryVote> categoryVote(const QString &argument);
+
+} // namespace GameMessages

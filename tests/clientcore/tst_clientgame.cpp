@@ -1,0 +1,115 @@
+// The client core without a socket: what the host says goes in as bytes, what
+// the client says comes out as messages.
+#include "clientcore/ClientGame.h"
+#include "clientcore/HostConnection.h"
+#include "protocol/Messages.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// One player without widgets, signed in as "Robo".
+struct CoreClient
+{
+    CoreClient()
+    {
+        connection.setPlayerName(u"Robo"_s);
+        connection.setSender([this](const QByteArray &message) { sent.append(message); });
+    }
+    void hear(const QByteArray &bytes)
+    {
+        connection.receiveBytes(bytes);
+        while (connection.queuedMessages() > 0)
+            connection.tick();
+    }
+
+    HostConnection connection;
+    ClientGame game {connection};
+    QList<QByteArray> sent;
+};
+
+class ClientGameTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void playsARoundWithoutWidgets()
+    {
+        CoreClient c;
+        c.hear(Protocol::Msg::sendlogininfo(3) + Protocol::Msg::newplayerinfo(1, u"Ann"_s));
+        QCOMPARE(c.sent, QList {Protocol::Msg::logininfo(3, u"1.0.4"_s, u"Robo"_s)});
+        QCOMPARE(c.game.seatName(1), u"Ann"_s);
+
+        RoundStart round;
+        CategoryVote vote;
+        QString winner;
+        connect(&c.game, &ClientGame::roundStarted, this, [&](const RoundStart &r) { round = r; });
+        connect(&c.game, &ClientGame::votingStarted, this,
+                [&](const CategoryVote &v) { vote = v; });
+        connect(&c.game, &ClientGame::gameWon, this, [&](const QString &name) { winner = name; });
+        const QStringList categories {u"Fruit"_s, u"Tree"_s, u"A"_s, u"B"_s,
+                                      u"C"_s,     u"D"_s,    u"E"_s, u"F"_s};
+        c.hear(Protocol::Msg::startgameRelay(u"Ann"_s, 2, 60, u"1"_s, u"1"_s)
+               + Protocol::Msg::startround(1, 16, categories)
+               + Protocol::Msg::showcat(u"Fruit"_s, {{1, u"rasp"_s, false}, {3, u"rye"_s, true}})
+               + Protocol::Msg::winner(u"Ann+Co"_s));
+        QCOMPARE(round.letter(), u'R');
+        QCOMPARE(round.categories[1], u"TREE"_s);
+        QCOMPARE(vote.answers.size(), 2);
+        QCOMPARE(vote.answers[1].answer, u"rye"_s);
+        QVERIFY(vote.answers[1].duplicate);
+        QCOMPARE(winner, u"Ann+Co"_s);
+
+        c.game.sendAnswers({u"rasp"_s});
+        c.game.voteAgainst(1);
+        c.game.say(u"gg"_s, u"clBlack"_s);
+        QCOMPARE(c.sent.mid(1),
+                 (QList {Protocol::Msg::myanswers(3, {u"rasp"_s}), Protocol::Msg::voteagainst(3, 1),
+                         Protocol::Msg::chat(3, u"gg"_s, u"clBlack"_s)}));
+    }
+
+    // A host that refuses and hangs up at once: the refusal is heard first.
+    void closesBehindEarlierMessages()
+    {
+        CoreClient c;
+        QStringList heard;
+        connect(&c.game, &ClientGame::refused, this, [&] { heard.append(u"refused"_s); });
+        connect(&c.connection, &HostConnection::closed, this, [&] { heard.append(u"closed"_s); });
+        c.connection.receiveBytes(Protocol::Msg::full());
+        c.connection.hostClosed();
+        QTRY_COMPARE(heard, (QStringList {u"refused"_s, u"closed"_s}));
+    }
+
+    void chatLines_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<int>("style"); // -1: not shown
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("a seat's line")
+            << u"2+Ann: hi|clNavy"_s << 2 << u"#000080"_s << u"Ann: hi"_s;
+        QTest::newRow("no colour") << u"3+Cy: hi"_s << 3 << u"#ff0000"_s << u"Cy: hi"_s;
+        QTest::newRow("colour does not read") << u"3+x|clNope"_s << 3 << u"#ff0000"_s << u"x"_s;
+        QTest::newRow("line breaks") << u"1+a\r\nb|clBlack"_s << 1 << u"#000000"_s << u"a  b"_s;
+        QTest::newRow("no style") << u"hi|clRed"_s << -1 << QString() << QString();
+        QTest::newRow("style out of range") << u"15+x|clRed"_s << -1 << QString() << QString();
+    }
+
+    void chatLines()
+    {
+        QFETCH(QString, argument);
+        QFETCH(int, style);
+        QFETCH(QString, colour);
+        QFETCH(QString, text);
+        const std::optional<ChatLine> line = ChatLine::fromChat(argument);
+        QCOMPARE(line.has_value(), style >= 0);
+        if (!line)
+            return;
+        QCOMPARE(line->style, style);
+        QCOMPARE(line->colour.name(), colour);
+        QCOMPARE(line->text, text);
+    }
+};
+
+QTEST_GUILESS_MAIN(ClientGameTest)
+#include "tst_clientgame.moc"
