@@ -1,7 +1,7 @@
-// Tchat: the main window. It owns the client's connection to the host, the
-// receive queue and its dispatch timer, the board of seats, the chat with its
-// phrase buttons and sounds, and the menus; the game-play panels live on its
-// board and reach it through ClientContext.
+// Tchat: the main window. It builds the board of seats, the chat, the menus
+// and the game panels, and wires them to the client core's connection to the
+// host; the game-play panels reach it through ClientContext. Its chat part and
+// its menus with the options live in chatform_chat.cpp and chatform_options.cpp.
 #pragma once
 
 #include "client/ClientContext.h"
