@@ -2,8 +2,12 @@
 // a flood of bare terminators and under a player who never reads while others
 // chat long lines, the worst chat delay of another player during the flood,
 // the chat relay time of an idle host, and the steps per second of the host
-// fuzzer. Usage: bench_hostile [--seconds N] [--flood-mb M] [--host PATH]
+// fuzzer and of the client core against a hostile host. Usage: bench_hostile [--seconds N]
+// [--flood-mb M] [--host PATH]
 #include "HostFuzzer.h"
+#include "HostileHost.h"
+#include "clientcore/ClientGame.h"
+#include "clientcore/HostConnection.h"
 #include "protocol/Framing.h"
 #include "protocol/Messages.h"
 
@@ -149,6 +153,7 @@ struct Figures
     double slowReaderPeakMiB = -1;
     bool slowReaderClosed = false;
     double fuzzStepsPerSecond = 0;
+    double clientMessagesPerSecond = 0;
 };
 
 void idleAndFlood(const QString &program, int floodMiB, Figures &figures)
@@ -239,6 +244,27 @@ void fuzz(int seconds, Figures &figures)
     figures.fuzzStepsPerSecond = double(steps) * 1000.0 / double(timer.elapsed());
 }
 
+void fuzzClient(int seconds, Figures &figures)
+{
+    HostConnection connection;
+    connection.setSender([](const QByteArray &) {});
+    ClientGame game(connection);
+    connection.receiveBytes(Protocol::Msg::sendlogininfo(2));
+    connection.tick();
+    HostileHost host(1);
+    QElapsedTimer timer;
+    timer.start();
+    qint64 messages = 0;
+    while (timer.elapsed() < seconds * 1000) {
+        for (int n = 0; n < 1000; ++n, ++messages) {
+            connection.receiveBytes(host.message());
+            while (connection.queuedMessages() > 0)
+                connection.tick();
+        }
+    }
+    figures.clientMessagesPerSecond = double(messages) * 1000.0 / double(timer.elapsed());
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -257,6 +283,7 @@ int main(int argc, char **argv)
     idleAndFlood(parser.value("host"), parser.value("flood-mb").toInt(), f);
     slowReader(parser.value("host"), seconds, f);
     fuzz(seconds, f);
+    fuzzClient(seconds, f);
     std::printf("idle chat relay p50:                  %.2f ms\n", f.idleP50Ms);
     std::printf("terminator flood (%s MiB): peak RSS    %.1f MiB\n",
                 qPrintable(parser.value("flood-mb")), f.floodPeakMiB);
@@ -264,5 +291,7 @@ int main(int argc, char **argv)
     std::printf("never-reading player: peak RSS        %.1f MiB (closed: %s)\n",
                 f.slowReaderPeakMiB, f.slowReaderClosed ? "yes" : "no");
     std::printf("host fuzz:                            %.0f steps/s\n", f.fuzzStepsPerSecond);
+    std::printf("client core fuzz:                     %.0f messages/s\n",
+                f.clientMessagesPerSecond);
     return 0;
 }

@@ -96,6 +96,7 @@ void HostConnection::send(const QByteArray &message)
 void HostConnection::receiveBytes(const QByteArray &arrived)
 {
     QByteArray bytes = arrived;
+    const bool idle = m_queue.isEmpty();
     if (m_skippingOverlong) {
         const qsizetype end = bytes.indexOf(Protocol::Terminator);
         if (end < 0)
@@ -111,8 +112,10 @@ void HostConnection::receiveBytes(const QByteArray &arrived)
         m_splitter = Protocol::FrameSplitter();
         m_skippingOverlong = true;
     }
+    // A message that finds nothing waiting is handled at once; only a backlog
+    // goes at the tick pace.
     if (!m_queue.isEmpty() && !m_timer->isActive())
-        m_timer->start();
+        m_timer->start(idle ? 0 : DispatchIntervalMs);
 }
 
 void HostConnection::hostClosed()
@@ -135,8 +138,11 @@ void HostConnection::processOne()
 void HostConnection::tick()
 {
     processOne();
-    if (!m_queue.isEmpty())
+    if (!m_queue.isEmpty()) {
+        if (m_timer->interval() != DispatchIntervalMs)
+            m_timer->start(DispatchIntervalMs);
         return;
+    }
     // Idle without messages: the next read starts the timer again.
     m_timer->stop();
     // Not from inside a handler (a message box may wait there), and only once.

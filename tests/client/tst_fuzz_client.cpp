@@ -1,0 +1,70 @@
+// The client's message handlers against a hostile host: a seeded stream of the
+// host's commands with hostile fields (huge, negative, empty, no number, lists
+// cut short, long texts) goes as bytes into the main window and into the core
+// without widgets. Sanitizer aborts fail the test; after the stream both still
+// follow an honest host.
+#include "../clientcore/HostileHost.h"
+#include "ClientTestSupport.h"
+#include "clientcore/ClientGame.h"
+#include "clientcore/HostConnection.h"
+#include "protocol/Messages.h"
+
+#include <QtTest>
+
+namespace {
+
+constexpr quint32 Seed = 0xC11E47;
+constexpr int Messages = 20000;
+
+void hear(HostConnection &connection, const QByteArray &bytes)
+{
+    connection.receiveBytes(bytes);
+    for (int n = 0; n < 1000 && connection.queuedMessages() > 0; ++n)
+        connection.tick();
+}
+
+} // namespace
+
+class TestFuzzClient : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void mainWindowAgainstAHostileHost();
+    void coreAgainstAHostileHost();
+};
+
+void TestFuzzClient::mainWindowAgainstAHostileHost()
+{
+    TestClient client(closedPort(), {QStringLiteral("Robo"), QStringLiteral("127.0.0.1")});
+    HostConnection &connection = client.chat->connection();
+    connection.setSender([](const QByteArray &) {});
+    hear(connection, Protocol::Msg::sendlogininfo(2));
+    HostileHost host(Seed);
+    for (int n = 0; n < Messages; ++n) {
+        hear(connection, host.message());
+        QVERIFY(client.chat->ownSeat() >= 1 && client.chat->ownSeat() <= 9);
+    }
+    // Still following an honest host.
+    hear(connection, Protocol::Msg::newplayerinfo(3, QStringLiteral("Zed")));
+    QCOMPARE(client.chat->playerNameLabel(3)->text(), QStringLiteral("Zed"));
+}
+
+void TestFuzzClient::coreAgainstAHostileHost()
+{
+    HostConnection connection;
+    connection.setPlayerName(QStringLiteral("Robo"));
+    connection.setSender([](const QByteArray &) {});
+    ClientGame game(connection);
+    hear(connection, Protocol::Msg::sendlogininfo(2));
+    HostileHost host(Seed + 1);
+    for (int n = 0; n < Messages * 3; ++n) {
+        hear(connection, host.message());
+        QVERIFY(game.ownSeat() >= 1 && game.ownSeat() <= 9);
+    }
+    hear(connection, Protocol::Msg::newplayerinfo(3, QStringLiteral("Zed")));
+    QCOMPARE(game.seatName(3), QStringLiteral("Zed"));
+}
+
+QTEST_MAIN(TestFuzzClient)
+#include "tst_fuzz_client.moc"
