@@ -115,34 +115,94 @@ QString writePhrase(const Values &v)
 template<int N>
 constexpr Key phraseKey(const char *name)
 {
-    return {name, nullptr, applyPhrase<N>, writePhrase<N>, true};
+    return {name, nullptr, applyPhrase<N>, writePhrase<N>, Group::Phrases};
+}
+
+void applyBotCount(Values &v, const QString &text)
+{
+    const int count = number(text).value_or(DefaultBotCount);
+    v.start.botCount = count >= MinBotCount && count <= MaxBotCount ? count : DefaultBotCount;
+}
+
+std::optional<quint16> portNumber(const QString &text)
+{
+    const std::optional<int> port = number(text);
+    if (!port || *port < 1 || *port > 0xFFFF)
+        return std::nullopt;
+    return quint16(*port);
+}
+
+void applyLastPort(Values &v, const QString &text)
+{
+    v.start.port = portNumber(text).value_or(Protocol::DefaultPort);
+}
+
+// Entries "address:port" joined by ","; neither can be part of a host name.
+const QChar HostSeparator = u',';
+const QChar PortSeparator = u':';
+
+void applyRecentHosts(Values &v, const QString &text)
+{
+    QList<RecentHost> hosts;
+    const QStringList entries = text.split(HostSeparator, Qt::SkipEmptyParts);
+    for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry) {
+        const QString trimmed = entry->trimmed();
+        const qsizetype colon = trimmed.lastIndexOf(PortSeparator);
+        const std::optional<quint16> port = portNumber(trimmed.mid(colon + 1));
+        const QString address = trimmed.left(colon);
+        if (colon <= 0 || !port || address.contains(u' '))
+            continue;
+        rememberHost(hosts, {address, *port});
+    }
+    v.start.recentHosts = hosts;
+}
+
+QString writeRecentHosts(const Values &v)
+{
+    QStringList entries;
+    for (const RecentHost &host : v.start.recentHosts)
+        entries.append(host.address + PortSeparator + decimal(host.port));
+    return entries.join(HostSeparator);
+}
+
+void applyStartChoice(Values &v, const QString &text)
+{
+    const int choice = number(text).value_or(0);
+    v.start.choice = choice == int(StartKind::Host) || choice == int(StartKind::Join)
+        ? StartKind(choice)
+        : StartKind::Solo;
 }
 
 const Key Table[] = {
-    {"Textsize", "8", applyTextSize, [](const Values &v) { return decimal(v.textSize); }, false},
+    {"Textsize", "8", applyTextSize, [](const Values &v) { return decimal(v.textSize); },
+     Group::Window},
     {"Top", "3", [](Values &v, const QString &t) { v.bounds.moveTop(intOr<3>(t)); },
-     [](const Values &v) { return decimal(v.bounds.top()); }, false},
+     [](const Values &v) { return decimal(v.bounds.top()); }, Group::Window},
     {"Left", "3", [](Values &v, const QString &t) { v.bounds.moveLeft(intOr<3>(t)); },
-     [](const Values &v) { return decimal(v.bounds.left()); }, false},
+     [](const Values &v) { return decimal(v.bounds.left()); }, Group::Window},
     {"Width", "775", [](Values &v, const QString &t) { v.bounds.setWidth(sizeOr<775>(t)); },
-     [](const Values &v) { return decimal(v.bounds.width()); }, false},
+     [](const Values &v) { return decimal(v.bounds.width()); }, Group::Window},
     {"Height", "575", [](Values &v, const QString &t) { v.bounds.setHeight(sizeOr<575>(t)); },
-     [](const Values &v) { return decimal(v.bounds.height()); }, false},
+     [](const Values &v) { return decimal(v.bounds.height()); }, Group::Window},
     {"Textcolor", "clblack", applyTextColor,
-     [](const Values &v) { return Protocol::colourToText(v.textColor); }, false},
+     [](const Values &v) { return Protocol::colourToText(v.textColor); }, Group::Window},
     {"Playtoscore", "30", applyPlayToScore, [](const Values &v) { return decimal(v.playToScore); },
-     false},
+     Group::Window},
     {"Timeperturn", "1", applyTimePerTurn, [](const Values &v) { return decimal(v.timePerTurn); },
-     false},
-    {"Gametype", "1", applyGameType, [](const Values &v) { return decimal(v.gameType); }, false},
-    {"Duplicate", "0", applyDuplicate, [](const Values &v) { return decimal(v.duplicate); }, false},
-    {"Botspeed", "1000", applyBotSpeed, [](const Values &v) { return decimal(v.botSpeed); }, false},
-    {"Turnsound", "0", applyTurnSound, [](const Values &v) { return decimal(v.turnSound); }, false},
+     Group::Window},
+    {"Gametype", "1", applyGameType, [](const Values &v) { return decimal(v.gameType); },
+     Group::Window},
+    {"Duplicate", "0", applyDuplicate, [](const Values &v) { return decimal(v.duplicate); },
+     Group::Window},
+    {"Botspeed", "1000", applyBotSpeed, [](const Values &v) { return decimal(v.botSpeed); },
+     Group::Window},
+    {"Turnsound", "0", applyTurnSound, [](const Values &v) { return decimal(v.turnSound); },
+     Group::Window},
     {"Playerphrasesounds", "true",
      [](Values &v, const QString &t) { v.playerPhraseSounds = t != FalseText; },
-     [](const Values &v) { return flag(v.playerPhraseSounds); }, false},
+     [](const Values &v) { return flag(v.playerPhraseSounds); }, Group::Window},
     {"Playsounds", "true", [](Values &v, const QString &t) { v.playSounds = t != FalseText; },
-     [](const Values &v) { return flag(v.playSounds); }, false},
+     [](const Values &v) { return flag(v.playSounds); }, Group::Window},
     phraseKey<0>("Phrase1"),
     phraseKey<1>("Phrase2"),
     phraseKey<2>("Phrase3"),
@@ -152,18 +212,31 @@ const Key Table[] = {
     phraseKey<6>("Phrase7"),
     phraseKey<7>("Phrase8"),
     phraseKey<8>("Phrase9"),
+    {"BotCount", nullptr, applyBotCount, [](const Values &v) { return decimal(v.start.botCount); },
+     Group::Start},
+    {"LastName", nullptr, [](Values &v, const QString &t) { v.start.name = t; },
+     [](const Values &v) { return v.start.name; }, Group::Start},
+    {"LastPort", nullptr, applyLastPort, [](const Values &v) { return decimal(v.start.port); },
+     Group::Start},
+    {"RecentHosts", nullptr, applyRecentHosts, writeRecentHosts, Group::Start},
+    {"StartChoice", nullptr, applyStartChoice,
+     [](const Values &v) { return decimal(int(v.start.choice)); }, Group::Start},
 };
 
 const QString SectionName = QString::fromLatin1(Section);
 
-void writeGroup(ProfileIni &ini, const Values &values, bool phrases)
-{
-    for (const Key &key : keys())
-        if (key.phrase == phrases)
-            ini.setValue(SectionName, QString::fromLatin1(key.name), key.write(values));
-}
-
 } // namespace
+
+void rememberHost(QList<RecentHost> &hosts, const RecentHost &host)
+{
+    hosts.removeIf([&host](const RecentHost &known) {
+        return known.port == host.port
+            && known.address.compare(host.address, Qt::CaseInsensitive) == 0;
+    });
+    hosts.prepend(host);
+    if (hosts.size() > MaxRecentHosts)
+        hosts.resize(MaxRecentHosts);
+}
 
 std::span<const Key> keys()
 {
@@ -181,14 +254,11 @@ void read(const ProfileIni &ini, Values &values)
     }
 }
 
-void write(ProfileIni &ini, const Values &values)
+void write(ProfileIni &ini, const Values &values, Group group)
 {
-    writeGroup(ini, values, false);
-}
-
-void writePhrases(ProfileIni &ini, const Values &values)
-{
-    writeGroup(ini, values, true);
+    for (const Key &key : keys())
+        if (key.group == group)
+            ini.setValue(SectionName, QString::fromLatin1(key.name), key.write(values));
 }
 
 SettingsFile::SettingsFile(const QString &folder, const Values &builtIn)
@@ -209,22 +279,27 @@ bool SettingsFile::load(Values &values, QString *error)
 
 bool SettingsFile::save(const Values &values, QString *error)
 {
-    return update(values, false, error);
+    return update(values, Group::Window, error);
 }
 
 bool SettingsFile::savePhrases(const Values &values, QString *error)
 {
-    return update(values, true, error);
+    return update(values, Group::Phrases, error);
 }
 
-bool SettingsFile::update(const Values &values, bool phrases, QString *error)
+bool SettingsFile::saveStart(const Values &values, QString *error)
+{
+    return update(values, Group::Start, error);
+}
+
+bool SettingsFile::update(const Values &values, Group group, QString *error)
 {
     ProfileIni ini;
     if (!ini.load(m_path, error))
         return false;
     const QByteArray before = ini.toBytes();
     for (const Key &key : keys()) {
-        if (key.phrase != phrases)
+        if (key.group != group)
             continue;
         const QString text = key.write(values);
         // Before the first load, a value the program started with says
@@ -236,12 +311,20 @@ bool SettingsFile::update(const Values &values, bool phrases, QString *error)
     if (!unchanged && !ini.save(m_path, error))
         return false;
 
-    if (phrases) {
+    switch (group) {
+    case Group::Phrases:
         m_baseline.phrases = values.phrases;
-    } else {
-        const auto keptPhrases = m_baseline.phrases;
-        m_baseline = values;
-        m_baseline.phrases = keptPhrases;
+        break;
+    case Group::Start:
+        m_baseline.start = values.start;
+        break;
+    case Group::Window: {
+        Values saved = values;
+        saved.phrases = m_baseline.phrases;
+        saved.start = m_baseline.start;
+        m_baseline = saved;
+        break;
+    }
     }
     return true;
 }

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "protocol/ColourText.h"
+#include "protocol/Messages.h"
 #include "storage/ProfileIni.h"
 
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -33,6 +35,40 @@ inline constexpr int BotSpeedNormal = 1000;
 inline constexpr int BotSpeedFast = 500;
 inline constexpr int TurnSoundClassic = 0;
 inline constexpr int TurnSoundNew = 1;
+// Computer players in a solo game.
+inline constexpr int MinBotCount = 1;
+inline constexpr int MaxBotCount = 7;
+inline constexpr int DefaultBotCount = 3;
+// Hosts joined that the start window offers again.
+inline constexpr int MaxRecentHosts = 5;
+
+// The three ways into a game the start window offers, as stored.
+enum class StartKind { Solo = 0, Host = 1, Join = 2 };
+
+struct RecentHost
+{
+    QString address;
+    quint16 port = Protocol::DefaultPort;
+
+    bool operator==(const RecentHost &) const = default;
+};
+
+// Puts host first; an earlier entry of the same address and port goes, and
+// only the most recent MaxRecentHosts stay.
+void rememberHost(QList<RecentHost> &hosts, const RecentHost &host);
+
+// What the start window remembers. These keys are our own: the lobby program
+// neither reads nor writes them.
+struct StartValues
+{
+    int botCount = DefaultBotCount; // "BotCount"
+    QString name; // "LastName"
+    quint16 port = Protocol::DefaultPort; // "LastPort": the port last hosted on
+    QList<RecentHost> recentHosts; // "RecentHosts": most recent first
+    StartKind choice = StartKind::Solo; // "StartChoice": the way in chosen last
+
+    bool operator==(const StartValues &) const = default;
+};
 
 // What the settings control. A default-constructed Values holds the
 // game-start window's own design values (3 rounds, 60 seconds, All Scoring)
@@ -52,9 +88,13 @@ struct Values
     bool playSounds = true; // "Playsounds"
     // "Phrase1" to "Phrase9"; empty means the button keeps its own phrase.
     std::array<QString, PhraseCount> phrases;
+    StartValues start;
 
     bool operator==(const Values &) const = default;
 };
+
+// Who writes a key: the main window's save, the phrase editor or the start window.
+enum class Group { Window, Phrases, Start };
 
 struct Key
 {
@@ -64,8 +104,7 @@ struct Key
     // Applies a value read from the file (or the default) to `values`.
     void (*apply)(Values &values, const QString &text);
     QString (*write)(const Values &values);
-    // Phrases are written only by the phrase editor.
-    bool phrase;
+    Group group;
 };
 
 // Every key in writing order, which is also a valid reading order.
@@ -73,9 +112,8 @@ std::span<const Key> keys();
 
 // Applies the section's keys, each with its default, on top of `values`.
 void read(const ProfileIni &ini, Values &values);
-// Writes every key but the phrases, in order.
-void write(ProfileIni &ini, const Values &values);
-void writePhrases(ProfileIni &ini, const Values &values);
+// Writes the keys of one group, in order.
+void write(ProfileIni &ini, const Values &values, Group group = Group::Window);
 
 // The settings file in one folder.
 //
@@ -100,9 +138,11 @@ public:
     bool save(const Values &values, QString *error = nullptr);
     // The phrase editor's save: the nine phrase keys.
     bool savePhrases(const Values &values, QString *error = nullptr);
+    // The start window's save: its own keys.
+    bool saveStart(const Values &values, QString *error = nullptr);
 
 private:
-    bool update(const Values &values, bool phrases, QString *error);
+    bool update(const Values &values, Group group, QString *error);
 
     QString m_path;
     Values m_baseline;

@@ -1,13 +1,15 @@
 #include "windows/Screenshots.h"
 
+#include "widgets/TSelButton.h"
 #include "windows/aboutform.h"
 #include "windows/additioncatsform.h"
 #include "windows/downloadform.h"
 #include "windows/helpform.h"
-#include "widgets/TSelButton.h"
 #include "windows/phrasesform.h"
+#include "windows/startform.h"
 #include "windows/tallylistform.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -51,6 +53,26 @@ QStringList renderSideWindows(const QString &dir)
     Tdownload download;
     download.setDownloadFolder(scratch.path());
     saveGrab(download, dir, QStringLiteral("download"), written);
+
+    // The start window as a returning player sees it, then refusing a blank name.
+    StartWindow start;
+    start.setSettingsFolder(scratch.path());
+    start.setAddressSource([] {
+        return QList<QHostAddress> {QHostAddress(QStringLiteral("192.168.1.23")),
+                                    QHostAddress(QStringLiteral("10.8.0.4"))};
+    });
+    auto *joinAddress = start.findChild<QComboBox *>(QStringLiteral("combo_joinaddress"));
+    auto *name = start.findChild<QLineEdit *>(QStringLiteral("edit_name"));
+    name->setText(QStringLiteral("Mira"));
+    for (const char *host : {"jonas-pc.lan", "192.168.1.40:7780"}) {
+        joinAddress->setEditText(QString::fromLatin1(host));
+        start.start(StartWindow::Kind::Join);
+    }
+    start.highlight(StartWindow::Kind::Host);
+    saveGrab(start, dir, QStringLiteral("start"), written);
+    name->clear();
+    start.start(StartWindow::Kind::Join);
+    saveGrab(start, dir, QStringLiteral("start-noname"), written);
 
     Tphrases phrases;
     phrases.setSettingsFolder(scratch.path());

@@ -41,6 +41,17 @@ QString field(const Settings::Values &v, const QString &name)
         return v.playerPhraseSounds ? "on" : "off";
     if (name == "phrase3")
         return v.phrases[2];
+    if (name == "start") {
+        QStringList hosts;
+        for (const Settings::RecentHost &host : v.start.recentHosts)
+            hosts.append(host.address + '/' + QString::number(host.port));
+        return QStringLiteral("%1 %2 %3 %4 [%5]")
+            .arg(v.start.botCount)
+            .arg(v.start.name)
+            .arg(v.start.port)
+            .arg(int(v.start.choice))
+            .arg(hosts.join(' '));
+    }
     return "<unknown field " + name + ">";
 }
 
@@ -74,6 +85,7 @@ private slots:
     void savingBeforeLoadingKeepsStoredValues();
     void unreadableFileIsNeverReplaced();
     void phrasesSavedSeparately();
+    void startKeysSavedSeparately();
     void homeFolderChoice();
 };
 
@@ -251,6 +263,18 @@ void TestSettings::readingRules_data()
         << "1/1";
     QTest::newRow("other game type") << QByteArray("Gametype=7\r\nDuplicate=5") << "gameType"
                                      << "0/0";
+    QTest::newRow("start window defaults") << QByteArray() << "start"
+                                           << "3  7772 0 []";
+    QTest::newRow("start window keys")
+        << QByteArray("BotCount=7\r\nLastName=Zo\xEB\r\nLastPort=80\r\nStartChoice=2\r\n"
+                      "RecentHosts=a.lan:7772, 10.0.0.1:9000")
+        << "start" << QString::fromUtf8("7 Zoë 80 2 [a.lan/7772 10.0.0.1/9000]");
+    QTest::newRow("start window values out of range")
+        << QByteArray("BotCount=8\r\nLastPort=65536\r\nStartChoice=3") << "start"
+        << "3  7772 0 []";
+    QTest::newRow("recent hosts: broken entries go, repeats and the oldest beyond five too")
+        << QByteArray("RecentHosts=a:1,b:x,:5,c d:2,c:0,b:2,A:1,,c:3,d:4,e:5,f:6") << "start"
+        << "3  7772 0 [a/1 b/2 c/3 d/4 e/5]";
 }
 
 void TestSettings::readingRules()
@@ -377,6 +401,30 @@ void TestSettings::phrasesSavedSeparately()
     QCOMPARE(again.phrases[0], QString("Good game"));
     QCOMPARE(again.phrases[2], QString("mine"));
     QCOMPARE(again.phrases[8], QString("Bye"));
+}
+
+void TestSettings::startKeysSavedSeparately()
+{
+    QTemporaryDir dir;
+    Settings::SettingsFile file(dir.path());
+    Settings::Values values;
+    QVERIFY(file.load(values));
+    values.start = {2,
+                    QStringLiteral("Ann"),
+                    7800,
+                    {{"b.lan", 7772}, {"10.0.0.1", 9000}},
+                    Settings::StartKind::Join};
+    QVERIFY(file.saveStart(values));
+    QCOMPARE(readFile(file.path()),
+             QByteArray("[Lexaburst]\r\nBotCount=2\r\nLastName=Ann\r\nLastPort=7800\r\n"
+                        "RecentHosts=b.lan:7772,10.0.0.1:9000\r\nStartChoice=2\r\n"));
+    // The main window's save leaves them alone.
+    values.start = {};
+    QVERIFY(file.save(values));
+    Settings::Values again;
+    QVERIFY(Settings::SettingsFile(dir.path()).load(again));
+    QCOMPARE(again.start.name, QStringLiteral("Ann"));
+    QCOMPARE(again.start.recentHosts.size(), 2);
 }
 
 void TestSettings::homeFolderChoice()

@@ -1,0 +1,463 @@
+#include "windows/startform.h"
+
+#include "widgets/Fonts.h"
+#include "widgets/StoredColor.h"
+#include "widgets/TFlatPanel.h"
+#include "widgets/TLbBackground.h"
+#include "windows/SideWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QNetworkInterface>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+
+namespace {
+const QSize ClientSize(732, 376);
+constexpr quint32 FrameColor = 9264224; // panel borders, as in the lobby window
+constexpr quint32 TextColor = 12289393; // the blue headlines
+constexpr quint32 Resting = 15989997; // the face of a panel that is not highlighted
+constexpr quint32 HighlightBorder = 1756160; // green, like the help window's buttons
+constexpr int BodyFontSize = 11;
+constexpr int HeadlineFontSize = 16;
+constexpr int TitleFontSize = 24;
+constexpr int ButtonFontSize = 19;
+
+constexpr int PanelTop = 74;
+constexpr int PanelWidth = 236;
+constexpr int PanelHeight = 256;
+constexpr int PanelPitch = 240;
+constexpr QRect HeadlinePlace(8, 10, 220, 22);
+constexpr QRect TextPlace(14, 36, 208, 44);
+constexpr QRect ButtonPlace(24, 202, 188, 42);
+constexpr QRect LinkPlace(426, 340, 298, 26);
+constexpr int FieldLeft = 20;
+constexpr int FieldHeight = 24;
+constexpr int PortWidth = 80;
+
+// Host names and IPv4 addresses: letters, digits, dots, hyphens.
+const QString LogoResource = QStringLiteral(":/pictures/logo.png");
+const QRegularExpression HostPattern(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9._-]*$"));
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect place,
+                  const QFont &font, const QColor &color,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, bool wrap = false)
+{
+    QLabel *label = SideWindow::placeLabel(parent, name, text, font, color, place.left(),
+                                           place.top(), place.width(), place.height());
+    label->setAlignment(alignment);
+    label->setWordWrap(wrap);
+    if (wrap)
+        label->setFont(fittedWrappedFont(font, text, place.size()));
+    return label;
+}
+
+QSpinBox *makeSpin(QWidget *parent, const char *name, int minimum, int maximum, QRect place)
+{
+    auto *spin = new QSpinBox(parent);
+    spin->setObjectName(QString::fromLatin1(name));
+    spin->setRange(minimum, maximum);
+    spin->setGeometry(place);
+    return spin;
+}
+
+TFlatPanel *makePanel(QWidget *parent, const char *name, QRect place)
+{
+    auto *panel = new TFlatPanel(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setColor(Qt::white);
+    panel->setBorderColor(storedColor(FrameColor));
+    panel->setGeometry(place);
+    return panel;
+}
+
+// The headline, the line that explains the way in, and its start button.
+QPushButton *dressPanel(TFlatPanel *panel, const char *buttonName, const QString &caption,
+                        const QString &explanation)
+{
+    const QColor blue = storedColor(TextColor);
+    makeLabel(panel, "", caption, HeadlinePlace, uiFont(HeadlineFontSize, true), blue,
+              Qt::AlignCenter);
+    makeLabel(panel, "", explanation, TextPlace, uiFont(BodyFontSize + 1), blue,
+              Qt::AlignHCenter | Qt::AlignTop, true);
+    auto *button = new QPushButton(caption, panel);
+    button->setObjectName(QString::fromLatin1(buttonName));
+    constexpr int FaceRoom = 16;
+    button->setFont(
+        fittedFont(uiFont(ButtonFontSize, true), caption, ButtonPlace.width() - FaceRoom));
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, Qt::red);
+    button->setPalette(palette);
+    // Enter starts the highlighted way in, not the button that had focus last.
+    button->setAutoDefault(false);
+    button->setGeometry(ButtonPlace);
+    return button;
+}
+} // namespace
+
+StartWindow::StartWindow(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("start"));
+    SideWindow::setupFixed(this, QStringLiteral("Lexiburst - Start"), ClientSize,
+                           SideWindow::defaultBackgroundColor());
+    setFont(uiFont(BodyFontSize));
+    m_background = new TLbBackground(this);
+    const QColor blue = storedColor(TextColor);
+
+    TFlatPanel *top = makePanel(this, "panel_name", {8, 6, 716, 62});
+    QLabel *title = makeLabel(top, "image_logo", QStringLiteral("Lexiburst"), {12, 4, 168, 54},
+                              uiFont(TitleFontSize, true), blue);
+    const QPixmap logo(LogoResource);
+    if (!logo.isNull())
+        title->setPixmap(logo.scaled(title->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    makeLabel(top, "label_name", QStringLiteral("Your name:"), {300, 19, 160, FieldHeight},
+              uiFont(HeadlineFontSize, true), blue, Qt::AlignRight | Qt::AlignVCenter);
+    m_name = new QLineEdit(top);
+    m_name->setObjectName(QStringLiteral("edit_name"));
+    m_name->setPlaceholderText(QStringLiteral("the name the other players see"));
+    m_name->setGeometry(470, 19, 234, FieldHeight);
+    connect(m_name, &QLineEdit::textEdited, this, [this] { setNotice(QString(), false); });
+
+    const char *panelNames[] = {"panel_solo", "panel_host", "panel_join"};
+    for (std::size_t i = 0; i < m_ways.size(); ++i) {
+        TFlatPanel *panel = makePanel(this, panelNames[i],
+                                      {8 + int(i) * PanelPitch, PanelTop, PanelWidth, PanelHeight});
+        panel->installEventFilter(this);
+        m_ways[i].panel = panel;
+    }
+    buildSolo(way(Kind::Solo).panel);
+    buildHost(way(Kind::Host).panel);
+    buildJoin(way(Kind::Join).panel);
+    for (std::size_t i = 0; i < m_ways.size(); ++i)
+        connect(m_ways[i].button, &QPushButton::clicked, this, [this, i] { start(Kind(i)); });
+
+    m_notice = makeLabel(this, "label_notice", QString(), {10, 336, 410, 34},
+                         uiFont(BodyFontSize + 1, true), Qt::red, Qt::AlignLeft | Qt::AlignVCenter,
+                         true);
+    auto *lobby = new QPushButton(QStringLiteral("Have the Zorn22 Lobby? Open its window"), this);
+    lobby->setObjectName(QStringLiteral("button_lobby"));
+    lobby->setFlat(true);
+    lobby->setCursor(Qt::PointingHandCursor);
+    lobby->setAutoDefault(false);
+    QFont link = uiFont(BodyFontSize + 1, true);
+    link.setUnderline(true);
+    lobby->setFont(fittedFont(link, lobby->text(), LinkPlace.width() - 8));
+    QPalette linkPalette = lobby->palette();
+    linkPalette.setColor(QPalette::ButtonText, blue);
+    lobby->setPalette(linkPalette);
+    lobby->setGeometry(LinkPlace);
+    connect(lobby, &QPushButton::clicked, this, &StartWindow::lobbyRequested);
+
+    // Whichever box the player works in is the one Enter starts.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        for (std::size_t i = 0; i < m_ways.size(); ++i)
+            if (now && m_ways[i].panel->isAncestorOf(now))
+                highlight(Kind(i));
+    });
+
+    setBackgroundPicture(SideWindow::backgroundPicture());
+    showValues();
+}
+
+void StartWindow::buildSolo(TFlatPanel *panel)
+{
+    way(Kind::Solo).button
+        = dressPanel(panel, "button_solo", QStringLiteral("Play Solo"),
+                     QStringLiteral("Play on this computer against computer players."));
+    makeLabel(panel, "label_bots", QStringLiteral("Computer players:"),
+              {FieldLeft, 106, 136, FieldHeight}, uiFont(BodyFontSize + 1, true), Qt::black);
+    m_botCount = makeSpin(panel, "spin_bots", Settings::MinBotCount, Settings::MaxBotCount,
+                          {158, 106, 54, FieldHeight});
+    makeLabel(panel, "label_botspeed",
+              QStringLiteral("How fast they play is under Options, Bot Speed."),
+              {FieldLeft, 142, 196, 40}, uiFont(BodyFontSize), Qt::darkGray,
+              Qt::AlignHCenter | Qt::AlignTop, true);
+}
+
+void StartWindow::buildHost(TFlatPanel *panel)
+{
+    way(Kind::Host).button = dressPanel(panel, "button_host", QStringLiteral("Host a Game"),
+                                        QStringLiteral("Friends join the game on this computer."));
+    makeLabel(panel, "label_hostport", QStringLiteral("Port:"), {FieldLeft, 84, 40, FieldHeight},
+              uiFont(BodyFontSize + 1, true), Qt::black);
+    m_hostPort = makeSpin(panel, "spin_hostport", 1, 0xFFFF, {64, 84, PortWidth, FieldHeight});
+    m_hostPort->setGroupSeparatorShown(false);
+    makeLabel(panel, "label_friends", QStringLiteral("Friends type this to join:"),
+              {FieldLeft, 112, 196, 18}, uiFont(BodyFontSize + 1, true), Qt::black);
+    m_addresses = new QListWidget(panel);
+    m_addresses->setObjectName(QStringLiteral("list_addresses"));
+    m_addresses->setGeometry(FieldLeft, 132, 136, 60);
+    m_addresses->setFont(uiFont(BodyFontSize + 2, true));
+    m_copy = new QPushButton(QStringLiteral("Copy"), panel);
+    m_copy->setObjectName(QStringLiteral("button_copy"));
+    m_copy->setAutoDefault(false);
+    m_copy->setGeometry(FieldLeft + 142, 132, 54, FieldHeight);
+    connect(m_copy, &QPushButton::clicked, this, &StartWindow::copyAddress);
+    connect(m_hostPort, &QSpinBox::valueChanged, this, &StartWindow::showAddresses);
+}
+
+void StartWindow::buildJoin(TFlatPanel *panel)
+{
+    way(Kind::Join).button = dressPanel(panel, "button_join", QStringLiteral("Join a Game"),
+                                        QStringLiteral("Join the game a friend hosts."));
+    makeLabel(panel, "label_joinaddress", QStringLiteral("Host address:"), {FieldLeft, 84, 196, 18},
+              uiFont(BodyFontSize + 1, true), Qt::black);
+    m_joinAddress = new QComboBox(panel);
+    m_joinAddress->setObjectName(QStringLiteral("combo_joinaddress"));
+    m_joinAddress->setEditable(true);
+    m_joinAddress->setInsertPolicy(QComboBox::NoInsert);
+    m_joinAddress->lineEdit()->setPlaceholderText(QStringLiteral("as the host's window shows it"));
+    m_joinAddress->setGeometry(FieldLeft, 104, 196, FieldHeight);
+    makeLabel(panel, "label_joinport", QStringLiteral("Port:"), {FieldLeft, 138, 40, FieldHeight},
+              uiFont(BodyFontSize + 1, true), Qt::black);
+    m_joinPort = makeSpin(panel, "spin_joinport", 1, 0xFFFF, {64, 138, PortWidth, FieldHeight});
+    m_joinPort->setGroupSeparatorShown(false);
+    makeLabel(panel, "label_recent", QStringLiteral("Hosts joined before are in the list."),
+              {FieldLeft, 170, 196, 30}, uiFont(BodyFontSize), Qt::darkGray,
+              Qt::AlignHCenter | Qt::AlignTop, true);
+    // An address typed with ":port" (as the host's window shows it) and the
+    // port box always agree; the typed port wins.
+    connect(m_joinAddress, &QComboBox::editTextChanged, this, [this](const QString &text) {
+        const std::optional<Settings::RecentHost> host = parseHost(text, Protocol::DefaultPort);
+        const bool carriesPort = host && text.contains(u':');
+        if (carriesPort || m_portFromText)
+            m_joinPort->setValue(carriesPort ? host->port : Protocol::DefaultPort);
+        m_portFromText = carriesPort;
+        setNotice(QString(), false);
+    });
+    connect(m_joinPort, &QSpinBox::valueChanged, this, [this](int port) {
+        const std::optional<Settings::RecentHost> host
+            = parseHost(m_joinAddress->currentText(), quint16(port));
+        if (m_portFromText && host)
+            m_joinAddress->setEditText(joinText(host->address, quint16(port)));
+    });
+}
+
+QList<QHostAddress> StartWindow::machineAddresses()
+{
+    QList<QHostAddress> addresses;
+    const auto interfaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface &interface : interfaces) {
+        const auto flags = interface.flags();
+        if (!flags.testFlag(QNetworkInterface::IsUp)
+            || flags.testFlag(QNetworkInterface::IsLoopBack))
+            continue;
+        for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
+            const QHostAddress address = entry.ip();
+            // The game's sockets speak IPv4 only.
+            if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
+                addresses.append(address);
+        }
+    }
+    return addresses;
+}
+
+QString StartWindow::joinText(const QString &address, quint16 port)
+{
+    if (port == Protocol::DefaultPort)
+        return address;
+    return address + u':' + QString::number(port);
+}
+
+std::optional<Settings::RecentHost> StartWindow::parseHost(const QString &text, quint16 port)
+{
+    QString address = text.trimmed();
+    const qsizetype colon = address.lastIndexOf(u':');
+    if (colon >= 0) {
+        bool ok = false;
+        const uint typedPort = address.mid(colon + 1).toUInt(&ok);
+        if (!ok || typedPort < 1 || typedPort > 0xFFFF)
+            return std::nullopt;
+        port = quint16(typedPort);
+        address.truncate(colon);
+    }
+    if (!HostPattern.match(address).hasMatch())
+        return std::nullopt;
+    return Settings::RecentHost {address, port};
+}
+
+void StartWindow::setSettingsFolder(const QString &folder)
+{
+    m_file.emplace(folder);
+    m_values = Settings::Values();
+    // An unreadable file gives the defaults; the choices still work.
+    m_file->load(m_values);
+    showValues();
+}
+
+void StartWindow::setAddressSource(AddressSource source)
+{
+    m_addressSource = std::move(source);
+    showAddresses();
+}
+
+void StartWindow::setBackgroundPicture(const QPixmap &picture)
+{
+    m_background->setPicture(picture);
+}
+
+void StartWindow::showValues()
+{
+    const Settings::StartValues &start = m_values.start;
+    m_name->setText(start.name);
+    m_botCount->setValue(start.botCount);
+    m_hostPort->setValue(start.port);
+    showRecentHosts();
+    showAddresses();
+    highlight(start.choice);
+}
+
+void StartWindow::showRecentHosts()
+{
+    const QList<Settings::RecentHost> &hosts = m_values.start.recentHosts;
+    m_joinAddress->clear();
+    for (const Settings::RecentHost &host : hosts)
+        m_joinAddress->addItem(joinText(host.address, host.port));
+    m_joinAddress->setEditText(m_joinAddress->itemText(0));
+    m_joinPort->setValue(hosts.isEmpty() ? Protocol::DefaultPort : hosts.first().port);
+}
+
+void StartWindow::showAddresses()
+{
+    m_addresses->clear();
+    const QList<QHostAddress> addresses
+        = m_addressSource ? m_addressSource() : QList<QHostAddress>();
+    for (const QHostAddress &address : addresses)
+        m_addresses->addItem(joinText(address.toString(), quint16(m_hostPort->value())));
+    m_copy->setEnabled(!addresses.isEmpty());
+    if (addresses.isEmpty()) {
+        auto *none = new QListWidgetItem(QStringLiteral("No network found"), m_addresses);
+        none->setFlags(Qt::NoItemFlags);
+        return;
+    }
+    m_addresses->setCurrentRow(0);
+}
+
+QStringList StartWindow::shownAddresses() const
+{
+    QStringList texts;
+    for (int row = 0; row < m_addresses->count(); ++row)
+        if (m_addresses->item(row)->flags() != Qt::NoItemFlags)
+            texts.append(m_addresses->item(row)->text());
+    return texts;
+}
+
+void StartWindow::copyAddress()
+{
+    const QListWidgetItem *item = m_addresses->currentItem();
+    if (!item || item->flags() == Qt::NoItemFlags)
+        return;
+    QGuiApplication::clipboard()->setText(item->text());
+    setNotice(QStringLiteral("Copied %1: send it to your friends.").arg(item->text()), false);
+}
+
+void StartWindow::highlight(Kind kind)
+{
+    m_highlighted = kind;
+    for (std::size_t i = 0; i < m_ways.size(); ++i) {
+        const bool on = Kind(i) == kind;
+        m_ways[i].panel->setColor(on ? QColor(Qt::white) : storedColor(Resting));
+        m_ways[i].panel->setBorderColor(storedColor(on ? HighlightBorder : FrameColor));
+        m_ways[i].button->setDefault(on);
+    }
+}
+
+QString StartWindow::notice() const
+{
+    return m_notice->text();
+}
+
+void StartWindow::setNotice(const QString &text, bool problem)
+{
+    QPalette palette = m_notice->palette();
+    palette.setColor(QPalette::WindowText, problem ? QColor(Qt::red) : storedColor(TextColor));
+    m_notice->setPalette(palette);
+    m_notice->setText(text);
+}
+
+void StartWindow::start(Kind kind)
+{
+    highlight(kind);
+    StartChoice choice;
+    choice.kind = kind;
+    choice.name = m_name->text().trimmed();
+    choice.botCount = m_botCount->value();
+    if (kind == Kind::Solo && choice.name.isEmpty())
+        choice.name = SoloName;
+    if (choice.name.isEmpty()) {
+        setNotice(QStringLiteral("Type your name first: the other players see it."), true);
+        m_name->setFocus();
+        return;
+    }
+    if (kind == Kind::Host)
+        choice.port = quint16(m_hostPort->value());
+    if (kind == Kind::Join) {
+        const QString typed = m_joinAddress->currentText();
+        const std::optional<Settings::RecentHost> host
+            = parseHost(typed, quint16(m_joinPort->value()));
+        if (!host) {
+            setNotice(typed.trimmed().isEmpty()
+                          ? QStringLiteral("Type the host's address: the host's window shows it.")
+                          : QStringLiteral("\"%1\" is not an address: type it as the host's "
+                                           "window shows it, like 192.168.1.5.")
+                                .arg(typed.trimmed()),
+                      true);
+            m_joinAddress->setFocus();
+            return;
+        }
+        choice.address = host->address;
+        choice.port = host->port;
+    }
+    setNotice(QString(), false);
+    remember(choice);
+    hide();
+    emit chosen(choice);
+}
+
+void StartWindow::remember(const StartChoice &choice)
+{
+    Settings::StartValues &start = m_values.start;
+    start.choice = choice.kind;
+    start.botCount = choice.botCount;
+    start.name = m_name->text().trimmed();
+    if (choice.kind == Kind::Host)
+        start.port = choice.port;
+    if (choice.kind == Kind::Join) {
+        Settings::rememberHost(start.recentHosts, {choice.address, choice.port});
+        showRecentHosts();
+    }
+    if (m_file)
+        m_file->saveStart(m_values);
+}
+
+void StartWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    showAddresses();
+    SideWindow::centreOnScreen(this);
+    way(m_highlighted).button->setFocus();
+}
+
+void StartWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        start(m_highlighted);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool StartWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress)
+        for (std::size_t i = 0; i < m_ways.size(); ++i)
+            if (watched == m_ways[i].panel)
+                highlight(Kind(i));
+    return QDialog::eventFilter(watched, event);
+}
