@@ -21,31 +21,24 @@ private slots:
 private:
     void startBoth();
 
-    std::unique_ptr<GameRandom> m_random;
-    std::unique_ptr<TServer> m_server;
-    std::unique_ptr<TestClient> m_ann;
-    std::unique_ptr<TestClient> m_bob;
+    std::unique_ptr<HostedTable> m_table;
+    TestClient *m_ann = nullptr;
+    TestClient *m_bob = nullptr;
 };
 
 void ChatHostTest::init()
 {
-    HostOptions options;
-    options.port = closedPort();
-    m_random = std::make_unique<GameRandom>(7);
-    m_server = std::make_unique<TServer>(options, *m_random);
-    m_ann = std::make_unique<TestClient>(options.port, QStringList{u"Ann"_s, u"192.0.2.1"_s, u"true"_s});
-    ChatWindows windows;
-    windows.startListening = [this] { return m_server->startListening(); };
-    m_ann->chat->setWindows(windows);
-    m_bob = std::make_unique<TestClient>(options.port, QStringList{u"Bob"_s, u"127.0.0.1"_s, u"join"_s});
+    m_table
+        = std::make_unique<HostedTable>(QList<QStringList> {{u"Ann"_s, u"192.0.2.1"_s, u"true"_s},
+                                                            {u"Bob"_s, u"127.0.0.1"_s, u"join"_s}},
+                                        7);
+    m_ann = m_table->players[0].get();
+    m_bob = m_table->players[1].get();
 }
 
 void ChatHostTest::cleanup()
 {
-    m_bob.reset();
-    m_ann.reset();
-    m_server.reset();
-    m_random.reset();
+    m_table.reset();
 }
 
 void ChatHostTest::startBoth()
@@ -63,7 +56,7 @@ void ChatHostTest::startBoth()
 void ChatHostTest::playersMeetChatAndLeave()
 {
     startBoth();
-    for (const TestClient *client : {m_ann.get(), m_bob.get()}) {
+    for (const TestClient *client : {m_ann, m_bob}) {
         QCOMPARE(client->chat->label_playername[0]->text(), u"Ann"_s);
         QCOMPARE(client->chat->label_playername[1]->text(), u"Bob"_s);
         QCOMPARE(client->chat->label_playername[2]->text(), u"<Waiting>"_s);
@@ -78,7 +71,7 @@ void ChatHostTest::playersMeetChatAndLeave()
     QTRY_COMPARE(lastChatLine(*m_bob->chat), u"Bob chats:  hello + all"_s);
     QCOMPARE(m_ann->chat->mainchat->style(2).colour, QColor(0x80, 0, 0));
 
-    m_bob.reset();
+    m_table->players[1].reset(); // Bob leaves
     QTRY_COMPARE(lastChatLine(*m_ann->chat), u"Bob disconnected."_s);
     QCOMPARE(m_ann->chat->label_playername[1]->text(), u"<Waiting>"_s);
     QVERIFY(!m_ann->closed);

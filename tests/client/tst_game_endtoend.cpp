@@ -65,7 +65,8 @@ private slots:
 private:
     QList<Tchat *> chats() const
     {
-        return {m_players[0]->chat.get(), m_players[1]->chat.get(), m_players[2]->chat.get()};
+        return {m_table->players[0]->chat.get(), m_table->players[1]->chat.get(),
+                m_table->players[2]->chat.get()};
     }
     bool allShow(const std::function<bool(const Tchat &)> &condition) const;
     void startGame(int rounds, int seconds, bool oneWinner, bool duplicates);
@@ -76,11 +77,8 @@ private:
     void expectFinalBoards(const QString &winnerName);
 
     QTemporaryDir m_home;
-    QTcpServer m_lobby;
-    std::unique_ptr<GameRandom> m_random;
-    std::unique_ptr<TServer> m_server;
     std::unique_ptr<Tgamestart> m_gamestart;
-    std::array<std::unique_ptr<TestClient>, 3> m_players;
+    std::unique_ptr<HostedTable> m_table;
     std::array<QStringList, 3> m_answers;
     QStringList m_recorded; // tally hand-over of the hosting player
     QString m_letter;
@@ -95,59 +93,42 @@ void GameEndToEndTest::initTestCase()
 
 void GameEndToEndTest::init()
 {
-    HostOptions options;
-    options.port = closedPort();
-    options.secondMs = SecondMs;
-    m_random = std::make_unique<GameRandom>(11);
-    m_server = std::make_unique<TServer>(options, *m_random);
     m_gamestart = std::make_unique<Tgamestart>();
-
-    // The lobby connection goes to a listener of its own, never to the host's port.
-    QVERIFY(m_lobby.listen(QHostAddress::LocalHost, 0));
-    const QStringList names {u"Ann"_s, u"Bob"_s, u"Cid"_s};
-    for (int p = 0; p < 3; ++p) {
-        m_players[p] = std::make_unique<TestClient>(
-            options.port, QStringList {names[p], u"127.0.0.1"_s, p == 0 ? u"true"_s : u"join"_s});
-        m_players[p]->chat->setLobbyPort(m_lobby.serverPort());
-    }
     ChatWindows windows;
-    windows.startListening = [this] {
-        return m_server->startListening();
-    };
     windows.gamestart = m_gamestart.get();
     windows.recordGame = [this](const QString &winner) {
         m_recorded.append(winner);
     };
-    m_players[0]->chat->setWindows(windows); // the main window sends what the start window gives it
-
+    // The hosting main window sends what the start window gives it.
+    m_table
+        = std::make_unique<HostedTable>(QList<QStringList> {{u"Ann"_s, u"127.0.0.1"_s, u"true"_s},
+                                                            {u"Bob"_s, u"127.0.0.1"_s, u"join"_s},
+                                                            {u"Cid"_s, u"127.0.0.1"_s, u"join"_s}},
+                                        11, SecondMs, windows);
     for (int p = 0; p < 3; ++p) {
-        m_players[p]->chat->show();
-        QTRY_COMPARE(m_players[p]->chat->ownSeat(), p + 1);
+        m_table->players[p]->chat->show();
+        QTRY_COMPARE(m_table->players[p]->chat->ownSeat(), p + 1);
     }
     QTRY_VERIFY(allShow([](const Tchat &c) { return c.playerNameLabel(3)->text() == u"Cid"_s; }));
 }
 
 void GameEndToEndTest::cleanup()
 {
-    for (auto &player : m_players)
-        player.reset();
+    m_table.reset();
     m_gamestart.reset();
-    m_server.reset();
-    m_random.reset();
-    m_lobby.close();
 }
 
 bool GameEndToEndTest::allShow(const std::function<bool(const Tchat &)> &condition) const
 {
-    return std::all_of(m_players.begin(), m_players.end(),
+    return std::all_of(m_table->players.begin(), m_table->players.end(),
                        [&](const auto &p) { return condition(*p->chat); });
 }
 
 void GameEndToEndTest::startGame(int rounds, int seconds, bool oneWinner, bool duplicates)
 {
-    Tchat &ann = *m_players[0]->chat;
+    Tchat &ann = *m_table->players[0]->chat;
     QVERIFY(visible(ann, u"button_start"_s));
-    QVERIFY(!visible(*m_players[1]->chat, u"button_start"_s));
+    QVERIFY(!visible(*m_table->players[1]->chat, u"button_start"_s));
     QTest::mouseClick(ann.findChild<QWidget *>(u"button_start"_s), Qt::LeftButton);
     QTRY_VERIFY(m_gamestart->isVisible());
 
@@ -169,7 +150,7 @@ QString GameEndToEndTest::answerOf(int player, int category) const
 
 void GameEndToEndTest::clickVote(int player, const char *base, int authorPlayer, int category)
 {
-    const Tchat &chat = *m_players[player]->chat;
+    const Tchat &chat = *m_table->players[player]->chat;
     const int row = rowOf(chat, answerOf(authorPlayer, category));
     QStringList shown;
     for (int r = 1; r <= 8; ++r)
@@ -193,11 +174,11 @@ void GameEndToEndTest::playRound(const std::array<QStringList, 3> &stems,
                                      && !text(c, u"label_cat8"_s).isEmpty();
                              }),
                              PhaseTimeoutMs);
-    const Tchat &ann = *m_players[0]->chat;
+    const Tchat &ann = *m_table->players[0]->chat;
     m_letter = text(ann, u"label_answersent"_s).right(1);
     for (int p = 0; p < 3; ++p) {
         m_answers[p].clear();
-        GamePanels *game = m_players[p]->chat->game();
+        GamePanels *game = m_table->players[p]->chat->game();
         for (int n = 1; n <= 8; ++n) {
             const QString stem = stems[p].value(n - 1);
             const QString answer = stem.isEmpty() ? QString() : m_letter + stem;
@@ -232,7 +213,7 @@ void GameEndToEndTest::playRound(const std::array<QStringList, 3> &stems,
         for (const Tchat *chat : chats())
             for (int seat = 1; seat <= 3; ++seat)
                 QCOMPARE(chat->scoreLabel(seat)->text(),
-                         QString::number(m_server->seat(seat).gameScore));
+                         QString::number(m_table->server->seat(seat).gameScore));
     }
     QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) { return visible(c, u"panel_scores"_s); }),
                              PhaseTimeoutMs);
@@ -243,17 +224,17 @@ void GameEndToEndTest::expectFinalBoards(const QString &winnerName)
     QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) { return visible(c, u"panel_winner"_s); }),
                              PhaseTimeoutMs);
     for (int p = 0; p < 3; ++p) {
-        const Tchat &chat = *m_players[p]->chat;
+        const Tchat &chat = *m_table->players[p]->chat;
         const bool won = chat.playerName() == winnerName;
         QCOMPARE(text(chat, u"label_winner1"_s),
                  won ? u"You have Won the Game!"_s : winnerName + u" has Won the Game!"_s);
         QCOMPARE(text(chat, u"label_status"_s), u"Game Over!"_s);
         for (int seat = 1; seat <= 3; ++seat)
             QCOMPARE(chat.scoreLabel(seat)->text(),
-                     QString::number(m_server->seat(seat).gameScore));
+                     QString::number(m_table->server->seat(seat).gameScore));
     }
-    QVERIFY(visible(*m_players[0]->chat, u"button_start"_s));
-    QVERIFY(!visible(*m_players[1]->chat, u"button_start"_s));
+    QVERIFY(visible(*m_table->players[0]->chat, u"button_start"_s));
+    QVERIFY(!visible(*m_table->players[1]->chat, u"button_start"_s));
 }
 
 void GameEndToEndTest::allScoringThenOneWinnerWithoutDuplicates()
@@ -283,9 +264,9 @@ void GameEndToEndTest::allScoringThenOneWinnerWithoutDuplicates()
     if (QTest::currentTestFailed())
         return;
     expectFinalBoards(u"Ann"_s);
-    QCOMPARE(m_server->seat(1).gameScore, 8);
-    QCOMPARE(m_server->seat(2).gameScore, 5);
-    QCOMPARE(m_server->seat(3).gameScore, 2);
+    QCOMPARE(m_table->server->seat(1).gameScore, 8);
+    QCOMPARE(m_table->server->seat(2).gameScore, 5);
+    QCOMPARE(m_table->server->seat(3).gameScore, 2);
     QCOMPARE(m_recorded, QStringList {u"addtomine"_s});
 
     // One Winner Only, duplicates not allowed: Bob and Cid give the same answer
@@ -303,9 +284,9 @@ void GameEndToEndTest::allScoringThenOneWinnerWithoutDuplicates()
         QStringList {u"SAME"_s, u"bc"_s, u"cc"_s, u"dc"_s, u"ec"_s, u"fc"_s, u"gc"_s, u"hc"_s},
     };
     playRound(oneWinner, [this](int category) {
-        const Tchat &ann = *m_players[0]->chat;
+        const Tchat &ann = *m_table->players[0]->chat;
         for (int p = 0; p < 3; ++p) {
-            const Tchat &chat = *m_players[p]->chat;
+            const Tchat &chat = *m_table->players[p]->chat;
             QCOMPARE(chat.findChild<QWidget *>(u"image_voteagainst1"_s)->isHidden(), true);
             // No favourite for the own answer.
             const int own = rowOf(chat, answerOf(p, category));
@@ -328,12 +309,12 @@ void GameEndToEndTest::allScoringThenOneWinnerWithoutDuplicates()
             return;
         // One favourite per category.
         for (int r = 1; r <= 8; ++r)
-            QVERIFY(picture(*m_players[1]->chat, "image_votefor", r)->isHidden());
+            QVERIFY(picture(*m_table->players[1]->chat, "image_votefor", r)->isHidden());
     });
     if (QTest::currentTestFailed())
         return;
     expectFinalBoards(u"Ann"_s);
-    QCOMPARE(m_server->seat(1).gameScore, 16);
+    QCOMPARE(m_table->server->seat(1).gameScore, 16);
     QCOMPARE(m_recorded, (QStringList {u"addtomine"_s, u"addtomine"_s}));
 }
 
