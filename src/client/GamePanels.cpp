@@ -1,5 +1,6 @@
 #include "client/GamePanels.h"
 
+#include "client/BoardLook.h"
 #include "client/ClientContext.h"
 #include "client/GameWidgets.h"
 
@@ -60,10 +61,7 @@ const QString ShadowStyle = QStringLiteral("color: grey;");
 
 QFont boardFont(int pixelSize, bool bold)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
+    return BoardLook::arial(pixelSize, bold);
 }
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, Qt::Alignment align,

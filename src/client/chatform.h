@@ -294,7 +294,7 @@ private:
     bool m_phraseGateOpen = true;
     int m_kickTag = 0;
     int m_turnSoundTag = 0;
-    int m_botSpeedTag = 1000;
+    int m_botSpeedTag = GameFacts::DefaultBotSpeed;
 
     QString m_settingsFolder;
     std::unique_ptr<Settings::SettingsFile> m_settings;

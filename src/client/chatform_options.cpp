@@ -93,13 +93,13 @@ void Tchat::buildMenus()
     auto *speedGroup = new QActionGroup(this);
     Slow1 = speedGroup->addAction(QStringLiteral("Slow"));
     Slow1->setObjectName(QStringLiteral("Slow1"));
-    Slow1->setData(2000);
+    Slow1->setData(GameFacts::BotSpeeds[0]);
     Normal1 = speedGroup->addAction(QStringLiteral("Normal"));
     Normal1->setObjectName(QStringLiteral("Normal1"));
-    Normal1->setData(1000);
+    Normal1->setData(GameFacts::BotSpeeds[1]);
     Fast1 = speedGroup->addAction(QStringLiteral("Fast"));
     Fast1->setObjectName(QStringLiteral("Fast1"));
-    Fast1->setData(500);
+    Fast1->setData(GameFacts::BotSpeeds[2]);
     for (QAction *item : speedGroup->actions()) {
         item->setCheckable(true);
         BotSpeed1->addAction(item);
