@@ -1,7 +1,7 @@
 // Host figures: messages its handlers take per second, and its resident
 // memory with nine seats connected over loopback.
-#include "protocol/GameRandom.h"
 #include "host/serverform.h"
+#include "protocol/GameRandom.h"
 #include "protocol/Messages.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
-#include "storage/AddedCategories.h"
 #include "TestFiles.h"
+#include "storage/AddedCategories.h"
 
 #include <QDir>
 #include <QFile>

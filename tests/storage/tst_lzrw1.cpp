@@ -1,5 +1,5 @@
-#include "storage/LZRW1.h"
 #include "TestFiles.h"
+#include "storage/LZRW1.h"
 #include "storage/LZRW1KH.h"
 
 #include <QBuffer>
