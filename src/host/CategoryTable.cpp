@@ -24,7 +24,8 @@ QStringList loadBuiltIn()
 
 } // namespace
 
-CategoryTable::CategoryTable() : m_all(builtIn()) {}
+CategoryTable::CategoryTable() : m_all(builtIn())
+{ }
 
 const QStringList &CategoryTable::builtIn()
 {

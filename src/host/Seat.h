@@ -18,7 +18,7 @@ inline constexpr int RefusalSeat = 10;
 struct Seat
 {
     // Per category of the round; index 0 is unused so indices match 1 to 8.
-    template <typename T>
+    template<typename T>
     using PerCategory = std::array<T, Protocol::CategoriesPerRound + 1>;
 
     QString loginName;
@@ -37,13 +37,13 @@ struct Seat
     int answersShown = 0;
     bool watching = false;
     PerCategory<QString> answers;
-    PerCategory<int> duplicate{};
-    PerCategory<int> accepted{};
-    PerCategory<int> votesAgainst{};
-    PerCategory<int> votesFor{};
+    PerCategory<int> duplicate {};
+    PerCategory<int> accepted {};
+    PerCategory<int> votesAgainst {};
+    PerCategory<int> votesFor {};
     int votedFor = 0;
     // Seats whose answer this seat declined in the current category.
-    std::array<bool, Protocol::PlayingSeats + 1> declined{};
+    std::array<bool, Protocol::PlayingSeats + 1> declined {};
 
     // Bytes of this connection that do not yet form a whole message.
     Protocol::FrameSplitter splitter;

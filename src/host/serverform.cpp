@@ -1,7 +1,7 @@
 #include "host/serverform.h"
 
-#include "protocol/GameRandom.h"
 #include "protocol/FieldReader.h"
+#include "protocol/GameRandom.h"
 
 #include <QHostAddress>
 #include <QLoggingCategory>
@@ -63,13 +63,19 @@ TServer::TServer(const HostOptions &options, GameRandom &random, QObject *parent
     Sock1 = new TSock(this);
     Sock1->setObjectName(QStringLiteral("Sock1"));
     Sock1->setAutoAccept(false);
-    Sock1->OnAccept = [this](TSock *sender) { Sock1Accept(sender); };
-    Sock1->OnRead = [this](TSock *sender, int count) { Sock1Read(sender, count); };
+    Sock1->OnAccept = [this](TSock *sender) {
+        Sock1Accept(sender);
+    };
+    Sock1->OnRead = [this](TSock *sender, int count) {
+        Sock1Read(sender, count);
+    };
 
     // Never opened: holds the handlers every accepted connection copies.
     tempsock = new TSock(this);
     tempsock->setObjectName(QStringLiteral("tempsock"));
-    tempsock->OnDisconnect = [this](TSock *sender) { tempsockDisconnect(sender); };
+    tempsock->OnDisconnect = [this](TSock *sender) {
+        tempsockDisconnect(sender);
+    };
     tempsock->OnInfo = [this](TSock *sender, TSocketInfo info, const QString &msg) {
         tempsockInfo(sender, info, msg);
     };
@@ -107,11 +113,16 @@ void TServer::registerHandlers()
 {
     using Handler = void (TServer::*)(const QString &, int);
     const std::pair<const char *, Handler> handlers[] = {
-        {"CMD_logininfo", &TServer::receivedlogininfo}, {"CMD_kickhim", &TServer::kickhim},
-        {"CMD_chat", &TServer::chat},                   {"CMD_action", &TServer::action},
-        {"CMD_playasound", &TServer::playasound},       {"CMD_startgame", &TServer::startgame},
-        {"CMD_justwatch", &TServer::justwatch},         {"CMD_myanswers", &TServer::myanswers},
-        {"CMD_voteagainst", &TServer::voteagainst},     {"CMD_votefor", &TServer::votefor},
+        {"CMD_logininfo", &TServer::receivedlogininfo},
+        {"CMD_kickhim", &TServer::kickhim},
+        {"CMD_chat", &TServer::chat},
+        {"CMD_action", &TServer::action},
+        {"CMD_playasound", &TServer::playasound},
+        {"CMD_startgame", &TServer::startgame},
+        {"CMD_justwatch", &TServer::justwatch},
+        {"CMD_myanswers", &TServer::myanswers},
+        {"CMD_voteagainst", &TServer::voteagainst},
+        {"CMD_votefor", &TServer::votefor},
     };
     // Registered in the order of the command table, which decides dispatch order.
     for (const QString &name : Protocol::hostCommands()) {
@@ -229,7 +240,9 @@ void TServer::refuse(TSock *socket)
     if (socket) {
         socket->Tag = RefusalSeat;
         socket->OnInfo = nullptr;
-        socket->OnRead = [](TSock *s, int) { s->Receive(); };
+        socket->OnRead = [](TSock *s, int) {
+            s->Receive();
+        };
     }
     m_seats[RefusalSeat].socket = socket;
     sendToSeat(RefusalSeat, Protocol::Msg::full());

@@ -24,11 +24,11 @@ class TServer : public QObject
 public:
     // Round-timer phases: what happens when the countdown runs out.
     enum Phase {
-        PhaseAnswering = 1,    // answer time runs; then the answer time ends
+        PhaseAnswering = 1, // answer time runs; then the answer time ends
         PhaseNextCategory = 2, // then the next category is shown
         PhaseRoundSummary = 3, // then the next round starts
-        PhaseVoting = 4,       // then the category is scored
-        PhaseNoAnswers = 5,    // then the next category is shown
+        PhaseVoting = 4, // then the category is scored
+        PhaseNoAnswers = 5, // then the next category is shown
     };
 
     // Every send of the host passes here; tests record sends per seat instead
@@ -82,7 +82,11 @@ public:
     bool addtolist(const QString &category) { return m_listboxAll.addtolist(category); }
     const CategoryTable &categoryTable() const { return m_listboxAll; }
     // Category n (1 to 8) of the current round.
-    QString category(int n) const { return n >= 1 && n <= Protocol::CategoriesPerRound ? m_categories[std::size_t(n)] : QString(); }
+    QString category(int n) const
+    {
+        return n >= 1 && n <= Protocol::CategoriesPerRound ? m_categories[std::size_t(n)]
+                                                           : QString();
+    }
 
     // State, read by tests and the stand-alone host.
     const Seat &seat(int number) const { return m_seats.at(std::size_t(number)); }

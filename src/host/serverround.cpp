@@ -1,8 +1,8 @@
 // The round clock: game start, round start, answers, end of the answer time
 // and the timer that walks a round through its phases.
-#include "protocol/GameRandom.h"
 #include "host/serverform.h"
 #include "protocol/FieldReader.h"
+#include "protocol/GameRandom.h"
 
 namespace {
 
@@ -64,11 +64,13 @@ void TServer::startround()
     QStringList pile = m_listboxAll.all();
     for (int n = 1; n <= Protocol::CategoriesPerRound; ++n) {
         m_seats[n].clearRound();
-        m_categories[n] = pile.isEmpty() ? QString() : pile.takeAt(m_random.bounded(int(pile.size())));
+        m_categories[n]
+            = pile.isEmpty() ? QString() : pile.takeAt(m_random.bounded(int(pile.size())));
     }
     const QStringList categories = roundCategories();
     sendToAll(Protocol::Msg::startround(m_roundNumber, m_letterIndex, categories));
-    emit roundStarted(m_roundNumber, QChar::fromLatin1(Protocol::Letters[m_letterIndex]), categories);
+    emit roundStarted(m_roundNumber, QChar::fromLatin1(Protocol::Letters[m_letterIndex]),
+                      categories);
     setPhase(PhaseAnswering, m_turnTime + AnswerGraceSeconds);
 }
 

@@ -15,7 +15,7 @@
 class GameRandom
 {
 public:
-    explicit GameRandom(quint32 seed) : m_engine(seed) {}
+    explicit GameRandom(quint32 seed) : m_engine(seed) { }
     static GameRandom fromClock();
 
     // A uniformly drawn integer from 0 to count - 1; count must be at least 1.

@@ -2,8 +2,8 @@
 // recorded per seat, and the clocks are driven by direct calls.
 #pragma once
 
-#include "protocol/GameRandom.h"
 #include "host/serverform.h"
+#include "protocol/GameRandom.h"
 #include "protocol/Messages.h"
 
 #include <QByteArray>
@@ -20,7 +20,7 @@ inline QByteArray wire(const QByteArray &text)
 }
 
 namespace QTest {
-template <>
+template<>
 inline char *toString(const QList<QByteArray> &list)
 {
     QByteArray text = "(";
@@ -83,7 +83,7 @@ public:
             const int n = (plus < 0 ? rest : rest.left(plus)).toInt(&ok);
             if (ok)
                 return QByteArray(name) + Protocol::toWire(server.category(n))
-                       + (plus < 0 ? QByteArray() : rest.mid(plus));
+                    + (plus < 0 ? QByteArray() : rest.mid(plus));
         }
         return pattern;
     }
@@ -125,9 +125,10 @@ public:
 
     void startGame(int rounds, int turnTime, const char *gameType, const char *duplicates)
     {
-        deliver(1, Protocol::Msg::startgame(QStringLiteral("Host"), rounds, turnTime,
-                                            QString::fromLatin1(gameType),
-                                            QString::fromLatin1(duplicates)));
+        deliver(1,
+                Protocol::Msg::startgame(QStringLiteral("Host"), rounds, turnTime,
+                                         QString::fromLatin1(gameType),
+                                         QString::fromLatin1(duplicates)));
     }
 
     void answer(int seat, const QStringList &answers)

@@ -47,9 +47,9 @@ void TestConnections::signInAnnouncesPlayers()
     HostHarness h;
     const int ann = h.server.connectLocal();
     QCOMPARE(ann, 1);
-    QCOMPARE(h.take(1), QList<QByteArray>{wire("CMD_sendlogininfo+1")});
+    QCOMPARE(h.take(1), QList<QByteArray> {wire("CMD_sendlogininfo+1")});
     h.deliver(1, Protocol::Msg::logininfo(1, "1.0.4", "Ann"));
-    QCOMPARE(h.take(1), QList<QByteArray>{wire("CMD_newplayerinfo+1+Ann")});
+    QCOMPARE(h.take(1), QList<QByteArray> {wire("CMD_newplayerinfo+1+Ann")});
 
     const int unnamed = h.server.connectLocal(); // connected, not signed in yet
     QCOMPARE(unnamed, 2);
@@ -59,10 +59,11 @@ void TestConnections::signInAnnouncesPlayers()
     h.deliver(bob, Protocol::Msg::logininfo(bob, "1.0.4", "Bob Smith+Co"));
 
     const QByteArray announce = wire("CMD_newplayerinfo+3+Bob Smith+Co");
-    QCOMPARE(h.take(1), QList<QByteArray>{announce});
-    QCOMPARE(h.take(2), QList<QByteArray>{announce});
-    QCOMPARE(h.take(3), (QList<QByteArray>{announce, wire("CMD_existingplayers+1+Ann"),
-                                           wire("CMD_existingplayers+2+")}));
+    QCOMPARE(h.take(1), QList<QByteArray> {announce});
+    QCOMPARE(h.take(2), QList<QByteArray> {announce});
+    QCOMPARE(h.take(3),
+             (QList<QByteArray> {announce, wire("CMD_existingplayers+1+Ann"),
+                                 wire("CMD_existingplayers+2+")}));
     QCOMPARE(h.server.seat(3).loginName, QStringLiteral("Bob Smith+Co"));
 }
 
@@ -99,7 +100,7 @@ void TestConnections::tenthConnectionIsRefused()
         QCOMPARE(h.server.connectLocal(), n);
     h.forget();
     QCOMPARE(h.server.connectLocal(), 0);
-    QCOMPARE(h.take(10), QList<QByteArray>{wire("CMD_full+")});
+    QCOMPARE(h.take(10), QList<QByteArray> {wire("CMD_full+")});
     QVERIFY(h.sent.isEmpty());
     QCOMPARE(h.server.highestSeatUsed(), 9);
     QVERIFY(!h.server.seat(10).inUse);
@@ -119,7 +120,7 @@ void TestConnections::freedSeatIsReusedFirst()
     h.server.disconnectsock(3);
     QCOMPARE(left.count(), 1);
     for (int seat : {1, 2, 4, 5})
-        QCOMPARE(h.take(seat), QList<QByteArray>{wire("CMD_playerdisconnected+3+C")});
+        QCOMPARE(h.take(seat), QList<QByteArray> {wire("CMD_playerdisconnected+3+C")});
     QVERIFY(h.take(3).isEmpty());
     QVERIFY(!h.server.seat(3).inUse);
     QVERIFY(h.server.seat(3).loginName.isEmpty());
@@ -153,8 +154,9 @@ void TestConnections::versionMismatch()
     QCOMPARE(h.sentTo(1, "CMD_havewrongversion").size(), warned ? 1 : 0);
     QCOMPARE(h.sentTo(2, "CMD_wrongversion").size(), warned ? 1 : 0);
     if (warned) {
-        QCOMPARE(h.sentTo(1, "CMD_havewrongversion"), QList<QByteArray>{wire("CMD_havewrongversion+Zed")});
-        QCOMPARE(h.sentTo(2, "CMD_wrongversion"), QList<QByteArray>{wire("CMD_wrongversion+")});
+        QCOMPARE(h.sentTo(1, "CMD_havewrongversion"),
+                 QList<QByteArray> {wire("CMD_havewrongversion+Zed")});
+        QCOMPARE(h.sentTo(2, "CMD_wrongversion"), QList<QByteArray> {wire("CMD_wrongversion+")});
     }
 }
 
@@ -184,8 +186,8 @@ void TestConnections::kickhim()
     h.forget();
     h.deliver(connection, message);
     QCOMPARE(!h.server.seat(3).inUse, removed);
-    const QList<QByteArray> expected =
-        removed ? QList<QByteArray>{wire("CMD_playerdisconnected+3+Cy")} : QList<QByteArray>{};
+    const QList<QByteArray> expected
+        = removed ? QList<QByteArray> {wire("CMD_playerdisconnected+3+Cy")} : QList<QByteArray> {};
     QCOMPARE(h.take(1), expected);
     QCOMPARE(h.take(2), expected);
     QVERIFY(h.take(3).isEmpty());
@@ -198,16 +200,19 @@ void TestConnections::justwatch_data()
     QTest::addColumn<bool>("gameRunning");
     QTest::addColumn<QByteArray>("relay");
     QTest::addColumn<bool>("watching");
-    QTest::newRow("own seat, game running") << 2 << wire("CMD_justwatch+2+1") << true
-                                            << wire("CMD_justwatching+2+1") << true;
-    QTest::newRow("own seat, no game") << 2 << wire("CMD_justwatch+2+1") << false << QByteArray() << false;
-    QTest::newRow("host sets another seat") << 1 << wire("CMD_justwatch+2+1") << true
-                                            << wire("CMD_justwatching+2+1") << true;
-    QTest::newRow("player sets another seat") << 3 << wire("CMD_justwatch+2+1") << true << QByteArray() << false;
-    QTest::newRow("playing again, no game") << 2 << wire("CMD_justwatch+2+2") << false
-                                            << wire("CMD_justwatching+2+2") << false;
+    QTest::newRow("own seat, game running")
+        << 2 << wire("CMD_justwatch+2+1") << true << wire("CMD_justwatching+2+1") << true;
+    QTest::newRow("own seat, no game")
+        << 2 << wire("CMD_justwatch+2+1") << false << QByteArray() << false;
+    QTest::newRow("host sets another seat")
+        << 1 << wire("CMD_justwatch+2+1") << true << wire("CMD_justwatching+2+1") << true;
+    QTest::newRow("player sets another seat")
+        << 3 << wire("CMD_justwatch+2+1") << true << QByteArray() << false;
+    QTest::newRow("playing again, no game")
+        << 2 << wire("CMD_justwatch+2+2") << false << wire("CMD_justwatching+2+2") << false;
     QTest::newRow("other text") << 2 << wire("CMD_justwatch+2+3") << true << QByteArray() << false;
-    QTest::newRow("spectator seat") << 1 << wire("CMD_justwatch+9+1") << true << QByteArray() << false;
+    QTest::newRow("spectator seat")
+        << 1 << wire("CMD_justwatch+9+1") << true << QByteArray() << false;
     QTest::newRow("seat 0") << 1 << wire("CMD_justwatch+0+1") << true << QByteArray() << false;
 }
 
@@ -226,7 +231,8 @@ void TestConnections::justwatch()
     h.forget();
     h.deliver(connection, message);
     QCOMPARE(h.server.seat(2).watching, watching);
-    const QList<QByteArray> expected = relay.isEmpty() ? QList<QByteArray>{} : QList<QByteArray>{relay};
+    const QList<QByteArray> expected
+        = relay.isEmpty() ? QList<QByteArray> {} : QList<QByteArray> {relay};
     for (int seat = 1; seat <= 3; ++seat)
         QCOMPARE(h.take(seat), expected);
 }
@@ -235,8 +241,10 @@ void TestConnections::relaysKeepTheText_data()
 {
     QTest::addColumn<QByteArray>("message");
     QTest::addColumn<QByteArray>("relay");
-    QTest::newRow("chat") << chat(2, "1+1=2, ok?", "clBlack") << wire("CMD_chat+2+Bea chats: 1+1=2, ok?|clBlack");
-    QTest::newRow("chat bar in text") << chat(2, "a|b", "$00FF0000") << wire("CMD_chat+2+Bea chats: a|b|$00FF0000");
+    QTest::newRow("chat") << chat(2, "1+1=2, ok?", "clBlack")
+                          << wire("CMD_chat+2+Bea chats: 1+1=2, ok?|clBlack");
+    QTest::newRow("chat bar in text")
+        << chat(2, "a|b", "$00FF0000") << wire("CMD_chat+2+Bea chats: a|b|$00FF0000");
     QTest::newRow("action") << Protocol::Msg::action(2, "waves + smiles", "clRed")
                             << wire("CMD_action+2+Bea waves + smiles|clRed");
     QTest::newRow("sound") << Protocol::Msg::playasound(2, 4) << wire("CMD_playasound+2+wave4+");
@@ -255,7 +263,7 @@ void TestConnections::relaysKeepTheText()
     h.forget();
     h.deliver(2, message);
     for (int seat = 1; seat <= 3; ++seat)
-        QCOMPARE(h.take(seat), QList<QByteArray>{relay});
+        QCOMPARE(h.take(seat), QList<QByteArray> {relay});
 }
 
 void TestConnections::senderMustBeTheConnectionsSeat_data()
@@ -430,10 +438,10 @@ void TestConnections::framingAcrossReads()
     h.server.receive(1, two.mid(25));
     QCOMPARE(h.server.queuedMessages(), 2);
     h.server.socktimerTimer(); // one message per tick
-    QCOMPARE(h.take(1), QList<QByteArray>{wire("CMD_chat+1+Host chats: one|clBlack")});
+    QCOMPARE(h.take(1), QList<QByteArray> {wire("CMD_chat+1+Host chats: one|clBlack")});
     QVERIFY(h.server.dispatchTimerRunning());
     h.server.socktimerTimer();
-    QCOMPARE(h.take(1), QList<QByteArray>{wire("CMD_chat+1+Host chats: two|clBlack")});
+    QCOMPARE(h.take(1), QList<QByteArray> {wire("CMD_chat+1+Host chats: two|clBlack")});
     QVERIFY(!h.server.dispatchTimerRunning());
 }
 
@@ -448,7 +456,7 @@ void TestConnections::endlessMessageClosesTheConnection()
     QVERIFY(h.server.seat(2).inUse);
     h.server.receive(2, chunk + "x");
     QVERIFY(!h.server.seat(2).inUse);
-    QCOMPARE(h.take(1), QList<QByteArray>{wire("CMD_playerdisconnected+2+Bea")});
+    QCOMPARE(h.take(1), QList<QByteArray> {wire("CMD_playerdisconnected+2+Bea")});
     QCOMPARE(h.server.queuedMessages(), 0);
 }
 
@@ -484,12 +492,14 @@ void TestConnections::lateJoinerGetsSnapshot()
 
     h.join("Late");
     const QStringList cats = h.server.roundCategories();
-    QByteArray expected = "CMD_gamestats+3+2+4+1+45+4+" + QByteArray::number(h.server.letterIndex()) + "+0";
+    QByteArray expected
+        = "CMD_gamestats+3+2+4+1+45+4+" + QByteArray::number(h.server.letterIndex()) + "+0";
     for (int n = 1; n <= 8; ++n)
-        expected += "+s+" + QByteArray::number(n) + "+" + QByteArray::number(h.server.seat(n).gameScore);
+        expected
+            += "+s+" + QByteArray::number(n) + "+" + QByteArray::number(h.server.seat(n).gameScore);
     for (int n = 1; n <= 8; ++n)
         expected += "+c+" + QByteArray::number(n) + "+" + cats[n - 1].toLatin1();
-    QCOMPARE(h.sentTo(3, "CMD_gamestats"), QList<QByteArray>{wire(expected)});
+    QCOMPARE(h.sentTo(3, "CMD_gamestats"), QList<QByteArray> {wire(expected)});
     QCOMPARE(h.server.seat(1).gameScore, 1); // its answer took the one vote
     QCOMPARE(h.server.seat(2).gameScore, 1); // voted for the top answer
 }
@@ -501,9 +511,10 @@ void TestConnections::categoryTable()
     QCOMPARE(all.first(), QStringLiteral("Vegetable"));
     QCOMPARE(all.at(34), QStringLiteral("Tv Show"));
     QCOMPARE(all.last(), QStringLiteral("Courthouse reference"));
-    const QList<int> blankEnded = {215, 216, 217, 218, 224, 239, 242, 243, 244, 250, 256, 260, 270, 274,
-                                   276, 294, 306, 307, 308, 309, 310, 311, 313, 314, 315, 316, 317, 318,
-                                   319, 320, 321, 322, 323, 324, 325, 326, 327, 328, 329, 330, 331, 332};
+    const QList<int> blankEnded
+        = {215, 216, 217, 218, 224, 239, 242, 243, 244, 250, 256, 260, 270, 274,
+           276, 294, 306, 307, 308, 309, 310, 311, 313, 314, 315, 316, 317, 318,
+           319, 320, 321, 322, 323, 324, 325, 326, 327, 328, 329, 330, 331, 332};
     for (int n = 1; n <= all.size(); ++n) {
         const QString &entry = all.at(n - 1);
         QVERIFY2(!entry.isEmpty() && !entry.startsWith(u' '), qPrintable(entry));
@@ -523,7 +534,7 @@ void TestConnections::addtolistRefusesKnownCategories()
     HostHarness h;
     QVERIFY(!h.server.addtolist(QStringLiteral("VEGETABLE")));
     QVERIFY(!h.server.addtolist(QStringLiteral("desserts ")));
-    QVERIFY(h.server.addtolist(QStringLiteral("Desserts")));  // differs by the blank
+    QVERIFY(h.server.addtolist(QStringLiteral("Desserts"))); // differs by the blank
     QVERIFY(h.server.addtolist(QStringLiteral("Card Trick")));
     QVERIFY(!h.server.addtolist(QStringLiteral("card trick")));
     QCOMPARE(h.server.categoryTable().size(), 371);

@@ -1,8 +1,8 @@
 // The host over real loopback connections: clients sign in, play a whole game
 // with a short game second, and see connections refused, lost and removed.
-#include "protocol/GameRandom.h"
 #include "host/serverform.h"
 #include "protocol/Framing.h"
+#include "protocol/GameRandom.h"
 #include "protocol/Messages.h"
 
 #include <QTcpServer>
@@ -59,7 +59,8 @@ private:
         const QString argument = message.section(u'+', 1);
         if (message.startsWith(QLatin1String("CMD_sendlogininfo+"))) {
             seat = argument.toInt();
-            socket.write(Protocol::Msg::logininfo(seat, QString::fromLatin1(Protocol::Version), m_name));
+            socket.write(
+                Protocol::Msg::logininfo(seat, QString::fromLatin1(Protocol::Version), m_name));
         } else if (message.startsWith(QLatin1String("CMD_startround+"))) {
             socket.write(Protocol::Msg::myanswers(seat, answers));
         } else if (message.startsWith(QLatin1String("CMD_showcat+")) && m_voteFor != 0) {
@@ -113,9 +114,9 @@ void TestLoopback::wholeGame()
     QTRY_VERIFY(cy.saw(QStringLiteral("CMD_existingplayers+2+Bo")));
     QTRY_VERIFY(ann.saw(QStringLiteral("CMD_newplayerinfo+3+Cy")));
 
-    ann.answers = QStringList{"Ant", "Apple", "Arm", "Ash", "Asp", "Axe", "Aunt", "Ale"};
-    bo.answers = QStringList{"Bee", "", "Bat"};
-    cy.answers = QStringList{"ant"}; // same as Ann's, in another case
+    ann.answers = QStringList {"Ant", "Apple", "Arm", "Ash", "Asp", "Axe", "Aunt", "Ale"};
+    bo.answers = QStringList {"Bee", "", "Bat"};
+    cy.answers = QStringList {"ant"}; // same as Ann's, in another case
     ann.socket.write(Protocol::Msg::startgame(QStringLiteral("Ann"), 1, 2, QStringLiteral("0"),
                                               QStringLiteral("1")));
 
@@ -126,13 +127,15 @@ void TestLoopback::wholeGame()
     QVERIFY(!server.gameRunning());
     QVERIFY(bo.received.contains(QStringLiteral("CMD_startgame+Ann+1+2+0+1+")));
     // Categories go out by their text; the one-round game leaves round 1's in place.
-    QVERIFY(bo.received.contains(QStringLiteral("CMD_showcat+%1+3+1+Ant+0+2+Bee+0+3+ant+0").arg(server.category(1))));
-    QVERIFY(bo.received.contains(QStringLiteral("CMD_noanswers+%1+").arg(server.category(2))) == false); // Ann answered it
+    QVERIFY(bo.received.contains(
+        QStringLiteral("CMD_showcat+%1+3+1+Ant+0+2+Bee+0+3+ant+0").arg(server.category(1))));
+    QVERIFY(bo.received.contains(QStringLiteral("CMD_noanswers+%1+").arg(server.category(2)))
+            == false); // Ann answered it
     QVERIFY(bo.saw(QStringLiteral("CMD_roundover+")));
     // Category 1: Bo and Cy vote for Ann, so Ann's and Cy's identical answers
     // take two votes each; Bo gains a voter's point, Bo's one vote is no top.
     QVERIFY(bo.received.contains(QStringLiteral("CMD_postscores+1+2+2+2+2+1+1+1+3+2+2+2"
-                                                 "+4+0+0+0+5+0+0+0+6+0+0+0+7+0+0+0+8+0+0+0")));
+                                                "+4+0+0+0+5+0+0+0+6+0+0+0+7+0+0+0+8+0+0+0")));
     QCOMPARE(ann.received.count(QStringLiteral("CMD_winner+Ann+")), 1);
 }
 
@@ -150,7 +153,7 @@ void TestLoopback::fullHostRefusesAndFlushes()
     }
     Bot tenth(QStringLiteral("Ten"), port);
     QTRY_COMPARE(tenth.socket.state(), QAbstractSocket::UnconnectedState);
-    QCOMPARE(tenth.received, QStringList{QStringLiteral("CMD_full+")});
+    QCOMPARE(tenth.received, QStringList {QStringLiteral("CMD_full+")});
     QCOMPARE(server.highestSeatUsed(), 9);
     for (int n = 1; n <= 9; ++n)
         QVERIFY(server.seat(n).inUse);
@@ -197,8 +200,10 @@ void TestLoopback::resetConnectionFreesItsSeat()
     QTRY_COMPARE(server.seat(2).loginName, QStringLiteral("Bo"));
 
     // Linger time 0 makes the close a reset instead of an orderly end.
-    const linger reset{1, 0};
-    QCOMPARE(::setsockopt(int(bo.socket.socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset, sizeof reset), 0);
+    const linger reset {1, 0};
+    QCOMPARE(::setsockopt(int(bo.socket.socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset,
+                          sizeof reset),
+             0);
     bo.socket.abort();
     QTRY_VERIFY(!server.seat(2).inUse);
     QTRY_VERIFY(ann.saw(QStringLiteral("CMD_playerdisconnected+2+Bo")));

@@ -47,8 +47,10 @@ void TestProgram::logsAndStopsCleanly()
     QProcess host;
     host.setProcessEnvironment(environment);
     QByteArray log;
-    connect(&host, &QProcess::readyReadStandardError, this, [&] { log += host.readAllStandardError(); });
-    host.start(QStringLiteral(LEXIBURST_HOST_BIN), {QStringLiteral("--port"), QString::number(port)});
+    connect(&host, &QProcess::readyReadStandardError, this,
+            [&] { log += host.readAllStandardError(); });
+    host.start(QStringLiteral(LEXIBURST_HOST_BIN),
+               {QStringLiteral("--port"), QString::number(port)});
     QVERIFY(host.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(log.contains("listening on port " + QByteArray::number(port)), 20000);
     QVERIFY(log.contains("1 added categories from "));
@@ -71,7 +73,8 @@ void TestProgram::logsAndStopsCleanly()
 
     // A second host on the same port fails with the socket's message.
     QProcess second;
-    second.start(QStringLiteral(LEXIBURST_HOST_BIN), {QStringLiteral("--port"), QString::number(port)});
+    second.start(QStringLiteral(LEXIBURST_HOST_BIN),
+                 {QStringLiteral("--port"), QString::number(port)});
     QVERIFY(second.waitForFinished(20000));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QVERIFY(second.exitCode() != 0);

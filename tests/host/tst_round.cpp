@@ -67,12 +67,13 @@ void TestRound::startgameFields_data()
                                 << wire("CMD_startgame+Ann+5+60+0+1+");
     QTest::newRow("turn time 0") << wire("CMD_startgame+Ann+2+0+0+1+") << 2 << 60 << false << true
                                  << wire("CMD_startgame+Ann+2+60+0+1+");
-    QTest::newRow("negative turn time") << wire("CMD_startgame+Ann+2+-30+x+y+") << 2 << 60 << true << false
-                                        << wire("CMD_startgame+Ann+2+60+x+y+");
-    QTest::newRow("rounds too big for int") << wire("CMD_startgame+Ann+99999999999+30+1+1+") << 5 << 30
-                                            << true << true << wire("CMD_startgame+Ann+5+30+1+1+");
-    QTest::newRow("endless turn time") << wire("CMD_startgame+Ann+1+2147483647+1+1+") << 1 << 86400 << true
-                                       << true << wire("CMD_startgame+Ann+1+86400+1+1+");
+    QTest::newRow("negative turn time") << wire("CMD_startgame+Ann+2+-30+x+y+") << 2 << 60 << true
+                                        << false << wire("CMD_startgame+Ann+2+60+x+y+");
+    QTest::newRow("rounds too big for int")
+        << wire("CMD_startgame+Ann+99999999999+30+1+1+") << 5 << 30 << true << true
+        << wire("CMD_startgame+Ann+5+30+1+1+");
+    QTest::newRow("endless turn time") << wire("CMD_startgame+Ann+1+2147483647+1+1+") << 1 << 86400
+                                       << true << true << wire("CMD_startgame+Ann+1+86400+1+1+");
 }
 
 void TestRound::startgameFields()
@@ -133,14 +134,19 @@ void TestRound::phasesAndDurations()
     }
     h.forget();
 
-    struct Step { const char *message; int seconds; int phase; };
+    struct Step
+    {
+        const char *message;
+        int seconds;
+        int phase;
+    };
     const Step steps[] = {
-        {"CMD_endround+", 34, 2},        {"CMD_showcat+1+1+", 3, 4},   {"CMD_postscores", 10, 2},
-        {"CMD_noanswers+2+", 5, 5},      {"CMD_showcat+3+4+", 2, 4},   {"CMD_postscores", 13, 2},
-        {"CMD_showcat+4+7+", 5, 4},      {"CMD_postscores", 16, 2},    {"CMD_showcat+5+3+", 5, 4},
-        {"CMD_postscores", 10, 2},       {"CMD_showcat+6+6+", 5, 4},   {"CMD_postscores", 13, 2},
-        {"CMD_showcat+7+8+", 5, 4},      {"CMD_postscores", 16, 2},    {"CMD_noanswers+8+", 5, 5},
-        {"CMD_roundover+", 2, 3},        {"CMD_startround+2+", 10, 1},
+        {"CMD_endround+", 34, 2},   {"CMD_showcat+1+1+", 3, 4},   {"CMD_postscores", 10, 2},
+        {"CMD_noanswers+2+", 5, 5}, {"CMD_showcat+3+4+", 2, 4},   {"CMD_postscores", 13, 2},
+        {"CMD_showcat+4+7+", 5, 4}, {"CMD_postscores", 16, 2},    {"CMD_showcat+5+3+", 5, 4},
+        {"CMD_postscores", 10, 2},  {"CMD_showcat+6+6+", 5, 4},   {"CMD_postscores", 13, 2},
+        {"CMD_showcat+7+8+", 5, 4}, {"CMD_postscores", 16, 2},    {"CMD_noanswers+8+", 5, 5},
+        {"CMD_roundover+", 2, 3},   {"CMD_startround+2+", 10, 1},
     };
     for (const Step &step : steps) {
         QCOMPARE(h.secondsUntilSend(5), step.seconds);
@@ -171,7 +177,7 @@ void TestRound::roundDrawsFromTheSeededGenerator()
     QByteArray start = "CMD_startround+1+" + QByteArray::number(letter);
     for (int n = 1; n <= 8; ++n)
         start += "+" + QByteArray::number(n) + "+" + expected[n - 1].toLatin1();
-    QCOMPARE(h.sentTo(1, "CMD_startround"), QList<QByteArray>{wire(start)});
+    QCOMPARE(h.sentTo(1, "CMD_startround"), QList<QByteArray> {wire(start)});
 }
 
 void TestRound::everyRoundDrawsFromTheWholeList()
@@ -208,10 +214,12 @@ void TestRound::lateAnswersAreUsed()
     QVERIFY(h.tickUntil(1, "CMD_endround+"));
     h.answer(2, {"Late", "Later"});
     QVERIFY(h.tickUntil(1, "CMD_showcat+1"));
-    QCOMPARE(h.sentTo(1, "CMD_showcat"), QList<QByteArray>{h.catText(wire("CMD_showcat+1+1+2+Late+0"))});
+    QCOMPARE(h.sentTo(1, "CMD_showcat"),
+             QList<QByteArray> {h.catText(wire("CMD_showcat+1+1+2+Late+0"))});
     h.answer(1, {"", "Last"}); // before category 2 is shown: still counts
     QVERIFY(h.tickUntil(1, "CMD_showcat+2"));
-    QCOMPARE(h.sentTo(1, "CMD_showcat+2"), QList<QByteArray>{h.catText(wire("CMD_showcat+2+2+1+Last+0+2+Later+0"))});
+    QCOMPARE(h.sentTo(1, "CMD_showcat+2"),
+             QList<QByteArray> {h.catText(wire("CMD_showcat+2+2+1+Last+0+2+Later+0"))});
 }
 
 void TestRound::answerIndicesOutOfRange()
@@ -245,12 +253,12 @@ void TestRound::answerListEnd_data()
     QTest::addColumn<QByteArray>("message");
     QTest::addColumn<QStringList>("answers"); // categories 1 to 3 afterwards
 
-    QTest::newRow("pair without its answer") << QByteArray("CMD_myanswers+1+1+One+2")
-                                             << QStringList{"One", "", "Old"};
-    QTest::newRow("answer that is the end mark") << QByteArray("CMD_myanswers+1+1+@+2+@")
-                                                 << QStringList{"@", "@", "Old"};
-    QTest::newRow("empty last answer") << QByteArray("CMD_myanswers+1+3+")
-                                       << QStringList{"Old", "Old", ""};
+    QTest::newRow("pair without its answer")
+        << QByteArray("CMD_myanswers+1+1+One+2") << QStringList {"One", "", "Old"};
+    QTest::newRow("answer that is the end mark")
+        << QByteArray("CMD_myanswers+1+1+@+2+@") << QStringList {"@", "@", "Old"};
+    QTest::newRow("empty last answer")
+        << QByteArray("CMD_myanswers+1+3+") << QStringList {"Old", "Old", ""};
 }
 
 void TestRound::answerListEnd()
@@ -272,9 +280,11 @@ void TestRound::duplicateMarks_data()
     QTest::addColumn<QByteArray>("duplicates");
     QTest::addColumn<QByteArray>("showcat");
     QTest::newRow("one winner, no duplicates")
-        << QByteArray("0") << QByteArray("0") << wire("CMD_showcat+1+4+1+Axe+1+2+AXE+1+3+Ant+0+4+axe +0");
+        << QByteArray("0") << QByteArray("0")
+        << wire("CMD_showcat+1+4+1+Axe+1+2+AXE+1+3+Ant+0+4+axe +0");
     QTest::newRow("one winner, duplicates allowed")
-        << QByteArray("0") << QByteArray("1") << wire("CMD_showcat+1+4+1+Axe+0+2+AXE+0+3+Ant+0+4+axe +0");
+        << QByteArray("0") << QByteArray("1")
+        << wire("CMD_showcat+1+4+1+Axe+0+2+AXE+0+3+Ant+0+4+axe +0");
     QTest::newRow("all scoring") << QByteArray("1") << QByteArray("0")
                                  << wire("CMD_showcat+1+4+1+Axe+0+2+AXE+0+3+Ant+0+4+axe +0");
 }
@@ -294,7 +304,7 @@ void TestRound::duplicateMarks()
     h.answer(4, {"axe "}); // nothing is trimmed
     h.answer(5, {""});
     QVERIFY(h.tickUntil(1, "CMD_showcat"));
-    QCOMPARE(h.sentTo(1, "CMD_showcat"), QList<QByteArray>{h.catText(showcat)});
+    QCOMPARE(h.sentTo(1, "CMD_showcat"), QList<QByteArray> {h.catText(showcat)});
 }
 
 void TestRound::allScoring_data()
@@ -322,7 +332,8 @@ void TestRound::allScoring()
         h.deliver(voter, Protocol::Msg::voteagainst(voter, 1));
     h.deliver(2, Protocol::Msg::votefor(2, 1)); // no votes for in this game type
     QVERIFY(h.tickUntil(1, "CMD_postscores"));
-    QCOMPARE(h.sentTo(1, "CMD_postscores"), QList<QByteArray>{wire("CMD_postscores" + group + "+2+1+4+1")});
+    QCOMPARE(h.sentTo(1, "CMD_postscores"),
+             QList<QByteArray> {wire("CMD_postscores" + group + "+2+1+4+1")});
 }
 
 void TestRound::oneWinnerIdenticalAnswersShareVotes()
@@ -338,8 +349,8 @@ void TestRound::oneWinnerIdenticalAnswersShareVotes()
     h.deliver(3, Protocol::Msg::votefor(3, 1));
     QVERIFY(h.tickUntil(1, "CMD_postscores"));
     QCOMPARE(h.sentTo(2, "CMD_postscores"),
-             QList<QByteArray>{wire("CMD_postscores+1+1+1+1+2+1+1+1+3+1+0+1+4+0+0+0+5+0+0+0"
-                                    "+6+0+0+0+7+0+0+0+8+0+0+0")});
+             QList<QByteArray> {wire("CMD_postscores+1+1+1+1+2+1+1+1+3+1+0+1+4+0+0+0+5+0+0+0"
+                                     "+6+0+0+0+7+0+0+0+8+0+0+0")});
 }
 
 void TestRound::oneWinnerSharedTop()
@@ -360,8 +371,8 @@ void TestRound::oneWinnerSharedTop()
     QVERIFY(h.tickUntil(1, "CMD_postscores"));
     // Seats 1 and 2 share the top with 2 votes; every voter of either gains 1.
     QCOMPARE(h.sentTo(1, "CMD_postscores"),
-             QList<QByteArray>{wire("CMD_postscores+1+2+2+2+2+2+2+2+3+1+1+1+4+1+0+1+5+1+0+1"
-                                    "+6+0+0+0+7+0+0+0+8+0+0+0")});
+             QList<QByteArray> {wire("CMD_postscores+1+2+2+2+2+2+2+2+3+1+1+1+4+1+0+1+5+1+0+1"
+                                     "+6+0+0+0+7+0+0+0+8+0+0+0")});
     QCOMPARE(h.server.seat(1).gameScore, 2);
 }
 
@@ -376,7 +387,7 @@ void TestRound::oneWinnerNobodyVotes()
     QByteArray expected = "CMD_postscores";
     for (int n = 1; n <= 8; ++n)
         expected += "+" + QByteArray::number(n) + "+0+0+0";
-    QCOMPARE(h.sentTo(1, "CMD_postscores"), QList<QByteArray>{wire(expected)});
+    QCOMPARE(h.sentTo(1, "CMD_postscores"), QList<QByteArray> {wire(expected)});
 }
 
 void TestRound::votesOutsideACategoryAreDropped_data()
@@ -432,9 +443,10 @@ void TestRound::restartDuringVotingLeavesNoStaleVote()
     h.deliver(2, wire("CMD_votefor+2+1+")); // still voting on the old game's category
     QVERIFY(h.tickUntil(1, "CMD_showcat+1"));
     QVERIFY(h.tickUntil(1, "CMD_postscores"));
-    QCOMPARE(h.sentTo(1, "CMD_postscores"),
-             QList<QByteArray>{wire("CMD_postscores+1+0+0+0+2+0+0+0+3+0+0+0+4+0+0+0+5+0+0+0+6+0+0+0"
-                                    "+7+0+0+0+8+0+0+0")});
+    QCOMPARE(
+        h.sentTo(1, "CMD_postscores"),
+        QList<QByteArray> {wire("CMD_postscores+1+0+0+0+2+0+0+0+3+0+0+0+4+0+0+0+5+0+0+0+6+0+0+0"
+                                "+7+0+0+0+8+0+0+0")});
 }
 
 void TestRound::oneVotePerPlayer_data()
@@ -446,19 +458,20 @@ void TestRound::oneVotePerPlayer_data()
     QTest::addColumn<int>("votesFor");
     QTest::addColumn<int>("votesAgainst");
     const QByteArray twice = Protocol::Msg::votefor(2, 1);
-    QTest::newRow("second vote for") << QByteArray("0") << QList<QByteArray>{twice, twice} << 1 << 0;
+    QTest::newRow("second vote for")
+        << QByteArray("0") << QList<QByteArray> {twice, twice} << 1 << 0;
     QTest::newRow("vote moved to another answer")
-        << QByteArray("0") << QList<QByteArray>{twice, Protocol::Msg::votefor(2, 3)} << 1 << 0;
+        << QByteArray("0") << QList<QByteArray> {twice, Protocol::Msg::votefor(2, 3)} << 1 << 0;
     QTest::newRow("vote for the own answer")
-        << QByteArray("0") << QList<QByteArray>{Protocol::Msg::votefor(2, 2), twice} << 1 << 0;
+        << QByteArray("0") << QList<QByteArray> {Protocol::Msg::votefor(2, 2), twice} << 1 << 0;
     QTest::newRow("vote for a duplicate")
-        << QByteArray("0") << QList<QByteArray>{Protocol::Msg::votefor(2, 3), twice} << 1 << 0;
+        << QByteArray("0") << QList<QByteArray> {Protocol::Msg::votefor(2, 3), twice} << 1 << 0;
     const QByteArray decline = Protocol::Msg::voteagainst(2, 1);
-    QTest::newRow("declined three times") << QByteArray("1") << QList<QByteArray>{decline, decline, decline}
-                                          << 0 << 1;
-    QTest::newRow("own answer declined") << QByteArray("1")
-                                         << QList<QByteArray>{Protocol::Msg::voteagainst(2, 2), decline}
-                                         << 0 << 1;
+    QTest::newRow("declined three times")
+        << QByteArray("1") << QList<QByteArray> {decline, decline, decline} << 0 << 1;
+    QTest::newRow("own answer declined")
+        << QByteArray("1") << QList<QByteArray> {Protocol::Msg::voteagainst(2, 2), decline} << 0
+        << 1;
 }
 
 void TestRound::oneVotePerPlayer()
@@ -498,19 +511,20 @@ void TestRound::winnerTest_data()
     QTest::addColumn<QList<bool>>("signedIn");
     QTest::addColumn<int>("leaveBeforeTest");
     QTest::addColumn<QByteArray>("result");
-    QTest::newRow("single leader") << QList<int>{4, 6, 5} << QList<bool>{true, true, true} << 0
-                                   << wire("CMD_winner+P2+");
-    QTest::newRow("tie of two") << QList<int>{4, 6, 6} << QList<bool>{true, true, true} << 0
+    QTest::newRow("single leader")
+        << QList<int> {4, 6, 5} << QList<bool> {true, true, true} << 0 << wire("CMD_winner+P2+");
+    QTest::newRow("tie of two") << QList<int> {4, 6, 6} << QList<bool> {true, true, true} << 0
                                 << wire("CMD_tiegame+");
-    QTest::newRow("nobody scored") << QList<int>{0, 0, 0} << QList<bool>{true, true, true} << 0
-                                   << wire("CMD_tiegame+");
-    QTest::newRow("leader without name") << QList<int>{2, 7, 1} << QList<bool>{true, false, true} << 0
-                                         << wire("CMD_winner+Missing+");
-    QTest::newRow("departed seat ties") << QList<int>{3, 5, 1, 5} << QList<bool>{true, true, true, true} << 4
-                                        << wire("CMD_tiegame+");
-    QTest::newRow("departed seat does not lead") << QList<int>{3, 5, 1, 7}
-                                                 << QList<bool>{true, true, true, true} << 4
-                                                 << wire("CMD_winner+P2+");
+    QTest::newRow("nobody scored")
+        << QList<int> {0, 0, 0} << QList<bool> {true, true, true} << 0 << wire("CMD_tiegame+");
+    QTest::newRow("leader without name") << QList<int> {2, 7, 1} << QList<bool> {true, false, true}
+                                         << 0 << wire("CMD_winner+Missing+");
+    QTest::newRow("departed seat ties")
+        << QList<int> {3, 5, 1, 5} << QList<bool> {true, true, true, true} << 4
+        << wire("CMD_tiegame+");
+    QTest::newRow("departed seat does not lead")
+        << QList<int> {3, 5, 1, 7} << QList<bool> {true, true, true, true} << 4
+        << wire("CMD_winner+P2+");
 }
 
 void TestRound::winnerTest()
@@ -553,14 +567,15 @@ void TestRound::tieAddsRoundsUntilOneLeads()
     QVERIFY(h.tickUntil(1, "CMD_roundover"));
     h.forget();
     QVERIFY(h.tickUntil(1, "CMD_startround"));
-    QCOMPARE(h.take(1).mid(0, 2), (QList<QByteArray>{wire("CMD_tiegame+"), h.sentTo(2, "CMD_startround").first()}));
+    QCOMPARE(h.take(1).mid(0, 2),
+             (QList<QByteArray> {wire("CMD_tiegame+"), h.sentTo(2, "CMD_startround").first()}));
     QVERIFY(h.sentTo(2, "CMD_startround").first().startsWith("CMD_startround+2+"));
 
     h.answer(2, answersFor(1)); // Bo pulls ahead in the tie-break round
     QVERIFY(h.tickUntil(1, "CMD_roundover"));
     h.forget();
     QVERIFY(h.tickUntil(1, "CMD_"));
-    QCOMPARE(h.take(1), QList<QByteArray>{wire("CMD_winner+Bo+")});
+    QCOMPARE(h.take(1), QList<QByteArray> {wire("CMD_winner+Bo+")});
     QCOMPARE(h.server.roundNumber(), 3);
     QVERIFY(!h.server.gameRunning());
     // The clock is off: nothing more happens.
@@ -582,7 +597,7 @@ void TestRound::winnerTestWaitsForTheLastRound()
     }
     h.forget();
     QVERIFY(h.tickUntil(1, "CMD_winner"));
-    QCOMPARE(h.sentTo(1, "CMD_winner"), QList<QByteArray>{wire("CMD_winner+Ann+")});
+    QCOMPARE(h.sentTo(1, "CMD_winner"), QList<QByteArray> {wire("CMD_winner+Ann+")});
     QVERIFY(h.sentTo(1, "CMD_startround").isEmpty());
     QCOMPARE(h.server.roundNumber(), 4);
 }

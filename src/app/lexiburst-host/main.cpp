@@ -1,8 +1,8 @@
 // lexiburst-host: a game host without a window. Players connect with their
 // own clients; the first connection takes seat 1 and the host player's rights.
 #include "app/TerminationSignals.h"
-#include "protocol/GameRandom.h"
 #include "host/serverform.h"
+#include "protocol/GameRandom.h"
 #include "storage/AddedCategories.h"
 #include "storage/HomeFolder.h"
 

@@ -10,9 +10,9 @@
 #include "windows/spylistform.h"
 #include "windows/tallylistform.h"
 
-#include "protocol/GameRandom.h"
 #include "host/HostOptions.h"
 #include "host/serverform.h"
+#include "protocol/GameRandom.h"
 
 #include <QPixmap>
 

@@ -21,9 +21,9 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include "protocol/GameRandom.h"
 #include "host/HostOptions.h"
 #include "host/serverform.h"
+#include "protocol/GameRandom.h"
 
 #include <array>
 #include <functional>
