@@ -1,17 +1,14 @@
 // The main window's own look: its font, the tiled client area, the board's
-// frames and headings, the clickable logo and the flat picture buttons.
+// frames and headings and the flat picture buttons.
 #pragma once
 
 #include <QColor>
 #include <QFont>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QToolButton>
 #include <QWidget>
-
-#include <functional>
 
 namespace BoardLook {
 
@@ -76,22 +73,6 @@ protected:
                          QStringLiteral("Bonus"));
         painter.setPen(QColor(0x6B, 0x8E, 0x7A, 120));
         painter.drawLine(QPointF(8, 317.5), QPointF(229, 317.5));
-    }
-};
-
-// A picture that reacts to a click (the logo).
-class ClickPicture : public QLabel
-{
-public:
-    std::function<void()> onClick;
-    using QLabel::QLabel;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
-            && onClick)
-            onClick();
     }
 };
 

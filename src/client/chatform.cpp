@@ -13,6 +13,7 @@
 #include "storage/HomeFolder.h"
 #include "storage/Settings.h"
 #include "widgets/StoredColor.h"
+#include "widgets/TClickLabel.h"
 #include "windows/SideWindow.h"
 #include "windows/gamestartform.h"
 #include "windows/phrasesform.h"
@@ -243,13 +244,12 @@ void Tchat::buildBoard()
     connect(SettoJustWatch1, &QAction::triggered, this, &Tchat::SettoJustWatch1Click);
     connect(UnsetJustWatch1, &QAction::triggered, this, &Tchat::UnsetJustWatch1Click);
 
-    auto *logo = new ClickPicture(panel_board);
+    auto *logo = new TClickLabel(panel_board);
     logo->setObjectName(QStringLiteral("image_logo"));
     logo->setGeometry(6, 496, 202, 24);
     logo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo_small.png")));
     logo->setScaledContents(true);
-    logo->setCursor(Qt::PointingHandCursor);
-    logo->onClick = [this] { image_logoClick(); };
+    connect(logo, &TClickLabel::clicked, this, &Tchat::image_logoClick);
     image_logo = logo;
 }
 

@@ -1,6 +1,7 @@
 #include "windows/gamestartform.h"
 
 #include "protocol/Messages.h"
+#include "widgets/TClickLabel.h"
 #include "windows/SideWindow.h"
 
 #include <QApplication>
@@ -94,27 +95,6 @@ QLineEdit *numberEdit(QWidget *parent, const char *name, int left, int top)
     edit->setFocusPolicy(Qt::NoFocus);
     return edit;
 }
-
-// The start picture: clicked on release inside, like a button.
-class StartPicture : public QLabel
-{
-public:
-    StartPicture(QWidget *parent, std::function<void()> onClick)
-        : QLabel(parent), m_onClick(std::move(onClick))
-    {
-        setCursor(Qt::PointingHandCursor);
-    }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            m_onClick();
-    }
-
-private:
-    std::function<void()> m_onClick;
-};
 
 } // namespace
 
@@ -225,7 +205,8 @@ Tgamestart::Tgamestart(QWidget *parent) : QWidget(parent, Qt::Dialog)
     connect(m_imageGt2, &TOptionBox::clicked, this, &Tgamestart::image_gt1Click);
     connect(m_imageDuplicate, &TOptionBox::clicked, this, &Tgamestart::image_duplicateClick);
 
-    auto *start = new StartPicture(this, [this] { button_startClick(); });
+    auto *start = new TClickLabel(this);
+    connect(start, &TClickLabel::clicked, this, &Tgamestart::button_startClick);
     start->setObjectName(QStringLiteral("button_start"));
     start->setPixmap(startPicture());
     start->setGeometry(QRect(QPoint((ClientSize.width() - StartSize.width()) / 2, 218), StartSize));
