@@ -1,5 +1,6 @@
 #include "host/serverform.h"
 
+#include "host/PortProblem.h"
 #include "protocol/FieldReader.h"
 #include "protocol/GameRandom.h"
 
@@ -140,11 +141,13 @@ void TServer::registerHandlers()
 bool TServer::startListening()
 {
     m_errorString.clear();
+    m_listenError = 0;
     try {
         Sock1->setPortName(QString::number(m_options.port));
         Sock1->setListen(true);
     } catch (const ESockException &e) {
         m_errorString = e.message();
+        m_listenError = e.systemError();
         Sock1->Close();
         return false;
     }
@@ -154,6 +157,11 @@ bool TServer::startListening()
     }
     emit listening(m_options.port);
     return true;
+}
+
+QString TServer::listenProblem() const
+{
+    return portProblem(m_options.port, m_listenError, m_errorString);
 }
 
 void TServer::stopListening()

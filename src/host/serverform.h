@@ -39,8 +39,13 @@ public:
     ~TServer() override;
 
     // Switches Sock1 to listening. False, with errorString() set to the
-    // socket's message (e.g. "Listen - Error Binding Socket"), when it fails.
+    // socket's message (e.g. "Listen - Error Binding Socket") and
+    // listenProblem() to the player's sentence, when it fails.
     bool startListening();
+    // Why the port could not be opened and what the player can do about it.
+    QString listenProblem() const;
+    // Port to listen on from the next startListening().
+    void setPort(quint16 port) { m_options.port = port; }
     void stopListening();
     bool isListening() const;
     QString errorString() const { return m_errorString; }
@@ -192,6 +197,7 @@ private:
     GameRandom &m_random;
     SendHook m_sendHook;
     QString m_errorString;
+    int m_listenError = 0; // errno of a failed listen
 
     Seats m_seats;
     int m_highestSeat = 0;

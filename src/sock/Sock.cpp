@@ -32,8 +32,8 @@
 #include <optional>
 #include <utility>
 
-ESockException::ESockException(const QString &message)
-    : std::runtime_error(message.toLatin1().toStdString())
+ESockException::ESockException(const QString &message, int systemError)
+    : std::runtime_error(message.toLatin1().toStdString()), m_systemError(systemError)
 { }
 
 namespace {
@@ -242,7 +242,7 @@ void TSock::setListen(bool listen)
 
     m_fd = createSocket(SOCK_STREAM);
     if (m_fd < 0)
-        throw ESockException(QStringLiteral("Listen - Error Binding Socket"));
+        throw ESockException(QStringLiteral("Listen - Error Binding Socket"), errno);
     // Lets the game host again at once after a previous session on the port;
     // a port that another socket is listening on is still refused.
     const int reuse = 1;
@@ -254,9 +254,9 @@ void TSock::setListen(bool listen)
         return;
     const sockaddr_in local = makeAddress(htonl(INADDR_ANY), port);
     if (::bind(m_fd, reinterpret_cast<const sockaddr *>(&local), sizeof local) != 0)
-        throw ESockException(QStringLiteral("Listen - Error Binding Socket"));
+        throw ESockException(QStringLiteral("Listen - Error Binding Socket"), errno);
     if (::listen(m_fd, ListenBacklog) != 0)
-        throw ESockException(QStringLiteral("Listen - Error Starting Listen"));
+        throw ESockException(QStringLiteral("Listen - Error Starting Listen"), errno);
 
     m_listen = true;
     m_acceptPending = false;

@@ -27,12 +27,17 @@ enum TSocketInfo {
     infoError = 7,
 };
 
-// Every error the component raises; carries only its message.
+// Every error the component raises: its message and, where the system
+// refused something, the system's error number (errno; 0 otherwise).
 class ESockException : public std::runtime_error
 {
 public:
-    explicit ESockException(const QString &message);
+    explicit ESockException(const QString &message, int systemError = 0);
     QString message() const { return QString::fromLatin1(what()); }
+    int systemError() const { return m_systemError; }
+
+private:
+    int m_systemError;
 };
 
 class TSock : public QObject

@@ -1,5 +1,6 @@
 // The host over real loopback connections: clients sign in, play a whole game
 // with a short game second, and see connections refused, lost and removed.
+#include "host/PortProblem.h"
 #include "host/serverform.h"
 #include "protocol/Framing.h"
 #include "protocol/GameRandom.h"
@@ -9,6 +10,7 @@
 #include <QTcpSocket>
 #include <QtTest>
 
+#include <cerrno>
 #include <sys/socket.h>
 
 namespace {
@@ -94,6 +96,8 @@ private slots:
     void resetConnectionFreesItsSeat();
     void slowReaderIsClosed();
     void portInUse();
+    void portProblemNamesTheCause_data();
+    void portProblemNamesTheCause();
 };
 
 void TestLoopback::wholeGame()
@@ -249,6 +253,36 @@ void TestLoopback::portInUse()
     TServer second(shortOptions(port), random);
     QVERIFY(!second.startListening());
     QCOMPARE(second.errorString(), QStringLiteral("Listen - Error Binding Socket"));
+    QCOMPARE(second.listenProblem(),
+             QStringLiteral("Port %1 is in use by another program: close it, or choose another "
+                            "port.")
+                 .arg(port));
+}
+
+void TestLoopback::portProblemNamesTheCause_data()
+{
+    QTest::addColumn<int>("port");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("low port") << 80 << EACCES
+                              << "Port 80 needs administrator rights: choose a port from 1024 up.";
+    QTest::newRow("refused high port")
+        << 8080 << EACCES
+        << "Port 8080 could not be opened (Permission denied): choose another port.";
+    QTest::newRow("system's text") << 7772 << EADDRNOTAVAIL
+                                   << "Port 7772 could not be opened (Cannot assign requested "
+                                      "address): choose another port.";
+    QTest::newRow("no system reason") << 7772 << 0
+                                      << "Port 7772 could not be opened (Listen - Error Starting "
+                                         "Listen): choose another port.";
+}
+
+void TestLoopback::portProblemNamesTheCause()
+{
+    QFETCH(int, port);
+    QFETCH(int, error);
+    QFETCH(QString, text);
+    QCOMPARE(portProblem(quint16(port), error, "Listen - Error Starting Listen"), text);
 }
 
 QTEST_GUILESS_MAIN(TestLoopback)

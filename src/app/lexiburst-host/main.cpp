@@ -139,9 +139,7 @@ int main(int argc, char *argv[])
     logEvents(server);
     addPlayersCategories(server);
     if (!server.startListening()) {
-        logLine(QStringLiteral("cannot listen on port %1: %2")
-                    .arg(options.port)
-                    .arg(server.errorString()));
+        logLine(QStringLiteral("cannot listen: %1").arg(server.listenProblem()));
         return 1;
     }
     const int result = app.exec();
