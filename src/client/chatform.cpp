@@ -18,6 +18,7 @@
 #include "windows/gamestartform.h"
 #include "windows/phrasesform.h"
 #include "windows/spylistform.h"
+#include "windows/startform.h"
 #include "windows/tallylistform.h"
 
 #include <QAction>
@@ -146,6 +147,12 @@ void Tchat::setWindows(const ChatWindows &windows)
             for (int button = 1; button <= PhraseCount; ++button)
                 setPhrase(button, texts.value(button - 1));
         });
+    }
+    if (StartWindow *start = windows.start) {
+        NewGame1->setVisible(true);
+        connect(start, &StartWindow::chosen, this, &Tchat::beginGame);
+        connect(start, &StartWindow::lobbyRequested, this,
+                [this] { showWindow(m_windows.download); });
     }
     if (windows.spylist && windows.spylist != m_spylist) {
         delete m_spylist;
@@ -446,11 +453,14 @@ void Tchat::processparams()
     m_game->setHostControlsVisible(false);
     StartGame1->setEnabled(false);
     if (m_arguments.isEmpty()) {
-        addStatusLine(QStringLiteral("Loading Solo Game..Please wait."));
+        if (m_windows.start) {
+            NewGame1Click();
+            return;
+        }
         showWindow(m_windows.download);
-        m_hostAddress = Loopback;
-        m_playerName = QStringLiteral("You");
-        hostpress();
+        StartChoice solo;
+        solo.name = StartWindow::SoloName;
+        beginGame(solo);
         return;
     }
     addStatusLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
@@ -476,12 +486,51 @@ void Tchat::processparams()
     m_connection->openLobby(m_lobbyPort);
 }
 
-void Tchat::hostpress()
+void Tchat::NewGame1Click()
 {
-    if (m_windows.startListening && !m_windows.startListening()) {
-        addStatusLine(QStringLiteral("Could not start the game host on port %1.").arg(m_port));
+    if (!m_gameBegun)
+        showWindow(m_windows.start);
+}
+
+void Tchat::gameBegun()
+{
+    m_gameBegun = true;
+    NewGame1->setEnabled(false);
+}
+
+void Tchat::beginGame(const StartChoice &choice)
+{
+    if (m_gameBegun)
+        return;
+    m_playerName = choice.name.trimmed().left(GameFacts::MaxNameLength);
+    if (choice.kind == StartChoice::Kind::Solo) {
+        addStatusLine(QStringLiteral("Loading Solo Game..Please wait."));
+        m_botCount = choice.botCount;
+        m_hostAddress = Loopback;
+        hostpress();
         return;
     }
+    addStatusLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+    m_port = choice.port;
+    if (choice.kind == StartChoice::Kind::Host) {
+        hostpress();
+        return;
+    }
+    m_hostAddress = choice.address;
+    joinpress();
+}
+
+void Tchat::hostpress()
+{
+    const QString problem = m_windows.startListening ? m_windows.startListening(m_port) : QString();
+    if (!problem.isEmpty()) {
+        addStatusLine(problem);
+        // A player who came through the start window chooses again there.
+        if (m_windows.start && m_arguments.isEmpty())
+            m_windows.start->showProblem(problem);
+        return;
+    }
+    gameBegun();
     m_host = true;
     m_connection->setPlayerName(m_playerName);
     m_connection->connectTo(Loopback, m_port);
@@ -492,6 +541,7 @@ void Tchat::hostpress()
 
 void Tchat::joinpress()
 {
+    gameBegun();
     m_connection->setPlayerName(m_playerName);
     m_connection->connectTo(m_hostAddress, m_port);
     m_game->setHostControlsVisible(false);

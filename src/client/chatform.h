@@ -27,11 +27,13 @@ class QMenu;
 class QTimer;
 class QToolButton;
 class SoundPlayer;
+class StartWindow;
 class TSock;
 class Tgamestart;
 class Tphrases;
 class Ttallylist;
 class Tspylist;
+struct StartChoice;
 namespace Settings {
 class SettingsFile;
 struct Values;
@@ -49,8 +51,12 @@ struct ChatWindows
     QWidget *download = nullptr;
     Ttallylist *tallylist = nullptr;
     QWidget *additionalcats = nullptr;
-    // Switches the listening socket of this copy's host on; false when it failed.
-    std::function<bool()> startListening;
+    // The ways into a game for a start without parameters; without it such a
+    // start plays solo at once.
+    StartWindow *start = nullptr;
+    // Switches the listening socket of this copy's host on at port; answers
+    // why that failed, empty when it listens.
+    std::function<QString(quint16 port)> startListening;
     // Records a finished game ("addtomine" when the player won); without it
     // the game goes to the tally window.
     std::function<void(const QString &winner)> recordGame;
@@ -125,6 +131,12 @@ public:
 
     // Start and connection.
     void processparams();
+    // Shows the start window; only while no game was begun.
+    void NewGame1Click();
+    // Begins the game the start window's choice names.
+    void beginGame(const StartChoice &choice);
+    // Computer players asked for in a solo game.
+    int botCount() const { return m_botCount; }
     void hostpress();
     void joinpress();
     // The line to the host: sockets, receive queue and dispatch.
@@ -211,6 +223,7 @@ public:
     QMenu *popup_mainchat = nullptr;
     QMenu *popup_mychat = nullptr;
 
+    QAction *NewGame1 = nullptr;
     QAction *StartGame1 = nullptr;
     QAction *Exit1 = nullptr;
     QAction *PlaySounds1 = nullptr;
@@ -270,6 +283,7 @@ private:
     bool fitsTheScreen(const QRect &frame) const;
     Settings::SettingsFile &settingsFile();
     Settings::Values currentSettings() const;
+    void gameBegun();
 
     HostConnection *m_connection = nullptr;
     QTimer *m_phraseGate = nullptr;
@@ -287,6 +301,9 @@ private:
     quint16 m_lobbyPort = LobbyPort;
 
     bool m_host = false;
+    int m_botCount = 0;
+    // A connection was begun: the start window's choices are over.
+    bool m_gameBegun = false;
     QString m_playerName;
     QString m_hostAddress;
     QColor m_systemLineColour = QColor(0x00, 0x00, 0xFF);

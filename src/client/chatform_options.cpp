@@ -52,6 +52,10 @@ constexpr std::array<int, 4> TextSizes {8, 10, 12, 14};
 void Tchat::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    NewGame1 = file->addAction(QStringLiteral("Play Solo, Host or Join..."), this,
+                               &Tchat::NewGame1Click);
+    NewGame1->setObjectName(QStringLiteral("NewGame1"));
+    NewGame1->setVisible(false);
     StartGame1 = file->addAction(QStringLiteral("Start Game"));
     StartGame1->setObjectName(QStringLiteral("StartGame1"));
     StartGame1->setEnabled(false);

@@ -159,6 +159,12 @@ bool TServer::startListening()
     return true;
 }
 
+QString TServer::listenOn(quint16 port)
+{
+    m_options.port = port;
+    return startListening() ? QString() : listenProblem();
+}
+
 QString TServer::listenProblem() const
 {
     return portProblem(m_options.port, m_listenError, m_errorString);

@@ -44,8 +44,9 @@ public:
     bool startListening();
     // Why the port could not be opened and what the player can do about it.
     QString listenProblem() const;
-    // Port to listen on from the next startListening().
-    void setPort(quint16 port) { m_options.port = port; }
+    // Listens on port from now on; answers listenProblem() when that fails,
+    // empty when it listens.
+    QString listenOn(quint16 port);
     void stopListening();
     bool isListening() const;
     QString errorString() const { return m_errorString; }

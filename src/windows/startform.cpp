@@ -373,6 +373,14 @@ QString StartWindow::notice() const
     return m_notice->text();
 }
 
+void StartWindow::showProblem(const QString &text)
+{
+    setNotice(text, true);
+    show();
+    raise();
+    activateWindow();
+}
+
 void StartWindow::setNotice(const QString &text, bool problem)
 {
     QPalette palette = m_notice->palette();
@@ -440,7 +448,6 @@ void StartWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     showAddresses();
-    SideWindow::centreOnScreen(this);
     way(m_highlighted).button->setFocus();
 }
 

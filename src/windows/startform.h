@@ -79,6 +79,8 @@ public:
     void copyAddress();
     // The line that tells why a choice did not start; empty when all is well.
     QString notice() const;
+    // Shows the window again with why the chosen game could not begin.
+    void showProblem(const QString &text);
 
 signals:
     void chosen(const StartChoice &choice);

@@ -148,8 +148,8 @@ struct HostedTable
             players.push_back(std::make_unique<TestClient>(options.port, arguments));
             players.back()->chat->setLobbyPort(lobby.serverPort());
         }
-        hostWindows.startListening = [this] {
-            return server->startListening();
+        hostWindows.startListening = [this](quint16 port) {
+            return server->listenOn(port);
         };
         players.front()->chat->setWindows(hostWindows);
     }

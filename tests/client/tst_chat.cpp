@@ -83,7 +83,9 @@ void ChatTest::signIn(int seat, bool hosting)
         m_host->port(), QStringList{u"Ann"_s, u"127.0.0.1"_s, hosting ? u"true"_s : u"join"_s});
     chat = m_client->chat.get();
     ChatWindows windows;
-    windows.startListening = [] { return true; };
+    windows.startListening = [](quint16) {
+        return QString();
+    };
     chat->setWindows(windows);
     chat->show();
     QTRY_COMPARE(m_host->connections(), 1);

@@ -4,6 +4,11 @@
 
 #include "client/PREVINST.h"
 #include "sock/Sock.h"
+#include "windows/startform.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,6 +29,8 @@ private slots:
     void refusedCommandLines_data();
     void refusedCommandLines();
     void soloGameHostsAsYou();
+    void startWindowBeginsTheChosenGame_data();
+    void startWindowBeginsTheChosenGame();
     void signInReplyCarriesTwoTerminators();
     void hostingConnectsToLoopbackAndLobby();
     void failedListeningDoesNotConnect();
@@ -91,9 +98,9 @@ void StartTest::commandLine()
                           + (third.isNull() ? QStringList() : QStringList {third, u"ignored"_s}));
     int listenCalls = 0;
     ChatWindows windows;
-    windows.startListening = [&listenCalls] {
+    windows.startListening = [&listenCalls](quint16) {
         ++listenCalls;
-        return true;
+        return QString();
     };
     client.chat->setWindows(windows);
     client.chat->show();
@@ -140,7 +147,10 @@ void StartTest::soloGameHostsAsYou()
     bool listening = false;
     ChatWindows windows;
     windows.download = &download;
-    windows.startListening = [&listening] { return listening = true; };
+    windows.startListening = [&listening](quint16) {
+        listening = true;
+        return QString();
+    };
     client.chat->setWindows(windows);
     client.chat->show();
 
@@ -154,6 +164,72 @@ void StartTest::soloGameHostsAsYou()
     QTRY_COMPARE(host.connections(), 1);
     host.send("CMD_sendlogininfo+1\xFF"_ba);
     QTRY_COMPARE(host.received(), "CMD_logininfo+1+1.0.4+You\xFF\xFF"_ba);
+}
+
+void StartTest::startWindowBeginsTheChosenGame_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("problem"); // what listening answers
+    QTest::newRow("solo with 6 computer players") << 0 << u""_s << QString();
+    QTest::newRow("host on the chosen port") << 1 << u"Ann"_s << QString();
+    QTest::newRow("join the address typed") << 2 << u"Bob"_s << QString();
+    QTest::newRow("a port in use: the start window again") << 1 << u"Ann"_s << u"In use."_s;
+}
+
+// No parameters: the start window comes up, and its choice begins the game.
+void StartTest::startWindowBeginsTheChosenGame()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, name);
+    QFETCH(QString, problem);
+    FakeHost host;
+    const quint16 usualPort = closedPort();
+    TestClient client(usualPort, {});
+    StartWindow start;
+    start.setSettingsFolder(client.home.path());
+    start.findChild<QLineEdit *>(u"edit_name"_s)->setText(name);
+    start.findChild<QSpinBox *>(u"spin_bots"_s)->setValue(6);
+    start.findChild<QSpinBox *>(u"spin_hostport"_s)->setValue(host.port());
+    start.findChild<QComboBox *>(u"combo_joinaddress"_s)
+        ->setEditText(u"localhost:"_s + QString::number(host.port()));
+    QList<quint16> listened;
+    ChatWindows windows;
+    windows.start = &start;
+    windows.startListening = [&](quint16 port) {
+        listened.append(port);
+        return problem;
+    };
+    client.chat->setWindows(windows);
+    client.chat->show();
+    QVERIFY(start.isVisible());
+    QVERIFY(client.chat->NewGame1->isEnabled());
+    QVERIFY(!client.chat->clientSocket()->hasSocket());
+
+    const auto way = StartWindow::Kind(kind);
+    start.start(way);
+    if (!problem.isEmpty()) {
+        QCOMPARE(listened, QList<quint16> {host.port()});
+        QVERIFY(start.isVisible());
+        QCOMPARE(start.notice(), problem);
+        QVERIFY(client.chat->NewGame1->isEnabled());
+        return;
+    }
+    QVERIFY(!start.isVisible());
+    QVERIFY(!client.chat->NewGame1->isEnabled());
+    QCOMPARE(client.chat->isHost(), way != StartWindow::Kind::Join);
+    QCOMPARE(client.chat->botCount(), way == StartWindow::Kind::Solo ? 6 : 0);
+    // Solo keeps the usual port; the others use the one chosen.
+    const quint16 port = way == StartWindow::Kind::Solo ? usualPort : host.port();
+    QCOMPARE(listened, way == StartWindow::Kind::Join ? QList<quint16>() : QList<quint16> {port});
+    QCOMPARE(client.chat->clientSocket()->HostName(),
+             way == StartWindow::Kind::Join ? u"localhost"_s : u"127.0.0.1"_s);
+    QCOMPARE(client.chat->clientSocket()->PortName(), QString::number(port));
+    if (way == StartWindow::Kind::Solo)
+        return;
+    QTRY_COMPARE(host.connections(), 1);
+    host.send("CMD_sendlogininfo+1\xFF"_ba);
+    QTRY_COMPARE(host.received(), "CMD_logininfo+1+1.0.4+"_ba + name.toLatin1() + "\xFF\xFF"_ba);
 }
 
 void StartTest::signInReplyCarriesTwoTerminators()
@@ -178,7 +254,9 @@ void StartTest::hostingConnectsToLoopbackAndLobby()
     TestClient client(host.port(), {u"Ann"_s, u"192.0.2.7"_s, u"true"_s});
     client.chat->setLobbyPort(lobby.port());
     ChatWindows windows;
-    windows.startListening = [] { return true; };
+    windows.startListening = [](quint16) {
+        return QString();
+    };
     client.chat->setWindows(windows);
     client.chat->show();
     QCOMPARE(client.chat->clientSocket()->HostName(), u"127.0.0.1"_s);
@@ -195,10 +273,12 @@ void StartTest::failedListeningDoesNotConnect()
     FakeHost host;
     TestClient client(host.port(), {});
     ChatWindows windows;
-    windows.startListening = [] { return false; };
+    windows.startListening = [](quint16) {
+        return u"Port 7772 is in use."_s;
+    };
     client.chat->setWindows(windows);
     client.chat->show();
-    QVERIFY(lastChatLine(*client.chat).startsWith(u"Could not start the game host"_s));
+    QCOMPARE(lastChatLine(*client.chat), u"Port 7772 is in use."_s);
     QVERIFY(!client.chat->clientSocket()->hasSocket());
     QVERIFY(!client.chat->StartGame1->isEnabled());
 }

@@ -8,11 +8,13 @@
 #include "windows/helpform.h"
 #include "windows/phrasesform.h"
 #include "windows/spylistform.h"
+#include "windows/startform.h"
 #include "windows/tallylistform.h"
 
 #include "host/HostOptions.h"
 #include "host/serverform.h"
 #include "protocol/GameRandom.h"
+#include "storage/HomeFolder.h"
 
 #include <QPixmap>
 
@@ -29,6 +31,7 @@ struct ProgramWindows::Parts
     GameRandom random = GameRandom::fromClock();
     TServer server {HostOptions::fromEnvironment(), random};
     Tadditionalcats additionalcats;
+    StartWindow start;
 };
 
 ProgramWindows::ProgramWindows(const QStringList &arguments)
@@ -56,8 +59,11 @@ ProgramWindows::ProgramWindows(const QStringList &arguments)
         m_parts->about.label_urlClick();
     };
     windows.tallylist = &parts.tallylist;
-    windows.startListening = [this] {
-        return m_parts->server.startListening();
+    windows.start = &parts.start;
+    parts.start.setSettingsFolder(Storage::homeFolder());
+    parts.start.setBackgroundPicture(background);
+    windows.startListening = [this](quint16 port) {
+        return m_parts->server.listenOn(port);
     };
     parts.additionalcats.setAddToList(
         [this](const QString &category) { return m_parts->server.addtolist(category); });

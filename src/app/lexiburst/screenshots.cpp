@@ -356,8 +356,8 @@ int main(int argc, char *argv[])
     TServer server(options, random);
     auto you = makeClient(port, {}, home.path());
     ChatWindows windows;
-    windows.startListening = [&server] {
-        return server.startListening();
+    windows.startListening = [&server](quint16 port) {
+        return server.listenOn(port);
     };
     Tgamestart gamestart;
     windows.gamestart = &gamestart;
