@@ -2,7 +2,7 @@
 // who may take the host player's seat.
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
 struct HostOptions
 {
@@ -10,6 +10,8 @@ struct HostOptions
     static constexpr int DefaultSecondMs = 1000;
 
     quint16 port = DefaultPort;
+    // Local address to listen on; empty for all addresses.
+    QString bindAddress;
     // Length of one second of the round clock; tests shorten it.
     int secondMs = DefaultSecondMs;
     // True when the hosting program's own client signs in as seat 1: seat 1 is

@@ -30,6 +30,14 @@ struct Seat
     // Game seconds left to sign in; 0 when no limit runs for the connection.
     int signInSecondsLeft = 0;
     int gameScore = 0;
+    // While a game runs, a seat its player left is kept for that name for a
+    // while, with score and answers, so the player can get it back.
+    QString keptFor;
+    int keptSecondsLeft = 0;
+    // Moved here to take its kept seat back; the sign-in for it announces a return.
+    bool rejoining = false;
+    // Removed by the leader: the seat is not kept for a return.
+    bool removed = false;
     // Whether the seat was in use at some time during the current game; only
     // such seats take part in the winner test.
     bool tookPart = false;

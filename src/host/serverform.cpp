@@ -7,6 +7,8 @@
 #include <QHostAddress>
 #include <QLoggingCategory>
 
+#include <utility>
+
 namespace {
 
 Q_LOGGING_CATEGORY(lcHost, "lexiburst.host")
@@ -144,6 +146,7 @@ bool TServer::startListening()
     m_listenError = 0;
     try {
         Sock1->setPortName(QString::number(m_options.port));
+        Sock1->setListenAddress(m_options.bindAddress);
         Sock1->setListen(true);
     } catch (const ESockException &e) {
         m_errorString = e.message();
@@ -210,11 +213,17 @@ int TServer::chooseSeat(bool fromThisMachine)
     // Seat 1 carries the host player's rights; see HostOptions::hostSeatReserved.
     const int first = (m_options.hostSeatReserved && !fromThisMachine) ? 2 : 1;
     for (int s = first; s <= m_highestSeat; ++s) {
-        if (!m_seats[s].inUse)
+        if (!m_seats[s].inUse && m_seats[s].keptFor.isEmpty())
             return s;
     }
-    if (m_highestSeat >= Protocol::SpectatorSeat)
-        return RefusalSeat;
+    if (m_highestSeat >= Protocol::SpectatorSeat) {
+        // Rather than turn a newcomer away, a kept seat is given up.
+        const int kept = keptSeatToGiveUp(first);
+        if (kept == 0)
+            return RefusalSeat;
+        giveUpKeptSeat(kept);
+        return kept;
+    }
     m_highestSeat = std::max(m_highestSeat + 1, first);
     return m_highestSeat;
 }
@@ -319,6 +328,12 @@ void TServer::signInTimerTimer()
     bool waiting = false;
     for (int seat = 1; seat <= m_highestSeat; ++seat) {
         Seat &s = m_seats[seat];
+        if (!s.keptFor.isEmpty()) {
+            if (--s.keptSecondsLeft > 0)
+                waiting = true;
+            else
+                s.keptFor.clear(); // free as any other seat, its score still stored
+        }
         if (!s.inUse || s.signedIn || s.signInSecondsLeft <= 0)
             continue;
         if (--s.signInSecondsLeft > 0)
@@ -328,6 +343,121 @@ void TServer::signInTimerTimer()
     }
     if (!waiting)
         m_signInTimer.stop();
+}
+
+// --- Kept seats and the lead -------------------------------------------------
+
+void TServer::keepSeat(int seat, const QString &name)
+{
+    Seat &s = m_seats[seat];
+    s.keptFor = name;
+    s.keptSecondsLeft = RejoinSeconds;
+    if (!m_signInTimer.isActive())
+        m_signInTimer.start();
+}
+
+int TServer::keptSeatFor(const QString &name) const
+{
+    if (!m_gameRunning)
+        return 0;
+    for (int seat = 1; seat <= Protocol::PlayingSeats; ++seat) {
+        if (!m_seats[seat].inUse && m_seats[seat].keptFor == name)
+            return seat;
+    }
+    return 0;
+}
+
+int TServer::keptSeatToGiveUp(int first) const
+{
+    // The one whose player has had the longest to come back.
+    int chosen = 0;
+    for (int seat = first; seat <= Protocol::PlayingSeats; ++seat) {
+        const Seat &s = m_seats[seat];
+        if (!s.inUse && !s.keptFor.isEmpty()
+            && (chosen == 0 || s.keptSecondsLeft < m_seats[chosen].keptSecondsLeft))
+            chosen = seat;
+    }
+    return chosen;
+}
+
+void TServer::giveUpKeptSeat(int seat)
+{
+    // The newcomer plays with its own score, not with the departed player's.
+    Seat &s = m_seats[seat];
+    s.keptFor.clear();
+    s.keptSecondsLeft = 0;
+    s.gameScore = 0;
+    s.answersShown = 0;
+    s.clearRound();
+}
+
+void TServer::releaseKeptSeats()
+{
+    for (Seat &s : m_seats) {
+        s.keptFor.clear();
+        s.keptSecondsLeft = 0;
+    }
+}
+
+void TServer::moveToKeptSeat(int from, int to)
+{
+    Seat &old = m_seats[from];
+    Seat &kept = m_seats[to];
+    kept.keptFor.clear();
+    kept.keptSecondsLeft = 0;
+    kept.inUse = true;
+    kept.tookPart = true;
+    kept.socket = old.socket;
+    kept.connection = old.connection;
+    kept.splitter = old.splitter;
+    kept.signedIn = false;
+    kept.rejoining = true;
+    kept.removed = false;
+    kept.watching = false;
+    kept.loginName = old.loginName;
+    kept.signInSecondsLeft = SignInSeconds;
+    if (kept.socket)
+        kept.socket->Tag = to;
+    // The seat it came in on was never announced: it is simply free again.
+    // What that seat still has queued is dropped as it no longer is in use.
+    old.inUse = false;
+    old.socket = nullptr;
+    old.signedIn = false;
+    old.signInSecondsLeft = 0;
+    old.loginName.clear();
+    old.watching = false;
+    old.splitter = Protocol::FrameSplitter();
+    emit connectionMoved(from, to);
+    // A client answers every seat message with a sign-in for that seat.
+    sendToSeat(to, Protocol::Msg::sendlogininfo(to));
+    if (!m_signInTimer.isActive())
+        m_signInTimer.start();
+}
+
+int TServer::leadSeat() const
+{
+    if (m_options.hostSeatReserved)
+        return 1;
+    for (int seat = 1; seat <= m_highestSeat; ++seat) {
+        if (m_seats[seat].inUse && m_seats[seat].signedIn)
+            return seat;
+    }
+    return 0;
+}
+
+void TServer::updateLead()
+{
+    const int lead = leadSeat();
+    if (lead == m_announcedLead)
+        return;
+    const int before = m_announcedLead;
+    m_announcedLead = lead;
+    // Every client takes seat 1 for the leader until it hears otherwise.
+    if (lead == 0 || (before == 0 && lead == 1))
+        return;
+    const QString name = m_seats[lead].loginName;
+    sendToAll(Protocol::Msg::leads(lead, name));
+    emit leadChanged(lead, name);
 }
 
 // --- Disconnection -----------------------------------------------------------
@@ -397,6 +527,12 @@ void TServer::seatClosed(int seat)
         }
     }
     const bool wasInUse = s.inUse;
+    // A player who drops out of a game may come back to this seat; one the
+    // leader removed may not.
+    const bool keep = m_gameRunning && isPlayingSeat(seat) && (s.signedIn || s.rejoining)
+        && !s.removed && !name.isEmpty();
+    s.rejoining = false;
+    s.removed = false;
     s.inUse = false;
     s.signedIn = false;
     s.signInSecondsLeft = 0;
@@ -410,8 +546,11 @@ void TServer::seatClosed(int seat)
         s.socket->deleteLater();
         s.socket = nullptr;
     }
+    if (keep)
+        keepSeat(seat, name);
     if (wasInUse)
         emit playerLeft(seat, name);
+    updateLead();
 }
 
 // --- Sign-in and presence ----------------------------------------------------
@@ -426,11 +565,29 @@ void TServer::receivedlogininfo(const QString &text, int origin)
     const QString name = loginNameFor(*seat, reader.rest());
 
     Seat &s = m_seats[*seat];
+    if (!s.signedIn && !s.rejoining) {
+        if (const int kept = keptSeatFor(name)) {
+            s.loginName = name;
+            moveToKeptSeat(*seat, kept);
+            return;
+        }
+    }
+    const bool back = std::exchange(s.rejoining, false);
     s.loginName = name;
     s.inUse = true;
     s.signedIn = true;
 
-    sendToAll(Protocol::Msg::newplayerinfo(*seat, name));
+    if (back) {
+        // The others see a return, not a new arrival.
+        sendToSeat(*seat, Protocol::Msg::newplayerinfo(*seat, name));
+        const QByteArray message = Protocol::Msg::playerback(*seat, name);
+        for (int other = 1; other <= m_highestSeat; ++other) {
+            if (other != *seat && m_seats[other].inUse)
+                sendToSeat(other, message);
+        }
+    } else {
+        sendToAll(Protocol::Msg::newplayerinfo(*seat, name));
+    }
     for (int other = 1; other <= m_highestSeat; ++other) {
         if (other != *seat && m_seats[other].inUse)
             sendToSeat(*seat, Protocol::Msg::existingplayers(other, m_seats[other].loginName));
@@ -443,7 +600,11 @@ void TServer::receivedlogininfo(const QString &text, int origin)
     }
     if (m_gameRunning)
         sendToSeat(*seat, Protocol::Msg::gamestats(snapshot(*seat)));
-    emit playerSignedIn(*seat, name, version);
+    if (back)
+        emit playerRejoined(*seat, name);
+    else
+        emit playerSignedIn(*seat, name, version);
+    updateLead();
 }
 
 QString TServer::loginNameFor(int seat, const QString &requested)
@@ -475,11 +636,12 @@ void TServer::kickhim(const QString &text, int origin)
 {
     Protocol::FieldReader reader(text);
     const auto requesting = reader.takeInt();
-    if (!requesting || *requesting != 1 || !fromHostSeat(origin))
+    if (!requesting || *requesting != leadSeat() || !fromLead(origin))
         return;
     const auto target = reader.takeInt();
-    if (!target || !isSeatNumber(*target))
+    if (!target || !isSeatNumber(*target) || !m_seats[*target].inUse)
         return;
+    m_seats[*target].removed = true;
     disconnectsock(*target);
 }
 
@@ -489,8 +651,8 @@ void TServer::justwatch(const QString &text, int origin)
     const auto seat = reader.takeInt();
     if (!seat || !isPlayingSeat(*seat))
         return;
-    // Players set their own seat; only the host player sets someone else's.
-    if (!sentBy(*seat, origin) && !fromHostSeat(origin))
+    // Players set their own seat; only the leader sets someone else's.
+    if (!sentBy(*seat, origin) && !fromLead(origin))
         return;
     Seat &s = m_seats[*seat];
     if (reader.rest() == QLatin1String("2")) {

@@ -51,6 +51,7 @@ public:
     bool isListening() const;
     QString errorString() const { return m_errorString; }
     quint16 port() const { return m_options.port; }
+    QString bindAddress() const { return m_options.bindAddress; }
 
     void setSendHook(SendHook hook) { m_sendHook = std::move(hook); }
     void setHostSeatReserved(bool reserved) { m_options.hostSeatReserved = reserved; }
@@ -74,8 +75,8 @@ public:
     qsizetype queuedMessages() const { return m_receivedlist.size(); }
     bool dispatchTimerRunning() const { return m_receivedlist.isScheduled(); }
 
-    // One game second of the sign-in clock: closes connections that have not
-    // signed in within SignInSeconds.
+    // One game second of the seat clock: closes connections that have not
+    // signed in within SignInSeconds and frees kept seats whose time ran out.
     void signInTimerTimer();
     bool signInTimerRunning() const { return m_signInTimer.isActive(); }
 
@@ -96,6 +97,9 @@ public:
 
     // State, read by tests and the stand-alone host.
     const Seat &seat(int number) const { return m_seats.at(std::size_t(number)); }
+    // The seat that may start games and remove players: seat 1 on the hosting
+    // program; on a stand-alone host the lowest signed-in seat (0 for none).
+    int leadSeat() const;
     int highestSeatUsed() const { return m_highestSeat; }
     bool gameRunning() const { return m_gameRunning; }
     int phase() const { return m_phase; }
@@ -127,6 +131,8 @@ public:
     // Game seconds a connection has to sign in. The hosting program's own
     // client, on the seat kept for it, has no limit.
     static constexpr int SignInSeconds = 60;
+    // Game seconds a seat left during a game is kept for its player's return.
+    static constexpr int RejoinSeconds = 120;
 
 signals:
     void listening(quint16 port);
@@ -138,6 +144,11 @@ signals:
     void gameStarted(const QString &starter, int rounds, int turnTime, bool allScoring,
                      bool duplicatesAllowed);
     void roundStarted(int roundNumber, QChar letter, const QStringList &categories);
+    void playerRejoined(int seat, const QString &loginName);
+    void leadChanged(int seat, const QString &loginName);
+    // A connection was moved to another seat (its kept one); in-process peers
+    // follow it there.
+    void connectionMoved(int fromSeat, int toSeat);
     void gameWon(int seat, const QString &loginName, int score);
     void gameTied(int score);
 
@@ -156,6 +167,15 @@ private:
     void forceClose(int seat, const QString &reason);
     void forceCloseLater(int seat, const QString &reason);
     void registerHandlers();
+
+    // Kept seats and the lead (serverform.cpp).
+    void keepSeat(int seat, const QString &name);
+    int keptSeatFor(const QString &name) const;
+    int keptSeatToGiveUp(int first) const;
+    void giveUpKeptSeat(int seat);
+    void releaseKeptSeats();
+    void moveToKeptSeat(int from, int to);
+    void updateLead();
 
     // Sign-in, presence and relays (serverform.cpp).
     void receivedlogininfo(const QString &text, int origin);
@@ -190,7 +210,7 @@ private:
 
     // Whether a message naming `seat` as its sender may come from `origin`.
     static bool sentBy(int seat, int origin) { return origin == 0 || origin == seat; }
-    static bool fromHostSeat(int origin) { return origin == 0 || origin == 1; }
+    bool fromLead(int origin) const { return origin == 0 || origin == leadSeat(); }
     static bool isSeatNumber(int seat) { return seat >= 1 && seat <= SeatTableSize; }
     static bool isPlayingSeat(int seat) { return seat >= 1 && seat <= Protocol::PlayingSeats; }
 
@@ -202,6 +222,8 @@ private:
 
     Seats m_seats;
     int m_highestSeat = 0;
+    // The lead the clients were last told of; seat 1 until told otherwise.
+    int m_announcedLead = 0;
 
     TSock *Sock1 = nullptr;
     TSock *tempsock = nullptr;

@@ -16,8 +16,8 @@ constexpr int EndRoundPauseSeconds = 3;
 
 void TServer::startgame(const QString &text, int origin)
 {
-    // Only the host player starts a game.
-    if (!fromHostSeat(origin))
+    // Only the leader starts a game.
+    if (!fromLead(origin))
         return;
     Protocol::FieldReader reader(text);
     const QString starter = reader.takeText();
@@ -32,6 +32,8 @@ void TServer::startgame(const QString &text, int origin)
         turnTime.reset();
 
     m_gameRunning = true;
+    // Seats kept from a game this one replaces are free again.
+    releaseKeptSeats();
     m_duplicatesAllowed = duplicates == QLatin1String("1");
     m_turnTime = std::min(turnTime.value_or(DefaultTurnTime), MaxTurnTime);
     m_rounds = rounds.value_or(DefaultRounds);

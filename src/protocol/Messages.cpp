@@ -109,6 +109,16 @@ QByteArray justwatching(int seat, bool watching)
     return Builder("CMD_justwatching").field(seat).field(flag(watching, "1", "2")).done();
 }
 
+QByteArray leads(int seat, const QString &loginName)
+{
+    return Builder("CMD_leads").field(seat).field(loginName).done();
+}
+
+QByteArray playerback(int seat, const QString &loginName)
+{
+    return Builder("CMD_playerback").field(seat).field(loginName).done();
+}
+
 QByteArray chatRelay(int seat, const QString &loginName, const QString &textAndColour)
 {
     return Builder("CMD_chat")

@@ -70,6 +70,11 @@ QByteArray full();
 QByteArray gamestats(const GameStats &stats);
 QByteArray playerdisconnected(int seat, const QString &loginName);
 QByteArray justwatching(int seat, bool watching);
+// Additions that clients of the first protocol ignore as unknown commands.
+// The lead passed to another seat; seat 1 leads until one of these says otherwise.
+QByteArray leads(int seat, const QString &loginName);
+// A player got its kept seat back; the others show it instead of an arrival.
+QByteArray playerback(int seat, const QString &loginName);
 // Relays: textAndColour is what the sender wrote after its seat, "|" and colour included.
 QByteArray chatRelay(int seat, const QString &loginName, const QString &textAndColour);
 QByteArray actionRelay(int seat, const QString &loginName, const QString &textAndColour);

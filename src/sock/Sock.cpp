@@ -252,7 +252,10 @@ void TSock::setListen(bool listen)
     const quint16 port = resolvePort();
     if (!self)
         return;
-    const sockaddr_in local = makeAddress(htonl(INADDR_ANY), port);
+    const quint32 bindTo = resolveHost(m_listenAddress);
+    if (!self)
+        return;
+    const sockaddr_in local = makeAddress(bindTo, port);
     if (::bind(m_fd, reinterpret_cast<const sockaddr *>(&local), sizeof local) != 0)
         throw ESockException(QStringLiteral("Listen - Error Binding Socket"), errno);
     if (::listen(m_fd, ListenBacklog) != 0)

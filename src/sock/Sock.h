@@ -69,6 +69,9 @@ public:
     bool AutoAccept() const { return m_autoAccept; }
     void setAutoAccept(bool autoAccept) { m_autoAccept = autoAccept; }
     bool Listen() const { return m_listen; }
+    // Local address a listener binds to; empty for all of the machine's addresses.
+    QString ListenAddress() const { return m_listenAddress; }
+    void setListenAddress(const QString &address) { m_listenAddress = address; }
     void setListen(bool listen);
     TLineBreak LineBreak() const { return m_lineBreak; }
     void setLineBreak(TLineBreak lineBreak) { m_lineBreak = lineBreak; }
@@ -139,6 +142,7 @@ private:
 
     TSocketType m_socketType = stStream;
     QString m_hostName;
+    QString m_listenAddress;
     QString m_portName;
     bool m_blocking = false;
     bool m_autoAccept = false;

@@ -49,10 +49,12 @@ void TestProgram::logsAndStopsCleanly()
     QByteArray log;
     connect(&host, &QProcess::readyReadStandardError, this,
             [&] { log += host.readAllStandardError(); });
-    host.start(QStringLiteral(LEXIBURST_HOST_BIN),
-               {QStringLiteral("--port"), QString::number(port)});
+    const QStringList arguments {QStringLiteral("--port"), QString::number(port),
+                                 QStringLiteral("--bind"), QStringLiteral("127.0.0.1")};
+    host.start(QStringLiteral(LEXIBURST_HOST_BIN), arguments);
     QVERIFY(host.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(log.contains("listening on port " + QByteArray::number(port)), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        log.contains("listening on 127.0.0.1 port " + QByteArray::number(port)), 20000);
     QVERIFY(log.contains("1 added categories from "));
 
     // No client of its own: the first connection takes seat 1.
@@ -73,16 +75,31 @@ void TestProgram::logsAndStopsCleanly()
 
     // A second host on the same port says why it fails.
     QProcess second;
-    second.start(QStringLiteral(LEXIBURST_HOST_BIN),
-                 {QStringLiteral("--port"), QString::number(port)});
+    second.start(QStringLiteral(LEXIBURST_HOST_BIN), arguments);
     QVERIFY(second.waitForFinished(20000));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QVERIFY(second.exitCode() != 0);
     QVERIFY(second.readAllStandardError().contains(
-        QStringLiteral("cannot listen: Port %1 is in use by another program").arg(port).toLatin1()));
+        QStringLiteral("cannot listen on 127.0.0.1: Port %1 is in use by another program").arg(port).toLatin1()));
 
+    // Ann drops out of the game: the lead passes to Bob, and Ann, back on
+    // whatever seat was free, is moved to her kept seat.
+    QTcpSocket bob;
+    bob.connectToHost(QHostAddress::LocalHost, port);
+    QTRY_VERIFY(bob.bytesAvailable() > 0);
+    bob.write("CMD_logininfo+2+1.0.4+Bob\xff\xff");
+    QTRY_VERIFY(log.contains("seat 2 signed in as Bob"));
     client.disconnectFromHost();
     QTRY_VERIFY(log.contains("seat 1 left (Ann)"));
+    QTRY_VERIFY(log.contains("seat 2 (Bob) now leads the game"));
+    QTcpSocket back;
+    back.connectToHost(QHostAddress::LocalHost, port);
+    QByteArray heard; // game news comes in between
+    QTRY_VERIFY((heard += back.readAll()).startsWith("CMD_sendlogininfo+3\xff"));
+    back.write("CMD_logininfo+3+1.0.4+Ann\xff\xff");
+    QTRY_VERIFY((heard += back.readAll()).contains("CMD_sendlogininfo+1\xff"));
+    back.write("CMD_logininfo+1+1.0.4+Ann\xff\xff");
+    QTRY_VERIFY(log.contains("seat 1 rejoined as Ann"));
     ::kill(pid_t(host.processId()), SIGTERM);
     QVERIFY(host.waitForFinished(20000));
     QCOMPARE(host.exitStatus(), QProcess::NormalExit);

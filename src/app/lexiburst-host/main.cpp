@@ -1,5 +1,5 @@
 // lexiburst-host: a game host without a window. Players connect with their
-// own clients; the first connection takes seat 1 and the host player's rights.
+// own clients; the lowest signed-in seat leads the game (starts it, removes players).
 #include "app/TerminationSignals.h"
 #include "host/serverform.h"
 #include "protocol/GameRandom.h"
@@ -26,8 +26,17 @@ QString gameTypeName(bool allScoring)
 
 void logEvents(TServer &server)
 {
-    QObject::connect(&server, &TServer::listening, [](quint16 port) {
-        logLine(QStringLiteral("listening on port %1").arg(port));
+    QObject::connect(&server, &TServer::listening, [&server](quint16 port) {
+        const QString address = server.bindAddress();
+        logLine(address.isEmpty()
+                    ? QStringLiteral("listening on port %1").arg(port)
+                    : QStringLiteral("listening on %1 port %2").arg(address).arg(port));
+    });
+    QObject::connect(&server, &TServer::playerRejoined, [](int seat, const QString &name) {
+        logLine(QStringLiteral("seat %1 rejoined as %2").arg(seat).arg(name));
+    });
+    QObject::connect(&server, &TServer::leadChanged, [](int seat, const QString &name) {
+        logLine(QStringLiteral("seat %1 (%2) now leads the game").arg(seat).arg(name));
     });
     QObject::connect(&server, &TServer::playerSignedIn,
                      [](int seat, const QString &name, const QString &version) {
@@ -112,6 +121,11 @@ int main(int argc, char *argv[])
         QStringLiteral("TCP port to listen on (default %1).").arg(options.port),
         QStringLiteral("N"));
     parser.addOption(portOption);
+    const QCommandLineOption bindOption(
+        QStringLiteral("bind"),
+        QStringLiteral("Local address to listen on (default: all addresses)."),
+        QStringLiteral("ADDRESS"));
+    parser.addOption(bindOption);
     parser.process(app);
     if (parser.isSet(portOption)) {
         bool ok = false;
@@ -122,6 +136,7 @@ int main(int argc, char *argv[])
         }
         options.port = quint16(port);
     }
+    options.bindAddress = parser.value(bindOption);
     // No client of its own: whoever connects first holds seat 1.
     options.hostSeatReserved = false;
 
@@ -139,7 +154,11 @@ int main(int argc, char *argv[])
     logEvents(server);
     addPlayersCategories(server);
     if (!server.startListening()) {
-        logLine(QStringLiteral("cannot listen: %1").arg(server.listenProblem()));
+        logLine(QStringLiteral("cannot listen%1: %2")
+                    .arg(options.bindAddress.isEmpty()
+                             ? QString()
+                             : QStringLiteral(" on ") + options.bindAddress,
+                         server.listenProblem()));
         return 1;
     }
     const int result = app.exec();

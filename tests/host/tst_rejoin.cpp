@@ -1,0 +1,147 @@
+// The lead on a stand-alone host and seats kept for players who drop out.
+#include "HostHarness.h"
+
+#include <QtTest>
+
+using Protocol::Msg::logininfo;
+
+class TestRejoin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void leadPassesToTheLowestSeat();
+    void hostingProgramKeepsTheLead();
+    void droppedPlayerGetsTheSeatBack();
+    void keptSeatEnds_data();
+    void keptSeatEnds();
+
+private:
+    // Host, Bea and Cid in a game whose first category scored: Bea has a point.
+    static void startScoredGame(HostHarness &h)
+    {
+        h.join("Host");
+        h.join("Bea");
+        h.join("Cid");
+        h.startGame(3, 30, "1", "1");
+        h.answer(2, {"Bat", "Bee"});
+        QVERIFY(h.tickUntil(2, "CMD_postscores"));
+        QCOMPARE(h.server.seat(2).gameScore, 1);
+        h.forget();
+    }
+};
+
+void TestRejoin::leadPassesToTheLowestSeat()
+{
+    HostHarness h(7, false);
+    QSignalSpy changes(&h.server, &TServer::leadChanged);
+    h.join("Ann");
+    h.join("Bob");
+    h.join("Cid");
+    QCOMPARE(h.server.leadSeat(), 1);
+    QCOMPARE(changes.size(), 0); // every client takes seat 1 for the leader
+    h.startGame(2, 30, "1", "1");
+    h.forget();
+    h.server.disconnectsock(1);
+    QCOMPARE(h.sentTo(3, "CMD_leads"), QList<QByteArray> {wire("CMD_leads+2+Bob")});
+    QCOMPARE(h.server.leadSeat(), 2);
+    QVERIFY(h.tickUntil(2, "CMD_endround")); // the game goes on without its starter
+
+    h.deliver(3, Protocol::Msg::kickhim(3, 2)); // not the leader: ignored
+    h.deliver(1, Protocol::Msg::kickhim(1, 3)); // seat 1 is gone
+    QVERIFY(h.server.seat(3).inUse);
+    h.deliver(2, Protocol::Msg::startgame("Bob", 1, 30, "1", "1"));
+    QCOMPARE(h.sentTo(3, "CMD_startgame+Bob").size(), 1);
+    h.deliver(2, Protocol::Msg::kickhim(2, 3));
+    QVERIFY(!h.server.seat(3).inUse);
+    QVERIFY(h.server.seat(3).keptFor.isEmpty()); // removed: no way back
+
+    // Seat 1 taken again leads again.
+    h.forget();
+    QCOMPARE(h.join("Dee"), 1);
+    QCOMPARE(h.sentTo(2, "CMD_leads"), QList<QByteArray> {wire("CMD_leads+1+Dee")});
+    QCOMPARE(changes.size(), 2);
+}
+
+void TestRejoin::hostingProgramKeepsTheLead()
+{
+    HostHarness h;
+    h.join("Host");
+    h.join("Bea");
+    h.join("Cid");
+    h.server.disconnectsock(1);
+    h.deliver(2, Protocol::Msg::startgame("Bea", 1, 30, "1", "1"));
+    QVERIFY(!h.server.gameRunning());
+    QCOMPARE(h.sentTo(2, "CMD_leads").size(), 0);
+}
+
+void TestRejoin::droppedPlayerGetsTheSeatBack()
+{
+    HostHarness h;
+    startScoredGame(h);
+    const QString answer = h.server.seat(2).answers[1];
+    h.server.disconnectsock(2);
+    QCOMPARE(h.server.seat(2).keptFor, QStringLiteral("Bea"));
+
+    QCOMPARE(h.join("Dan"), 4); // another name: another seat
+    const int landing = h.server.connectLocal();
+    QCOMPARE(landing, 5);
+    h.forget();
+    h.deliver(landing, logininfo(landing, "1.0.4", "Bea"));
+    QCOMPARE(h.take(2), QList<QByteArray> {wire("CMD_sendlogininfo+2")});
+    QVERIFY(!h.server.seat(landing).inUse);
+    QVERIFY(h.sent.isEmpty()); // nobody hears of the seat it came in on
+
+    h.deliver(2, logininfo(2, "1.0.4", "Bea"));
+    const QList<QByteArray> own = h.take(2);
+    QCOMPARE(own.first(), wire("CMD_newplayerinfo+2+Bea"));
+    QVERIFY(own.last().startsWith("CMD_gamestats+2+"));
+    QVERIFY(own.last().contains("+s+2+1+"));
+    QCOMPARE(h.take(1), QList<QByteArray> {wire("CMD_playerback+2+Bea")});
+    QCOMPARE(h.server.seat(2).gameScore, 1);
+    QCOMPARE(h.server.seat(2).answers[1], answer);
+    QVERIFY(h.server.seat(2).keptFor.isEmpty());
+}
+
+void TestRejoin::keptSeatEnds_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("newcomer");
+    QTest::addColumn<int>("scoreOnSeat2");
+    // Free as before, the stored score with it; given up, the newcomer's own.
+    QTest::newRow("time runs out") << "time"
+                                   << "Bea" << 1;
+    QTest::newRow("game ends") << "game"
+                               << "Bea" << 1;
+    QTest::newRow("no other seat free") << "full"
+                                        << "Eve" << 0;
+}
+
+void TestRejoin::keptSeatEnds()
+{
+    QFETCH(QString, how);
+    HostHarness h;
+    startScoredGame(h);
+    h.server.disconnectsock(2);
+    if (how == QLatin1String("time")) {
+        for (int second = 1; second < TServer::RejoinSeconds; ++second)
+            h.server.signInTimerTimer();
+        QVERIFY(!h.server.seat(2).keptFor.isEmpty());
+        h.server.signInTimerTimer();
+    } else if (how == QLatin1String("game")) {
+        QVERIFY(h.tickUntil(1, "CMD_winner"));
+    } else {
+        for (int seat = 4; seat <= 9; ++seat)
+            QCOMPARE(h.join(QStringLiteral("P%1").arg(seat)), seat);
+    }
+    h.forget();
+    // A plain newcomer now, announced to everyone.
+    QFETCH(QString, newcomer);
+    QCOMPARE(h.join(newcomer), 2);
+    QCOMPARE(h.sentTo(1, "CMD_newplayerinfo+2+").size(), 1);
+    QVERIFY(h.server.seat(2).keptFor.isEmpty());
+    QTEST(h.server.seat(2).gameScore, "scoreOnSeat2");
+}
+
+QTEST_GUILESS_MAIN(TestRejoin)
+#include "tst_rejoin.moc"
