@@ -57,13 +57,18 @@ constexpr int BoardHeight = 526;
 
 constexpr int BoardMargin = 4;
 
-constexpr std::array<int, Tchat::SeatCount> SeatRowTop{319, 341, 363, 385, 406, 428, 450, 472};
+constexpr std::array<int, Tchat::SeatCount> SeatRowTop {319, 341, 363, 385, 406, 428, 450, 472};
 
 // Fixed hint texts of the name labels; never shown, but a departing player of
 // exactly that name leaves without a line.
-const std::array<QString, Tchat::SeatCount> SeatHints{
-    QString(), QStringLiteral("Klot"), QStringLiteral("Klick"), QStringLiteral("Kling"),
-    QStringLiteral("Klick"), QStringLiteral("Krazy"), QStringLiteral("Klick"), QStringLiteral("Krazy")};
+const std::array<QString, Tchat::SeatCount> SeatHints {QString(),
+                                                       QStringLiteral("Klot"),
+                                                       QStringLiteral("Klick"),
+                                                       QStringLiteral("Kling"),
+                                                       QStringLiteral("Klick"),
+                                                       QStringLiteral("Krazy"),
+                                                       QStringLiteral("Klick"),
+                                                       QStringLiteral("Krazy")};
 
 const QString Loopback = QStringLiteral("127.0.0.1");
 
@@ -85,7 +90,9 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
     panel_board->setGeometry(BoardMargin / 2, BoardMargin / 2, BoardWidth, BoardHeight);
 
     m_sounds = std::make_unique<EffectSoundPlayer>();
-    m_urlOpener = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    m_urlOpener = [](const QUrl &url) {
+        return QDesktopServices::openUrl(url);
+    };
     m_messageBox = [this](const QString &text) {
         QMessageBox::information(this, windowTitle(), text);
     };
@@ -93,10 +100,21 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
 
     m_connection = new HostConnection(this);
     m_connection->gameSocket()->setPortName(QString::number(m_port));
-    // The host hung up and what it said before is handled: the program ends.
+    // The host hung up and what it said before is handled: the player reads
+    // why, then the program ends.
     connect(m_connection, &HostConnection::closed, this, [this] {
-        if (isVisible())
-            close();
+        if (!isVisible())
+            return;
+        QTimer::singleShot(HostClosedPauseMs, this, &QWidget::close);
+    });
+    connect(m_connection, &HostConnection::statusLine, this, &Tchat::addStatusLine);
+    connect(m_connection, &HostConnection::leadChanged, this, &Tchat::leadChanged);
+    connect(m_connection, &HostConnection::playerBack, this, [this](int seat, const QString &name) {
+        if (!seatIsPlaying(seat))
+            return;
+        label_playername[std::size_t(seat - 1)]->setText(name);
+        label_playername[std::size_t(seat - 1)]->show();
+        label_score[std::size_t(seat - 1)]->show();
     });
     m_phraseGate = new QTimer(this);
     m_phraseGate->setSingleShot(true);
@@ -205,10 +223,11 @@ void Tchat::buildBoard()
         QPalette pal = name->palette();
         pal.setColor(QPalette::WindowText, SeatNameColour);
         name->setPalette(pal);
-        connect(name, &QWidget::customContextMenuRequested, this, [this, seat, name](const QPoint &pos) {
-            label_playername1ContextPopup(seat);
-            popup_kick->popup(name->mapToGlobal(pos));
-        });
+        connect(name, &QWidget::customContextMenuRequested, this,
+                [this, seat, name](const QPoint &pos) {
+                    label_playername1ContextPopup(seat);
+                    popup_kick->popup(name->mapToGlobal(pos));
+                });
         label_playername[std::size_t(i)] = name;
 
         auto *score = new QLabel(QStringLiteral("0"), panel_board);
@@ -537,6 +556,16 @@ void Tchat::hostpress()
     m_game->setHostControlsVisible(true);
     StartGame1->setEnabled(true);
     m_spylist->popup_kickhim->setEnabled(true);
+}
+
+void Tchat::leadChanged(bool leads)
+{
+    // The seat that leads the game gets the host's controls, on whichever copy.
+    m_host = leads;
+    if (!m_game->gameRunning())
+        m_game->setHostControlsVisible(leads);
+    StartGame1->setEnabled(leads);
+    m_spylist->popup_kickhim->setEnabled(leads);
 }
 
 void Tchat::joinpress()

@@ -37,7 +37,7 @@ struct StartChoice;
 namespace Settings {
 class SettingsFile;
 struct Values;
-}
+} // namespace Settings
 
 // What the main window is handed at start: the side windows (each may be
 // missing) and the hooks into the host of this copy.
@@ -203,14 +203,14 @@ public:
 
     // Controls, named as on the form.
     QWidget *panel_board = nullptr;
-    std::array<QLabel *, SeatCount> label_playername{};
-    std::array<QLabel *, SeatCount> label_score{};
-    std::array<QLabel *, SeatCount> label_bonus{};
-    std::array<QLabel *, SeatCount> image_eyes{};
+    std::array<QLabel *, SeatCount> label_playername {};
+    std::array<QLabel *, SeatCount> label_score {};
+    std::array<QLabel *, SeatCount> label_bonus {};
+    std::array<QLabel *, SeatCount> image_eyes {};
     QLabel *image_logo = nullptr;
     ChatView *mainchat = nullptr;
     QLineEdit *mychat = nullptr;
-    std::array<QToolButton *, PhraseCount> b_phrase{};
+    std::array<QToolButton *, PhraseCount> b_phrase {};
     QToolButton *b_phrase10 = nullptr;
     QToolButton *button_simlies = nullptr;
 
@@ -237,7 +237,7 @@ public:
     QAction *Fast1 = nullptr;
     QAction *TextColor1 = nullptr;
     QMenu *TextSize1 = nullptr;
-    std::array<QAction *, 4> textSizeItems{}; // N8, N10, N12, N14
+    std::array<QAction *, 4> textSizeItems {}; // N8, N10, N12, N14
     QAction *ScrollChatOff2 = nullptr;
     QAction *ClearMainChat1 = nullptr;
     QAction *ResetScreenLocation1 = nullptr;
@@ -253,7 +253,7 @@ public:
     QAction *SelectAll1 = nullptr;
     QAction *ScrollChatOff1 = nullptr;
     QAction *Paste1 = nullptr;
-    std::array<QAction *, ChatterSoundCount + 1> soundItems{}; // Cancel1, wave1..wave20
+    std::array<QAction *, ChatterSoundCount + 1> soundItems {}; // Cancel1, wave1..wave20
 
 signals:
     // The main window closed: the program ends.
@@ -275,6 +275,9 @@ private:
     void routeToGame(const QString &name, void (GamePanels::*handler)(const QString &));
     void showWindow(QWidget *window);
     void showMessage(const QString &text);
+    void leadChanged(bool leads);
+    // The line saying the host closed the game stays this long before the window closes.
+    static constexpr int HostClosedPauseMs = 2000;
     bool seatIsPlaying(int seat) const { return seat >= 1 && seat <= SeatCount; }
     void popupAtBottomRight(QMenu *menu, QWidget *button);
     QString colourText() const;
@@ -315,5 +318,5 @@ private:
 
     QString m_settingsFolder;
     std::unique_ptr<Settings::SettingsFile> m_settings;
-    QRect m_storedBounds{0, 0, 0, 0};
+    QRect m_storedBounds {0, 0, 0, 0};
 };

@@ -73,6 +73,12 @@ ClientGame::ClientGame(HostConnection &connection, QObject *parent)
     route("CMD_oneanswer", &ClientGame::ignore);
     signal("CMD_tiegame", [](ClientGame *game, const QString &) { emit game->tieGame(); });
     Q_ASSERT(m_connection.commandNames() == Protocol::clientCommands());
+    connect(&m_connection, &HostConnection::playerBack, this,
+            [this](int seat, const QString &name) {
+                if (isSeat(seat))
+                    m_names[std::size_t(seat - 1)] = name;
+                emit playerArrived(seat, name);
+            });
 }
 
 int ClientGame::ownSeat() const

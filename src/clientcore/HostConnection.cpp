@@ -7,6 +7,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // Ticks of the dispatch timer: one queued message per tick.
@@ -20,9 +22,16 @@ HostConnection::HostConnection(QObject *parent) : QObject(parent)
 {
     m_socket = new TSock(this);
     m_socket->setObjectName(QStringLiteral("sock"));
-    m_socket->OnInfo = [this](TSock *, TSocketInfo, const QString &text) {
-        if (text == SocketClosed)
-            hostClosed();
+    m_socket->OnInfo = [this](TSock *, TSocketInfo info, const QString &text) {
+        if (text == SocketClosed) {
+            if (!m_closingOnPurpose)
+                hostClosed();
+        } else if (info == infoError) {
+            connectionFailed(reasonFor(text));
+        }
+    };
+    m_socket->OnConnect = [this](TSock *) {
+        m_connectTimer->stop();
     };
     m_socket->OnRead = [this](TSock *socket, int) {
         try {
@@ -48,8 +57,24 @@ HostConnection::HostConnection(QObject *parent) : QObject(parent)
     m_timer->setInterval(DispatchIntervalMs);
     connect(m_timer, &QTimer::timeout, this, &HostConnection::tick);
 
+    m_retryTimer = new QTimer(this);
+    m_retryTimer->setSingleShot(true);
+    connect(m_retryTimer, &QTimer::timeout, this, &HostConnection::openSocket);
+    m_connectTimer = new QTimer(this);
+    m_connectTimer->setSingleShot(true);
+    connect(m_connectTimer, &QTimer::timeout, this, [this] {
+        if (!m_socket->Connected())
+            connectionFailed(QStringLiteral("timed out"));
+    });
+    bool ok = false;
+    const int secondMs = qEnvironmentVariable("LEXIBURST_SECOND_MS").toInt(&ok);
+    if (ok && secondMs > 0)
+        m_secondMs = secondMs;
+
     on(QStringLiteral("CMD_sendlogininfo"),
        [this](const QString &argument, int) { signIn(argument); });
+    on(QStringLiteral("CMD_leads"), [this](const QString &argument, int) { leads(argument); });
+    on(QStringLiteral("CMD_playerback"), [this](const QString &argument, int) { back(argument); });
 }
 
 HostConnection::~HostConnection()
@@ -67,14 +92,81 @@ void HostConnection::on(const QString &name, Protocol::Dispatcher::Handler handl
 void HostConnection::connectTo(const QString &host, quint16 port)
 {
     m_loginName = m_playerName + QChar(Protocol::Terminator & 0xFF);
-    m_socket->setHostName(host);
-    m_socket->setPortName(QString::number(port));
+    m_hostAddress = host;
+    m_port = port;
+    m_failingSince.invalidate();
+    m_pauseSeconds = FirstPauseSeconds;
+    openSocket();
+}
+
+void HostConnection::openSocket()
+{
+    // A fresh line: nothing half-read from the last one, seat 1 leads until told.
+    m_splitter = Protocol::FrameSplitter();
+    m_skippingOverlong = false;
+    m_leadSeat = 1;
+    m_socket->setHostName(m_hostAddress);
+    m_socket->setPortName(QString::number(m_port));
     try {
         m_socket->Open();
     } catch (const ESockException &) {
-        // An address that cannot be resolved leaves the client waiting, like
-        // a host that does not answer.
+        connectionFailed(QStringLiteral("no such host"));
+        return;
     }
+    if (!m_socket->Connected())
+        m_connectTimer->start(ConnectTimeoutSeconds * m_secondMs);
+}
+
+void HostConnection::connectionFailed(const QString &reason)
+{
+    m_connectTimer->stop();
+    if (m_hostAddress.isEmpty() || m_retryTimer->isActive())
+        return;
+    const bool wasPlaying = m_signedIn;
+    m_signedIn = false;
+    updateLead();
+    closeQuietly();
+    emit statusLine(
+        wasPlaying ? QStringLiteral("Lost the connection to %1: %2.").arg(m_hostAddress, reason)
+                   : QStringLiteral("Could not reach %1: %2.").arg(m_hostAddress, reason));
+    if (!m_failingSince.isValid()) {
+        m_failingSince.start();
+        m_pauseSeconds = FirstPauseSeconds;
+    }
+    const qint64 leftMs = qint64(ReconnectForSeconds) * m_secondMs - m_failingSince.elapsed();
+    if (leftMs <= 0) {
+        m_failingSince.invalidate();
+        emit statusLine(QStringLiteral("Gave up trying to reach %1.").arg(m_hostAddress));
+        return;
+    }
+    const qint64 pauseMs = std::min<qint64>(qint64(m_pauseSeconds) * m_secondMs, leftMs);
+    m_pauseSeconds *= 2;
+    const qint64 seconds = (pauseMs + m_secondMs - 1) / m_secondMs;
+    emit statusLine(seconds == 1 ? QStringLiteral("Trying again in 1 second.")
+                                 : QStringLiteral("Trying again in %1 seconds.").arg(seconds));
+    m_retryTimer->start(int(pauseMs));
+}
+
+void HostConnection::closeQuietly()
+{
+    // Closing reports "Socket Closed", which here is no word from the host.
+    m_closingOnPurpose = true;
+    m_socket->Close();
+    m_closingOnPurpose = false;
+}
+
+QString HostConnection::reasonFor(const QString &socketReport)
+{
+    static const std::pair<const char *, const char *> reasons[] = {
+        {"WSAECONNREFUSED", "connection refused"}, {"WSAETIMEDOUT", "timed out"},
+        {"WSAECONNRESET", "connection reset"},     {"WSAECONNABORTED", "connection aborted"},
+        {"WSAEHOSTUNREACH", "host unreachable"},   {"WSAENETUNREACH", "network unreachable"},
+    };
+    for (const auto &[code, reason] : reasons) {
+        if (socketReport.contains(QLatin1String(code)))
+            return QString::fromLatin1(reason);
+    }
+    return socketReport;
 }
 
 void HostConnection::openLobby(quint16 port)
@@ -148,6 +240,7 @@ void HostConnection::tick()
     // Not from inside a handler (a message box may wait there), and only once.
     if (m_closeWhenDrained && !m_dispatching) {
         m_closeWhenDrained = false;
+        emit statusLine(QStringLiteral("The host has closed the game."));
         emit closed();
     }
 }
@@ -159,7 +252,41 @@ void HostConnection::signIn(const QString &argument)
         return;
     m_ownSeat = *seat;
     m_signedIn = true;
+    m_failingSince.invalidate();
     // The builder adds the second terminator that ends the login name.
     send(Protocol::Msg::logininfo(m_ownSeat, QString::fromLatin1(Protocol::Version), m_playerName));
     emit signedIn(m_ownSeat);
+    updateLead();
+}
+
+void HostConnection::leads(const QString &argument)
+{
+    Protocol::FieldReader fields(argument);
+    const std::optional<int> seat = fields.takeInt();
+    if (!seat || *seat < 1 || *seat > GameFacts::HighestSeat)
+        return;
+    m_leadSeat = *seat;
+    emit statusLine(argument.mid(argument.indexOf(u'+') + 1)
+                    + QStringLiteral(" now leads the game."));
+    updateLead();
+}
+
+void HostConnection::back(const QString &argument)
+{
+    Protocol::FieldReader fields(argument);
+    const std::optional<int> seat = fields.takeInt();
+    if (!seat || *seat < 1 || *seat > GameFacts::HighestSeat)
+        return;
+    const QString name = argument.mid(argument.indexOf(u'+') + 1);
+    emit statusLine(name + QStringLiteral(" is back."));
+    emit playerBack(*seat, name);
+}
+
+void HostConnection::updateLead()
+{
+    const bool leads = m_signedIn && m_ownSeat == m_leadSeat;
+    if (leads == m_leads)
+        return;
+    m_leads = leads;
+    emit leadChanged(leads);
 }

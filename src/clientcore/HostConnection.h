@@ -4,6 +4,11 @@
 // and the sign-in. A closed connection is reported only after every message
 // received before it was handled.
 //
+// A connection that breaks with an error (not an orderly close by the host)
+// is opened again with growing pauses for up to ReconnectForSeconds game
+// seconds, and the sign-in repeats with the same name, so the host can give
+// the player its kept seat back. Status lines say what happened.
+//
 // The seam for programs and tests without a socket: receiveBytes() takes what
 // the host sent, setSender() takes what the client sends.
 #pragma once
@@ -12,6 +17,7 @@
 #include "protocol/Framing.h"
 #include "protocol/ReceiveQueue.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -63,6 +69,17 @@ public:
 
     int ownSeat() const { return m_ownSeat; }
     bool isSignedIn() const { return m_signedIn; }
+    // Seat 1 leads (starts games, removes players) until the host names another.
+    bool leadsGame() const { return m_leads; }
+    bool isReconnecting() const { return m_failingSince.isValid(); }
+
+    // Length of a game second (LEXIBURST_SECOND_MS); the pauses scale with it.
+    void setSecondMs(int ms) { m_secondMs = ms; }
+    // Game seconds of trying again after a break; the host keeps the seat as long.
+    static constexpr int ReconnectForSeconds = 120;
+    static constexpr int FirstPauseSeconds = 1;
+    // A host that does not answer a connect within this many game seconds.
+    static constexpr int ConnectTimeoutSeconds = 15;
 
     TSock *gameSocket() const { return m_socket; }
     TSock *lobbySocket() const { return m_lobby; }
@@ -72,9 +89,22 @@ signals:
     void signedIn(int seat);
     // The host closed the connection and what it said before is handled.
     void closed();
+    // Whether this client's seat leads the game changed.
+    void leadChanged(bool ownSeatLeads);
+    // A player got its kept seat back.
+    void playerBack(int seat, const QString &name);
+    // A line for the chat: connection trouble, the lead, a return.
+    void statusLine(const QString &text);
 
 private:
     void signIn(const QString &argument);
+    void leads(const QString &argument);
+    void back(const QString &argument);
+    void updateLead();
+    void openSocket();
+    void connectionFailed(const QString &reason);
+    void closeQuietly();
+    static QString reasonFor(const QString &socketReport);
 
     TSock *m_socket = nullptr;
     TSock *m_lobby = nullptr;
@@ -92,4 +122,16 @@ private:
     QString m_loginName;
     int m_ownSeat = 0;
     bool m_signedIn = false;
+    int m_leadSeat = 1;
+    bool m_leads = false;
+
+    QString m_hostAddress;
+    quint16 m_port = 0;
+    int m_secondMs = 1000;
+    QTimer *m_retryTimer = nullptr;
+    QTimer *m_connectTimer = nullptr;
+    // Valid from the first failure until a sign-in succeeds again.
+    QElapsedTimer m_failingSince;
+    int m_pauseSeconds = FirstPauseSeconds;
+    bool m_closingOnPurpose = false;
 };

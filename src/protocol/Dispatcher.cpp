@@ -15,6 +15,9 @@ const QStringList &clientCommands()
 {
     static const QStringList names = {
         "CMD_sendlogininfo",
+        // Additions after the first protocol, handled by the connection itself.
+        "CMD_leads",
+        "CMD_playerback",
         "CMD_chat",
         "CMD_action",
         "CMD_playasound",

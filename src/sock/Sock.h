@@ -83,6 +83,8 @@ public:
 
     bool Connected() const { return m_connected; }
     bool hasSocket() const { return m_fd >= 0; }
+    // The system's handle, for options the component does not cover; -1 for none.
+    int handle() const { return m_fd; }
     const QByteArray &InBuffer() const { return m_inBuffer; }
     const QByteArray &OutBuffer() const { return m_outBuffer; }
 

@@ -201,6 +201,8 @@ void TestFraming::commandTables()
         = {"CMD_logininfo", "CMD_kickhim",   "CMD_chat",      "CMD_action",      "CMD_playasound",
            "CMD_startgame", "CMD_justwatch", "CMD_myanswers", "CMD_voteagainst", "CMD_votefor"};
     const QStringList client = {"CMD_sendlogininfo",
+                                "CMD_leads",
+                                "CMD_playerback",
                                 "CMD_chat",
                                 "CMD_action",
                                 "CMD_playasound",
