@@ -178,7 +178,7 @@ class Program:
         self.click(x + w // 2, y + 218 + 15)
         return True
 
-    def choose_solo(self, timeout=20):
+    def choose_solo(self, timeout=60):
         """A copy started without parameters shows the start window: click "Play Solo"."""
         end = time.monotonic() + timeout
         win = None
