@@ -116,7 +116,8 @@ void ChatView::reapplyStyles(const QList<int> &styles)
                 continue;
             const int style = fragment.charFormat().intProperty(StyleProperty);
             if (styles.contains(style))
-                ranges.append({fragment.position(), fragment.position() + fragment.length(), style});
+                ranges.append(
+                    {fragment.position(), fragment.position() + fragment.length(), style});
         }
     }
     if (ranges.isEmpty())

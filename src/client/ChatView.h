@@ -40,9 +40,9 @@ public:
     struct Run
     {
         QString text;
-        int style = -1;   // -1 for a picture
+        int style = -1; // -1 for a picture
         int picture = -1; // smiley number for a picture
-        int link = -1;    // link number for a link word
+        int link = -1; // link number for a link word
         QTextCharFormat format;
     };
 

@@ -7,7 +7,8 @@
 
 #include <cstdio>
 
-EffectSoundPlayer::EffectSoundPlayer(QObject *parent) : QObject(parent) {}
+EffectSoundPlayer::EffectSoundPlayer(QObject *parent) : QObject(parent)
+{ }
 
 EffectSoundPlayer::~EffectSoundPlayer()
 {

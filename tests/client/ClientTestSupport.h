@@ -66,7 +66,7 @@ private:
 class RecordingSoundPlayer : public SoundPlayer
 {
 public:
-    explicit RecordingSoundPlayer(QStringList &played) : m_played(played) {}
+    explicit RecordingSoundPlayer(QStringList &played) : m_played(played) { }
     void play(const QString &name) override { m_played.append(name); }
 
 private:

@@ -80,7 +80,7 @@ void ChatTest::cleanup()
 void ChatTest::signIn(int seat, bool hosting)
 {
     m_client = std::make_unique<TestClient>(
-        m_host->port(), QStringList{u"Ann"_s, u"127.0.0.1"_s, hosting ? u"true"_s : u"join"_s});
+        m_host->port(), QStringList {u"Ann"_s, u"127.0.0.1"_s, hosting ? u"true"_s : u"join"_s});
     chat = m_client->chat.get();
     ChatWindows windows;
     windows.startListening = [](quint16) {
@@ -103,14 +103,14 @@ void ChatTest::arrivalsAndDepartures()
     hostSends(Protocol::Msg::newplayerinfo(5, u"Dee"_s));
     QTRY_COMPARE(chat->label_playername[4]->text(), u"Dee"_s);
     QCOMPARE(chatLines(*chat).mid(1),
-             (QStringList{u"You are Connected."_s, u"Hugo is Connected."_s, u"Cy is Connected."_s,
-                          u"Dee is Connected."_s}));
+             (QStringList {u"You are Connected."_s, u"Hugo is Connected."_s, u"Cy is Connected."_s,
+                           u"Dee is Connected."_s}));
     QCOMPARE(m_client->sounds, QStringList(4, u"entered"_s));
-    const QStringList board{chat->label_playername[0]->text(), chat->label_playername[1]->text(),
-                            chat->label_playername[2]->text(), chat->label_playername[3]->text()};
-    QCOMPARE(board, (QStringList{u"Hugo"_s, u"Ann"_s, u"Cy"_s, u"<Waiting>"_s}));
+    const QStringList board {chat->label_playername[0]->text(), chat->label_playername[1]->text(),
+                             chat->label_playername[2]->text(), chat->label_playername[3]->text()};
+    QCOMPARE(board, (QStringList {u"Hugo"_s, u"Ann"_s, u"Cy"_s, u"<Waiting>"_s}));
     // What the tally's check list is filled with: never the own name or an empty seat.
-    QCOMPARE(chat->otherSeatedPlayers(), (QStringList{u"Hugo"_s, u"Cy"_s, u"Dee"_s}));
+    QCOMPARE(chat->otherSeatedPlayers(), (QStringList {u"Hugo"_s, u"Cy"_s, u"Dee"_s}));
 
     chat->label_score[2]->setText(u"7"_s);
     hostSends(Protocol::Msg::playerdisconnected(3, u"Somebody"_s));
@@ -130,7 +130,7 @@ void ChatTest::arrivalsAndDepartures()
     hostSends(Protocol::Msg::newplayerinfo(9, u"Eve"_s));
     QTRY_COMPARE(lastChatLine(*chat), u"Eve is spying."_s);
     QCOMPARE(chatLines(*chat).at(chatLines(*chat).size() - 2), u"Eve is Connected."_s);
-    QCOMPARE(chat->spylist()->entries(), QStringList{u"9: Eve"_s});
+    QCOMPARE(chat->spylist()->entries(), QStringList {u"9: Eve"_s});
     hostSends(Protocol::Msg::playerdisconnected(9, u"Eve"_s));
     QTRY_COMPARE(lastChatLine(*chat), u"Eve has left."_s);
     QVERIFY(chat->spylist()->entries().isEmpty());
@@ -154,7 +154,8 @@ void ChatTest::arrivalsAndDepartures()
 
 void ChatTest::ownSpectatorArrival()
 {
-    m_client = std::make_unique<TestClient>(m_host->port(), QStringList{u"Ann"_s, u"127.0.0.1"_s, u"x"_s});
+    m_client = std::make_unique<TestClient>(m_host->port(),
+                                            QStringList {u"Ann"_s, u"127.0.0.1"_s, u"x"_s});
     chat = m_client->chat.get();
     chat->show();
     QTRY_COMPARE(m_host->connections(), 1);
@@ -162,7 +163,7 @@ void ChatTest::ownSpectatorArrival()
     hostSends(Protocol::Msg::newplayerinfo(9, u"Ann"_s));
     QTRY_COMPARE(lastChatLine(*chat), u"You are spying."_s);
     QCOMPARE(chatLines(*chat).at(chatLines(*chat).size() - 2), u"You are Connected."_s);
-    QCOMPARE(chat->spylist()->entries(), QStringList{u"9: Ann"_s});
+    QCOMPARE(chat->spylist()->entries(), QStringList {u"9: Ann"_s});
     // A spectator asks for nothing.
     chat->JustWatch1Click();
     chat->b_phrase1Click(1);
@@ -278,7 +279,9 @@ void ChatTest::removalAndWatchRequests()
     chat->UnsetJustWatch1->trigger();
     chat->kicking(9);
     QTRY_VERIFY(sent().endsWith("CMD_kickhim+1+9+\xFF"));
-    QVERIFY(sent().endsWith("CMD_kickhim+1+2+\xFF" "CMD_justwatch+2+1\xFF" "CMD_justwatch+2+2\xFF"
+    QVERIFY(sent().endsWith("CMD_kickhim+1+2+\xFF"
+                            "CMD_justwatch+2+1\xFF"
+                            "CMD_justwatch+2+2\xFF"
                             "CMD_kickhim+1+9+\xFF"));
 
     // A player who does not host sends no removal.
@@ -296,7 +299,7 @@ void ChatTest::spyListRemovesTheEntryUnderThePointer()
 {
     signIn(1, true);
     hostSends(Protocol::Msg::newplayerinfo(9, u"Eve"_s));
-    QTRY_COMPARE(chat->spylist()->entries(), QStringList{u"9: Eve"_s});
+    QTRY_COMPARE(chat->spylist()->entries(), QStringList {u"9: Eve"_s});
     Tspylist *spies = chat->spylist();
     spies->show();
     const QRect first = spies->listbox_spys->visualItemRect(spies->listbox_spys->item(0));
@@ -392,7 +395,8 @@ void ChatTest::meActions()
 
 void ChatTest::chatBeforeSignInIsNotSent()
 {
-    m_client = std::make_unique<TestClient>(m_host->port(), QStringList{u"Ann"_s, u"127.0.0.1"_s, u"x"_s});
+    m_client = std::make_unique<TestClient>(m_host->port(),
+                                            QStringList {u"Ann"_s, u"127.0.0.1"_s, u"x"_s});
     chat = m_client->chat.get();
     chat->show();
     QTRY_COMPARE(m_host->connections(), 1);
@@ -442,14 +446,14 @@ void ChatTest::linksOpenTheirOwnWord()
     QCOMPARE(links.first().style, int(ChatView::LinkStyle));
     QVERIFY(links.first().format.isAnchor());
     emit chat->mainchat->anchorClicked(QUrl(links.first().format.anchorHref()));
-    QCOMPARE(m_client->opened, QList<QUrl>{QUrl(opened)});
+    QCOMPARE(m_client->opened, QList<QUrl> {QUrl(opened)});
 
     // Capitals are no link; an unknown link number cannot be opened.
     hostSends(Protocol::Msg::chatRelay(2, u"Bob"_s, u"WWW.EXAMPLE.COM HTTP://X|clBlack"_s));
     QTRY_VERIFY(lastChatLine(*chat).contains(u"WWW"_s));
     QCOMPARE(chat->mainchat->linkCounter(), 0);
     chat->mainchatJump(5);
-    QCOMPARE(m_client->messages, QStringList{u"Cannot open Webpage"_s});
+    QCOMPARE(m_client->messages, QStringList {u"Cannot open Webpage"_s});
 }
 
 // More links than the table has places: every link still opens its own word.
@@ -463,7 +467,7 @@ void ChatTest::linkTableWrapsAround()
     for (int number : {0, 3, ChatView::LinkTableSize, Links - 1}) {
         m_client->opened.clear();
         chat->mainchatJump(number);
-        QCOMPARE(m_client->opened, QList<QUrl>{QUrl(u"http://www.site%1.com"_s.arg(number))});
+        QCOMPARE(m_client->opened, QList<QUrl> {QUrl(u"http://www.site%1.com"_s.arg(number))});
     }
     // Clearing keeps counting.
     chat->ClearMainChat1Click();
@@ -536,7 +540,7 @@ void ChatTest::smileys()
         else
             text += run.text;
     }
-    QCOMPARE(pictures, (QList<int>{0, 16}));
+    QCOMPARE(pictures, (QList<int> {0, 16}));
     // Two characters that are no number vanish; so does a code without a picture.
     QCOMPARE(text, u"Cy chats:  hi   there   end  "_s);
 }
@@ -572,13 +576,13 @@ void ChatTest::chatterSounds()
     m_client->sounds.clear();
     chat->PlaySounds1->setChecked(false);
     hostSends(Protocol::Msg::playasoundRelay(3, u"wave4+"_s));
-    QTRY_COMPARE(m_client->sounds, QStringList{u"wave4"_s});
+    QTRY_COMPARE(m_client->sounds, QStringList {u"wave4"_s});
 
     chat->PlayerPhraseSounds1->setChecked(false);
     chat->addlinetochat(u"3+Cy chats: earlier"_s, Qt::black);
     hostSends(Protocol::Msg::playasoundRelay(3, u"wave1+"_s));
     QTRY_COMPARE(lastChatLine(*chat), u"Cy:  <Chatter Sound> Doh"_s);
-    QCOMPARE(m_client->sounds, QStringList{u"wave4"_s});
+    QCOMPARE(m_client->sounds, QStringList {u"wave4"_s});
     for (const ChatView::Run &run : chat->mainchat->runs()) {
         if (run.style == 3)
             QCOMPARE(run.format.foreground().color(), SystemBlue);

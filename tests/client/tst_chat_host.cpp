@@ -2,9 +2,9 @@
 // the board on both sides, a relayed chat line, removal and departure.
 #include "ClientTestSupport.h"
 
-#include "protocol/GameRandom.h"
 #include "host/HostOptions.h"
 #include "host/serverform.h"
+#include "protocol/GameRandom.h"
 
 using namespace Qt::StringLiterals;
 

@@ -51,7 +51,8 @@ private:
 void ChatOptionsTest::init()
 {
     m_host = std::make_unique<FakeHost>();
-    m_client = std::make_unique<TestClient>(m_host->port(), QStringList{u"Ann"_s, u"127.0.0.1"_s, u"j"_s});
+    m_client = std::make_unique<TestClient>(m_host->port(),
+                                            QStringList {u"Ann"_s, u"127.0.0.1"_s, u"j"_s});
     chat = m_client->chat.get();
 }
 
@@ -163,10 +164,12 @@ void ChatOptionsTest::menusInOrder()
         for (QAction *item : menu->menu()->actions())
             options.append(item->isSeparator() ? u"-"_s : item->text());
     }
-    QCOMPARE(menus, (QStringList{u"File"_s, u"Options"_s, u"View"_s, u"Help"_s}));
-    QCOMPARE(options, (QStringList{u"Play Sounds"_s, u"Player Phrase Sounds"_s, u"Turn Sound"_s, u"Bot Speed"_s,
-                                   u"-"_s, u"Text Color"_s, u"Text Size"_s, u"Scroll Chat Off"_s,
-                                   u"Clear Main Chat"_s, u"Reset Screen Location"_s, u"-"_s, u"Just Watch"_s}));
+    QCOMPARE(menus, (QStringList {u"File"_s, u"Options"_s, u"View"_s, u"Help"_s}));
+    QCOMPARE(
+        options,
+        (QStringList {u"Play Sounds"_s, u"Player Phrase Sounds"_s, u"Turn Sound"_s, u"Bot Speed"_s,
+                      u"-"_s, u"Text Color"_s, u"Text Size"_s, u"Scroll Chat Off"_s,
+                      u"Clear Main Chat"_s, u"Reset Screen Location"_s, u"-"_s, u"Just Watch"_s}));
     QVERIFY(!chat->StartGame1->isEnabled());
     QVERIFY(chat->PlaySounds1->isChecked() && chat->PlayerPhraseSounds1->isChecked());
     QVERIFY(!chat->JustWatch1->isChecked());
@@ -208,8 +211,8 @@ void ChatOptionsTest::menuChoicesAreSaved_data()
     QTest::newRow("Slow") << u"Slow1"_s << u"Botspeed"_s << u"2000"_s;
     QTest::newRow("New") << u"New1"_s << u"Turnsound"_s << u"1"_s;
     QTest::newRow("Play Sounds") << u"PlaySounds1"_s << u"Playsounds"_s << u"false"_s;
-    QTest::newRow("Player Phrase Sounds") << u"PlayerPhraseSounds1"_s << u"Playerphrasesounds"_s
-                                          << u"false"_s;
+    QTest::newRow("Player Phrase Sounds")
+        << u"PlayerPhraseSounds1"_s << u"Playerphrasesounds"_s << u"false"_s;
     QTest::newRow("Text Size 12") << u"N12"_s << u"Textsize"_s << u"12"_s;
 }
 
@@ -276,16 +279,16 @@ void ChatOptionsTest::boundsThatDoNotFitFallBack()
 void ChatOptionsTest::playSoundsGatesGameSounds()
 {
     signIn();
-    QCOMPARE(m_client->sounds, QStringList{u"entered"_s});
+    QCOMPARE(m_client->sounds, QStringList {u"entered"_s});
     chat->PlaySounds1->trigger();
     QVERIFY(!chat->PlaySounds1->isChecked());
     m_host->send(Protocol::Msg::newplayerinfo(3, u"Cy"_s));
     QTRY_COMPARE(lastChatLine(*chat), u"Cy is Connected."_s);
     chat->playsounds(u"tick"_s);
-    QCOMPARE(m_client->sounds, QStringList{u"entered"_s});
+    QCOMPARE(m_client->sounds, QStringList {u"entered"_s});
     // Chatter sounds follow only their own option.
     m_host->send(Protocol::Msg::playasoundRelay(3, u"wave2+"_s));
-    QTRY_COMPARE(m_client->sounds, (QStringList{u"entered"_s, u"wave2"_s}));
+    QTRY_COMPARE(m_client->sounds, (QStringList {u"entered"_s, u"wave2"_s}));
 }
 
 void ChatOptionsTest::soundPlayerIsHarmlessWithoutDevice()

@@ -6,9 +6,9 @@
 #include "client/GamePanels.h"
 #include "windows/gamestartform.h"
 
-#include "protocol/GameRandom.h"
 #include "host/HostOptions.h"
 #include "host/serverform.h"
+#include "protocol/GameRandom.h"
 
 #include <QTemporaryDir>
 

@@ -239,7 +239,8 @@ void StartTest::signInReplyCarriesTwoTerminators()
     client.chat->show();
     QTRY_COMPARE(host.connections(), 1);
     // Two messages in one read: handled one per tick, in order.
-    host.send("CMD_sendlogininfo+3\xFF" "CMD_newplayerinfo+3+Al+Bo\xFF"_ba);
+    host.send("CMD_sendlogininfo+3\xFF"
+              "CMD_newplayerinfo+3+Al+Bo\xFF"_ba);
     QTRY_COMPARE(host.received(), "CMD_logininfo+3+1.0.4+Al+Bo\xFF\xFF"_ba);
     QTRY_COMPARE(lastChatLine(*client.chat), u"You are Connected."_s);
     QCOMPARE(client.chat->label_playername[2]->text(), u"Al+Bo"_s);
@@ -290,9 +291,11 @@ void StartTest::versionMessages()
     client.chat->show();
     QTRY_COMPARE(host.connections(), 1);
     host.send("CMD_wrongversion+\xFF"_ba);
-    QTRY_COMPARE(lastChatLine(*client.chat), u"You have a differnt version of the game then the host."_s);
+    QTRY_COMPARE(lastChatLine(*client.chat),
+                 u"You have a differnt version of the game then the host."_s);
     host.send("CMD_havewrongversion+Bob\xFF"_ba);
-    QTRY_COMPARE(lastChatLine(*client.chat), u"Bob has a different version of the game then you."_s);
+    QTRY_COMPARE(lastChatLine(*client.chat),
+                 u"Bob has a different version of the game then you."_s);
     QVERIFY(!client.closed);
 }
 
@@ -334,7 +337,9 @@ void StartTest::dispatchTimerIdlesWithoutMessages()
     QTRY_COMPARE(host.connections(), 1);
     QVERIFY(!client.chat->timer1()->isActive());
     client.chat->timer1()->blockSignals(true);
-    host.send("CMD_wrongversion+\xFF" "CMD_havewrongversion+Cy\xFF" "cmd_wrongversion+\xFF"_ba);
+    host.send("CMD_wrongversion+\xFF"
+              "CMD_havewrongversion+Cy\xFF"
+              "cmd_wrongversion+\xFF"_ba);
     QTRY_COMPARE(client.chat->queuedMessages(), 3);
     QVERIFY(client.chat->timer1()->isActive());
     const qsizetype linesBefore = chatLines(*client.chat).size();
@@ -357,12 +362,15 @@ void StartTest::overlongTextIsSkippedAndReadingGoesOn()
     TestClient client(host.port(), {u"Ann"_s, u"127.0.0.1"_s, u"join"_s});
     client.chat->show();
     QTRY_COMPARE(host.connections(), 1);
-    host.send("CMD_wrongversion+\xFF" "CMD_havewrongversion+"_ba);
-    QTRY_COMPARE(lastChatLine(*client.chat), u"You have a differnt version of the game then the host."_s);
+    host.send("CMD_wrongversion+\xFF"
+              "CMD_havewrongversion+"_ba);
+    QTRY_COMPARE(lastChatLine(*client.chat),
+                 u"You have a differnt version of the game then the host."_s);
     const QByteArray chunk(Protocol::FrameSplitter::MaxPending / 2, 'A');
     for (int i = 0; i < 6; ++i)
         host.send(chunk);
-    host.send("+tail+still+of+the+long+text\xFF" "CMD_sendlogininfo+4\xFF"_ba);
+    host.send("+tail+still+of+the+long+text\xFF"
+              "CMD_sendlogininfo+4\xFF"_ba);
     QTRY_COMPARE(host.received(), "CMD_logininfo+4+1.0.4+Ann\xFF\xFF"_ba);
     QVERIFY(!chatLines(*client.chat).constLast().contains(u"tail"_s));
     host.send("CMD_havewrongversion+Cy\xFF"_ba);
@@ -400,7 +408,8 @@ void StartTest::secondInstanceRestoresTheFirst()
 QProcessEnvironment programEnvironment(const QTemporaryDir &runtime, const QTemporaryDir &home,
                                        const FakeHost &host)
 {
-    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(runtime.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
     environment.insert(u"LEXIBURST_HOME"_s, home.path());
@@ -444,8 +453,8 @@ void StartTest::secondProgramEndsAtOnce()
     elsewhere.setProcessEnvironment(environment);
     elsewhere.start(program, arguments);
     QVERIFY(elsewhere.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(!QDir(otherRuntime.path()).entryList({u"22nroz-*"_s}, QDir::System).isEmpty(),
-                             20000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !QDir(otherRuntime.path()).entryList({u"22nroz-*"_s}, QDir::System).isEmpty(), 20000);
     QCOMPARE(elsewhere.state(), QProcess::Running);
     elsewhere.kill();
     elsewhere.waitForFinished();
@@ -469,7 +478,8 @@ void StartTest::terminationSignalClosesTheWindow()
     game.setProcessEnvironment(environment);
     game.start(program, {u"Ann"_s, u"127.0.0.1"_s});
     QVERIFY(game.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(!QDir(runtime.path()).entryList({u"22nroz-*"_s}, QDir::System).isEmpty(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !QDir(runtime.path()).entryList({u"22nroz-*"_s}, QDir::System).isEmpty(), 20000);
     game.terminate();
     QVERIFY(game.waitForFinished(20000));
     QCOMPARE(game.exitStatus(), QProcess::NormalExit);

@@ -80,7 +80,9 @@ void TestProgram::logsAndStopsCleanly()
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QVERIFY(second.exitCode() != 0);
     QVERIFY(second.readAllStandardError().contains(
-        QStringLiteral("cannot listen on 127.0.0.1: Port %1 is in use by another program").arg(port).toLatin1()));
+        QStringLiteral("cannot listen on 127.0.0.1: Port %1 is in use by another program")
+            .arg(port)
+            .toLatin1()));
 
     // Ann drops out of the game: the lead passes to Bob, and Ann, back on
     // whatever seat was free, is moved to her kept seat.
