@@ -2,6 +2,7 @@
 
 #include "bots/AnswerBank.h"
 #include "protocol/GameRandom.h"
+#include "protocol/Messages.h"
 
 #include <algorithm>
 #include <array>
@@ -45,13 +46,6 @@ int skillIndex(int skill)
 QString usedKey(const QString &answer)
 {
     return answer.simplified().toCaseFolded();
-}
-
-// The first letter as a player means it: blanks skipped, accents dropped.
-QChar initial(const QString &answer)
-{
-    const QString plain = answer.trimmed().normalized(QString::NormalizationForm_D);
-    return plain.isEmpty() ? QChar() : plain.at(0).toUpper();
 }
 
 } // namespace
@@ -104,7 +98,7 @@ QStringList BotBrain::answerRound(QChar letter, const QStringList &categories)
     for (int filled = 0; filled < wanted && !answerable.isEmpty();) {
         const int index = answerable.takeAt(m_random.bounded(int(answerable.size())));
         const QString answer = pickAnswer(m_bank.answers(categories.at(index), letter));
-        if (answer.isEmpty() || initial(answer) != letter.toUpper())
+        if (answer.isEmpty() || Protocol::answerInitial(answer) != letter.toUpper())
             continue;
         m_usedAnswers.insert(usedKey(answer));
         result[index] = answer;
@@ -115,7 +109,7 @@ QStringList BotBrain::answerRound(QChar letter, const QStringList &categories)
 
 bool BotBrain::isValid(QChar letter, const QString &category, const QString &answer) const
 {
-    if (initial(answer) != letter.toUpper())
+    if (Protocol::answerInitial(answer) != letter.toUpper())
         return false;
     return !m_bank.knowsWell(category) || m_bank.holds(category, answer);
 }

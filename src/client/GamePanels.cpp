@@ -3,6 +3,7 @@
 #include "client/BoardLook.h"
 #include "client/ClientContext.h"
 #include "client/GameWidgets.h"
+#include "protocol/Messages.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -316,6 +317,11 @@ void GamePanels::drawLetter(int letterIndex)
     const QPixmap picture = GamePictures::letter(letterIndex);
     m_imageLetter->setPixmap(picture);
     m_imageVletter->setPixmap(picture);
+    const QChar letter = letterIndex >= 0 && letterIndex < Protocol::LetterCount
+        ? QChar::fromLatin1(Protocol::Letters[letterIndex])
+        : QChar();
+    for (AnswerEdit *edit : m_editAnswer)
+        edit->setLetter(letter);
 }
 
 void GamePanels::setTimeBarWidth(int width)

@@ -2,6 +2,7 @@
 
 #include "protocol/Messages.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -10,8 +11,35 @@
 
 #include <cmath>
 
+namespace {
+const QColor OffLetterColour(0xD0, 0x30, 0x00);
+} // namespace
+
 AnswerEdit::AnswerEdit(int tag, QWidget *parent) : QLineEdit(parent), m_tag(tag)
-{ }
+{
+    connect(this, &QLineEdit::textChanged, this, &AnswerEdit::markOffLetter);
+}
+
+void AnswerEdit::setLetter(QChar letter)
+{
+    m_letter = letter.toUpper();
+    markOffLetter();
+}
+
+void AnswerEdit::markOffLetter()
+{
+    const QChar initial = Protocol::answerInitial(text());
+    const bool off = !m_letter.isNull() && !initial.isNull() && initial != m_letter;
+    if (off == m_offLetter)
+        return;
+    m_offLetter = off;
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text,
+                     off ? OffLetterColour : QApplication::palette(this).color(QPalette::Text));
+    setPalette(colours);
+    setToolTip(off ? QStringLiteral("This answer does not start with %1.").arg(m_letter)
+                   : QString());
+}
 
 void AnswerEdit::keyPressEvent(QKeyEvent *event)
 {

@@ -15,6 +15,10 @@ class AnswerEdit : public QLineEdit
 public:
     AnswerEdit(int tag, QWidget *parent);
     int tag() const { return m_tag; }
+    // The round's letter; an answer typed with another first letter shows in
+    // the warning colour (it is still sent: the voters decide).
+    void setLetter(QChar letter);
+    bool isOffLetter() const { return m_offLetter; }
 
 signals:
     void enterPressed(int tag);
@@ -23,7 +27,11 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void markOffLetter();
+
     int m_tag;
+    QChar m_letter;
+    bool m_offLetter = false;
 };
 
 // A voting picture of one row: its hint is the row, its tag the seat of the

@@ -4,6 +4,12 @@
 
 namespace Protocol {
 
+QChar answerInitial(const QString &answer)
+{
+    const QString plain = answer.trimmed().normalized(QString::NormalizationForm_D);
+    return plain.isEmpty() ? QChar() : plain.at(0).toUpper();
+}
+
 QByteArray toWire(const QString &text)
 {
     // U+00FF encodes to the terminator byte: let through, a typed character would

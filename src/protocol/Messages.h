@@ -25,6 +25,10 @@ inline constexpr int CategoriesPerRound = 8;
 inline constexpr int PlayingSeats = 8;
 inline constexpr int SpectatorSeat = 9;
 
+// The first letter of an answer as a player means it: blanks skipped, accents
+// dropped, upper case; a null character for a blank answer.
+QChar answerInitial(const QString &answer);
+
 // Encodes a text for the wire; characters outside Latin-1, and "\u00FF" whose
 // byte is the terminator, become "?".
 QByteArray toWire(const QString &text);

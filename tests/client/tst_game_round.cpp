@@ -4,6 +4,7 @@
 #include "tst_game_fakecontext.h"
 
 #include "client/GameWidgets.h"
+#include "protocol/Messages.h"
 
 #include <QApplication>
 #include <QTest>
@@ -54,6 +55,8 @@ private slots:
     void answersNotSentByWatcherOrWithoutConnection();
     void answerTextIsCleaned_data();
     void answerTextIsCleaned();
+    void answerOffTheLetterIsMarked_data();
+    void answerOffTheLetterIsMarked();
     void enterMovesToNextBox();
     void endroundDisablesBoxes();
     void lateJoin_data();
@@ -276,6 +279,37 @@ void TestGameRound::answerTextIsCleaned()
     const QByteArray expected
         = "CMD_myanswers+2+1++2++3++4+" + field.toLatin1() + "+5++6++7++8+\xff";
     QCOMPARE(b.context.sent.first(), expected);
+}
+
+void TestGameRound::answerOffTheLetterIsMarked_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("off");
+    QTest::newRow("the letter") << "Rhino" << false;
+    QTest::newRow("lower case, blanks first") << "  rose" << false;
+    QTest::newRow("accented") << QStringLiteral("\u0158eka") << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("another letter") << "apple" << true;
+    QTest::newRow("a digit") << "7up" << true;
+}
+
+// The round's letter is R; an answer off it is marked but still sent.
+void TestGameRound::answerOffTheLetterIsMarked()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, off);
+    GameBoard b;
+    startGame(b);
+    auto *edit = static_cast<AnswerEdit *>(b.panels.answerEdit(2));
+    edit->setText(typed);
+    QCOMPARE(edit->isOffLetter(), off);
+    QCOMPARE(edit->palette().color(QPalette::Text)
+                 != QApplication::palette(edit).color(QPalette::Text),
+             off);
+    b.panels.sendanswers();
+    QVERIFY(b.context.sent.first().contains("+2+" + Protocol::toWire(typed.trimmed()) + "+3+"));
+    edit->clear();
+    QVERIFY(!edit->isOffLetter());
 }
 
 void TestGameRound::enterMovesToNextBox()
