@@ -15,21 +15,18 @@
 // - There is no stream adapter.
 #include "sock/Sock.h"
 
-#include <QHash>
-#include <QMutex>
-#include <QMutexLocker>
+#include "sock/AddressLookup.h"
+
 #include <QPointer>
 #include <QSocketNotifier>
 
 #include <arpa/inet.h>
-#include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <optional>
 #include <utility>
 
 ESockException::ESockException(const QString &message, int systemError)
@@ -40,99 +37,6 @@ namespace {
 
 // Pending connections the system keeps for a listener before refusing more.
 constexpr int ListenBacklog = 5;
-// The base of the Windows Sockets error codes; unknown errors are offset from it.
-constexpr int WsaBaseError = 10000;
-
-struct ErrorName
-{
-    int code;
-    const char *name;
-};
-
-// The Windows Sockets 1.1 names of the codes that are reported by name.
-constexpr ErrorName ErrorNames[] = {
-    {10004, "WSAEINTR"},           {10009, "WSAEBADF"},        {10013, "WSAEACCES"},
-    {10014, "WSAEFAULT"},          {10022, "WSAEINVAL"},       {10024, "WSAEMFILE"},
-    {10035, "WSAEWOULDBLOCK"},     {10036, "WSAEINPROGRESS"},  {10037, "WSAEALREADY"},
-    {10038, "WSAENOTSOCK"},        {10039, "WSAEDESTADDRREQ"}, {10040, "WSAEMSGSIZE"},
-    {10041, "WSAEPROTOTYPE"},      {10042, "WSAENOPROTOOPT"},  {10043, "WSAEPROTONOSUPPORT"},
-    {10044, "WSAESOCKTNOSUPPORT"}, {10045, "WSAEOPNOTSUPP"},   {10046, "WSAEPFNOSUPPORT"},
-    {10047, "WSAEAFNOSUPPORT"},    {10048, "WSAEADDRINUSE"},   {10049, "WSAEADDRNOTAVAIL"},
-    {10050, "WSAENETDOWN"},        {10051, "WSAENETUNREACH"},  {10052, "WSAENETRESET"},
-    {10053, "WSAECONNABORTED"},    {10054, "WSAECONNRESET"},   {10055, "WSAENOBUFS"},
-    {10056, "WSAEISCONN"},         {10057, "WSAENOTCONN"},     {10058, "WSAESHUTDOWN"},
-    {10059, "WSAETOOMANYREFS"},    {10060, "WSAETIMEDOUT"},    {10061, "WSAECONNREFUSED"},
-    {10062, "WSAELOOP"},           {10063, "WSAENAMETOOLONG"}, {10064, "WSAEHOSTDOWN"},
-    {10065, "WSAEHOSTUNREACH"},    {10066, "WSAENOTEMPTY"},    {10067, "WSAEPROCLIM"},
-    {10068, "WSAEUSERS"},          {10069, "WSAEDQUOT"},       {10070, "WSAESTALE"},
-    {10071, "WSAEREMOTE"},         {10091, "WSASYSNOTREADY"},  {10092, "WSAVERNOTSUPPORTED"},
-    {10093, "WSANOTINITIALISED"},  {10101, "WSAEDISCON"},      {11001, "WSAHOST_NOT_FOUND"},
-    {11002, "WSATRY_AGAIN"},       {11003, "WSANO_RECOVERY"},  {11004, "WSANO_DATA"},
-};
-
-struct ErrnoCode
-{
-    int err;
-    int code;
-};
-
-const ErrnoCode ErrnoCodes[] = {
-    {EINTR, 10004},        {EBADF, 10009},           {EACCES, 10013},
-    {EPERM, 10013},        {EFAULT, 10014},          {EINVAL, 10022},
-    {EMFILE, 10024},       {ENFILE, 10024},          {EAGAIN, 10035},
-    {EINPROGRESS, 10036},  {EALREADY, 10037},        {ENOTSOCK, 10038},
-    {EDESTADDRREQ, 10039}, {EMSGSIZE, 10040},        {EPROTOTYPE, 10041},
-    {ENOPROTOOPT, 10042},  {EPROTONOSUPPORT, 10043}, {ESOCKTNOSUPPORT, 10044},
-    {EOPNOTSUPP, 10045},   {EPFNOSUPPORT, 10046},    {EAFNOSUPPORT, 10047},
-    {EADDRINUSE, 10048},   {EADDRNOTAVAIL, 10049},   {ENETDOWN, 10050},
-    {ENETUNREACH, 10051},  {ENETRESET, 10052},       {ECONNABORTED, 10053},
-    {ECONNRESET, 10054},   {ENOBUFS, 10055},         {EISCONN, 10056},
-    {ENOTCONN, 10057},     {ESHUTDOWN, 10058},       {EPIPE, 10058},
-    {ETOOMANYREFS, 10059}, {ETIMEDOUT, 10060},       {ECONNREFUSED, 10061},
-    {ELOOP, 10062},        {ENAMETOOLONG, 10063},    {EHOSTDOWN, 10064},
-    {EHOSTUNREACH, 10065}, {ENOTEMPTY, 10066},       {EUSERS, 10068},
-    {EDQUOT, 10069},       {ESTALE, 10070},          {EREMOTE, 10071},
-};
-
-const char *errorName(int code)
-{
-    for (const ErrorName &entry : ErrorNames) {
-        if (entry.code == code)
-            return entry.name;
-    }
-    return nullptr;
-}
-
-// Host names resolved so far, shared by every component of the process so a
-// name is asked of the resolver only once. Entries are never removed.
-class HostCache
-{
-public:
-    std::optional<quint32> find(const QString &name)
-    {
-        QMutexLocker lock(&m_mutex);
-        const auto it = m_addresses.constFind(name.toLower());
-        if (it == m_addresses.cend())
-            return std::nullopt;
-        return *it;
-    }
-
-    void insert(const QString &name, quint32 address)
-    {
-        QMutexLocker lock(&m_mutex);
-        m_addresses.insert(name.toLower(), address);
-    }
-
-private:
-    QMutex m_mutex;
-    QHash<QString, quint32> m_addresses;
-};
-
-HostCache &hostCache()
-{
-    static HostCache cache;
-    return cache;
-}
 
 sockaddr_in makeAddress(quint32 address, quint16 port)
 {
@@ -143,23 +47,9 @@ sockaddr_in makeAddress(quint32 address, quint16 port)
     return sa;
 }
 
-QString dottedAddress(quint32 address)
-{
-    char text[INET_ADDRSTRLEN] = {};
-    in_addr in {};
-    in.s_addr = address;
-    inet_ntop(AF_INET, &in, text, sizeof text);
-    return QString::fromLatin1(text);
-}
-
 bool isTransient(int err)
 {
     return err == EAGAIN || err == EWOULDBLOCK || err == EINTR;
-}
-
-bool startsWithDigit(const QString &text)
-{
-    return !text.isEmpty() && text.front() >= u'0' && text.front() <= u'9';
 }
 
 } // namespace
@@ -463,7 +353,7 @@ TSock *TSock::acceptConnection()
     QPointer<TSock> guard(sock);
     sock->setPortName(m_portName);
     if (guard)
-        sock->setHostName(dottedAddress(peer.sin_addr.s_addr));
+        sock->setHostName(AddressLookup::dottedAddress(peer.sin_addr.s_addr));
     return guard;
 }
 
@@ -661,25 +551,6 @@ void TSock::reportError(int err)
     info(infoError, errorText(errorCodeFromErrno(err)));
 }
 
-QString TSock::errorText(int code)
-{
-    const char *name = errorName(code);
-    return QStringLiteral("Error #%1 (%2)")
-        .arg(code)
-        .arg(name ? QString::fromLatin1(name) : QStringLiteral("UNKNOWN ERROR"));
-}
-
-int TSock::errorCodeFromErrno(int err)
-{
-    for (const ErrnoCode &entry : ErrnoCodes) {
-        if (entry.err == err)
-            return entry.code;
-    }
-    // Keep the system's number visible without posing as a known code.
-    const int offset = WsaBaseError + err;
-    return errorName(offset) ? WsaBaseError : offset;
-}
-
 int TSock::createSocket(int type)
 {
     const int fd = ::socket(AF_INET, type | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
@@ -730,20 +601,7 @@ void TSock::updateNotifiers()
 quint16 TSock::resolvePort()
 {
     info(infoLookup, QStringLiteral("Lookup Of Port ") + m_portName);
-    if (startsWithDigit(m_portName)) {
-        bool ok = false;
-        const uint port = m_portName.toUInt(&ok, 10);
-        if (!ok || port > 0xFFFF)
-            throw ESockException(QStringLiteral("Port Lookup - Could Not Find Service Entry"));
-        return htons(quint16(port));
-    }
-    const QByteArray service = m_portName.toLatin1();
-    const servent *entry = service.isEmpty()
-        ? nullptr
-        : getservbyname(service.constData(), m_socketType == stDatagram ? "udp" : "tcp");
-    if (!entry)
-        throw ESockException(QStringLiteral("Port Lookup - Could Not Find Service Entry"));
-    return quint16(entry->s_port);
+    return AddressLookup::port(m_portName, m_socketType);
 }
 
 quint32 TSock::resolveHost(const QString &name)
@@ -751,26 +609,7 @@ quint32 TSock::resolveHost(const QString &name)
     if (name.isEmpty())
         return htonl(INADDR_ANY);
     info(infoLookup, QStringLiteral("Lookup Of Host ") + name);
-    const QByteArray latin1 = name.toLatin1();
-    if (startsWithDigit(name)) {
-        in_addr address {};
-        if (inet_aton(latin1.constData(), &address) != 0)
-            return address.s_addr;
-        // Not dotted after all (a name such as "3dhost"): ask the resolver.
-    }
-    if (const std::optional<quint32> cached = hostCache().find(name))
-        return *cached;
-
-    addrinfo hints {};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo *found = nullptr;
-    if (getaddrinfo(latin1.constData(), nullptr, &hints, &found) != 0 || !found)
-        throw ESockException(QStringLiteral("Host Lookup - Could Not Find Host Entry"));
-    const quint32 address = reinterpret_cast<const sockaddr_in *>(found->ai_addr)->sin_addr.s_addr;
-    freeaddrinfo(found);
-    hostCache().insert(name, address);
-    return address;
+    return AddressLookup::host(name);
 }
 
 void TSock::closeHandle()
