@@ -123,6 +123,8 @@ void HostConnection::connectionFailed(const QString &reason)
     if (m_hostAddress.isEmpty() || m_retryTimer->isActive())
         return;
     const bool wasPlaying = m_signedIn;
+    if (!wasPlaying)
+        emit connectFailed(reason);
     m_signedIn = false;
     updateLead();
     closeQuietly();
@@ -253,6 +255,10 @@ void HostConnection::signIn(const QString &argument)
     m_ownSeat = *seat;
     m_signedIn = true;
     m_failingSince.invalidate();
+    if (m_nameForSeat) {
+        m_playerName = m_nameForSeat(m_ownSeat);
+        m_loginName = m_playerName + QChar(Protocol::Terminator & 0xFF);
+    }
     // The builder adds the second terminator that ends the login name.
     send(Protocol::Msg::logininfo(m_ownSeat, QString::fromLatin1(Protocol::Version), m_playerName));
     emit signedIn(m_ownSeat);

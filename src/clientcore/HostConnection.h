@@ -32,6 +32,9 @@ class HostConnection : public QObject
 
 public:
     using Sender = std::function<void(const QByteArray &message)>;
+    // Picks the sign-in name once the seat is known (computer players take the
+    // seat's hint name).
+    using NameForSeat = std::function<QString(int seat)>;
 
     explicit HostConnection(QObject *parent = nullptr);
     ~HostConnection() override;
@@ -44,6 +47,7 @@ public:
     // The name this client signs in with.
     void setPlayerName(const QString &name) { m_playerName = name; }
     QString playerName() const { return m_playerName; }
+    void setNameForSeat(NameForSeat chooser) { m_nameForSeat = std::move(chooser); }
     // The login name as the client keeps it: the name and the terminator.
     QString loginName() const { return m_loginName; }
 
@@ -95,6 +99,8 @@ signals:
     void playerBack(int seat, const QString &name);
     // A line for the chat: connection trouble, the lead, a return.
     void statusLine(const QString &text);
+    // The game socket could not be opened (no such address, nobody listening).
+    void connectFailed(const QString &reason);
 
 private:
     void signIn(const QString &argument);
@@ -119,6 +125,7 @@ private:
     bool m_closeWhenDrained = false;
 
     QString m_playerName;
+    NameForSeat m_nameForSeat;
     QString m_loginName;
     int m_ownSeat = 0;
     bool m_signedIn = false;
