@@ -2,10 +2,16 @@
 // the main window.
 #include "ProgramWindows.h"
 
+#include "bots/ComputerPlayers.h"
+#include "client/ChatView.h"
 #include "client/chatform.h"
 #include "widgets/TSelButton.h"
+#include "windows/startform.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,6 +44,43 @@ private slots:
             QVERIFY((side->frameGeometry().center() - windows.chat().frameGeometry().center())
                         .manhattanLength()
                     <= 8);
+    }
+
+    // A solo game seats the computer players the start window asks for; the leading
+    // player adds and removes them from "Options", and a removed one leaves silently.
+    void soloGameSeatsComputerPlayers()
+    {
+        QTemporaryDir home;
+        qputenv("LEXIBURST_HOME", home.path().toLocal8Bit());
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        qputenv("LEXIBURST_PORT", QByteArray::number(probe.serverPort()));
+        probe.close();
+
+        ProgramWindows windows({});
+        Tchat &chat = windows.chat();
+        chat.show();
+        StartChoice solo;
+        solo.name = StartWindow::SoloName;
+        solo.port = probe.serverPort();
+        solo.botCount = 2;
+        chat.beginGame(solo);
+        auto seatName = [&chat](int seat) {
+            return chat.playerNameLabel(seat)->text();
+        };
+        QTRY_COMPARE(seatName(3), QStringLiteral("Klick"));
+        QCOMPARE(seatName(2), QStringLiteral("Klot"));
+        QCOMPARE(windows.computerPlayers().count(), 2);
+
+        chat.findChild<QAction *>(QStringLiteral("AddComputerPlayer1"))->trigger();
+        QTRY_COMPARE(seatName(4), QStringLiteral("Kling"));
+        chat.findChild<QAction *>(QStringLiteral("Fast1"))->trigger();
+        QCOMPARE(windows.computerPlayers().speed(), BotSpeed::Fast);
+        chat.findChild<QAction *>(QStringLiteral("RemoveComputerPlayer1"))->trigger();
+        QTRY_COMPARE(seatName(4), Tchat::Waiting);
+        QCOMPARE(windows.computerPlayers().count(), 2);
+        QVERIFY(!chat.mainchat->toPlainText().contains(QStringLiteral("disconnected")));
+        qunsetenv("LEXIBURST_PORT");
     }
 };
 

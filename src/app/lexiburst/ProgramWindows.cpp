@@ -11,11 +11,14 @@
 #include "windows/startform.h"
 #include "windows/tallylistform.h"
 
+#include "bots/AnswerBank.h"
+#include "bots/ComputerPlayers.h"
 #include "host/HostOptions.h"
 #include "host/serverform.h"
 #include "protocol/GameRandom.h"
 #include "storage/HomeFolder.h"
 
+#include <QMenu>
 #include <QPixmap>
 
 // The windows after the main one, in the order the program creates them.
@@ -32,6 +35,12 @@ struct ProgramWindows::Parts
     TServer server {HostOptions::fromEnvironment(), random};
     Tadditionalcats additionalcats;
     StartWindow start;
+    // Computer players run here, each on its own connection to this copy's host.
+    AnswerBank bank = AnswerBank::fromResource();
+    ComputerPlayers players {bank, random, HostOptions::fromEnvironment().secondMs};
+    QAction *addPlayer = nullptr;
+    QAction *removePlayer = nullptr;
+    bool soloSeated = false;
 };
 
 ProgramWindows::ProgramWindows(const QStringList &arguments)
@@ -76,10 +85,92 @@ ProgramWindows::ProgramWindows(const QStringList &arguments)
     QObject::connect(&parts.help, &Thelp::aboutRequested, m_chat.get(), &Tchat::About1Click);
     m_chat->setWindows(windows);
     m_chat->setArguments(arguments);
+    wireComputerPlayers();
 }
 
 ProgramWindows::~ProgramWindows()
 {
     // The main window goes first: its sockets close before the host's.
     m_chat.reset();
+}
+
+ComputerPlayers &ProgramWindows::computerPlayers()
+{
+    return m_parts->players;
+}
+
+void ProgramWindows::wireComputerPlayers()
+{
+    Parts &parts = *m_parts;
+    for (QAction *item : m_chat->BotSpeed1->actions()) {
+        QObject::connect(item, &QAction::toggled, &parts.players, [this, item](bool checked) {
+            if (checked)
+                m_parts->players.setSpeed(botSpeedFromMenuTag(item->data().toInt()));
+        });
+        if (item->isChecked())
+            parts.players.setSpeed(botSpeedFromMenuTag(item->data().toInt()));
+    }
+
+    // "Options", right after "Bot Speed": only the leading player seats or removes them.
+    auto *options = qobject_cast<QMenu *>(m_chat->BotSpeed1->parent());
+    const QList<QAction *> items = options->actions();
+    const qsizetype speedAt = items.indexOf(m_chat->BotSpeed1->menuAction());
+    QAction *before = items.value(speedAt + 1);
+    parts.addPlayer = new QAction(QStringLiteral("Add Computer Player"), options);
+    parts.addPlayer->setObjectName(QStringLiteral("AddComputerPlayer1"));
+    parts.removePlayer = new QAction(QStringLiteral("Remove Computer Player"), options);
+    parts.removePlayer->setObjectName(QStringLiteral("RemoveComputerPlayer1"));
+    options->insertActions(before, {parts.addPlayer, parts.removePlayer});
+    QObject::connect(parts.addPlayer, &QAction::triggered, &parts.players, [this] {
+        updateComputerPlayerItems();
+        if (m_parts->addPlayer->isEnabled())
+            addComputerPlayer();
+    });
+    QObject::connect(parts.removePlayer, &QAction::triggered, &parts.players, [this] {
+        updateComputerPlayerItems();
+        if (m_parts->removePlayer->isEnabled())
+            m_parts->players.removeOne();
+    });
+    // The items follow the seats and the lead, so their shortcuts and tests see them right.
+    const auto update = [this] {
+        updateComputerPlayerItems();
+    };
+    QObject::connect(options, &QMenu::aboutToShow, &parts.players, update);
+    QObject::connect(&m_chat->connection(), &HostConnection::signedIn, &parts.players, update);
+    QObject::connect(&parts.players, &ComputerPlayers::countChanged, &parts.players, update);
+    QObject::connect(&parts.server, &TServer::playerSignedIn, &parts.players, update);
+    QObject::connect(&parts.server, &TServer::playerLeft, &parts.players, update);
+    updateComputerPlayerItems();
+
+    QObject::connect(&m_chat->connection(), &HostConnection::signedIn, &parts.players,
+                     [this] { seatSoloPlayers(); });
+}
+
+void ProgramWindows::addComputerPlayer()
+{
+    // The host listens on the port the player chose at the start.
+    m_parts->players.setHost(QStringLiteral("127.0.0.1"), m_parts->server.port());
+    m_parts->players.add();
+}
+
+void ProgramWindows::updateComputerPlayerItems()
+{
+    Parts &parts = *m_parts;
+    const bool leads = m_chat->isHost() && m_chat->isConnected();
+    bool seatFree = false;
+    for (int seat = 2; seat <= Protocol::PlayingSeats; ++seat)
+        seatFree = seatFree || !parts.server.seat(seat).inUse;
+    parts.addPlayer->setEnabled(leads && seatFree
+                                && parts.players.count() < ComputerPlayers::MaxPlayers);
+    parts.removePlayer->setEnabled(leads && parts.players.count() > 0);
+}
+
+void ProgramWindows::seatSoloPlayers()
+{
+    // Once: a solo game starts with the computer players the start window asked for.
+    if (m_parts->soloSeated || !m_chat->isHost())
+        return;
+    m_parts->soloSeated = true;
+    for (int i = 0; i < m_chat->botCount(); ++i)
+        addComputerPlayer();
 }

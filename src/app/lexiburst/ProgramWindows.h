@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class ComputerPlayers;
 class Tchat;
 
 class ProgramWindows
@@ -15,8 +16,14 @@ public:
     ~ProgramWindows();
 
     Tchat &chat() { return *m_chat; }
+    ComputerPlayers &computerPlayers();
 
 private:
+    void wireComputerPlayers();
+    void addComputerPlayer();
+    void seatSoloPlayers();
+    void updateComputerPlayerItems();
+
     struct Parts;
     std::unique_ptr<Tchat> m_chat;
     std::unique_ptr<Parts> m_parts;
