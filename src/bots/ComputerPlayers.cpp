@@ -40,6 +40,11 @@ bool ComputerPlayers::add()
             [this, player] { forget(player); });
     connect(&player->connection(), &HostConnection::connectFailed, this,
             [this, player] { forget(player); });
+    // Only the spectator seat was free: a computer player that cannot play leaves.
+    connect(&player->connection(), &HostConnection::signedIn, this, [this, player](int seat) {
+        if (seat > GameFacts::SeatCount)
+            leave(player);
+    });
     m_players.append(player);
     player->connection().connectTo(m_address, m_port);
     emit countChanged(count());
@@ -52,10 +57,14 @@ bool ComputerPlayers::removeOne()
         return false;
     // Deleting the player closes its socket; the host frees the seat and tells the
     // others, whose boards leave the seat's hint name without a line.
-    BotPlayer *leaving = m_players.last();
-    forget(leaving);
-    leaving->connection().gameSocket()->Close();
+    leave(m_players.last());
     return true;
+}
+
+void ComputerPlayers::leave(BotPlayer *player)
+{
+    forget(player);
+    player->connection().gameSocket()->Close();
 }
 
 void ComputerPlayers::forget(BotPlayer *player)

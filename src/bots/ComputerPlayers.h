@@ -43,6 +43,7 @@ signals:
 
 private:
     void forget(BotPlayer *player);
+    void leave(BotPlayer *player);
 
     const AnswerBank &m_bank;
     GameRandom &m_random;
