@@ -36,6 +36,7 @@ endfunction()
 lexiburst_install_program(lexiburst lexiburst.6)
 lexiburst_install_program(lexiburst-host lexiburst-host.6)
 lexiburst_install_program(lexiburst-tally lexiburst-tally.1)
+lexiburst_install_program(lexiburst-bot lexiburst-bot.6)
 
 install(FILES ${LEXIBURST_PACKAGING}/${LEXIBURST_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
