@@ -1,6 +1,7 @@
 #include "windows/SideWindow.h"
 
 #include "widgets/StoredColor.h"
+#include "widgets/TFlatPanel.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -13,11 +14,22 @@ namespace SideWindow {
 namespace {
 const QString BackgroundResource = QStringLiteral(":/pictures/background.jpg");
 constexpr quint32 DefaultBackground = 12513772;
+constexpr quint32 PanelFrame = 9264224; // panel borders, as in the lobby window
 } // namespace
 
 QColor defaultBackgroundColor()
 {
     return storedColor(DefaultBackground);
+}
+
+TFlatPanel *placePanel(QWidget *parent, const char *name, const QRect &place)
+{
+    auto *panel = new TFlatPanel(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setColor(Qt::white);
+    panel->setBorderColor(storedColor(PanelFrame));
+    panel->setGeometry(place);
+    return panel;
 }
 
 QPixmap backgroundPicture()

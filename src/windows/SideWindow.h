@@ -10,6 +10,8 @@
 class QWidget;
 class QLabel;
 class QFont;
+class QRect;
+class TFlatPanel;
 
 namespace SideWindow {
 
@@ -27,6 +29,9 @@ void setupFixed(QWidget *window, const QString &caption, QSize clientSize,
 // A label at a designed place; size -1 keeps the label's own size hint.
 QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
                    const QColor &color, int left, int top, int width = -1, int height = -1);
+
+// A white flat panel with the side windows' frame colour at a designed place.
+TFlatPanel *placePanel(QWidget *parent, const char *name, const QRect &place);
 
 // Moves window to the centre of the available area of the screen it is on.
 void centreOnScreen(QWidget *window);

@@ -32,16 +32,6 @@ const QString BannerResource = QStringLiteral(":/pictures/banner.png");
 // Used when the installer's address ends in "/" and names no file.
 const QString FallbackFileName = QStringLiteral("Zorn22LobbySetup.exe");
 
-TFlatPanel *makePanel(QWidget *parent, const char *name, QRect place)
-{
-    auto *panel = new TFlatPanel(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setColor(Qt::white);
-    panel->setBorderColor(storedColor(FrameColor));
-    panel->setGeometry(place);
-    return panel;
-}
-
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect place,
                   const QFont &font, const QColor &color,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool wrap = false)
@@ -91,7 +81,7 @@ Tdownload::Tdownload(QWidget *parent)
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
 
     // Left: the banner and the download.
-    FlatPanel1 = makePanel(this, "FlatPanel1", {8, 6, 450, 487});
+    FlatPanel1 = SideWindow::placePanel(this, "FlatPanel1", {8, 6, 450, 487});
     Image1 = new QLabel(FlatPanel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, 1, 436, 360);
@@ -127,7 +117,7 @@ Tdownload::Tdownload(QWidget *parent)
     connect(abortbutton, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
 
     // Top right: keep playing alone.
-    FlatPanel2 = makePanel(this, "FlatPanel2", {460, 6, 257, 228});
+    FlatPanel2 = SideWindow::placePanel(this, "FlatPanel2", {460, 6, 257, 228});
     makeLabel(
         FlatPanel2, "Label7",
         QStringLiteral(
@@ -146,7 +136,7 @@ Tdownload::Tdownload(QWidget *parent)
         {8, 176, 241, 48}, uiFont(BodyFontSize - 1), Qt::red, Qt::AlignLeft | Qt::AlignTop, true);
 
     // Bottom right: the installed lobby.
-    FlatPanel3 = makePanel(this, "FlatPanel3", {460, 236, 257, 257});
+    FlatPanel3 = SideWindow::placePanel(this, "FlatPanel3", {460, 236, 257, 257});
     makeLabel(
         FlatPanel3, "Label5",
         QStringLiteral(

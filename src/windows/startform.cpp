@@ -67,16 +67,6 @@ QSpinBox *makeSpin(QWidget *parent, const char *name, int minimum, int maximum, 
     return spin;
 }
 
-TFlatPanel *makePanel(QWidget *parent, const char *name, QRect place)
-{
-    auto *panel = new TFlatPanel(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setColor(Qt::white);
-    panel->setBorderColor(storedColor(FrameColor));
-    panel->setGeometry(place);
-    return panel;
-}
-
 // The headline, the line that explains the way in, and its start button.
 QPushButton *dressPanel(TFlatPanel *panel, const char *buttonName, const QString &caption,
                         const QString &explanation)
@@ -110,7 +100,7 @@ StartWindow::StartWindow(QWidget *parent) : QDialog(parent)
     m_background = new TLbBackground(this);
     const QColor blue = storedColor(TextColor);
 
-    TFlatPanel *top = makePanel(this, "panel_name", {8, 6, 716, 62});
+    TFlatPanel *top = SideWindow::placePanel(this, "panel_name", {8, 6, 716, 62});
     QLabel *title = makeLabel(top, "image_logo", QStringLiteral("Lexiburst"), {12, 4, 168, 54},
                               uiFont(TitleFontSize, true), blue);
     const QPixmap logo(LogoResource);
@@ -126,8 +116,8 @@ StartWindow::StartWindow(QWidget *parent) : QDialog(parent)
 
     const char *panelNames[] = {"panel_solo", "panel_host", "panel_join"};
     for (std::size_t i = 0; i < m_ways.size(); ++i) {
-        TFlatPanel *panel = makePanel(this, panelNames[i],
-                                      {8 + int(i) * PanelPitch, PanelTop, PanelWidth, PanelHeight});
+        TFlatPanel *panel = SideWindow::placePanel(
+            this, panelNames[i], {8 + int(i) * PanelPitch, PanelTop, PanelWidth, PanelHeight});
         panel->installEventFilter(this);
         m_ways[i].panel = panel;
     }

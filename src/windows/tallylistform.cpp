@@ -27,16 +27,6 @@ constexpr int TotalLeft = 122;
 constexpr int SessionLeft = 170;
 constexpr int ValueWidth = 46;
 
-TFlatPanel *makePanel(QWidget *parent, const char *name, QRect place)
-{
-    auto *panel = new TFlatPanel(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setColor(Qt::white);
-    panel->setBorderColor(storedColor(FrameColor));
-    panel->setGeometry(place);
-    return panel;
-}
-
 QLabel *valueLabel(QWidget *parent, const QString &name, int left, int top)
 {
     QLabel *value
@@ -67,7 +57,7 @@ Ttallylist::Ttallylist(QWidget *parent)
     const QFont heading = uiFont(13, true);
 
     // "Your Total Tally".
-    TFlatPanel *own = makePanel(this, "FlatPanel2", {8, 8, 224, 76});
+    TFlatPanel *own = SideWindow::placePanel(this, "FlatPanel2", {8, 8, 224, 76});
     SideWindow::placeLabel(own, "label_yourtally", QStringLiteral("Your Total Tally"), heading,
                            Qt::black, 8, 6);
     SideWindow::placeLabel(own, "label_totalgames", QStringLiteral("Total Games:"),
@@ -82,7 +72,7 @@ Ttallylist::Ttallylist(QWidget *parent)
     mylabel[4]->hide();
 
     // The chosen opponent: Total and Session columns.
-    TFlatPanel *opponent = makePanel(this, "FlatPanel1", {8, 92, 224, 160});
+    TFlatPanel *opponent = SideWindow::placePanel(this, "FlatPanel1", {8, 92, 224, 160});
     label_hisnametop = SideWindow::placeLabel(opponent, "label_hisnametop", DesignOpponentTitle,
                                               heading, Qt::black, 4, 6, 216, 20);
     label_hisnametop->setAlignment(Qt::AlignCenter);
