@@ -66,3 +66,5 @@ struct Seat
         declined.fill(false);
     }
 };
+
+using SeatTable = std::array<Seat, SeatTableSize + 1>; // index 0 unused

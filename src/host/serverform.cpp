@@ -218,10 +218,10 @@ int TServer::chooseSeat(bool fromThisMachine)
     }
     if (m_highestSeat >= Protocol::SpectatorSeat) {
         // Rather than turn a newcomer away, a kept seat is given up.
-        const int kept = keptSeatToGiveUp(first);
+        const int kept = m_kept.seatToGiveUp(first);
         if (kept == 0)
             return RefusalSeat;
-        giveUpKeptSeat(kept);
+        m_kept.giveUp(kept);
         return kept;
     }
     m_highestSeat = std::max(m_highestSeat + 1, first);
@@ -325,15 +325,9 @@ void TServer::dispatch(const Protocol::QueueEntry &entry)
 
 void TServer::signInTimerTimer()
 {
-    bool waiting = false;
+    bool waiting = m_kept.tick();
     for (int seat = 1; seat <= m_highestSeat; ++seat) {
         Seat &s = m_seats[seat];
-        if (!s.keptFor.isEmpty()) {
-            if (--s.keptSecondsLeft > 0)
-                waiting = true;
-            else
-                s.keptFor.clear(); // free as any other seat, its score still stored
-        }
         if (!s.inUse || s.signedIn || s.signInSecondsLeft <= 0)
             continue;
         if (--s.signInSecondsLeft > 0)
@@ -343,121 +337,6 @@ void TServer::signInTimerTimer()
     }
     if (!waiting)
         m_signInTimer.stop();
-}
-
-// --- Kept seats and the lead -------------------------------------------------
-
-void TServer::keepSeat(int seat, const QString &name)
-{
-    Seat &s = m_seats[seat];
-    s.keptFor = name;
-    s.keptSecondsLeft = RejoinSeconds;
-    if (!m_signInTimer.isActive())
-        m_signInTimer.start();
-}
-
-int TServer::keptSeatFor(const QString &name) const
-{
-    if (!m_gameRunning)
-        return 0;
-    for (int seat = 1; seat <= Protocol::PlayingSeats; ++seat) {
-        if (!m_seats[seat].inUse && m_seats[seat].keptFor == name)
-            return seat;
-    }
-    return 0;
-}
-
-int TServer::keptSeatToGiveUp(int first) const
-{
-    // The one whose player has had the longest to come back.
-    int chosen = 0;
-    for (int seat = first; seat <= Protocol::PlayingSeats; ++seat) {
-        const Seat &s = m_seats[seat];
-        if (!s.inUse && !s.keptFor.isEmpty()
-            && (chosen == 0 || s.keptSecondsLeft < m_seats[chosen].keptSecondsLeft))
-            chosen = seat;
-    }
-    return chosen;
-}
-
-void TServer::giveUpKeptSeat(int seat)
-{
-    // The newcomer plays with its own score, not with the departed player's.
-    Seat &s = m_seats[seat];
-    s.keptFor.clear();
-    s.keptSecondsLeft = 0;
-    s.gameScore = 0;
-    s.answersShown = 0;
-    s.clearRound();
-}
-
-void TServer::releaseKeptSeats()
-{
-    for (Seat &s : m_seats) {
-        s.keptFor.clear();
-        s.keptSecondsLeft = 0;
-    }
-}
-
-void TServer::moveToKeptSeat(int from, int to)
-{
-    Seat &old = m_seats[from];
-    Seat &kept = m_seats[to];
-    kept.keptFor.clear();
-    kept.keptSecondsLeft = 0;
-    kept.inUse = true;
-    kept.tookPart = true;
-    kept.socket = old.socket;
-    kept.connection = old.connection;
-    kept.splitter = old.splitter;
-    kept.signedIn = false;
-    kept.rejoining = true;
-    kept.removed = false;
-    kept.watching = false;
-    kept.loginName = old.loginName;
-    kept.signInSecondsLeft = SignInSeconds;
-    if (kept.socket)
-        kept.socket->Tag = to;
-    // The seat it came in on was never announced: it is simply free again.
-    // What that seat still has queued is dropped as it no longer is in use.
-    old.inUse = false;
-    old.socket = nullptr;
-    old.signedIn = false;
-    old.signInSecondsLeft = 0;
-    old.loginName.clear();
-    old.watching = false;
-    old.splitter = Protocol::FrameSplitter();
-    emit connectionMoved(from, to);
-    // A client answers every seat message with a sign-in for that seat.
-    sendToSeat(to, Protocol::Msg::sendlogininfo(to));
-    if (!m_signInTimer.isActive())
-        m_signInTimer.start();
-}
-
-int TServer::leadSeat() const
-{
-    if (m_options.hostSeatReserved)
-        return 1;
-    for (int seat = 1; seat <= m_highestSeat; ++seat) {
-        if (m_seats[seat].inUse && m_seats[seat].signedIn)
-            return seat;
-    }
-    return 0;
-}
-
-void TServer::updateLead()
-{
-    const int lead = leadSeat();
-    if (lead == m_announcedLead)
-        return;
-    const int before = m_announcedLead;
-    m_announcedLead = lead;
-    // Every client takes seat 1 for the leader until it hears otherwise.
-    if (lead == 0 || (before == 0 && lead == 1))
-        return;
-    const QString name = m_seats[lead].loginName;
-    sendToAll(Protocol::Msg::leads(lead, name));
-    emit leadChanged(lead, name);
 }
 
 // --- Disconnection -----------------------------------------------------------
@@ -546,122 +425,14 @@ void TServer::seatClosed(int seat)
         s.socket->deleteLater();
         s.socket = nullptr;
     }
-    if (keep)
-        keepSeat(seat, name);
+    if (keep) {
+        m_kept.keep(seat, name);
+        if (!m_signInTimer.isActive())
+            m_signInTimer.start();
+    }
     if (wasInUse)
         emit playerLeft(seat, name);
     updateLead();
-}
-
-// --- Sign-in and presence ----------------------------------------------------
-
-void TServer::receivedlogininfo(const QString &text, int origin)
-{
-    Protocol::FieldReader reader(text);
-    const auto seat = reader.takeInt();
-    if (!seat || !isSeatNumber(*seat) || !sentBy(*seat, origin))
-        return;
-    const QString version = reader.takeText();
-    const QString name = loginNameFor(*seat, reader.rest());
-
-    Seat &s = m_seats[*seat];
-    if (!s.signedIn && !s.rejoining) {
-        if (const int kept = keptSeatFor(name)) {
-            s.loginName = name;
-            moveToKeptSeat(*seat, kept);
-            return;
-        }
-    }
-    const bool back = std::exchange(s.rejoining, false);
-    s.loginName = name;
-    s.inUse = true;
-    s.signedIn = true;
-
-    if (back) {
-        // The others see a return, not a new arrival.
-        sendToSeat(*seat, Protocol::Msg::newplayerinfo(*seat, name));
-        const QByteArray message = Protocol::Msg::playerback(*seat, name);
-        for (int other = 1; other <= m_highestSeat; ++other) {
-            if (other != *seat && m_seats[other].inUse)
-                sendToSeat(other, message);
-        }
-    } else {
-        sendToAll(Protocol::Msg::newplayerinfo(*seat, name));
-    }
-    for (int other = 1; other <= m_highestSeat; ++other) {
-        if (other != *seat && m_seats[other].inUse)
-            sendToSeat(*seat, Protocol::Msg::existingplayers(other, m_seats[other].loginName));
-    }
-    if (version != QLatin1String(Protocol::Version)) {
-        if (m_seats[1].inUse)
-            sendToSeat(1, Protocol::Msg::havewrongversion(name));
-        if (s.inUse)
-            sendToSeat(*seat, Protocol::Msg::wrongversion());
-    }
-    if (m_gameRunning)
-        sendToSeat(*seat, Protocol::Msg::gamestats(snapshot(*seat)));
-    if (back)
-        emit playerRejoined(*seat, name);
-    else
-        emit playerSignedIn(*seat, name, version);
-    updateLead();
-}
-
-QString TServer::loginNameFor(int seat, const QString &requested)
-{
-    // A blank name would show as an empty seat and lines like " is Connected.".
-    if (requested.trimmed().isEmpty())
-        return QStringLiteral("Player %1").arg(seat);
-    return requested.left(MaxLoginNameLength);
-}
-
-Protocol::GameStats TServer::snapshot(int seat) const
-{
-    Protocol::GameStats stats;
-    stats.seat = seat;
-    stats.phase = m_phase;
-    stats.rounds = m_rounds;
-    stats.roundNumber = m_roundNumber;
-    stats.turnTime = m_turnTime;
-    stats.secondsLeft = m_countdown;
-    stats.letterIndex = m_letterIndex;
-    stats.gameType = QLatin1String(m_gameType ? "1" : "0");
-    for (int n = 1; n <= Protocol::PlayingSeats; ++n)
-        stats.scores[std::size_t(n - 1)] = m_seats[n].gameScore;
-    stats.categories = roundCategories();
-    return stats;
-}
-
-void TServer::kickhim(const QString &text, int origin)
-{
-    Protocol::FieldReader reader(text);
-    const auto requesting = reader.takeInt();
-    if (!requesting || *requesting != leadSeat() || !fromLead(origin))
-        return;
-    const auto target = reader.takeInt();
-    if (!target || !isSeatNumber(*target) || !m_seats[*target].inUse)
-        return;
-    m_seats[*target].removed = true;
-    disconnectsock(*target);
-}
-
-void TServer::justwatch(const QString &text, int origin)
-{
-    Protocol::FieldReader reader(text);
-    const auto seat = reader.takeInt();
-    if (!seat || !isPlayingSeat(*seat))
-        return;
-    // Players set their own seat; only the leader sets someone else's.
-    if (!sentBy(*seat, origin) && !fromLead(origin))
-        return;
-    Seat &s = m_seats[*seat];
-    if (reader.rest() == QLatin1String("2")) {
-        s.watching = false;
-        sendToAll(Protocol::Msg::justwatching(*seat, false));
-    } else if (reader.rest() == QLatin1String("1") && m_gameRunning) {
-        s.watching = true;
-        sendToAll(Protocol::Msg::justwatching(*seat, true));
-    }
 }
 
 // --- Relays ------------------------------------------------------------------

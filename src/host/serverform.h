@@ -5,6 +5,7 @@
 
 #include "host/CategoryTable.h"
 #include "host/HostOptions.h"
+#include "host/KeptSeats.h"
 #include "host/Seat.h"
 #include "protocol/Dispatcher.h"
 #include "protocol/PacedDispatcher.h"
@@ -132,7 +133,7 @@ public:
     // client, on the seat kept for it, has no limit.
     static constexpr int SignInSeconds = 60;
     // Game seconds a seat left during a game is kept for its player's return.
-    static constexpr int RejoinSeconds = 120;
+    static constexpr int RejoinSeconds = KeptSeats::KeepSeconds;
 
 signals:
     void listening(quint16 port);
@@ -153,8 +154,6 @@ signals:
     void gameTied(int score);
 
 private:
-    using Seats = std::array<Seat, SeatTableSize + 1>; // index 0 unused
-
     // Connections (serverform.cpp).
     void Sock1Accept(TSock *sender);
     void Sock1Read(TSock *sender, int count);
@@ -168,20 +167,16 @@ private:
     void forceCloseLater(int seat, const QString &reason);
     void registerHandlers();
 
-    // Kept seats and the lead (serverform.cpp).
-    void keepSeat(int seat, const QString &name);
-    int keptSeatFor(const QString &name) const;
-    int keptSeatToGiveUp(int first) const;
-    void giveUpKeptSeat(int seat);
-    void releaseKeptSeats();
-    void moveToKeptSeat(int from, int to);
-    void updateLead();
-
-    // Sign-in, presence and relays (serverform.cpp).
+    // Sign-in, kept seats and the lead (serversignin.cpp).
     void receivedlogininfo(const QString &text, int origin);
     static QString loginNameFor(int seat, const QString &requested);
+    void moveToKeptSeat(int from, int to);
+    void updateLead();
     void kickhim(const QString &text, int origin);
     void justwatch(const QString &text, int origin);
+    Protocol::GameStats snapshot(int seat) const;
+
+    // Relays (serverform.cpp).
     void chat(const QString &text, int origin);
     void action(const QString &text, int origin);
     void playasound(const QString &text, int origin);
@@ -206,7 +201,6 @@ private:
     // Sending.
     void sendToSeat(int seat, const QByteArray &bytes);
     void sendToAll(const QByteArray &bytes);
-    Protocol::GameStats snapshot(int seat) const;
 
     // Whether a message naming `seat` as its sender may come from `origin`.
     static bool sentBy(int seat, int origin) { return origin == 0 || origin == seat; }
@@ -220,7 +214,8 @@ private:
     QString m_errorString;
     int m_listenError = 0; // errno of a failed listen
 
-    Seats m_seats;
+    SeatTable m_seats;
+    KeptSeats m_kept {m_seats};
     int m_highestSeat = 0;
     // The lead the clients were last told of; seat 1 until told otherwise.
     int m_announcedLead = 0;

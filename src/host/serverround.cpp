@@ -33,7 +33,7 @@ void TServer::startgame(const QString &text, int origin)
 
     m_gameRunning = true;
     // Seats kept from a game this one replaces are free again.
-    releaseKeptSeats();
+    m_kept.releaseAll();
     m_duplicatesAllowed = duplicates == QLatin1String("1");
     m_turnTime = std::min(turnTime.value_or(DefaultTurnTime), MaxTurnTime);
     m_rounds = rounds.value_or(DefaultRounds);

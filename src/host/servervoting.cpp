@@ -209,7 +209,7 @@ bool TServer::checkforwin()
                                                              : m_seats[leader].loginName;
     sendToAll(Protocol::Msg::winner(name));
     m_gameRunning = false;
-    releaseKeptSeats();
+    m_kept.releaseAll();
     // Also when a new game ends at once: the clock of the one it replaced stops.
     m_timer1.stop();
     emit gameWon(leader, name, top);

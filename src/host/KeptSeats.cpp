@@ -1,0 +1,66 @@
+#include "host/KeptSeats.h"
+
+void KeptSeats::keep(int seat, const QString &name)
+{
+    Seat &s = m_seats[std::size_t(seat)];
+    s.keptFor = name;
+    s.keptSecondsLeft = KeepSeconds;
+}
+
+int KeptSeats::seatFor(const QString &name) const
+{
+    for (int seat = 1; seat <= Protocol::PlayingSeats; ++seat) {
+        const Seat &s = m_seats[std::size_t(seat)];
+        if (!s.inUse && !s.keptFor.isEmpty() && s.keptFor == name)
+            return seat;
+    }
+    return 0;
+}
+
+int KeptSeats::seatToGiveUp(int first) const
+{
+    int chosen = 0;
+    for (int seat = first; seat <= Protocol::PlayingSeats; ++seat) {
+        const Seat &s = m_seats[std::size_t(seat)];
+        if (!s.inUse && !s.keptFor.isEmpty()
+            && (chosen == 0 || s.keptSecondsLeft < m_seats[std::size_t(chosen)].keptSecondsLeft))
+            chosen = seat;
+    }
+    return chosen;
+}
+
+void KeptSeats::giveUp(int seat)
+{
+    Seat &s = m_seats[std::size_t(seat)];
+    end(seat);
+    s.gameScore = 0;
+    s.answersShown = 0;
+    s.clearRound();
+}
+
+void KeptSeats::end(int seat)
+{
+    Seat &s = m_seats[std::size_t(seat)];
+    s.keptFor.clear();
+    s.keptSecondsLeft = 0;
+}
+
+void KeptSeats::releaseAll()
+{
+    for (int seat = 1; seat < int(m_seats.size()); ++seat)
+        end(seat);
+}
+
+bool KeptSeats::tick()
+{
+    bool waiting = false;
+    for (Seat &s : m_seats) {
+        if (s.keptFor.isEmpty())
+            continue;
+        if (--s.keptSecondsLeft > 0)
+            waiting = true;
+        else
+            s.keptFor.clear(); // free as any other seat, its score still stored
+    }
+    return waiting;
+}

@@ -1,0 +1,34 @@
+// Seats their players left during a game, kept for those names for a while
+// with score and answers, so the same player can take the seat back.
+#pragma once
+
+#include "host/Seat.h"
+
+#include <QString>
+
+class KeptSeats
+{
+public:
+    // Game seconds a seat left during a game is kept for its player's return.
+    static constexpr int KeepSeconds = 120;
+
+    explicit KeptSeats(SeatTable &seats) : m_seats(seats) { }
+
+    void keep(int seat, const QString &name);
+    // The free playing seat kept for the name; 0 when there is none.
+    int seatFor(const QString &name) const;
+    // The kept seat a newcomer may have when no other seat is free: the one
+    // whose player has had the longest to come back; 0 when none is kept.
+    int seatToGiveUp(int first) const;
+    // Frees a kept seat for a newcomer, who plays with its own score.
+    void giveUp(int seat);
+    // The player is back: the seat is no longer waiting for it.
+    void end(int seat);
+    // A game ended or another began: every seat is free as before.
+    void releaseAll();
+    // One game second; true while a seat is still kept.
+    bool tick();
+
+private:
+    SeatTable &m_seats;
+};
