@@ -526,6 +526,7 @@ void Tchat::beginGame(const StartChoice &choice)
         addStatusLine(QStringLiteral("Loading Solo Game..Please wait."));
         m_botCount = choice.botCount;
         m_hostAddress = Loopback;
+        m_solo = true;
         hostpress();
         return;
     }
@@ -539,9 +540,26 @@ void Tchat::beginGame(const StartChoice &choice)
     joinpress();
 }
 
+QString Tchat::openHostPort()
+{
+    if (!m_windows.startListening)
+        return {};
+    const QString problem = m_windows.startListening(m_port);
+    if (problem.isEmpty() || !m_solo)
+        return problem;
+    // The usual port is taken, e.g. by a dedicated host on this computer.
+    for (int port = m_port + 1; port <= std::min(m_port + SoloPortTries, 0xFFFF); ++port) {
+        if (m_windows.startListening(quint16(port)).isEmpty()) {
+            m_port = quint16(port);
+            return {};
+        }
+    }
+    return problem;
+}
+
 void Tchat::hostpress()
 {
-    const QString problem = m_windows.startListening ? m_windows.startListening(m_port) : QString();
+    const QString problem = openHostPort();
     if (!problem.isEmpty()) {
         addStatusLine(problem);
         // A player who came through the start window chooses again there.

@@ -139,6 +139,8 @@ public:
     int botCount() const { return m_botCount; }
     void hostpress();
     void joinpress();
+    // Tries the ports after a taken one for a solo game, which nobody joins by address.
+    static constexpr int SoloPortTries = 64;
     // The line to the host: sockets, receive queue and dispatch.
     HostConnection &connection() const { return *m_connection; }
     // One tick of `Timer1`: handles at most one queued message.
@@ -276,6 +278,9 @@ private:
     void showWindow(QWidget *window);
     void showMessage(const QString &text);
     void leadChanged(bool leads);
+    // Listens for the hosted game; a solo game moves on to a free port. Empty
+    // when it listens, else why the port could not be opened.
+    QString openHostPort();
     // The line saying the host closed the game stays this long before the window closes.
     static constexpr int HostClosedPauseMs = 2000;
     bool seatIsPlaying(int seat) const { return seat >= 1 && seat <= SeatCount; }
@@ -305,6 +310,7 @@ private:
 
     bool m_host = false;
     int m_botCount = 0;
+    bool m_solo = false;
     // A connection was begun: the start window's choices are over.
     bool m_gameBegun = false;
     QString m_playerName;

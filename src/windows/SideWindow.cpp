@@ -1,5 +1,6 @@
 #include "windows/SideWindow.h"
 
+#include "widgets/Fonts.h"
 #include "widgets/StoredColor.h"
 #include "widgets/TFlatPanel.h"
 
@@ -61,6 +62,18 @@ QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, const
     const QSize hint = label->sizeHint();
     label->setGeometry(left, top, width < 0 ? hint.width() : width,
                        height < 0 ? hint.height() : height);
+    return label;
+}
+
+QLabel *placeTextLabel(QWidget *parent, const char *name, const QString &text, const QRect &place,
+                       const QFont &font, const QColor &color, Qt::Alignment alignment, bool wrap)
+{
+    QLabel *label = placeLabel(parent, name, text, font, color, place.left(), place.top(),
+                               place.width(), place.height());
+    label->setAlignment(alignment);
+    label->setWordWrap(wrap);
+    if (wrap)
+        label->setFont(fittedWrappedFont(font, text, place.size()));
     return label;
 }
 

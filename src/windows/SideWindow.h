@@ -30,6 +30,12 @@ void setupFixed(QWidget *window, const QString &caption, QSize clientSize,
 QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
                    const QColor &color, int left, int top, int width = -1, int height = -1);
 
+// A label filling place with its text aligned; a wrapped text gets the largest
+// font size (down from font's) at which it fits the place.
+QLabel *placeTextLabel(QWidget *parent, const char *name, const QString &text, const QRect &place,
+                       const QFont &font, const QColor &color, Qt::Alignment alignment,
+                       bool wrap = false);
+
 // A white flat panel with the side windows' frame colour at a designed place.
 TFlatPanel *placePanel(QWidget *parent, const char *name, const QRect &place);
 

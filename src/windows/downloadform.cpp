@@ -32,19 +32,6 @@ const QString BannerResource = QStringLiteral(":/pictures/banner.png");
 // Used when the installer's address ends in "/" and names no file.
 const QString FallbackFileName = QStringLiteral("Zorn22LobbySetup.exe");
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect place,
-                  const QFont &font, const QColor &color,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool wrap = false)
-{
-    QLabel *label = SideWindow::placeLabel(parent, name, text, font, color, place.left(),
-                                           place.top(), place.width(), place.height());
-    label->setAlignment(alignment);
-    label->setWordWrap(wrap);
-    if (wrap)
-        label->setFont(fittedWrappedFont(font, text, place.size()));
-    return label;
-}
-
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect place,
                         bool bold = false, int fontSize = ButtonFontSize,
                         const QColor &color = Qt::red)
@@ -86,24 +73,26 @@ Tdownload::Tdownload(QWidget *parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, 1, 436, 360);
     Image1->setPixmap(QPixmap(BannerResource));
-    makeLabel(FlatPanel1, "Label2", QStringLiteral("IS CLOSED"), {64, 77, 121, 13}, bold, Qt::red);
+    SideWindow::placeTextLabel(FlatPanel1, "Label2", QStringLiteral("IS CLOSED"), {64, 77, 121, 13},
+                               bold, Qt::red, Qt::AlignLeft | Qt::AlignTop);
     // The banner fills the panel's top; the headline sits just below it.
-    makeLabel(FlatPanel1, "Label1",
-              QStringLiteral("Download The Zorn22 Lobby Now to play this  and other exciting games "
-                             "online with other "
-                             "players! "),
-              {27, 362, 401, 44}, headline, blue, centred, true);
+    SideWindow::placeTextLabel(
+        FlatPanel1, "Label1",
+        QStringLiteral("Download The Zorn22 Lobby Now to play this  and other exciting games "
+                       "online with other "
+                       "players! "),
+        {27, 362, 401, 44}, headline, blue, centred, true);
     getbutton = makeButton(FlatPanel1, "getbutton",
                            QStringLiteral("Download And Install The Zorn22 Lobby Now"),
                            {13, 408, 428, 42});
     connect(getbutton, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
     // Progress and the note share the space left of "Stop Download": the note
     // shows until the first progress text replaces it.
-    infolabel = makeLabel(FlatPanel1, "infolabel", QString(), {8, 452, 266, 17}, bold, frame,
-                          Qt::AlignCenter);
-    infolabel3 = makeLabel(FlatPanel1, "infolabel3", QString(), {8, 468, 266, 17}, bold, frame,
-                           Qt::AlignCenter);
-    Label6 = makeLabel(
+    infolabel = SideWindow::placeTextLabel(FlatPanel1, "infolabel", QString(), {8, 452, 266, 17},
+                                           bold, frame, Qt::AlignCenter);
+    infolabel3 = SideWindow::placeTextLabel(FlatPanel1, "infolabel3", QString(), {8, 468, 266, 17},
+                                            bold, frame, Qt::AlignCenter);
+    Label6 = SideWindow::placeTextLabel(
         FlatPanel1, "Label6",
         QStringLiteral("The Zorn22 Lobby is free to download; its terms of use are shown before it "
                        "installs."),
@@ -118,7 +107,7 @@ Tdownload::Tdownload(QWidget *parent)
 
     // Top right: keep playing alone.
     FlatPanel2 = SideWindow::placePanel(this, "FlatPanel2", {460, 6, 257, 228});
-    makeLabel(
+    SideWindow::placeTextLabel(
         FlatPanel2, "Label7",
         QStringLiteral(
             "To proceed to the game without the ability to play against others click the button "
@@ -128,7 +117,7 @@ Tdownload::Tdownload(QWidget *parent)
         = makeButton(FlatPanel2, "Button1", QStringLiteral("Play Solo Game"), {45, 127, 172, 42});
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &Tdownload::Button1Click);
-    makeLabel(
+    SideWindow::placeTextLabel(
         FlatPanel2, "Label3",
         QStringLiteral(
             "Note: Even if you are playing offline, you will need to configure your FIREWALL to "
@@ -137,7 +126,7 @@ Tdownload::Tdownload(QWidget *parent)
 
     // Bottom right: the installed lobby.
     FlatPanel3 = SideWindow::placePanel(this, "FlatPanel3", {460, 236, 257, 257});
-    makeLabel(
+    SideWindow::placeTextLabel(
         FlatPanel3, "Label5",
         QStringLiteral(
             "If you already have The Zorn22 Lobby and you wish to play with others then click the "
@@ -146,7 +135,8 @@ Tdownload::Tdownload(QWidget *parent)
     Button2
         = makeButton(FlatPanel3, "Button2", QStringLiteral("Play with Others"), {45, 167, 172, 42});
     connect(Button2, &QPushButton::clicked, this, &Tdownload::Button2Click);
-    makeLabel(FlatPanel3, "Label4", QString(), {8, 215, 241, 17}, bold, frame, Qt::AlignCenter);
+    SideWindow::placeTextLabel(FlatPanel3, "Label4", QString(), {8, 215, 241, 17}, bold, frame,
+                               Qt::AlignCenter);
 
     connect(HttpCli1, &HttpDownload::headerData, this, &Tdownload::HttpCli1HeaderData);
     connect(HttpCli1, &HttpDownload::docBegin, this, &Tdownload::HttpCli1DocBegin);

@@ -18,6 +18,12 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 
+#include <pwd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <vector>
+
 namespace {
 const QSize ClientSize(732, 376);
 constexpr quint32 FrameColor = 9264224; // panel borders, as in the lobby window
@@ -45,19 +51,6 @@ constexpr int PortWidth = 80;
 const QString LogoResource = QStringLiteral(":/pictures/logo.png");
 const QRegularExpression HostPattern(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9._-]*$"));
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect place,
-                  const QFont &font, const QColor &color,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, bool wrap = false)
-{
-    QLabel *label = SideWindow::placeLabel(parent, name, text, font, color, place.left(),
-                                           place.top(), place.width(), place.height());
-    label->setAlignment(alignment);
-    label->setWordWrap(wrap);
-    if (wrap)
-        label->setFont(fittedWrappedFont(font, text, place.size()));
-    return label;
-}
-
 QSpinBox *makeSpin(QWidget *parent, const char *name, int minimum, int maximum, QRect place)
 {
     auto *spin = new QSpinBox(parent);
@@ -72,10 +65,10 @@ QPushButton *dressPanel(TFlatPanel *panel, const char *buttonName, const QString
                         const QString &explanation)
 {
     const QColor blue = storedColor(TextColor);
-    makeLabel(panel, "", caption, HeadlinePlace, uiFont(HeadlineFontSize, true), blue,
-              Qt::AlignCenter);
-    makeLabel(panel, "", explanation, TextPlace, uiFont(BodyFontSize + 1), blue,
-              Qt::AlignHCenter | Qt::AlignTop, true);
+    SideWindow::placeTextLabel(panel, "", caption, HeadlinePlace, uiFont(HeadlineFontSize, true),
+                               blue, Qt::AlignCenter);
+    SideWindow::placeTextLabel(panel, "", explanation, TextPlace, uiFont(BodyFontSize + 1), blue,
+                               Qt::AlignHCenter | Qt::AlignTop, true);
     auto *button = new QPushButton(caption, panel);
     button->setObjectName(QString::fromLatin1(buttonName));
     constexpr int FaceRoom = 16;
@@ -101,13 +94,15 @@ StartWindow::StartWindow(QWidget *parent) : QDialog(parent)
     const QColor blue = storedColor(TextColor);
 
     TFlatPanel *top = SideWindow::placePanel(this, "panel_name", {8, 6, 716, 62});
-    QLabel *title = makeLabel(top, "image_logo", QStringLiteral("Lexiburst"), {12, 4, 168, 54},
-                              uiFont(TitleFontSize, true), blue);
+    QLabel *title = SideWindow::placeTextLabel(top, "image_logo", QStringLiteral("Lexiburst"),
+                                               {12, 4, 168, 54}, uiFont(TitleFontSize, true), blue,
+                                               Qt::AlignLeft | Qt::AlignVCenter);
     const QPixmap logo(LogoResource);
     if (!logo.isNull())
         title->setPixmap(logo.scaled(title->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    makeLabel(top, "label_name", QStringLiteral("Your name:"), {300, 19, 160, FieldHeight},
-              uiFont(HeadlineFontSize, true), blue, Qt::AlignRight | Qt::AlignVCenter);
+    SideWindow::placeTextLabel(top, "label_name", QStringLiteral("Your name:"),
+                               {300, 19, 160, FieldHeight}, uiFont(HeadlineFontSize, true), blue,
+                               Qt::AlignRight | Qt::AlignVCenter);
     m_name = new QLineEdit(top);
     m_name->setObjectName(QStringLiteral("edit_name"));
     m_name->setPlaceholderText(QStringLiteral("the name the other players see"));
@@ -127,9 +122,9 @@ StartWindow::StartWindow(QWidget *parent) : QDialog(parent)
     for (std::size_t i = 0; i < m_ways.size(); ++i)
         connect(m_ways[i].button, &QPushButton::clicked, this, [this, i] { start(Kind(i)); });
 
-    m_notice = makeLabel(this, "label_notice", QString(), {10, 336, 410, 34},
-                         uiFont(BodyFontSize + 1, true), Qt::red, Qt::AlignLeft | Qt::AlignVCenter,
-                         true);
+    m_notice = SideWindow::placeTextLabel(this, "label_notice", QString(), {10, 336, 410, 34},
+                                          uiFont(BodyFontSize + 1, true), Qt::red,
+                                          Qt::AlignLeft | Qt::AlignVCenter, true);
     auto *lobby = new QPushButton(QStringLiteral("Have the Zorn22 Lobby? Open its window"), this);
     lobby->setObjectName(QStringLiteral("button_lobby"));
     lobby->setFlat(true);
@@ -160,26 +155,29 @@ void StartWindow::buildSolo(TFlatPanel *panel)
     way(Kind::Solo).button
         = dressPanel(panel, "button_solo", QStringLiteral("Play Solo"),
                      QStringLiteral("Play on this computer against computer players."));
-    makeLabel(panel, "label_bots", QStringLiteral("Computer players:"),
-              {FieldLeft, 106, 136, FieldHeight}, uiFont(BodyFontSize + 1, true), Qt::black);
+    SideWindow::placeTextLabel(panel, "label_bots", QStringLiteral("Computer players:"),
+                               {FieldLeft, 106, 136, FieldHeight}, uiFont(BodyFontSize + 1, true),
+                               Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
     m_botCount = makeSpin(panel, "spin_bots", Settings::MinBotCount, Settings::MaxBotCount,
                           {158, 106, 54, FieldHeight});
-    makeLabel(panel, "label_botspeed",
-              QStringLiteral("How fast they play is under Options, Bot Speed."),
-              {FieldLeft, 142, 196, 40}, uiFont(BodyFontSize), Qt::darkGray,
-              Qt::AlignHCenter | Qt::AlignTop, true);
+    SideWindow::placeTextLabel(panel, "label_botspeed",
+                               QStringLiteral("How fast they play is under Options, Bot Speed."),
+                               {FieldLeft, 142, 196, 40}, uiFont(BodyFontSize), Qt::darkGray,
+                               Qt::AlignHCenter | Qt::AlignTop, true);
 }
 
 void StartWindow::buildHost(TFlatPanel *panel)
 {
     way(Kind::Host).button = dressPanel(panel, "button_host", QStringLiteral("Host a Game"),
                                         QStringLiteral("Friends join the game on this computer."));
-    makeLabel(panel, "label_hostport", QStringLiteral("Port:"), {FieldLeft, 84, 40, FieldHeight},
-              uiFont(BodyFontSize + 1, true), Qt::black);
+    SideWindow::placeTextLabel(panel, "label_hostport", QStringLiteral("Port:"),
+                               {FieldLeft, 84, 40, FieldHeight}, uiFont(BodyFontSize + 1, true),
+                               Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
     m_hostPort = makeSpin(panel, "spin_hostport", 1, 0xFFFF, {64, 84, PortWidth, FieldHeight});
     m_hostPort->setGroupSeparatorShown(false);
-    makeLabel(panel, "label_friends", QStringLiteral("Friends type this to join:"),
-              {FieldLeft, 112, 196, 18}, uiFont(BodyFontSize + 1, true), Qt::black);
+    SideWindow::placeTextLabel(panel, "label_friends", QStringLiteral("Friends type this to join:"),
+                               {FieldLeft, 112, 196, 18}, uiFont(BodyFontSize + 1, true), Qt::black,
+                               Qt::AlignLeft | Qt::AlignVCenter);
     m_addresses = new QListWidget(panel);
     m_addresses->setObjectName(QStringLiteral("list_addresses"));
     m_addresses->setGeometry(FieldLeft, 132, 136, 60);
@@ -196,21 +194,24 @@ void StartWindow::buildJoin(TFlatPanel *panel)
 {
     way(Kind::Join).button = dressPanel(panel, "button_join", QStringLiteral("Join a Game"),
                                         QStringLiteral("Join the game a friend hosts."));
-    makeLabel(panel, "label_joinaddress", QStringLiteral("Host address:"), {FieldLeft, 84, 196, 18},
-              uiFont(BodyFontSize + 1, true), Qt::black);
+    SideWindow::placeTextLabel(panel, "label_joinaddress", QStringLiteral("Host address:"),
+                               {FieldLeft, 84, 196, 18}, uiFont(BodyFontSize + 1, true), Qt::black,
+                               Qt::AlignLeft | Qt::AlignVCenter);
     m_joinAddress = new QComboBox(panel);
     m_joinAddress->setObjectName(QStringLiteral("combo_joinaddress"));
     m_joinAddress->setEditable(true);
     m_joinAddress->setInsertPolicy(QComboBox::NoInsert);
     m_joinAddress->lineEdit()->setPlaceholderText(QStringLiteral("as the host's window shows it"));
     m_joinAddress->setGeometry(FieldLeft, 104, 196, FieldHeight);
-    makeLabel(panel, "label_joinport", QStringLiteral("Port:"), {FieldLeft, 138, 40, FieldHeight},
-              uiFont(BodyFontSize + 1, true), Qt::black);
+    SideWindow::placeTextLabel(panel, "label_joinport", QStringLiteral("Port:"),
+                               {FieldLeft, 138, 40, FieldHeight}, uiFont(BodyFontSize + 1, true),
+                               Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
     m_joinPort = makeSpin(panel, "spin_joinport", 1, 0xFFFF, {64, 138, PortWidth, FieldHeight});
     m_joinPort->setGroupSeparatorShown(false);
-    makeLabel(panel, "label_recent", QStringLiteral("Hosts joined before are in the list."),
-              {FieldLeft, 170, 196, 30}, uiFont(BodyFontSize), Qt::darkGray,
-              Qt::AlignHCenter | Qt::AlignTop, true);
+    SideWindow::placeTextLabel(panel, "label_recent",
+                               QStringLiteral("Hosts joined before are in the list."),
+                               {FieldLeft, 170, 196, 30}, uiFont(BodyFontSize), Qt::darkGray,
+                               Qt::AlignHCenter | Qt::AlignTop, true);
     // An address typed with ":port" (as the host's window shows it) and the
     // port box always agree; the typed port wins.
     connect(m_joinAddress, &QComboBox::editTextChanged, this, [this](const QString &text) {
@@ -246,6 +247,26 @@ QList<QHostAddress> StartWindow::machineAddresses()
         }
     }
     return addresses;
+}
+
+QString StartWindow::accountName()
+{
+    passwd entry {};
+    passwd *found = nullptr;
+    const long hint = sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(hint > 0 ? std::size_t(hint) : 16384);
+    QString login = qEnvironmentVariable("USER");
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found) {
+        // The comment field holds "Full Name,room,phone,...".
+        const QString realName
+            = QString::fromLocal8Bit(found->pw_gecos).section(u',', 0, 0).simplified();
+        const bool sendable = std::all_of(realName.cbegin(), realName.cend(),
+                                          [](QChar c) { return c.unicode() <= 0xFF; });
+        if (!realName.isEmpty() && sendable)
+            return realName;
+        login = QString::fromLocal8Bit(found->pw_name);
+    }
+    return login.trimmed();
 }
 
 QString StartWindow::joinText(const QString &address, quint16 port)
@@ -295,7 +316,8 @@ void StartWindow::setBackgroundPicture(const QPixmap &picture)
 void StartWindow::showValues()
 {
     const Settings::StartValues &start = m_values.start;
-    m_name->setText(start.name);
+    // A first start offers the account's name, so a first solo game is one click.
+    m_name->setText(start.name.trimmed().isEmpty() ? accountName() : start.name);
     m_botCount->setValue(start.botCount);
     m_hostPort->setValue(start.port);
     showRecentHosts();
@@ -386,8 +408,6 @@ void StartWindow::start(Kind kind)
     choice.kind = kind;
     choice.name = m_name->text().trimmed();
     choice.botCount = m_botCount->value();
-    if (kind == Kind::Solo && choice.name.isEmpty())
-        choice.name = SoloName;
     if (choice.name.isEmpty()) {
         setNotice(QStringLiteral("Type your name first: the other players see it."), true);
         m_name->setFocus();

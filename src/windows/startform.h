@@ -46,7 +46,7 @@ public:
     // The addresses of this machine that the host box shows.
     using AddressSource = std::function<QList<QHostAddress>()>;
 
-    // Solo players need no name; the game calls them this.
+    // The name of a solo game started without the start window.
     static inline const QString SoloName = QStringLiteral("You");
 
     explicit StartWindow(QWidget *parent = nullptr);
@@ -54,6 +54,9 @@ public:
     // This machine's IPv4 addresses that others can reach it by: the
     // addresses of the interfaces that are up, loopback left out.
     static QList<QHostAddress> machineAddresses();
+    // The name a first start offers: the account's real name, or its login
+    // when the real name is unset or has letters the game cannot send.
+    static QString accountName();
     // What a friend types to reach address: the port follows only when it is
     // not the usual one.
     static QString joinText(const QString &address, quint16 port);

@@ -46,16 +46,26 @@ private slots:
                     <= 8);
     }
 
-    // A solo game seats the computer players the start window asks for; the leading
-    // player adds and removes them from "Options", and a removed one leaves silently.
+    void soloGameSeatsComputerPlayers_data()
+    {
+        QTest::addColumn<bool>("usualPortTaken");
+        QTest::newRow("usual port") << false;
+        QTest::newRow("usual port taken by another program") << true;
+    }
+
+    // A solo game seats the computer players the start window asks for, also when
+    // a dedicated host has the usual port; the leading player adds and removes
+    // them from "Options", and a removed one leaves silently.
     void soloGameSeatsComputerPlayers()
     {
+        QFETCH(bool, usualPortTaken);
         QTemporaryDir home;
         qputenv("LEXIBURST_HOME", home.path().toLocal8Bit());
         QTcpServer probe;
         QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
         qputenv("LEXIBURST_PORT", QByteArray::number(probe.serverPort()));
-        probe.close();
+        if (!usualPortTaken)
+            probe.close();
 
         ProgramWindows windows({});
         Tchat &chat = windows.chat();

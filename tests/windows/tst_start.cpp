@@ -79,9 +79,6 @@ void TestStart::eachWayHandsOnItsChoice_data()
     QTest::addColumn<QString>("wantAddress");
     QTest::addColumn<int>("wantPort");
 
-    QTest::newRow("solo without a name plays as You") << 0 << false << ""
-                                                      << ""
-                                                      << "" << 7772;
     QTest::newRow("solo by Enter") << 0 << true << "Ann"
                                    << ""
                                    << "" << 7772;
@@ -121,8 +118,7 @@ void TestStart::eachWayHandsOnItsChoice()
         QTest::mouseClick(f.control<QPushButton>(Buttons[kind]), Qt::LeftButton);
     }
     QCOMPARE(f.spy.count(), 1);
-    const StartChoice want {Kind(kind), name.trimmed().isEmpty() ? "You" : name.trimmed(),
-                            wantAddress, quint16(wantPort), 5};
+    const StartChoice want {Kind(kind), name.trimmed(), wantAddress, quint16(wantPort), 5};
     QCOMPARE(f.spy.at(0).at(0).value<StartChoice>(), want);
     QVERIFY(!f.window.isVisible());
 }
@@ -133,6 +129,9 @@ void TestStart::missingFieldKeepsWindowOpen_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("notice");
+    QTest::newRow("solo without a name") << 0 << " "
+                                         << ""
+                                         << "Type your name";
     QTest::newRow("host without a name") << 1 << "  "
                                          << ""
                                          << "Type your name";
@@ -164,9 +163,10 @@ void TestStart::missingFieldKeepsWindowOpen()
     QVERIFY(f.window.isVisible());
     QCOMPARE(f.spy.count(), 0);
     QVERIFY2(f.window.notice().contains(notice), qPrintable(f.window.notice()));
-    // Nothing was remembered either.
+    // Nothing was remembered either: a first start offers the account's name.
     Fixture again(dir.path());
-    QCOMPARE(again.control<QLineEdit>("edit_name")->text(), QString());
+    QVERIFY(!StartWindow::accountName().isEmpty());
+    QCOMPARE(again.control<QLineEdit>("edit_name")->text(), StartWindow::accountName());
 }
 
 void TestStart::choicesSurviveANewRun()
