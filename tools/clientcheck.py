@@ -20,6 +20,7 @@ when every check passed. Needs xvfb-run and xdotool; standard library only.
 """
 import argparse
 import os
+import pwd
 import re
 import select
 import shutil
@@ -422,9 +423,20 @@ def scenario_hosting():
         prog.stop()
 
 
+def solo_name():
+    """The name the start window offers on a first start: the account's real name, else its login."""
+    entry = pwd.getpwuid(os.getuid())
+    real = " ".join(entry.pw_gecos.split(",")[0].split())
+    return real if real and all(ord(c) <= 0xFF for c in real) else entry.pw_name
+
+
+def in_seat1(m):
+    return m in ("CMD_existingplayers+1+" + solo_name(), "CMD_newplayerinfo+1+" + solo_name())
+
+
 def scenario_solo():
-    """Without parameters the copy shows the start window; "Play Solo" hosts a solo game as "You"
-    and seats computer players beside it."""
+    """Without parameters the copy shows the start window; "Play Solo" hosts a solo game under the
+    offered account name and seats computer players beside it."""
     port = free_port()
     lobby = None
     try:
@@ -438,9 +450,8 @@ def scenario_solo():
     try:
         check(prog.choose_solo(), "solo: the start window is shown")
         bob = sign_in(port, "Bob", "solo/Bob")
-        check(bob.expect(lambda m: m in ("CMD_existingplayers+1+You", "CMD_newplayerinfo+1+You"), 10,
-                         "You in seat 1") is not None,
-              "solo: the own client is seated as You in seat 1")
+        check(bob.expect(in_seat1, 10, "the player in seat 1") is not None,
+              "solo: the own client is seated under the account name in seat 1")
         if lobby:
             r, _, _ = select.select([lobby], [], [], 2)
             check(not r, "solo: no connection to the lobby port 9001")
@@ -448,7 +459,8 @@ def scenario_solo():
         # seated beside it answer too, and Bob's answer stands among theirs.
         check(prog.start_game_in_window(), "solo: the start button opens the game start window")
         sg = bob.expect_prefix("CMD_startgame+", 10)
-        check(sg is not None and sg.startswith("CMD_startgame+You+"), "solo: started as You (%r)" % sg)
+        check(sg is not None and sg.startswith("CMD_startgame+%s+" % solo_name()),
+              "solo: started by the own client (%r)" % sg)
         turn = int(sg.split("+")[3]) if sg else 60
         sr = bob.expect_prefix("CMD_startround+1+", 10)
         bob.send("CMD_myanswers+%d+1+Apple+2++3++4++5++6++7++8+" % bob.seat)
@@ -852,7 +864,7 @@ def scenario_second():
     try:
         first.choose_solo()
         bob = sign_in(port, "Bob", "second/Bob")
-        bob.expect(lambda m: m in ("CMD_existingplayers+1+You", "CMD_newplayerinfo+1+You"), 15, "You in seat 1")
+        bob.expect(in_seat1, 15, "the player in seat 1")
         second = Program([], free_port(), "second", runtime=first.runtime)
         check(second.wait_exit(20), "second: the second copy ends by itself")
         check_eq(second.proc.returncode, 0, "second: the second copy ends without an error")
@@ -985,7 +997,7 @@ def measure_idle(seconds):
     try:
         prog.choose_solo()
         bob = sign_in(port, "Bob", "idle/Bob")
-        bob.expect(lambda m: m in ("CMD_existingplayers+1+You", "CMD_newplayerinfo+1+You"), 15, "You in seat 1")
+        bob.expect(in_seat1, 15, "the player in seat 1")
         bob.sock.close()
         time.sleep(3)
         pid = prog.game_pid()
