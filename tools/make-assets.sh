@@ -78,6 +78,13 @@ check() {
         if [ "$size" != "-" ] && [ "$actual" != "$size" ]; then
           echo "wrong size: $path is $actual, manifest says $size"; failures=$((failures + 1))
         fi
+        # Every picture has a twin at twice the size for high-density screens.
+        local twin=${file%.*}@2x.${file##*.}
+        if [ ! -f "$twin" ]; then
+          echo "missing: ${path%.*}@2x.${path##*.}"; failures=$((failures + 1))
+        elif [ "$size" != "-" ] && [ "$(identify -format '%wx%h' "$twin[0]")" != "$((${size%x*} * 2))x$((${size#*x} * 2))" ]; then
+          echo "wrong size: the twin of $path is not twice $size"; failures=$((failures + 1))
+        fi
         ;;
       sounds/*)
         local rate bits channels seconds limit=$MAX_SOUND_SECONDS
@@ -93,9 +100,11 @@ check() {
     esac
   done < "$listed"
 
-  # Nothing generated may be left out of the manifest (it would be shipped undocumented).
+  # Nothing generated may be left out of the manifest (it would be shipped undocumented);
+  # a picture's "@2x" twin is documented with it.
   while IFS= read -r file; do
     local path=${file#"$resources"/}
+    path=${path/@2x./.}
     if ! awk -v p="$path" '$1 == p { found = 1 } END { exit !found }' "$listed"; then
       echo "not in manifest: $path"; failures=$((failures + 1))
     fi

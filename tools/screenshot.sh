@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Renders the main window (a solo game after a few chat lines, then a whole game
 # over loopback: entry, voting, results, winner), the spy list, the game start
-# window and the other side windows to PNG files under a virtual X display.
+# window and the other side windows to PNG files under a virtual X display;
+# then all of them again at a scale factor of 2, as "*-2x.png", the way a
+# high-density screen shows them.
 #   tools/screenshot.sh [build folder] [output folder]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -15,6 +17,15 @@ fi
 mkdir -p "$out"
 runtime="$(mktemp -d)"
 chmod 700 "$runtime"
-trap 'rm -rf "$runtime"' EXIT
-XDG_RUNTIME_DIR="$runtime" ASAN_OPTIONS="detect_leaks=0" QT_LOGGING_RULES="qt.multimedia*=false" \
-  xvfb-run -a -s "-screen 0 1280x800x24" "$program" "$out"
+doubled="$(mktemp -d)"
+trap 'rm -rf "$runtime" "$doubled"' EXIT
+shoot() {
+  XDG_RUNTIME_DIR="$runtime" ASAN_OPTIONS="detect_leaks=0" QT_LOGGING_RULES="qt.multimedia*=false" \
+    xvfb-run -a -s "-screen 0 2560x1600x24" "$program" "$1"
+}
+shoot "$out"
+QT_SCALE_FACTOR=2 shoot "$doubled"
+for picture in "$doubled"/*.png; do
+  mv "$picture" "$out/$(basename "${picture%.png}")-2x.png"
+done
+echo "renamed the pictures at scale 2 to $out/*-2x.png"

@@ -2,6 +2,8 @@
 // frames and headings and the flat picture buttons.
 #pragma once
 
+#include "widgets/Pictures.h"
+
 #include <QColor>
 #include <QFont>
 #include <QLabel>
@@ -29,7 +31,7 @@ class FormBackground : public QWidget
 public:
     explicit FormBackground(QWidget *parent) : QWidget(parent)
     {
-        m_tile.load(QStringLiteral(":/pictures/background.jpg"));
+        m_tile = Pictures::load(QStringLiteral(":/pictures/background.jpg"));
     }
 
 protected:

@@ -1,6 +1,7 @@
 #include "client/ChatView.h"
 
 #include "protocol/FieldReader.h"
+#include "widgets/Pictures.h"
 #include "widgets/StoredColor.h"
 
 #include <QImage>
@@ -74,7 +75,8 @@ QUrl ChatView::smileyUrl(int picture)
 QVariant ChatView::loadResource(int type, const QUrl &name)
 {
     if (type == QTextDocument::ImageResource && name.scheme() == SmileyScheme) {
-        QImage image(QStringLiteral(":/pictures/smileys/%1.png").arg(name.path()));
+        QImage image
+            = Pictures::loadImage(QStringLiteral(":/pictures/smileys/%1.png").arg(name.path()));
         if (image.isNull()) {
             // Keep the line's layout when the picture is missing.
             image = QImage(SmileySize, SmileySize, QImage::Format_ARGB32);

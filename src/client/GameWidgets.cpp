@@ -1,6 +1,7 @@
 #include "client/GameWidgets.h"
 
 #include "protocol/Messages.h"
+#include "widgets/Pictures.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -111,9 +112,7 @@ namespace {
 
 QPixmap loaded(const QString &path)
 {
-    QPixmap picture;
-    picture.load(path);
-    return picture;
+    return Pictures::load(path);
 }
 
 // A rounded, shaded button face as used by the drawn stand-ins.
@@ -129,31 +128,30 @@ void drawFace(QPainter &p, const QRectF &r, QColor base, bool pressed)
 
 QPixmap drawnLetter(int letterIndex)
 {
-    QPixmap picture(LetterWidth, LetterHeight);
-    picture.fill(Qt::transparent);
+    QPixmap picture = Pictures::canvas(QSize(LetterWidth, LetterHeight));
+    const QRect area(0, 0, LetterWidth, LetterHeight);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
-    drawFace(p, picture.rect(), QColor(0xF0, 0xA0, 0x20), false);
+    drawFace(p, area, QColor(0xF0, 0xA0, 0x20), false);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(84);
     font.setBold(true);
     p.setFont(font);
     const QString text(QLatin1Char(Protocol::Letters[letterIndex]));
     p.setPen(QColor(0x60, 0x20, 0x00));
-    p.drawText(picture.rect().translated(2, 2), Qt::AlignCenter, text);
+    p.drawText(area.translated(2, 2), Qt::AlignCenter, text);
     p.setPen(Qt::white);
-    p.drawText(picture.rect(), Qt::AlignCenter, text);
+    p.drawText(area, Qt::AlignCenter, text);
     return picture;
 }
 
 QPixmap drawnVote(Vote kind, bool pressed)
 {
-    QPixmap picture(VoteWidth, VoteHeight);
-    picture.fill(Qt::transparent);
+    QPixmap picture = Pictures::canvas(QSize(VoteWidth, VoteHeight));
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor base = kind == Vote::Decline ? QColor(0xC8, 0x20, 0x20) : QColor(0x20, 0xA0, 0x30);
-    drawFace(p, picture.rect(), base, pressed);
+    drawFace(p, QRect(0, 0, VoteWidth, VoteHeight), base, pressed);
     p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     const QPointF c(VoteWidth / 2.0, VoteHeight / 2.0);
@@ -206,17 +204,17 @@ QPixmap startButton(bool pressed)
                                      : QStringLiteral(":/pictures/buttons/start.png"));
     if (!picture.isNull())
         return picture;
-    picture = QPixmap(120, 32);
-    picture.fill(Qt::transparent);
+    const QRect area(0, 0, 120, 32);
+    picture = Pictures::canvas(area.size());
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
-    drawFace(p, picture.rect(), QColor(0x20, 0x80, 0xD0), pressed);
+    drawFace(p, area, QColor(0x20, 0x80, 0xD0), pressed);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(18);
     font.setBold(true);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(picture.rect().translated(pressed ? 1 : 0, pressed ? 1 : 0), Qt::AlignCenter,
+    p.drawText(area.translated(pressed ? 1 : 0, pressed ? 1 : 0), Qt::AlignCenter,
                QStringLiteral("START"));
     return picture;
 }
@@ -226,13 +224,13 @@ QPixmap timeBar()
     QPixmap picture = loaded(QStringLiteral(":/pictures/timebar.png"));
     if (!picture.isNull())
         return picture;
-    picture = QPixmap(TimeBarWidth, TimeBarHeight);
+    picture = Pictures::canvas(QSize(TimeBarWidth, TimeBarHeight));
     QPainter p(&picture);
     QLinearGradient shade(0, 0, TimeBarWidth, 0);
     shade.setColorAt(0, QColor(0xD0, 0x20, 0x20));
     shade.setColorAt(0.5, QColor(0xF0, 0xC0, 0x20));
     shade.setColorAt(1, QColor(0x30, 0xB0, 0x30));
-    p.fillRect(picture.rect(), shade);
+    p.fillRect(QRect(0, 0, TimeBarWidth, TimeBarHeight), shade);
     return picture;
 }
 
@@ -241,8 +239,7 @@ QPixmap opening(QSize size)
     QPixmap picture = loaded(QStringLiteral(":/pictures/first.png"));
     if (!picture.isNull())
         return picture;
-    picture = QPixmap(size);
-    picture.fill(Qt::transparent);
+    picture = Pictures::canvas(size);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     QFont font(QStringLiteral("Arial"));
@@ -250,7 +247,7 @@ QPixmap opening(QSize size)
     font.setBold(true);
     p.setFont(font);
     p.setPen(QColor(0x20, 0x60, 0xA0));
-    p.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("Lexiburst"));
+    p.drawText(QRect(QPoint(), size), Qt::AlignCenter, QStringLiteral("Lexiburst"));
     return picture;
 }
 

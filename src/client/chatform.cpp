@@ -12,6 +12,7 @@
 #include "sock/Sock.h"
 #include "storage/HomeFolder.h"
 #include "storage/Settings.h"
+#include "widgets/Pictures.h"
 #include "widgets/StoredColor.h"
 #include "widgets/TClickLabel.h"
 #include "windows/SideWindow.h"
@@ -249,7 +250,7 @@ void Tchat::buildBoard()
         auto *eyes = new QLabel(panel_board);
         eyes->setObjectName(QStringLiteral("image_eyes%1").arg(seat));
         eyes->setGeometry(4, top + 1, 18, 10);
-        eyes->setPixmap(QPixmap(QStringLiteral(":/pictures/eyes.png")));
+        eyes->setPixmap(Pictures::load(QStringLiteral(":/pictures/eyes.png")));
         eyes->setScaledContents(true);
         eyes->hide();
         image_eyes[std::size_t(i)] = eyes;
@@ -273,7 +274,7 @@ void Tchat::buildBoard()
     auto *logo = new TClickLabel(panel_board);
     logo->setObjectName(QStringLiteral("image_logo"));
     logo->setGeometry(6, 496, 202, 24);
-    logo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo_small.png")));
+    logo->setPixmap(Pictures::load(QStringLiteral(":/pictures/logo_small.png")));
     logo->setScaledContents(true);
     connect(logo, &TClickLabel::clicked, this, &Tchat::image_logoClick);
     image_logo = logo;

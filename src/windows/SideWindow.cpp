@@ -1,6 +1,7 @@
 #include "windows/SideWindow.h"
 
 #include "widgets/Fonts.h"
+#include "widgets/Pictures.h"
 #include "widgets/StoredColor.h"
 #include "widgets/TFlatPanel.h"
 
@@ -37,7 +38,7 @@ QPixmap backgroundPicture()
 {
     if (!QFile::exists(BackgroundResource))
         return {};
-    return QPixmap(BackgroundResource);
+    return Pictures::load(BackgroundResource);
 }
 
 void setupFixed(QWidget *window, const QString &caption, QSize clientSize, const QColor &background)

@@ -2,6 +2,7 @@
 
 #include "protocol/Messages.h"
 #include "widgets/Fonts.h"
+#include "widgets/Pictures.h"
 #include "widgets/StoredColor.h"
 #include "widgets/TClickLabel.h"
 #include "widgets/TLbBackground.h"
@@ -47,7 +48,7 @@ Tabout::Tabout(QWidget *parent) : QDialog(parent)
     image_aboutlogo->setAlignment(Qt::AlignCenter);
     image_aboutlogo->setToolTip(m_url->target());
     if (QFile::exists(LogoResource)) {
-        image_aboutlogo->setPixmap(QPixmap(LogoResource));
+        image_aboutlogo->setPixmap(Pictures::load(LogoResource));
     } else {
         image_aboutlogo->setText(QStringLiteral("Lexiburst"));
         image_aboutlogo->setFont(uiFont(40, true));

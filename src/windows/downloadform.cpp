@@ -2,6 +2,7 @@
 
 #include "storage/HomeFolder.h"
 #include "widgets/Fonts.h"
+#include "widgets/Pictures.h"
 #include "widgets/StoredColor.h"
 #include "widgets/TFlatPanel.h"
 #include "widgets/TLbBackground.h"
@@ -72,7 +73,7 @@ Tdownload::Tdownload(QWidget *parent)
     Image1 = new QLabel(FlatPanel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, 1, 436, 360);
-    Image1->setPixmap(QPixmap(BannerResource));
+    Image1->setPixmap(Pictures::load(BannerResource));
     SideWindow::placeTextLabel(FlatPanel1, "Label2", QStringLiteral("IS CLOSED"), {64, 77, 121, 13},
                                bold, Qt::red, Qt::AlignLeft | Qt::AlignTop);
     // The banner fills the panel's top; the headline sits just below it.

@@ -1,6 +1,7 @@
 #include "windows/gamestartform.h"
 
 #include "protocol/Messages.h"
+#include "widgets/Pictures.h"
 #include "widgets/TClickLabel.h"
 #include "windows/SideWindow.h"
 
@@ -33,12 +34,11 @@ QFont arial(int pixelSize, bool bold = false)
 // when the game's pictures are not linked in.
 QPixmap boxPicture(int index)
 {
-    QPixmap picture(index ? QStringLiteral(":/pictures/gamestart/box_on.png")
-                          : QStringLiteral(":/pictures/gamestart/box_off.png"));
+    QPixmap picture = Pictures::load(index ? QStringLiteral(":/pictures/gamestart/box_on.png")
+                                           : QStringLiteral(":/pictures/gamestart/box_off.png"));
     if (!picture.isNull())
         return picture;
-    picture = QPixmap(BoxSize);
-    picture.fill(Qt::transparent);
+    picture = Pictures::canvas(BoxSize);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box(7.5, 4.5, 21, 21);
@@ -54,11 +54,10 @@ QPixmap boxPicture(int index)
 
 QPixmap startPicture()
 {
-    QPixmap picture(QStringLiteral(":/pictures/gamestart/start.png"));
+    QPixmap picture = Pictures::load(QStringLiteral(":/pictures/gamestart/start.png"));
     if (!picture.isNull())
         return picture;
-    picture = QPixmap(StartSize);
-    picture.fill(Qt::transparent);
+    picture = Pictures::canvas(StartSize);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient shade(0, 0, 0, StartSize.height());
@@ -69,7 +68,7 @@ QPixmap startPicture()
     p.drawRoundedRect(QRectF(0.5, 0.5, StartSize.width() - 1, StartSize.height() - 1), 5, 5);
     p.setFont(arial(16, true));
     p.setPen(Qt::white);
-    p.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("START"));
+    p.drawText(QRect(QPoint(), StartSize), Qt::AlignCenter, QStringLiteral("START"));
     return picture;
 }
 
@@ -155,7 +154,7 @@ Tgamestart::Tgamestart(QWidget *parent) : QWidget(parent, Qt::Dialog)
     setFixedSize(ClientSize);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Background);
-    const QPixmap tile(QStringLiteral(":/pictures/background.jpg"));
+    const QPixmap tile = SideWindow::backgroundPicture();
     if (!tile.isNull())
         palette.setBrush(QPalette::Window, QBrush(tile));
     setPalette(palette);

@@ -1,6 +1,7 @@
 #include "windows/spylistform.h"
 
 #include "protocol/FieldReader.h"
+#include "windows/SideWindow.h"
 
 #include <QAction>
 #include <QEvent>
@@ -28,7 +29,7 @@ Tspylist::Tspylist(QWidget *parent) : QWidget(parent, Qt::Dialog | Qt::WindowSta
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
     setFixedSize(ClientWidth, ClientHeight);
     move(579, 88);
-    m_background.load(QStringLiteral(":/pictures/background.jpg"));
+    m_background = SideWindow::backgroundPicture();
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPixelSize(11);
     setFont(windowFont);

@@ -1,6 +1,7 @@
 #include "windows/startform.h"
 
 #include "widgets/Fonts.h"
+#include "widgets/Pictures.h"
 #include "widgets/StoredColor.h"
 #include "widgets/TFlatPanel.h"
 #include "widgets/TLbBackground.h"
@@ -97,9 +98,9 @@ StartWindow::StartWindow(QWidget *parent) : QDialog(parent)
     QLabel *title = SideWindow::placeTextLabel(top, "image_logo", QStringLiteral("Lexiburst"),
                                                {12, 4, 168, 54}, uiFont(TitleFontSize, true), blue,
                                                Qt::AlignLeft | Qt::AlignVCenter);
-    const QPixmap logo(LogoResource);
+    const QPixmap logo = Pictures::load(LogoResource);
     if (!logo.isNull())
-        title->setPixmap(logo.scaled(title->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        title->setPixmap(Pictures::fitted(logo, title->size()));
     SideWindow::placeTextLabel(top, "label_name", QStringLiteral("Your name:"),
                                {300, 19, 160, FieldHeight}, uiFont(HeadlineFontSize, true), blue,
                                Qt::AlignRight | Qt::AlignVCenter);

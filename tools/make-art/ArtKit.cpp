@@ -15,6 +15,7 @@ namespace {
 
 const char *const BoldFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 QString boldFamily = QStringLiteral("DejaVu Sans");
+int currentScale = 1;
 
 // Three box-blur passes approximate a Gaussian.
 constexpr int BlurPasses = 3;
@@ -67,11 +68,27 @@ bool loadFonts()
     return true;
 }
 
+void setPictureScale(int scale)
+{
+    currentScale = std::max(1, scale);
+}
+
+int pictureScale()
+{
+    return currentScale;
+}
+
 QImage blankImage(QSize size)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * currentScale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(currentScale);
     image.fill(Qt::transparent);
     return image;
+}
+
+QSize logicalSize(const QImage &image)
+{
+    return image.deviceIndependentSize().toSize();
 }
 
 void prepare(QPainter &painter)
@@ -122,8 +139,9 @@ QImage shadowOf(const QImage &layer, int radius, const QColor &colour)
             alpha[y * width + x] = qAlpha(row[x]) / 255.0f;
     }
     if (radius > 0)
-        blur(alpha, width, height, radius);
+        blur(alpha, width, height, qRound(radius * source.devicePixelRatio()));
     QImage shadow(source.size(), QImage::Format_ARGB32);
+    shadow.setDevicePixelRatio(source.devicePixelRatio());
     for (int y = 0; y < height; ++y) {
         QRgb *row = reinterpret_cast<QRgb *>(shadow.scanLine(y));
         for (int x = 0; x < width; ++x) {
@@ -136,7 +154,7 @@ QImage shadowOf(const QImage &layer, int radius, const QColor &colour)
 
 QImage withShadow(const QImage &layer, QPointF offset, int radius, const QColor &colour)
 {
-    QImage result = blankImage(layer.size());
+    QImage result = blankImage(logicalSize(layer));
     QPainter painter(&result);
     prepare(painter);
     painter.drawImage(offset, shadowOf(layer, radius, colour));

@@ -35,8 +35,16 @@ inline const QColor Ink {0x3a, 0x26, 0x05};
 inline const QColor WindowGround {0xec, 0xf1, 0xbe};
 } // namespace Palette
 
-// A transparent ARGB image of the given size.
+// Pictures are drawn in logical pixels; at a scale of 2 every image has twice
+// as many pixels each way (device pixel ratio 2), for high-density screens.
+void setPictureScale(int scale);
+int pictureScale();
+
+// A transparent ARGB image of the given logical size at the picture scale.
 QImage blankImage(QSize size);
+
+// The size of image in logical pixels.
+QSize logicalSize(const QImage &image);
 
 // A painter with anti-aliasing for shapes, text and scaled images.
 void prepare(QPainter &painter);
@@ -51,7 +59,8 @@ QPainterPath textPath(const QString &text, qreal pixelSize);
 // Path moved and scaled so that its bounding box is centred in box and fits inside it.
 QPainterPath fitPath(const QPainterPath &path, const QRectF &box);
 
-// Soft shadow of the layer's opaque parts: its alpha blurred by radius and tinted.
+// Soft shadow of the layer's opaque parts: its alpha blurred by radius (in logical
+// pixels) and tinted.
 QImage shadowOf(const QImage &layer, int radius, const QColor &colour);
 
 // The layer over its own soft shadow, shifted by offset.

@@ -120,7 +120,7 @@ void drawTile(QPainter &p, QChar letter, QPointF centre, qreal scale, qreal angl
 {
     static std::array<QImage, 26> cache;
     QImage &tile = cache[letter.toLatin1() - 'A'];
-    if (tile.isNull())
+    if (tile.isNull() || tile.devicePixelRatio() != pictureScale())
         tile = letterTile(letter);
     p.save();
     p.translate(centre);
@@ -143,7 +143,7 @@ struct TilePlace
 
 QImage backgroundTile()
 {
-    QImage image(QSize(TileSize, TileSize), QImage::Format_ARGB32_Premultiplied);
+    QImage image = blankImage(QSize(TileSize, TileSize));
     image.fill(Palette::WindowGround);
     QPainter p(&image);
     prepare(p);

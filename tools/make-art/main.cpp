@@ -24,9 +24,17 @@ class PictureWriter
 public:
     explicit PictureWriter(const QString &folder) : m_folder(folder) { }
 
+    // Pictures for high-density screens are named "name@2x.png" beside "name.png".
+    void setScale(int scale)
+    {
+        Art::setPictureScale(scale);
+        m_suffix = scale > 1 ? QStringLiteral("@%1x").arg(scale) : QString();
+    }
+
     bool write(const QString &name, const QImage &image)
     {
-        const QString path = m_folder + QLatin1Char('/') + name;
+        QString path = m_folder + QLatin1Char('/') + name;
+        path.insert(path.lastIndexOf(QLatin1Char('.')), m_suffix);
         QDir().mkpath(QFileInfo(path).absolutePath());
         QImageWriter writer(path);
         if (name.endsWith(QLatin1String(".jpg"))) {
@@ -50,26 +58,12 @@ public:
 
 private:
     QString m_folder;
+    QString m_suffix;
     bool m_ok = true;
 };
 
-} // namespace
-
-int main(int argc, char *argv[])
+void writePictures(PictureWriter &out)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: lexiburst-make-art OUTPUT-FOLDER\n");
-        return 2;
-    }
-    if (!Art::loadFonts()) {
-        std::fprintf(stderr, "DejaVu Sans Bold is missing (package fonts-dejavu-core)\n");
-        return 1;
-    }
-    PictureWriter out(QString::fromLocal8Bit(argv[1]) + QStringLiteral("/pictures"));
-
     for (const QChar letter : Art::GameLetters)
         out.write(QStringLiteral("letters/%1.png").arg(letter), Art::letterTile(letter));
 
@@ -106,6 +100,30 @@ int main(int argc, char *argv[])
     out.write(QStringLiteral("icon.png"), Art::appIcon());
     out.write(QStringLiteral("first.png"), Art::openingPicture());
     out.write(QStringLiteral("banner.png"), Art::lobbyBanner());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: lexiburst-make-art OUTPUT-FOLDER\n");
+        return 2;
+    }
+    if (!Art::loadFonts()) {
+        std::fprintf(stderr, "DejaVu Sans Bold is missing (package fonts-dejavu-core)\n");
+        return 1;
+    }
+    PictureWriter out(QString::fromLocal8Bit(argv[1]) + QStringLiteral("/pictures"));
+
+    for (const int scale : {1, 2}) {
+        out.setScale(scale);
+        writePictures(out);
+    }
+    out.setScale(1);
 
     // The desktop's icon theme: the sizes menus and launchers ask for, and a scalable one.
     PictureWriter icons(QString::fromLocal8Bit(argv[1]) + QStringLiteral("/icons/hicolor"));

@@ -1,6 +1,7 @@
 #include "ProgramWindows.h"
 
 #include "client/chatform.h"
+#include "windows/SideWindow.h"
 #include "windows/aboutform.h"
 #include "windows/additioncatsform.h"
 #include "windows/downloadform.h"
@@ -48,7 +49,7 @@ ProgramWindows::ProgramWindows(const QStringList &arguments)
 {
     Parts &parts = *m_parts;
     // Every side window shows the main window's background picture.
-    const QPixmap background(QStringLiteral(":/pictures/background.jpg"));
+    const QPixmap background = SideWindow::backgroundPicture();
     parts.about.setBackgroundPicture(background);
     parts.help.setBackgroundPicture(background);
     parts.phrases.setBackgroundPicture(background);
