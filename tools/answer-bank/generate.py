@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Builds resources/answers.txt, the computer players' answer bank.
 
-Each category of resources/categories.txt gets the answers that its entry in table.py
+Each category of resources/categories.txt gets the answers that its entry in table.txt
 names, grouped by first letter and best first. The output depends only on the
 installed data packages and the table: same input, same bytes.
 
