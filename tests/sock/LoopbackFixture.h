@@ -30,11 +30,11 @@ public:
     Fd &operator=(const Fd &) = delete;
     ~Fd() { reset(); }
     int get() const { return m_fd; }
-    void reset()
+    void reset(int fd = -1)
     {
         if (m_fd >= 0)
             ::close(m_fd);
-        m_fd = -1;
+        m_fd = fd;
     }
 
 private:
@@ -61,6 +61,13 @@ inline quint16 freePort()
     socklen_t length = sizeof sa;
     getsockname(probe.get(), reinterpret_cast<sockaddr *>(&sa), &length);
     return ntohs(sa.sin_port);
+}
+
+// Points a client component at a port on this machine.
+inline void aimAtLoopback(TSock &client, quint16 port)
+{
+    client.setHostName(Loopback);
+    client.setPortName(QString::number(port));
 }
 
 // A blocking connection from the test to a listener on this machine.
@@ -165,15 +172,49 @@ public:
     QList<QPointer<TSock>> acceptedSocks;
 };
 
-// Connects a client component to a listener and waits for both ends.
-struct ConnectedPair
+// A listener whose events, and those of the components it accepts ("server"),
+// go to one log.
+struct WatchedListener
+{
+    WatchedListener() { log.watch(listener.sock, "listener", "server"); }
+
+    // Declared first: handlers still report to it while the components close.
+    EventLog log;
+    Listener listener;
+};
+
+// The test's own raw peer connected to a watched listener, and the component
+// that accepted it.
+struct RawPeerPair : WatchedListener
+{
+    RawPeerPair()
+    {
+        peer.reset(rawConnect(listener.port));
+        server = listener.waitForAccepted();
+    }
+
+    Fd peer;
+    QPointer<TSock> server;
+};
+
+// A client component aimed at a watched listener, reporting to the same log;
+// not opened yet.
+struct ClientAndListener : WatchedListener
+{
+    ClientAndListener()
+    {
+        aimAtLoopback(client, listener.port);
+        log.watch(client, "client");
+    }
+
+    TSock client;
+};
+
+// Connects the client to the listener and waits for both ends.
+struct ConnectedPair : ClientAndListener
 {
     ConnectedPair()
     {
-        log.watch(listener.sock, "listener", "server");
-        client.setHostName(Loopback);
-        client.setPortName(QString::number(listener.port));
-        log.watch(client, "client");
         client.Open();
         server = listener.waitForAccepted();
     }
@@ -183,9 +224,5 @@ struct ConnectedPair
         return server && QTest::qWaitFor([&] { return client.Connected(); }, WaitMs);
     }
 
-    // Declared first: handlers still report to it while the components close.
-    EventLog log;
-    Listener listener;
-    TSock client;
     QPointer<TSock> server;
 };

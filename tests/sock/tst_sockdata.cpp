@@ -28,20 +28,17 @@ private slots:
 
 void TestSockData::twoMessagesInOneReadComeInOneOnRead()
 {
-    EventLog log;
-    Listener listener;
-    log.watch(listener.sock, "listener", "server");
-    Fd peer(rawConnect(listener.port));
-    QVERIFY(listener.waitForAccepted());
+    RawPeerPair pair;
+    QVERIFY(pair.server);
 
     const QByteArray both
         = Protocol::Msg::sendlogininfo(3) + Protocol::Msg::newplayerinfo(3, "Ann");
-    rawSend(peer.get(), both);
+    rawSend(pair.peer.get(), both);
 
-    QTRY_COMPARE_WITH_TIMEOUT(log.received.size(), both.size(), WaitMs);
-    QCOMPARE(log.reads, QList<int> {int(both.size())});
+    QTRY_COMPARE_WITH_TIMEOUT(pair.log.received.size(), both.size(), WaitMs);
+    QCOMPARE(pair.log.reads, QList<int> {int(both.size())});
     Protocol::FrameSplitter splitter;
-    const QList<QByteArray> messages = splitter.feed(log.received);
+    const QList<QByteArray> messages = splitter.feed(pair.log.received);
     QCOMPARE(messages.size(), 2);
     QCOMPARE(messages.at(0), QByteArray("CMD_sendlogininfo+3"));
     QCOMPARE(messages.at(1), QByteArray("CMD_newplayerinfo+3+Ann"));
@@ -49,45 +46,41 @@ void TestSockData::twoMessagesInOneReadComeInOneOnRead()
 
 void TestSockData::messageSplitOverReadsArrivesWholeWhenFramed()
 {
-    Listener listener;
-    Fd peer(rawConnect(listener.port));
-    TSock *server = listener.waitForAccepted();
-    QVERIFY(server);
+    RawPeerPair pair;
+    QVERIFY(pair.server);
 
     Protocol::FrameSplitter splitter;
     QList<QByteArray> messages;
     int reads = 0;
-    server->OnRead = [&](TSock *sender, int) {
+    pair.server->OnRead = [&](TSock *sender, int) {
         ++reads;
         messages += splitter.feed(sender->Receive());
     };
 
     const QByteArray message = Protocol::Msg::chat(2, "hello + goodbye", "clRed");
     const qsizetype half = message.size() / 2;
-    rawSend(peer.get(), message.left(half));
+    rawSend(pair.peer.get(), message.left(half));
     QTRY_COMPARE_WITH_TIMEOUT(reads, 1, WaitMs);
     QVERIFY(messages.isEmpty());
-    rawSend(peer.get(), message.mid(half));
+    rawSend(pair.peer.get(), message.mid(half));
     QTRY_COMPARE_WITH_TIMEOUT(reads, 2, WaitMs);
     QCOMPARE(messages, QList<QByteArray> {message.chopped(1)});
 }
 
 void TestSockData::doubledTerminatorGivesNoEmptyEntry()
 {
-    Listener listener;
-    Fd peer(rawConnect(listener.port));
-    TSock *server = listener.waitForAccepted();
-    QVERIFY(server);
+    RawPeerPair pair;
+    QVERIFY(pair.server);
 
     Protocol::FrameSplitter splitter;
     Protocol::ReceiveQueue queue;
-    server->OnRead = [&](TSock *sender, int) {
+    pair.server->OnRead = [&](TSock *sender, int) {
         for (const QByteArray &message : splitter.feed(sender->Receive()))
             queue.append(message, sender->Tag);
     };
-    server->Tag = 4;
+    pair.server->Tag = 4;
 
-    rawSend(peer.get(), Protocol::Msg::logininfo(4, Protocol::Version, "Bob"));
+    rawSend(pair.peer.get(), Protocol::Msg::logininfo(4, Protocol::Version, "Bob"));
     QTRY_COMPARE_WITH_TIMEOUT(queue.size(), qsizetype(1), WaitMs);
 
     QStringList handled;
@@ -134,23 +127,17 @@ void TestSockData::receiveUpToLeavesTheRest()
 
 void TestSockData::sendBeforeConnectCompletesArrives()
 {
-    EventLog log;
-    Listener listener;
-    log.watch(listener.sock, "listener", "server");
-    TSock client;
-    log.watch(client, "client");
-    client.setHostName(Loopback);
-    client.setPortName(QString::number(listener.port));
+    ClientAndListener pair;
     const QByteArray hello = Protocol::Msg::logininfo(1, Protocol::Version, "You");
 
-    QVERIFY(!client.Open());
-    QVERIFY(client.Send(hello));
-    QCOMPARE(client.OutBuffer(), hello);
+    QVERIFY(!pair.client.Open());
+    QVERIFY(pair.client.Send(hello));
+    QCOMPARE(pair.client.OutBuffer(), hello);
 
-    QVERIFY(listener.waitForAccepted());
-    QTRY_COMPARE_WITH_TIMEOUT(log.received, hello, WaitMs);
-    QVERIFY(client.OutBuffer().isEmpty());
-    const QStringList clientLines = log.linesOf("client");
+    QVERIFY(pair.listener.waitForAccepted());
+    QTRY_COMPARE_WITH_TIMEOUT(pair.log.received, hello, WaitMs);
+    QVERIFY(pair.client.OutBuffer().isEmpty());
+    const QStringList clientLines = pair.log.linesOf("client");
     const qsizetype connected = clientLines.indexOf("client info 1 Non-Blocking Socket Connected");
     QVERIFY(connected >= 0);
     QCOMPARE(clientLines.at(connected + 1), QString("client connect"));

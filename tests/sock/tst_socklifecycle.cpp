@@ -45,16 +45,13 @@ void TestSockLifecycle::peerCloseGivesDisconnectThenSocketClosed()
 
 void TestSockLifecycle::receiveAfterPeerClose()
 {
-    EventLog log;
-    Listener listener;
-    log.watch(listener.sock, "listener", "server");
-    Fd peer(rawConnect(listener.port));
-    TSock *server = listener.waitForAccepted();
+    RawPeerPair pair;
+    TSock *server = pair.server;
     QVERIFY(server);
     server->OnRead = nullptr; // leave the bytes in InBuffer
 
-    rawSend(peer.get(), "last words\xff");
-    peer.reset();
+    rawSend(pair.peer.get(), "last words\xff");
+    pair.peer.reset();
     QTRY_VERIFY_WITH_TIMEOUT(!server->hasSocket(), WaitMs);
     QCOMPARE(server->Receive(), QByteArray("last words\xff"));
     try {
@@ -67,19 +64,17 @@ void TestSockLifecycle::receiveAfterPeerClose()
 
 void TestSockLifecycle::resetGivesOnlyTheErrorLine()
 {
-    EventLog log;
-    Listener listener;
-    log.watch(listener.sock, "listener", "server");
-    Fd peer(rawConnect(listener.port));
-    TSock *server = listener.waitForAccepted();
+    RawPeerPair pair;
+    TSock *server = pair.server;
     QVERIFY(server);
+    EventLog &log = pair.log;
     // Let the write event that follows the accept pass first.
     QTRY_VERIFY_WITH_TIMEOUT(log.lines.contains("server write"), WaitMs);
     log.lines.clear();
 
     const linger abort {1, 0};
-    setsockopt(peer.get(), SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
-    peer.reset();
+    setsockopt(pair.peer.get(), SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+    pair.peer.reset();
 
     QTRY_VERIFY_WITH_TIMEOUT(!log.lines.isEmpty(), WaitMs);
     QCOMPARE(log.lines, QStringList {"server info 7 Error #10054 (WSAECONNRESET)"});
@@ -293,25 +288,21 @@ void TestSockLifecycle::autoAcceptHandsOverWithoutAsking()
 
 void TestSockLifecycle::reopenDropsBytesOfTheOldConnection()
 {
-    EventLog log;
-    Listener listener;
-    log.watch(listener.sock, "listener", "server");
-    TSock client;
-    log.watch(client, "client");
-    client.setHostName(Loopback);
+    ClientAndListener pair;
+    TSock &client = pair.client;
     client.setPortName(QString::number(freePort()));
     client.Open();
     client.Send("stale");
-    QTRY_VERIFY_WITH_TIMEOUT(log.lines.contains("client info 7 Error #10061 (WSAECONNREFUSED)"),
-                             WaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        pair.log.lines.contains("client info 7 Error #10061 (WSAECONNREFUSED)"), WaitMs);
     QCOMPARE(client.OutBuffer(), QByteArray("stale"));
     client.Close();
 
-    client.setPortName(QString::number(listener.port));
+    client.setPortName(QString::number(pair.listener.port));
     client.Open();
     client.Send("fresh");
-    QVERIFY(listener.waitForAccepted());
-    QTRY_COMPARE_WITH_TIMEOUT(log.received, QByteArray("fresh"), WaitMs);
+    QVERIFY(pair.listener.waitForAccepted());
+    QTRY_COMPARE_WITH_TIMEOUT(pair.log.received, QByteArray("fresh"), WaitMs);
 }
 
 void TestSockLifecycle::destroyingConnectedComponentCloses()
@@ -320,8 +311,7 @@ void TestSockLifecycle::destroyingConnectedComponentCloses()
     QVERIFY(pair->ready());
     QStringList lines;
     auto client = std::make_unique<TSock>();
-    client->setHostName(Loopback);
-    client->setPortName(QString::number(pair->listener.port));
+    aimAtLoopback(*client, pair->listener.port);
     client->Open();
     QTRY_VERIFY_WITH_TIMEOUT(client->Connected(), WaitMs);
     client->OnInfo = [&](TSock *, TSocketInfo kind, const QString &msg) {
@@ -358,8 +348,7 @@ void TestSockLifecycle::handlerMayDeleteItsComponent()
     // Deleting from OnDisconnect, which is followed by the component's own Close.
     auto *other = new TSock;
     QPointer<TSock> guard(other);
-    other->setHostName(Loopback);
-    other->setPortName(QString::number(pair.listener.port));
+    aimAtLoopback(*other, pair.listener.port);
     other->OnDisconnect = [](TSock *sender) {
         delete sender;
     };
@@ -373,8 +362,7 @@ void TestSockLifecycle::handlerMayDeleteItsComponent()
     // Deleting on "Socket Closed", as an owner that frees its seat may do.
     auto *third = new TSock;
     QPointer<TSock> thirdGuard(third);
-    third->setHostName(Loopback);
-    third->setPortName(QString::number(pair.listener.port));
+    aimAtLoopback(*third, pair.listener.port);
     third->OnInfo = [](TSock *sender, TSocketInfo, const QString &msg) {
         if (msg == "Socket Closed")
             delete sender;
