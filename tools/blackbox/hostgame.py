@@ -134,6 +134,13 @@ class GameRun:
         self.m.inuse = set(p.seat for p in self.active())
         self.m.names = dict((p.seat, p.name) for p in self.active())
 
+    def leave(self, seat):
+        """The player in seat closes its connection; the others hear that it left."""
+        p = seat_of(self.players, seat)
+        p.close()
+        self.players.remove(p)
+        all_expect(self.active(), "CMD_playerdisconnected+%d+%s" % (seat, p.name))
+
     def bcast(self, text, what, after=None):
         t = all_expect(self.active(), text, what)
         self.timed(t, after, what)

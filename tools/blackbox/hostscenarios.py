@@ -9,6 +9,15 @@ from .report import check, check_eq
 from .wire import VERSION
 
 
+def start_short_game(net, players):
+    """Seat 1 (Alice) starts one round of All Scoring with a second to answer; all hear the start."""
+    players[0].send("CMD_startgame+Alice+1+1+1+1+")
+    all_expect(players, "CMD_startgame+Alice+1+1+1+1+")
+    run = GameRun(net, players, Model(True, True), turn_time=1, rounds=1)
+    run.sync_model()
+    return run
+
+
 @with_host
 def scenario_seating(h, net):
     seated = []
@@ -163,10 +172,7 @@ def scenario_all_scoring(h, net):
     def leave(run, when):
         if when != "before":
             return
-        hal = seat_of(run.players, 8)
-        hal.close()
-        run.players.remove(hal)
-        all_expect(run.active(), "CMD_playerdisconnected+8+Hal")
+        run.leave(8)
 
     def rejoin(run, when):
         if when != "after":
@@ -297,10 +303,7 @@ def scenario_hostile(h, net):
             p.pos = len(p.msgs)
     p3 = sign_in(net, all_p, "P3", "Carol", expect_seat=3)
     all_p.append(p3)
-    p1.send("CMD_startgame+Alice+1+1+1+1+")
-    all_expect(all_p, "CMD_startgame+Alice+1+1+1+1+")
-    run = GameRun(net, all_p, Model(True, True), turn_time=1, rounds=1)
-    run.sync_model()
+    run = start_short_game(net, all_p)
     def cut_short(run, when):
         # A last pair without its answer: the list's end mark is no answer.
         if when == "before":
@@ -327,10 +330,7 @@ def scenario_missing_and_departed(h, net):
 
     def leave(run, when):
         if when == "before":
-            p3 = seat_of(run.players, 3)
-            p3.close()
-            run.players.remove(p3)
-            all_expect(run.active(), "CMD_playerdisconnected+3+Cid")
+            run.leave(3)
 
     run.play_round({1: {1: "one"}, 3: {1: "three"}}, {}, after_start=None, hooks={2: leave})
     run.sync_model()
@@ -464,18 +464,12 @@ def scenario_churn(h, net):
     check(h.alive(), "host alive after 30 short connections")
     p3 = sign_in(net, players, "P3", "Carol", expect_seat=3)
     players.append(p3)
-    p1.send("CMD_startgame+Alice+1+1+1+1+")
-    all_expect(players, "CMD_startgame+Alice+1+1+1+1+")
-    run = GameRun(net, players, Model(True, True), turn_time=1, rounds=1)
-    run.sync_model()
+    run = start_short_game(net, players)
 
     def seat1_leaves_and_returns(run, when):
         if when != "after":
             return
-        old = seat_of(run.players, 1)
-        old.close()
-        run.players.remove(old)
-        all_expect(run.active(), "CMD_playerdisconnected+1+Alice")
+        run.leave(1)
         # Seat 1 is kept for Alice: a newcomer with another name sits
         # elsewhere, and the lead has passed to Bob on seat 2.
         back = sign_in(net, run.active(), "P1b", "Alice2", game_running=True)

@@ -4,8 +4,9 @@ import os
 import socket
 import time
 
-from .peers import (CATS, empty_answers, game_wait, joining_copy, login, nothing_sent,
+from .peers import (CATS, empty_answers, game_wait, joining_copy, login, nothing_sent, seat_copy,
                     startround_text)
+from .program import CHOICE, DECLINE
 from .report import check, check_eq
 from .wire import TERM, msg
 
@@ -45,10 +46,7 @@ def scenario_joining(prog, client):
     time.sleep(0.5)
     origin = prog.board_origin()
     if origin:
-        bx, by = origin
-        prog.click(bx + 7 + 261 + 14, by + 46 + 48 + 10)  # decline picture, row 1
-        time.sleep(0.3)
-        prog.click(bx + 7 + 301 + 14, by + 46 + 72 + 10)  # accept picture, row 2
+        prog.click_votes(origin, [(DECLINE, 0), (CHOICE, 1)], 0.3)
     client.drain(1.0)
     got = client.new_since(mark)
     check(len(got) == 1 and got[0] in ("CMD_voteagainst+3+1+", "CMD_voteagainst+3+2+"),
@@ -72,10 +70,8 @@ def scenario_joining(prog, client):
     client.send("CMD_showcat+FRUIT+2+1+WALNUT+0+2+WASP+0")
     time.sleep(0.5)
     if origin:
-        bx, by = origin
-        prog.click(bx + 7 + 301 + 14, by + 46 + 48 + 10)  # favourite picture, row 1
-        time.sleep(0.3)
-        prog.click(bx + 7 + 301 + 14, by + 46 + 72 + 10)  # hidden after the first choice
+        # The second favourite picture is hidden after the first choice.
+        prog.click_votes(origin, [(CHOICE, 0), (CHOICE, 1)], 0.3)
     client.drain(1.0)
     got = client.new_since(mark)
     check(len(got) == 1 and got[0] in ("CMD_votefor+3+1+", "CMD_votefor+3+2+"),
@@ -97,8 +93,7 @@ def scenario_joining(prog, client):
 @joining_copy("Dave", "latejoin")
 def scenario_latejoin(prog, client):
     """CMD_gamestats in phase 1 with time left: the late joiner answers at its time-out."""
-    login(client, 4, "Dave", "latejoin: sign-in reply")
-    client.send("CMD_newplayerinfo+4+Dave")
+    seat_copy(prog, client, 4, "Dave", "latejoin: sign-in reply")
     stats = "CMD_gamestats+4+1+3+2+60+20+7+1" + "".join("+s+%d+%d" % (n, n) for n in range(1, 9)) + \
         "".join("+c+%d+%s" % (n, c) for n, c in enumerate(CATS, 1))
     # A late join in phase 1 with only 3 seconds left: no entry, no timer, no answers.
@@ -190,9 +185,7 @@ HOSTILE = [
 @joining_copy("Eve", "hostile")
 def scenario_hostile(prog, client):
     """Garbage, huge unterminated text, out-of-range numbers: the copy neither crashes nor misbehaves."""
-    login(client, 3, "Eve", "hostile: sign-in reply")
-    client.send("CMD_newplayerinfo+3+Eve")
-    prog.wait_display()
+    seat_copy(prog, client, 3, "Eve", "hostile: sign-in reply")
     for m in HOSTILE:
         client.send(m + TERM)
     client.send(TERM * 50)
@@ -239,9 +232,7 @@ def scenario_full(prog, client):
 @joining_copy("Gus", "hostclose")
 def scenario_hostclose(prog, client):
     """The host closes the connection: the program ends."""
-    login(client, 2, "Gus", "hostclose: sign-in reply")
-    client.send("CMD_newplayerinfo+2+Gus")
-    prog.wait_display()
+    seat_copy(prog, client, 2, "Gus", "hostclose: sign-in reply")
     time.sleep(1.0)
     client.sock.shutdown(socket.SHUT_RDWR)
     client.sock.close()
@@ -251,9 +242,7 @@ def scenario_hostclose(prog, client):
 @joining_copy("Spy", "spectator")
 def scenario_spectator(prog, client):
     """A copy seated as the spectator (seat 9) sends neither answers nor votes."""
-    login(client, 9, "Spy", "spectator: sign-in reply for seat 9")
-    client.send("CMD_newplayerinfo+9+Spy")
-    prog.wait_display()
+    seat_copy(prog, client, 9, "Spy", "spectator: sign-in reply for seat 9")
     mark = len(client.msgs)
     client.send("CMD_startgame+Hosty+1+30+1+1+")
     client.send(startround_text(1, 2))
@@ -263,8 +252,5 @@ def scenario_spectator(prog, client):
     time.sleep(0.5)
     origin = prog.board_origin()
     if origin:
-        bx, by = origin
-        prog.click(bx + 7 + 261 + 14, by + 46 + 48 + 10)
-        time.sleep(0.5)
-        prog.click(bx + 7 + 301 + 14, by + 46 + 72 + 10)
+        prog.click_votes(origin, [(DECLINE, 0), (CHOICE, 1)], 0.5)
     nothing_sent(client, mark, 1.0, "spectator: no answers and no votes from seat 9")

@@ -1,5 +1,6 @@
 """Scripted players and a scripted host that talk to a copy of the game, and their wire texts."""
 
+import contextlib
 import functools
 import os
 import pwd
@@ -124,6 +125,18 @@ class ScriptedHost:
         self.listener.close()
 
 
+@contextlib.contextmanager
+def copy_at_scripted_host(args, label):
+    """A copy started with args whose port is a scripted host's; yields (host, prog)."""
+    host = ScriptedHost()
+    prog = Program(args, host.port, label)
+    try:
+        yield host, prog
+    finally:
+        prog.stop()
+        host.close()
+
+
 def joining_copy(name, label):
     """Runs a scenario with a copy that joins a scripted host as name, given (prog, client);
     when the copy never connects, the accept has failed and the scenario is not run."""
@@ -131,17 +144,14 @@ def joining_copy(name, label):
     def wrap(scenario):
         @functools.wraps(scenario)
         def run():
-            host = ScriptedHost()
-            prog = Program([name, "127.0.0.1", "false"], host.port, label)
-            client = host.accept()
-            try:
-                if client:
+            with copy_at_scripted_host([name, "127.0.0.1", "false"], label) as (host, prog):
+                client = host.accept()
+                if not client:
+                    return
+                try:
                     scenario(prog, client)
-            finally:
-                if client:
+                finally:
                     client.sock.close()
-                prog.stop()
-                host.close()
 
         return run
 
@@ -156,6 +166,13 @@ def login(client, seat, name, what):
         client.pump(0.2)
     check_eq(client.raw[:len(want) + 8], want, what)
     client.pos = len(client.msgs)
+
+
+def seat_copy(prog, client, seat, name, what):
+    """Signs the joining copy in to seat and tells it so, once its display is up."""
+    login(client, seat, name, what)
+    client.send("CMD_newplayerinfo+%d+%s" % (seat, name))
+    prog.wait_display()
 
 
 def nothing_sent(client, mark, duration, what):

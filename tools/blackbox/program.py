@@ -9,6 +9,13 @@ import time
 from .report import ARGS, check_no_sanitizer_report
 
 MENU_BAR_HEIGHT = 19  # of the main window under the virtual display's default style
+# The entry panel's corner on the board; in it the first answer box, and the left
+# edges of the vote pictures (28 by 20) and the tops of the answer rows.
+ENTRY_PANEL = (7, 46)
+ANSWER_BOX = (450, 12)
+DECLINE = 261
+CHOICE = 301  # accept in All Scoring, favourite in One Winner Only
+ROW_TOPS = [48, 72, 95, 119, 142, 166, 189, 213]
 
 
 class Program:
@@ -83,6 +90,15 @@ class Program:
         out = self.xdo("search", "--onlyvisible", "--name", name).stdout.split()
         return out[0] if out else None
 
+    def wait_window(self, name, timeout):
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            win = self.window(name)
+            if win:
+                return win
+            time.sleep(0.1)
+        return None
+
     def geometry(self, win):
         out = self.xdo("getwindowgeometry", "--shell", win).stdout
         vals = dict(line.split("=", 1) for line in out.split() if "=" in line)
@@ -105,11 +121,7 @@ class Program:
             return False
         bx, by = origin
         self.click(bx + 633 + 15, by + 11 + 10)
-        end = time.monotonic() + 10
-        win = None
-        while time.monotonic() < end and not win:
-            win = self.window("^Lexiburst - Game Start$")
-            time.sleep(0.1)
+        win = self.wait_window("^Lexiburst - Game Start$", 10)
         if not win:
             return False
         x, y, w, _ = self.geometry(win)
@@ -118,17 +130,26 @@ class Program:
 
     def choose_solo(self, timeout=60):
         """A copy started without parameters shows the start window: click "Play Solo"."""
-        end = time.monotonic() + timeout
-        win = None
-        while time.monotonic() < end and not win:
-            win = self.window("^Lexiburst - Start$")
-            time.sleep(0.1)
+        win = self.wait_window("^Lexiburst - Start$", timeout)
         if not win:
             return False
         x, y, _, _ = self.geometry(win)
         # The button's middle: its box at (8, 74), the button at (24, 202), 188 by 42.
         self.click(x + 8 + 24 + 94, y + 74 + 202 + 21)
         return True
+
+    def click_in_entry_panel(self, origin, x, y):
+        self.click(origin[0] + ENTRY_PANEL[0] + x, origin[1] + ENTRY_PANEL[1] + y)
+
+    def type_first_answer(self, origin, text):
+        self.click_in_entry_panel(origin, ANSWER_BOX[0] + 40, ANSWER_BOX[1] + 11)
+        self.xdo("type", "--delay", "20", text)
+
+    def click_votes(self, origin, clicks, pause):
+        """Clicks the vote picture (DECLINE or CHOICE) of each (picture, row), rows from 0."""
+        for picture, row in clicks:
+            self.click_in_entry_panel(origin, picture + 14, ROW_TOPS[row] + 10)
+            time.sleep(pause)
 
     def click(self, x, y):
         self.xdo("mousemove", "--sync", str(x), str(y))

@@ -7,8 +7,8 @@ import shutil
 import socket
 import time
 
-from .peers import ScriptedHost, category1, game_wait, in_seat1, login, post_groups, sign_in, solo_name
-from .program import Program
+from .peers import category1, copy_at_scripted_host, game_wait, in_seat1, login, post_groups, sign_in, solo_name
+from .program import CHOICE, DECLINE, Program
 from .report import ARGS, check, check_eq
 from .wire import HostProcess, free_port
 
@@ -68,11 +68,8 @@ def scenario_hosting():
         typed = False
         origin = prog.board_origin()
         if origin and sr:
-            bx, by = origin
             time.sleep(0.3)
-            # edit_answer1 lies at 450,12 (280 x 22) in the entry panel at 7,46.
-            prog.click(bx + 7 + 450 + 40, by + 46 + 12 + 11)
-            prog.xdo("type", "--delay", "20", "Aardvark")
+            prog.type_first_answer(origin, "Aardvark")
             typed = True
         bob.send("CMD_myanswers+2+1+Apple+2++3++4++5++6++7++8+")
         cat = category1(sr)
@@ -83,20 +80,13 @@ def scenario_hosting():
         # Decline both answers in the window (All Scoring; in One Winner Only
         # the one favourite picture is Bob's).
         if origin and show and game_type == "0":
-            bx, by = origin
-            for top in (48, 72):
-                prog.click(bx + 7 + 301 + 14, by + 46 + top + 10)
-                time.sleep(0.2)
+            prog.click_votes(origin, [(CHOICE, 0), (CHOICE, 1)], 0.2)
             post = bob.expect_prefix("CMD_postscores+", game_wait(10) + 10)
             check(post is not None and post.startswith("CMD_postscores+1+1+0+1+2+1+1+1"),
                   "hosting: the favourite clicked in the window reaches the host (%r)" % post)
             show = None
         if origin and show:
-            bx, by = origin
-            tops = [48, 72, 95, 119, 142, 166, 189, 213]
-            for top in tops[:2]:
-                prog.click(bx + 7 + 261 + 14, by + 46 + top + 10)
-                time.sleep(0.2)
+            prog.click_votes(origin, [(DECLINE, 0), (DECLINE, 1)], 0.2)
         post = bob.expect_prefix("CMD_postscores+", game_wait(10) + 10) if show else None
         if post:
             fields = post.split("+")[1:]
@@ -151,16 +141,11 @@ def scenario_solo():
 
 def scenario_portbusy():
     """Hosting while another program holds the port: the copy does not join that stranger."""
-    stranger = ScriptedHost()
-    prog = Program(["Hal", "127.0.0.1", "true"], stranger.port, "portbusy")
-    try:
+    with copy_at_scripted_host(["Hal", "127.0.0.1", "true"], "portbusy") as (stranger, prog):
         prog.wait_display()
         r, _, _ = select.select([stranger.listener], [], [], 5)
         check(not r, "portbusy: the copy does not connect to a host it did not start")
         check(prog.alive(), "portbusy: the program keeps running")
-    finally:
-        prog.stop()
-        stranger.close()
 
 
 def scenario_second():
@@ -185,26 +170,16 @@ def scenario_second():
 
 def scenario_params():
     """Two parameters join like "false" as the third; "TRUE" in capitals joins instead of hosting."""
-    host = ScriptedHost()
-    prog = Program(["Ivy", "127.0.0.1"], host.port, "params-two")
-    try:
+    with copy_at_scripted_host(["Ivy", "127.0.0.1"], "params-two") as (host, prog):
         client = host.accept(20)
         check(client is not None and prog.alive(), "params: a name and an address alone join the host")
         if client:
             client.sock.close()
-    finally:
-        prog.stop()
-        host.close()
-    host = ScriptedHost()
-    prog = Program(["Ivy", "127.0.0.1", "TRUE"], host.port, "params-case")
-    try:
+    with copy_at_scripted_host(["Ivy", "127.0.0.1", "TRUE"], "params-case") as (host, prog):
         client = host.accept(20)
         if client:
             login(client, 2, "Ivy", "params: \"TRUE\" joins the given host and signs in")
             client.sock.close()
-    finally:
-        prog.stop()
-        host.close()
 
 
 def scenario_beside():
@@ -227,19 +202,15 @@ def scenario_beside():
         sr = ann.expect_prefix("CMD_startround+1+", 10)
         origin = prog.board_origin()
         if origin:
-            bx, by = origin
             time.sleep(0.3)
-            prog.click(bx + 7 + 450 + 40, by + 46 + 12 + 11)
-            prog.xdo("type", "--delay", "20", "Zebra")
+            prog.type_first_answer(origin, "Zebra")
         ann.send("CMD_myanswers+1+1+Zinc+2++3++4++5++6++7++8+")
         cy.send("CMD_myanswers+3+1+Zoo+2++3++4++5++6++7++8+")
         show = ann.expect_prefix("CMD_showcat+", game_wait(60 + 7) + 10)
         check_eq(show, "CMD_showcat+%s+3+1+Zinc+0+2+Zebra+0+3+Zoo+0" % category1(sr),
                  "beside: the program's typed answer reaches the host at its time-out")
         if origin:
-            for top in (48, 72, 95):
-                prog.click(bx + 7 + 261 + 14, by + 46 + top + 10)
-                time.sleep(0.2)
+            prog.click_votes(origin, [(DECLINE, row) for row in range(3)], 0.2)
         groups = post_groups(ann.expect_prefix("CMD_postscores+", game_wait(13) + 10))
         check_eq([groups.get(n, [None])[1:2] for n in (1, 2, 3)], [[2], [2], [2]],
                  "beside: the program's three declines reach the host (votes = 3 - 1 each)")
@@ -254,9 +225,7 @@ def scenario_beside():
         check_eq(show, "CMD_showcat+%s+2+1+Wolf+0+3+Wasp+0" % category1(sr),
                  "beside: the program's empty answers leave it out of the category")
         if origin:
-            for top in (48, 72):
-                prog.click(bx + 7 + 301 + 14, by + 46 + top + 10)
-                time.sleep(0.2)
+            prog.click_votes(origin, [(CHOICE, 0), (CHOICE, 1)], 0.2)
         groups = post_groups(ann.expect_prefix("CMD_postscores+", game_wait(10) + 10))
         check(groups.get(2, [0])[0] == 1 and groups.get(1, [0, 0])[1] + groups.get(3, [0, 0])[1] == 1,
               "beside: exactly one favourite vote from the program (%r)" % groups)
