@@ -61,7 +61,7 @@ deb: deps
 	  -DLEXIBURST_BENCH=OFF -DLEXIBURST_SCREENSHOTS=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 	cmake --build $(DEB_DIR) -j$(JOBS)
 	cd $(DEB_DIR) && cpack -G DEB
-	lintian --no-tag-display-limit $(DEB_DIR)/lexiburst_*.deb
+	lintian --tag-display-limit 0 $(DEB_DIR)/lexiburst_*.deb
 
 clean:
 	rm -rf build

@@ -7,22 +7,18 @@
 include(GNUInstallDirs)
 
 set(LEXIBURST_PACKAGING ${PROJECT_SOURCE_DIR}/packaging)
-# Games go to their own folder, as Debian has it (in every user's PATH); tools to bin.
+# Every program goes to the games folder, as Debian has it for a package of the
+# games section (in every user's PATH); the tally tool too, with its page in section 1.
 set(LEXIBURST_GAMESDIR games CACHE STRING "Folder of the game programs, relative to the prefix")
 set(LEXIBURST_FULL_GAMESDIR ${CMAKE_INSTALL_PREFIX}/${LEXIBURST_GAMESDIR})
 set(LEXIBURST_APP_ID io.github.lexiburst.Lexiburst)
 
 # lexiburst_install_program(target manual-page): the program and its page
-# (packaging/man/<name>.<section>) compressed into the manual's section; a
-# program documented in section 6 is a game.
+# (packaging/man/<name>.<section>) compressed into the manual's section.
 function(lexiburst_install_program target page)
   get_filename_component(name ${page} NAME)
   string(REGEX REPLACE ".*\\.([0-9])$" "\\1" section ${name})
-  if(section STREQUAL "6")
-    install(TARGETS ${target} RUNTIME DESTINATION ${LEXIBURST_GAMESDIR})
-  else()
-    install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  endif()
+  install(TARGETS ${target} RUNTIME DESTINATION ${LEXIBURST_GAMESDIR})
   set(packed ${CMAKE_BINARY_DIR}/man/${name}.gz)
   add_custom_command(OUTPUT ${packed}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
@@ -67,8 +63,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Every round each player gets one letter and eight categories and types one
 word per category that starts with the letter before the timer runs out;
 then the answers are put to the vote. Includes the game (lexiburst), a
-dedicated host without a display (lexiburst-host, with a systemd service)
-and a tool for the tally file (lexiburst-tally).")
+dedicated host without a display (lexiburst-host, with a systemd service),
+computer players that join a host (lexiburst-bot) and a tool for the tally
+file (lexiburst-tally).")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -11,11 +11,11 @@ DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
 usr="$dest/usr"
 
 "$usr/games/lexiburst-host" --version | grep -qx "lexiburst-host 1.0.4"
-"$usr/bin/lexiburst-tally" --help | grep -q "^usage: lexiburst-tally"
+"$usr/games/lexiburst-tally" --help | grep -q "^usage: lexiburst-tally"
 "$usr/games/lexiburst" --version | grep -qx "lexiburst 1.0.4"
 "$usr/games/lexiburst-bot" --help | grep -q "^Usage: lexiburst-bot"
 
-for file in games/lexiburst games/lexiburst-host games/lexiburst-bot bin/lexiburst-tally \
+for file in games/lexiburst games/lexiburst-host games/lexiburst-bot games/lexiburst-tally \
   share/man/man6/lexiburst.6.gz share/man/man6/lexiburst-host.6.gz share/man/man6/lexiburst-bot.6.gz \
   share/man/man1/lexiburst-tally.1.gz lib/systemd/system/lexiburst-host.service \
   share/icons/hicolor/scalable/apps/lexiburst.svg share/doc/lexiburst/copyright; do
