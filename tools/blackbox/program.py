@@ -80,6 +80,27 @@ class Program:
                 return int(pid)
         return None
 
+    def holds_local_port(self, port):
+        """Whether the game holds the TCP socket whose own end is port on this machine."""
+        pid = self.game_pid()
+        if not pid:
+            return False
+        with open("/proc/net/tcp") as table:
+            next(table)
+            inodes = {"socket:[%s]" % fields[9] for fields in map(str.split, table)
+                      if int(fields[1].split(":")[1], 16) == port}
+        try:
+            fds = os.listdir("/proc/%d/fd" % pid)
+        except OSError:
+            return False
+        for fd in fds:
+            try:
+                if os.readlink("/proc/%d/fd/%s" % (pid, fd)) in inodes:
+                    return True
+            except OSError:
+                continue
+        return False
+
     def xdo(self, *cmd):
         if not self.display:
             self.wait_display()
