@@ -1,5 +1,5 @@
 // What the game-play part of the main window needs from the rest of it: the
-// connection state, the board's per-seat labels, sounds and status lines.
+// connection state, the seat table, sounds and status lines.
 // `Tchat` implements it; the round and voting panels only talk through it, so
 // they can be tested with a small fake.
 #pragma once
@@ -7,7 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
-class QLabel;
+class PlayerSeats;
 class QWidget;
 
 class ClientContext
@@ -23,10 +23,8 @@ public:
     virtual bool isHost() const = 0; // this copy hosts the game
     virtual QString playerName() const = 0; // the local player's name
 
-    // Board controls of seat n (1 to 8): `label_playername`n, `label_score`n, `label_bonus`n.
-    virtual QLabel *playerNameLabel(int n) const = 0;
-    virtual QLabel *scoreLabel(int n) const = 0;
-    virtual QLabel *bonusLabel(int n) const = 0;
+    // Names, scores and bonuses of the playing seats, as the board shows them.
+    virtual PlayerSeats &seats() = 0;
 
     // Plays a game sound by name if "Play Sounds" is checked.
     virtual void playsounds(const QString &name) = 0;

@@ -3,6 +3,7 @@
 #include "client/BoardLook.h"
 #include "client/ClientContext.h"
 #include "client/GameWidgets.h"
+#include "clientcore/PlayerSeats.h"
 #include "protocol/Messages.h"
 
 #include <QFrame>
@@ -304,7 +305,7 @@ void GamePanels::hideVoteRows()
 void GamePanels::clearBonuses()
 {
     for (int n = 1; n <= Seats; ++n)
-        m_context.bonusLabel(n)->clear();
+        m_context.seats().setBonus(n, QString());
 }
 
 void GamePanels::resetAnswerTable()

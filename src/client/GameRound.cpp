@@ -5,7 +5,7 @@
 #include "client/ClientContext.h"
 #include "client/GameWidgets.h"
 #include "clientcore/GameMessages.h"
-#include "protocol/FieldReader.h"
+#include "clientcore/PlayerSeats.h"
 #include "protocol/Messages.h"
 
 #include <QLabel>
@@ -35,8 +35,8 @@ QString letterText(int letterIndex)
 void GamePanels::clearall()
 {
     for (int n = 1; n <= Seats; ++n) {
-        m_context.scoreLabel(n)->setText(QStringLiteral("0"));
-        m_context.bonusLabel(n)->clear();
+        m_context.seats().setScore(n, QStringLiteral("0"));
+        m_context.seats().setBonus(n, QString());
     }
     for (int n = 0; n < Categories; ++n) {
         m_labelCat[n]->clear();
@@ -52,30 +52,18 @@ void GamePanels::startthegame(const QString &argument)
     m_panelWinner->hide();
     clearall();
 
-    Protocol::FieldReader fields(argument);
-    const QString starter = fields.takeText();
-    const QString roundsText = fields.takeText();
-    const QString turnText = fields.takeText();
-    const QString gameTypeText = fields.takeText();
-    const QString duplicatesText = fields.takeText();
-    m_context.addStatusLine(starter + QStringLiteral(" has started a game."));
-
-    const auto rounds = Protocol::toInt(roundsText);
-    const auto turnTime = Protocol::toInt(turnText);
-    if (!rounds || !turnTime)
+    m_context.addStatusLine(GameMessages::gameStarter(argument)
+                            + QStringLiteral(" has started a game."));
+    const std::optional<GameStart> start = GameMessages::gameStart(argument);
+    if (!start)
         return;
-    setRoundsAndTurnTime(*rounds, *turnTime);
+    setRoundsAndTurnTime(start->rounds, start->turnTime);
     m_gameRunning = true;
     m_labelRound->setText(QStringLiteral("Round: 1 of %1").arg(m_rounds));
-
-    const auto gameType = Protocol::toInt(gameTypeText);
-    if (!gameType)
-        return;
-    m_gameType = *gameType;
-    const bool allScoring = gameTypeText == QLatin1String("1");
+    m_gameType = start->gameType;
     QString caption
-        = allScoring ? QStringLiteral("All Scoring") : QStringLiteral("One Winner Only");
-    if (!allScoring && duplicatesText == QLatin1String("0"))
+        = isAllScoring() ? QStringLiteral("All Scoring") : QStringLiteral("One Winner Only");
+    if (!isAllScoring() && !start->duplicatesAllowed)
         caption += QStringLiteral(" No Duplicates");
     m_labelGametype->setText(caption);
 }
@@ -114,7 +102,7 @@ void GamePanels::startround(const QString &argument)
     for (int n = 1; n <= Categories; ++n) {
         if (ownSeatPlays())
             m_editAnswer[n - 1]->setEnabled(true);
-        m_context.bonusLabel(n)->clear();
+        m_context.seats().setBonus(n, QString());
     }
     showEnterPanel();
 
@@ -176,53 +164,26 @@ void GamePanels::endround(const QString &)
 
 void GamePanels::gamestats(const QString &argument)
 {
-    // Every field is read before anything changes: a snapshot that does not
+    // The whole snapshot is read before anything changes: one that does not
     // read leaves the board as it was.
-    Protocol::FieldReader fields(argument);
-    const auto seat = fields.takeInt();
-    if (!seat || *seat != m_context.ownSeat())
+    const std::optional<GameSnapshot> snapshot = GameMessages::gameSnapshot(argument);
+    if (!snapshot || snapshot->seat != m_context.ownSeat())
         return;
-    const auto phase = fields.takeInt();
-    const auto rounds = phase ? fields.takeInt() : std::nullopt;
-    const QString roundNumber = fields.takeText();
-    const auto turnTime = rounds ? fields.takeInt() : std::nullopt;
-    const auto secondsLeft = turnTime ? fields.takeInt() : std::nullopt;
-    const auto letterIndex = secondsLeft ? fields.takeInt() : std::nullopt;
-    if (!letterIndex)
-        return;
-    const QString gameTypeText = fields.takeText();
-
-    std::array<std::optional<QString>, Seats> scores;
-    std::array<std::optional<QString>, Categories> categories;
-    if (!fields.atEnd())
-        fields.beginList(); // an empty list stays empty
-    while (fields.nextGroup()) {
-        const QString type = fields.takeText();
-        const auto n = fields.takeInt();
-        if (!n)
-            return;
-        const QString value = fields.takeText();
-        if (!isSeat(*n))
-            continue;
-        if (type == QLatin1String("s"))
-            scores[*n - 1] = value;
-        else if (type == QLatin1String("c"))
-            categories[*n - 1] = value.toUpper();
-    }
     for (int n = 1; n <= Seats; ++n) {
-        if (scores[n - 1])
-            m_context.scoreLabel(n)->setText(*scores[n - 1]);
-        if (categories[n - 1])
-            m_labelCat[n - 1]->setText(*categories[n - 1]);
+        if (const auto &score = snapshot->scores[std::size_t(n - 1)])
+            m_context.seats().setScore(n, *score);
+        if (const auto &category = snapshot->categories[std::size_t(n - 1)])
+            m_labelCat[n - 1]->setText(*category);
     }
 
-    m_phase = *phase;
-    setRoundsAndTurnTime(*rounds, *turnTime);
-    m_countdown = std::clamp(*secondsLeft, 0, GameFacts::MaxSeconds);
-    drawLetter(*letterIndex);
+    m_phase = snapshot->phase;
+    setRoundsAndTurnTime(snapshot->rounds, snapshot->turnTime);
+    m_countdown = snapshot->secondsLeft;
+    drawLetter(snapshot->letterIndex);
     m_labelAnswersent->setText(QStringLiteral("Fill the Categories with words that start with: ")
-                               + letterText(*letterIndex));
-    m_labelRound->setText(QStringLiteral("Round: %1 of %2").arg(roundNumber).arg(m_rounds));
+                               + letterText(snapshot->letterIndex));
+    m_labelRound->setText(
+        QStringLiteral("Round: %1 of %2").arg(snapshot->roundNumber).arg(m_rounds));
     m_gameRunning = true;
 
     const bool timeToAnswer = m_countdown > LateJoinMinSeconds;
@@ -250,13 +211,11 @@ void GamePanels::gamestats(const QString &argument)
         break;
     }
 
-    const auto gameType = Protocol::toInt(gameTypeText);
-    if (!gameType)
+    if (!snapshot->gameType)
         return;
-    m_gameType = *gameType;
-    m_labelGametype->setText(gameTypeText == QLatin1String("1")
-                                 ? QStringLiteral("All Scoring")
-                                 : QStringLiteral("One Winner Only"));
+    m_gameType = *snapshot->gameType;
+    m_labelGametype->setText(isAllScoring() ? QStringLiteral("All Scoring")
+                                            : QStringLiteral("One Winner Only"));
 }
 
 void GamePanels::showEnterPanel()

@@ -5,6 +5,7 @@
 #include "client/ClientContext.h"
 #include "client/GameWidgets.h"
 #include "clientcore/GameMessages.h"
+#include "clientcore/PlayerSeats.h"
 #include "protocol/FieldReader.h"
 #include "protocol/Messages.h"
 
@@ -16,7 +17,6 @@
 
 namespace {
 
-const QString WaitingCaption = QStringLiteral("<Waiting>");
 const QString AddToMine = QStringLiteral("addtomine"); // the tally's word for a game the user won
 
 // Voting seconds by the number of answers shown, the same table as the host's.
@@ -179,11 +179,11 @@ void GamePanels::oneanswer(const QString &argument)
     if (!isSeat(*seat))
         return;
     m_answers[*seat - 1].answer = answer;
-    m_context.bonusLabel(*seat)->setText(QStringLiteral("+%1").arg(*points));
-    m_context.scoreLabel(*seat)->setText(QString::number(*total));
+    m_context.seats().setBonus(*seat, QStringLiteral("+%1").arg(*points));
+    m_context.seats().setScore(*seat, QString::number(*total));
     m_labelVanswer[0]->setText(answer);
     setVoteAnswerStruck(1, false);
-    m_labelVscore[0]->setText(m_context.playerNameLabel(*seat)->text());
+    m_labelVscore[0]->setText(m_context.seats().name(*seat));
     m_labelVanswer[0]->show();
     m_labelVscore[0]->show();
     m_panelVote->show();
@@ -212,18 +212,15 @@ void GamePanels::postscores(const QString &argument)
         if (!isSeat(*seat))
             continue;
         const AnswerEntry &entry = m_answers[*seat - 1];
-        const QString name = m_context.playerNameLabel(*seat)->text();
-        if (name != WaitingCaption && !entry.answer.isEmpty() && entry.row >= 1) {
+        const QString name = m_context.seats().name(*seat);
+        if (name != PlayerSeats::Waiting && !entry.answer.isEmpty() && entry.row >= 1) {
             QLabel *vscore = m_labelVscore[entry.row - 1];
             vscore->setText(name + QStringLiteral(" VOTES: ") + QString::number(*votes));
             vscore->show();
         }
-        QLabel *bonus = m_context.bonusLabel(*seat);
-        if (*points > 0)
-            bonus->setText(QStringLiteral("+%1").arg(*points));
-        else
-            bonus->clear();
-        m_context.scoreLabel(*seat)->setText(QString::number(*total));
+        m_context.seats().setBonus(*seat,
+                                   *points > 0 ? QStringLiteral("+%1").arg(*points) : QString());
+        m_context.seats().setScore(*seat, QString::number(*total));
     }
     m_context.playsounds(QStringLiteral("finish"));
 }
@@ -238,10 +235,10 @@ void GamePanels::roundover(const QString &)
     std::array<QString, Seats> lines;
     std::array<int, Seats> tags {};
     for (int n = 1; n <= Seats; ++n) {
-        const QString name = m_context.playerNameLabel(n)->text();
-        if (name == WaitingCaption)
+        const QString name = m_context.seats().name(n);
+        if (name == PlayerSeats::Waiting)
             continue;
-        const QString score = m_context.scoreLabel(n)->text();
+        const QString score = m_context.seats().score(n);
         lines[n - 1] = name + QStringLiteral(" : ") + score;
         tags[n - 1] = Protocol::toInt(score).value_or(0);
     }
@@ -283,7 +280,7 @@ void GamePanels::winner(const QString &argument)
 
     const int own = m_context.ownSeat();
     const bool seated = isSeat(own);
-    const bool won = seated && m_context.playerNameLabel(own)->text() == name;
+    const bool won = seated && m_context.seats().name(own) == name;
     const QString text = won ? QStringLiteral("You have Won the Game!")
                              : name + QStringLiteral(" has Won the Game!");
     m_labelWinner1->setText(text);

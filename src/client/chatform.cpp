@@ -1,8 +1,10 @@
 #include "client/chatform.h"
 
 #include "client/BoardLook.h"
-#include "client/ChatView.h"
+#include "client/ChatPanel.h"
 #include "client/GamePanels.h"
+#include "client/OptionsController.h"
+#include "client/PlayerBoard.h"
 #include "client/SoundPlayer.h"
 #include "clientcore/ChatLine.h"
 #include "clientcore/HostConnection.h"
@@ -10,66 +12,31 @@
 #include "protocol/FieldReader.h"
 #include "protocol/Messages.h"
 #include "sock/Sock.h"
-#include "storage/HomeFolder.h"
-#include "storage/Settings.h"
 #include "widgets/Pictures.h"
 #include "widgets/StoredColor.h"
 #include "widgets/TClickLabel.h"
-#include "windows/SideWindow.h"
 #include "windows/gamestartform.h"
-#include "windows/phrasesform.h"
 #include "windows/spylistform.h"
 #include "windows/startform.h"
 #include "windows/tallylistform.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QColorDialog>
 #include <QDesktopServices>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
-#include <QScreen>
-#include <QTextDocumentFragment>
 #include <QTimer>
-#include <QToolButton>
 #include <QUrl>
 
 using namespace BoardLook;
 
 namespace {
 
-// A phrase button may be used once per this interval.
-constexpr int PhraseGateMs = 2000;
-
-const QColor SeatNameColour(0x37, 0x00, 0x00);
-
 constexpr int BoardWidth = 764;
 
 constexpr int BoardHeight = 526;
 
 constexpr int BoardMargin = 4;
-
-constexpr std::array<int, Tchat::SeatCount> SeatRowTop {319, 341, 363, 385, 406, 428, 450, 472};
-
-// Fixed hint texts of the name labels; never shown, but a departing player of
-// exactly that name leaves without a line.
-const std::array<QString, Tchat::SeatCount> SeatHints {QString(),
-                                                       QStringLiteral("Klot"),
-                                                       QStringLiteral("Klick"),
-                                                       QStringLiteral("Kling"),
-                                                       QStringLiteral("Klick"),
-                                                       QStringLiteral("Krazy"),
-                                                       QStringLiteral("Klick"),
-                                                       QStringLiteral("Krazy")};
 
 const QString Loopback = QStringLiteral("127.0.0.1");
 
@@ -86,9 +53,9 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
     // The window never gets smaller than the board and its margin.
     client->setMinimumSize(BoardWidth + BoardMargin, BoardHeight + BoardMargin);
     setCentralWidget(client);
-    panel_board = new BoardPanel(client);
-    panel_board->setObjectName(QStringLiteral("panel_board"));
-    panel_board->setGeometry(BoardMargin / 2, BoardMargin / 2, BoardWidth, BoardHeight);
+    auto *board = new BoardPanel(client);
+    board->setObjectName(QStringLiteral("panel_board"));
+    board->setGeometry(BoardMargin / 2, BoardMargin / 2, BoardWidth, BoardHeight);
 
     m_sounds = std::make_unique<EffectSoundPlayer>();
     m_urlOpener = [](const QUrl &url) {
@@ -110,22 +77,25 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
     });
     connect(m_connection, &HostConnection::statusLine, this, &Tchat::addStatusLine);
     connect(m_connection, &HostConnection::leadChanged, this, &Tchat::leadChanged);
-    connect(m_connection, &HostConnection::playerBack, this, [this](int seat, const QString &name) {
-        if (!seatIsPlaying(seat))
-            return;
-        label_playername[std::size_t(seat - 1)]->setText(name);
-        label_playername[std::size_t(seat - 1)]->show();
-        label_score[std::size_t(seat - 1)]->show();
-    });
-    m_phraseGate = new QTimer(this);
-    m_phraseGate->setSingleShot(true);
-    m_phraseGate->setInterval(PhraseGateMs);
-    connect(m_phraseGate, &QTimer::timeout, this, &Tchat::phraseGateTimer);
+    m_seats = new PlayerSeats(this);
+    connect(m_connection, &HostConnection::playerBack, m_seats, &PlayerSeats::seatPlayer);
 
-    buildBoard();
-    buildChat();
+    m_board = new PlayerBoard(board, *m_seats);
+    connect(m_board, &PlayerBoard::removeRequested, this, &Tchat::kicking);
+    connect(m_board, &PlayerBoard::watchRequested, this, &Tchat::setToWatch);
+    m_chat = new ChatPanel(board);
+    wireChat();
+    m_options = new OptionsController(*this, *m_chat, this);
+
+    auto *logo = new TClickLabel(board);
+    logo->setObjectName(QStringLiteral("image_logo"));
+    logo->setGeometry(6, 496, 202, 24);
+    logo->setPixmap(Pictures::load(QStringLiteral(":/pictures/logo_small.png")));
+    logo->setScaledContents(true);
+    connect(logo, &TClickLabel::clicked, this, &Tchat::image_logoClick);
+
     buildMenus();
-    m_game = new GamePanels(panel_board, *this, this);
+    m_game = new GamePanels(board, *this, this);
     m_game->setMessageBox([this](const QString &text) { showMessage(text); });
     m_spylist = new Tspylist(this);
     m_spylist->setKicking([this](int seat) { kicking(seat); });
@@ -133,7 +103,7 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
     FormCreate();
 
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
-    move(DefaultLeft, DefaultTop);
+    move(OptionsController::DefaultBounds.topLeft());
 }
 
 Tchat::~Tchat()
@@ -150,36 +120,6 @@ quint16 Tchat::portFromEnvironment()
     return ok && port > 0 && port <= 0xFFFF ? quint16(port) : DefaultPort;
 }
 
-void Tchat::setWindows(const ChatWindows &windows)
-{
-    m_windows = windows;
-    if (Tgamestart *gamestart = windows.gamestart) {
-        gamestart->setMainWindow(this);
-        gamestart->setPlayerNameSource([this] { return m_playerName; });
-        connect(gamestart, &Tgamestart::sendToHost, this, &Tchat::sendToHost);
-        connect(gamestart, &Tgamestart::saveSettings, this, &Tchat::saveinifile);
-    }
-    if (Ttallylist *tallylist = windows.tallylist)
-        tallylist->setSeatedPlayers([this] { return otherSeatedPlayers(); });
-    if (Tphrases *phrases = windows.phrases) {
-        connect(phrases, &Tphrases::phrasesChanged, this, [this](const QStringList &texts) {
-            for (int button = 1; button <= PhraseCount; ++button)
-                setPhrase(button, texts.value(button - 1));
-        });
-    }
-    if (StartWindow *start = windows.start) {
-        NewGame1->setVisible(true);
-        connect(start, &StartWindow::chosen, this, &Tchat::beginGame);
-        connect(start, &StartWindow::lobbyRequested, this,
-                [this] { showWindow(m_windows.download); });
-    }
-    if (windows.spylist && windows.spylist != m_spylist) {
-        delete m_spylist;
-        m_spylist = windows.spylist;
-        m_spylist->setKicking([this](int seat) { kicking(seat); });
-    }
-}
-
 void Tchat::setSoundPlayer(std::unique_ptr<SoundPlayer> player)
 {
     m_sounds = std::move(player);
@@ -191,6 +131,11 @@ void Tchat::setMessageBox(std::function<void(const QString &)> show)
     m_game->setMessageBox([this](const QString &text) { showMessage(text); });
 }
 
+void Tchat::setSettingsFolder(const QString &folder)
+{
+    m_options->setSettingsFolder(folder);
+}
+
 void Tchat::showMessage(const QString &text)
 {
     if (m_messageBox)
@@ -199,85 +144,15 @@ void Tchat::showMessage(const QString &text)
 
 void Tchat::FormCreate()
 {
-    m_phraseGateOpen = true;
     m_systemLineColour = QColor(0x00, 0x00, 0xFF);
     m_game->clearall();
-    m_host = false;
+    setLeading(false);
 }
 
-// ---------------------------------------------------------------- controls
-
-void Tchat::buildBoard()
+void Tchat::setLeading(bool leads)
 {
-    for (int i = 0; i < SeatCount; ++i) {
-        const int seat = i + 1;
-        const int top = SeatRowTop[std::size_t(i)];
-        // Names, scores and bonuses are the host's and other players' text.
-        auto *name = new QLabel(Waiting, panel_board);
-        name->setTextFormat(Qt::PlainText);
-        name->setObjectName(QStringLiteral("label_playername%1").arg(seat));
-        name->setGeometry(10, top, 121, 16);
-        name->setFont(arial(13, true));
-        name->setProperty("Tag", seat);
-        name->setProperty("hint", SeatHints[std::size_t(i)]);
-        name->setContextMenuPolicy(Qt::CustomContextMenu);
-        QPalette pal = name->palette();
-        pal.setColor(QPalette::WindowText, SeatNameColour);
-        name->setPalette(pal);
-        connect(name, &QWidget::customContextMenuRequested, this,
-                [this, seat, name](const QPoint &pos) {
-                    label_playername1ContextPopup(seat);
-                    popup_kick->popup(name->mapToGlobal(pos));
-                });
-        label_playername[std::size_t(i)] = name;
-
-        auto *score = new QLabel(QStringLiteral("0"), panel_board);
-        score->setTextFormat(Qt::PlainText);
-        score->setObjectName(QStringLiteral("label_score%1").arg(seat));
-        score->setGeometry(137, top, 40, 16);
-        score->setFont(arial(13, true));
-        score->setPalette(pal);
-        label_score[std::size_t(i)] = score;
-
-        auto *bonus = new QLabel(QStringLiteral("0"), panel_board);
-        bonus->setTextFormat(Qt::PlainText);
-        bonus->setObjectName(QStringLiteral("label_bonus%1").arg(seat));
-        bonus->setGeometry(179, top, 40, 16);
-        bonus->setFont(arial(13, true));
-        bonus->setPalette(pal);
-        label_bonus[std::size_t(i)] = bonus;
-
-        auto *eyes = new QLabel(panel_board);
-        eyes->setObjectName(QStringLiteral("image_eyes%1").arg(seat));
-        eyes->setGeometry(4, top + 1, 18, 10);
-        eyes->setPixmap(Pictures::load(QStringLiteral(":/pictures/eyes.png")));
-        eyes->setScaledContents(true);
-        eyes->hide();
-        image_eyes[std::size_t(i)] = eyes;
-    }
-    // The eyes lie over the start of the name.
-    for (QLabel *eyes : image_eyes)
-        eyes->raise();
-
-    popup_kick = new QMenu(this);
-    popup_kick->setObjectName(QStringLiteral("popup_kick"));
-    RemoveFromGame1 = popup_kick->addAction(QStringLiteral("Remove From Game"));
-    RemoveFromGame1->setObjectName(QStringLiteral("RemoveFromGame1"));
-    SettoJustWatch1 = popup_kick->addAction(QStringLiteral("Set to Just Watch"));
-    SettoJustWatch1->setObjectName(QStringLiteral("SettoJustWatch1"));
-    UnsetJustWatch1 = popup_kick->addAction(QStringLiteral("Unset Just Watch"));
-    UnsetJustWatch1->setObjectName(QStringLiteral("UnsetJustWatch1"));
-    connect(RemoveFromGame1, &QAction::triggered, this, &Tchat::RemoveFromGame1Click);
-    connect(SettoJustWatch1, &QAction::triggered, this, &Tchat::SettoJustWatch1Click);
-    connect(UnsetJustWatch1, &QAction::triggered, this, &Tchat::UnsetJustWatch1Click);
-
-    auto *logo = new TClickLabel(panel_board);
-    logo->setObjectName(QStringLiteral("image_logo"));
-    logo->setGeometry(6, 496, 202, 24);
-    logo->setPixmap(Pictures::load(QStringLiteral(":/pictures/logo_small.png")));
-    logo->setScaledContents(true);
-    connect(logo, &TClickLabel::clicked, this, &Tchat::image_logoClick);
-    image_logo = logo;
+    m_host = leads;
+    m_board->setLeading(leads);
 }
 
 void Tchat::route(const QString &name, void (Tchat::*handler)(const QString &))
@@ -329,91 +204,13 @@ void Tchat::registerCommands()
     Q_ASSERT(m_connection->commandNames() == Protocol::clientCommands());
 }
 
-void Tchat::Exit1Click()
-{
-    close();
-}
-
-void Tchat::SpyList1Click()
-{
-    showWindow(m_spylist);
-}
-
-void Tchat::CategoryAddition1Click()
-{
-    showWindow(m_windows.additionalcats);
-}
-
-void Tchat::Help2Click()
-{
-    showWindow(m_windows.help);
-}
-
-void Tchat::About1Click()
-{
-    showWindow(m_windows.about);
-}
-
 void Tchat::image_logoClick()
 {
     if (m_windows.openMakerSite)
         m_windows.openMakerSite();
 }
 
-void Tchat::PlaySounds1Click()
-{
-    saveinifile();
-}
-
-void Tchat::PlayerPhraseSounds1Click()
-{
-    saveinifile();
-}
-
-void Tchat::b_phrase10MouseUp()
-{
-    popupAtBottomRight(popup_sounds, b_phrase10);
-}
-
-void Tchat::button_simliesClick()
-{
-    popupAtBottomRight(popup_smilies, button_simlies);
-}
-
-void Tchat::showWindow(QWidget *window)
-{
-    if (!window)
-        return;
-    // A side window opens over the main window; one already open stays put.
-    if (window->isHidden() && window != m_spylist && window != m_windows.download
-        && window != m_windows.additionalcats)
-        SideWindow::centreOver(window, this);
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-void Tchat::popupAtBottomRight(QMenu *menu, QWidget *button)
-{
-    menu->popup(button->mapToGlobal(QPoint(button->width(), button->height())));
-}
-
 // ---------------------------------------------------------------- context
-
-QLabel *Tchat::playerNameLabel(int n) const
-{
-    return seatIsPlaying(n) ? label_playername[std::size_t(n - 1)] : nullptr;
-}
-
-QLabel *Tchat::scoreLabel(int n) const
-{
-    return seatIsPlaying(n) ? label_score[std::size_t(n - 1)] : nullptr;
-}
-
-QLabel *Tchat::bonusLabel(int n) const
-{
-    return seatIsPlaying(n) ? label_bonus[std::size_t(n - 1)] : nullptr;
-}
 
 void Tchat::sendToHost(const QByteArray &message)
 {
@@ -422,13 +219,13 @@ void Tchat::sendToHost(const QByteArray &message)
 
 void Tchat::playsounds(const QString &name)
 {
-    if (PlaySounds1->isChecked() && m_sounds)
+    if (m_options->playSounds() && m_sounds)
         m_sounds->play(name);
 }
 
 void Tchat::addStatusLine(const QString &text)
 {
-    addlinetochat(QStringLiteral("0+") + text, m_systemLineColour);
+    m_chat->addLine(QStringLiteral("0+") + text, m_systemLineColour);
 }
 
 void Tchat::showGameStart()
@@ -446,12 +243,12 @@ void Tchat::recordGame(const QString &winner)
 
 QWidget *Tchat::chatEntry() const
 {
-    return mychat;
+    return m_chat->entry();
 }
 
 void Tchat::uncheckJustWatch()
 {
-    JustWatch1->setChecked(false);
+    m_justWatch->setChecked(false);
 }
 
 // ---------------------------------------------------------------- start and connection
@@ -462,16 +259,14 @@ void Tchat::showEvent(QShowEvent *event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    // What the window starts with: before the file is read, a save writes
-    // only what the player changed.
-    settingsFile();
+    m_options->open();
     processparams();
 }
 
 void Tchat::processparams()
 {
     m_game->setHostControlsVisible(false);
-    StartGame1->setEnabled(false);
+    m_startGame->setEnabled(false);
     if (m_arguments.isEmpty()) {
         if (m_windows.start) {
             NewGame1Click();
@@ -515,7 +310,7 @@ void Tchat::NewGame1Click()
 void Tchat::gameBegun()
 {
     m_gameBegun = true;
-    NewGame1->setEnabled(false);
+    m_newGame->setEnabled(false);
 }
 
 void Tchat::beginGame(const StartChoice &choice)
@@ -569,21 +364,21 @@ void Tchat::hostpress()
         return;
     }
     gameBegun();
-    m_host = true;
+    setLeading(true);
     m_connection->setPlayerName(m_playerName);
     m_connection->connectTo(Loopback, m_port);
     m_game->setHostControlsVisible(true);
-    StartGame1->setEnabled(true);
+    m_startGame->setEnabled(true);
     m_spylist->popup_kickhim->setEnabled(true);
 }
 
 void Tchat::leadChanged(bool leads)
 {
     // The seat that leads the game gets the host's controls, on whichever copy.
-    m_host = leads;
+    setLeading(leads);
     if (!m_game->gameRunning())
         m_game->setHostControlsVisible(leads);
-    StartGame1->setEnabled(leads);
+    m_startGame->setEnabled(leads);
     m_spylist->popup_kickhim->setEnabled(leads);
 }
 
@@ -593,37 +388,19 @@ void Tchat::joinpress()
     m_connection->setPlayerName(m_playerName);
     m_connection->connectTo(m_hostAddress, m_port);
     m_game->setHostControlsVisible(false);
-    StartGame1->setEnabled(false);
+    m_startGame->setEnabled(false);
 }
 
 // ---------------------------------------------------------------- closing
 
 void Tchat::closeEvent(QCloseEvent *event)
 {
-    FormClose();
+    m_options->saveBounds();
     event->accept();
     emit closed();
 }
 
-void Tchat::FormClose()
-{
-    const QRect bounds = frameGeometry();
-    if (bounds == m_storedBounds)
-        return;
-    QRect stored = bounds;
-    if (const QScreen *where = screen()) {
-        const QRect workArea = where->availableGeometry();
-        if (stored.width() > workArea.width())
-            stored.setWidth(stored.width() - 15);
-        if (stored.height() > workArea.height())
-            stored.setHeight(stored.height() - 15);
-    }
-    setFrameBounds(stored);
-    m_storedBounds = stored;
-    saveinifile();
-}
-
-// ---------------------------------------------------------------- board
+// ---------------------------------------------------------------- seats
 
 void Tchat::newplayerinfo(const QString &text)
 {
@@ -635,15 +412,12 @@ void Tchat::newplayerinfo(const QString &text)
     const QString name = text.mid(text.indexOf(u'+') + 1);
     if (*seat == ownSeat()) {
         addStatusLine(QStringLiteral("You are Connected."));
-        loadinifile();
+        m_options->load();
     } else {
         addStatusLine(name + QStringLiteral(" is Connected."));
     }
-    if (seatIsPlaying(*seat)) {
-        QLabel *label = label_playername[std::size_t(*seat - 1)];
-        label->setText(name);
-        label->show();
-        label_score[std::size_t(*seat - 1)]->show();
+    if (PlayerSeats::isPlayingSeat(*seat)) {
+        m_seats->seatPlayer(*seat, name);
     } else if (*seat > SeatCount && *seat <= GameFacts::HighestSeat) {
         m_spylist->addSpy(*seat, name);
         if (*seat == ownSeat())
@@ -661,13 +435,10 @@ void Tchat::playerdisconnected(const QString &text)
     if (!seat)
         return;
     const QString name = text.mid(text.indexOf(u'+') + 1);
-    if (seatIsPlaying(*seat)) {
-        QLabel *label = label_playername[std::size_t(*seat - 1)];
-        const QString caption = label->text();
-        if (caption != Waiting && caption != label->property("hint").toString())
-            addStatusLine(caption + QStringLiteral(" disconnected."));
-        label->setText(Waiting);
-        image_eyes[std::size_t(*seat - 1)]->hide();
+    if (PlayerSeats::isPlayingSeat(*seat)) {
+        const QString leaving = m_seats->freeSeat(*seat);
+        if (!leaving.isEmpty())
+            addStatusLine(leaving + QStringLiteral(" disconnected."));
     } else if (*seat > SeatCount && m_spylist->removeSpy(*seat, name)) {
         addStatusLine(name + QStringLiteral(" has left."));
     }
@@ -677,43 +448,23 @@ void Tchat::justwatching(const QString &text)
 {
     Protocol::FieldReader fields(text);
     const std::optional<int> seat = fields.takeInt();
-    if (!seat || !seatIsPlaying(*seat))
+    if (!seat || !PlayerSeats::isPlayingSeat(*seat))
         return;
-    const QString name = label_playername[std::size_t(*seat - 1)]->text();
-    QLabel *eyes = image_eyes[std::size_t(*seat - 1)];
-    if (fields.rest() == QLatin1String("1")) {
-        if (*seat == ownSeat())
-            JustWatch1->setChecked(true);
-        addStatusLine(name + QStringLiteral(" is just watching"));
-        eyes->show();
-    } else {
-        if (*seat == ownSeat())
-            JustWatch1->setChecked(false);
-        addStatusLine(name + QStringLiteral(" is now playing again"));
-        eyes->hide();
-    }
+    const QString name = m_seats->name(*seat);
+    const bool watching = fields.rest() == QLatin1String("1");
+    if (*seat == ownSeat())
+        m_justWatch->setChecked(watching);
+    addStatusLine(name
+                  + (watching ? QStringLiteral(" is just watching")
+                              : QStringLiteral(" is now playing again")));
+    m_seats->setWatching(*seat, watching);
 }
 
 void Tchat::JustWatch1Click()
 {
     if (!isConnected() || ownSeat() > SeatCount)
         return;
-    sendToHost(Protocol::Msg::justwatch(ownSeat(), !JustWatch1->isChecked()));
-}
-
-void Tchat::label_playername1ContextPopup(int seat)
-{
-    RemoveFromGame1->setEnabled(m_host);
-    SettoJustWatch1->setEnabled(m_host);
-    UnsetJustWatch1->setEnabled(m_host);
-    if (const QLabel *label = playerNameLabel(seat); label && label->text() == Waiting)
-        RemoveFromGame1->setEnabled(false);
-    m_kickTag = seat;
-}
-
-void Tchat::RemoveFromGame1Click()
-{
-    kicking(m_kickTag);
+    sendToHost(Protocol::Msg::justwatch(ownSeat(), !m_justWatch->isChecked()));
 }
 
 void Tchat::kicking(int seat)
@@ -722,22 +473,10 @@ void Tchat::kicking(int seat)
         sendToHost(Protocol::Msg::kickhim(ownSeat(), seat));
 }
 
-void Tchat::SettoJustWatch1Click()
+void Tchat::setToWatch(int seat, bool watching)
 {
-    if (isConnected() && m_kickTag <= SeatCount)
-        sendToHost(Protocol::Msg::justwatch(m_kickTag, true));
-}
-
-void Tchat::UnsetJustWatch1Click()
-{
-    if (isConnected() && m_kickTag <= SeatCount)
-        sendToHost(Protocol::Msg::justwatch(m_kickTag, false));
-}
-
-void Tchat::ViewTally1Click()
-{
-    loadchecklist();
-    showWindow(m_windows.tallylist);
+    if (isConnected() && seat <= SeatCount)
+        sendToHost(Protocol::Msg::justwatch(seat, watching));
 }
 
 void Tchat::loadchecklist()
@@ -748,11 +487,82 @@ void Tchat::loadchecklist()
 
 QStringList Tchat::otherSeatedPlayers() const
 {
-    QStringList names;
-    for (int seat = 1; seat <= SeatCount; ++seat) {
-        const QString caption = label_playername[std::size_t(seat - 1)]->text();
-        if (seat != ownSeat() && caption != Waiting)
-            names.append(caption);
+    return m_seats->otherNames(ownSeat());
+}
+
+// ---------------------------------------------------------------- chat
+
+void Tchat::wireChat()
+{
+    connect(m_chat, &ChatPanel::textEntered, this, &Tchat::sendChat);
+    connect(m_chat, &ChatPanel::phraseSaid, this, &Tchat::sayPhrase);
+    connect(m_chat, &ChatPanel::chatterSoundChosen, this, &Tchat::sendChatterSound);
+    connect(m_chat, &ChatPanel::linkOpened, this, [this](const QUrl &url) {
+        // The desktop judges the address; its answer is not checked.
+        if (m_urlOpener)
+            m_urlOpener(url);
+    });
+    connect(m_chat, &ChatPanel::linkLost, this,
+            [this] { showMessage(QStringLiteral("Cannot open Webpage")); });
+}
+
+QString Tchat::colourText() const
+{
+    return Protocol::colourToText(toRgb(m_chat->textColour()));
+}
+
+void Tchat::chatrecieved(const QString &text)
+{
+    if (const std::optional<ChatLine> line = ChatLine::fromChat(text))
+        m_chat->addLine(*line);
+}
+
+void Tchat::playasound(const QString &text)
+{
+    Protocol::FieldReader fields(text);
+    const std::optional<int> seat = fields.takeInt();
+    if (!seat)
+        return;
+    const QString sound = fields.takeText();
+    if (m_options->playerPhraseSounds()) {
+        if (m_sounds)
+            m_sounds->play(sound);
+        return;
     }
-    return names;
+    if (!PlayerSeats::isPlayingSeat(*seat))
+        return;
+    const QString title = m_chat->chatterSoundTitle(sound);
+    if (title.isEmpty())
+        return;
+    m_chat->addLine(QString::number(*seat) + u'+' + m_seats->name(*seat)
+                        + QStringLiteral(": <Chatter Sound> ") + title,
+                    m_systemLineColour);
+}
+
+void Tchat::sendChat(const QString &text)
+{
+    if (!isConnected())
+        return;
+    if (!text.isEmpty()) {
+        if (!text.startsWith(u'/'))
+            sendToHost(Protocol::Msg::chat(ownSeat(), text, colourText()));
+        else if (text.startsWith(QLatin1String("/me")))
+            sendToHost(Protocol::Msg::action(ownSeat(), text.mid(4), colourText()));
+    }
+    m_chat->clearEntry();
+}
+
+void Tchat::sayPhrase(const QString &phrase)
+{
+    if (phrase.startsWith(QLatin1String("/me ")))
+        sendToHost(Protocol::Msg::action(ownSeat(), phrase.mid(4), colourText()));
+    else
+        sendToHost(
+            Protocol::Msg::action(ownSeat(), QStringLiteral("says: ") + phrase, colourText()));
+}
+
+void Tchat::sendChatterSound(int tag)
+{
+    if (isConnected())
+        sendToHost(Protocol::Msg::playasound(ownSeat(), tag));
 }

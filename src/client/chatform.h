@@ -1,31 +1,30 @@
-// Tchat: the main window. It builds the board of seats, the chat, the menus
-// and the game panels, and wires them to the client core's connection to the
-// host; the game-play panels reach it through ClientContext. Its chat part and
-// its menus with the options live in chatform_chat.cpp and chatform_options.cpp.
+// Tchat: the main window. It builds the player board, the chat panel, the
+// options, the menus and the game panels, and wires them to the client core's
+// connection to the host and to the side windows; the game-play panels reach
+// it through ClientContext. Its menus and side windows live in chatform_menus.cpp.
 #pragma once
 
 #include "client/ClientContext.h"
 #include "clientcore/GameFacts.h"
 #include "clientcore/HostConnection.h"
 
+#include "clientcore/PlayerSeats.h"
+
 #include <QColor>
 #include <QMainWindow>
-#include <QRect>
 #include <QStringList>
 
 #include <array>
 #include <functional>
 #include <memory>
 
-class ChatView;
+class ChatPanel;
 class GamePanels;
+class OptionsController;
+class PlayerBoard;
 class QAction;
-class QActionGroup;
-class QLabel;
-class QLineEdit;
-class QMenu;
 class QTimer;
-class QToolButton;
+class QUrl;
 class SoundPlayer;
 class StartWindow;
 class TSock;
@@ -34,10 +33,6 @@ class Tphrases;
 class Ttallylist;
 class Tspylist;
 struct StartChoice;
-namespace Settings {
-class SettingsFile;
-struct Values;
-} // namespace Settings
 
 // What the main window is handed at start: the side windows (each may be
 // missing) and the hooks into the host of this copy.
@@ -72,17 +67,8 @@ public:
     static constexpr int SeatCount = GameFacts::SeatCount;
     static constexpr int ClientWidth = 767;
     static constexpr int ClientHeight = 529;
-    static constexpr int DefaultWidth = 775;
-    static constexpr int DefaultHeight = 575;
-    static constexpr int DefaultLeft = 3;
-    static constexpr int DefaultTop = 3;
-    static constexpr int PhraseCount = GameFacts::PhraseCount;
-    static constexpr int ChatterSoundCount = 20;
     static constexpr quint16 DefaultPort = GameFacts::DefaultPort;
     static constexpr quint16 LobbyPort = GameFacts::LobbyPort;
-    static inline const QString Waiting = QStringLiteral("<Waiting>");
-    static inline const QString ChatPlaceholder = QStringLiteral("<Enter Chat Here>");
-    static inline const QString SettingsSection = QStringLiteral("Lexaburst");
 
     explicit Tchat(QWidget *parent = nullptr);
     ~Tchat() override;
@@ -96,9 +82,14 @@ public:
     void setUrlOpener(std::function<bool(const QUrl &)> opener) { m_urlOpener = std::move(opener); }
     void setMessageBox(std::function<void(const QString &)> show);
     // Folder of the settings file (default: the game's home folder).
-    void setSettingsFolder(const QString &folder) { m_settingsFolder = folder; }
+    void setSettingsFolder(const QString &folder);
+
+    // The parts of the window.
     Tspylist *spylist() const { return m_spylist; }
     GamePanels *game() const { return m_game; }
+    PlayerBoard &board() const { return *m_board; }
+    ChatPanel &chatPanel() const { return *m_chat; }
+    OptionsController &options() const { return *m_options; }
 
     // Port of the host: LEXIBURST_PORT, else 7772.
     static quint16 portFromEnvironment();
@@ -109,9 +100,7 @@ public:
     bool isConnected() const override { return m_connection->isSignedIn(); }
     bool isHost() const override { return m_host; }
     QString playerName() const override { return m_playerName; }
-    QLabel *playerNameLabel(int n) const override;
-    QLabel *scoreLabel(int n) const override;
-    QLabel *bonusLabel(int n) const override;
+    PlayerSeats &seats() override { return *m_seats; }
     void playsounds(const QString &name) override;
     void addStatusLine(const QString &text) override;
     void showGameStart() override;
@@ -119,15 +108,9 @@ public:
     QWidget *chatEntry() const override;
     void uncheckJustWatch() override;
 
-    // Menus and pictures that open something.
-    void Exit1Click();
-    void SpyList1Click();
-    void CategoryAddition1Click();
-    void Help2Click();
+    // Menus that open a side window.
     void About1Click();
-    void image_logoClick();
-    void b_phrase10MouseUp();
-    void button_simliesClick();
+    void Help2Click();
 
     // Start and connection.
     void processparams();
@@ -152,110 +135,12 @@ public:
     TSock *clientSocket() const { return m_connection->gameSocket(); }
     TSock *lobbySocket() const { return m_connection->lobbySocket(); }
 
-    // Board and presence.
-    void newplayerinfo(const QString &text);
-    void playerdisconnected(const QString &text);
-    void justwatching(const QString &text);
+    // Seats and presence.
     void kicking(int seat);
-    void label_playername1ContextPopup(int seat);
-    void RemoveFromGame1Click();
-    void SettoJustWatch1Click();
-    void UnsetJustWatch1Click();
     void JustWatch1Click();
-    void ViewTally1Click();
     void loadchecklist();
     // The names on the board but the own one, in seat order.
     QStringList otherSeatedPlayers() const;
-    int kickMenuSeat() const { return m_kickTag; }
-
-    // Chat, phrases and sounds.
-    void addlinetochat(const QString &text, const QColor &colour);
-    void chatrecieved(const QString &text);
-    void playasound(const QString &text);
-    void sendit();
-    void b_phrase1Click(int button);
-    bool phraseGateOpen() const { return m_phraseGateOpen; }
-    void setPhraseGateInterval(int ms);
-    void phraseGateTimer();
-    QString phrase(int button) const;
-    void setPhrase(int button, const QString &phrase);
-    void wave4Click(int tag);
-    void Select16Click(int tag);
-    void mainchatJump(int linkNumber);
-    void copyChat();
-    void selectAllChat();
-    void ClearMainChat1Click();
-    void ScrollChatOff1Click();
-    void pasteChatEntry();
-    QColor textColour() const { return m_textColour; }
-    void setTextColour(const QColor &colour);
-
-    // Options.
-    void PlaySounds1Click();
-    void PlayerPhraseSounds1Click();
-    void loadinifile();
-    void saveinifile();
-    void Classic1Click(QAction *item);
-    void Fast1Click(QAction *item);
-    void N14Click(QAction *item);
-    void TextColor1Click();
-    void ResetScreenLocation1Click();
-    void PrhaseList1Click();
-    QRect storedBounds() const { return m_storedBounds; }
-
-    // Controls, named as on the form.
-    QWidget *panel_board = nullptr;
-    std::array<QLabel *, SeatCount> label_playername {};
-    std::array<QLabel *, SeatCount> label_score {};
-    std::array<QLabel *, SeatCount> label_bonus {};
-    std::array<QLabel *, SeatCount> image_eyes {};
-    QLabel *image_logo = nullptr;
-    ChatView *mainchat = nullptr;
-    QLineEdit *mychat = nullptr;
-    std::array<QToolButton *, PhraseCount> b_phrase {};
-    QToolButton *b_phrase10 = nullptr;
-    QToolButton *button_simlies = nullptr;
-
-    QMenu *popup_kick = nullptr;
-    QAction *RemoveFromGame1 = nullptr;
-    QAction *SettoJustWatch1 = nullptr;
-    QAction *UnsetJustWatch1 = nullptr;
-    QMenu *popup_sounds = nullptr;
-    QMenu *popup_smilies = nullptr;
-    QMenu *popup_mainchat = nullptr;
-    QMenu *popup_mychat = nullptr;
-
-    QAction *NewGame1 = nullptr;
-    QAction *StartGame1 = nullptr;
-    QAction *Exit1 = nullptr;
-    QAction *PlaySounds1 = nullptr;
-    QAction *PlayerPhraseSounds1 = nullptr;
-    QMenu *TurnSound1 = nullptr;
-    QAction *Classic1 = nullptr;
-    QAction *New1 = nullptr;
-    QMenu *BotSpeed1 = nullptr;
-    QAction *Slow1 = nullptr;
-    QAction *Normal1 = nullptr;
-    QAction *Fast1 = nullptr;
-    QAction *TextColor1 = nullptr;
-    QMenu *TextSize1 = nullptr;
-    std::array<QAction *, 4> textSizeItems {}; // N8, N10, N12, N14
-    QAction *ScrollChatOff2 = nullptr;
-    QAction *ClearMainChat1 = nullptr;
-    QAction *ResetScreenLocation1 = nullptr;
-    QAction *JustWatch1 = nullptr;
-    QAction *ViewTally1 = nullptr;
-    QAction *SpyList1 = nullptr;
-    QAction *PrhaseList1 = nullptr;
-    QAction *CategoryAddition1 = nullptr;
-    QAction *Help2 = nullptr;
-    QAction *About1 = nullptr;
-    QAction *Copy1 = nullptr;
-    QAction *ClearMainChat2 = nullptr;
-    QAction *SelectAll1 = nullptr;
-    QAction *ScrollChatOff1 = nullptr;
-    QAction *Paste1 = nullptr;
-    std::array<QAction *, ChatterSoundCount + 1> soundItems {}; // Cancel1, wave1..wave20
 
 signals:
     // The main window closed: the program ends.
@@ -264,14 +149,11 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
-    void FormClose();
     void buildMenus();
-    void buildBoard();
-    void buildChat();
+    void wireChat();
     void registerCommands();
     void route(const QString &name, void (Tchat::*handler)(const QString &));
     void routeToGame(const QString &name, void (GamePanels::*handler)(const QString &));
@@ -281,20 +163,37 @@ private:
     // Listens for the hosted game; a solo game moves on to a free port. Empty
     // when it listens, else why the port could not be opened.
     QString openHostPort();
+    void setLeading(bool leads);
+    void gameBegun();
+    void image_logoClick();
+
+    // Host messages.
+    void newplayerinfo(const QString &text);
+    void playerdisconnected(const QString &text);
+    void justwatching(const QString &text);
+    void chatrecieved(const QString &text);
+    void playasound(const QString &text);
+
+    // What the player does in the chat panel and the seat menu.
+    void sendChat(const QString &text);
+    void sayPhrase(const QString &phrase);
+    void sendChatterSound(int tag);
+    void setToWatch(int seat, bool watching);
+    void ViewTally1Click();
+    void PrhaseList1Click();
+
     // The line saying the host closed the game stays this long before the window closes.
     static constexpr int HostClosedPauseMs = 2000;
-    bool seatIsPlaying(int seat) const { return seat >= 1 && seat <= SeatCount; }
-    void popupAtBottomRight(QMenu *menu, QWidget *button);
     QString colourText() const;
-    static QRect defaultBounds();
-    void setFrameBounds(const QRect &frame);
-    bool fitsTheScreen(const QRect &frame) const;
-    Settings::SettingsFile &settingsFile();
-    Settings::Values currentSettings() const;
-    void gameBegun();
 
     HostConnection *m_connection = nullptr;
-    QTimer *m_phraseGate = nullptr;
+    PlayerSeats *m_seats = nullptr;
+    PlayerBoard *m_board = nullptr;
+    ChatPanel *m_chat = nullptr;
+    OptionsController *m_options = nullptr;
+    QAction *m_newGame = nullptr;
+    QAction *m_startGame = nullptr;
+    QAction *m_justWatch = nullptr;
 
     GamePanels *m_game = nullptr;
     Tspylist *m_spylist = nullptr;
@@ -316,13 +215,4 @@ private:
     QString m_playerName;
     QString m_hostAddress;
     QColor m_systemLineColour = QColor(0x00, 0x00, 0xFF);
-    QColor m_textColour = Qt::black;
-    bool m_phraseGateOpen = true;
-    int m_kickTag = 0;
-    int m_turnSoundTag = 0;
-    int m_botSpeedTag = GameFacts::DefaultBotSpeed;
-
-    QString m_settingsFolder;
-    std::unique_ptr<Settings::SettingsFile> m_settings;
-    QRect m_storedBounds {0, 0, 0, 0};
 };

@@ -40,6 +40,51 @@ std::optional<GameStart> gameStart(const QString &argument)
     return start;
 }
 
+QString gameStarter(const QString &argument)
+{
+    return Protocol::FieldReader(argument).takeText();
+}
+
+std::optional<GameSnapshot> gameSnapshot(const QString &argument)
+{
+    Protocol::FieldReader fields(argument);
+    GameSnapshot snapshot;
+    const auto seat = fields.takeInt();
+    const auto phase = seat ? fields.takeInt() : std::nullopt;
+    const auto rounds = phase ? fields.takeInt() : std::nullopt;
+    snapshot.roundNumber = fields.takeText();
+    const auto turnTime = rounds ? fields.takeInt() : std::nullopt;
+    const auto secondsLeft = turnTime ? fields.takeInt() : std::nullopt;
+    const auto letterIndex = secondsLeft ? fields.takeInt() : std::nullopt;
+    if (!letterIndex)
+        return std::nullopt;
+    const QString gameType = fields.takeText();
+    if (Protocol::toInt(gameType))
+        snapshot.gameType = gameType == QLatin1String("1") ? 1 : 0;
+    if (!fields.atEnd())
+        fields.beginList(); // an empty list stays empty
+    while (fields.nextGroup()) {
+        const QString type = fields.takeText();
+        const auto n = fields.takeInt();
+        if (!n)
+            return std::nullopt;
+        const QString value = fields.takeText();
+        if (!isSeat(*n))
+            continue;
+        if (type == QLatin1String("s"))
+            snapshot.scores[std::size_t(*n - 1)] = value;
+        else if (type == QLatin1String("c"))
+            snapshot.categories[std::size_t(*n - 1)] = value.toUpper();
+    }
+    snapshot.seat = *seat;
+    snapshot.phase = *phase;
+    snapshot.rounds = std::clamp(*rounds, 0, GameFacts::MaxRounds);
+    snapshot.turnTime = std::clamp(*turnTime, 0, GameFacts::MaxSeconds);
+    snapshot.secondsLeft = std::clamp(*secondsLeft, 0, GameFacts::MaxSeconds);
+    snapshot.letterIndex = *letterIndex;
+    return snapshot;
+}
+
 std::optional<RoundStart> roundStart(const QString &argument)
 {
     Protocol::FieldReader fields(argument);

@@ -48,9 +48,27 @@ struct CategoryVote
     QList<VoteAnswer> answers; // seats 1 to 8 only
 };
 
+// "CMD_gamestats": a running game as the host sends it to a player who joins.
+struct GameSnapshot
+{
+    int seat = 0; // the seat it is meant for
+    int phase = 0;
+    int rounds = 0;
+    QString roundNumber; // as the host wrote it
+    int turnTime = 0;
+    int secondsLeft = 0;
+    int letterIndex = 0;
+    std::optional<int> gameType; // 1 All Scoring, 0 One Winner Only; missing when unreadable
+    std::array<std::optional<QString>, GameFacts::SeatCount> scores; // sent ones only
+    std::array<std::optional<QString>, GameFacts::CategoryCount> categories;
+};
+
 namespace GameMessages {
 
 std::optional<GameStart> gameStart(const QString &argument);
+// Who started the game, even when the rest of "CMD_startgame" does not read.
+QString gameStarter(const QString &argument);
+std::optional<GameSnapshot> gameSnapshot(const QString &argument);
 std::optional<RoundStart> roundStart(const QString &argument);
 std::optional<CategoryVote> categoryVote(const QString &argument);
 

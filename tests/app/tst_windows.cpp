@@ -3,6 +3,7 @@
 #include "ProgramWindows.h"
 
 #include "bots/ComputerPlayers.h"
+#include "client/ChatPanel.h"
 #include "client/ChatView.h"
 #include "client/chatform.h"
 #include "widgets/TSelButton.h"
@@ -76,7 +77,7 @@ private slots:
         solo.botCount = 2;
         chat.beginGame(solo);
         auto seatName = [&chat](int seat) {
-            return chat.playerNameLabel(seat)->text();
+            return chat.findChild<QLabel *>(QStringLiteral("label_playername%1").arg(seat))->text();
         };
         QTRY_COMPARE(seatName(3), QStringLiteral("Klick"));
         QCOMPARE(seatName(2), QStringLiteral("Klot"));
@@ -87,9 +88,9 @@ private slots:
         chat.findChild<QAction *>(QStringLiteral("Fast1"))->trigger();
         QCOMPARE(windows.computerPlayers().speed(), BotSpeed::Fast);
         chat.findChild<QAction *>(QStringLiteral("RemoveComputerPlayer1"))->trigger();
-        QTRY_COMPARE(seatName(4), Tchat::Waiting);
+        QTRY_COMPARE(seatName(4), PlayerSeats::Waiting);
         QCOMPARE(windows.computerPlayers().count(), 2);
-        QVERIFY(!chat.mainchat->toPlainText().contains(QStringLiteral("disconnected")));
+        QVERIFY(!chat.chatPanel().text().contains(QStringLiteral("disconnected")));
         qunsetenv("LEXIBURST_PORT");
     }
 };

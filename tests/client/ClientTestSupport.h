@@ -2,7 +2,10 @@
 // listener, a sound recorder and readers for what the chat shows.
 #pragma once
 
+#include "client/ChatPanel.h"
 #include "client/ChatView.h"
+#include "client/OptionsController.h"
+#include "client/PlayerBoard.h"
 #include "client/SoundPlayer.h"
 #include "client/chatform.h"
 #include "host/HostOptions.h"
@@ -15,6 +18,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTimer>
 #include <QToolButton>
 
@@ -73,11 +77,37 @@ private:
     QStringList &m_played;
 };
 
+// A control of a window by its object name; a missing one ends the test run.
+template<typename T = QAction>
+T *named(const QObject &window, const QString &name)
+{
+    T *found = window.findChild<T *>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+inline ChatView *chatView(const QObject &window)
+{
+    return named<ChatView>(window, QStringLiteral("mainchat"));
+}
+
+inline QLineEdit *chatEntry(const QObject &window)
+{
+    return named<QLineEdit>(window, QStringLiteral("mychat"));
+}
+
+// A seat's control, e.g. "label_score" of seat 3.
+inline QLabel *seatLabel(const QObject &window, const char *kind, int seat)
+{
+    return named<QLabel>(window, QLatin1String(kind) + QString::number(seat));
+}
+
 // The lines of the chat as shown; every line ends in the blank that closes
 // its last word, which is left off here.
 inline QStringList chatLines(const Tchat &chat)
 {
-    QStringList lines = chat.mainchat->toPlainText().split(u'\n');
+    QStringList lines = chatView(chat)->toPlainText().split(u'\n');
     for (QString &line : lines) {
         if (line.endsWith(u' '))
             line.chop(1);
@@ -111,7 +141,7 @@ struct TestClient
         chat->setPort(port);
         chat->setLobbyPort(closedPort());
         chat->setArguments(std::move(arguments));
-        chat->setPhraseGateInterval(PhraseGateMs);
+        chat->chatPanel().setPhraseGateInterval(PhraseGateMs);
         chat->setSoundPlayer(std::make_unique<RecordingSoundPlayer>(sounds));
         chat->setMessageBox([this](const QString &text) { messages.append(text); });
         chat->setUrlOpener([this](const QUrl &url) {

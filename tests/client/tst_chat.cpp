@@ -101,24 +101,26 @@ void ChatTest::arrivalsAndDepartures()
     hostSends(Protocol::Msg::existingplayers(1, u"Hugo"_s));
     hostSends(Protocol::Msg::existingplayers(3, u"Cy"_s));
     hostSends(Protocol::Msg::newplayerinfo(5, u"Dee"_s));
-    QTRY_COMPARE(chat->label_playername[4]->text(), u"Dee"_s);
+    QTRY_COMPARE(seatLabel(*chat, "label_playername", 5)->text(), u"Dee"_s);
     QCOMPARE(chatLines(*chat).mid(1),
              (QStringList {u"You are Connected."_s, u"Hugo is Connected."_s, u"Cy is Connected."_s,
                            u"Dee is Connected."_s}));
     QCOMPARE(m_client->sounds, QStringList(4, u"entered"_s));
-    const QStringList board {chat->label_playername[0]->text(), chat->label_playername[1]->text(),
-                             chat->label_playername[2]->text(), chat->label_playername[3]->text()};
+    const QStringList board {seatLabel(*chat, "label_playername", 1)->text(),
+                             seatLabel(*chat, "label_playername", 2)->text(),
+                             seatLabel(*chat, "label_playername", 3)->text(),
+                             seatLabel(*chat, "label_playername", 4)->text()};
     QCOMPARE(board, (QStringList {u"Hugo"_s, u"Ann"_s, u"Cy"_s, u"<Waiting>"_s}));
     // What the tally's check list is filled with: never the own name or an empty seat.
     QCOMPARE(chat->otherSeatedPlayers(), (QStringList {u"Hugo"_s, u"Cy"_s, u"Dee"_s}));
 
-    chat->label_score[2]->setText(u"7"_s);
+    chat->seats().setScore(3, u"7"_s);
     hostSends(Protocol::Msg::playerdisconnected(3, u"Somebody"_s));
     // The line names the player from the board, not from the message.
     QTRY_COMPARE(lastChatLine(*chat), u"Cy disconnected."_s);
-    QCOMPARE(chat->label_playername[2]->text(), u"<Waiting>"_s);
-    QCOMPARE(chat->label_score[2]->text(), u"7"_s);
-    QVERIFY(!chat->label_score[2]->isHidden());
+    QCOMPARE(seatLabel(*chat, "label_playername", 3)->text(), u"<Waiting>"_s);
+    QCOMPARE(seatLabel(*chat, "label_score", 3)->text(), u"7"_s);
+    QVERIFY(!seatLabel(*chat, "label_score", 3)->isHidden());
 
     // A seat already empty leaves no line.
     const qsizetype lines = chatLines(*chat).size();
@@ -147,7 +149,8 @@ void ChatTest::arrivalsAndDepartures()
     hostSends(Protocol::Msg::newplayerinfo(-1, u"Neg"_s));
     QTRY_COMPARE(lastChatLine(*chat), u"Neg is Connected."_s);
     for (const QLabel *label :
-         {chat->label_playername[3], chat->label_score[3], chat->label_bonus[3]})
+         {seatLabel(*chat, "label_playername", 4), seatLabel(*chat, "label_score", 4),
+          seatLabel(*chat, "label_bonus", 4)})
         QCOMPARE(label->textFormat(), Qt::PlainText);
     QVERIFY(chat->spylist()->entries().isEmpty());
 }
@@ -166,7 +169,7 @@ void ChatTest::ownSpectatorArrival()
     QCOMPARE(chat->spylist()->entries(), QStringList {u"9: Ann"_s});
     // A spectator asks for nothing.
     chat->JustWatch1Click();
-    chat->b_phrase1Click(1);
+    chat->chatPanel().sayPhrase(1);
     hostSends(Protocol::Msg::wrongversion());
     QTRY_VERIFY(lastChatLine(*chat).startsWith(u"You have"_s));
     QVERIFY(!sent().contains("CMD_justwatch"));
@@ -195,7 +198,7 @@ void ChatTest::departureRespectsHiddenHints()
     QTRY_VERIFY(lastChatLine(*chat).startsWith(u"Zed"_s));
     const QStringList lines = chatLines(*chat);
     QCOMPARE(lines.at(lines.size() - 2) == name + u" disconnected."_s, line);
-    QCOMPARE(chat->label_playername[std::size_t(seat - 1)]->text(), u"<Waiting>"_s);
+    QCOMPARE(seatLabel(*chat, "label_playername", seat)->text(), u"<Waiting>"_s);
 }
 
 void ChatTest::watchingShowsTheEyes()
@@ -204,38 +207,38 @@ void ChatTest::watchingShowsTheEyes()
     hostSends(Protocol::Msg::existingplayers(1, u"Hugo"_s));
     hostSends(Protocol::Msg::justwatching(1, true));
     QTRY_COMPARE(lastChatLine(*chat), u"Hugo is just watching"_s);
-    QVERIFY(!chat->image_eyes[0]->isHidden());
-    QVERIFY(!chat->JustWatch1->isChecked());
+    QVERIFY(!seatLabel(*chat, "image_eyes", 1)->isHidden());
+    QVERIFY(!named(*chat, u"JustWatch1"_s)->isChecked());
 
     hostSends(Protocol::Msg::justwatching(2, true));
-    QTRY_VERIFY(chat->JustWatch1->isChecked());
-    QVERIFY(!chat->image_eyes[1]->isHidden());
+    QTRY_VERIFY(named(*chat, u"JustWatch1"_s)->isChecked());
+    QVERIFY(!seatLabel(*chat, "image_eyes", 2)->isHidden());
 
     hostSends(Protocol::Msg::justwatching(2, false));
     QTRY_COMPARE(lastChatLine(*chat), u"Ann is now playing again"_s);
-    QVERIFY(!chat->JustWatch1->isChecked());
-    QVERIFY(chat->image_eyes[1]->isHidden());
+    QVERIFY(!named(*chat, u"JustWatch1"_s)->isChecked());
+    QVERIFY(seatLabel(*chat, "image_eyes", 2)->isHidden());
 
     // A departure hides the eyes; a spectator seat changes nothing.
     hostSends(Protocol::Msg::playerdisconnected(1, u"Hugo"_s));
     hostSends("CMD_justwatching+9+1\xFF"_ba);
     hostSends(Protocol::Msg::wrongversion());
     QTRY_VERIFY(lastChatLine(*chat).startsWith(u"You have"_s));
-    QVERIFY(chat->image_eyes[0]->isHidden());
+    QVERIFY(seatLabel(*chat, "image_eyes", 1)->isHidden());
     QCOMPARE(chatLines(*chat).at(chatLines(*chat).size() - 2), u"Hugo disconnected."_s);
 }
 
 void ChatTest::justWatchRequestsFollowTheCheckMark()
 {
     signIn(3, false);
-    chat->JustWatch1->trigger();
+    named(*chat, u"JustWatch1"_s)->trigger();
     QTRY_VERIFY(sent().endsWith("CMD_justwatch+3+1\xFF"));
     // The click leaves the check mark to the host's answer.
-    QVERIFY(!chat->JustWatch1->isChecked());
+    QVERIFY(!named(*chat, u"JustWatch1"_s)->isChecked());
     hostSends(Protocol::Msg::justwatching(3, true));
-    QTRY_VERIFY(chat->JustWatch1->isChecked());
-    chat->JustWatch1->trigger();
-    QVERIFY(chat->JustWatch1->isChecked());
+    QTRY_VERIFY(named(*chat, u"JustWatch1"_s)->isChecked());
+    named(*chat, u"JustWatch1"_s)->trigger();
+    QVERIFY(named(*chat, u"JustWatch1"_s)->isChecked());
     QTRY_VERIFY(sent().endsWith("CMD_justwatch+3+2\xFF"));
 }
 
@@ -259,12 +262,12 @@ void ChatTest::removalMenuStates()
     QFETCH(bool, watch);
     signIn(hosting ? 1 : 3, hosting);
     hostSends(Protocol::Msg::newplayerinfo(2, u"Bob"_s));
-    QTRY_COMPARE(chat->label_playername[1]->text(), u"Bob"_s);
-    chat->label_playername1ContextPopup(seat);
-    QCOMPARE(chat->RemoveFromGame1->isEnabled(), remove);
-    QCOMPARE(chat->SettoJustWatch1->isEnabled(), watch);
-    QCOMPARE(chat->UnsetJustWatch1->isEnabled(), watch);
-    QCOMPARE(chat->kickMenuSeat(), seat);
+    QTRY_COMPARE(seatLabel(*chat, "label_playername", 2)->text(), u"Bob"_s);
+    chat->board().prepareSeatMenu(seat);
+    QCOMPARE(named(*chat, u"RemoveFromGame1"_s)->isEnabled(), remove);
+    QCOMPARE(named(*chat, u"SettoJustWatch1"_s)->isEnabled(), watch);
+    QCOMPARE(named(*chat, u"UnsetJustWatch1"_s)->isEnabled(), watch);
+    QCOMPARE(chat->board().menuSeat(), seat);
     QCOMPARE(chat->spylist()->popup_kickhim->isEnabled(), hosting);
 }
 
@@ -272,11 +275,11 @@ void ChatTest::removalAndWatchRequests()
 {
     signIn(1, true);
     hostSends(Protocol::Msg::newplayerinfo(2, u"Bob"_s));
-    QTRY_COMPARE(chat->label_playername[1]->text(), u"Bob"_s);
-    chat->label_playername1ContextPopup(2);
-    chat->RemoveFromGame1->trigger();
-    chat->SettoJustWatch1->trigger();
-    chat->UnsetJustWatch1->trigger();
+    QTRY_COMPARE(seatLabel(*chat, "label_playername", 2)->text(), u"Bob"_s);
+    chat->board().prepareSeatMenu(2);
+    named(*chat, u"RemoveFromGame1"_s)->trigger();
+    named(*chat, u"SettoJustWatch1"_s)->trigger();
+    named(*chat, u"UnsetJustWatch1"_s)->trigger();
     chat->kicking(9);
     QTRY_VERIFY(sent().endsWith("CMD_kickhim+1+9+\xFF"));
     QVERIFY(sent().endsWith("CMD_kickhim+1+2+\xFF"
@@ -289,8 +292,8 @@ void ChatTest::removalAndWatchRequests()
     init();
     signIn(2, false);
     chat->kicking(1);
-    chat->mychat->setText(u"after"_s);
-    chat->sendit();
+    chatEntry(*chat)->setText(u"after"_s);
+    chat->chatPanel().send();
     QTRY_VERIFY(sent().contains("after"));
     QVERIFY(!sent().contains("CMD_kickhim"));
 }
@@ -315,8 +318,8 @@ void ChatTest::spyListRemovesTheEntryUnderThePointer()
     spies->listbox_spysMouseMove(QPoint(first.center().x(), first.bottom() + 40));
     QCOMPARE(spies->entryUnderPointer(), -1);
     spies->popup_kickhimClick();
-    chat->mychat->setText(u"marker"_s);
-    chat->sendit();
+    chatEntry(*chat)->setText(u"marker"_s);
+    chat->chatPanel().send();
     QTRY_VERIFY(sent().contains("marker"));
     QVERIFY(!sent().mid(before.size()).contains("CMD_kickhim"));
     spies->button_doneClick();
@@ -326,11 +329,11 @@ void ChatTest::spyListRemovesTheEntryUnderThePointer()
 void ChatTest::chatLineHeadAndColour()
 {
     signIn(1, true);
-    chat->setTextColour(QColor(0, 0x80, 0));
-    QTest::keyClicks(chat->mychat, u"hi there"_s);
-    QCOMPARE(chat->mychat->text(), u"hi there"_s);
-    QTest::keyClick(chat->mychat, Qt::Key_Return);
-    QCOMPARE(chat->mychat->text(), QString());
+    chat->chatPanel().setTextColour(QColor(0, 0x80, 0));
+    QTest::keyClicks(chatEntry(*chat), u"hi there"_s);
+    QCOMPARE(chatEntry(*chat)->text(), u"hi there"_s);
+    QTest::keyClick(chatEntry(*chat), Qt::Key_Return);
+    QCOMPARE(chatEntry(*chat)->text(), QString());
     QTRY_VERIFY(sent().endsWith("CMD_chat+1+hi there|clGreen\xFF"));
 
     hostSends(Protocol::Msg::chatRelay(2, u"Bob"_s, u"hello world|clNavy"_s));
@@ -338,11 +341,11 @@ void ChatTest::chatLineHeadAndColour()
     QTRY_COMPARE(lastChatLine(*chat), u"Bob chats:  again"_s);
     const QStringList lines = chatLines(*chat);
     QCOMPARE(lines.at(lines.size() - 2), u"Bob chats:  hello world"_s);
-    const ChatView::TextStyle style = chat->mainchat->style(2);
+    const ChatView::TextStyle style = chatView(*chat)->style(2);
     QCOMPARE(style.colour, QColor(0x00, 0x80, 0xFF));
     QVERIFY(style.bold && !style.italic && !style.underline);
     // The earlier line of the same seat took the new colour too.
-    for (const ChatView::Run &run : chat->mainchat->runs()) {
+    for (const ChatView::Run &run : chatView(*chat)->runs()) {
         if (run.style != 2)
             continue;
         QCOMPARE(run.format.foreground().color(), QColor(0x00, 0x80, 0xFF));
@@ -353,16 +356,16 @@ void ChatTest::chatLineHeadAndColour()
 void ChatTest::lineWithBarIsRed()
 {
     signIn(1, true);
-    chat->mychat->setText(u"a|b"_s);
-    chat->sendit();
+    chatEntry(*chat)->setText(u"a|b"_s);
+    chat->chatPanel().send();
     QTRY_VERIFY(sent().endsWith("CMD_chat+1+a|b|clBlack\xFF"));
     // What the host relays: cut at the first "|", the rest is no colour.
     hostSends(Protocol::Msg::chatRelay(1, u"Ann"_s, u"a|b|clBlack"_s));
     QTRY_COMPARE(lastChatLine(*chat), u"Ann chats:  a"_s);
-    QCOMPARE(chat->mainchat->style(1).colour, PureRed);
+    QCOMPARE(chatView(*chat)->style(1).colour, PureRed);
     hostSends("CMD_chat+3+Cy chats: no colour at all\xFF"_ba);
     QTRY_COMPARE(lastChatLine(*chat), u"Cy chats:  no colour at all"_s);
-    QCOMPARE(chat->mainchat->style(3).colour, PureRed);
+    QCOMPARE(chatView(*chat)->style(3).colour, PureRed);
 }
 
 void ChatTest::meActions_data()
@@ -381,11 +384,11 @@ void ChatTest::meActions()
     QFETCH(QByteArray, wire);
     signIn(1, true);
     const QByteArray before = sent();
-    chat->mychat->setText(typed);
-    chat->sendit();
-    QCOMPARE(chat->mychat->text(), QString());
-    chat->mychat->setText(u"marker"_s);
-    chat->sendit();
+    chatEntry(*chat)->setText(typed);
+    chat->chatPanel().send();
+    QCOMPARE(chatEntry(*chat)->text(), QString());
+    chatEntry(*chat)->setText(u"marker"_s);
+    chat->chatPanel().send();
     QTRY_VERIFY(sent().endsWith("marker|clBlack\xFF"));
     QCOMPARE(sent().mid(before.size()), wire + "CMD_chat+1+marker|clBlack\xFF"_ba);
 
@@ -400,13 +403,13 @@ void ChatTest::chatBeforeSignInIsNotSent()
     chat = m_client->chat.get();
     chat->show();
     QTRY_COMPARE(m_host->connections(), 1);
-    QCOMPARE(chat->mychat->text(), u"<Enter Chat Here>"_s);
-    QTest::keyClick(chat->mychat, Qt::Key_H);
-    QCOMPARE(chat->mychat->text(), u"h"_s);
-    QTest::keyClick(chat->mychat, Qt::Key_Return);
+    QCOMPARE(chatEntry(*chat)->text(), u"<Enter Chat Here>"_s);
+    QTest::keyClick(chatEntry(*chat), Qt::Key_H);
+    QCOMPARE(chatEntry(*chat)->text(), u"h"_s);
+    QTest::keyClick(chatEntry(*chat), Qt::Key_Return);
     // Not signed in: the text stays and nothing goes out.
-    QCOMPARE(chat->mychat->text(), u"h"_s);
-    chat->wave4Click(3);
+    QCOMPARE(chatEntry(*chat)->text(), u"h"_s);
+    chat->chatPanel().chooseChatterSound(3);
     hostSends(Protocol::Msg::sendlogininfo(4));
     QTRY_VERIFY(sent().startsWith("CMD_logininfo"));
     QVERIFY(!sent().contains("CMD_chat"));
@@ -432,27 +435,27 @@ void ChatTest::linksOpenTheirOwnWord()
     QFETCH(QString, word);
     QFETCH(QString, opened);
     signIn(1, true);
-    QCOMPARE(chat->mainchat->linkCounter(), -1);
+    QCOMPARE(chatView(*chat)->linkCounter(), -1);
     hostSends(Protocol::Msg::chatRelay(2, u"Bob"_s, line + u"|clBlack"_s));
-    QTRY_COMPARE(chat->mainchat->linkCounter(), 0);
+    QTRY_COMPARE(chatView(*chat)->linkCounter(), 0);
     QList<ChatView::Run> links;
-    for (const ChatView::Run &run : chat->mainchat->runs()) {
+    for (const ChatView::Run &run : chatView(*chat)->runs()) {
         if (run.link >= 0)
             links.append(run);
     }
     QCOMPARE(links.size(), 1);
-    QCOMPARE(chat->mainchat->linkWord(0), word);
+    QCOMPARE(chatView(*chat)->linkWord(0), word);
     QCOMPARE(links.first().text, word.chopped(1));
     QCOMPARE(links.first().style, int(ChatView::LinkStyle));
     QVERIFY(links.first().format.isAnchor());
-    emit chat->mainchat->anchorClicked(QUrl(links.first().format.anchorHref()));
+    emit chatView(*chat)->anchorClicked(QUrl(links.first().format.anchorHref()));
     QCOMPARE(m_client->opened, QList<QUrl> {QUrl(opened)});
 
     // Capitals are no link; an unknown link number cannot be opened.
     hostSends(Protocol::Msg::chatRelay(2, u"Bob"_s, u"WWW.EXAMPLE.COM HTTP://X|clBlack"_s));
     QTRY_VERIFY(lastChatLine(*chat).contains(u"WWW"_s));
-    QCOMPARE(chat->mainchat->linkCounter(), 0);
-    chat->mainchatJump(5);
+    QCOMPARE(chatView(*chat)->linkCounter(), 0);
+    chat->chatPanel().openLink(5);
     QCOMPARE(m_client->messages, QStringList {u"Cannot open Webpage"_s});
 }
 
@@ -462,30 +465,30 @@ void ChatTest::linkTableWrapsAround()
     signIn(1, true);
     constexpr int Links = ChatView::LinkTableSize + 5;
     for (int i = 0; i < Links; ++i)
-        chat->addlinetochat(u"2+Bob chats: www.site%1.com"_s.arg(i), Qt::black);
-    QCOMPARE(chat->mainchat->linkCounter(), Links - 1);
+        chat->chatPanel().addLine(u"2+Bob chats: www.site%1.com"_s.arg(i), Qt::black);
+    QCOMPARE(chatView(*chat)->linkCounter(), Links - 1);
     for (int number : {0, 3, ChatView::LinkTableSize, Links - 1}) {
         m_client->opened.clear();
-        chat->mainchatJump(number);
+        chat->chatPanel().openLink(number);
         QCOMPARE(m_client->opened, QList<QUrl> {QUrl(u"http://www.site%1.com"_s.arg(number))});
     }
     // Clearing keeps counting.
-    chat->ClearMainChat1Click();
-    QCOMPARE(chat->mainchat->toPlainText(), QString());
-    chat->addlinetochat(u"2+Bob chats: www.again.com"_s, Qt::black);
-    QCOMPARE(chat->mainchat->linkCounter(), Links);
+    chat->chatPanel().clearChat();
+    QCOMPARE(chatView(*chat)->toPlainText(), QString());
+    chat->chatPanel().addLine(u"2+Bob chats: www.again.com"_s, Qt::black);
+    QCOMPARE(chatView(*chat)->linkCounter(), Links);
 }
 
 void ChatTest::seatFourRecoloursLinks()
 {
     signIn(1, true);
-    chat->addlinetochat(u"2+Bob chats: look www.a.com"_s, Qt::black);
-    QCOMPARE(chat->mainchat->style(ChatView::LinkStyle).colour, QColor(0, 0x80, 0));
-    QVERIFY(chat->mainchat->style(ChatView::LinkStyle).underline);
+    chat->chatPanel().addLine(u"2+Bob chats: look www.a.com"_s, Qt::black);
+    QCOMPARE(chatView(*chat)->style(ChatView::LinkStyle).colour, QColor(0, 0x80, 0));
+    QVERIFY(chatView(*chat)->style(ChatView::LinkStyle).underline);
     hostSends(Protocol::Msg::chatRelay(4, u"Dan"_s, u"hi www.b.com|clPurple"_s));
-    QTRY_COMPARE(chat->mainchat->linkCounter(), 1);
+    QTRY_COMPARE(chatView(*chat)->linkCounter(), 1);
     int links = 0;
-    for (const ChatView::Run &run : chat->mainchat->runs()) {
+    for (const ChatView::Run &run : chatView(*chat)->runs()) {
         if (run.style != ChatView::LinkStyle)
             continue;
         QCOMPARE(run.format.foreground().color(), QColor(0x80, 0, 0x80));
@@ -498,21 +501,21 @@ void ChatTest::seatFourRecoloursLinks()
 void ChatTest::statusLinesTurnStyleZeroBold()
 {
     Tchat window;
-    QVERIFY(!window.mainchat->style(0).bold);
+    QVERIFY(!chatView(window)->style(0).bold);
     window.addStatusLine(u"Note: more"_s);
-    QCOMPARE(window.mainchat->style(0).colour, SystemBlue);
-    QVERIFY(window.mainchat->style(0).bold);
+    QCOMPARE(chatView(window)->style(0).colour, SystemBlue);
+    QVERIFY(chatView(window)->style(0).bold);
     QCOMPARE(lastChatLine(window), u"Note:  more"_s);
     // A line without a readable style shows nothing.
-    window.addlinetochat(u"x+text"_s, Qt::black);
-    window.addlinetochat(u"15+text"_s, Qt::black);
+    window.chatPanel().addLine(u"x+text"_s, Qt::black);
+    window.chatPanel().addLine(u"15+text"_s, Qt::black);
     QCOMPARE(chatLines(window).size(), 1);
     // A peer's line break does not start a line of its own.
-    window.addlinetochat(u"2+Bob chats: one\ntwo"_s, Qt::black);
+    window.chatPanel().addLine(u"2+Bob chats: one\ntwo"_s, Qt::black);
     QCOMPARE(chatLines(window).size(), 2);
     QCOMPARE(lastChatLine(window), u"Bob chats:  one two"_s);
     // Text that looks like markup is shown as typed.
-    window.addlinetochat(u"2+Bob chats: <b>bold</b> &amp;"_s, Qt::black);
+    window.chatPanel().addLine(u"2+Bob chats: <b>bold</b> &amp;"_s, Qt::black);
     QCOMPARE(lastChatLine(window), u"Bob chats:  <b>bold</b> &amp;"_s);
 }
 
@@ -522,19 +525,19 @@ void ChatTest::phraseWithoutConnectionIsDropped()
 {
     Tchat window;
     QVERIFY(!window.clientSocket()->hasSocket());
-    window.b_phrase1Click(1);
-    QVERIFY(!window.phraseGateOpen());
-    window.phraseGateTimer();
-    QVERIFY(window.phraseGateOpen());
+    window.chatPanel().sayPhrase(1);
+    QVERIFY(!window.chatPanel().phraseGateOpen());
+    window.chatPanel().reopenPhraseGate();
+    QVERIFY(window.chatPanel().phraseGateOpen());
 }
 
 void ChatTest::smileys()
 {
     Tchat window;
-    window.addlinetochat(u"3+Cy chats: hi :)#10 there :)#xy end:)#26:)#99"_s, Qt::black);
+    window.chatPanel().addLine(u"3+Cy chats: hi :)#10 there :)#xy end:)#26:)#99"_s, Qt::black);
     QList<int> pictures;
     QString text;
-    for (const ChatView::Run &run : window.mainchat->runs()) {
+    for (const ChatView::Run &run : chatView(window)->runs()) {
         if (run.picture >= 0)
             pictures.append(run.picture);
         else
@@ -548,42 +551,42 @@ void ChatTest::smileys()
 void ChatTest::phraseGate()
 {
     signIn(2, false);
-    chat->setPhrase(3, u"/me cheers"_s);
-    chat->b_phrase1Click(1);
-    QVERIFY(!chat->phraseGateOpen());
-    chat->b_phrase1Click(3);
-    chat->mychat->setText(u"marker"_s);
-    chat->sendit();
+    chat->chatPanel().setPhrase(3, u"/me cheers"_s);
+    chat->chatPanel().sayPhrase(1);
+    QVERIFY(!chat->chatPanel().phraseGateOpen());
+    chat->chatPanel().sayPhrase(3);
+    chatEntry(*chat)->setText(u"marker"_s);
+    chat->chatPanel().send();
     QTRY_VERIFY(sent().contains("marker"));
     QCOMPARE(sent().count("CMD_action"), 1);
     QVERIFY(sent().contains("CMD_action+2+says: Way To Go!|clBlack\xFF"));
 
-    QTRY_VERIFY(chat->phraseGateOpen());
-    chat->b_phrase[2]->click();
+    QTRY_VERIFY(chat->chatPanel().phraseGateOpen());
+    named<QToolButton>(*chat, u"b_phrase3"_s)->click();
     QTRY_VERIFY(sent().endsWith("CMD_action+2+cheers|clBlack\xFF"));
-    QCOMPARE(chat->b_phrase[8]->toolTip(), u"Good Game Everyone!"_s);
+    QCOMPARE(named<QToolButton>(*chat, u"b_phrase9"_s)->toolTip(), u"Good Game Everyone!"_s);
 }
 
 void ChatTest::chatterSounds()
 {
     signIn(2, false);
     hostSends(Protocol::Msg::existingplayers(3, u"Cy"_s));
-    chat->soundItems[0]->trigger();
-    chat->soundItems[4]->trigger();
+    named(*chat, u"Cancel1"_s)->trigger();
+    named(*chat, u"wave4"_s)->trigger();
     QTRY_VERIFY(sent().endsWith("CMD_playasound+2+wave4+\xFF"));
     QCOMPARE(sent().count("CMD_playasound"), 1);
 
     m_client->sounds.clear();
-    chat->PlaySounds1->setChecked(false);
+    named(*chat, u"PlaySounds1"_s)->setChecked(false);
     hostSends(Protocol::Msg::playasoundRelay(3, u"wave4+"_s));
     QTRY_COMPARE(m_client->sounds, QStringList {u"wave4"_s});
 
-    chat->PlayerPhraseSounds1->setChecked(false);
-    chat->addlinetochat(u"3+Cy chats: earlier"_s, Qt::black);
+    named(*chat, u"PlayerPhraseSounds1"_s)->setChecked(false);
+    chat->chatPanel().addLine(u"3+Cy chats: earlier"_s, Qt::black);
     hostSends(Protocol::Msg::playasoundRelay(3, u"wave1+"_s));
     QTRY_COMPARE(lastChatLine(*chat), u"Cy:  <Chatter Sound> Doh"_s);
     QCOMPARE(m_client->sounds, QStringList {u"wave4"_s});
-    for (const ChatView::Run &run : chat->mainchat->runs()) {
+    for (const ChatView::Run &run : chatView(*chat)->runs()) {
         if (run.style == 3)
             QCOMPARE(run.format.foreground().color(), SystemBlue);
     }
@@ -598,37 +601,39 @@ void ChatTest::chatterSounds()
 void ChatTest::sendingSmileysAndPaste()
 {
     signIn(1, true);
-    chat->Select16Click(12);
-    QCOMPARE(chat->mychat->text(), u":)#12"_s);
-    chat->Select16Click(26);
-    QCOMPARE(chat->mychat->text(), u":)#12:)#26"_s);
-    QCOMPARE(chat->mychat->cursorPosition(), 10);
-    QVERIFY(!chat->mychat->hasSelectedText());
+    chat->chatPanel().chooseSmiley(12);
+    QCOMPARE(chatEntry(*chat)->text(), u":)#12"_s);
+    chat->chatPanel().chooseSmiley(26);
+    QCOMPARE(chatEntry(*chat)->text(), u":)#12:)#26"_s);
+    QCOMPARE(chatEntry(*chat)->cursorPosition(), 10);
+    QVERIFY(!chatEntry(*chat)->hasSelectedText());
     QGuiApplication::clipboard()->setText(u"pasted text"_s);
-    chat->Paste1->trigger();
-    QCOMPARE(chat->mychat->text(), u"pasted text"_s);
+    named(*chat, u"Paste1"_s)->trigger();
+    QCOMPARE(chatEntry(*chat)->text(), u"pasted text"_s);
     // Its shortcut does the same, wherever the cursor stands.
     QGuiApplication::clipboard()->setText(u"typed over"_s);
-    chat->mychat->setCursorPosition(3);
-    QTest::keyClick(chat->mychat, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(chat->mychat->text(), u"typed over"_s);
+    chatEntry(*chat)->setCursorPosition(3);
+    QTest::keyClick(chatEntry(*chat), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(chatEntry(*chat)->text(), u"typed over"_s);
 
     // The history keeps its newest lines.
     for (int line = 0; line <= ChatView::MaxLines; ++line)
         chat->addStatusLine(QString::number(line));
-    QCOMPARE(chat->mainchat->document()->blockCount(), ChatView::MaxLines);
+    QCOMPARE(chatView(*chat)->document()->blockCount(), ChatView::MaxLines);
     QCOMPARE(lastChatLine(*chat), QString::number(ChatView::MaxLines));
 
-    chat->addlinetochat(u"1+Ann chats: copy me"_s, Qt::black);
-    chat->SelectAll1->trigger();
-    chat->Copy1->trigger();
+    chat->chatPanel().addLine(u"1+Ann chats: copy me"_s, Qt::black);
+    named(*chat, u"SelectAll1"_s)->trigger();
+    named(*chat, u"Copy1"_s)->trigger();
     QVERIFY(QGuiApplication::clipboard()->text().contains(u"copy me"_s));
 
-    chat->ScrollChatOff2->trigger();
-    QVERIFY(chat->ScrollChatOff1->isChecked() && chat->ScrollChatOff2->isChecked());
-    QVERIFY(chat->mainchat->scrollOff());
-    chat->ScrollChatOff1->trigger();
-    QVERIFY(!chat->ScrollChatOff1->isChecked() && !chat->ScrollChatOff2->isChecked());
+    named(*chat, u"ScrollChatOff2"_s)->trigger();
+    QVERIFY(named(*chat, u"ScrollChatOff1"_s)->isChecked()
+            && named(*chat, u"ScrollChatOff2"_s)->isChecked());
+    QVERIFY(chatView(*chat)->scrollOff());
+    named(*chat, u"ScrollChatOff1"_s)->trigger();
+    QVERIFY(!named(*chat, u"ScrollChatOff1"_s)->isChecked()
+            && !named(*chat, u"ScrollChatOff2"_s)->isChecked());
 }
 
 void ChatTest::textSizeAppliesToShownText()
@@ -636,13 +641,13 @@ void ChatTest::textSizeAppliesToShownText()
     signIn(1, true);
     // Before the own arrival the chat had the view's size; the settings' default
     // size took over at the arrival, and its item is checked.
-    QCOMPARE(chat->mainchat->textSize(), 8);
-    QVERIFY(chat->textSizeItems[0]->isChecked());
-    QVERIFY(!chat->textSizeItems[1]->isChecked());
-    chat->textSizeItems[3]->trigger();
-    QCOMPARE(chat->mainchat->textSize(), 14);
-    QVERIFY(chat->textSizeItems[3]->isChecked());
-    for (const ChatView::Run &run : chat->mainchat->runs()) {
+    QCOMPARE(chatView(*chat)->textSize(), 8);
+    QVERIFY(named(*chat, u"N8"_s)->isChecked());
+    QVERIFY(!named(*chat, u"N10"_s)->isChecked());
+    named(*chat, u"N14"_s)->trigger();
+    QCOMPARE(chatView(*chat)->textSize(), 14);
+    QVERIFY(named(*chat, u"N14"_s)->isChecked());
+    for (const ChatView::Run &run : chatView(*chat)->runs()) {
         if (run.style >= 0)
             QCOMPARE(run.format.fontPointSize(), 14.0);
     }

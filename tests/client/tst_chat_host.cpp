@@ -57,23 +57,23 @@ void ChatHostTest::playersMeetChatAndLeave()
 {
     startBoth();
     for (const TestClient *client : {m_ann, m_bob}) {
-        QCOMPARE(client->chat->label_playername[0]->text(), u"Ann"_s);
-        QCOMPARE(client->chat->label_playername[1]->text(), u"Bob"_s);
-        QCOMPARE(client->chat->label_playername[2]->text(), u"<Waiting>"_s);
+        QCOMPARE(seatLabel(*client->chat, "label_playername", 1)->text(), u"Ann"_s);
+        QCOMPARE(seatLabel(*client->chat, "label_playername", 2)->text(), u"Bob"_s);
+        QCOMPARE(seatLabel(*client->chat, "label_playername", 3)->text(), u"<Waiting>"_s);
     }
     QVERIFY(m_ann->chat->isHost());
     QVERIFY(!m_bob->chat->isHost());
 
-    m_bob->chat->setTextColour(QColor(0x80, 0, 0));
-    m_bob->chat->mychat->setText(u"hello + all"_s);
-    m_bob->chat->sendit();
+    m_bob->chat->chatPanel().setTextColour(QColor(0x80, 0, 0));
+    chatEntry(*m_bob->chat)->setText(u"hello + all"_s);
+    m_bob->chat->chatPanel().send();
     QTRY_COMPARE(lastChatLine(*m_ann->chat), u"Bob chats:  hello + all"_s);
     QTRY_COMPARE(lastChatLine(*m_bob->chat), u"Bob chats:  hello + all"_s);
-    QCOMPARE(m_ann->chat->mainchat->style(2).colour, QColor(0x80, 0, 0));
+    QCOMPARE(chatView(*m_ann->chat)->style(2).colour, QColor(0x80, 0, 0));
 
     m_table->players[1].reset(); // Bob leaves
     QTRY_COMPARE(lastChatLine(*m_ann->chat), u"Bob disconnected."_s);
-    QCOMPARE(m_ann->chat->label_playername[1]->text(), u"<Waiting>"_s);
+    QCOMPARE(seatLabel(*m_ann->chat, "label_playername", 2)->text(), u"<Waiting>"_s);
     QVERIFY(!m_ann->closed);
 }
 
@@ -82,8 +82,8 @@ void ChatHostTest::hostRemovesAPlayer()
     startBoth();
     // Only the host's removal is carried out.
     m_bob->chat->kicking(1);
-    m_ann->chat->label_playername1ContextPopup(2);
-    m_ann->chat->RemoveFromGame1->trigger();
+    m_ann->chat->board().prepareSeatMenu(2);
+    named(*m_ann->chat, u"RemoveFromGame1"_s)->trigger();
     QTRY_VERIFY(m_bob->closed);
     QTRY_COMPARE(lastChatLine(*m_ann->chat), u"Bob disconnected."_s);
     QVERIFY(!m_ann->closed);

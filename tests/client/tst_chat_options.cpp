@@ -94,7 +94,7 @@ QString ChatOptionsTest::stored(const QString &key) const
 void ChatOptionsTest::closingUnmovedWindowWritesNothing()
 {
     signIn();
-    QCOMPARE(chat->storedBounds(), chat->frameGeometry());
+    QCOMPARE(chat->options().storedBounds(), chat->frameGeometry());
     chat->close();
     QVERIFY(m_client->closed);
     QVERIFY(!QFile::exists(iniPath()));
@@ -122,17 +122,17 @@ void ChatOptionsTest::closingShrinksAWindowWiderThanTheScreen()
     QVERIFY(width > workArea.width());
     chat->close();
     QCOMPARE(stored(u"Width"_s), QString::number(width - 15));
-    QCOMPARE(chat->storedBounds().width(), width - 15);
+    QCOMPARE(chat->options().storedBounds().width(), width - 15);
 }
 
 void ChatOptionsTest::resetScreenLocation()
 {
     signIn();
     placeFrame({100, 120, 790, 580});
-    chat->Fast1->trigger();
+    named(*chat, u"Fast1"_s)->trigger();
     QCOMPARE(stored(u"Left"_s), u"100"_s);
-    QCOMPARE(chat->storedBounds(), QRect(100, 120, 790, 580));
-    chat->ResetScreenLocation1->trigger();
+    QCOMPARE(chat->options().storedBounds(), QRect(100, 120, 790, 580));
+    named(*chat, u"ResetScreenLocation1"_s)->trigger();
     // Nothing is written until the window closes.
     QCOMPARE(stored(u"Left"_s), u"100"_s);
     chat->close();
@@ -149,7 +149,7 @@ void ChatOptionsTest::windowKeepsTheBoardVisible()
     chat->resize(300, 200);
     QTRY_VERIFY(chat->centralWidget()->width() >= 768);
     QVERIFY(chat->centralWidget()->height() >= 530);
-    const QRect board = chat->panel_board->geometry();
+    const QRect board = named<QWidget>(*chat, u"panel_board"_s)->geometry();
     QVERIFY(chat->centralWidget()->rect().contains(board));
 }
 
@@ -170,14 +170,15 @@ void ChatOptionsTest::menusInOrder()
         (QStringList {u"Play Sounds"_s, u"Player Phrase Sounds"_s, u"Turn Sound"_s, u"Bot Speed"_s,
                       u"-"_s, u"Text Color"_s, u"Text Size"_s, u"Scroll Chat Off"_s,
                       u"Clear Main Chat"_s, u"Reset Screen Location"_s, u"-"_s, u"Just Watch"_s}));
-    QVERIFY(!chat->StartGame1->isEnabled());
-    QVERIFY(chat->PlaySounds1->isChecked() && chat->PlayerPhraseSounds1->isChecked());
-    QVERIFY(!chat->JustWatch1->isChecked());
-    QCOMPARE(chat->Help2->shortcut(), QKeySequence(Qt::Key_F1));
-    QCOMPARE(chat->ScrollChatOff2->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    QCOMPARE(chat->soundItems[5]->text(), u"Where have you been?"_s);
-    QCOMPARE(chat->popup_smilies->actions().size(), 17);
-    QCOMPARE(chat->popup_smilies->actions().constLast()->text(), u":)#26"_s);
+    QVERIFY(!named(*chat, u"StartGame1"_s)->isEnabled());
+    QVERIFY(named(*chat, u"PlaySounds1"_s)->isChecked()
+            && named(*chat, u"PlayerPhraseSounds1"_s)->isChecked());
+    QVERIFY(!named(*chat, u"JustWatch1"_s)->isChecked());
+    QCOMPARE(named(*chat, u"Help2"_s)->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(named(*chat, u"ScrollChatOff2"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(named(*chat, u"wave5"_s)->text(), u"Where have you been?"_s);
+    QCOMPARE(named<QMenu>(*chat, u"popup_smilies"_s)->actions().size(), 17);
+    QCOMPARE(named<QMenu>(*chat, u"popup_smilies"_s)->actions().constLast()->text(), u":)#26"_s);
 }
 
 void ChatOptionsTest::menuItemsShowTheirWindows()
@@ -190,16 +191,16 @@ void ChatOptionsTest::menuItemsShowTheirWindows()
     windows.help = &help;
     windows.additionalcats = &categories;
     chat->setWindows(windows);
-    chat->About1->trigger();
-    chat->Help2->trigger();
-    chat->CategoryAddition1->trigger();
-    chat->SpyList1->trigger();
+    named(*chat, u"About1"_s)->trigger();
+    named(*chat, u"Help2"_s)->trigger();
+    named(*chat, u"CategoryAddition1"_s)->trigger();
+    named(*chat, u"SpyList1"_s)->trigger();
     QVERIFY(about.isVisible() && help.isVisible() && categories.isVisible());
     QVERIFY(chat->spylist()->isVisible());
     QVERIFY(chat->spylist()->windowFlags() & Qt::WindowStaysOnTopHint);
     // Windows that are missing leave their items without effect.
-    chat->PrhaseList1->trigger();
-    chat->ViewTally1->trigger();
+    named(*chat, u"PrhaseList1"_s)->trigger();
+    named(*chat, u"ViewTally1"_s)->trigger();
 }
 
 void ChatOptionsTest::menuChoicesAreSaved_data()
@@ -236,24 +237,24 @@ void ChatOptionsTest::storedSettingsTakeEffectAtArrival()
              "Phrase2=Hooray!\r\nPhrase3=\r\nLeft=20\r\nTop=30\r\nWidth=780\r\nHeight=580\r\n");
     chat->show();
     // Before the own arrival the built-in values hold.
-    QCOMPARE(chat->mainchat->textSize(), ChatView::DefaultTextSize);
-    QVERIFY(chat->Normal1->isChecked());
+    QCOMPARE(chatView(*chat)->textSize(), ChatView::DefaultTextSize);
+    QVERIFY(named(*chat, u"Normal1"_s)->isChecked());
     signIn();
-    QCOMPARE(chat->mainchat->textSize(), 12);
-    QVERIFY(chat->textSizeItems[2]->isChecked());
-    QVERIFY(chat->Fast1->isChecked() && !chat->Normal1->isChecked());
-    QVERIFY(chat->New1->isChecked() && !chat->Classic1->isChecked());
+    QCOMPARE(chatView(*chat)->textSize(), 12);
+    QVERIFY(named(*chat, u"N12"_s)->isChecked());
+    QVERIFY(named(*chat, u"Fast1"_s)->isChecked() && !named(*chat, u"Normal1"_s)->isChecked());
+    QVERIFY(named(*chat, u"New1"_s)->isChecked() && !named(*chat, u"Classic1"_s)->isChecked());
     // Only the exact "false" unchecks.
-    QVERIFY(chat->PlaySounds1->isChecked());
-    QVERIFY(!chat->PlayerPhraseSounds1->isChecked());
-    QCOMPARE(chat->textColour(), QColor(0, 0, 0x80));
-    QCOMPARE(chat->phrase(2), u"Hooray!"_s);
-    QCOMPARE(chat->phrase(3), u"Nice Try!"_s);
+    QVERIFY(named(*chat, u"PlaySounds1"_s)->isChecked());
+    QVERIFY(!named(*chat, u"PlayerPhraseSounds1"_s)->isChecked());
+    QCOMPARE(chat->chatPanel().textColour(), QColor(0, 0, 0x80));
+    QCOMPARE(chat->chatPanel().phrase(2), u"Hooray!"_s);
+    QCOMPARE(chat->chatPanel().phrase(3), u"Nice Try!"_s);
     // The bounds are the whole window's, frame included.
     QVERIFY(chat->frameGeometry() != chat->geometry());
     QCOMPARE(chat->frameGeometry(), QRect(20, 30, 780, 580));
 
-    chat->Slow1->trigger();
+    named(*chat, u"Slow1"_s)->trigger();
     QCOMPARE(stored(u"Botspeed"_s), u"2000"_s);
     ProfileIni ini;
     ini.load(iniPath());
@@ -280,8 +281,8 @@ void ChatOptionsTest::playSoundsGatesGameSounds()
 {
     signIn();
     QCOMPARE(m_client->sounds, QStringList {u"entered"_s});
-    chat->PlaySounds1->trigger();
-    QVERIFY(!chat->PlaySounds1->isChecked());
+    named(*chat, u"PlaySounds1"_s)->trigger();
+    QVERIFY(!named(*chat, u"PlaySounds1"_s)->isChecked());
     m_host->send(Protocol::Msg::newplayerinfo(3, u"Cy"_s));
     QTRY_COMPARE(lastChatLine(*chat), u"Cy is Connected."_s);
     chat->playsounds(u"tick"_s);

@@ -47,7 +47,7 @@ void TestFuzzClient::mainWindowAgainstAHostileHost()
     }
     // Still following an honest host.
     hear(connection, Protocol::Msg::newplayerinfo(3, QStringLiteral("Zed")));
-    QCOMPARE(client.chat->playerNameLabel(3)->text(), QStringLiteral("Zed"));
+    QCOMPARE(seatLabel(*client.chat, "label_playername", 3)->text(), QStringLiteral("Zed"));
 }
 
 void TestFuzzClient::coreAgainstAHostileHost()

@@ -109,7 +109,8 @@ void GameEndToEndTest::init()
         m_table->players[p]->chat->show();
         QTRY_COMPARE(m_table->players[p]->chat->ownSeat(), p + 1);
     }
-    QTRY_VERIFY(allShow([](const Tchat &c) { return c.playerNameLabel(3)->text() == u"Cid"_s; }));
+    QTRY_VERIFY(allShow(
+        [](const Tchat &c) { return seatLabel(c, "label_playername", 3)->text() == u"Cid"_s; }));
 }
 
 void GameEndToEndTest::cleanup()
@@ -212,7 +213,7 @@ void GameEndToEndTest::playRound(const std::array<QStringList, 3> &stems,
         // What each board shows after the posting is what the host holds.
         for (const Tchat *chat : chats())
             for (int seat = 1; seat <= 3; ++seat)
-                QCOMPARE(chat->scoreLabel(seat)->text(),
+                QCOMPARE(seatLabel(*chat, "label_score", seat)->text(),
                          QString::number(m_table->server->seat(seat).gameScore));
     }
     QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) { return visible(c, u"panel_scores"_s); }),
@@ -230,7 +231,7 @@ void GameEndToEndTest::expectFinalBoards(const QString &winnerName)
                  won ? u"You have Won the Game!"_s : winnerName + u" has Won the Game!"_s);
         QCOMPARE(text(chat, u"label_status"_s), u"Game Over!"_s);
         for (int seat = 1; seat <= 3; ++seat)
-            QCOMPARE(chat.scoreLabel(seat)->text(),
+            QCOMPARE(seatLabel(chat, "label_score", seat)->text(),
                      QString::number(m_table->server->seat(seat).gameScore));
     }
     QVERIFY(visible(*m_table->players[0]->chat, u"button_start"_s));
@@ -276,7 +277,7 @@ void GameEndToEndTest::allScoringThenOneWinnerWithoutDuplicates()
         return;
     QTRY_VERIFY(allShow([](const Tchat &c) {
         return text(c, u"label_gametype"_s) == u"One Winner Only No Duplicates"_s
-            && c.scoreLabel(1)->text() == u"0"_s;
+            && seatLabel(c, "label_score", 1)->text() == u"0"_s;
     }));
     const std::array<QStringList, 3> oneWinner = {
         QStringList {u"ab"_s, u"ba"_s, u"ca"_s, u"da"_s, u"ea"_s, u"fa"_s, u"ga"_s, u"ha"_s},

@@ -1,9 +1,10 @@
 // A stand-in for the main window: records what the game panels send, play and
-// write, and owns the board labels of the eight seats.
+// write, and owns the seat table.
 #pragma once
 
 #include "client/ClientContext.h"
 #include "client/GamePanels.h"
+#include "clientcore/PlayerSeats.h"
 
 #include <QByteArray>
 #include <QLabel>
@@ -20,11 +21,6 @@ public:
     FakeContext()
     {
         board.resize(764, 526);
-        for (int n = 0; n < 8; ++n) {
-            names[n] = new QLabel(QStringLiteral("<Waiting>"), &board);
-            scores[n] = new QLabel(QStringLiteral("0"), &board);
-            bonuses[n] = new QLabel(QStringLiteral("0"), &board);
-        }
         chat = new QLineEdit(&board);
     }
 
@@ -33,9 +29,7 @@ public:
     bool isConnected() const override { return connected; }
     bool isHost() const override { return host; }
     QString playerName() const override { return name; }
-    QLabel *playerNameLabel(int n) const override { return names.at(n - 1); }
-    QLabel *scoreLabel(int n) const override { return scores.at(n - 1); }
-    QLabel *bonusLabel(int n) const override { return bonuses.at(n - 1); }
+    PlayerSeats &seats() override { return table; }
     void playsounds(const QString &sound) override { sounds.append(sound); }
     void addStatusLine(const QString &text) override { statusLines.append(text); }
     void showGameStart() override { ++gameStartShown; }
@@ -43,12 +37,10 @@ public:
     QWidget *chatEntry() const override { return chat; }
     void uncheckJustWatch() override { ++justWatchUnchecked; }
 
-    void seatPlayer(int n, const QString &player) { names.at(n - 1)->setText(player); }
+    void seatPlayer(int n, const QString &player) { table.seatPlayer(n, player); }
 
     QWidget board;
-    std::array<QLabel *, 8> names {};
-    std::array<QLabel *, 8> scores {};
-    std::array<QLabel *, 8> bonuses {};
+    PlayerSeats table;
     QLineEdit *chat = nullptr;
 
     int seat = 2;

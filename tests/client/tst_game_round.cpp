@@ -96,8 +96,8 @@ void TestGameRound::gameStartCaptions()
     QFETCH(QString, caption);
     QFETCH(int, mode);
     GameBoard b;
-    b.context.scores[3]->setText(QStringLiteral("12"));
-    b.context.bonuses[3]->setText(QStringLiteral("+2"));
+    b.context.table.setScore(4, QStringLiteral("12"));
+    b.context.table.setBonus(4, QStringLiteral("+2"));
     b.panels.setHostControlsVisible(true);
     b.panels.startthegame(QStringLiteral("Ann+5+60+%1+%2+").arg(type, duplicates));
 
@@ -105,8 +105,8 @@ void TestGameRound::gameStartCaptions()
     QCOMPARE(b.panels.gameType(), mode);
     QCOMPARE(b.text("label_round"), QStringLiteral("Round: 1 of 5"));
     QCOMPARE(b.context.statusLines, QStringList {QStringLiteral("Ann has started a game.")});
-    QCOMPARE(b.context.scores[3]->text(), QStringLiteral("0"));
-    QVERIFY(b.context.bonuses[3]->text().isEmpty());
+    QCOMPARE(b.context.table.score(4), QStringLiteral("0"));
+    QVERIFY(b.context.table.bonus(4).isEmpty());
     QVERIFY(b.widget("button_start")->isHidden());
     QCOMPARE(b.context.justWatchUnchecked, 1);
 }
@@ -393,8 +393,8 @@ void TestGameRound::lateJoin()
     // Too late to type: the joiner sits this entry out.
     QCOMPARE(b.panels.phase(), phase == 1 && !entryShown ? 0 : phase);
     QCOMPARE(b.panels.countdown(), secondsLeft);
-    QCOMPARE(b.context.scores[0]->text(), QStringLiteral("7"));
-    QCOMPARE(b.context.scores[1]->text(), QStringLiteral("3"));
+    QCOMPARE(b.context.table.score(1), QStringLiteral("7"));
+    QCOMPARE(b.context.table.score(2), QStringLiteral("3"));
     QCOMPARE(b.text("label_cat2"), QStringLiteral("CAR PART"));
     QCOMPARE(b.text("label_round"), QStringLiteral("Round: 2 of 5"));
     QCOMPARE(b.text("label_gametype"), QStringLiteral("One Winner Only"));
@@ -426,7 +426,7 @@ void TestGameRound::lateJoinForAnotherSeatChangesNothing()
     b.panels.gamestats(QStringLiteral("5+1+5+2+90+30+17+1+s+1+7+c+1+Fruit"));
     QVERIFY(b.widget("panel_enter")->isHidden());
     QVERIFY(!b.panels.turntime()->isActive());
-    QCOMPARE(b.context.scores[0]->text(), QStringLiteral("0"));
+    QCOMPARE(b.context.table.score(1), QStringLiteral("0"));
     QVERIFY(b.text("label_cat1").isEmpty());
     QCOMPARE(b.text("label_round"), QStringLiteral("Round: 0 of 0"));
     QVERIFY(!b.widget("image_first")->isHidden());
@@ -502,7 +502,7 @@ void TestGameRound::hostileNumbers()
     b.context.seat = 4;
     b.panels.gamestats(snapshot);
     QCOMPARE(b.text("label_round"), round);
-    QCOMPARE(b.context.scores[0]->text(), QStringLiteral("0"));
+    QCOMPARE(b.context.table.score(1), QStringLiteral("0"));
     for (int tick = 0; tick < 3; ++tick)
         b.panels.turntimeTimer();
     QVERIFY(b.panels.countdown() >= 0 && b.panels.countdown() <= GameFacts::MaxSeconds);

@@ -317,12 +317,12 @@ void TestGameVoting::postscoresTexts()
         QStringLiteral("1+3+2+13+2+1+0+4+3+0+1+1+4+0+1+0+5+0+0+0+6+0+0+0+7+0+0+0+8+0+0+0"));
 
     QCOMPARE(b.text("label_status"), QStringLiteral("Posting Scores.. Please Wait."));
-    QCOMPARE(b.context.bonuses[0]->text(), QStringLiteral("+3"));
-    QCOMPARE(b.context.bonuses[1]->text(), QStringLiteral("+1"));
-    QVERIFY(b.context.bonuses[2]->text().isEmpty());
-    QCOMPARE(b.context.scores[0]->text(), QStringLiteral("13"));
-    QCOMPARE(b.context.scores[1]->text(), QStringLiteral("4"));
-    QCOMPARE(b.context.scores[2]->text(), QStringLiteral("1"));
+    QCOMPARE(b.context.table.bonus(1), QStringLiteral("+3"));
+    QCOMPARE(b.context.table.bonus(2), QStringLiteral("+1"));
+    QVERIFY(b.context.table.bonus(3).isEmpty());
+    QCOMPARE(b.context.table.score(1), QStringLiteral("13"));
+    QCOMPARE(b.context.table.score(2), QStringLiteral("4"));
+    QCOMPARE(b.context.table.score(3), QStringLiteral("1"));
 
     const auto vscore = [&](const QString &answer) {
         const QLabel *l = b.label(QStringLiteral("label_vscore%1").arg(rowOf(b, answer)));
@@ -359,8 +359,8 @@ void TestGameVoting::postscoresSkipsSeatsWithoutAnswer()
         }
     }
     QCOMPARE(lines, 1);
-    QCOMPARE(b.context.scores[0]->text(), QStringLiteral("9"));
-    QCOMPARE(b.context.scores[3]->text(), QStringLiteral("2"));
+    QCOMPARE(b.context.table.score(1), QStringLiteral("9"));
+    QCOMPARE(b.context.table.score(4), QStringLiteral("2"));
 }
 
 void TestGameVoting::noanswers()
@@ -368,12 +368,12 @@ void TestGameVoting::noanswers()
     GameBoard b;
     startGame(b, QStringLiteral("1"));
     b.panels.showcat(FourAnswers);
-    b.context.bonuses[0]->setText(QStringLiteral("+1"));
+    b.context.table.setBonus(1, QStringLiteral("+1"));
     const int before = b.panels.countdown();
     b.panels.noanswers(QStringLiteral("2+"));
     QCOMPARE(b.text("label_cata"), QStringLiteral("CAR PART"));
     QCOMPARE(b.text("label_status"), QStringLiteral("No Answers Submitted."));
-    QVERIFY(b.context.bonuses[0]->text().isEmpty());
+    QVERIFY(b.context.table.bonus(1).isEmpty());
     QCOMPARE(visibleRows(b).first().answer, QString());
     QCOMPARE(b.panels.countdown(), before);
     QCOMPARE(b.context.sounds.last(), QStringLiteral("noanswer"));
@@ -390,8 +390,8 @@ void TestGameVoting::oneanswer()
     b.panels.oneanswer(QStringLiteral("3+2+1+4+skipped+Rat+tail"));
     QCOMPARE(b.text("label_cata"), QStringLiteral("ANIMAL"));
     QCOMPARE(b.text("label_status"), QStringLiteral("One one answer submitted."));
-    QCOMPARE(b.context.bonuses[1]->text(), QStringLiteral("+1"));
-    QCOMPARE(b.context.scores[1]->text(), QStringLiteral("4"));
+    QCOMPARE(b.context.table.bonus(2), QStringLiteral("+1"));
+    QCOMPARE(b.context.table.score(2), QStringLiteral("4"));
     QCOMPARE(b.text("label_vanswer1"), QStringLiteral("Rat+tail"));
     QCOMPARE(b.text("label_vscore1"), QStringLiteral("Bob"));
     QVERIFY(!b.widget("panel_vote")->isHidden());
@@ -429,7 +429,7 @@ void TestGameVoting::roundoverRanking()
     GameBoard b;
     for (int n = 1; n <= 8; ++n) {
         b.context.seatPlayer(n, names[n - 1]);
-        b.context.scores[n - 1]->setText(scores[n - 1]);
+        b.context.table.setScore(n, scores[n - 1]);
     }
     b.panels.roundover(QString());
     QStringList shown;

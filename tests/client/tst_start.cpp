@@ -108,7 +108,7 @@ void StartTest::commandLine()
     QCOMPARE(chatLines(*client.chat).first(), u"Loading Multi-player Game.. Please Wait."_s);
     QCOMPARE(client.chat->isHost(), hosts);
     QCOMPARE(listenCalls, hosts ? 1 : 0);
-    QCOMPARE(client.chat->StartGame1->isEnabled(), hosts);
+    QCOMPARE(named(*client.chat, u"StartGame1"_s)->isEnabled(), hosts);
     QCOMPARE(client.chat->spylist()->popup_kickhim->isEnabled(), hosts);
     QTRY_COMPARE(host.connections(), 1);
     host.send("CMD_sendlogininfo+2\xFF"_ba);
@@ -204,7 +204,7 @@ void StartTest::startWindowBeginsTheChosenGame()
     client.chat->setWindows(windows);
     client.chat->show();
     QVERIFY(start.isVisible());
-    QVERIFY(client.chat->NewGame1->isEnabled());
+    QVERIFY(named(*client.chat, u"NewGame1"_s)->isEnabled());
     QVERIFY(!client.chat->clientSocket()->hasSocket());
 
     const auto way = StartWindow::Kind(kind);
@@ -214,11 +214,11 @@ void StartTest::startWindowBeginsTheChosenGame()
         QCOMPARE(listened, QList<quint16> {host.port()});
         QVERIFY(start.isVisible());
         QCOMPARE(start.notice(), problem);
-        QVERIFY(client.chat->NewGame1->isEnabled());
+        QVERIFY(named(*client.chat, u"NewGame1"_s)->isEnabled());
         return;
     }
     QVERIFY(!start.isVisible());
-    QVERIFY(!client.chat->NewGame1->isEnabled());
+    QVERIFY(!named(*client.chat, u"NewGame1"_s)->isEnabled());
     QCOMPARE(client.chat->isHost(), way != StartWindow::Kind::Join);
     QCOMPARE(client.chat->botCount(), solo ? 6 : 0);
     // Solo keeps the usual port while it is free; the others use the one chosen.
@@ -247,7 +247,7 @@ void StartTest::signInReplyCarriesTwoTerminators()
               "CMD_newplayerinfo+3+Al+Bo\xFF"_ba);
     QTRY_COMPARE(host.received(), "CMD_logininfo+3+1.0.4+Al+Bo\xFF\xFF"_ba);
     QTRY_COMPARE(lastChatLine(*client.chat), u"You are Connected."_s);
-    QCOMPARE(client.chat->label_playername[2]->text(), u"Al+Bo"_s);
+    QCOMPARE(seatLabel(*client.chat, "label_playername", 3)->text(), u"Al+Bo"_s);
 }
 
 // Hosting ignores the given address: the own connection goes to 127.0.0.1,
@@ -285,7 +285,7 @@ void StartTest::failedListeningDoesNotConnect()
     client.chat->show();
     QCOMPARE(lastChatLine(*client.chat), u"Port 7772 is in use."_s);
     QVERIFY(!client.chat->clientSocket()->hasSocket());
-    QVERIFY(!client.chat->StartGame1->isEnabled());
+    QVERIFY(!named(*client.chat, u"StartGame1"_s)->isEnabled());
 }
 
 void StartTest::versionMessages()

@@ -103,7 +103,8 @@ ComputerPlayers &ProgramWindows::computerPlayers()
 void ProgramWindows::wireComputerPlayers()
 {
     Parts &parts = *m_parts;
-    for (QAction *item : m_chat->BotSpeed1->actions()) {
+    QMenu *botSpeed = m_chat->findChild<QMenu *>(QStringLiteral("BotSpeed1"));
+    for (QAction *item : botSpeed->actions()) {
         QObject::connect(item, &QAction::toggled, &parts.players, [this, item](bool checked) {
             if (checked)
                 m_parts->players.setSpeed(botSpeedFromMenuTag(item->data().toInt()));
@@ -113,9 +114,9 @@ void ProgramWindows::wireComputerPlayers()
     }
 
     // "Options", right after "Bot Speed": only the leading player seats or removes them.
-    auto *options = qobject_cast<QMenu *>(m_chat->BotSpeed1->parent());
+    auto *options = qobject_cast<QMenu *>(botSpeed->parent());
     const QList<QAction *> items = options->actions();
-    const qsizetype speedAt = items.indexOf(m_chat->BotSpeed1->menuAction());
+    const qsizetype speedAt = items.indexOf(botSpeed->menuAction());
     QAction *before = items.value(speedAt + 1);
     parts.addPlayer = new QAction(QStringLiteral("Add Computer Player"), options);
     parts.addPlayer->setObjectName(QStringLiteral("AddComputerPlayer1"));

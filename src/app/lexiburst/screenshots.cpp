@@ -3,6 +3,7 @@
 // voting in both game types, round results, winner) and the other side
 // windows to PNG files: lexiburst-screenshots <folder>.
 #include "windows/Screenshots.h"
+#include "client/ChatPanel.h"
 #include "client/ChatView.h"
 #include "client/GamePanels.h"
 #include "client/GameWidgets.h"
@@ -78,8 +79,8 @@ std::unique_ptr<Tchat> makeClient(quint16 port, const QStringList &arguments, co
 
 void say(Tchat &chat, const QString &text)
 {
-    chat.mychat->setText(text);
-    chat.sendit();
+    chat.findChild<QLineEdit *>(QStringLiteral("mychat"))->setText(text);
+    chat.chatPanel().send();
 }
 
 bool save(QWidget &widget, const QString &path)
@@ -373,7 +374,7 @@ int main(int argc, char *argv[])
         port, {QStringLiteral("Dana"), QStringLiteral("127.0.0.1"), QStringLiteral("join")},
         home.path());
     const auto shows = [&you](const QString &text) {
-        return you->mainchat->toPlainText().contains(text);
+        return you->chatPanel().text().contains(text);
     };
     if (waitFor([&] { return shows(QStringLiteral("You are Connected.")); })) {
         bob->setAttribute(Qt::WA_DontShowOnScreen);
@@ -385,17 +386,17 @@ int main(int argc, char *argv[])
         dana->setAttribute(Qt::WA_DontShowOnScreen);
         dana->show();
         waitFor([&] { return shows(QStringLiteral("Dana is Connected.")); });
-        bob->setTextColour(QColor(0x1F, 0x5F, 0xBF));
-        cyd->setTextColour(QColor(0xA0, 0x30, 0x90));
+        bob->chatPanel().setTextColour(QColor(0x1F, 0x5F, 0xBF));
+        cyd->chatPanel().setTextColour(QColor(0xA0, 0x30, 0x90));
         say(*bob, QStringLiteral("Hi all, ready for a round? :)#10"));
         say(*cyd, QStringLiteral("Sure! The rules are on www.example.com if you need them :)#21"));
         say(*you, QStringLiteral("Let's go :)#26"));
         say(*bob, QStringLiteral("/me stretches his fingers"));
         waitFor([&] { return shows(QStringLiteral("stretches")); });
-        bob->b_phrase1Click(2);
+        bob->chatPanel().sayPhrase(2);
         waitFor([&] { return shows(QStringLiteral("Good One!")); });
     }
-    you->mychat->setText(QStringLiteral("<Enter Chat Here>"));
+    you->findChild<QLineEdit *>(QStringLiteral("mychat"))->setText(ChatPanel::Placeholder);
     QCoreApplication::processEvents();
 
     bool ok = save(*you, QDir(folder).filePath(QStringLiteral("main.png")));
