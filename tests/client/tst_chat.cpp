@@ -1,5 +1,5 @@
-// The board and the chat of the main window, driven over the wire by a
-// scripted host: arrivals, departures, watching, removal, chat lines with
+// The board and the chat of the main window, driven through the connection's
+// seam as a scripted host would: arrivals, departures, watching, removal, chat lines with
 // their heads, colours, links and smileys, phrases and chatter sounds.
 #include "ClientTestSupport.h"
 
@@ -55,40 +55,40 @@ private slots:
     void textSizeAppliesToShownText();
 
 private:
-    // A client signed in as `seat` on the scripted host.
-    void signIn(int seat, bool hosting);
-    void hostSends(const QByteArray &bytes) { m_host->send(bytes); }
-    QByteArray sent() const { return m_host->received(); }
+    // A client that hears the host through the seam; nothing is on the wire.
+    void open();
+    // A client signed in as `seat`; seat 1 leads the game.
+    void signIn(int seat);
+    void hostSends(const QByteArray &bytes) { chat->connection().receiveBytes(bytes); }
+    QByteArray sent() const { return m_sent; }
 
-    std::unique_ptr<FakeHost> m_host;
+    QByteArray m_sent;
     std::unique_ptr<TestClient> m_client;
     Tchat *chat = nullptr;
 };
 
 void ChatTest::init()
 {
-    m_host = std::make_unique<FakeHost>();
+    open();
 }
 
 void ChatTest::cleanup()
 {
     m_client.reset();
-    m_host.reset();
+    m_sent.clear();
     chat = nullptr;
 }
 
-void ChatTest::signIn(int seat, bool hosting)
+void ChatTest::open()
 {
-    m_client = std::make_unique<TestClient>(
-        m_host->port(), QStringList {u"Ann"_s, u"127.0.0.1"_s, hosting ? u"true"_s : u"join"_s});
+    m_client = std::make_unique<TestClient>(closedPort(), QStringList {});
     chat = m_client->chat.get();
-    ChatWindows windows;
-    windows.startListening = [](quint16) {
-        return QString();
-    };
-    chat->setWindows(windows);
-    chat->show();
-    QTRY_COMPARE(m_host->connections(), 1);
+    chat->connection().setSender([this](const QByteArray &message) { m_sent += message; });
+    chat->connection().setPlayerName(u"Ann"_s);
+}
+
+void ChatTest::signIn(int seat)
+{
     hostSends(Protocol::Msg::sendlogininfo(seat));
     QTRY_VERIFY(sent().startsWith("CMD_logininfo"));
     hostSends(Protocol::Msg::newplayerinfo(seat, u"Ann"_s));
@@ -97,12 +97,12 @@ void ChatTest::signIn(int seat, bool hosting)
 
 void ChatTest::arrivalsAndDepartures()
 {
-    signIn(2, false);
+    signIn(2);
     hostSends(Protocol::Msg::existingplayers(1, u"Hugo"_s));
     hostSends(Protocol::Msg::existingplayers(3, u"Cy"_s));
     hostSends(Protocol::Msg::newplayerinfo(5, u"Dee"_s));
     QTRY_COMPARE(seatLabel(*chat, "label_playername", 5)->text(), u"Dee"_s);
-    QCOMPARE(chatLines(*chat).mid(1),
+    QCOMPARE(chatLines(*chat),
              (QStringList {u"You are Connected."_s, u"Hugo is Connected."_s, u"Cy is Connected."_s,
                            u"Dee is Connected."_s}));
     QCOMPARE(m_client->sounds, QStringList(4, u"entered"_s));
@@ -157,11 +157,6 @@ void ChatTest::arrivalsAndDepartures()
 
 void ChatTest::ownSpectatorArrival()
 {
-    m_client = std::make_unique<TestClient>(m_host->port(),
-                                            QStringList {u"Ann"_s, u"127.0.0.1"_s, u"x"_s});
-    chat = m_client->chat.get();
-    chat->show();
-    QTRY_COMPARE(m_host->connections(), 1);
     hostSends(Protocol::Msg::sendlogininfo(9));
     hostSends(Protocol::Msg::newplayerinfo(9, u"Ann"_s));
     QTRY_COMPARE(lastChatLine(*chat), u"You are spying."_s);
@@ -191,7 +186,7 @@ void ChatTest::departureRespectsHiddenHints()
     QFETCH(int, seat);
     QFETCH(QString, name);
     QFETCH(bool, line);
-    signIn(1, true);
+    signIn(1);
     hostSends(Protocol::Msg::newplayerinfo(seat, name));
     hostSends(Protocol::Msg::playerdisconnected(seat, name));
     hostSends(Protocol::Msg::havewrongversion(u"Zed"_s));
@@ -203,7 +198,7 @@ void ChatTest::departureRespectsHiddenHints()
 
 void ChatTest::watchingShowsTheEyes()
 {
-    signIn(2, false);
+    signIn(2);
     hostSends(Protocol::Msg::existingplayers(1, u"Hugo"_s));
     hostSends(Protocol::Msg::justwatching(1, true));
     QTRY_COMPARE(lastChatLine(*chat), u"Hugo is just watching"_s);
@@ -230,7 +225,7 @@ void ChatTest::watchingShowsTheEyes()
 
 void ChatTest::justWatchRequestsFollowTheCheckMark()
 {
-    signIn(3, false);
+    signIn(3);
     named(*chat, u"JustWatch1"_s)->trigger();
     QTRY_VERIFY(sent().endsWith("CMD_justwatch+3+1\xFF"));
     // The click leaves the check mark to the host's answer.
@@ -260,7 +255,7 @@ void ChatTest::removalMenuStates()
     QFETCH(int, seat);
     QFETCH(bool, remove);
     QFETCH(bool, watch);
-    signIn(hosting ? 1 : 3, hosting);
+    signIn(hosting ? 1 : 3);
     hostSends(Protocol::Msg::newplayerinfo(2, u"Bob"_s));
     QTRY_COMPARE(seatLabel(*chat, "label_playername", 2)->text(), u"Bob"_s);
     chat->board().prepareSeatMenu(seat);
@@ -273,7 +268,7 @@ void ChatTest::removalMenuStates()
 
 void ChatTest::removalAndWatchRequests()
 {
-    signIn(1, true);
+    signIn(1);
     hostSends(Protocol::Msg::newplayerinfo(2, u"Bob"_s));
     QTRY_COMPARE(seatLabel(*chat, "label_playername", 2)->text(), u"Bob"_s);
     chat->board().prepareSeatMenu(2);
@@ -290,7 +285,7 @@ void ChatTest::removalAndWatchRequests()
     // A player who does not host sends no removal.
     cleanup();
     init();
-    signIn(2, false);
+    signIn(2);
     chat->kicking(1);
     chatEntry(*chat)->setText(u"after"_s);
     chat->chatPanel().send();
@@ -300,7 +295,7 @@ void ChatTest::removalAndWatchRequests()
 
 void ChatTest::spyListRemovesTheEntryUnderThePointer()
 {
-    signIn(1, true);
+    signIn(1);
     hostSends(Protocol::Msg::newplayerinfo(9, u"Eve"_s));
     QTRY_COMPARE(chat->spylist()->entries(), QStringList {u"9: Eve"_s});
     Tspylist *spies = chat->spylist();
@@ -328,7 +323,7 @@ void ChatTest::spyListRemovesTheEntryUnderThePointer()
 
 void ChatTest::chatLineHeadAndColour()
 {
-    signIn(1, true);
+    signIn(1);
     chat->chatPanel().setTextColour(QColor(0, 0x80, 0));
     QTest::keyClicks(chatEntry(*chat), u"hi there"_s);
     QCOMPARE(chatEntry(*chat)->text(), u"hi there"_s);
@@ -355,7 +350,7 @@ void ChatTest::chatLineHeadAndColour()
 
 void ChatTest::lineWithBarIsRed()
 {
-    signIn(1, true);
+    signIn(1);
     chatEntry(*chat)->setText(u"a|b"_s);
     chat->chatPanel().send();
     QTRY_VERIFY(sent().endsWith("CMD_chat+1+a|b|clBlack\xFF"));
@@ -382,7 +377,7 @@ void ChatTest::meActions()
 {
     QFETCH(QString, typed);
     QFETCH(QByteArray, wire);
-    signIn(1, true);
+    signIn(1);
     const QByteArray before = sent();
     chatEntry(*chat)->setText(typed);
     chat->chatPanel().send();
@@ -398,11 +393,6 @@ void ChatTest::meActions()
 
 void ChatTest::chatBeforeSignInIsNotSent()
 {
-    m_client = std::make_unique<TestClient>(m_host->port(),
-                                            QStringList {u"Ann"_s, u"127.0.0.1"_s, u"x"_s});
-    chat = m_client->chat.get();
-    chat->show();
-    QTRY_COMPARE(m_host->connections(), 1);
     QCOMPARE(chatEntry(*chat)->text(), u"<Enter Chat Here>"_s);
     QTest::keyClick(chatEntry(*chat), Qt::Key_H);
     QCOMPARE(chatEntry(*chat)->text(), u"h"_s);
@@ -434,7 +424,7 @@ void ChatTest::linksOpenTheirOwnWord()
     QFETCH(QString, line);
     QFETCH(QString, word);
     QFETCH(QString, opened);
-    signIn(1, true);
+    signIn(1);
     QCOMPARE(chatView(*chat)->linkCounter(), -1);
     hostSends(Protocol::Msg::chatRelay(2, u"Bob"_s, line + u"|clBlack"_s));
     QTRY_COMPARE(chatView(*chat)->linkCounter(), 0);
@@ -462,7 +452,7 @@ void ChatTest::linksOpenTheirOwnWord()
 // More links than the table has places: every link still opens its own word.
 void ChatTest::linkTableWrapsAround()
 {
-    signIn(1, true);
+    signIn(1);
     constexpr int Links = ChatView::LinkTableSize + 5;
     for (int i = 0; i < Links; ++i)
         chat->chatPanel().addLine(u"2+Bob chats: www.site%1.com"_s.arg(i), Qt::black);
@@ -481,7 +471,7 @@ void ChatTest::linkTableWrapsAround()
 
 void ChatTest::seatFourRecoloursLinks()
 {
-    signIn(1, true);
+    signIn(1);
     chat->chatPanel().addLine(u"2+Bob chats: look www.a.com"_s, Qt::black);
     QCOMPARE(chatView(*chat)->style(ChatView::LinkStyle).colour, QColor(0, 0x80, 0));
     QVERIFY(chatView(*chat)->style(ChatView::LinkStyle).underline);
@@ -550,7 +540,7 @@ void ChatTest::smileys()
 
 void ChatTest::phraseGate()
 {
-    signIn(2, false);
+    signIn(2);
     chat->chatPanel().setPhrase(3, u"/me cheers"_s);
     chat->chatPanel().sayPhrase(1);
     QVERIFY(!chat->chatPanel().phraseGateOpen());
@@ -569,7 +559,7 @@ void ChatTest::phraseGate()
 
 void ChatTest::chatterSounds()
 {
-    signIn(2, false);
+    signIn(2);
     hostSends(Protocol::Msg::existingplayers(3, u"Cy"_s));
     named(*chat, u"Cancel1"_s)->trigger();
     named(*chat, u"wave4"_s)->trigger();
@@ -600,7 +590,7 @@ void ChatTest::chatterSounds()
 
 void ChatTest::sendingSmileysAndPaste()
 {
-    signIn(1, true);
+    signIn(1);
     chat->chatPanel().chooseSmiley(12);
     QCOMPARE(chatEntry(*chat)->text(), u":)#12"_s);
     chat->chatPanel().chooseSmiley(26);
@@ -638,7 +628,7 @@ void ChatTest::sendingSmileysAndPaste()
 
 void ChatTest::textSizeAppliesToShownText()
 {
-    signIn(1, true);
+    signIn(1);
     // Before the own arrival the chat had the view's size; the settings' default
     // size took over at the arrival, and its item is checked.
     QCOMPARE(chatView(*chat)->textSize(), 8);
