@@ -55,6 +55,7 @@ public:
     void tiegame(const QString &argument);
     void winner(const QString &argument);
     void oneanswer(const QString &argument);
+    void keptanswers(const QString &argument);
 
     // Resets the scores, bonuses, categories, answers and voting rows.
     void clearall();

@@ -162,6 +162,19 @@ void GamePanels::endround(const QString &)
     m_context.playsounds(QStringLiteral("timeup"));
 }
 
+void GamePanels::keptanswers(const QString &argument)
+{
+    // Back in its seat after a drop: what the player had sent fills the boxes
+    // still empty, so its time-out does not send blanks.
+    const std::optional<KeptAnswers> kept = GameMessages::keptAnswers(argument);
+    if (!kept || kept->seat != m_context.ownSeat())
+        return;
+    for (int n = 0; n < Categories; ++n) {
+        if (m_editAnswer[n]->text().isEmpty())
+            m_editAnswer[n]->setText(kept->answers[std::size_t(n)]);
+    }
+}
+
 void GamePanels::gamestats(const QString &argument)
 {
     // The whole snapshot is read before anything changes: one that does not

@@ -201,6 +201,7 @@ void Tchat::registerCommands()
     routeToGame(QStringLiteral("CMD_gamestats"), &GamePanels::gamestats);
     routeToGame(QStringLiteral("CMD_oneanswer"), &GamePanels::oneanswer);
     routeToGame(QStringLiteral("CMD_tiegame"), &GamePanels::tiegame);
+    routeToGame(QStringLiteral("CMD_keptanswers"), &GamePanels::keptanswers);
     Q_ASSERT(m_connection->commandNames() == Protocol::clientCommands());
 }
 

@@ -72,6 +72,11 @@ ClientGame::ClientGame(HostConnection &connection, QObject *parent)
     route("CMD_gamestats", &ClientGame::ignore);
     route("CMD_oneanswer", &ClientGame::ignore);
     signal("CMD_tiegame", [](ClientGame *game, const QString &) { emit game->tieGame(); });
+    signal("CMD_keptanswers", [](ClientGame *game, const QString &argument) {
+        const auto kept = GameMessages::keptAnswers(argument);
+        if (kept && kept->seat == game->ownSeat())
+            emit game->answersKept(*kept);
+    });
     Q_ASSERT(m_connection.commandNames() == Protocol::clientCommands());
     connect(&m_connection, &HostConnection::playerBack, this,
             [this](int seat, const QString &name) {

@@ -48,6 +48,8 @@ signals:
     void roundOver();
     void tieGame();
     void gameWon(const QString &winner);
+    // Back in its seat: the answers this player had sent in the round under way.
+    void answersKept(const KeptAnswers &kept);
     void chatLine(const ChatLine &line);
     // "Game is full": the host refused this client.
     void refused();

@@ -131,3 +131,23 @@ std::optional<CategoryVote> categoryVote(const QString &argument)
 }
 
 } // namespace GameMessages
+
+std::optional<KeptAnswers> GameMessages::keptAnswers(const QString &argument)
+{
+    Protocol::FieldReader fields(argument);
+    const std::optional<int> seat = fields.takeInt();
+    if (!seat)
+        return std::nullopt;
+    KeptAnswers kept;
+    kept.seat = *seat;
+    fields.beginList();
+    while (fields.nextGroup()) {
+        const std::optional<int> category = fields.takeInt();
+        if (!category)
+            return std::nullopt;
+        const QString answer = fields.nextGroup() ? fields.takeText() : QString();
+        if (*category >= 1 && *category <= GameFacts::CategoryCount)
+            kept.answers[std::size_t(*category - 1)] = answer;
+    }
+    return kept;
+}

@@ -63,6 +63,13 @@ struct GameSnapshot
     std::array<std::optional<QString>, GameFacts::CategoryCount> categories;
 };
 
+// "CMD_keptanswers": what a returning player had sent in the round under way.
+struct KeptAnswers
+{
+    int seat = 0;
+    std::array<QString, GameFacts::CategoryCount> answers; // categories 1 to 8
+};
+
 namespace GameMessages {
 
 std::optional<GameStart> gameStart(const QString &argument);
@@ -71,5 +78,6 @@ QString gameStarter(const QString &argument);
 std::optional<GameSnapshot> gameSnapshot(const QString &argument);
 std::optional<RoundStart> roundStart(const QString &argument);
 std::optional<CategoryVote> categoryVote(const QString &argument);
+std::optional<KeptAnswers> keptAnswers(const QString &argument);
 
 } // namespace GameMessages

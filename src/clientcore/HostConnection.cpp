@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -15,6 +16,8 @@ namespace {
 constexpr int DispatchIntervalMs = 1;
 const QString SocketClosed = QStringLiteral("Socket Closed");
 const QString Loopback = QStringLiteral("127.0.0.1");
+// A connect the host never answers reads as one the system gave up on.
+const QString ConnectTimedOut = QStringLiteral("Connect - WSAETIMEDOUT");
 
 } // namespace
 
@@ -27,7 +30,7 @@ HostConnection::HostConnection(QObject *parent) : QObject(parent)
             if (!m_closingOnPurpose)
                 hostClosed();
         } else if (info == infoError) {
-            connectionFailed(reasonFor(text));
+            reportFailure(text);
         }
     };
     m_socket->OnConnect = [this](TSock *) {
@@ -64,7 +67,7 @@ HostConnection::HostConnection(QObject *parent) : QObject(parent)
     m_connectTimer->setSingleShot(true);
     connect(m_connectTimer, &QTimer::timeout, this, [this] {
         if (!m_socket->Connected())
-            connectionFailed(QStringLiteral("timed out"));
+            reportFailure(ConnectTimedOut);
     });
     bool ok = false;
     const int secondMs = qEnvironmentVariable("LEXIBURST_SECOND_MS").toInt(&ok);
@@ -75,6 +78,7 @@ HostConnection::HostConnection(QObject *parent) : QObject(parent)
        [this](const QString &argument, int) { signIn(argument); });
     on(QStringLiteral("CMD_leads"), [this](const QString &argument, int) { leads(argument); });
     on(QStringLiteral("CMD_playerback"), [this](const QString &argument, int) { back(argument); });
+    on(QStringLiteral("CMD_removed"), [this](const QString &, int) { m_removed = true; });
 }
 
 HostConnection::~HostConnection()
@@ -92,11 +96,16 @@ void HostConnection::on(const QString &name, Protocol::Dispatcher::Handler handl
 void HostConnection::connectTo(const QString &host, quint16 port)
 {
     m_loginName = m_playerName + QChar(Protocol::Terminator & 0xFF);
-    m_hostAddress = host;
-    m_port = port;
+    setHost(host, port);
     m_failingSince.invalidate();
     m_pauseSeconds = FirstPauseSeconds;
     openSocket();
+}
+
+void HostConnection::setHost(const QString &host, quint16 port)
+{
+    m_hostAddress = host;
+    m_port = port;
 }
 
 void HostConnection::openSocket()
@@ -105,12 +114,14 @@ void HostConnection::openSocket()
     m_splitter = Protocol::FrameSplitter();
     m_skippingOverlong = false;
     m_leadSeat = 1;
+    m_removed = false;
+    m_arrivalAfterReturn.clear();
     m_socket->setHostName(m_hostAddress);
     m_socket->setPortName(QString::number(m_port));
     try {
         m_socket->Open();
-    } catch (const ESockException &) {
-        connectionFailed(QStringLiteral("no such host"));
+    } catch (const ESockException &e) {
+        reportFailure(e.message());
         return;
     }
     if (!m_socket->Connected())
@@ -157,12 +168,18 @@ void HostConnection::closeQuietly()
     m_closingOnPurpose = false;
 }
 
+void HostConnection::reportFailure(const QString &socketReport)
+{
+    connectionFailed(reasonFor(socketReport));
+}
+
 QString HostConnection::reasonFor(const QString &socketReport)
 {
     static const std::pair<const char *, const char *> reasons[] = {
         {"WSAECONNREFUSED", "connection refused"}, {"WSAETIMEDOUT", "timed out"},
         {"WSAECONNRESET", "connection reset"},     {"WSAECONNABORTED", "connection aborted"},
         {"WSAEHOSTUNREACH", "host unreachable"},   {"WSAENETUNREACH", "network unreachable"},
+        {"Host Lookup", "no such host"},
     };
     for (const auto &[code, reason] : reasons) {
         if (socketReport.contains(QLatin1String(code)))
@@ -224,8 +241,11 @@ void HostConnection::processOne()
 {
     if (m_dispatching || m_queue.isEmpty())
         return;
+    const Protocol::QueueEntry entry = m_queue.takeFirst();
+    if (isArrivalAfterReturn(entry.text))
+        return;
     m_dispatching = true;
-    m_dispatcher.dispatch(m_queue.takeFirst());
+    m_dispatcher.dispatch(entry);
     m_dispatching = false;
 }
 
@@ -242,7 +262,8 @@ void HostConnection::tick()
     // Not from inside a handler (a message box may wait there), and only once.
     if (m_closeWhenDrained && !m_dispatching) {
         m_closeWhenDrained = false;
-        emit statusLine(QStringLiteral("The host has closed the game."));
+        emit statusLine(m_removed ? QStringLiteral("You were removed from the game.")
+                                  : QStringLiteral("The host has closed the game."));
         emit closed();
     }
 }
@@ -284,8 +305,16 @@ void HostConnection::back(const QString &argument)
     if (!seat || *seat < 1 || *seat > GameFacts::HighestSeat)
         return;
     const QString name = argument.mid(argument.indexOf(u'+') + 1);
+    m_arrivalAfterReturn = QStringLiteral("CMD_newplayerinfo+") + argument;
     emit statusLine(name + QStringLiteral(" is back."));
     emit playerBack(*seat, name);
+}
+
+bool HostConnection::isArrivalAfterReturn(const QString &message)
+{
+    // Only the message right after the return can be it.
+    return !m_arrivalAfterReturn.isEmpty()
+        && std::exchange(m_arrivalAfterReturn, QString()) == message;
 }
 
 void HostConnection::updateLead()

@@ -53,6 +53,11 @@ public:
 
     // Opens the game socket; an address that does not resolve leaves it closed.
     void connectTo(const QString &host, quint16 port);
+    // Where connectTo() goes; a client on the seam sets it alone.
+    void setHost(const QString &host, quint16 port);
+    // Every failure of the game socket passes here with the socket's report (of
+    // the lookup, the connect or a broken line); a status line names the reason.
+    void reportFailure(const QString &socketReport);
     // Opens the lobby socket; nothing is ever said on it.
     void openLobby(quint16 port);
     // Sends one complete message; without a connection it is lost.
@@ -106,6 +111,9 @@ private:
     void signIn(const QString &argument);
     void leads(const QString &argument);
     void back(const QString &argument);
+    // Whether a message is the arrival a host sends after a return for
+    // clients that do not know returns.
+    bool isArrivalAfterReturn(const QString &message);
     void updateLead();
     void openSocket();
     void connectionFailed(const QString &reason);
@@ -123,6 +131,9 @@ private:
     Protocol::Dispatcher m_dispatcher;
     bool m_dispatching = false;
     bool m_closeWhenDrained = false;
+    // The leader removed this client: its close is no end of the game.
+    bool m_removed = false;
+    QString m_arrivalAfterReturn;
 
     QString m_playerName;
     NameForSeat m_nameForSeat;

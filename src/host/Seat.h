@@ -36,6 +36,9 @@ struct Seat
     int keptSecondsLeft = 0;
     // Moved here to take its kept seat back; the sign-in for it announces a return.
     bool rejoining = false;
+    // Took its kept seat back during the round under way: a blank answer does
+    // not wipe one sent before the player dropped out.
+    bool returnedThisRound = false;
     // Removed by the leader: the seat is not kept for a return.
     bool removed = false;
     // Whether the seat was in use at some time during the current game; only
@@ -64,6 +67,7 @@ struct Seat
         votesFor.fill(0);
         votedFor = 0;
         declined.fill(false);
+        returnedThisRound = false;
     }
 };
 

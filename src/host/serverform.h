@@ -171,6 +171,7 @@ private:
     void receivedlogininfo(const QString &text, int origin);
     static QString loginNameFor(int seat, const QString &requested);
     void moveToKeptSeat(int from, int to);
+    void giveAnswersBack(int seat);
     void updateLead();
     void kickhim(const QString &text, int origin);
     void justwatch(const QString &text, int origin);

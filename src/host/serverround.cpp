@@ -92,8 +92,13 @@ void TServer::myanswers(const QString &text, int origin)
         // A last pair cut short before its answer leaves only the list's end
         // mark, which is no answer: the answer is empty.
         const QString answer = reader.nextGroup() ? reader.takeText() : QString();
-        if (*category >= 1 && *category <= Protocol::CategoriesPerRound)
-            s.answers[std::size_t(*category)] = answer;
+        if (*category < 1 || *category > Protocol::CategoriesPerRound)
+            continue;
+        // A player back from a drop may find its boxes empty: what it sent
+        // before stands.
+        QString &stored = s.answers[std::size_t(*category)];
+        if (!answer.isEmpty() || !s.returnedThisRound)
+            stored = answer;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "host/serverform.h"
 #include "protocol/FieldReader.h"
 
+#include <algorithm>
 #include <utility>
 
 // --- Sign-in -----------------------------------------------------------------
@@ -30,12 +31,18 @@ void TServer::receivedlogininfo(const QString &text, int origin)
     s.signedIn = true;
 
     if (back) {
-        // The others see a return, not a new arrival.
-        sendToSeat(*seat, Protocol::Msg::newplayerinfo(*seat, name));
+        s.returnedThisRound = true;
+        // The others see a return, not a new arrival. Clients that do not know
+        // returns ignore it and show the name again from the arrival after it,
+        // which the others take as part of the return.
+        const QByteArray arrival = Protocol::Msg::newplayerinfo(*seat, name);
+        sendToSeat(*seat, arrival);
         const QByteArray message = Protocol::Msg::playerback(*seat, name);
         for (int other = 1; other <= m_highestSeat; ++other) {
-            if (other != *seat && m_seats[other].inUse)
+            if (other != *seat && m_seats[other].inUse) {
                 sendToSeat(other, message);
+                sendToSeat(other, arrival);
+            }
         }
     } else {
         sendToAll(Protocol::Msg::newplayerinfo(*seat, name));
@@ -45,18 +52,30 @@ void TServer::receivedlogininfo(const QString &text, int origin)
             sendToSeat(*seat, Protocol::Msg::existingplayers(other, m_seats[other].loginName));
     }
     if (version != QLatin1String(Protocol::Version)) {
-        if (m_seats[1].inUse)
-            sendToSeat(1, Protocol::Msg::havewrongversion(name));
+        // The leader hears of it; on a stand-alone host that need not be seat 1.
+        if (const int lead = leadSeat(); lead != 0 && m_seats[lead].inUse)
+            sendToSeat(lead, Protocol::Msg::havewrongversion(name));
         if (s.inUse)
             sendToSeat(*seat, Protocol::Msg::wrongversion());
     }
     if (m_gameRunning)
         sendToSeat(*seat, Protocol::Msg::gamestats(snapshot(*seat)));
+    if (back && m_gameRunning && m_phase == PhaseAnswering)
+        giveAnswersBack(*seat);
     if (back)
         emit playerRejoined(*seat, name);
     else
         emit playerSignedIn(*seat, name, version);
     updateLead();
+}
+
+void TServer::giveAnswersBack(int seat)
+{
+    // Its boxes fill again, so the answers go out once more at its time-out.
+    const Seat::PerCategory<QString> &kept = m_seats[seat].answers;
+    if (std::all_of(kept.begin() + 1, kept.end(), [](const QString &a) { return a.isEmpty(); }))
+        return;
+    sendToSeat(seat, Protocol::Msg::keptanswers(seat, QStringList(kept.begin() + 1, kept.end())));
 }
 
 QString TServer::loginNameFor(int seat, const QString &requested)
@@ -158,6 +177,8 @@ void TServer::kickhim(const QString &text, int origin)
     if (!target || !isSeatNumber(*target) || !m_seats[*target].inUse)
         return;
     m_seats[*target].removed = true;
+    // Told first, so its player reads why the game closed.
+    sendToSeat(*target, Protocol::Msg::removed());
     disconnectsock(*target);
 }
 

@@ -18,6 +18,7 @@ const QStringList &clientCommands()
         // Additions after the first protocol, handled by the connection itself.
         "CMD_leads",
         "CMD_playerback",
+        "CMD_removed",
         "CMD_chat",
         "CMD_action",
         "CMD_playasound",
@@ -39,6 +40,8 @@ const QStringList &clientCommands()
         "CMD_gamestats",
         "CMD_oneanswer",
         "CMD_tiegame",
+        // An addition after the first protocol, handled by the game.
+        "CMD_keptanswers",
     };
     return names;
 }

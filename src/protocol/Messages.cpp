@@ -60,6 +60,16 @@ QString flag(bool set, const char *whenSet, const char *otherwise)
     return QString::fromLatin1(set ? whenSet : otherwise);
 }
 
+// A seat followed by category numbers 1 to 8, each with its answer.
+QByteArray answerList(const char *command, int seat, const QStringList &answers)
+{
+    Builder b(command);
+    b.field(seat);
+    for (int n = 1; n <= CategoriesPerRound; ++n)
+        b.field(n).innerField(answers.value(n - 1));
+    return b.done();
+}
+
 } // namespace
 
 namespace Msg {
@@ -123,6 +133,16 @@ QByteArray leads(int seat, const QString &loginName)
 QByteArray playerback(int seat, const QString &loginName)
 {
     return Builder("CMD_playerback").field(seat).field(loginName).done();
+}
+
+QByteArray removed()
+{
+    return Builder("CMD_removed+").done();
+}
+
+QByteArray keptanswers(int seat, const QStringList &answers)
+{
+    return answerList("CMD_keptanswers", seat, answers);
 }
 
 QByteArray chatRelay(int seat, const QString &loginName, const QString &textAndColour)
@@ -260,11 +280,7 @@ QByteArray startgame(const QString &starter, int rounds, int turnTime, const QSt
 
 QByteArray myanswers(int seat, const QStringList &answers)
 {
-    Builder b("CMD_myanswers");
-    b.field(seat);
-    for (int n = 1; n <= CategoriesPerRound; ++n)
-        b.field(n).innerField(answers.value(n - 1));
-    return b.done();
+    return answerList("CMD_myanswers", seat, answers);
 }
 
 QByteArray votefor(int votingSeat, int seatVotedFor)

@@ -79,6 +79,10 @@ QByteArray justwatching(int seat, bool watching);
 QByteArray leads(int seat, const QString &loginName);
 // A player got its kept seat back; the others show it instead of an arrival.
 QByteArray playerback(int seat, const QString &loginName);
+// The leader removed this client: the last it hears before the host closes its connection.
+QByteArray removed();
+// The answers a returning player had sent in the round under way, to fill its boxes again.
+QByteArray keptanswers(int seat, const QStringList &answers);
 // Relays: textAndColour is what the sender wrote after its seat, "|" and colour included.
 QByteArray chatRelay(int seat, const QString &loginName, const QString &textAndColour);
 QByteArray actionRelay(int seat, const QString &loginName, const QString &textAndColour);

@@ -402,12 +402,14 @@ void TestGameRound::lateJoin()
     QVERIFY(!b.label("image_letter")->pixmap().isNull());
 
     if (phase == 1 && entryShown) {
-        // The late joiner types and sends at the local time-out like everybody.
+        // The late joiner types and sends at the local time-out like everybody;
+        // what it sent before a drop fills the boxes it left empty.
         b.panels.answerEdit(1)->setText(QStringLiteral("strawberry"));
+        b.panels.keptanswers(QStringLiteral("4+1+apple+2+clutch+3++4++5++6++7++8+"));
         tickTo(b.panels, 0);
         b.panels.turntimeTimer();
         QCOMPARE(b.context.sent.size(), 1);
-        QVERIFY(b.context.sent.first().startsWith("CMD_myanswers+4+1+strawberry+2++"));
+        QVERIFY(b.context.sent.first().startsWith("CMD_myanswers+4+1+strawberry+2+clutch+3++"));
     }
     if (phase == 1 && !entryShown) {
         // The voting that follows sends no answers and ticks as voting does.

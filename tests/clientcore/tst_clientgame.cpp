@@ -80,6 +80,63 @@ private slots:
         QTRY_COMPARE(heard, (QStringList {u"refused"_s, u"closed"_s}));
     }
 
+    // What the player reads when the line to the host ends, by how it ended.
+    void endOfTheLine_data()
+    {
+        QTest::addColumn<QByteArray>("heard");
+        QTest::addColumn<QString>("report"); // empty: the host closed in order
+        QTest::addColumn<QString>("line");
+        const QByteArray seated = Protocol::Msg::sendlogininfo(2);
+        QTest::newRow("timed out") << QByteArray() << u"Connect - WSAETIMEDOUT"_s
+                                   << u"Could not reach lexi.test: timed out."_s;
+        QTest::newRow("no such host")
+            << QByteArray() << u"Host Lookup - Could Not Find Host Entry"_s
+            << u"Could not reach lexi.test: no such host."_s;
+        QTest::newRow("reset") << seated << u"Read - WSAECONNRESET"_s
+                               << u"Lost the connection to lexi.test: connection reset."_s;
+        QTest::newRow("removed") << seated + Protocol::Msg::removed() << QString()
+                                 << u"You were removed from the game."_s;
+    }
+
+    void endOfTheLine()
+    {
+        QFETCH(QByteArray, heard);
+        QFETCH(QString, report);
+        CoreClient c;
+        QStringList lines;
+        connect(&c.connection, &HostConnection::statusLine, this,
+                [&lines](const QString &line) { lines.append(line); });
+        c.connection.setHost(u"lexi.test"_s, 7772);
+        c.hear(heard);
+        if (report.isEmpty()) {
+            c.connection.hostClosed();
+            c.connection.tick();
+        } else {
+            c.connection.reportFailure(report);
+        }
+        QVERIFY(!lines.isEmpty());
+        QTEST(lines.first(), "line");
+    }
+
+    // A player back in its seat is named once, and its own kept answers come back.
+    void returningPlayer()
+    {
+        CoreClient c;
+        QList<int> arrivals;
+        KeptAnswers kept;
+        connect(&c.game, &ClientGame::playerArrived, this,
+                [&](int seat) { arrivals.append(seat); });
+        connect(&c.game, &ClientGame::answersKept, this, [&](const KeptAnswers &k) { kept = k; });
+        c.hear(Protocol::Msg::sendlogininfo(3) + Protocol::Msg::playerback(2, u"Bea"_s)
+               + Protocol::Msg::newplayerinfo(2, u"Bea"_s)
+               + Protocol::Msg::newplayerinfo(4, u"Cy"_s)
+               + Protocol::Msg::keptanswers(2, {u"Bat"_s})
+               + Protocol::Msg::keptanswers(3, {u"Rye"_s}));
+        QCOMPARE(arrivals, (QList {2, 4}));
+        QCOMPARE(kept.seat, 3);
+        QCOMPARE(kept.answers[0], u"Rye"_s);
+    }
+
     void chatLines_data()
     {
         QTest::addColumn<QString>("argument");

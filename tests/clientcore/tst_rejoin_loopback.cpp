@@ -1,12 +1,16 @@
-// Client cores against a stand-alone host over loopback, in one process: the
-// lead passing on, getting a seat back after a drop, reconnecting after a
-// reset, and what the player reads when the host is gone.
+// Client cores against a host over loopback: the lead passing on, a seat back
+// after a drop, reconnecting after a reset, what the player reads when the host
+// is gone, and a client of the first protocol playing beside them.
 #include "clientcore/ClientGame.h"
 #include "clientcore/HostConnection.h"
 #include "host/serverform.h"
 #include "protocol/GameRandom.h"
 #include "sock/Sock.h"
 
+#include "../host/ScriptedPlayer.h"
+
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QtTest>
@@ -23,6 +27,7 @@ namespace {
 // A short game second keeps the kept-seat time and the pauses small.
 constexpr int SecondMs = 20;
 constexpr int WaitMs = 10000;
+constexpr int GameBoundMs = 60000;
 
 struct Player
 {
@@ -32,11 +37,14 @@ struct Player
         line.setPlayerName(name);
         QObject::connect(&line, &HostConnection::statusLine,
                          [this](const QString &text) { lines.append(text); });
+        QObject::connect(&game, &ClientGame::answersKept,
+                         [this](const KeptAnswers &answers) { kept = answers; });
         line.connectTo(u"127.0.0.1"_s, port);
     }
     HostConnection line;
     ClientGame game {line};
     QStringList lines;
+    KeptAnswers kept;
 };
 
 } // namespace
@@ -48,17 +56,12 @@ class RejoinLoopbackTest : public QObject
 private slots:
     void init()
     {
-        HostOptions options;
-        options.port = 0;
-        options.secondMs = SecondMs;
-        options.hostSeatReserved = false; // a stand-alone host
         // Take a free port, then listen on it.
         QTcpServer probe;
         QVERIFY(probe.listen(QHostAddress::LocalHost));
-        options.port = probe.serverPort();
+        m_port = probe.serverPort();
         probe.close();
-        m_server = std::make_unique<TServer>(options, m_random);
-        QVERIFY(m_server->startListening());
+        startServer(m_port, false); // a stand-alone host
     }
     void cleanup()
     {
@@ -84,7 +87,7 @@ private slots:
     {
         join(u"Ann"_s, 1);
         Player &cid = join(u"Cid"_s, 2);
-        startGame(*m_players.front(), u"Ann"_s);
+        startGame(*m_players.front(), u"Ann"_s, LongTurnTime);
         QTRY_VERIFY_WITH_TIMEOUT(!m_server->category(1).isEmpty(), WaitMs);
         cid.game.sendAnswers({u"Cat"_s});
         QTRY_COMPARE_WITH_TIMEOUT(m_server->seat(2).answers[1], u"Cat"_s, WaitMs);
@@ -92,8 +95,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!m_server->seat(2).keptFor.isEmpty(), WaitMs);
         join(u"Dee"_s, 3); // another name, another seat
         QSignalSpy back(m_server.get(), &TServer::playerRejoined);
-        join(u"Cid"_s, 2);
+        Player &cidAgain = join(u"Cid"_s, 2);
         QCOMPARE(back.size(), 1);
+        // His boxes fill again; blanks sent now do not wipe what he had sent.
+        QTRY_COMPARE_WITH_TIMEOUT(cidAgain.kept.answers[0], u"Cat"_s, WaitMs);
+        cidAgain.game.sendAnswers({QString(), u"Cow"_s});
+        QTRY_COMPARE_WITH_TIMEOUT(m_server->seat(2).answers[2], u"Cow"_s, WaitMs);
         QCOMPARE(m_server->seat(2).answers[1], u"Cat"_s);
         QTRY_VERIFY_WITH_TIMEOUT(m_players.front()->lines.contains(u"Cid is back."_s), WaitMs);
         QCOMPARE(m_players.front()->game.seatName(2), u"Cid"_s);
@@ -142,29 +149,85 @@ private slots:
         QVERIFY(!ann.line.isReconnecting());
     }
 
+    void firstProtocolClientPlaysAWholeGame_data()
+    {
+        QTest::addColumn<bool>("program");
+        QTest::newRow("hosting copy") << false;
+        QTest::newRow("lexiburst-host") << true;
+    }
+
+    void firstProtocolClientPlaysAWholeGame()
+    {
+        QFETCH(bool, program);
+        m_server.reset();
+        QProcess host;
+        if (program) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(u"LEXIBURST_SECOND_MS"_s, QString::number(SecondMs));
+            host.setProcessEnvironment(environment);
+            host.start(QStringLiteral(LEXIBURST_HOST_BIN),
+                       {u"--port"_s, QString::number(m_port), u"--bind"_s, u"127.0.0.1"_s});
+            QVERIFY(host.waitForStarted());
+        } else {
+            startServer(m_port, true);
+        }
+        // Ann's core tries again until the program listens.
+        Player &ann = join(u"Ann"_s, 1);
+        join(u"Bob"_s, 2);
+        ScriptedPlayer old(u"Old"_s, m_port, 1);
+        old.answers = QStringList {u"Oak"_s, u"Owl"_s};
+        QTRY_COMPARE_WITH_TIMEOUT(ann.game.seatName(3), u"Old"_s, WaitMs);
+        connect(&ann.game, &ClientGame::roundStarted, this,
+                [&ann] { ann.game.sendAnswers({u"Ash"_s}); });
+        // One Winner Only: Old's vote for Ann's answer counts.
+        ann.line.send(Protocol::Msg::startgame(u"Ann"_s, 1, 3, u"0"_s, u"1"_s));
+        QTRY_VERIFY_WITH_TIMEOUT(old.saw(u"CMD_winner+"_s), GameBoundMs);
+        QVERIFY(old.received.indexOf(QRegularExpression(u"CMD_showcat\\+.*\\+3\\+Oak\\+.*"_s))
+                >= 0);
+        QVERIFY(old.received.indexOf(QRegularExpression(u"CMD_postscores\\+1\\+1\\+1\\+.*"_s))
+                >= 0);
+        host.terminate();
+        host.waitForFinished();
+    }
+
 private:
+    void startServer(quint16 port, bool hostSeatReserved)
+    {
+        HostOptions options;
+        options.port = port;
+        options.secondMs = SecondMs;
+        options.hostSeatReserved = hostSeatReserved;
+        m_server = std::make_unique<TServer>(options, m_random);
+        QVERIFY(m_server->startListening());
+    }
+
     Player &join(const QString &name, int seat)
     {
-        m_players.push_back(std::make_unique<Player>(name, m_server->port()));
+        m_players.push_back(std::make_unique<Player>(name, m_port));
         Player &player = *m_players.back();
         [&] {
             QTRY_COMPARE_WITH_TIMEOUT(player.line.ownSeat(), seat, WaitMs);
+            if (!m_server)
+                return; // another program hosts
             QTRY_COMPARE_WITH_TIMEOUT(m_server->seat(seat).loginName, name, WaitMs);
             QTRY_VERIFY_WITH_TIMEOUT(m_server->seat(seat).signedIn, WaitMs);
         }();
         return player;
     }
 
-    void startGame(Player &leader, const QString &name)
+    static constexpr int LongTurnTime = 1000; // outlasts a test's steps on a busy machine
+
+    void startGame(Player &leader, const QString &name, int turnTime = 60)
     {
         QSignalSpy started(m_server.get(), &TServer::gameStarted);
-        leader.line.send(Protocol::Msg::startgame(name, 5, 60, u"1"_s, u"1"_s));
+        leader.line.send(Protocol::Msg::startgame(name, 5, turnTime, u"1"_s, u"1"_s));
         QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, WaitMs);
         QCOMPARE(started.first().first().toString(), name);
     }
 
     GameRandom m_random {11};
     std::unique_ptr<TServer> m_server;
+    quint16 m_port = 0;
     std::list<std::unique_ptr<Player>> m_players;
 };
 

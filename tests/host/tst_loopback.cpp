@@ -1,13 +1,12 @@
 // The host over real loopback connections: clients sign in, play a whole game
 // with a short game second, and see connections refused, lost and removed.
+#include "ScriptedPlayer.h"
 #include "host/PortProblem.h"
 #include "host/serverform.h"
-#include "protocol/Framing.h"
 #include "protocol/GameRandom.h"
 #include "protocol/Messages.h"
 
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QtTest>
 
 #include <cerrno>
@@ -27,53 +26,6 @@ quint16 freePort()
         return 0;
     return probe.serverPort();
 }
-
-// A scripted player on a raw socket: signs in, answers, votes for a fixed seat.
-class Bot : public QObject
-{
-public:
-    Bot(const QString &name, quint16 port, int voteFor = 0) : m_name(name), m_voteFor(voteFor)
-    {
-        connect(&socket, &QTcpSocket::readyRead, this, [this] {
-            for (const QByteArray &m : m_splitter.feed(socket.readAll())) {
-                if (!m.isEmpty())
-                    handle(QString::fromLatin1(m));
-            }
-        });
-        socket.connectToHost(QHostAddress::LocalHost, port);
-    }
-
-    bool saw(const QString &prefix) const
-    {
-        return std::any_of(received.begin(), received.end(),
-                           [&](const QString &m) { return m.startsWith(prefix); });
-    }
-
-    QTcpSocket socket;
-    QStringList received;
-    int seat = 0;
-    QStringList answers;
-
-private:
-    void handle(const QString &message)
-    {
-        received.append(message);
-        const QString argument = message.section(u'+', 1);
-        if (message.startsWith(QLatin1String("CMD_sendlogininfo+"))) {
-            seat = argument.toInt();
-            socket.write(
-                Protocol::Msg::logininfo(seat, QString::fromLatin1(Protocol::Version), m_name));
-        } else if (message.startsWith(QLatin1String("CMD_startround+"))) {
-            socket.write(Protocol::Msg::myanswers(seat, answers));
-        } else if (message.startsWith(QLatin1String("CMD_showcat+")) && m_voteFor != 0) {
-            socket.write(Protocol::Msg::votefor(seat, m_voteFor));
-        }
-    }
-
-    QString m_name;
-    int m_voteFor;
-    Protocol::FrameSplitter m_splitter;
-};
 
 HostOptions shortOptions(quint16 port)
 {
@@ -109,11 +61,11 @@ void TestLoopback::wholeGame()
     QSignalSpy won(&server, &TServer::gameWon);
     QVERIFY2(server.startListening(), qPrintable(server.errorString()));
 
-    Bot ann(QStringLiteral("Ann"), port, 2);
+    ScriptedPlayer ann(QStringLiteral("Ann"), port, 2);
     QTRY_COMPARE(ann.seat, 1);
-    Bot bo(QStringLiteral("Bo"), port, 1);
+    ScriptedPlayer bo(QStringLiteral("Bo"), port, 1);
     QTRY_COMPARE(bo.seat, 2);
-    Bot cy(QStringLiteral("Cy"), port, 1);
+    ScriptedPlayer cy(QStringLiteral("Cy"), port, 1);
     QTRY_COMPARE(cy.seat, 3);
     QTRY_VERIFY(cy.saw(QStringLiteral("CMD_existingplayers+2+Bo")));
     QTRY_VERIFY(ann.saw(QStringLiteral("CMD_newplayerinfo+3+Cy")));
@@ -150,12 +102,12 @@ void TestLoopback::fullHostRefusesAndFlushes()
     GameRandom random(1);
     TServer server(shortOptions(port), random);
     QVERIFY(server.startListening());
-    std::vector<std::unique_ptr<Bot>> bots;
+    std::vector<std::unique_ptr<ScriptedPlayer>> bots;
     for (int n = 1; n <= 9; ++n) {
-        bots.push_back(std::make_unique<Bot>(QStringLiteral("P%1").arg(n), port));
+        bots.push_back(std::make_unique<ScriptedPlayer>(QStringLiteral("P%1").arg(n), port));
         QTRY_COMPARE(bots.back()->seat, n);
     }
-    Bot tenth(QStringLiteral("Ten"), port);
+    ScriptedPlayer tenth(QStringLiteral("Ten"), port);
     QTRY_COMPARE(tenth.socket.state(), QAbstractSocket::UnconnectedState);
     QCOMPARE(tenth.received, QStringList {QStringLiteral("CMD_full+")});
     QCOMPARE(server.highestSeatUsed(), 9);
@@ -170,11 +122,11 @@ void TestLoopback::leavingAndRemoval()
     GameRandom random(1);
     TServer server(shortOptions(port), random);
     QVERIFY(server.startListening());
-    Bot ann(QStringLiteral("Ann"), port);
+    ScriptedPlayer ann(QStringLiteral("Ann"), port);
     QTRY_COMPARE(ann.seat, 1);
-    Bot bo(QStringLiteral("Bo"), port);
+    ScriptedPlayer bo(QStringLiteral("Bo"), port);
     QTRY_COMPARE(bo.seat, 2);
-    auto cy = std::make_unique<Bot>(QStringLiteral("Cy"), port);
+    auto cy = std::make_unique<ScriptedPlayer>(QStringLiteral("Cy"), port);
     QTRY_COMPARE(cy->seat, 3);
     QTRY_COMPARE(server.seat(3).loginName, QStringLiteral("Cy"));
 
@@ -187,7 +139,7 @@ void TestLoopback::leavingAndRemoval()
     QTRY_VERIFY(ann.saw(QStringLiteral("CMD_playerdisconnected+2+Bo")));
     QVERIFY(!server.seat(2).inUse);
 
-    Bot dee(QStringLiteral("Dee"), port);
+    ScriptedPlayer dee(QStringLiteral("Dee"), port);
     QTRY_COMPARE(dee.seat, 2); // the first free seat
 }
 
@@ -198,9 +150,9 @@ void TestLoopback::resetConnectionFreesItsSeat()
     GameRandom random(1);
     TServer server(shortOptions(port), random);
     QVERIFY(server.startListening());
-    Bot ann(QStringLiteral("Ann"), port);
+    ScriptedPlayer ann(QStringLiteral("Ann"), port);
     QTRY_COMPARE(ann.seat, 1);
-    Bot bo(QStringLiteral("Bo"), port);
+    ScriptedPlayer bo(QStringLiteral("Bo"), port);
     QTRY_COMPARE(server.seat(2).loginName, QStringLiteral("Bo"));
 
     // Linger time 0 makes the close a reset instead of an orderly end.
@@ -221,9 +173,9 @@ void TestLoopback::slowReaderIsClosed()
     TServer server(shortOptions(port), random);
     QSignalSpy forced(&server, &TServer::connectionForced);
     QVERIFY(server.startListening());
-    Bot ann(QStringLiteral("Ann"), port);
+    ScriptedPlayer ann(QStringLiteral("Ann"), port);
     QTRY_COMPARE(ann.seat, 1);
-    Bot bo(QStringLiteral("Bo"), port);
+    ScriptedPlayer bo(QStringLiteral("Bo"), port);
     QTRY_COMPARE(server.seat(2).loginName, QStringLiteral("Bo"));
     // Bo stops reading: nothing drains the connection any more.
     bo.socket.disconnect(&bo);

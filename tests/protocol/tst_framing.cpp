@@ -203,6 +203,7 @@ void TestFraming::commandTables()
     const QStringList client = {"CMD_sendlogininfo",
                                 "CMD_leads",
                                 "CMD_playerback",
+                                "CMD_removed",
                                 "CMD_chat",
                                 "CMD_action",
                                 "CMD_playasound",
@@ -223,7 +224,8 @@ void TestFraming::commandTables()
                                 "CMD_roundover",
                                 "CMD_gamestats",
                                 "CMD_oneanswer",
-                                "CMD_tiegame"};
+                                "CMD_tiegame",
+                                "CMD_keptanswers"};
     QCOMPARE(hostCommands(), host);
     QCOMPARE(clientCommands(), client);
 
