@@ -82,6 +82,8 @@ private slots:
         QTRY_COMPARE(seatName(3), QStringLiteral("Klick"));
         QCOMPARE(seatName(2), QStringLiteral("Klot"));
         QCOMPARE(windows.computerPlayers().count(), 2);
+        // Every arrival is announced with the player's name.
+        QVERIFY(!chat.chatPanel().text().contains(QStringLiteral("\n is Connected.")));
 
         chat.findChild<QAction *>(QStringLiteral("AddComputerPlayer1"))->trigger();
         QTRY_COMPARE(seatName(4), QStringLiteral("Kling"));

@@ -144,8 +144,12 @@ void ProgramWindows::wireComputerPlayers()
     QObject::connect(&parts.server, &TServer::playerLeft, &parts.players, update);
     updateComputerPlayerItems();
 
-    QObject::connect(&m_chat->connection(), &HostConnection::signedIn, &parts.players,
-                     [this] { seatSoloPlayers(); });
+    // Only once the host has announced this player: computer players connecting
+    // earlier would be listed to it before they have names.
+    QObject::connect(&parts.server, &TServer::playerSignedIn, &parts.players, [this](int seat) {
+        if (seat == m_chat->ownSeat())
+            seatSoloPlayers();
+    });
 }
 
 void ProgramWindows::addComputerPlayer()
