@@ -205,8 +205,11 @@ bool TServer::checkforwin()
     }
     if (tied)
         leader = tieBreakWinner(leader);
-    const QString name = m_seats[leader].loginName.isEmpty() ? QStringLiteral("Missing")
-                                                             : m_seats[leader].loginName;
+    // A leader who dropped out and whose seat is still kept wins under its name.
+    const Seat &won = m_seats[leader];
+    const QString name = !won.loginName.isEmpty() ? won.loginName
+        : !won.keptFor.isEmpty()                  ? won.keptFor
+                                                  : QStringLiteral("Missing");
     sendToAll(Protocol::Msg::winner(name));
     m_gameRunning = false;
     m_kept.releaseAll();
