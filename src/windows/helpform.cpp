@@ -59,19 +59,16 @@ Thelp::Thelp(QWidget *parent) : QDialog(parent)
                            SideWindow::defaultBackgroundColor());
     LbBackground1 = new TLbBackground(this);
 
-    panel_side = new TFlatPanel(this);
-    panel_side->setObjectName(QStringLiteral("panel_side"));
-    panel_side->setTransparent(true);
-    panel_side->setBorderColor(Qt::black);
-    panel_side->setGeometry(0, 0, SideWidth, ClientSize.height());
-
-    // The main panel shares its left edge with the side panel's right edge.
-    panel_main = new TFlatPanel(this);
-    panel_main->setObjectName(QStringLiteral("panel_main"));
-    panel_main->setTransparent(true);
-    panel_main->setBorderColor(Qt::black);
-    panel_main->setGeometry(SideWidth - 1, 0, ClientSize.width() - SideWidth + 1,
-                            ClientSize.height());
+    // Both panels are bare black frames over the background picture; the main
+    // panel shares its left edge with the side panel's right edge.
+    panel_side = SideWindow::placePanel(this, "panel_side", {0, 0, SideWidth, ClientSize.height()});
+    panel_main = SideWindow::placePanel(
+        this, "panel_main",
+        {SideWidth - 1, 0, ClientSize.width() - SideWidth + 1, ClientSize.height()});
+    for (TFlatPanel *panel : {panel_side, panel_main}) {
+        panel->setTransparent(true);
+        panel->setBorderColor(Qt::black);
+    }
 
     label_caption = new QLabel(HelpPages::caption(1), panel_main);
     label_caption->setObjectName(QStringLiteral("label_caption"));
