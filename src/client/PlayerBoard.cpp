@@ -16,6 +16,11 @@ const QColor SeatNameColour(0x37, 0x00, 0x00);
 // Row tops on the board.
 constexpr std::array<int, PlayerBoard::SeatCount> SeatRowTop {319, 341, 363, 385,
                                                               406, 428, 450, 472};
+constexpr int NameLeft = 10;
+constexpr int EyesLeft = 4;
+constexpr int EyesWidth = 18;
+// A watcher's name starts just right of the eyes instead of under them.
+constexpr int WatcherNameIndent = EyesLeft + EyesWidth + 2 - NameLeft;
 
 } // namespace
 
@@ -25,7 +30,7 @@ PlayerBoard::PlayerBoard(QWidget *board, const PlayerSeats &seats) : QWidget(boa
     setGeometry(Bounds);
     for (int seat = 1; seat <= SeatCount; ++seat)
         buildSeat(seat);
-    // The eyes lie over the start of the name.
+    // The eyes lie over the name label, in front of its text.
     for (QLabel *eyes : m_eyes)
         eyes->raise();
     buildSeatMenu();
@@ -54,7 +59,7 @@ void PlayerBoard::buildSeat(int seat)
         label->setPalette(pal);
         return label;
     };
-    QLabel *name = textLabel(PlayerSeats::Waiting, "label_playername", 10, 121);
+    QLabel *name = textLabel(PlayerSeats::Waiting, "label_playername", NameLeft, 121);
     name->setProperty("Tag", seat);
     name->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(name, &QWidget::customContextMenuRequested, this,
@@ -68,7 +73,7 @@ void PlayerBoard::buildSeat(int seat)
 
     auto *eyes = new QLabel(this);
     eyes->setObjectName(QStringLiteral("image_eyes%1").arg(seat));
-    eyes->setGeometry(4 - Bounds.left(), top + 1, 18, 10);
+    eyes->setGeometry(EyesLeft - Bounds.left(), top + 1, EyesWidth, 10);
     eyes->setPixmap(Pictures::load(QStringLiteral(":/pictures/eyes.png")));
     eyes->setScaledContents(true);
     eyes->hide();
@@ -102,7 +107,9 @@ void PlayerBoard::showSeat(int seat)
     m_names[i]->setText(m_seats.name(seat));
     m_scores[i]->setText(m_seats.score(seat));
     m_bonuses[i]->setText(m_seats.bonus(seat));
-    m_eyes[i]->setVisible(m_seats.isWatching(seat));
+    const bool watching = m_seats.isWatching(seat);
+    m_eyes[i]->setVisible(watching);
+    m_names[i]->setIndent(watching ? WatcherNameIndent : -1);
 }
 
 void PlayerBoard::prepareSeatMenu(int seat)

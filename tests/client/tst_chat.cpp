@@ -203,6 +203,10 @@ void ChatTest::watchingShowsTheEyes()
     hostSends(Protocol::Msg::justwatching(1, true));
     QTRY_COMPARE(lastChatLine(*chat), u"Hugo is just watching"_s);
     QVERIFY(!seatLabel(*chat, "image_eyes", 1)->isHidden());
+    // The eyes do not cover the name's first letters.
+    const QLabel *watcher = seatLabel(*chat, "label_playername", 1);
+    QVERIFY(watcher->x() + watcher->indent()
+            > seatLabel(*chat, "image_eyes", 1)->geometry().right());
     QVERIFY(!named(*chat, u"JustWatch1"_s)->isChecked());
 
     hostSends(Protocol::Msg::justwatching(2, true));
