@@ -67,6 +67,8 @@ std::optional<TallyBook> TallyBook::readFile(const QString &path, QString *error
     QString why;
     if (QFileInfo(path).isDir())
         why = QStringLiteral("%1 is a folder.").arg(path);
+    else if (!QFileInfo::exists(path))
+        why = QStringLiteral("%1 does not exist.").arg(path);
     std::optional<StringGrid> grid = why.isEmpty() ? readGrid(path, &why) : std::nullopt;
     if (!grid) {
         if (error)

@@ -119,7 +119,8 @@ void TestTallyTool::failures_data()
         << "lexiburst-tally: Lzrw1 compression : Failed to obtain the size of : @/none.txt";
     QTest::newRow("show damaged") << QStringList {"show", "@/plain.txt"} << 1
                                   << "this file has no valid header !";
-    QTest::newRow("show missing") << QStringList {"show", "@/none.tld"} << 1 << "lexiburst-tally: ";
+    QTest::newRow("show missing") << QStringList {"show", "@/none.tld"} << 1
+                                  << "lexiburst-tally: @/none.tld does not exist.";
 }
 
 void TestTallyTool::failures()
