@@ -108,6 +108,7 @@ private:
     void buildBoardLabels();
 
     void hideMainPanels();
+    void showCategory(int n, const QString &text);
     void showEnterPanel();
     void setRoundsAndTurnTime(int rounds, int turnTime);
     void hideVoteRows();

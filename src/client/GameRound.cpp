@@ -90,7 +90,7 @@ void GamePanels::startround(const QString &argument)
         return;
     for (int n = 1; n <= Categories; ++n) {
         if (!round->categories[n - 1].isEmpty())
-            m_labelCat[n - 1]->setText(round->categories[n - 1]);
+            showCategory(n, round->categories[n - 1]);
     }
 
     drawLetter(round->letterIndex);
@@ -186,7 +186,7 @@ void GamePanels::gamestats(const QString &argument)
         if (const auto &score = snapshot->scores[std::size_t(n - 1)])
             m_context.seats().setScore(n, *score);
         if (const auto &category = snapshot->categories[std::size_t(n - 1)])
-            m_labelCat[n - 1]->setText(*category);
+            showCategory(n, *category);
     }
 
     m_phase = snapshot->phase;
@@ -229,6 +229,13 @@ void GamePanels::gamestats(const QString &argument)
     m_gameType = *snapshot->gameType;
     m_labelGametype->setText(isAllScoring() ? QStringLiteral("All Scoring")
                                             : QStringLiteral("One Winner Only"));
+}
+
+void GamePanels::showCategory(int n, const QString &text)
+{
+    // Some table entries end in a blank, which would put their right-aligned
+    // label out of line with the others.
+    m_labelCat[n - 1]->setText(text.trimmed());
 }
 
 void GamePanels::showEnterPanel()

@@ -39,7 +39,7 @@ QString GamePanels::categoryHeading(const QString &field) const
     const auto n = Protocol::toInt(field);
     if (n && *n >= 1 && *n <= Categories && !m_labelCat[*n - 1]->text().isEmpty())
         return m_labelCat[*n - 1]->text();
-    return field.toUpper();
+    return field.trimmed().toUpper();
 }
 
 void GamePanels::showcat(const QString &argument)

@@ -15,8 +15,9 @@
 
 namespace {
 
+// Like some entries of the category table, the last one ends in a blank.
 const QString Categories = QStringLiteral(
-    "1+Fruit+2+Car Part+3+Animal+4+City+5+Name+6+Color+7+Food+8+Something Found at a Bar");
+    "1+Fruit+2+Car Part+3+Animal+4+City+5+Name+6+Color+7+Food+8+Something Found at a Bar ");
 
 void startGame(GameBoard &b, int turnTime = 60, const QString &type = QStringLiteral("1"),
                const QString &duplicates = QStringLiteral("1"))
