@@ -3,6 +3,7 @@
 #include "client/BoardLook.h"
 #include "client/ClientContext.h"
 #include "client/GameWidgets.h"
+#include "clientcore/AnswerDrafts.h"
 #include "clientcore/PlayerSeats.h"
 #include "protocol/Messages.h"
 
@@ -105,6 +106,14 @@ GamePanels::GamePanels(QWidget *panelBoard, ClientContext &context, QObject *par
     m_messageBox = [this](const QString &text) {
         QMessageBox::information(m_board->window(), m_board->window()->windowTitle(), text);
     };
+    m_drafts = new AnswerDrafts(
+        [this](const QStringList &answers) {
+            if (!m_context.isConnected() || !ownSeatPlays())
+                return false;
+            m_context.sendToHost(Protocol::Msg::draftanswers(m_context.ownSeat(), answers));
+            return true;
+        },
+        this);
     buildBoardLabels();
     buildEnterPanel();
     buildVotePanel();
@@ -211,6 +220,8 @@ void GamePanels::buildEnterPanel()
             else
                 focusChat();
         });
+        connect(edit, &QLineEdit::textEdited, this, [this] { m_drafts->typed(typedAnswers()); });
+        connect(edit, &QLineEdit::editingFinished, m_drafts, &AnswerDrafts::flush);
         m_editAnswer[n - 1] = edit;
     }
     m_labelAnswersent = makeLabel(m_panelEnter, QStringLiteral("label_answersent"), AnswersentRect,

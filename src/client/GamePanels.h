@@ -30,6 +30,7 @@ class QLineEdit;
 class QTimer;
 class QWidget;
 class AnswerEdit;
+class AnswerDrafts;
 class VotePicture;
 
 class GamePanels : public QObject
@@ -126,6 +127,7 @@ private:
     bool isAllScoring() const { return m_gameType == 1; }
     static bool isSeat(int n) { return n >= 1 && n <= Seats; }
     bool ownSeatPlays() const;
+    QStringList typedAnswers() const;
 
     QWidget *m_board;
     ClientContext &m_context;
@@ -162,6 +164,8 @@ private:
     QLabel *m_labelWinner2 = nullptr;
 
     QTimer *m_turntime = nullptr;
+    // What the player has typed, told to the host while the answer time runs.
+    AnswerDrafts *m_drafts = nullptr;
 
     // State the original board kept in control tags.
     int m_rounds = 0; // label_round.Tag

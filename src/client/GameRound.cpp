@@ -4,6 +4,7 @@
 
 #include "client/ClientContext.h"
 #include "client/GameWidgets.h"
+#include "clientcore/AnswerDrafts.h"
 #include "clientcore/GameMessages.h"
 #include "clientcore/PlayerSeats.h"
 #include "protocol/Messages.h"
@@ -107,6 +108,7 @@ void GamePanels::startround(const QString &argument)
     showEnterPanel();
 
     m_phase = 1;
+    m_drafts->startRound(gameSecondMs());
     startCountdown(m_turnTime);
     m_context.playsounds(QStringLiteral("submit"));
 }
@@ -130,6 +132,7 @@ void GamePanels::turntimeTimer()
 
     if (m_phase == 1) {
         m_phase = 0;
+        m_drafts->stop();
         if (ownSeatPlays())
             sendanswers();
         setAnswersEnabled(false);
@@ -145,17 +148,25 @@ void GamePanels::sendanswers()
 {
     if (!ownSeatPlays())
         return;
-    QStringList answers;
-    for (AnswerEdit *edit : m_editAnswer)
-        answers.append(cleanAnswer(edit->text()));
+    // The answers replace any draft at the host.
+    m_drafts->stop();
     if (m_context.isConnected())
-        m_context.sendToHost(Protocol::Msg::myanswers(m_context.ownSeat(), answers));
+        m_context.sendToHost(Protocol::Msg::myanswers(m_context.ownSeat(), typedAnswers()));
     m_labelAnswersent->setText(QStringLiteral("Answers Sent"));
     m_context.playsounds(QStringLiteral("submit"));
 }
 
+QStringList GamePanels::typedAnswers() const
+{
+    QStringList answers;
+    for (AnswerEdit *edit : m_editAnswer)
+        answers.append(cleanAnswer(edit->text()));
+    return answers;
+}
+
 void GamePanels::endround(const QString &)
 {
+    m_drafts->stop();
     m_labelStatus->setText(QStringLiteral("Prepare to Vote."));
     m_labelAnswersent->clear();
     setAnswersEnabled(false);
@@ -207,9 +218,13 @@ void GamePanels::gamestats(const QString &argument)
     case 1:
         // Too late to answer: this player sits the entry out, sends nothing
         // and hears no answer-time ticks.
-        if (timeToAnswer)
+        if (timeToAnswer) {
             showEnterPanel();
-        else
+            // Back on the same window after a break: the host hears what is
+            // in the boxes, which may have changed while the line was down.
+            m_drafts->startRound(gameSecondMs());
+            m_drafts->typed(typedAnswers());
+        } else
             m_phase = 0;
         break;
     case 2:

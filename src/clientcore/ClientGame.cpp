@@ -6,6 +6,9 @@
 
 namespace {
 
+// The host's phase while answers are typed.
+constexpr int AnsweringPhase = 1;
+
 bool isSeat(int n)
 {
     return n >= 1 && n <= GameFacts::SeatCount;
@@ -14,7 +17,12 @@ bool isSeat(int n)
 } // namespace
 
 ClientGame::ClientGame(HostConnection &connection, QObject *parent)
-    : QObject(parent), m_connection(connection)
+    : QObject(parent), m_connection(connection), m_drafts([this](const QStringList &answers) {
+          if (!m_connection.isSignedIn() || !isSeat(ownSeat()))
+              return false;
+          m_connection.send(Protocol::Msg::draftanswers(ownSeat(), answers));
+          return true;
+      })
 {
     using Handler = void (ClientGame::*)(const QString &);
     auto route = [this](const char *name, Handler handler) {
@@ -58,10 +66,14 @@ ClientGame::ClientGame(HostConnection &connection, QObject *parent)
     signal("CMD_startround", [](ClientGame *game, const QString &argument) {
         if (const auto round = GameMessages::roundStart(argument)) {
             game->m_round = *round;
+            game->m_drafts.startRound(game->m_connection.secondMs());
             emit game->roundStarted(*round);
         }
     });
-    signal("CMD_endround", [](ClientGame *game, const QString &) { emit game->answeringEnded(); });
+    signal("CMD_endround", [](ClientGame *game, const QString &) {
+        game->m_drafts.stop();
+        emit game->answeringEnded();
+    });
     signal("CMD_showcat", [](ClientGame *game, const QString &argument) {
         if (const auto vote = GameMessages::categoryVote(argument))
             emit game->votingStarted(*vote);
@@ -69,7 +81,12 @@ ClientGame::ClientGame(HostConnection &connection, QObject *parent)
     route("CMD_postscores", &ClientGame::ignore);
     route("CMD_noanswers", &ClientGame::ignore);
     signal("CMD_roundover", [](ClientGame *game, const QString &) { emit game->roundOver(); });
-    route("CMD_gamestats", &ClientGame::ignore);
+    signal("CMD_gamestats", [](ClientGame *game, const QString &argument) {
+        // Back during the answer time: what the player types now counts.
+        const auto snapshot = GameMessages::gameSnapshot(argument);
+        if (snapshot && snapshot->seat == game->ownSeat() && snapshot->phase == AnsweringPhase)
+            game->m_drafts.startRound(game->m_connection.secondMs());
+    });
     route("CMD_oneanswer", &ClientGame::ignore);
     signal("CMD_tiegame", [](ClientGame *game, const QString &) { emit game->tieGame(); });
     signal("CMD_keptanswers", [](ClientGame *game, const QString &argument) {
@@ -103,6 +120,7 @@ bool ClientGame::isWatching(int seat) const
 
 void ClientGame::sendAnswers(const QStringList &answers)
 {
+    m_drafts.stop();
     if (m_connection.isSignedIn() && isSeat(ownSeat()))
         m_connection.send(Protocol::Msg::myanswers(ownSeat(), answers));
 }

@@ -4,6 +4,7 @@
 // on it.
 #pragma once
 
+#include "clientcore/AnswerDrafts.h"
 #include "clientcore/ChatLine.h"
 #include "clientcore/GameMessages.h"
 
@@ -31,6 +32,10 @@ public:
     const RoundStart &round() const { return m_round; }
 
     void sendAnswers(const QStringList &answers);
+    // What the player has typed so far; the host hears of changes while the
+    // answer time runs.
+    void typeAnswers(const QStringList &answers) { m_drafts.typed(answers); }
+    const AnswerDrafts &drafts() const { return m_drafts; }
     void voteFor(int seat);
     void voteAgainst(int seat);
     void say(const QString &text, const QString &colourText);
@@ -65,4 +70,5 @@ private:
     std::array<bool, GameFacts::SeatCount> m_watching {};
     int m_gameType = 1;
     RoundStart m_round;
+    AnswerDrafts m_drafts;
 };

@@ -84,6 +84,7 @@ public:
 
     // Length of a game second (LEXIBURST_SECOND_MS); the pauses scale with it.
     void setSecondMs(int ms) { m_secondMs = ms; }
+    int secondMs() const { return m_secondMs; }
     // Game seconds of trying again after a break; the host keeps the seat as long.
     static constexpr int ReconnectForSeconds = 120;
     static constexpr int FirstPauseSeconds = 1;

@@ -48,6 +48,11 @@ struct Seat
     int answersShown = 0;
     bool watching = false;
     PerCategory<QString> answers;
+    // Sent its answers in the round under way; a draft no longer counts.
+    bool answersSent = false;
+    // What the player had typed when it last told the host while the answer
+    // time ran: given back on a return, and scored when no answers come.
+    PerCategory<QString> draft;
     PerCategory<int> duplicate {};
     PerCategory<int> accepted {};
     PerCategory<int> votesAgainst {};
@@ -62,6 +67,8 @@ struct Seat
     void clearRound()
     {
         answers.fill(QString());
+        answersSent = false;
+        draft.fill(QString());
         accepted.fill(0);
         votesAgainst.fill(0);
         votesFor.fill(0);

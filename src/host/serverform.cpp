@@ -126,6 +126,7 @@ void TServer::registerHandlers()
         {"CMD_myanswers", &TServer::myanswers},
         {"CMD_voteagainst", &TServer::voteagainst},
         {"CMD_votefor", &TServer::votefor},
+        {"CMD_draftanswers", &TServer::draftanswers},
     };
     // Registered in the order of the command table, which decides dispatch order.
     for (const QString &name : Protocol::hostCommands()) {

@@ -17,6 +17,9 @@
 #include <functional>
 
 class GameRandom;
+namespace Protocol {
+class FieldReader;
+}
 
 class TServer : public QObject
 {
@@ -186,6 +189,10 @@ private:
     void startgame(const QString &text, int origin);
     void startround();
     void myanswers(const QString &text, int origin);
+    void draftanswers(const QString &text, int origin);
+    // The playing seat that sent an answer list, or null when it names no
+    // playing seat or another sender.
+    Seat *answeringSeat(Protocol::FieldReader &reader, int origin);
     void endround();
     void setPhase(Phase phase, int countdown);
 

@@ -76,14 +76,12 @@ void TServer::startround()
     setPhase(PhaseAnswering, m_turnTime + AnswerGraceSeconds);
 }
 
-void TServer::myanswers(const QString &text, int origin)
+namespace {
+
+// Reads the category and answer pairs of an answer list into `stored`.
+void readAnswers(Protocol::FieldReader &reader, bool keepSentBefore,
+                 Seat::PerCategory<QString> &stored)
 {
-    Protocol::FieldReader reader(text);
-    const auto seat = reader.takeInt();
-    // The spectator seat does not play; seats below 1 name no one.
-    if (!seat || !isPlayingSeat(*seat) || !sentBy(*seat, origin))
-        return;
-    Seat &s = m_seats[*seat];
     reader.beginList();
     while (reader.nextGroup()) {
         const auto category = reader.takeInt();
@@ -96,14 +94,52 @@ void TServer::myanswers(const QString &text, int origin)
             continue;
         // A player back from a drop may find its boxes empty: what it sent
         // before stands.
-        QString &stored = s.answers[std::size_t(*category)];
-        if (!answer.isEmpty() || !s.returnedThisRound)
-            stored = answer;
+        if (!answer.isEmpty() || !keepSentBefore)
+            stored[std::size_t(*category)] = answer;
     }
+}
+
+} // namespace
+
+Seat *TServer::answeringSeat(Protocol::FieldReader &reader, int origin)
+{
+    const auto seat = reader.takeInt();
+    // The spectator seat does not play; seats below 1 name no one.
+    if (!seat || !isPlayingSeat(*seat) || !sentBy(*seat, origin))
+        return nullptr;
+    return &m_seats[*seat];
+}
+
+void TServer::myanswers(const QString &text, int origin)
+{
+    Protocol::FieldReader reader(text);
+    Seat *s = answeringSeat(reader, origin);
+    if (!s)
+        return;
+    s->answersSent = true;
+    readAnswers(reader, s->returnedThisRound, s->answers);
+}
+
+void TServer::draftanswers(const QString &text, int origin)
+{
+    Protocol::FieldReader reader(text);
+    Seat *s = answeringSeat(reader, origin);
+    // Only typing counts: once the answers are in or the time is up, a draft
+    // changes nothing.
+    if (!s || s->answersSent || m_phase != PhaseAnswering)
+        return;
+    readAnswers(reader, s->returnedThisRound, s->draft);
 }
 
 void TServer::endround()
 {
+    // A player who dropped out while typing, and did not come back in time to
+    // send its answers, is scored on what it had typed.
+    for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
+        Seat &s = m_seats[n];
+        if (!s.answersSent)
+            s.answers = s.draft;
+    }
     sendToAll(Protocol::Msg::endround());
     m_currentCategory = 0;
     setPhase(PhaseNextCategory, EndRoundPauseSeconds);

@@ -72,7 +72,8 @@ void TServer::receivedlogininfo(const QString &text, int origin)
 void TServer::giveAnswersBack(int seat)
 {
     // Its boxes fill again, so the answers go out once more at its time-out.
-    const Seat::PerCategory<QString> &kept = m_seats[seat].answers;
+    const Seat &s = m_seats[seat];
+    const Seat::PerCategory<QString> &kept = s.answersSent ? s.answers : s.draft;
     if (std::all_of(kept.begin() + 1, kept.end(), [](const QString &a) { return a.isEmpty(); }))
         return;
     sendToSeat(seat, Protocol::Msg::keptanswers(seat, QStringList(kept.begin() + 1, kept.end())));

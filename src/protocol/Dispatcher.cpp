@@ -5,8 +5,18 @@ namespace Protocol {
 const QStringList &hostCommands()
 {
     static const QStringList names = {
-        "CMD_logininfo", "CMD_kickhim",   "CMD_chat",      "CMD_action",      "CMD_playasound",
-        "CMD_startgame", "CMD_justwatch", "CMD_myanswers", "CMD_voteagainst", "CMD_votefor",
+        "CMD_logininfo",
+        "CMD_kickhim",
+        "CMD_chat",
+        "CMD_action",
+        "CMD_playasound",
+        "CMD_startgame",
+        "CMD_justwatch",
+        "CMD_myanswers",
+        "CMD_voteagainst",
+        "CMD_votefor",
+        // An addition after the first protocol; hosts of the first protocol ignore it.
+        "CMD_draftanswers",
     };
     return names;
 }

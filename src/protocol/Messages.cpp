@@ -283,6 +283,11 @@ QByteArray myanswers(int seat, const QStringList &answers)
     return answerList("CMD_myanswers", seat, answers);
 }
 
+QByteArray draftanswers(int seat, const QStringList &answers)
+{
+    return answerList("CMD_draftanswers", seat, answers);
+}
+
 QByteArray votefor(int votingSeat, int seatVotedFor)
 {
     return Builder("CMD_votefor").field(votingSeat).field(seatVotedFor).literal("+").done();

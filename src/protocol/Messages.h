@@ -112,6 +112,10 @@ QByteArray playasound(int seat, int soundNumber);
 QByteArray startgame(const QString &starter, int rounds, int turnTime, const QString &gameType,
                      const QString &duplicates);
 QByteArray myanswers(int seat, const QStringList &answers);
+// What the player has typed so far while the answer time runs (an addition
+// that hosts of the first protocol ignore): the host keeps it in case the
+// player drops before its answers go out.
+QByteArray draftanswers(int seat, const QStringList &answers);
 QByteArray votefor(int votingSeat, int seatVotedFor);
 QByteArray voteagainst(int votingSeat, int seatVotedAgainst);
 

@@ -53,6 +53,7 @@ private slots:
     void entryTicks();
     void votingTicks();
     void timeoutSendsAnswersOnce();
+    void typingSendsDraftsUntilTheTimeOut();
     void answersNotSentByWatcherOrWithoutConnection();
     void answerTextIsCleaned_data();
     void answerTextIsCleaned();
@@ -229,6 +230,22 @@ void TestGameRound::timeoutSendsAnswersOnce()
     QVERIFY(!b.panels.answerEdit(8)->isEnabled());
     QCOMPARE(b.panels.countdown(), 0);
     QCOMPARE(b.text("label_timer"), QStringLiteral("Time: 0:00"));
+}
+
+void TestGameRound::typingSendsDraftsUntilTheTimeOut()
+{
+    GameBoard b;
+    startGame(b);
+    QLineEdit *box = b.panels.answerEdit(1);
+    QTest::keyClicks(box, "ant"); // the first letter goes at once, the rest after a pause
+    emit box->editingFinished(); // or as the box is left
+    tickTo(b.panels, 0);
+    b.panels.turntimeTimer();
+    const QList<QByteArray> &sent = b.context.sent;
+    QVERIFY(sent.size() >= 3);
+    QCOMPARE(sent.first(), Protocol::Msg::draftanswers(2, {"a"}));
+    QCOMPARE(sent.at(sent.size() - 2), Protocol::Msg::draftanswers(2, {"ant"}));
+    QCOMPARE(sent.last(), Protocol::Msg::myanswers(2, {"ant"}));
 }
 
 void TestGameRound::answersNotSentByWatcherOrWithoutConnection()

@@ -137,6 +137,40 @@ private slots:
         QCOMPARE(kept.answers[0], u"Rye"_s);
     }
 
+    // What is typed reaches the host as drafts only while the answer time runs,
+    // and only when it changed.
+    void draftsOnlyForChanges()
+    {
+        CoreClient c;
+        c.connection.setSecondMs(1);
+        auto drafts = [&c] {
+            QList<QByteArray> found;
+            for (const QByteArray &m : std::as_const(c.sent))
+                if (m.startsWith("CMD_draftanswers"))
+                    found.append(m);
+            return found;
+        };
+        auto pauseOver = [&c] {
+            QTRY_VERIFY(!c.game.drafts().isPausing());
+        };
+        c.hear(Protocol::Msg::sendlogininfo(3));
+        c.game.typeAnswers({u"ash"_s}); // no round yet
+        c.hear(Protocol::Msg::startround(1, 0, {}));
+        c.game.typeAnswers({QString(), QString()}); // the boxes as they were
+        c.game.typeAnswers({u"ash"_s});
+        c.game.typeAnswers({u"ash"_s, u"tree"_s}); // waits for the pause ...
+        c.game.typeAnswers({u"ash"_s}); // ... and is back as sent before it ends
+        pauseOver();
+        c.game.typeAnswers({u"ash"_s, u"tree"_s});
+        pauseOver();
+        c.game.typeAnswers({u"ash"_s, u"tree"_s});
+        c.game.sendAnswers({u"ash"_s, u"tree"_s});
+        c.game.typeAnswers({u"late"_s});
+        QCOMPARE(drafts(),
+                 (QList {Protocol::Msg::draftanswers(3, {u"ash"_s}),
+                         Protocol::Msg::draftanswers(3, {u"ash"_s, u"tree"_s})}));
+    }
+
     void chatLines_data()
     {
         QTest::addColumn<QString>("argument");

@@ -113,6 +113,35 @@ private slots:
         QCOMPARE(back.size(), 1);
     }
 
+    // Killed while typing: the boxes fill again with what was typed, and it is
+    // scored although no answers were ever sent.
+    void typedAnswersComeBackAndAreScored()
+    {
+        Player &ann = join(u"Ann"_s, 1);
+        Player &cid = join(u"Cid"_s, 2);
+        startGame(ann, u"Ann"_s, LongTurnTime);
+        QTRY_VERIFY_WITH_TIMEOUT(cid.game.drafts().isActive(), WaitMs);
+        cid.game.typeAnswers({u"Cat"_s});
+        cid.game.typeAnswers({u"Cat"_s, u"Cow"_s});
+        QTRY_COMPARE_WITH_TIMEOUT(m_server->seat(2).draft[2], u"Cow"_s, WaitMs);
+        m_players.pop_back(); // killed
+        QTRY_VERIFY_WITH_TIMEOUT(!m_server->seat(2).keptFor.isEmpty(), WaitMs);
+        Player &cidAgain = join(u"Cid"_s, 2);
+        QTRY_COMPARE_WITH_TIMEOUT(cidAgain.kept.answers[1], u"Cow"_s, WaitMs);
+        QCOMPARE(cidAgain.kept.answers[0], u"Cat"_s);
+
+        QList<VoteAnswer> shown;
+        connect(&ann.game, &ClientGame::votingStarted, this,
+                [&shown](const CategoryVote &vote) { shown = vote.answers; });
+        // On to the end of the answer time and the first vote.
+        for (int second = 0; second < 2 * LongTurnTime && m_server->phase() != TServer::PhaseVoting;
+             ++second)
+            m_server->timer1Timer();
+        QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), WaitMs);
+        QCOMPARE(shown.first().answer, u"Cat"_s);
+        QCOMPARE(m_server->seat(2).answers[2], u"Cow"_s);
+    }
+
     void resetConnectionReconnectsAndRejoins()
     {
         join(u"Ann"_s, 1);

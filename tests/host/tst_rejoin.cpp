@@ -15,6 +15,8 @@ private slots:
     void droppedPlayerGetsTheSeatBack();
     void keptSeatEnds_data();
     void keptSeatEnds();
+    void draftStandsInForAnswers_data();
+    void draftStandsInForAnswers();
 
 private:
     // Host, Bea and Cid in a game whose first category scored: Bea has a point.
@@ -145,6 +147,40 @@ void TestRejoin::keptSeatEnds()
     QCOMPARE(h.sentTo(1, "CMD_newplayerinfo+2+").size(), 1);
     QVERIFY(h.server.seat(2).keptFor.isEmpty());
     QTEST(h.server.seat(2).gameScore, "scoreOnSeat2");
+}
+
+void TestRejoin::draftStandsInForAnswers_data()
+{
+    QTest::addColumn<QStringList>("final"); // sent at the time-out; null: never
+    QTest::addColumn<bool>("drops");
+    QTest::addColumn<QStringList>("scored");
+    const QStringList draft {"Bat", "Bee"};
+    QTest::newRow("dropped and gone") << QStringList() << true << draft;
+    QTest::newRow("answers replace it")
+        << QStringList {"Bug", ""} << false << QStringList {"Bug", ""};
+    QTest::newRow("still there, no answers") << QStringList() << false << draft;
+}
+
+void TestRejoin::draftStandsInForAnswers()
+{
+    QFETCH(QStringList, final);
+    HostHarness h;
+    h.join("Host");
+    h.join("Bea");
+    h.startGame(1, 30, "1", "1");
+    h.deliver(2, Protocol::Msg::draftanswers(2, {"Bat", "Bee"}));
+    if (!final.isEmpty()) {
+        h.answer(2, final);
+        h.deliver(2, Protocol::Msg::draftanswers(2, {"Late"})); // the answers are in: ignored
+    }
+    QFETCH(bool, drops);
+    if (drops)
+        h.server.disconnectsock(2);
+    QVERIFY(h.tickUntil(1, "CMD_showcat"));
+    QFETCH(QStringList, scored);
+    QCOMPARE(h.server.seat(2).answers[1], scored[0]);
+    QCOMPARE(h.server.seat(2).answers[2], scored[1]);
+    QVERIFY(h.sentTo(1, "CMD_showcat").first().contains("+2+" + scored[0].toLatin1() + "+0"));
 }
 
 QTEST_GUILESS_MAIN(TestRejoin)
