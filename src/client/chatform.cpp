@@ -76,6 +76,7 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
         QTimer::singleShot(HostClosedPauseMs, this, &QWidget::close);
     });
     connect(m_connection, &HostConnection::statusLine, this, &Tchat::addStatusLine);
+    connect(m_connection, &HostConnection::connectFailed, this, &Tchat::firstConnectFailed);
     connect(m_connection, &HostConnection::leadChanged, this, &Tchat::leadChanged);
     m_seats = new PlayerSeats(this);
     connect(m_connection, &HostConnection::playerBack, m_seats, &PlayerSeats::seatPlayer);
@@ -360,7 +361,7 @@ void Tchat::hostpress()
     if (!problem.isEmpty()) {
         addStatusLine(problem);
         // A player who came through the start window chooses again there.
-        if (m_windows.start && m_arguments.isEmpty())
+        if (cameThroughStartWindow())
             m_windows.start->showProblem(problem);
         return;
     }
@@ -386,10 +387,26 @@ void Tchat::leadChanged(bool leads)
 void Tchat::joinpress()
 {
     gameBegun();
+    // A mistyped address goes back to the start window rather than being tried for minutes.
+    m_connection->setRetryUnreachedHost(!cameThroughStartWindow());
     m_connection->setPlayerName(m_playerName);
     m_connection->connectTo(m_hostAddress, m_port);
     m_game->setHostControlsVisible(false);
     m_startGame->setEnabled(false);
+}
+
+bool Tchat::cameThroughStartWindow() const
+{
+    return m_windows.start && m_arguments.isEmpty();
+}
+
+void Tchat::firstConnectFailed(const QString &reason)
+{
+    if (m_host || m_connection->wasEverSignedIn() || !cameThroughStartWindow())
+        return;
+    m_gameBegun = false;
+    m_newGame->setEnabled(true);
+    m_windows.start->showProblem(HostConnection::unreachedText(m_hostAddress, reason));
 }
 
 // ---------------------------------------------------------------- closing

@@ -165,6 +165,9 @@ private:
     QString openHostPort();
     void setLeading(bool leads);
     void gameBegun();
+    bool cameThroughStartWindow() const;
+    // The host to join was never reached: the player chooses again.
+    void firstConnectFailed(const QString &reason);
     void image_logoClick();
 
     // Host messages.

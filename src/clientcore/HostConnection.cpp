@@ -99,6 +99,7 @@ void HostConnection::connectTo(const QString &host, quint16 port)
     setHost(host, port);
     m_failingSince.invalidate();
     m_pauseSeconds = FirstPauseSeconds;
+    m_everSignedIn = false;
     openSocket();
 }
 
@@ -141,7 +142,9 @@ void HostConnection::connectionFailed(const QString &reason)
     closeQuietly();
     emit statusLine(
         wasPlaying ? QStringLiteral("Lost the connection to %1: %2.").arg(m_hostAddress, reason)
-                   : QStringLiteral("Could not reach %1: %2.").arg(m_hostAddress, reason));
+                   : unreachedText(m_hostAddress, reason));
+    if (!m_everSignedIn && !m_retryUnreachedHost)
+        return;
     if (!m_failingSince.isValid()) {
         m_failingSince.start();
         m_pauseSeconds = FirstPauseSeconds;
@@ -158,6 +161,11 @@ void HostConnection::connectionFailed(const QString &reason)
     emit statusLine(seconds == 1 ? QStringLiteral("Trying again in 1 second.")
                                  : QStringLiteral("Trying again in %1 seconds.").arg(seconds));
     m_retryTimer->start(int(pauseMs));
+}
+
+QString HostConnection::unreachedText(const QString &host, const QString &reason)
+{
+    return QStringLiteral("Could not reach %1: %2.").arg(host, reason);
 }
 
 void HostConnection::closeQuietly()
@@ -275,6 +283,7 @@ void HostConnection::signIn(const QString &argument)
         return;
     m_ownSeat = *seat;
     m_signedIn = true;
+    m_everSignedIn = true;
     m_failingSince.invalidate();
     if (m_nameForSeat) {
         m_playerName = m_nameForSeat(m_ownSeat);

@@ -81,6 +81,13 @@ public:
     // Seat 1 leads (starts games, removes players) until the host names another.
     bool leadsGame() const { return m_leads; }
     bool isReconnecting() const { return m_failingSince.isValid(); }
+    // Whether this connection ever signed in since connectTo().
+    bool wasEverSignedIn() const { return m_everSignedIn; }
+    // Whether a host that was never reached is tried again (the default); a
+    // player who typed the address chooses again instead.
+    void setRetryUnreachedHost(bool retry) { m_retryUnreachedHost = retry; }
+    // The line that says a host could not be reached.
+    static QString unreachedText(const QString &host, const QString &reason);
 
     // Length of a game second (LEXIBURST_SECOND_MS); the pauses scale with it.
     void setSecondMs(int ms) { m_secondMs = ms; }
@@ -141,6 +148,8 @@ private:
     QString m_loginName;
     int m_ownSeat = 0;
     bool m_signedIn = false;
+    bool m_everSignedIn = false;
+    bool m_retryUnreachedHost = true;
     int m_leadSeat = 1;
     bool m_leads = false;
 

@@ -31,6 +31,8 @@ private slots:
     void soloGameHostsAsYou();
     void startWindowBeginsTheChosenGame_data();
     void startWindowBeginsTheChosenGame();
+    void unreachedHostOnTheFirstJoin_data();
+    void unreachedHostOnTheFirstJoin();
     void signInReplyCarriesTwoTerminators();
     void hostingConnectsToLoopbackAndLobby();
     void failedListeningDoesNotConnect();
@@ -234,6 +236,43 @@ void StartTest::startWindowBeginsTheChosenGame()
     QTRY_COMPARE(host.connections(), 1);
     host.send("CMD_sendlogininfo+1\xFF"_ba);
     QTRY_COMPARE(host.received(), "CMD_logininfo+1+1.0.4+"_ba + name.toLatin1() + "\xFF\xFF"_ba);
+}
+
+void StartTest::unreachedHostOnTheFirstJoin_data()
+{
+    QTest::addColumn<bool>("startWindow");
+    QTest::newRow("start window: choose again") << true;
+    QTest::newRow("command line: tries again for a while") << false;
+}
+
+void StartTest::unreachedHostOnTheFirstJoin()
+{
+    QFETCH(bool, startWindow);
+    const quint16 nobody = closedPort();
+    TestClient client(nobody, startWindow ? QStringList() : QStringList {u"Bo"_s, u"127.0.0.1"_s});
+    client.chat->connection().setSecondMs(1);
+    StartWindow start;
+    start.setSettingsFolder(client.home.path());
+    start.findChild<QLineEdit *>(u"edit_name"_s)->setText(u"Bo"_s);
+    auto *address = start.findChild<QComboBox *>(u"combo_joinaddress"_s);
+    address->setEditText(u"127.0.0.1:"_s + QString::number(nobody));
+    ChatWindows windows;
+    windows.start = &start;
+    client.chat->setWindows(windows);
+    client.chat->show();
+    if (!startWindow) {
+        QTRY_COMPARE(lastChatLine(*client.chat), u"Gave up trying to reach 127.0.0.1."_s);
+        return;
+    }
+    start.start(StartWindow::Kind::Join);
+    QTRY_COMPARE(start.notice(), u"Could not reach 127.0.0.1: connection refused."_s);
+    QVERIFY(start.isVisible() && named(*client.chat, u"NewGame1"_s)->isEnabled());
+    QVERIFY(!client.chat->connection().isReconnecting());
+
+    FakeHost host;
+    address->setEditText(u"127.0.0.1:"_s + QString::number(host.port()));
+    start.start(StartWindow::Kind::Join);
+    QTRY_COMPARE(host.connections(), 1);
 }
 
 void StartTest::signInReplyCarriesTwoTerminators()
