@@ -255,6 +255,7 @@ int TServer::seatConnection(TSock *socket, bool fromThisMachine)
         socket->OnInfo = tempsock->OnInfo;
         socket->OnRead = Sock1->OnRead;
     }
+    tellLeadTo(seat);
     sendToSeat(seat, Protocol::Msg::sendlogininfo(seat));
     return seat;
 }

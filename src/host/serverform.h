@@ -102,7 +102,8 @@ public:
     // State, read by tests and the stand-alone host.
     const Seat &seat(int number) const { return m_seats.at(std::size_t(number)); }
     // The seat that may start games and remove players: seat 1 on the hosting
-    // program; on a stand-alone host the lowest signed-in seat (0 for none).
+    // program; on a stand-alone host the first to sign in, and when its player
+    // leaves, the lowest signed-in seat (0 for none).
     int leadSeat() const;
     int highestSeatUsed() const { return m_highestSeat; }
     bool gameRunning() const { return m_gameRunning; }
@@ -176,6 +177,8 @@ private:
     void moveToKeptSeat(int from, int to);
     void giveAnswersBack(int seat);
     void updateLead();
+    bool holdsLead(int seat) const;
+    void tellLeadTo(int seat);
     void kickhim(const QString &text, int origin);
     void justwatch(const QString &text, int origin);
     Protocol::GameStats snapshot(int seat) const;
@@ -225,8 +228,11 @@ private:
     SeatTable m_seats;
     KeptSeats m_kept {m_seats};
     int m_highestSeat = 0;
-    // The lead the clients were last told of; seat 1 until told otherwise.
+    // The lead on a stand-alone host, as the clients were told of it; they
+    // take seat 1 until told otherwise.
     int m_announcedLead = 0;
+    // Whether clients were ever told of a lead other than seat 1.
+    bool m_leadMoved = false;
 
     TSock *Sock1 = nullptr;
     TSock *tempsock = nullptr;

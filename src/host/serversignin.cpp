@@ -144,28 +144,44 @@ void TServer::moveToKeptSeat(int from, int to)
 
 int TServer::leadSeat() const
 {
-    if (m_options.hostSeatReserved)
-        return 1;
-    for (int seat = 1; seat <= m_highestSeat; ++seat) {
-        if (m_seats[seat].inUse && m_seats[seat].signedIn)
-            return seat;
-    }
-    return 0;
+    return m_options.hostSeatReserved ? 1 : m_announcedLead;
+}
+
+bool TServer::holdsLead(int seat) const
+{
+    return seat != 0 && m_seats[seat].inUse && m_seats[seat].signedIn;
 }
 
 void TServer::updateLead()
 {
-    const int lead = leadSeat();
+    // The leader keeps the lead as long as it stays; a newcomer never takes it.
+    // Only when the leader leaves does it pass, to the lowest seat in use.
+    if (m_options.hostSeatReserved || holdsLead(m_announcedLead))
+        return;
+    int lead = 0;
+    for (int seat = 1; seat <= m_highestSeat && lead == 0; ++seat) {
+        if (holdsLead(seat))
+            lead = seat;
+    }
     if (lead == m_announcedLead)
         return;
-    const int before = m_announcedLead;
     m_announcedLead = lead;
     // Every client takes seat 1 for the leader until it hears otherwise.
-    if (lead == 0 || (before == 0 && lead == 1))
+    if (lead == 0 || (lead == 1 && !m_leadMoved))
         return;
+    m_leadMoved = true;
     const QString name = m_seats[lead].loginName;
     sendToAll(Protocol::Msg::leads(lead, name));
     emit leadChanged(lead, name);
+}
+
+void TServer::tellLeadTo(int seat)
+{
+    // A client takes seat 1 for the leader; one arriving while another seat
+    // leads hears of it before it signs in, so it never shows the controls.
+    if (m_options.hostSeatReserved || m_announcedLead == 0 || m_announcedLead == 1)
+        return;
+    sendToSeat(seat, Protocol::Msg::leads(m_announcedLead, m_seats[m_announcedLead].loginName));
 }
 
 void TServer::kickhim(const QString &text, int origin)

@@ -97,7 +97,9 @@ void TestProgram::logsAndStopsCleanly()
     QTcpSocket back;
     back.connectToHost(QHostAddress::LocalHost, port);
     QByteArray heard; // game news comes in between
-    QTRY_VERIFY((heard += back.readAll()).startsWith("CMD_sendlogininfo+3\xff"));
+    QTRY_VERIFY((heard += back.readAll())
+                    .contains("CMD_leads+2+Bob\xff"
+                              "CMD_sendlogininfo+3\xff"));
     back.write("CMD_logininfo+3+1.0.4+Ann\xff\xff");
     QTRY_VERIFY((heard += back.readAll()).contains("CMD_sendlogininfo+1\xff"));
     back.write("CMD_logininfo+1+1.0.4+Ann\xff\xff");

@@ -60,11 +60,15 @@ void TestRejoin::leadPassesToTheLowestSeat()
     QVERIFY(!h.server.seat(3).inUse);
     QVERIFY(h.server.seat(3).keptFor.isEmpty()); // removed: no way back
 
-    // Seat 1 taken again leads again.
+    // A newcomer on seat 1 does not take the lead; it hears who leads first.
     h.forget();
     QCOMPARE(h.join("Dee"), 1);
-    QCOMPARE(h.sentTo(2, "CMD_leads"), QList<QByteArray> {wire("CMD_leads+1+Dee")});
-    QCOMPARE(changes.size(), 2);
+    QCOMPARE(h.sentTo(2, "CMD_leads").size(), 0);
+    QCOMPARE(h.take(1).first(), wire("CMD_leads+2+Bob"));
+    QCOMPARE(h.server.leadSeat(), 2);
+    QCOMPARE(changes.size(), 1);
+    h.server.disconnectsock(2);
+    QCOMPARE(h.sentTo(4, "CMD_leads"), QList<QByteArray> {wire("CMD_leads+1+Dee")});
 }
 
 void TestRejoin::hostingProgramKeepsTheLead()

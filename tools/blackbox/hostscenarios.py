@@ -103,13 +103,16 @@ def scenario_seating(h, net):
     check(p4.wait_closed(), "removed player's connection is closed")
     check_eq(p4.unread(), [], "removed player gets no message about itself")
     all_quiet(net, seated, "after the removal")
-    # Seat 1 leaves: the next newcomer gets seat 1 and its rights.
+    # Seat 1 leaves: the lead passes to seat 2 and stays there; the next
+    # newcomer gets seat 1 but not its rights.
     p1.close()
     seated.remove(p1)
     all_expect(seated, "CMD_playerdisconnected+1+Alice")
     p1b = sign_in(net, seated, "P1b", "Ann", expect_seat=1)
     seated.append(p1b)
     p1b.send("CMD_kickhim+1+5+")
+    all_quiet(net, seated, "kick by a newcomer on seat 1", 0.2)
+    p2.send("CMD_kickhim+2+5+")
     seated.remove(p5)
     all_expect(seated, "CMD_playerdisconnected+5+Pl5")
 
