@@ -57,9 +57,15 @@ QString BotChat::gameEnded(qint64 nowMs, bool won)
     return speak(nowMs, won ? pick(m_random, WonLines) : pick(m_random, LostLines));
 }
 
-QString botNameForSeat(int seat)
+QString botNameForSeat(int seat, const QStringList &taken)
 {
-    if (seat < 1 || seat > int(SeatHintNames.size()))
-        return SeatHintNames.front();
-    return SeatHintNames[std::size_t(seat - 1)];
+    const bool hasHint = seat >= 1 && seat <= int(SeatHintNames.size());
+    const QString &hint = hasHint ? SeatHintNames[std::size_t(seat - 1)] : SeatHintNames.front();
+    if (!taken.contains(hint))
+        return hint;
+    for (const QString &name : SeatHintNames) {
+        if (!taken.contains(name))
+            return name;
+    }
+    return hint; // the host tells it apart from the others
 }

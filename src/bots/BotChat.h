@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 class GameRandom;
@@ -29,5 +30,6 @@ private:
 };
 
 // The name a computer player takes in a seat: the seat's hidden hint name, so the board
-// lets it leave without a "disconnected." line.
-QString botNameForSeat(int seat);
+// lets it leave without a "disconnected." line; when another player goes by it, the
+// first hint name nobody at the table uses (taken: the names of the other seats).
+QString botNameForSeat(int seat, const QStringList &taken = {});

@@ -25,7 +25,9 @@ BotPlayer::BotPlayer(const AnswerBank &bank, GameRandom &random, const BotSettin
 {
     m_clock.start();
     if (settings.name.isEmpty())
-        m_connection.setNameForSeat(botNameForSeat);
+        m_connection.setNameForSeat([others = settings.namesOfOthers](int seat) {
+            return botNameForSeat(seat, others ? others(seat) : QStringList());
+        });
     else
         m_connection.setPlayerName(settings.name);
 

@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 class AnswerBank;
 class GameRandom;
 
@@ -22,6 +24,9 @@ struct BotSettings
     int secondMs = 1000;
     // The sign-in name; empty takes the hint name of the seat the host gives.
     QString name;
+    // The names of the seats other than the given one, where known, so a
+    // computer player without a name picks one nobody uses.
+    std::function<QStringList(int seat)> namesOfOthers;
 };
 
 class BotPlayer : public QObject

@@ -8,6 +8,9 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class AnswerBank;
 class BotPlayer;
@@ -27,6 +30,11 @@ public:
     ~ComputerPlayers() override;
 
     void setHost(const QString &address, quint16 port);
+    // Where the players to come learn the names at the table before they sign in.
+    void setNamesOfOthers(std::function<QStringList(int seat)> names)
+    {
+        m_namesOfOthers = std::move(names);
+    }
     // "Bot Speed": applies to the players seated and to those still to come.
     void setSpeed(BotSpeed speed);
     BotSpeed speed() const { return m_speed; }
@@ -52,6 +60,7 @@ private:
     quint16 m_port = 0;
     BotSpeed m_speed = BotSpeed::Normal;
     QList<BotPlayer *> m_players;
+    std::function<QStringList(int seat)> m_namesOfOthers;
 };
 
 // The "Bot Speed" menu keeps its choice as milliseconds (2000, 1000, 500).

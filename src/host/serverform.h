@@ -106,6 +106,8 @@ public:
     // leaves, the lowest signed-in seat (0 for none).
     int leadSeat() const;
     int highestSeatUsed() const { return m_highestSeat; }
+    // The login names of the seats in use other than `seat`.
+    QStringList namesOfOthers(int seat) const;
     bool gameRunning() const { return m_gameRunning; }
     int phase() const { return m_phase; }
     int countdown() const { return m_countdown; }
@@ -174,6 +176,8 @@ private:
     // Sign-in, kept seats and the lead (serversignin.cpp).
     void receivedlogininfo(const QString &text, int origin);
     static QString loginNameFor(int seat, const QString &requested);
+    // The name, with " (2)", " (3)", ... added when another seat goes by it.
+    QString distinctName(const QString &name, int seat) const;
     void moveToKeptSeat(int from, int to);
     void giveAnswersBack(int seat);
     void updateLead();

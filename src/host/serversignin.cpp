@@ -15,12 +15,17 @@ void TServer::receivedlogininfo(const QString &text, int origin)
     if (!seat || !isSeatNumber(*seat) || !sentBy(*seat, origin))
         return;
     const QString version = reader.takeText();
-    const QString name = loginNameFor(*seat, reader.rest());
-
+    const QString typed = loginNameFor(*seat, reader.rest());
     Seat &s = m_seats[*seat];
-    if (!s.signedIn && !s.rejoining) {
-        if (const int kept = m_gameRunning ? m_kept.seatFor(name) : 0) {
-            s.loginName = name;
+    // Chat, scores and returns go by name: no two seats share one. A player
+    // moved back to its kept seat keeps the name the seat was kept for.
+    const QString name = s.rejoining ? s.loginName : distinctName(typed, *seat);
+
+    if (!s.signedIn && !s.rejoining && m_gameRunning) {
+        // A player renamed at its first sign-in comes back under its typed name.
+        const int kept = m_kept.seatFor(typed) ? m_kept.seatFor(typed) : m_kept.seatFor(name);
+        if (kept) {
+            s.loginName = m_seats[kept].keptFor;
             moveToKeptSeat(*seat, kept);
             return;
         }
@@ -85,6 +90,27 @@ QString TServer::loginNameFor(int seat, const QString &requested)
     if (requested.trimmed().isEmpty())
         return QStringLiteral("Player %1").arg(seat);
     return requested.left(MaxLoginNameLength);
+}
+
+QStringList TServer::namesOfOthers(int seat) const
+{
+    QStringList names;
+    for (int other = 1; other <= m_highestSeat; ++other) {
+        if (other != seat && m_seats[other].inUse && !m_seats[other].loginName.isEmpty())
+            names.append(m_seats[other].loginName);
+    }
+    return names;
+}
+
+QString TServer::distinctName(const QString &name, int seat) const
+{
+    const QStringList taken = namesOfOthers(seat);
+    QString candidate = name;
+    for (int n = 2; taken.contains(candidate); ++n) {
+        const QString suffix = QStringLiteral(" (%1)").arg(n);
+        candidate = name.left(MaxLoginNameLength - suffix.size()) + suffix;
+    }
+    return candidate;
 }
 
 Protocol::GameStats TServer::snapshot(int seat) const

@@ -60,6 +60,7 @@ private slots:
     void favours();
     void votePace();
     void chatAtMostOneLineAMinute();
+    void nameNobodyAtTheTableUses();
 
 private:
     const AnswerBank m_small = AnswerBank::fromText(SmallBank);
@@ -255,6 +256,18 @@ void BotBrainTest::chatAtMostOneLineAMinute()
             lastLine = now;
         }
         QVERIFY(lastLine > 0);
+    }
+}
+
+void BotBrainTest::nameNobodyAtTheTableUses()
+{
+    for (int seat = 1; seat <= 8; ++seat) {
+        const QString hint = botNameForSeat(seat);
+        QStringList taken {hint};
+        // Each name picked is taken next, until only the host can tell them apart.
+        for (QString name; (name = botNameForSeat(seat, taken)) != hint; taken.append(name))
+            QVERIFY(!taken.contains(name));
+        QVERIFY(taken.size() > 1);
     }
 }
 

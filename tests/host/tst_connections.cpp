@@ -69,27 +69,40 @@ void TestConnections::signInAnnouncesPlayers()
 
 void TestConnections::loginNames_data()
 {
+    QTest::addColumn<QStringList>("seated");
     QTest::addColumn<QString>("requested");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("kept") << "Bob"
+    const QStringList ann {"Ann"};
+    QTest::newRow("kept") << ann << "Bob"
                           << "Bob";
-    QTest::newRow("empty") << ""
+    QTest::newRow("empty") << ann << ""
                            << "Player 2";
-    QTest::newRow("blank") << " \t "
+    QTest::newRow("blank") << ann << " \t "
                            << "Player 2";
-    QTest::newRow("overlong") << QString(40, u'x') << QString(30, u'x');
+    QTest::newRow("overlong") << ann << QString(40, u'x') << QString(30, u'x');
+    QTest::newRow("taken") << ann << "Ann"
+                           << "Ann (2)";
+    QTest::newRow("taken twice") << QStringList {"Ann", "Ann"} << "Ann"
+                                 << "Ann (3)";
+    QTest::newRow("other case") << ann << "ann"
+                                << "ann";
+    QTest::newRow("taken, overlong")
+        << QStringList {QString(30, u'x')} << QString(40, u'x') << QString(26, u'x') + " (2)";
 }
 
 void TestConnections::loginNames()
 {
+    QFETCH(QStringList, seated);
     QFETCH(QString, requested);
     QFETCH(QString, shown);
     HostHarness h;
-    h.join("Ann");
+    for (const QString &name : seated)
+        h.join(name);
     h.forget();
-    h.deliver(h.server.connectLocal(), Protocol::Msg::logininfo(2, "1.0.4", requested));
-    QCOMPARE(h.server.seat(2).loginName, shown);
-    QCOMPARE(h.take(1), QList<QByteArray> {wire("CMD_newplayerinfo+2+" + shown.toLatin1())});
+    const int seat = h.server.connectLocal();
+    h.deliver(seat, Protocol::Msg::logininfo(seat, "1.0.4", requested));
+    QCOMPARE(h.server.seat(seat).loginName, shown);
+    QCOMPARE(h.take(1), QList<QByteArray> {Protocol::Msg::newplayerinfo(seat, shown)});
 }
 
 void TestConnections::tenthConnectionIsRefused()

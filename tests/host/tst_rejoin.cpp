@@ -13,6 +13,7 @@ private slots:
     void leadPassesToTheLowestSeat();
     void hostingProgramKeepsTheLead();
     void droppedPlayerGetsTheSeatBack();
+    void renamedPlayerComesBackUnderItsTypedName();
     void keptSeatEnds_data();
     void keptSeatEnds();
     void draftStandsInForAnswers_data();
@@ -111,6 +112,21 @@ void TestRejoin::droppedPlayerGetsTheSeatBack()
     QCOMPARE(h.server.seat(2).gameScore, 1);
     QCOMPARE(h.server.seat(2).answers[1], answer);
     QVERIFY(h.server.seat(2).keptFor.isEmpty());
+}
+
+void TestRejoin::renamedPlayerComesBackUnderItsTypedName()
+{
+    HostHarness h;
+    startScoredGame(h);
+    QCOMPARE(h.join("Cid"), 4);
+    h.server.disconnectsock(4);
+    QCOMPARE(h.server.seat(4).keptFor, QStringLiteral("Cid (2)"));
+    const int landing = h.server.connectLocal();
+    h.deliver(landing, logininfo(landing, "1.0.4", "Cid"));
+    h.deliver(4, logininfo(4, "1.0.4", "Cid"));
+    QVERIFY(h.server.seat(4).signedIn);
+    QCOMPARE(h.server.seat(4).loginName, QStringLiteral("Cid (2)"));
+    QCOMPARE(h.server.seat(3).loginName, QStringLiteral("Cid"));
 }
 
 void TestRejoin::keptSeatEnds_data()

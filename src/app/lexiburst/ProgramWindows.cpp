@@ -103,6 +103,8 @@ ComputerPlayers &ProgramWindows::computerPlayers()
 void ProgramWindows::wireComputerPlayers()
 {
     Parts &parts = *m_parts;
+    parts.players.setNamesOfOthers(
+        [this](int seat) { return m_parts->server.namesOfOthers(seat); });
     QMenu *botSpeed = m_chat->findChild<QMenu *>(QStringLiteral("BotSpeed1"));
     for (QAction *item : botSpeed->actions()) {
         QObject::connect(item, &QAction::toggled, &parts.players, [this, item](bool checked) {
