@@ -69,11 +69,12 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
     m_connection = new HostConnection(this);
     m_connection->gameSocket()->setPortName(QString::number(m_port));
     // The host hung up and what it said before is handled: the player reads
-    // why, then the program ends.
-    connect(m_connection, &HostConnection::closed, this, [this] {
+    // why in a box, then the program ends.
+    connect(m_connection, &HostConnection::closed, this, [this](const QString &why) {
         if (!isVisible())
             return;
-        QTimer::singleShot(HostClosedPauseMs, this, &QWidget::close);
+        showMessage(why);
+        close();
     });
     connect(m_connection, &HostConnection::statusLine, this, &Tchat::addStatusLine);
     connect(m_connection, &HostConnection::connectFailed, this, &Tchat::firstConnectFailed);

@@ -185,8 +185,6 @@ private:
     void ViewTally1Click();
     void PrhaseList1Click();
 
-    // The line saying the host closed the game stays this long before the window closes.
-    static constexpr int HostClosedPauseMs = 2000;
     QString colourText() const;
 
     HostConnection *m_connection = nullptr;

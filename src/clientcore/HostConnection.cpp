@@ -270,9 +270,10 @@ void HostConnection::tick()
     // Not from inside a handler (a message box may wait there), and only once.
     if (m_closeWhenDrained && !m_dispatching) {
         m_closeWhenDrained = false;
-        emit statusLine(m_removed ? QStringLiteral("You were removed from the game.")
-                                  : QStringLiteral("The host has closed the game."));
-        emit closed();
+        const QString why = m_removed ? QStringLiteral("You were removed from the game.")
+                                      : QStringLiteral("The host has closed the game.");
+        emit statusLine(why);
+        emit closed(why);
     }
 }
 

@@ -104,8 +104,9 @@ public:
 signals:
     // "CMD_sendlogininfo" gave this client its seat and the sign-in went out.
     void signedIn(int seat);
-    // The host closed the connection and what it said before is handled.
-    void closed();
+    // The host closed the connection and what it said before is handled; why
+    // is the line for the player.
+    void closed(const QString &why);
     // Whether this client's seat leads the game changed.
     void leadChanged(bool ownSeatLeads);
     // A player got its kept seat back.

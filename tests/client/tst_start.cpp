@@ -38,6 +38,7 @@ private slots:
     void failedListeningDoesNotConnect();
     void versionMessages();
     void gameIsFullClosesTheWindow();
+    void socketClosedClosesTheWindow_data();
     void socketClosedClosesTheWindow();
     void dispatchTimerIdlesWithoutMessages();
     void overlongTextIsSkippedAndReadingGoesOn();
@@ -358,17 +359,31 @@ void StartTest::gameIsFullClosesTheWindow()
     QVERIFY(!client.chat->isVisible());
 }
 
+void StartTest::socketClosedClosesTheWindow_data()
+{
+    QTest::addColumn<QByteArray>("lastWord");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("game closed") << QByteArray() << u"The host has closed the game."_s;
+    QTest::newRow("removed") << "CMD_removed+\xFF"_ba << u"You were removed from the game."_s;
+}
+
+// The player reads why in a box and in the chat; the window goes once the box is read.
 void StartTest::socketClosedClosesTheWindow()
 {
+    QFETCH(QByteArray, lastWord);
+    QFETCH(QString, why);
     FakeHost host;
     TestClient client(host.port(), {u"Ann"_s, u"127.0.0.1"_s, u"join"_s});
     client.chat->show();
     QTRY_COMPARE(host.connections(), 1);
-    host.send("CMD_sendlogininfo+2\xFF"_ba);
+    host.send("CMD_sendlogininfo+2\xFF"_ba + lastWord);
     QTRY_VERIFY(client.chat->isConnected());
+    QStringList toldBeforeClosing;
+    connect(client.chat.get(), &Tchat::closed, this, [&] { toldBeforeClosing = client.messages; });
     host.closePeer();
     QTRY_VERIFY(client.closed);
-    QVERIFY(client.messages.isEmpty());
+    QCOMPARE(toldBeforeClosing, QStringList {why});
+    QCOMPARE(lastChatLine(*client.chat), why);
 }
 
 // The dispatch timer runs only while messages wait, and then handles one per tick.

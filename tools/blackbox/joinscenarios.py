@@ -85,6 +85,7 @@ def scenario_joining(prog, client):
     check(prog.alive(), "joining: the program still runs after the game")
     # The tally is written when the program ends; the host's closing ends it.
     client.sock.close()
+    dismiss_message_box(prog, "joining: the host closed")
     check(prog.wait_exit(15), "joining: the program ends when the host closes")
     tally = os.path.join(prog.tmp, "home", "Lexabursttally.tld")
     check(os.path.exists(tally), "joining: a seated player's finished game is in the tally file at the end")
@@ -214,6 +215,12 @@ def scenario_full(prog, client):
     """CMD_full+: the message box "Game is full", then the program ends."""
     prog.wait_display()
     client.send("CMD_full+")
+    dismiss_message_box(prog, "full")
+    check(prog.wait_exit(15), "full: the program closes after the message box")
+
+
+def dismiss_message_box(prog, label):
+    """Waits for the small "Lexiburst" box the player has to read and presses Return on it."""
     box = None
     end = time.monotonic() + 10
     while time.monotonic() < end and box is None and prog.alive():
@@ -222,20 +229,20 @@ def scenario_full(prog, client):
             if w < 500:
                 box = win
         time.sleep(0.2)
-    check(box is not None or not prog.alive(), "full: a message box is shown")
+    check(box is not None or not prog.alive(), label + ": a message box is shown")
     if box:
         prog.xdo("windowfocus", "--sync", box)
         prog.xdo("key", "Return")
-    check(prog.wait_exit(15), "full: the program closes after the message box")
 
 
 @joining_copy("Gus", "hostclose")
 def scenario_hostclose(prog, client):
-    """The host closes the connection: the program ends."""
+    """The host closes the connection: the player reads why, then the program ends."""
     seat_copy(prog, client, 2, "Gus", "hostclose: sign-in reply")
     time.sleep(1.0)
     client.sock.shutdown(socket.SHUT_RDWR)
     client.sock.close()
+    dismiss_message_box(prog, "hostclose")
     check(prog.wait_exit(15), "hostclose: the program ends when the host closes the connection")
 
 
