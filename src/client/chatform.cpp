@@ -149,6 +149,7 @@ void Tchat::FormCreate()
     m_systemLineColour = QColor(0x00, 0x00, 0xFF);
     m_game->clearall();
     setLeading(false);
+    updateJustWatch();
 }
 
 void Tchat::setLeading(bool leads)
@@ -165,9 +166,11 @@ void Tchat::route(const QString &name, void (Tchat::*handler)(const QString &))
 
 void Tchat::routeToGame(const QString &name, void (GamePanels::*handler)(const QString &))
 {
-    GamePanels *panels = m_game;
-    m_connection->on(
-        name, [panels, handler](const QString &argument, int) { (panels->*handler)(argument); });
+    m_connection->on(name, [this, handler](const QString &argument, int) {
+        // A game message may begin or end a game.
+        (game()->*handler)(argument);
+        updateJustWatch();
+    });
 }
 
 void Tchat::registerCommands()
@@ -252,6 +255,13 @@ QWidget *Tchat::chatEntry() const
 void Tchat::uncheckJustWatch()
 {
     m_justWatch->setChecked(false);
+    updateJustWatch();
+}
+
+void Tchat::updateJustWatch()
+{
+    // The host lets a player begin watching only while a game runs, and stop at any time.
+    m_justWatch->setEnabled(m_game->gameRunning() || m_justWatch->isChecked());
 }
 
 // ---------------------------------------------------------------- start and connection
@@ -471,8 +481,10 @@ void Tchat::justwatching(const QString &text)
         return;
     const QString name = m_seats->name(*seat);
     const bool watching = fields.rest() == QLatin1String("1");
-    if (*seat == ownSeat())
+    if (*seat == ownSeat()) {
         m_justWatch->setChecked(watching);
+        updateJustWatch();
+    }
     addStatusLine(name
                   + (watching ? QStringLiteral(" is just watching")
                               : QStringLiteral(" is now playing again")));

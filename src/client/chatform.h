@@ -107,6 +107,8 @@ public:
     void recordGame(const QString &winner) override;
     QWidget *chatEntry() const override;
     void uncheckJustWatch() override;
+    // "Just Watch" is open while a game runs, and to a watcher at any time.
+    void updateJustWatch();
 
     // Menus that open a side window.
     void About1Click();

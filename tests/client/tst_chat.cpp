@@ -230,15 +230,25 @@ void ChatTest::watchingShowsTheEyes()
 void ChatTest::justWatchRequestsFollowTheCheckMark()
 {
     signIn(3);
+    QAction *justWatch = named(*chat, u"JustWatch1"_s);
+    // The host lets nobody begin watching between games.
+    QVERIFY(!justWatch->isEnabled());
+    hostSends(Protocol::Msg::startgameRelay(u"Bo"_s, 3, 60, u"1"_s, u"0"_s));
+    QTRY_VERIFY(justWatch->isEnabled());
     named(*chat, u"JustWatch1"_s)->trigger();
     QTRY_VERIFY(sent().endsWith("CMD_justwatch+3+1\xFF"));
     // The click leaves the check mark to the host's answer.
     QVERIFY(!named(*chat, u"JustWatch1"_s)->isChecked());
     hostSends(Protocol::Msg::justwatching(3, true));
     QTRY_VERIFY(named(*chat, u"JustWatch1"_s)->isChecked());
+    // A watcher may stop after the game, too.
+    hostSends(Protocol::Msg::winner(u"Bo"_s));
+    QTRY_VERIFY(chatLines(*chat).last().contains(u"Won"_s));
     named(*chat, u"JustWatch1"_s)->trigger();
     QVERIFY(named(*chat, u"JustWatch1"_s)->isChecked());
     QTRY_VERIFY(sent().endsWith("CMD_justwatch+3+2\xFF"));
+    hostSends(Protocol::Msg::justwatching(3, false));
+    QTRY_VERIFY(!justWatch->isEnabled());
 }
 
 void ChatTest::removalMenuStates_data()
