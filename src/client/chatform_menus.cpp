@@ -103,8 +103,7 @@ void Tchat::showWindow(QWidget *window)
     if (!window)
         return;
     // A side window opens over the main window; one already open stays put.
-    if (window->isHidden() && window != m_spylist && window != m_windows.download
-        && window != m_windows.additionalcats)
+    if (window->isHidden() && window != m_spylist && window != m_windows.download)
         SideWindow::centreOver(window, this);
     window->show();
     window->raise();

@@ -21,7 +21,7 @@ class ProgramWindowsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void helpAboutOpensTheAboutWindowOverTheMainWindow()
+    void sideWindowsOpenOverTheMainWindow()
     {
         QTemporaryDir home;
         qputenv("LEXIBURST_HOME", home.path().toLocal8Bit());
@@ -40,8 +40,11 @@ private slots:
         QTest::mouseClick(help->findChild<TSelButton *>(QStringLiteral("button_about")),
                           Qt::LeftButton);
         QVERIFY(about->isVisible());
-        // Both centred over the main window, within the width of the frames.
-        for (const QWidget *side : {help, about})
+        windows.chat().findChild<QAction *>(QStringLiteral("CategoryAddition1"))->trigger();
+        QWidget *additions = topLevel(u"additionalcats");
+        QVERIFY(additions && additions->isVisible());
+        // All centred over the main window, within the width of the frames.
+        for (const QWidget *side : {help, about, additions})
             QVERIFY((side->frameGeometry().center() - windows.chat().frameGeometry().center())
                         .manhattanLength()
                     <= 8);
