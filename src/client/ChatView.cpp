@@ -43,8 +43,8 @@ ChatView::ChatView(QWidget *parent) : QTextBrowser(parent)
     document()->setMaximumBlockCount(MaxLines);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
-                            | Qt::LinksAccessibleByMouse);
+    // Read-only: the mouse selects and Ctrl+C copies, but no caret blinks in it.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
     setFrameShape(QFrame::NoFrame);
     setViewportMargins(ViewMargin, 0, ViewMargin, 0);
     setAutoFillBackground(true);

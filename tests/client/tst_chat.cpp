@@ -53,6 +53,7 @@ private slots:
     void chatterSounds();
     void sendingSmileysAndPaste();
     void textSizeAppliesToShownText();
+    void chatViewCopiesWithoutACaret();
 
 private:
     // A client that hears the host through the seam; nothing is on the wire.
@@ -655,6 +656,22 @@ void ChatTest::textSizeAppliesToShownText()
         if (run.style >= 0)
             QCOMPARE(run.format.fontPointSize(), 14.0);
     }
+}
+
+void ChatTest::chatViewCopiesWithoutACaret()
+{
+    ChatView view;
+    view.addLine(u"0+Hello there"_s, Qt::black);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    const QImage before = view.viewport()->grab().toImage();
+    // A click gives the view the focus and puts the text cursor there, unseen.
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(30, 8));
+    QTRY_VERIFY(view.hasFocus());
+    QCOMPARE(view.viewport()->grab().toImage(), before);
+    view.selectAll();
+    QTest::keySequence(&view, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), view.toPlainText());
 }
 
 QTEST_MAIN(ChatTest)
