@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -18,6 +19,23 @@ const QString SocketClosed = QStringLiteral("Socket Closed");
 const QString Loopback = QStringLiteral("127.0.0.1");
 // A connect the host never answers reads as one the system gave up on.
 const QString ConnectTimedOut = QStringLiteral("Connect - WSAETIMEDOUT");
+
+struct SeatAndName
+{
+    int seat = 0;
+    QString name;
+};
+
+// "SEAT+NAME", as the lead and the return name a player; the name is the
+// rest of the text, so it may hold the separator itself.
+std::optional<SeatAndName> readSeatAndName(const QString &argument)
+{
+    Protocol::FieldReader fields(argument);
+    const std::optional<int> seat = fields.takeInt();
+    if (!seat || *seat < 1 || *seat > GameFacts::HighestSeat)
+        return std::nullopt;
+    return SeatAndName {*seat, argument.mid(argument.indexOf(u'+') + 1)};
+}
 
 } // namespace
 
@@ -298,26 +316,22 @@ void HostConnection::signIn(const QString &argument)
 
 void HostConnection::leads(const QString &argument)
 {
-    Protocol::FieldReader fields(argument);
-    const std::optional<int> seat = fields.takeInt();
-    if (!seat || *seat < 1 || *seat > GameFacts::HighestSeat)
+    const std::optional<SeatAndName> leader = readSeatAndName(argument);
+    if (!leader)
         return;
-    m_leadSeat = *seat;
-    emit statusLine(argument.mid(argument.indexOf(u'+') + 1)
-                    + QStringLiteral(" now leads the game."));
+    m_leadSeat = leader->seat;
+    emit statusLine(leader->name + QStringLiteral(" now leads the game."));
     updateLead();
 }
 
 void HostConnection::back(const QString &argument)
 {
-    Protocol::FieldReader fields(argument);
-    const std::optional<int> seat = fields.takeInt();
-    if (!seat || *seat < 1 || *seat > GameFacts::HighestSeat)
+    const std::optional<SeatAndName> returner = readSeatAndName(argument);
+    if (!returner)
         return;
-    const QString name = argument.mid(argument.indexOf(u'+') + 1);
     m_arrivalAfterReturn = QStringLiteral("CMD_newplayerinfo+") + argument;
-    emit statusLine(name + QStringLiteral(" is back."));
-    emit playerBack(*seat, name);
+    emit statusLine(returner->name + QStringLiteral(" is back."));
+    emit playerBack(returner->seat, returner->name);
 }
 
 bool HostConnection::isArrivalAfterReturn(const QString &message)

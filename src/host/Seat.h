@@ -64,6 +64,17 @@ struct Seat
     // Bytes of this connection that do not yet form a whole message.
     Protocol::FrameSplitter splitter;
 
+    // Forgets the connection that held the seat; score and answers stay.
+    void clearConnection()
+    {
+        inUse = false;
+        signedIn = false;
+        signInSecondsLeft = 0;
+        loginName.clear();
+        watching = false;
+        splitter = Protocol::FrameSplitter();
+    }
+
     void clearRound()
     {
         answers.fill(QString());

@@ -414,12 +414,7 @@ void TServer::seatClosed(int seat)
         && !s.removed && !name.isEmpty();
     s.rejoining = false;
     s.removed = false;
-    s.inUse = false;
-    s.signedIn = false;
-    s.signInSecondsLeft = 0;
-    s.loginName.clear();
-    s.watching = false;
-    s.splitter = Protocol::FrameSplitter();
+    s.clearConnection();
     if (s.socket) {
         s.socket->OnInfo = nullptr;
         s.socket->OnDisconnect = nullptr;

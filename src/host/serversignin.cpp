@@ -152,13 +152,8 @@ void TServer::moveToKeptSeat(int from, int to)
         kept.socket->Tag = to;
     // The seat it came in on was never announced: it is simply free again.
     // What that seat still has queued is dropped as it no longer is in use.
-    old.inUse = false;
+    old.clearConnection();
     old.socket = nullptr;
-    old.signedIn = false;
-    old.signInSecondsLeft = 0;
-    old.loginName.clear();
-    old.watching = false;
-    old.splitter = Protocol::FrameSplitter();
     emit connectionMoved(from, to);
     // A client answers every seat message with a sign-in for that seat.
     sendToSeat(to, Protocol::Msg::sendlogininfo(to));
