@@ -24,6 +24,7 @@ BotPlayer::BotPlayer(const AnswerBank &bank, GameRandom &random, const BotSettin
       m_turnTime(UnknownTurnTime)
 {
     m_clock.start();
+    m_connection.setSecondMs(m_secondMs);
     if (settings.name.isEmpty())
         m_connection.setNameForSeat([others = settings.namesOfOthers](int seat) {
             return botNameForSeat(seat, others ? others(seat) : QStringList());

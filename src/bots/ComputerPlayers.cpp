@@ -1,7 +1,7 @@
 #include "bots/ComputerPlayers.h"
 
 #include "bots/BotPlayer.h"
-#include "clientcore/GameFacts.h"
+#include "protocol/GameFacts.h"
 #include "sock/Sock.h"
 
 ComputerPlayers::ComputerPlayers(const AnswerBank &bank, GameRandom &random, int secondMs,

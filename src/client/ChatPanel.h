@@ -4,7 +4,7 @@
 // reports with signals what the player sends.
 #pragma once
 
-#include "clientcore/GameFacts.h"
+#include "protocol/GameFacts.h"
 
 #include <QColor>
 #include <QRect>

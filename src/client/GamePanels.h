@@ -15,7 +15,7 @@
 // - The "Start Game" menu item calls button_startClick() like `button_start`.
 #pragma once
 
-#include "clientcore/GameFacts.h"
+#include "protocol/GameFacts.h"
 
 #include <QObject>
 #include <QString>

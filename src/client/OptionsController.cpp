@@ -1,7 +1,7 @@
 #include "client/OptionsController.h"
 
 #include "client/ChatPanel.h"
-#include "clientcore/GameFacts.h"
+#include "protocol/GameFacts.h"
 #include "storage/HomeFolder.h"
 #include "storage/Settings.h"
 #include "widgets/StoredColor.h"

@@ -64,10 +64,7 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
     m_messageBox = [this](const QString &text) {
         QMessageBox::information(this, windowTitle(), text);
     };
-    m_port = portFromEnvironment();
-
     m_connection = new HostConnection(this);
-    m_connection->gameSocket()->setPortName(QString::number(m_port));
     // The host hung up and what it said before is handled: the player reads
     // why in a box, then the program ends.
     connect(m_connection, &HostConnection::closed, this, [this](const QString &why) {
@@ -113,13 +110,6 @@ Tchat::~Tchat()
     // The game panels talk to this window: they go while it is still whole.
     delete m_game;
     m_game = nullptr;
-}
-
-quint16 Tchat::portFromEnvironment()
-{
-    bool ok = false;
-    const uint port = qEnvironmentVariable("LEXIBURST_PORT").toUInt(&ok);
-    return ok && port > 0 && port <= 0xFFFF ? quint16(port) : DefaultPort;
 }
 
 void Tchat::setSoundPlayer(std::unique_ptr<SoundPlayer> player)

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "client/ClientContext.h"
-#include "clientcore/GameFacts.h"
 #include "clientcore/HostConnection.h"
+#include "protocol/GameFacts.h"
 
 #include "clientcore/PlayerSeats.h"
 
@@ -76,6 +76,7 @@ public:
     void setWindows(const ChatWindows &windows);
     // The command line without the program name (default: the process's).
     void setArguments(const QStringList &arguments) { m_arguments = arguments; }
+    // Port of the host to join or host on (LEXIBURST_PORT, as the program read it).
     void setPort(quint16 port) { m_port = port; }
     void setLobbyPort(quint16 port) { m_lobbyPort = port; }
     void setSoundPlayer(std::unique_ptr<SoundPlayer> player);
@@ -90,9 +91,6 @@ public:
     PlayerBoard &board() const { return *m_board; }
     ChatPanel &chatPanel() const { return *m_chat; }
     OptionsController &options() const { return *m_options; }
-
-    // Port of the host: LEXIBURST_PORT, else 7772.
-    static quint16 portFromEnvironment();
 
     // ClientContext.
     void sendToHost(const QByteArray &message) override;

@@ -1,6 +1,6 @@
 #include "clientcore/AnswerDrafts.h"
 
-#include "clientcore/GameFacts.h"
+#include "protocol/GameFacts.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // read, so a message is applied whole or not at all.
 #pragma once
 
-#include "clientcore/GameFacts.h"
+#include "protocol/GameFacts.h"
 
 #include <QList>
 #include <QString>

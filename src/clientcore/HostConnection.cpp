@@ -1,7 +1,7 @@
 #include "clientcore/HostConnection.h"
 
-#include "clientcore/GameFacts.h"
 #include "protocol/FieldReader.h"
+#include "protocol/GameFacts.h"
 #include "protocol/Messages.h"
 #include "sock/Sock.h"
 
@@ -87,10 +87,6 @@ HostConnection::HostConnection(QObject *parent) : QObject(parent)
         if (!m_socket->Connected())
             reportFailure(ConnectTimedOut);
     });
-    bool ok = false;
-    const int secondMs = qEnvironmentVariable("LEXIBURST_SECOND_MS").toInt(&ok);
-    if (ok && secondMs > 0)
-        m_secondMs = secondMs;
 
     on(QStringLiteral("CMD_sendlogininfo"),
        [this](const QString &argument, int) { signIn(argument); });

@@ -15,12 +15,14 @@
 
 #include "protocol/Dispatcher.h"
 #include "protocol/Framing.h"
+#include "protocol/GameFacts.h"
 #include "protocol/ReceiveQueue.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
+#include <algorithm>
 #include <functional>
 
 class QTimer;
@@ -89,8 +91,9 @@ public:
     // The line that says a host could not be reached.
     static QString unreachedText(const QString &host, const QString &reason);
 
-    // Length of a game second (LEXIBURST_SECOND_MS); the pauses scale with it.
-    void setSecondMs(int ms) { m_secondMs = ms; }
+    // Length of a game second (LEXIBURST_SECOND_MS, as the program read it);
+    // the pauses, the drafts and the window's clock scale with it.
+    void setSecondMs(int ms) { m_secondMs = std::max(1, ms); }
     int secondMs() const { return m_secondMs; }
     // Game seconds of trying again after a break; the host keeps the seat as long.
     static constexpr int ReconnectForSeconds = 120;
@@ -156,7 +159,7 @@ private:
 
     QString m_hostAddress;
     quint16 m_port = 0;
-    int m_secondMs = 1000;
+    int m_secondMs = GameFacts::DefaultSecondMs;
     QTimer *m_retryTimer = nullptr;
     QTimer *m_connectTimer = nullptr;
     // Valid from the first failure until a sign-in succeeds again.

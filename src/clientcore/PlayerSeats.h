@@ -3,7 +3,7 @@
 // read and write it; every change of a seat is signalled.
 #pragma once
 
-#include "clientcore/GameFacts.h"
+#include "protocol/GameFacts.h"
 
 #include <QObject>
 #include <QStringList>

@@ -19,6 +19,12 @@ const QString ShortProgramName = QStringLiteral("Lexaburst");
 // The largest of the player's files is the tally.
 constexpr qint64 MaxPlayerFileBytes = TallyBook::MaxFileLength;
 
+QString &chosenFolder()
+{
+    static QString folder;
+    return folder;
+}
+
 QStringList playerFileNames()
 {
     return {QString::fromLatin1(Settings::FileName), TallyBook::fileName(ShortProgramName),
@@ -61,11 +67,16 @@ QString homeFolder(const QString &homeVariable, const QString &programFolder,
     return folder;
 }
 
+void chooseHomeFolder(const QString &folder)
+{
+    chosenFolder() = folder;
+}
+
 QString homeFolder()
 {
     const QString programFolder
         = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-    return homeFolder(qEnvironmentVariable(HomeVariable), programFolder);
+    return homeFolder(chosenFolder(), programFolder);
 }
 
 QString homeFile(const QString &fileName)

@@ -6,11 +6,12 @@
 
 namespace Storage {
 
-// Name of the environment variable that chooses the folder (tests use it).
-inline constexpr char HomeVariable[] = "LEXIBURST_HOME";
+// The folder the player chose (LEXIBURST_HOME, as the program's main() read
+// it); empty for the usual choice.
+void chooseHomeFolder(const QString &folder);
 
-// LEXIBURST_HOME when it is set and not empty; else the program's own folder
-// when it can be written to; else perUserFolder(), created if needed.
+// The chosen folder when there is one; else the program's own folder when it
+// can be written to; else perUserFolder(), created if needed.
 QString homeFolder();
 
 // A file of that name in homeFolder(), e.g. homeFile(TallyBook::fileName("Lexaburst")).

@@ -6,6 +6,7 @@
 #include "client/ChatPanel.h"
 #include "client/ChatView.h"
 #include "client/chatform.h"
+#include "storage/HomeFolder.h"
 #include "widgets/TSelButton.h"
 #include "windows/startform.h"
 
@@ -24,7 +25,7 @@ private slots:
     void sideWindowsOpenOverTheMainWindow()
     {
         QTemporaryDir home;
-        qputenv("LEXIBURST_HOME", home.path().toLocal8Bit());
+        Storage::chooseHomeFolder(home.path());
         ProgramWindows windows({});
         windows.chat().setGeometry(150, 100, 775, 575);
         windows.chat().Help2Click();
@@ -64,14 +65,15 @@ private slots:
     {
         QFETCH(bool, usualPortTaken);
         QTemporaryDir home;
-        qputenv("LEXIBURST_HOME", home.path().toLocal8Bit());
+        Storage::chooseHomeFolder(home.path());
         QTcpServer probe;
         QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-        qputenv("LEXIBURST_PORT", QByteArray::number(probe.serverPort()));
+        Environment::Knobs environment;
+        environment.port = probe.serverPort();
         if (!usualPortTaken)
             probe.close();
 
-        ProgramWindows windows({});
+        ProgramWindows windows({}, environment);
         Tchat &chat = windows.chat();
         chat.show();
         StartChoice solo;
@@ -96,7 +98,6 @@ private slots:
         QTRY_COMPARE(seatName(4), PlayerSeats::Waiting);
         QCOMPARE(windows.computerPlayers().count(), 2);
         QVERIFY(!chat.chatPanel().text().contains(QStringLiteral("disconnected")));
-        qunsetenv("LEXIBURST_PORT");
     }
 };
 

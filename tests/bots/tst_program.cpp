@@ -15,9 +15,13 @@ struct Outcome
     QByteArray output;
 };
 
-Outcome run(const QStringList &arguments)
+Outcome run(const QStringList &arguments, const QStringList &environment = {})
 {
     QProcess bot;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const QString &variable : environment)
+        variables.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    bot.setProcessEnvironment(variables);
     bot.setProcessChannelMode(QProcess::MergedChannels);
     bot.start(Program, arguments);
     if (!bot.waitForFinished(20000))
@@ -35,26 +39,50 @@ private slots:
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QByteArray>("output");
-        QTest::newRow("help") << QStringList {QStringLiteral("--help")} << 0
-                              << QByteArray("--skill 1|2|3");
-        QTest::newRow("version") << QStringList {QStringLiteral("--version")} << 0
+        const auto args = [](const char *text) {
+            return QString::fromLatin1(text).split(u' ', Qt::SkipEmptyParts);
+        };
+        const QStringList none;
+        QTest::newRow("help") << args("--help") << none << 0 << QByteArray("--skill 1|2|3");
+        QTest::newRow("version") << args("--version") << none << 0
                                  << QByteArray("lexiburst-bot 1.0.4\n");
         QTest::newRow("skill out of range")
-            << QStringList {QStringLiteral("--skill"), QStringLiteral("4")} << 2
-            << QByteArray("--skill needs a number from 1 to 3");
+            << args("--skill 4") << none << 2
+            << QByteArray("lexiburst-bot: --skill must be a whole number from 1 to 3, not \"4\".");
+        QTest::newRow("port not a number")
+            << args("--port 12ab") << none << 2
+            << QByteArray("--port must be a whole number from 1 to 65535, not \"12ab\".");
+        QTest::newRow("seed in hex") << args("--seed 0x10") << none << 2
+                                     << QByteArray("--seed must be a whole number from 0 to "
+                                                   "4294967295, not \"0x10\".");
+        QTest::newRow("blank name")
+            << QStringList {QStringLiteral("--name"), QStringLiteral(" ")} << none << 2
+            << QByteArray("--name must not be empty or blank.");
+        QTest::newRow("unknown option")
+            << args("--colour red") << none << 2 << QByteArray("Unknown option 'colour'.");
+        QTest::newRow("port variable")
+            << none << QStringList {QStringLiteral("LEXIBURST_PORT=abc")} << 2
+            << QByteArray("lexiburst-bot: LEXIBURST_PORT must be a whole number from 1 to "
+                          "65535, not \"abc\".\n");
+        QTest::newRow("second variable")
+            << none << QStringList {QStringLiteral("LEXIBURST_SECOND_MS=5000000")} << 2
+            << QByteArray("LEXIBURST_SECOND_MS must be a whole number from 1 to 3600000, not "
+                          "\"5000000\".");
         QTest::newRow("nobody listening")
-            << QStringList {QStringLiteral("--port"), QStringLiteral("1")} << 1
+            << args("--port 1") << QStringList {QStringLiteral("LEXIBURST_PORT=")} << 1
             << QByteArray("cannot connect");
     }
 
     void commandLine()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
         QFETCH(int, exitCode);
         QFETCH(QByteArray, output);
-        const Outcome outcome = run(arguments);
+        const Outcome outcome = run(arguments, environment);
         QCOMPARE(outcome.exitCode, exitCode);
         QVERIFY2(outcome.output.contains(output), outcome.output.constData());
     }

@@ -176,6 +176,7 @@ struct HostedTable
         lobby.listen(QHostAddress::LocalHost, 0);
         for (const QStringList &arguments : commandLines) {
             players.push_back(std::make_unique<TestClient>(options.port, arguments));
+            players.back()->chat->connection().setSecondMs(secondMs);
             players.back()->chat->setLobbyPort(lobby.serverPort());
         }
         hostWindows.startListening = [this](quint16 port) {

@@ -4,6 +4,7 @@
 // pictures; in the end every board shows the host's scores and the same winner.
 #include "ClientTestSupport.h"
 #include "client/GamePanels.h"
+#include "storage/HomeFolder.h"
 #include "windows/gamestartform.h"
 
 #include "host/HostOptions.h"
@@ -87,7 +88,7 @@ private:
 void GameEndToEndTest::initTestCase()
 {
     QVERIFY(m_home.isValid());
-    qputenv("LEXIBURST_HOME", m_home.path().toLocal8Bit());
+    Storage::chooseHomeFolder(m_home.path());
     qputenv("LEXIBURST_SECOND_MS", QByteArray::number(SecondMs));
 }
 

@@ -22,8 +22,6 @@ class StartTest : public QObject
     Q_OBJECT
 
 private slots:
-    void portFromEnvironment_data();
-    void portFromEnvironment();
     void commandLine_data();
     void commandLine();
     void refusedCommandLines_data();
@@ -42,37 +40,9 @@ private slots:
     void overlongTextIsSkippedAndReadingGoesOn();
     void secondInstanceRestoresTheFirst();
     void secondProgramEndsAtOnce();
+    void badEnvironmentEndsTheProgram();
     void terminationSignalClosesTheWindow();
 };
-
-void StartTest::portFromEnvironment_data()
-{
-    QTest::addColumn<QByteArray>("value");
-    QTest::addColumn<int>("port");
-    QTest::newRow("unset") << QByteArray() << 7772;
-    QTest::newRow("set") << "12345"_ba << 12345;
-    QTest::newRow("not a number") << "77x"_ba << 7772;
-    QTest::newRow("out of range") << "70000"_ba << 7772;
-    QTest::newRow("zero") << "0"_ba << 7772;
-}
-
-void StartTest::portFromEnvironment()
-{
-    QFETCH(QByteArray, value);
-    QFETCH(int, port);
-    const QByteArray saved = qgetenv("LEXIBURST_PORT");
-    if (value.isNull())
-        qunsetenv("LEXIBURST_PORT");
-    else
-        qputenv("LEXIBURST_PORT", value);
-    QCOMPARE(int(Tchat::portFromEnvironment()), port);
-    Tchat window;
-    QCOMPARE(window.clientSocket()->PortName(), QString::number(port));
-    if (saved.isNull())
-        qunsetenv("LEXIBURST_PORT");
-    else
-        qputenv("LEXIBURST_PORT", saved);
-}
 
 void StartTest::commandLine_data()
 {
@@ -495,6 +465,26 @@ void StartTest::secondProgramEndsAtOnce()
     elsewhere.waitForFinished();
     first.kill();
     first.waitForFinished();
+}
+
+// The real program refuses a bad variable before it opens a window.
+void StartTest::badEnvironmentEndsTheProgram()
+{
+    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(u"lexiburst"_s);
+    QVERIFY(QFileInfo(program).isExecutable());
+    QTemporaryDir runtime;
+    QTemporaryDir home;
+    FakeHost host;
+    QProcessEnvironment environment = programEnvironment(runtime, home, host);
+    environment.insert(u"LEXIBURST_PORT"_s, u"abc"_s);
+    QProcess game;
+    game.setProcessEnvironment(environment);
+    game.start(program, {u"Ann"_s, u"127.0.0.1"_s});
+    QVERIFY(game.waitForFinished(20000));
+    QCOMPARE(game.exitCode(), 2);
+    QCOMPARE(game.readAllStandardError(),
+             "lexiburst: LEXIBURST_PORT must be a whole number from 1 to 65535, not \"abc\".\n"_ba);
+    QCOMPARE(host.connections(), 0);
 }
 
 // Stopped by the session (SIGTERM): the program closes its window as the player

@@ -25,6 +25,8 @@ class TestProgram : public QObject
 
 private slots:
     void logsAndStopsCleanly();
+    void refusesBadValues_data();
+    void refusesBadValues();
     void needsNoDrawingLibrary();
 };
 
@@ -108,6 +110,51 @@ void TestProgram::logsAndStopsCleanly()
     QVERIFY(host.waitForFinished(20000));
     QCOMPARE(host.exitStatus(), QProcess::NormalExit);
     QCOMPARE(host.exitCode(), 0);
+}
+
+void TestProgram::refusesBadValues_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("variable"); // NAME=VALUE, or empty
+    QTest::addColumn<QByteArray>("refusal");
+    const QString port = QStringLiteral("--port");
+    QTest::newRow("port not a number")
+        << QStringList {port, QStringLiteral("abc")} << QString()
+        << QByteArray("lexiburst-host: --port must be a whole number from 1 to 65535, not "
+                      "\"abc\".\n");
+    QTest::newRow("port zero") << QStringList {port, QStringLiteral("0")} << QString()
+                               << QByteArray("--port must be a whole number from 1 to 65535");
+    QTest::newRow("blank address")
+        << QStringList {QStringLiteral("--bind"), QStringLiteral(" ")} << QString()
+        << QByteArray("lexiburst-host: --bind must not be empty or blank.\n");
+    QTest::newRow("stray word") << QStringList {QStringLiteral("7800")} << QString()
+                                << QByteArray("lexiburst-host: unexpected arguments\n");
+    QTest::newRow("port variable")
+        << QStringList() << QStringLiteral("LEXIBURST_PORT=abc")
+        << QByteArray("lexiburst-host: LEXIBURST_PORT must be a whole number from 1 to 65535, "
+                      "not \"abc\".\n");
+    QTest::newRow("second in hex")
+        << QStringList() << QStringLiteral("LEXIBURST_SECOND_MS=0x64")
+        << QByteArray("LEXIBURST_SECOND_MS must be a whole number from 1 to 3600000, not "
+                      "\"0x64\".");
+}
+
+// A bad value ends the host before it listens, with status 2 and one clear line.
+void TestProgram::refusesBadValues()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, variable);
+    QFETCH(QByteArray, refusal);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!variable.isEmpty())
+        environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    QProcess host;
+    host.setProcessEnvironment(environment);
+    host.start(QStringLiteral(LEXIBURST_HOST_BIN), arguments);
+    QVERIFY(host.waitForFinished(20000));
+    QCOMPARE(host.exitCode(), 2);
+    const QByteArray said = host.readAllStandardError();
+    QVERIFY2(said.contains(refusal), said.constData());
 }
 
 void TestProgram::needsNoDrawingLibrary()

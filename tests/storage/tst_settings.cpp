@@ -450,14 +450,10 @@ void TestSettings::homeFolderChoice()
     QCOMPARE(readFile(dir.filePath("user/zornlobby.ini")), QByteArray("mine"));
     QVERIFY(!QFileInfo::exists(dir.filePath("user/Lexaburstaddcats.txt")));
 
-    const QByteArray old = qgetenv(Storage::HomeVariable);
-    qputenv(Storage::HomeVariable, dir.path().toLocal8Bit());
+    Storage::chooseHomeFolder(dir.path());
     QCOMPARE(Storage::homeFolder(), dir.path());
     QCOMPARE(Storage::homeFile("zornlobby.ini"), dir.filePath("zornlobby.ini"));
-    if (old.isNull())
-        qunsetenv(Storage::HomeVariable);
-    else
-        qputenv(Storage::HomeVariable, old);
+    Storage::chooseHomeFolder(QString());
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -1,3 +1,4 @@
+#include "storage/HomeFolder.h"
 #include "windows/additioncatsform.h"
 
 #include <QAction>
@@ -80,7 +81,7 @@ private:
 
 void TestAddCats::initTestCase()
 {
-    qputenv("LEXIBURST_HOME", home.path().toLocal8Bit());
+    Storage::chooseHomeFolder(home.path());
 }
 
 void TestAddCats::addingListsInCapitalsAndFeedsTheHost()

@@ -1,3 +1,4 @@
+#include "storage/HomeFolder.h"
 #include "storage/ProfileIni.h"
 #include "windows/phrasesform.h"
 
@@ -33,7 +34,7 @@ private:
 
 void TestPhrases::initTestCase()
 {
-    qputenv("LEXIBURST_HOME", home.path().toLocal8Bit());
+    Storage::chooseHomeFolder(home.path());
 }
 
 void TestPhrases::doneAppliesAndStoresAllNine()

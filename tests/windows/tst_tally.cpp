@@ -1,3 +1,4 @@
+#include "storage/HomeFolder.h"
 #include "windows/tallylistform.h"
 
 #include <QLabel>
@@ -79,7 +80,7 @@ private:
 
 void TestTally::initTestCase()
 {
-    qputenv("LEXIBURST_HOME", home.path().toLocal8Bit());
+    Storage::chooseHomeFolder(home.path());
 }
 
 void TestTally::finishedGameCounts_data()

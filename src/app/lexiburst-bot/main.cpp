@@ -4,14 +4,12 @@
 #include "app/TerminationSignals.h"
 #include "bots/AnswerBank.h"
 #include "bots/BotPlayer.h"
-#include "host/HostOptions.h"
 #include "protocol/GameRandom.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <cstdio>
-#include <optional>
 
 namespace {
 
@@ -30,58 +28,47 @@ const char Usage[]
       "Environment: LEXIBURST_PORT, LEXIBURST_SECOND_MS (milliseconds per game second,\n"
       "default 1000).\n";
 
+constexpr char Program[] = "lexiburst-bot";
+
 void logLine(const QString &line)
 {
-    std::fprintf(stderr, "lexiburst-bot: %s\n", line.toLocal8Bit().constData());
-    std::fflush(stderr);
-}
-
-std::optional<uint> numberOption(const QCommandLineParser &parser, const QString &name, uint lowest,
-                                 uint highest)
-{
-    bool ok = false;
-    const uint value = parser.value(name).toUInt(&ok);
-    if (!ok || value < lowest || value > highest) {
-        logLine(
-            QStringLiteral("--%1 needs a number from %2 to %3").arg(name).arg(lowest).arg(highest));
-        return std::nullopt;
-    }
-    return value;
+    ProgramInfo::complain(Program, line);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (ProgramInfo::answered(argc, argv, "lexiburst-bot", Usage))
+    if (ProgramInfo::answered(argc, argv, Program, Usage))
         return 0;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lexiburst-bot"));
 
-    const HostOptions environment = HostOptions::fromEnvironment();
+    const std::optional<Environment::Knobs> environment = ProgramInfo::environment(Program);
+    if (!environment)
+        return ProgramInfo::BadUsage;
     QCommandLineParser parser;
-    parser.addOptions({{QStringLiteral("host"), QString(), QStringLiteral("ADDRESS"),
-                        QStringLiteral("127.0.0.1")},
-                       {QStringLiteral("port"), QString(), QStringLiteral("N"),
-                        QString::number(environment.port)},
+    parser.addOptions({{QStringLiteral("host"), QString(), QStringLiteral("ADDRESS")},
+                       {QStringLiteral("port"), QString(), QStringLiteral("N")},
                        {QStringLiteral("name"), QString(), QStringLiteral("NAME")},
-                       {QStringLiteral("skill"), QString(), QStringLiteral("SKILL"),
-                        QString::number(BotProfile::DefaultSkill)},
+                       {QStringLiteral("skill"), QString(), QStringLiteral("SKILL")},
                        {QStringLiteral("seed"), QString(), QStringLiteral("N")}});
     if (!parser.parse(app.arguments()) || !parser.positionalArguments().isEmpty()) {
         logLine(parser.errorText().isEmpty() ? QStringLiteral("unexpected arguments")
                                              : parser.errorText());
         std::fputs(Usage, stderr);
-        return 2;
+        return ProgramInfo::BadUsage;
     }
-    const auto port = numberOption(parser, QStringLiteral("port"), 1, 65535);
-    const auto skill
-        = numberOption(parser, QStringLiteral("skill"), BotProfile::MinSkill, BotProfile::MaxSkill);
-    const auto seed = parser.isSet(QStringLiteral("seed"))
-        ? numberOption(parser, QStringLiteral("seed"), 0, 0xFFFFFFFFu)
-        : std::optional<uint>(0);
-    if (!port || !skill || !seed)
-        return 2;
+    using ProgramInfo::number;
+    const auto host
+        = ProgramInfo::text(Program, parser, QStringLiteral("host"), QStringLiteral("127.0.0.1"));
+    const auto port = number(Program, parser, QStringLiteral("port"), 1, 65535, environment->port);
+    const auto name = ProgramInfo::text(Program, parser, QStringLiteral("name"));
+    const auto skill = number(Program, parser, QStringLiteral("skill"), BotProfile::MinSkill,
+                              BotProfile::MaxSkill, BotProfile::DefaultSkill);
+    const auto seed = number(Program, parser, QStringLiteral("seed"), 0, 0xFFFFFFFFu, 0);
+    if (!host || !port || !name || !skill || !seed)
+        return ProgramInfo::BadUsage;
 
     const bool signalsInstalled
         = TerminationSignals::install(&app, [] { QCoreApplication::quit(); });
@@ -95,8 +82,8 @@ int main(int argc, char *argv[])
                                                              : GameRandom::fromClock();
     BotSettings settings;
     settings.profile.skill = int(*skill);
-    settings.secondMs = environment.secondMs;
-    settings.name = parser.value(QStringLiteral("name"));
+    settings.secondMs = environment->secondMs;
+    settings.name = *name;
     BotPlayer bot(bank, random, settings);
 
     int status = 0;
@@ -117,7 +104,7 @@ int main(int argc, char *argv[])
         },
         Qt::QueuedConnection);
     QObject::connect(&bot.connection(), &HostConnection::closed, &app, &QCoreApplication::quit);
-    bot.connection().connectTo(parser.value(QStringLiteral("host")), quint16(*port));
+    bot.connection().connectTo(*host, quint16(*port));
     const int result = app.exec();
     return status != 0 ? status : result;
 }

@@ -1,5 +1,6 @@
 // lexiburst-host: a game host without a window. Players connect with their
 // own clients; the lowest signed-in seat leads the game (starts it, removes players).
+#include "app/ProgramInfo.h"
 #include "app/TerminationSignals.h"
 #include "host/serverform.h"
 #include "protocol/GameRandom.h"
@@ -13,10 +14,11 @@
 
 namespace {
 
+constexpr char Program[] = "lexiburst-host";
+
 void logLine(const QString &line)
 {
-    std::fprintf(stderr, "lexiburst-host: %s\n", line.toLocal8Bit().constData());
-    std::fflush(stderr);
+    ProgramInfo::complain(Program, line);
 }
 
 QString gameTypeName(bool allScoring)
@@ -111,14 +113,19 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("lexiburst-host"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(Protocol::Version));
 
-    HostOptions options = HostOptions::fromEnvironment();
+    const std::optional<Environment::Knobs> environment = ProgramInfo::environment(Program);
+    if (!environment)
+        return ProgramInfo::BadUsage;
+    Storage::chooseHomeFolder(environment->home);
+    HostOptions options;
+    options.secondMs = environment->secondMs;
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Hosts a Lexiburst game without a window."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption portOption(
         QStringLiteral("port"),
-        QStringLiteral("TCP port to listen on (default %1).").arg(options.port),
+        QStringLiteral("TCP port to listen on (default %1).").arg(environment->port),
         QStringLiteral("N"));
     parser.addOption(portOption);
     const QCommandLineOption bindOption(
@@ -126,17 +133,22 @@ int main(int argc, char *argv[])
         QStringLiteral("Local address to listen on (default: all addresses)."),
         QStringLiteral("ADDRESS"));
     parser.addOption(bindOption);
-    parser.process(app);
-    if (parser.isSet(portOption)) {
-        bool ok = false;
-        const uint port = parser.value(portOption).toUInt(&ok);
-        if (!ok || port < 1 || port > 65535) {
-            logLine(QStringLiteral("--port needs a number from 1 to 65535"));
-            return 2;
-        }
-        options.port = quint16(port);
+    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+        logLine(parser.errorText().isEmpty() ? QStringLiteral("unexpected arguments")
+                                             : parser.errorText());
+        return ProgramInfo::BadUsage;
     }
-    options.bindAddress = parser.value(bindOption);
+    if (parser.isSet(helpOption))
+        parser.showHelp(0);
+    if (parser.isSet(versionOption))
+        parser.showVersion();
+    const auto port
+        = ProgramInfo::number(Program, parser, QStringLiteral("port"), 1, 65535, environment->port);
+    const auto bind = ProgramInfo::text(Program, parser, QStringLiteral("bind"));
+    if (!port || !bind)
+        return ProgramInfo::BadUsage;
+    options.port = quint16(*port);
+    options.bindAddress = *bind;
     // No client of its own: whoever connects first holds seat 1.
     options.hostSeatReserved = false;
 

@@ -25,6 +25,17 @@
 // The windows after the main one, in the order the program creates them.
 struct ProgramWindows::Parts
 {
+    explicit Parts(const Environment::Knobs &environment)
+        : server(hostOptions(environment), random), players(bank, random, environment.secondMs)
+    { }
+    static HostOptions hostOptions(const Environment::Knobs &environment)
+    {
+        HostOptions options;
+        options.port = environment.port;
+        options.secondMs = environment.secondMs;
+        return options;
+    }
+
     Tabout about;
     Tspylist spylist;
     Thelp help;
@@ -33,21 +44,23 @@ struct ProgramWindows::Parts
     Tdownload download;
     Ttallylist tallylist;
     GameRandom random = GameRandom::fromClock();
-    TServer server {HostOptions::fromEnvironment(), random};
+    TServer server;
     Tadditionalcats additionalcats;
     StartWindow start;
     // Computer players run here, each on its own connection to this copy's host.
     AnswerBank bank = AnswerBank::fromResource();
-    ComputerPlayers players {bank, random, HostOptions::fromEnvironment().secondMs};
+    ComputerPlayers players;
     QAction *addPlayer = nullptr;
     QAction *removePlayer = nullptr;
     bool soloSeated = false;
 };
 
-ProgramWindows::ProgramWindows(const QStringList &arguments)
-    : m_chat(std::make_unique<Tchat>()), m_parts(std::make_unique<Parts>())
+ProgramWindows::ProgramWindows(const QStringList &arguments, const Environment::Knobs &environment)
+    : m_chat(std::make_unique<Tchat>()), m_parts(std::make_unique<Parts>(environment))
 {
     Parts &parts = *m_parts;
+    m_chat->setPort(environment.port);
+    m_chat->connection().setSecondMs(environment.secondMs);
     // Every side window shows the main window's background picture.
     const QPixmap background = SideWindow::backgroundPicture();
     parts.about.setBackgroundPicture(background);

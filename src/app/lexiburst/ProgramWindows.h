@@ -2,6 +2,8 @@
 // wired together: the main window gets the side windows and the host.
 #pragma once
 
+#include "protocol/Environment.h"
+
 #include <QStringList>
 
 #include <memory>
@@ -12,7 +14,9 @@ class Tchat;
 class ProgramWindows
 {
 public:
-    explicit ProgramWindows(const QStringList &arguments);
+    // environment: the LEXIBURST_* variables as main() read them.
+    explicit ProgramWindows(const QStringList &arguments,
+                            const Environment::Knobs &environment = {});
     ~ProgramWindows();
 
     Tchat &chat() { return *m_chat; }

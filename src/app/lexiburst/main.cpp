@@ -7,6 +7,7 @@
 #include "client/PREVINST.h"
 #include "client/SoundPlayer.h"
 #include "client/chatform.h"
+#include "storage/HomeFolder.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -28,6 +29,10 @@ int main(int argc, char *argv[])
 {
     if (ProgramInfo::answered(argc, argv, "lexiburst", Usage))
         return 0;
+    const std::optional<Environment::Knobs> environment = ProgramInfo::environment("lexiburst");
+    if (!environment)
+        return ProgramInfo::BadUsage;
+    Storage::chooseHomeFolder(environment->home);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexiburst"));
     // Stopped by the session or a terminal: close as the player would, so the
@@ -44,7 +49,7 @@ int main(int argc, char *argv[])
         return 0;
     EffectSoundPlayer::silenceMissingDeviceWarnings();
 
-    ProgramWindows windows(QApplication::arguments().mid(1));
+    ProgramWindows windows(QApplication::arguments().mid(1), *environment);
     previous.setWindow(&windows.chat());
     mainWindow = &windows.chat();
     QObject::connect(&windows.chat(), &Tchat::closed, &app, &QCoreApplication::quit,

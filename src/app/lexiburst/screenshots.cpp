@@ -70,6 +70,7 @@ std::unique_ptr<Tchat> makeClient(quint16 port, const QStringList &arguments, co
     auto chat = std::make_unique<Tchat>();
     chat->setSettingsFolder(home);
     chat->setPort(port);
+    chat->connection().setSecondMs(GameSecondMs);
     chat->setLobbyPort(freePort());
     chat->setArguments(arguments);
     chat->setSoundPlayer(std::make_unique<SilentSounds>());
@@ -348,7 +349,7 @@ int main(int argc, char *argv[])
     // The players' settings stay out of the real settings file.
     QTemporaryDir home;
 
-    // The clients read the length of a game second from the environment.
+    // The game panels' countdown reads the length of a game second from the environment.
     qputenv("LEXIBURST_SECOND_MS", QByteArray::number(GameSecondMs));
     HostOptions options;
     options.port = port;

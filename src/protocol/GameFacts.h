@@ -1,4 +1,4 @@
-// Facts of the game that every part of the client shares.
+// Facts of the game that the host, the clients and the programs share.
 #pragma once
 
 #include "protocol/Messages.h"
@@ -14,7 +14,9 @@ inline constexpr int CategoryCount = Protocol::CategoriesPerRound;
 // Seats the host hands out: the playing seats and the one spectator seat.
 inline constexpr int HighestSeat = Protocol::SpectatorSeat;
 inline constexpr int PhraseCount = 9;
-inline constexpr quint16 DefaultPort = 7772;
+inline constexpr quint16 DefaultPort = Protocol::DefaultPort;
+// Milliseconds of one second of the game clock; tests and checkers shorten it.
+inline constexpr int DefaultSecondMs = 1000;
 inline constexpr quint16 LobbyPort = 9001;
 inline constexpr char ProgramName[] = "Lexiburst";
 inline constexpr const char *Version = Protocol::Version;

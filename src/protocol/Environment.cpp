@@ -1,0 +1,57 @@
+#include "protocol/Environment.h"
+
+#include <QByteArray>
+
+namespace Environment {
+
+std::optional<qint64> wholeNumber(const QString &text, qint64 lowest, qint64 highest)
+{
+    // Ten digits reach past every range taken here; more could overflow.
+    if (text.isEmpty() || text.size() > 10)
+        return std::nullopt;
+    qint64 value = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    if (value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+
+QString numberRefusal(const QString &what, qint64 lowest, qint64 highest, const QString &text)
+{
+    return QStringLiteral("%1 must be a whole number from %2 to %3, not \"%4\".")
+        .arg(what)
+        .arg(lowest)
+        .arg(highest)
+        .arg(text);
+}
+
+Knobs read(const std::function<QString(const char *name)> &lookup)
+{
+    Knobs knobs;
+    // The value of a set variable, or the default; the first refusal is kept.
+    const auto number = [&](const char *name, int lowest, int highest, int fallback) {
+        const QString text = lookup(name);
+        if (text.isEmpty())
+            return fallback;
+        if (const std::optional<qint64> value = wholeNumber(text, lowest, highest))
+            return int(*value);
+        if (knobs.error.isEmpty())
+            knobs.error = numberRefusal(QLatin1String(name), lowest, highest, text);
+        return fallback;
+    };
+    knobs.port = quint16(number(PortVariable, 1, 65535, knobs.port));
+    knobs.secondMs = number(SecondMsVariable, 1, HighestSecondMs, knobs.secondMs);
+    knobs.home = lookup(HomeVariable);
+    return knobs;
+}
+
+Knobs read()
+{
+    return read([](const char *name) { return qEnvironmentVariable(name); });
+}
+
+} // namespace Environment

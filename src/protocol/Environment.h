@@ -1,0 +1,45 @@
+// The game's knobs from the process environment, read once by each program's
+// main() and handed down. Numbers are decimal digits only and must lie in
+// their range; an unset or empty variable means the default. A bad value is
+// not replaced by the default: the program names it and ends.
+#pragma once
+
+#include "protocol/GameFacts.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace Environment {
+
+inline constexpr char PortVariable[] = "LEXIBURST_PORT";
+inline constexpr char SecondMsVariable[] = "LEXIBURST_SECOND_MS";
+inline constexpr char HomeVariable[] = "LEXIBURST_HOME";
+
+inline constexpr int HighestSecondMs = 3600 * 1000;
+
+struct Knobs
+{
+    quint16 port = GameFacts::DefaultPort;
+    int secondMs = GameFacts::DefaultSecondMs;
+    // Folder of the player's files; empty for the usual choice.
+    QString home;
+    // Why a value was refused, for the player; empty when all were good.
+    QString error;
+};
+
+// The variables of this process.
+Knobs read();
+// The same rules over any lookup (tests): lookup(name) is the variable's text,
+// null when it is not set.
+Knobs read(const std::function<QString(const char *name)> &lookup);
+
+// A whole number written in decimal digits (no sign, no blanks) from lowest
+// to highest; nothing otherwise.
+std::optional<qint64> wholeNumber(const QString &text, qint64 lowest, qint64 highest);
+
+// The refusal of a bad value: `WHAT must be a whole number from 1 to 9, not "x".`
+QString numberRefusal(const QString &what, qint64 lowest, qint64 highest, const QString &text);
+
+} // namespace Environment

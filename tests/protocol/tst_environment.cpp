@@ -1,0 +1,68 @@
+// The LEXIBURST_* variables: one rule for every number, defaults for unset or
+// empty ones, and a refusal that names the variable, the range and the value.
+#include "protocol/Environment.h"
+
+#include <QHash>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class EnvironmentTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void read_data()
+    {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("value"); // null: not set
+        QTest::addColumn<int>("port");
+        QTest::addColumn<int>("secondMs");
+        QTest::addColumn<QString>("error");
+        const auto portRefusal = [](const QString &value) {
+            return u"LEXIBURST_PORT must be a whole number from 1 to 65535, not \"%1\"."_s.arg(
+                value);
+        };
+        const auto secondRefusal = [](const QString &value) {
+            return u"LEXIBURST_SECOND_MS must be a whole number from 1 to 3600000, not \"%1\"."_s
+                .arg(value);
+        };
+        const QString port = u"LEXIBURST_PORT"_s;
+        const QString second = u"LEXIBURST_SECOND_MS"_s;
+        QTest::newRow("unset") << port << QString() << 7772 << 1000 << QString();
+        QTest::newRow("empty") << port << u""_s << 7772 << 1000 << QString();
+        QTest::newRow("port") << port << u"12345"_s << 12345 << 1000 << QString();
+        QTest::newRow("lowest port") << port << u"1"_s << 1 << 1000 << QString();
+        QTest::newRow("highest port") << port << u"65535"_s << 65535 << 1000 << QString();
+        QTest::newRow("leading zero") << port << u"0080"_s << 80 << 1000 << QString();
+        for (const QString &bad :
+             {u"abc"_s, u"77x"_s, u"0"_s, u"65536"_s, u"-1"_s, u"+80"_s, u" 80"_s, u"80 "_s,
+              u"  "_s, u"0x1f"_s, u"8.0"_s, u"99999999999999999999"_s, u"\u0668\u0660"_s})
+            QTest::addRow("port \"%s\"", qPrintable(bad))
+                << port << bad << 7772 << 1000 << portRefusal(bad);
+        QTest::newRow("second") << second << u"50"_s << 7772 << 50 << QString();
+        QTest::newRow("longest second") << second << u"3600000"_s << 7772 << 3600000 << QString();
+        for (const QString &bad : {u"0x64"_s, u"5000000"_s, u"0"_s, u"-5"_s, u"1e3"_s})
+            QTest::addRow("second \"%s\"", qPrintable(bad))
+                << second << bad << 7772 << 1000 << secondRefusal(bad);
+    }
+
+    void read()
+    {
+        QFETCH(QString, variable);
+        QFETCH(QString, value);
+        QFETCH(int, port);
+        QFETCH(int, secondMs);
+        QFETCH(QString, error);
+        const QHash<QString, QString> set {{variable, value}, {u"LEXIBURST_HOME"_s, u"/h"_s}};
+        const Environment::Knobs knobs
+            = Environment::read([&](const char *name) { return set.value(QLatin1String(name)); });
+        QCOMPARE(int(knobs.port), port);
+        QCOMPARE(knobs.secondMs, secondMs);
+        QCOMPARE(knobs.error, error);
+        QCOMPARE(knobs.home, u"/h"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(EnvironmentTest)
+#include "tst_environment.moc"
