@@ -1,5 +1,6 @@
 #include "bots/BotChat.h"
 
+#include "protocol/GameFacts.h"
 #include "protocol/GameRandom.h"
 
 #include <array>
@@ -15,12 +16,6 @@ const std::array<QString, 3> WonLines {QStringLiteral("Good Game Everyone!"),
 const std::array<QString, 3> LostLines {QStringLiteral("Good Game Everyone!"),
                                         QStringLiteral("Well played!"),
                                         QStringLiteral("Congratulations to the winner!")};
-
-// The hidden hint names of seats 1 to 8 on the board; seat 1 is the host's own player.
-const std::array<QString, 8> SeatHintNames {QStringLiteral("Klot"),  QStringLiteral("Klot"),
-                                            QStringLiteral("Klick"), QStringLiteral("Kling"),
-                                            QStringLiteral("Klick"), QStringLiteral("Krazy"),
-                                            QStringLiteral("Klick"), QStringLiteral("Krazy")};
 
 // A player starts a game by chatting half of the time, so a table of bots is not a choir.
 constexpr int StartChatPercent = 50;
@@ -59,13 +54,13 @@ QString BotChat::gameEnded(qint64 nowMs, bool won)
 
 QString botNameForSeat(int seat, const QStringList &taken)
 {
-    const bool hasHint = seat >= 1 && seat <= int(SeatHintNames.size());
-    const QString &hint = hasHint ? SeatHintNames[std::size_t(seat - 1)] : SeatHintNames.front();
+    const QString own = GameFacts::seatHintName(seat);
+    const QString hint = own.isEmpty() ? GameFacts::seatHintName(1) : own;
     if (!taken.contains(hint))
         return hint;
-    for (const QString &name : SeatHintNames) {
-        if (!taken.contains(name))
-            return name;
+    for (const char *name : GameFacts::SeatHintNames) {
+        if (!taken.contains(QLatin1String(name)))
+            return QLatin1String(name);
     }
     return hint; // the host tells it apart from the others
 }

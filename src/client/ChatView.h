@@ -17,9 +17,9 @@ class ChatView : public QTextBrowser
     Q_OBJECT
 
 public:
-    static constexpr int StyleCount = 15;
-    static constexpr int StatusStyle = 0;
-    static constexpr int LinkStyle = 4;
+    static constexpr int StyleCount = GameFacts::ChatStyleCount;
+    static constexpr int StatusStyle = GameFacts::StatusStyle;
+    static constexpr int LinkStyle = GameFacts::LinkStyle;
     static constexpr int LinkTableSize = 101;
     static constexpr int SmileyCount = 17;
     static constexpr int FirstSmileyCode = 10; // ":)#10" is picture 0

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "protocol/ColourText.h"
+#include "protocol/GameFacts.h"
 
 #include <QString>
 
@@ -10,8 +11,8 @@
 
 struct ChatLine
 {
-    static constexpr int StatusStyle = 0;
-    static constexpr int StyleCount = 15;
+    static constexpr int StatusStyle = GameFacts::StatusStyle;
+    static constexpr int StyleCount = GameFacts::ChatStyleCount;
     static constexpr Protocol::Rgb UnreadableColour {0xFF, 0,
                                                      0}; // a colour text that does not read
     static constexpr Protocol::Rgb StatusColour {0, 0, 0xFF};

@@ -15,8 +15,6 @@ namespace {
 
 // Ticks of the dispatch timer: one queued message per tick.
 constexpr int DispatchIntervalMs = 1;
-const QString SocketClosed = QStringLiteral("Socket Closed");
-const QString Loopback = QStringLiteral("127.0.0.1");
 // A connect the host never answers reads as one the system gave up on.
 const QString ConnectTimedOut = QStringLiteral("Connect - WSAETIMEDOUT");
 
@@ -44,7 +42,7 @@ HostConnection::HostConnection(QObject *parent) : QObject(parent)
     m_socket = new TSock(this);
     m_socket->setObjectName(QStringLiteral("sock"));
     m_socket->OnInfo = [this](TSock *, TSocketInfo info, const QString &text) {
-        if (text == SocketClosed) {
+        if (info == infoClose) {
             if (!m_closingOnPurpose)
                 hostClosed();
         } else if (info == infoError) {
@@ -61,7 +59,7 @@ HostConnection::HostConnection(QObject *parent) : QObject(parent)
     };
     m_lobby = new TSock(this);
     m_lobby->setObjectName(QStringLiteral("Sock11"));
-    m_lobby->setHostName(Loopback);
+    m_lobby->setHostName(QLatin1String(GameFacts::LobbyAddress));
     m_lobby->setPortName(QString::number(GameFacts::LobbyPort));
 
     m_sender = [this](const QByteArray &message) {

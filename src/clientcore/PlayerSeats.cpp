@@ -1,20 +1,5 @@
 #include "clientcore/PlayerSeats.h"
 
-namespace {
-
-// Names the seats bore as hints in the first releases: a departing player of
-// exactly that name leaves without a line.
-const std::array<QString, PlayerSeats::SeatCount> SeatHints {QString(),
-                                                             QStringLiteral("Klot"),
-                                                             QStringLiteral("Klick"),
-                                                             QStringLiteral("Kling"),
-                                                             QStringLiteral("Klick"),
-                                                             QStringLiteral("Krazy"),
-                                                             QStringLiteral("Klick"),
-                                                             QStringLiteral("Krazy")};
-
-} // namespace
-
 PlayerSeats::Seat *PlayerSeats::seat(int seat)
 {
     return isPlayingSeat(seat) ? &m_seats[std::size_t(seat - 1)] : nullptr;
@@ -76,7 +61,7 @@ QString PlayerSeats::freeSeat(int n)
     s->name = Waiting;
     s->watching = false;
     emit seatChanged(n);
-    return name == Waiting || name == SeatHints[std::size_t(n - 1)] ? QString() : name;
+    return name == Waiting || name == GameFacts::seatHintName(n) ? QString() : name;
 }
 
 void PlayerSeats::setWatching(int n, bool watching)

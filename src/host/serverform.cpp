@@ -19,8 +19,6 @@ constexpr int SocktimerIntervalMs = 10;
 // was handed over, even if the peer never read it.
 constexpr int RefusalFlushLimitMs = 5000;
 
-const QString SocketClosed = QStringLiteral("Socket Closed");
-
 // Sends without letting a socket failure escape into the event loop.
 void deliver(TSock *socket, const QByteArray &bytes)
 {
@@ -343,12 +341,12 @@ void TServer::signInTimerTimer()
 
 // --- Disconnection -----------------------------------------------------------
 
-void TServer::tempsockInfo(TSock *sender, TSocketInfo socketInfo, const QString &msg)
+void TServer::tempsockInfo(TSock *sender, TSocketInfo socketInfo, const QString &)
 {
     const int seat = sender->Tag;
     if (!isSeatNumber(seat) || m_seats[seat].socket != sender)
         return;
-    if (msg == SocketClosed) {
+    if (socketInfo == infoClose) {
         seatClosed(seat);
         return;
     }

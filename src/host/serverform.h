@@ -129,7 +129,7 @@ public:
     // decided by tieBreakWinner(), so every game ends.
     static constexpr int MaxTieBreakRounds = 3;
     // Longer login names are cut to this many characters.
-    static constexpr int MaxLoginNameLength = 30;
+    static constexpr int MaxLoginNameLength = GameFacts::MaxNameLength;
 
     // Bounds that keep one peer from exhausting the host. A connection past
     // them is closed like a reset: its seat is freed and the others are told.

@@ -1,22 +1,12 @@
 // Voting on the round's categories, scoring them and the winner test.
 #include "host/serverform.h"
 #include "protocol/FieldReader.h"
+#include "protocol/GameFacts.h"
 
 namespace {
 
 constexpr int ScoreDisplaySeconds = 5;
-constexpr int NoAnswersSeconds = 2;
 constexpr int RoundSummarySeconds = 10;
-
-// Voting time by the number of answers on show: more answers, more reading.
-int votingSeconds(int answers)
-{
-    if (answers <= 3)
-        return 10;
-    if (answers <= 6)
-        return 13;
-    return 16;
-}
 
 // Answers are compared by their lower-case forms; nothing is trimmed.
 bool sameAnswer(const QString &a, const QString &b)
@@ -79,7 +69,7 @@ void TServer::showcats()
     }
     if (answers.isEmpty()) {
         sendToAll(Protocol::Msg::noanswers(m_categories[c]));
-        setPhase(PhaseNoAnswers, NoAnswersSeconds);
+        setPhase(PhaseNoAnswers, GameFacts::votingSeconds(0));
         return;
     }
     for (int n = 1; n <= seats; ++n) {
@@ -87,7 +77,7 @@ void TServer::showcats()
         m_seats[n].votesAgainst.fill(0);
     }
     sendToAll(Protocol::Msg::showcat(m_categories[c], answers));
-    setPhase(PhaseVoting, votingSeconds(int(answers.size())));
+    setPhase(PhaseVoting, GameFacts::votingSeconds(int(answers.size())));
 }
 
 void TServer::votefor(const QString &text, int origin)

@@ -15,8 +15,6 @@ namespace Protocol {
 
 // Version text compared exactly at sign-in.
 inline constexpr char Version[] = "1.0.4";
-// TCP port a host listens on unless the player or LEXIBURST_PORT chooses another.
-inline constexpr quint16 DefaultPort = 7772;
 
 // Letters a round can be played with, by letter index.
 inline constexpr char Letters[] = "ABCDEFGHIJKLMNOPRSTW";

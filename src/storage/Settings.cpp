@@ -134,7 +134,7 @@ std::optional<quint16> portNumber(const QString &text)
 
 void applyLastPort(Values &v, const QString &text)
 {
-    v.start.port = portNumber(text).value_or(Protocol::DefaultPort);
+    v.start.port = portNumber(text).value_or(GameFacts::DefaultPort);
 }
 
 // Entries "address:port" joined by ","; neither can be part of a host name.

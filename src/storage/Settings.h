@@ -4,6 +4,7 @@
 #pragma once
 
 #include "protocol/ColourText.h"
+#include "protocol/GameFacts.h"
 #include "protocol/Messages.h"
 #include "storage/ProfileIni.h"
 
@@ -18,7 +19,7 @@ namespace Settings {
 
 inline constexpr char FileName[] = "zornlobby.ini";
 inline constexpr char Section[] = "Lexaburst";
-inline constexpr int PhraseCount = 9;
+inline constexpr int PhraseCount = GameFacts::PhraseCount;
 
 // Ranges of the game-start window's up-down controls.
 inline constexpr int MinPlayToScore = 1;
@@ -48,7 +49,7 @@ enum class StartKind { Solo = 0, Host = 1, Join = 2 };
 struct RecentHost
 {
     QString address;
-    quint16 port = Protocol::DefaultPort;
+    quint16 port = GameFacts::DefaultPort;
 
     bool operator==(const RecentHost &) const = default;
 };
@@ -63,7 +64,7 @@ struct StartValues
 {
     int botCount = DefaultBotCount; // "BotCount"
     QString name; // "LastName"
-    quint16 port = Protocol::DefaultPort; // "LastPort": the port last hosted on
+    quint16 port = GameFacts::DefaultPort; // "LastPort": the port last hosted on
     QList<RecentHost> recentHosts; // "RecentHosts": most recent first
     StartKind choice = StartKind::Solo; // "StartChoice": the way in chosen last
 

@@ -3,6 +3,7 @@
 // close box keeps everything as it was.
 #pragma once
 
+#include "protocol/GameFacts.h"
 #include "widgets/UserPrompts.h"
 
 #include <QDialog>
@@ -18,7 +19,7 @@ class Tphrases : public QDialog
 {
     Q_OBJECT
 public:
-    static constexpr int PhraseCount = 9;
+    static constexpr int PhraseCount = GameFacts::PhraseCount;
     static constexpr int MaxPhraseLength = 50;
 
     explicit Tphrases(QWidget *parent = nullptr);

@@ -216,10 +216,10 @@ void StartWindow::buildJoin(TFlatPanel *panel)
     // An address typed with ":port" (as the host's window shows it) and the
     // port box always agree; the typed port wins.
     connect(m_joinAddress, &QComboBox::editTextChanged, this, [this](const QString &text) {
-        const std::optional<Settings::RecentHost> host = parseHost(text, Protocol::DefaultPort);
+        const std::optional<Settings::RecentHost> host = parseHost(text, GameFacts::DefaultPort);
         const bool carriesPort = host && text.contains(u':');
         if (carriesPort || m_portFromText)
-            m_joinPort->setValue(carriesPort ? host->port : Protocol::DefaultPort);
+            m_joinPort->setValue(carriesPort ? host->port : GameFacts::DefaultPort);
         m_portFromText = carriesPort;
         setNotice(QString(), false);
     });
@@ -272,7 +272,7 @@ QString StartWindow::accountName()
 
 QString StartWindow::joinText(const QString &address, quint16 port)
 {
-    if (port == Protocol::DefaultPort)
+    if (port == GameFacts::DefaultPort)
         return address;
     return address + u':' + QString::number(port);
 }
@@ -333,7 +333,7 @@ void StartWindow::showRecentHosts()
     for (const Settings::RecentHost &host : hosts)
         m_joinAddress->addItem(joinText(host.address, host.port));
     m_joinAddress->setEditText(m_joinAddress->itemText(0));
-    m_joinPort->setValue(hosts.isEmpty() ? Protocol::DefaultPort : hosts.first().port);
+    m_joinPort->setValue(hosts.isEmpty() ? GameFacts::DefaultPort : hosts.first().port);
 }
 
 void StartWindow::showAddresses()

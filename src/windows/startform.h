@@ -31,7 +31,7 @@ struct StartChoice
     Kind kind = Kind::Solo;
     QString name;
     QString address; // the host to join; empty for the other kinds
-    quint16 port = Protocol::DefaultPort; // to host on, or of the host to join
+    quint16 port = GameFacts::DefaultPort; // to host on, or of the host to join
     int botCount = Settings::DefaultBotCount; // computer players in a solo game
 
     bool operator==(const StartChoice &) const = default;

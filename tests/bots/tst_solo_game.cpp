@@ -6,6 +6,7 @@
 #include "bots/ComputerPlayers.h"
 #include "clientcore/ClientGame.h"
 #include "clientcore/HostConnection.h"
+#include "clientcore/PlayerSeats.h"
 #include "host/serverform.h"
 #include "protocol/GameRandom.h"
 
@@ -101,6 +102,25 @@ private slots:
         QCOMPARE(bots.count(), 2);
         QTRY_VERIFY(!server.seat(4).inUse);
         QTRY_COMPARE(leftAs, botNameForSeat(4));
+    }
+
+    // On a stand-alone host a computer player may get seat 1; the boards know its
+    // name as that seat's hint name, so it too leaves without a line.
+    void seatOneOfAStandAloneHostLeavesSilently()
+    {
+        GameRandom random(3);
+        HostOptions options = hostOptions();
+        options.hostSeatReserved = false;
+        TServer server(options, random);
+        QVERIFY(server.startListening());
+        const AnswerBank bank = AnswerBank::fromResource();
+        ComputerPlayers bots(bank, random, SecondMs);
+        bots.setHost(u"127.0.0.1"_s, server.port());
+        QVERIFY(bots.add());
+        QTRY_VERIFY(server.seat(1).signedIn);
+        PlayerSeats board;
+        board.seatPlayer(1, server.seat(1).loginName);
+        QCOMPARE(board.freeSeat(1), QString());
     }
 };
 
