@@ -25,6 +25,7 @@ BotPlayer::BotPlayer(const AnswerBank &bank, GameRandom &random, const BotSettin
 {
     m_clock.start();
     m_connection.setSecondMs(m_secondMs);
+    m_connection.setPeerKind(Protocol::PeerKind::Computer);
     if (settings.name.isEmpty())
         m_connection.setNameForSeat([others = settings.namesOfOthers](int seat) {
             return botNameForSeat(seat, others ? others(seat) : QStringList());

@@ -128,7 +128,6 @@ void HostConnection::openSocket()
     m_skippingOverlong = false;
     m_leadSeat = 1;
     m_removed = false;
-    m_arrivalAfterReturn.clear();
     m_socket->setHostName(m_hostAddress);
     m_socket->setPortName(QString::number(m_port));
     try {
@@ -262,8 +261,6 @@ void HostConnection::processOne()
     if (m_dispatching || m_queue.isEmpty())
         return;
     const Protocol::QueueEntry entry = m_queue.takeFirst();
-    if (isArrivalAfterReturn(entry.text))
-        return;
     m_dispatching = true;
     m_dispatcher.dispatch(entry);
     m_dispatching = false;
@@ -302,7 +299,9 @@ void HostConnection::signIn(const QString &argument)
         m_playerName = m_nameForSeat(m_ownSeat);
         m_loginName = m_playerName + QChar(Protocol::Terminator & 0xFF);
     }
-    // The builder adds the second terminator that ends the login name.
+    // The host hears which additions this client understands before it seats
+    // the player; the builder adds the second terminator that ends the login name.
+    send(Protocol::Msg::peerinfo(m_ownSeat, m_peerKind, Protocol::ourCapabilities()));
     send(Protocol::Msg::logininfo(m_ownSeat, QString::fromLatin1(Protocol::Version), m_playerName));
     emit signedIn(m_ownSeat);
     updateLead();
@@ -323,16 +322,8 @@ void HostConnection::back(const QString &argument)
     const std::optional<SeatAndName> returner = readSeatAndName(argument);
     if (!returner)
         return;
-    m_arrivalAfterReturn = QStringLiteral("CMD_newplayerinfo+") + argument;
     emit statusLine(returner->name + QStringLiteral(" is back."));
     emit playerBack(returner->seat, returner->name);
-}
-
-bool HostConnection::isArrivalAfterReturn(const QString &message)
-{
-    // Only the message right after the return can be it.
-    return !m_arrivalAfterReturn.isEmpty()
-        && std::exchange(m_arrivalAfterReturn, QString()) == message;
 }
 
 void HostConnection::updateLead()

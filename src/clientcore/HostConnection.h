@@ -16,6 +16,7 @@
 #include "protocol/Dispatcher.h"
 #include "protocol/Framing.h"
 #include "protocol/GameFacts.h"
+#include "protocol/Messages.h"
 #include "protocol/ReceiveQueue.h"
 
 #include <QElapsedTimer>
@@ -50,6 +51,8 @@ public:
     void setPlayerName(const QString &name) { m_playerName = name; }
     QString playerName() const { return m_playerName; }
     void setNameForSeat(NameForSeat chooser) { m_nameForSeat = std::move(chooser); }
+    // What this client tells the host it is, right before it signs in.
+    void setPeerKind(Protocol::PeerKind kind) { m_peerKind = kind; }
     // The login name as the client keeps it: the name and the terminator.
     QString loginName() const { return m_loginName; }
 
@@ -123,9 +126,6 @@ private:
     void signIn(const QString &argument);
     void leads(const QString &argument);
     void back(const QString &argument);
-    // Whether a message is the arrival a host sends after a return for
-    // clients that do not know returns.
-    bool isArrivalAfterReturn(const QString &message);
     void updateLead();
     void openSocket();
     void connectionFailed(const QString &reason);
@@ -145,7 +145,7 @@ private:
     bool m_closeWhenDrained = false;
     // The leader removed this client: its close is no end of the game.
     bool m_removed = false;
-    QString m_arrivalAfterReturn;
+    Protocol::PeerKind m_peerKind = Protocol::PeerKind::Person;
 
     QString m_playerName;
     NameForSeat m_nameForSeat;

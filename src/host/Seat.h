@@ -5,6 +5,7 @@
 #include "protocol/Messages.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -27,6 +28,11 @@ struct Seat
     // Tells this seat's connection from earlier and later ones on the seat.
     quint64 connection = 0;
     bool signedIn = false;
+    // What the peer said it is ("CMD_peerinfo"). A peer that never says so
+    // follows the first protocol and gets none of its additions.
+    bool announced = false;
+    Protocol::PeerKind kind = Protocol::PeerKind::Person;
+    QStringList capabilities;
     // Game seconds left to sign in; 0 when no limit runs for the connection.
     int signInSecondsLeft = 0;
     int gameScore = 0;
@@ -70,6 +76,9 @@ struct Seat
         inUse = false;
         signedIn = false;
         signInSecondsLeft = 0;
+        announced = false;
+        kind = Protocol::PeerKind::Person;
+        capabilities.clear();
         loginName.clear();
         watching = false;
         splitter = Protocol::FrameSplitter();

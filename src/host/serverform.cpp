@@ -125,6 +125,7 @@ void TServer::registerHandlers()
         {"CMD_voteagainst", &TServer::voteagainst},
         {"CMD_votefor", &TServer::votefor},
         {"CMD_draftanswers", &TServer::draftanswers},
+        {"CMD_peerinfo", &TServer::peerinfo},
     };
     // Registered in the order of the command table, which decides dispatch order.
     for (const QString &name : Protocol::hostCommands()) {
@@ -253,7 +254,6 @@ int TServer::seatConnection(TSock *socket, bool fromThisMachine)
         socket->OnInfo = tempsock->OnInfo;
         socket->OnRead = Sock1->OnRead;
     }
-    tellLeadTo(seat);
     sendToSeat(seat, Protocol::Msg::sendlogininfo(seat));
     return seat;
 }
@@ -480,6 +480,14 @@ void TServer::sendToAll(const QByteArray &bytes)
 {
     for (int seat = 1; seat <= m_highestSeat; ++seat) {
         if (m_seats[seat].inUse)
+            sendToSeat(seat, bytes);
+    }
+}
+
+void TServer::sendToAllWho(const char *word, const QByteArray &bytes)
+{
+    for (int seat = 1; seat <= m_highestSeat; ++seat) {
+        if (m_seats[seat].inUse && understands(seat, word))
             sendToSeat(seat, bytes);
     }
 }

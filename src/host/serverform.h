@@ -106,6 +106,13 @@ public:
     // leaves, the lowest signed-in seat (0 for none).
     int leadSeat() const;
     int highestSeatUsed() const { return m_highestSeat; }
+    // Whether the peer on the seat said who it is ("CMD_peerinfo"): a client
+    // of ours, not one that knows only the first protocol.
+    bool isOurs(int seat) const { return isSeatNumber(seat) && m_seats[seat].announced; }
+    // Whether the peer on the seat announced the capability word.
+    bool understands(int seat, const char *word) const;
+    // Whether every signed-in playing seat that is not just watching is ours.
+    bool everyPlayerIsOurs() const;
     // The login names of the seats in use other than `seat`.
     QStringList namesOfOthers(int seat) const;
     bool gameRunning() const { return m_gameRunning; }
@@ -185,6 +192,7 @@ private:
     void tellLeadTo(int seat);
     void kickhim(const QString &text, int origin);
     void justwatch(const QString &text, int origin);
+    void peerinfo(const QString &text, int origin);
     Protocol::GameStats snapshot(int seat) const;
 
     // Relays (serverform.cpp).
@@ -216,6 +224,8 @@ private:
     // Sending.
     void sendToSeat(int seat, const QByteArray &bytes);
     void sendToAll(const QByteArray &bytes);
+    // Sends an addition to every seat in use whose peer announced its word.
+    void sendToAllWho(const char *word, const QByteArray &bytes);
 
     // Whether a message naming `seat` as its sender may come from `origin`.
     static bool sentBy(int seat, int origin) { return origin == 0 || origin == seat; }

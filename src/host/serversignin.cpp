@@ -1,6 +1,7 @@
 // Sign-in, seats kept for players who drop out of a game and come back, the
 // lead on a stand-alone host, and the leader's say over other seats.
 #include "host/serverform.h"
+#include "protocol/ClientMessages.h"
 #include "protocol/FieldReader.h"
 
 #include <algorithm>
@@ -37,17 +38,15 @@ void TServer::receivedlogininfo(const QString &text, int origin)
 
     if (back) {
         s.returnedThisRound = true;
-        // The others see a return, not a new arrival. Clients that do not know
-        // returns ignore it and show the name again from the arrival after it,
-        // which the others take as part of the return.
+        // The others see a return, not a new arrival; clients that do not know
+        // returns see the name arrive again.
         const QByteArray arrival = Protocol::Msg::newplayerinfo(*seat, name);
         sendToSeat(*seat, arrival);
         const QByteArray message = Protocol::Msg::playerback(*seat, name);
         for (int other = 1; other <= m_highestSeat; ++other) {
-            if (other != *seat && m_seats[other].inUse) {
-                sendToSeat(other, message);
-                sendToSeat(other, arrival);
-            }
+            if (other != *seat && m_seats[other].inUse)
+                sendToSeat(other,
+                           understands(other, Protocol::Capability::Back) ? message : arrival);
         }
     } else {
         sendToAll(Protocol::Msg::newplayerinfo(*seat, name));
@@ -78,6 +77,8 @@ void TServer::giveAnswersBack(int seat)
 {
     // Its boxes fill again, so the answers go out once more at its time-out.
     const Seat &s = m_seats[seat];
+    if (!understands(seat, Protocol::Capability::Kept))
+        return;
     const Seat::PerCategory<QString> &kept = s.answersSent ? s.answers : s.draft;
     if (std::all_of(kept.begin() + 1, kept.end(), [](const QString &a) { return a.isEmpty(); }))
         return;
@@ -147,6 +148,9 @@ void TServer::moveToKeptSeat(int from, int to)
     kept.removed = false;
     kept.watching = false;
     kept.loginName = old.loginName;
+    kept.announced = old.announced;
+    kept.kind = old.kind;
+    kept.capabilities = old.capabilities;
     kept.signInSecondsLeft = SignInSeconds;
     if (kept.socket)
         kept.socket->Tag = to;
@@ -192,15 +196,16 @@ void TServer::updateLead()
         return;
     m_leadMoved = true;
     const QString name = m_seats[lead].loginName;
-    sendToAll(Protocol::Msg::leads(lead, name));
+    sendToAllWho(Protocol::Capability::Lead, Protocol::Msg::leads(lead, name));
     emit leadChanged(lead, name);
 }
 
 void TServer::tellLeadTo(int seat)
 {
-    // A client takes seat 1 for the leader; one arriving while another seat
-    // leads hears of it before it signs in, so it never shows the controls.
-    if (m_options.hostSeatReserved || m_announcedLead == 0 || m_announcedLead == 1)
+    // A client takes seat 1 for the leader; one of ours arriving while another
+    // seat leads hears of it as soon as it said it understands.
+    if (m_options.hostSeatReserved || m_announcedLead == 0 || m_announcedLead == 1
+        || !understands(seat, Protocol::Capability::Lead))
         return;
     sendToSeat(seat, Protocol::Msg::leads(m_announcedLead, m_seats[m_announcedLead].loginName));
 }
@@ -216,7 +221,8 @@ void TServer::kickhim(const QString &text, int origin)
         return;
     m_seats[*target].removed = true;
     // Told first, so its player reads why the game closed.
-    sendToSeat(*target, Protocol::Msg::removed());
+    if (understands(*target, Protocol::Capability::Removed))
+        sendToSeat(*target, Protocol::Msg::removed());
     disconnectsock(*target);
 }
 
@@ -237,4 +243,37 @@ void TServer::justwatch(const QString &text, int origin)
         s.watching = true;
         sendToAll(Protocol::Msg::justwatching(*seat, true));
     }
+}
+
+// --- Our peers -----------------------------------------------------------------
+
+void TServer::peerinfo(const QString &text, int origin)
+{
+    const auto info = Protocol::FromClient::peerinfo(text);
+    if (!info || !isSeatNumber(info->seat) || !sentBy(info->seat, origin))
+        return;
+    // Once per connection, before or after its sign-in; it moves with the
+    // connection to a kept seat.
+    Seat &s = m_seats[info->seat];
+    if (!s.inUse || s.announced)
+        return;
+    s.announced = true;
+    s.kind = info->kind;
+    s.capabilities = info->words;
+    tellLeadTo(info->seat);
+}
+
+bool TServer::understands(int seat, const char *word) const
+{
+    return isOurs(seat) && m_seats[seat].capabilities.contains(QLatin1String(word));
+}
+
+bool TServer::everyPlayerIsOurs() const
+{
+    for (int seat = 1; seat <= Protocol::PlayingSeats; ++seat) {
+        const Seat &s = m_seats[seat];
+        if (s.inUse && s.signedIn && !s.watching && !s.announced)
+            return false;
+    }
+    return true;
 }

@@ -15,8 +15,9 @@ const QStringList &hostCommands()
         "CMD_myanswers",
         "CMD_voteagainst",
         "CMD_votefor",
-        // An addition after the first protocol; hosts of the first protocol ignore it.
+        // Additions after the first protocol; hosts of the first protocol ignore them.
         "CMD_draftanswers",
+        "CMD_peerinfo",
     };
     return names;
 }

@@ -27,6 +27,13 @@ QByteArray toWire(const QString &text)
     return bytes;
 }
 
+QStringList ourCapabilities()
+{
+    return {QLatin1String(Capability::Lead), QLatin1String(Capability::Back),
+            QLatin1String(Capability::Removed), QLatin1String(Capability::Kept),
+            QLatin1String(Capability::Drafts)};
+}
+
 namespace {
 
 // Joins the literal beginning and the fields with "+" and ends the message.
@@ -296,6 +303,15 @@ QByteArray votefor(int votingSeat, int seatVotedFor)
 QByteArray voteagainst(int votingSeat, int seatVotedAgainst)
 {
     return Builder("CMD_voteagainst").field(votingSeat).field(seatVotedAgainst).literal("+").done();
+}
+
+QByteArray peerinfo(int seat, PeerKind kind, const QStringList &words)
+{
+    return Builder("CMD_peerinfo")
+        .field(seat)
+        .field(flag(kind == PeerKind::Computer, "computer", "person"))
+        .innerField(words.join(u' '))
+        .done();
 }
 
 } // namespace Msg

@@ -31,6 +31,26 @@ QChar answerInitial(const QString &answer);
 // byte is the terminator, become "?".
 QByteArray toWire(const QString &text);
 
+// What a peer of ours says it is in "CMD_peerinfo".
+enum class PeerKind {
+    Person,
+    Computer,
+};
+
+// The capability words of "CMD_peerinfo": each names an addition to the first
+// protocol that the peer understands. A host sends an addition only to peers
+// that announced its word; a peer that announces nothing gets none.
+namespace Capability {
+inline constexpr char Lead[] = "lead"; // "CMD_leads"
+inline constexpr char Back[] = "back"; // "CMD_playerback" instead of an arrival
+inline constexpr char Removed[] = "removed"; // "CMD_removed"
+inline constexpr char Kept[] = "kept"; // "CMD_keptanswers"
+inline constexpr char Drafts[] = "drafts"; // sends "CMD_draftanswers"
+} // namespace Capability
+
+// The words every client of this program announces.
+QStringList ourCapabilities();
+
 struct GameStats
 {
     int seat = 0;
@@ -116,6 +136,10 @@ QByteArray myanswers(int seat, const QStringList &answers);
 QByteArray draftanswers(int seat, const QStringList &answers);
 QByteArray votefor(int votingSeat, int seatVotedFor);
 QByteArray voteagainst(int votingSeat, int seatVotedAgainst);
+// Who the peer on the seat is and which additions it understands, as blank
+// separated capability words: an addition hosts of the first protocol ignore.
+// Our clients send it right before their sign-in.
+QByteArray peerinfo(int seat, PeerKind kind, const QStringList &words);
 
 } // namespace Msg
 } // namespace Protocol

@@ -46,6 +46,8 @@ QString malformation(const QByteArray &message, int ownSeat, QChar letter)
             : u"vote"_s;
     if (command == "CMD_chat")
         return fields.size() == 3 && fields[2].indexOf('|') > 0 ? QString() : u"chat"_s;
+    if (command == "CMD_peerinfo")
+        return fields.size() == 4 && fields[2] == "computer" ? QString() : u"peer"_s;
     if (command != "CMD_myanswers" || fields.size() != 2 + 2 * Protocol::CategoriesPerRound)
         return u"unknown command or field count"_s;
     for (int n = 1; n <= Protocol::CategoriesPerRound; ++n) {
@@ -110,7 +112,10 @@ private slots:
         QVERIFY(CheckedBot::bank().categoryCount() > 300);
         CheckedBot c(1);
         c.hear(Protocol::Msg::sendlogininfo(4));
-        QCOMPARE(c.sent, QList {Protocol::Msg::logininfo(4, u"1.0.4"_s, u"Kling"_s)});
+        QCOMPARE(c.sent,
+                 (QList {Protocol::Msg::peerinfo(4, Protocol::PeerKind::Computer,
+                                                 Protocol::ourCapabilities()),
+                         Protocol::Msg::logininfo(4, u"1.0.4"_s, u"Kling"_s)}));
     }
 
     void answersAtTheEndOfTheAnswerTimeAndVotes_data()

@@ -100,7 +100,10 @@ private slots:
         connection->write("CMD_sendlogininfo+2\xff");
         QByteArray heard;
         QTRY_COMPARE_WITH_TIMEOUT(heard += connection->readAll(),
-                                  QByteArray("CMD_logininfo+2+1.0.4+Klot\xff\xff"), 20000);
+                                  QByteArray("CMD_peerinfo+2+computer+lead back removed kept "
+                                             "drafts\xff"
+                                             "CMD_logininfo+2+1.0.4+Klot\xff\xff"),
+                                  20000);
         connection->close();
         QVERIFY(bot.waitForFinished(20000));
         QCOMPARE(bot.exitCode(), 0);

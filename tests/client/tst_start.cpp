@@ -3,6 +3,7 @@
 #include "ClientTestSupport.h"
 
 #include "client/PREVINST.h"
+#include "protocol/Messages.h"
 #include "sock/Sock.h"
 #include "windows/startform.h"
 
@@ -16,6 +17,14 @@
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+// What the window says it is and understands, right before its sign-in.
+QByteArray peerinfo(int seat)
+{
+    return Protocol::Msg::peerinfo(seat, Protocol::PeerKind::Person, Protocol::ourCapabilities());
+}
+} // namespace
 
 class StartTest : public QObject
 {
@@ -84,7 +93,8 @@ void StartTest::commandLine()
     QTRY_COMPARE(host.connections(), 1);
     host.send("CMD_sendlogininfo+2\xFF"_ba);
     QTRY_COMPARE(host.received(),
-                 "CMD_logininfo+2+1.0.4+"_ba + name.left(30).toLatin1() + "\xFF\xFF"_ba);
+                 peerinfo(2) + "CMD_logininfo+2+1.0.4+"_ba + name.left(30).toLatin1()
+                     + "\xFF\xFF"_ba);
     QVERIFY(client.chat->isConnected());
     QCOMPARE(client.chat->ownSeat(), 2);
 }
@@ -134,7 +144,7 @@ void StartTest::soloGameHostsAsYou()
     QVERIFY(!client.chat->lobbySocket()->hasSocket());
     QTRY_COMPARE(host.connections(), 1);
     host.send("CMD_sendlogininfo+1\xFF"_ba);
-    QTRY_COMPARE(host.received(), "CMD_logininfo+1+1.0.4+You\xFF\xFF"_ba);
+    QTRY_COMPARE(host.received(), peerinfo(1) + "CMD_logininfo+1+1.0.4+You\xFF\xFF"_ba);
 }
 
 void StartTest::startWindowBeginsTheChosenGame_data()
@@ -204,7 +214,8 @@ void StartTest::startWindowBeginsTheChosenGame()
         return;
     QTRY_COMPARE(host.connections(), 1);
     host.send("CMD_sendlogininfo+1\xFF"_ba);
-    QTRY_COMPARE(host.received(), "CMD_logininfo+1+1.0.4+"_ba + name.toLatin1() + "\xFF\xFF"_ba);
+    QTRY_COMPARE(host.received(),
+                 peerinfo(1) + "CMD_logininfo+1+1.0.4+"_ba + name.toLatin1() + "\xFF\xFF"_ba);
 }
 
 // A mistyped address brings the start window back instead of retries.
@@ -241,7 +252,7 @@ void StartTest::signInReplyCarriesTwoTerminators()
     // Two messages in one read: handled one per tick, in order.
     host.send("CMD_sendlogininfo+3\xFF"
               "CMD_newplayerinfo+3+Al+Bo\xFF"_ba);
-    QTRY_COMPARE(host.received(), "CMD_logininfo+3+1.0.4+Al+Bo\xFF\xFF"_ba);
+    QTRY_COMPARE(host.received(), peerinfo(3) + "CMD_logininfo+3+1.0.4+Al+Bo\xFF\xFF"_ba);
     QTRY_COMPARE(lastChatLine(*client.chat), u"You are Connected."_s);
     QCOMPARE(seatLabel(*client.chat, "label_playername", 3)->text(), u"Al+Bo"_s);
 }
@@ -376,7 +387,7 @@ void StartTest::overlongTextIsSkippedAndReadingGoesOn()
         host.send(chunk);
     host.send("+tail+still+of+the+long+text\xFF"
               "CMD_sendlogininfo+4\xFF"_ba);
-    QTRY_COMPARE(host.received(), "CMD_logininfo+4+1.0.4+Ann\xFF\xFF"_ba);
+    QTRY_COMPARE(host.received(), peerinfo(4) + "CMD_logininfo+4+1.0.4+Ann\xFF\xFF"_ba);
     QVERIFY(!chatLines(*client.chat).constLast().contains(u"tail"_s));
     host.send("CMD_havewrongversion+Cy\xFF"_ba);
     QTRY_COMPARE(lastChatLine(*client.chat), u"Cy has a different version of the game then you."_s);

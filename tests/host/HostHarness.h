@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <functional>
+#include <optional>
 
 // The bytes of one message as it travels: text and terminator.
 inline QByteArray wire(const QByteArray &text)
@@ -59,12 +60,21 @@ public:
             server.socktimerTimer();
     }
 
-    // Connects and signs in; returns the seat.
-    int join(const QString &name, const QString &version = QStringLiteral("1.0.4"))
+    // Connects and signs in; returns the seat. A client of ours first says
+    // what it is and which additions it understands (words).
+    int join(const QString &name, const QString &version = QStringLiteral("1.0.4"),
+             const std::optional<QStringList> &words = std::nullopt)
     {
         const int seat = server.connectLocal();
-        deliver(seat, Protocol::Msg::logininfo(seat, version, name));
+        const QByteArray said = words
+            ? Protocol::Msg::peerinfo(seat, Protocol::PeerKind::Person, *words)
+            : QByteArray();
+        deliver(seat, said + Protocol::Msg::logininfo(seat, version, name));
         return seat;
+    }
+    int joinOurs(const QString &name, const QStringList &words = Protocol::ourCapabilities())
+    {
+        return join(name, QStringLiteral("1.0.4"), words);
     }
 
     QList<QByteArray> take(int seat) { return sent.take(seat); }

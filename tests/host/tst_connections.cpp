@@ -195,7 +195,7 @@ void TestConnections::kickhim()
     HostHarness h;
     h.join("Host");
     h.join("Bea");
-    h.join("Cy");
+    h.joinOurs("Cy");
     h.forget();
     h.deliver(connection, message);
     QCOMPARE(!h.server.seat(3).inUse, removed);

@@ -99,11 +99,11 @@ void TestProgram::logsAndStopsCleanly()
     QTcpSocket back;
     back.connectToHost(QHostAddress::LocalHost, port);
     QByteArray heard; // game news comes in between
-    QTRY_VERIFY((heard += back.readAll())
-                    .contains("CMD_leads+2+Bob\xff"
-                              "CMD_sendlogininfo+3\xff"));
-    back.write("CMD_logininfo+3+1.0.4+Ann\xff\xff");
+    QTRY_VERIFY((heard += back.readAll()).contains("CMD_sendlogininfo+3\xff"));
+    back.write("CMD_peerinfo+3+person+lead\xff"
+               "CMD_logininfo+3+1.0.4+Ann\xff\xff");
     QTRY_VERIFY((heard += back.readAll()).contains("CMD_sendlogininfo+1\xff"));
+    QVERIFY(heard.contains("CMD_leads+2+Bob\xff"));
     back.write("CMD_logininfo+1+1.0.4+Ann\xff\xff");
     QTRY_VERIFY(log.contains("seat 1 rejoined as Ann"));
     ::kill(pid_t(host.processId()), SIGTERM);

@@ -3,6 +3,9 @@
 
 #include <QtTest>
 
+#include <optional>
+#include <tuple>
+
 using Protocol::Msg::logininfo;
 
 class TestRejoin : public QObject
@@ -18,12 +21,16 @@ private slots:
     void keptSeatEnds();
     void draftStandsInForAnswers_data();
     void draftStandsInForAnswers();
+    void additionsReachAnnouncedPeersOnly_data();
+    void additionsReachAnnouncedPeersOnly();
+    void everyPlayerIsOurs();
 
 private:
-    // Host, Bea and Cid in a game whose first category scored: Bea has a point.
+    // Host (a client of ours), Bea and Cid in a game whose first category
+    // scored: Bea has a point.
     static void startScoredGame(HostHarness &h)
     {
-        h.join("Host");
+        h.joinOurs("Host");
         h.join("Bea");
         h.join("Cid");
         h.startGame(3, 30, "1", "1");
@@ -32,15 +39,29 @@ private:
         QCOMPARE(h.server.seat(2).gameScore, 1);
         h.forget();
     }
+
+    // Signs a player in again after a drop, as a client does: on the first
+    // free seat, then on the kept seat the host moves it to. It says what it
+    // understands when it has words.
+    static void comeBack(HostHarness &h, const QString &name, int kept,
+                         const std::optional<QStringList> &words)
+    {
+        for (const int seat : {h.server.connectLocal(), kept}) {
+            const QByteArray said = words
+                ? Protocol::Msg::peerinfo(seat, Protocol::PeerKind::Person, *words)
+                : QByteArray();
+            h.deliver(seat, said + logininfo(seat, "1.0.4", name));
+        }
+    }
 };
 
 void TestRejoin::leadPassesToTheLowestSeat()
 {
     HostHarness h(7, false);
     QSignalSpy changes(&h.server, &TServer::leadChanged);
-    h.join("Ann");
-    h.join("Bob");
-    h.join("Cid");
+    h.joinOurs("Ann");
+    h.joinOurs("Bob");
+    h.joinOurs("Cid");
     QCOMPARE(h.server.leadSeat(), 1);
     QCOMPARE(changes.size(), 0); // every client takes seat 1 for the leader
     h.startGame(2, 30, "1", "1");
@@ -49,7 +70,7 @@ void TestRejoin::leadPassesToTheLowestSeat()
     QCOMPARE(h.sentTo(3, "CMD_leads"), QList<QByteArray> {wire("CMD_leads+2+Bob")});
     QCOMPARE(h.server.leadSeat(), 2);
     QVERIFY(h.tickUntil(2, "CMD_endround")); // the game goes on without its starter
-    QCOMPARE(h.join("Eve", "0.9"), 4);
+    QCOMPARE(h.join("Eve", "0.9", Protocol::ourCapabilities()), 4);
     QCOMPARE(h.sentTo(2, "CMD_havewrongversion+Eve").size(), 1); // the leader hears of it
 
     h.deliver(3, Protocol::Msg::kickhim(3, 2)); // not the leader: ignored
@@ -61,11 +82,13 @@ void TestRejoin::leadPassesToTheLowestSeat()
     QVERIFY(!h.server.seat(3).inUse);
     QVERIFY(h.server.seat(3).keptFor.isEmpty()); // removed: no way back
 
-    // A newcomer on seat 1 does not take the lead; it hears who leads first.
+    // A newcomer on seat 1 does not take the lead; it hears who leads as soon
+    // as it said it understands, before it is seated.
     h.forget();
-    QCOMPARE(h.join("Dee"), 1);
+    QCOMPARE(h.joinOurs("Dee"), 1);
     QCOMPARE(h.sentTo(2, "CMD_leads").size(), 0);
-    QCOMPARE(h.take(1).first(), wire("CMD_leads+2+Bob"));
+    QCOMPARE(h.take(1).mid(0, 2),
+             (QList<QByteArray> {wire("CMD_sendlogininfo+1"), wire("CMD_leads+2+Bob")}));
     QCOMPARE(h.server.leadSeat(), 2);
     QCOMPARE(changes.size(), 1);
     h.server.disconnectsock(2);
@@ -75,9 +98,9 @@ void TestRejoin::leadPassesToTheLowestSeat()
 void TestRejoin::hostingProgramKeepsTheLead()
 {
     HostHarness h;
-    h.join("Host");
-    h.join("Bea");
-    h.join("Cid");
+    h.joinOurs("Host");
+    h.joinOurs("Bea");
+    h.joinOurs("Cid");
     h.server.disconnectsock(1);
     h.deliver(2, Protocol::Msg::startgame("Bea", 1, 30, "1", "1"));
     QVERIFY(!h.server.gameRunning());
@@ -106,9 +129,9 @@ void TestRejoin::droppedPlayerGetsTheSeatBack()
     QCOMPARE(own.first(), wire("CMD_newplayerinfo+2+Bea"));
     QVERIFY(own.last().startsWith("CMD_gamestats+2+"));
     QVERIFY(own.last().contains("+s+2+1+"));
-    // Clients that do not know returns show the name again from the arrival.
-    QCOMPARE(h.take(1),
-             (QList<QByteArray> {wire("CMD_playerback+2+Bea"), wire("CMD_newplayerinfo+2+Bea")}));
+    // Clients that do not know returns see the name arrive again.
+    QCOMPARE(h.take(1), QList<QByteArray> {wire("CMD_playerback+2+Bea")});
+    QCOMPARE(h.take(3), QList<QByteArray> {wire("CMD_newplayerinfo+2+Bea")});
     QCOMPARE(h.server.seat(2).gameScore, 1);
     QCOMPARE(h.server.seat(2).answers[1], answer);
     QVERIFY(h.server.seat(2).keptFor.isEmpty());
@@ -201,6 +224,90 @@ void TestRejoin::draftStandsInForAnswers()
     QCOMPARE(h.server.seat(2).answers[1], scored[0]);
     QCOMPARE(h.server.seat(2).answers[2], scored[1]);
     QVERIFY(h.sentTo(1, "CMD_showcat").first().contains("+2+" + scored[0].toLatin1() + "+0"));
+}
+
+void TestRejoin::additionsReachAnnouncedPeersOnly_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QByteArray>("addition");
+    QTest::addColumn<QByteArray>("instead"); // what a peer without the word gets
+    QTest::addColumn<std::optional<QStringList>>("words"); // none: never says
+    const std::tuple<const char *, QByteArray, QByteArray> additions[] = {
+        {Protocol::Capability::Lead, "CMD_leads+2+Obs", {}},
+        {Protocol::Capability::Back, "CMD_playerback+3+Bea", "CMD_newplayerinfo+3+Bea"},
+        {Protocol::Capability::Removed, "CMD_removed+", {}},
+        {Protocol::Capability::Kept, "CMD_keptanswers+2+1+Oak+2++", {}},
+    };
+    for (const auto &[word, addition, instead] : additions) {
+        QStringList others = Protocol::ourCapabilities();
+        others.removeAll(QLatin1String(word));
+        QTest::addRow("%s, announced", word)
+            << word << addition << instead << std::optional(Protocol::ourCapabilities());
+        QTest::addRow("%s, not among the words", word)
+            << word << addition << instead << std::optional(others);
+        QTest::addRow("%s, plain peer", word)
+            << word << addition << instead << std::optional<QStringList>();
+    }
+}
+
+void TestRejoin::additionsReachAnnouncedPeersOnly()
+{
+    QFETCH(QString, word);
+    QFETCH(std::optional<QStringList>, words);
+    HostHarness h(7, false); // stand-alone: the lead can pass on
+    h.join("Ann");
+    const int obs = words ? h.joinOurs("Obs", *words) : h.join("Obs"); // the peer under test
+    h.join("Bea");
+    h.startGame(3, 30, "1", "1");
+    h.deliver(obs, Protocol::Msg::draftanswers(obs, {"Oak"}));
+    h.forget();
+    if (word == QLatin1String(Protocol::Capability::Lead)) {
+        h.server.disconnectsock(1);
+    } else if (word == QLatin1String(Protocol::Capability::Back)) {
+        h.server.disconnectsock(3);
+        comeBack(h, "Bea", 3, std::nullopt);
+    } else if (word == QLatin1String(Protocol::Capability::Removed)) {
+        h.deliver(1, Protocol::Msg::kickhim(1, obs));
+    } else {
+        h.server.disconnectsock(obs);
+        h.forget();
+        comeBack(h, "Obs", obs, words);
+    }
+    const bool understood = words && words->contains(word);
+    QFETCH(QByteArray, addition);
+    QCOMPARE(h.sentTo(obs, addition).size(), understood ? 1 : 0);
+    QFETCH(QByteArray, instead);
+    if (!instead.isEmpty())
+        QCOMPARE(h.sentTo(obs, instead).size(), understood ? 0 : 1);
+}
+
+void TestRejoin::everyPlayerIsOurs()
+{
+    using Protocol::Msg::peerinfo;
+    HostHarness h;
+    QVERIFY(h.server.everyPlayerIsOurs()); // nobody plays
+    h.joinOurs("Ann");
+    const int bea = h.server.connectLocal();
+    QVERIFY(h.server.everyPlayerIsOurs()); // not signed in: no player yet
+    h.deliver(bea, logininfo(bea, "1.0.4", "Bea"));
+    QVERIFY(!h.server.isOurs(bea));
+    QVERIFY(!h.server.everyPlayerIsOurs());
+    h.startGame(1, 30, "1", "1");
+    h.deliver(bea, Protocol::Msg::justwatch(bea, true));
+    QVERIFY(h.server.everyPlayerIsOurs()); // a watcher plays no part
+    h.deliver(bea, Protocol::Msg::justwatch(bea, false));
+    h.deliver(bea, peerinfo(1, Protocol::PeerKind::Person, {})); // for another seat: ignored
+    QVERIFY(!h.server.everyPlayerIsOurs());
+    // After the sign-in too, but once: a second one changes nothing.
+    h.deliver(bea, peerinfo(bea, Protocol::PeerKind::Computer, {"drafts"}));
+    h.deliver(bea, peerinfo(bea, Protocol::PeerKind::Person, Protocol::ourCapabilities()));
+    QVERIFY(h.server.everyPlayerIsOurs());
+    QVERIFY(h.server.understands(bea, Protocol::Capability::Drafts));
+    QVERIFY(!h.server.understands(bea, Protocol::Capability::Lead));
+    QVERIFY(h.server.understands(1, Protocol::Capability::Lead));
+    // What a connection said goes with it.
+    h.server.disconnectsock(bea);
+    QVERIFY(!h.server.isOurs(bea));
 }
 
 QTEST_GUILESS_MAIN(TestRejoin)

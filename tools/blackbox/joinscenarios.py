@@ -197,7 +197,8 @@ def scenario_hostile(prog, client):
     client.drain(3.0)
     sent = client.msgs[client.pos:]
     client.pos = len(client.msgs)
-    check(all(m.startswith(("CMD_myanswers+", "CMD_logininfo+")) or m == "" for m in sent),
+    check(all(m.startswith(("CMD_myanswers+", "CMD_peerinfo+", "CMD_logininfo+")) or m == ""
+              for m in sent),
           "hostile: the copy sent only answers or sign-ins (got %r)" % [m[:60] for m in sent][:8])
     check(prog.alive(), "hostile: the program survives the hostile messages")
     # Still working afterwards: a normal round gives the normal answers of seat 3.

@@ -158,9 +158,14 @@ def joining_copy(name, label):
     return wrap
 
 
+# What the game says it is and understands right before it signs in.
+PEERINFO = "CMD_peerinfo+%d+person+lead back removed kept drafts"
+
+
 def login(client, seat, name, what):
     client.send("CMD_sendlogininfo+%d" % seat)
-    want = ("CMD_logininfo+%d+%s+%s" % (seat, VERSION, name)).encode("latin-1") + TERM + TERM
+    want = ((PEERINFO % seat).encode("latin-1") + TERM
+            + ("CMD_logininfo+%d+%s+%s" % (seat, VERSION, name)).encode("latin-1") + TERM + TERM)
     end = time.monotonic() + 10
     while len(client.raw) < len(want) and time.monotonic() < end and not client.closed:
         client.pump(0.2)
