@@ -2,7 +2,6 @@
 
 #include "bots/BotPlayer.h"
 #include "protocol/GameFacts.h"
-#include "sock/Sock.h"
 
 ComputerPlayers::ComputerPlayers(const AnswerBank &bank, GameRandom &random, int secondMs,
                                  QObject *parent)
@@ -65,7 +64,7 @@ bool ComputerPlayers::removeOne()
 void ComputerPlayers::leave(BotPlayer *player)
 {
     forget(player);
-    player->connection().gameSocket()->Close();
+    player->connection().close();
 }
 
 void ComputerPlayers::forget(BotPlayer *player)

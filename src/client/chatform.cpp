@@ -11,7 +11,6 @@
 #include "protocol/ColourText.h"
 #include "protocol/FieldReader.h"
 #include "protocol/Messages.h"
-#include "sock/Sock.h"
 #include "widgets/Pictures.h"
 #include "widgets/StoredColor.h"
 #include "widgets/TClickLabel.h"

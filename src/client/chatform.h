@@ -27,7 +27,6 @@ class QTimer;
 class QUrl;
 class SoundPlayer;
 class StartWindow;
-class TSock;
 class Tgamestart;
 class Tphrases;
 class Ttallylist;
@@ -132,8 +131,6 @@ public:
     qsizetype queuedMessages() const { return m_connection->queuedMessages(); }
     QString loginName() const { return m_connection->loginName(); }
     QString hostAddress() const { return m_hostAddress; }
-    TSock *clientSocket() const { return m_connection->gameSocket(); }
-    TSock *lobbySocket() const { return m_connection->lobbySocket(); }
 
     // Seats and presence.
     void kicking(int seat);

@@ -115,6 +115,24 @@ void HostConnection::connectTo(const QString &host, quint16 port)
     openSocket();
 }
 
+void HostConnection::close()
+{
+    m_retryTimer->stop();
+    m_connectTimer->stop();
+    m_failingSince.invalidate();
+    closeQuietly();
+}
+
+bool HostConnection::isOpen() const
+{
+    return m_socket->hasSocket();
+}
+
+bool HostConnection::isLobbyOpen() const
+{
+    return m_lobby->hasSocket();
+}
+
 void HostConnection::setHost(const QString &host, quint16 port)
 {
     m_hostAddress = host;

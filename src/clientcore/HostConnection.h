@@ -58,8 +58,15 @@ public:
 
     // Opens the game socket; an address that does not resolve leaves it closed.
     void connectTo(const QString &host, quint16 port);
+    // Closes the game socket on purpose: no closed() report, no trying again.
+    void close();
     // Where connectTo() goes; a client on the seam sets it alone.
     void setHost(const QString &host, quint16 port);
+    QString hostAddress() const { return m_hostAddress; }
+    quint16 port() const { return m_port; }
+    // Whether the game socket, and the lobby socket, are open or opening.
+    bool isOpen() const;
+    bool isLobbyOpen() const;
     // Every failure of the game socket passes here with the socket's report (of
     // the lookup, the connect or a broken line); a status line names the reason.
     void reportFailure(const QString &socketReport);
@@ -104,6 +111,8 @@ public:
     // A host that does not answer a connect within this many game seconds.
     static constexpr int ConnectTimeoutSeconds = 15;
 
+    // The sockets themselves, for tests that must reach them; programs use the
+    // calls above.
     TSock *gameSocket() const { return m_socket; }
     TSock *lobbySocket() const { return m_lobby; }
 

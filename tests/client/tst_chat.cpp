@@ -4,7 +4,6 @@
 #include "ClientTestSupport.h"
 
 #include "protocol/Messages.h"
-#include "sock/Sock.h"
 #include "windows/spylistform.h"
 
 #include <QListWidget>
@@ -525,7 +524,7 @@ void ChatTest::statusLinesTurnStyleZeroBold()
 void ChatTest::phraseWithoutConnectionIsDropped()
 {
     Tchat window;
-    QVERIFY(!window.clientSocket()->hasSocket());
+    QVERIFY(!window.connection().isOpen());
     window.chatPanel().sayPhrase(1);
     QVERIFY(!window.chatPanel().phraseGateOpen());
     window.chatPanel().reopenPhraseGate();

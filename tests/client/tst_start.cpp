@@ -4,7 +4,6 @@
 
 #include "client/PREVINST.h"
 #include "protocol/Messages.h"
-#include "sock/Sock.h"
 #include "windows/startform.h"
 
 #include <QComboBox>
@@ -117,7 +116,7 @@ void StartTest::refusedCommandLines()
     QTRY_VERIFY(client.closed);
     QCOMPARE(client.messages,
              QStringList {refusal + u" Start the game as: lexiburst NAME HOST [true|false]"_s});
-    QVERIFY(!client.chat->clientSocket()->hasSocket());
+    QVERIFY(!client.chat->connection().isOpen());
 }
 
 void StartTest::soloGameHostsAsYou()
@@ -141,7 +140,7 @@ void StartTest::soloGameHostsAsYou()
     QVERIFY(client.chat->isHost());
     QCOMPARE(client.chat->hostAddress(), u"127.0.0.1"_s);
     QCOMPARE(client.chat->loginName(), u"You\u00FF"_s);
-    QVERIFY(!client.chat->lobbySocket()->hasSocket());
+    QVERIFY(!client.chat->connection().isLobbyOpen());
     QTRY_COMPARE(host.connections(), 1);
     host.send("CMD_sendlogininfo+1\xFF"_ba);
     QTRY_COMPARE(host.received(), peerinfo(1) + "CMD_logininfo+1+1.0.4+You\xFF\xFF"_ba);
@@ -186,7 +185,7 @@ void StartTest::startWindowBeginsTheChosenGame()
     client.chat->show();
     QVERIFY(start.isVisible());
     QVERIFY(named(*client.chat, u"NewGame1"_s)->isEnabled());
-    QVERIFY(!client.chat->clientSocket()->hasSocket());
+    QVERIFY(!client.chat->connection().isOpen());
 
     const auto way = StartWindow::Kind(kind);
     start.start(way);
@@ -207,9 +206,9 @@ void StartTest::startWindowBeginsTheChosenGame()
     const QList<quint16> tried
         = solo && !problem.isEmpty() ? QList<quint16> {usualPort, port} : QList<quint16> {port};
     QCOMPARE(listened, way == StartWindow::Kind::Join ? QList<quint16>() : tried);
-    QCOMPARE(client.chat->clientSocket()->HostName(),
+    QCOMPARE(client.chat->connection().hostAddress(),
              way == StartWindow::Kind::Join ? u"localhost"_s : u"127.0.0.1"_s);
-    QCOMPARE(client.chat->clientSocket()->PortName(), QString::number(port));
+    QCOMPARE(client.chat->connection().port(), port);
     if (solo)
         return;
     QTRY_COMPARE(host.connections(), 1);
@@ -271,13 +270,13 @@ void StartTest::hostingConnectsToLoopbackAndLobby()
     };
     client.chat->setWindows(windows);
     client.chat->show();
-    QCOMPARE(client.chat->clientSocket()->HostName(), u"127.0.0.1"_s);
+    QCOMPARE(client.chat->connection().hostAddress(), u"127.0.0.1"_s);
     QTRY_COMPARE(host.connections(), 1);
     QTRY_COMPARE(lobby.connections(), 1);
     host.send("CMD_sendlogininfo+1\xFF"_ba);
     QTRY_VERIFY(client.chat->isConnected());
     QCOMPARE(lobby.received(), QByteArray());
-    QVERIFY(client.chat->lobbySocket()->hasSocket());
+    QVERIFY(client.chat->connection().isLobbyOpen());
 }
 
 void StartTest::failedListeningDoesNotConnect()
@@ -291,7 +290,7 @@ void StartTest::failedListeningDoesNotConnect()
     client.chat->setWindows(windows);
     client.chat->show();
     QCOMPARE(lastChatLine(*client.chat), u"Port 7772 is in use."_s);
-    QVERIFY(!client.chat->clientSocket()->hasSocket());
+    QVERIFY(!client.chat->connection().isOpen());
     QVERIFY(!named(*client.chat, u"StartGame1"_s)->isEnabled());
 }
 
