@@ -89,7 +89,7 @@ void handlerThroughput()
     server.dispatch({QStringLiteral("CMD_startgame+P1+3+60+0+1+"), 1});
     for (int n = 1; n <= Seats; ++n)
         server.dispatch({QStringLiteral("CMD_myanswers+%1+1+Answer%1").arg(n), n});
-    while (server.phase() != TServer::PhaseVoting)
+    while (server.phase() != Protocol::Phase::Voting)
         server.timer1Timer();
 
     const std::vector<Protocol::QueueEntry> stream = messageStream();

@@ -1,15 +1,12 @@
-// One record of the host's seat table.
+// One record of the host's seat table: who plays on the seat and how the game
+// stands for it. The connection that holds the seat is a PeerConnection.
 #pragma once
 
-#include "protocol/Framing.h"
 #include "protocol/Messages.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <array>
-
-class TSock;
 
 // Numbers of the seat table: playing seats 1 to 8, the spectator seat 9, seat
 // 10 only to refuse a connection, seat 11 never used.
@@ -23,18 +20,9 @@ struct Seat
     using PerCategory = std::array<T, Protocol::CategoriesPerRound + 1>;
 
     QString loginName;
+    // Held by a connection, signed in or not.
     bool inUse = false;
-    TSock *socket = nullptr; // null for a connection made in-process (tests)
-    // Tells this seat's connection from earlier and later ones on the seat.
-    quint64 connection = 0;
     bool signedIn = false;
-    // What the peer said it is ("CMD_peerinfo"). A peer that never says so
-    // follows the first protocol and gets none of its additions.
-    bool announced = false;
-    Protocol::PeerKind kind = Protocol::PeerKind::Person;
-    QStringList capabilities;
-    // Game seconds left to sign in; 0 when no limit runs for the connection.
-    int signInSecondsLeft = 0;
     int gameScore = 0;
     // While a game runs, a seat its player left is kept for that name for a
     // while, with score and answers, so the player can get it back.
@@ -67,21 +55,13 @@ struct Seat
     // Seats whose answer this seat declined in the current category.
     std::array<bool, Protocol::PlayingSeats + 1> declined {};
 
-    // Bytes of this connection that do not yet form a whole message.
-    Protocol::FrameSplitter splitter;
-
-    // Forgets the connection that held the seat; score and answers stay.
-    void clearConnection()
+    // Its connection is gone; score and answers stay.
+    void vacate()
     {
         inUse = false;
         signedIn = false;
-        signInSecondsLeft = 0;
-        announced = false;
-        kind = Protocol::PeerKind::Person;
-        capabilities.clear();
         loginName.clear();
         watching = false;
-        splitter = Protocol::FrameSplitter();
     }
 
     void clearRound()

@@ -1,86 +1,27 @@
 #include "host/serverform.h"
 
 #include "host/PortProblem.h"
-#include "protocol/FieldReader.h"
+#include "host/SockTransport.h"
+#include "protocol/ClientMessages.h"
 #include "protocol/GameRandom.h"
-
-#include <QHostAddress>
-#include <QLoggingCategory>
 
 #include <utility>
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcHost, "lexiburst.host")
-
 // The dispatcher takes one message per tick of this interval.
 constexpr int SocktimerIntervalMs = 10;
-// A refused connection is dropped at the latest this long after "CMD_full+"
-// was handed over, even if the peer never read it.
-constexpr int RefusalFlushLimitMs = 5000;
-
-// Sends without letting a socket failure escape into the event loop.
-void deliver(TSock *socket, const QByteArray &bytes)
-{
-    if (!socket)
-        return;
-    try {
-        socket->Send(bytes);
-    } catch (const ESockException &e) {
-        qCWarning(lcHost) << "send failed:" << e.message();
-    }
-}
-
-// Ends a refused connection once its last bytes have left.
-void dropWhenFlushed(TSock *socket)
-{
-    const auto drop = [](TSock *s) {
-        s->OnWrite = nullptr;
-        s->OnDisconnect = nullptr;
-        s->Close();
-        s->deleteLater();
-    };
-    if (socket->OutBuffer().isEmpty()) {
-        drop(socket);
-        return;
-    }
-    socket->OnWrite = [drop](TSock *s) {
-        if (s->OutBuffer().isEmpty())
-            drop(s);
-    };
-    socket->OnDisconnect = drop;
-    QTimer::singleShot(RefusalFlushLimitMs, socket, [socket, drop] { drop(socket); });
-}
 
 } // namespace
 
 TServer::TServer(const HostOptions &options, GameRandom &random, QObject *parent)
     : QObject(parent), m_options(options), m_random(random),
+      m_listener(this,
+                 [this](TSock *socket, bool fromThisMachine) { accept(socket, fromThisMachine); }),
       m_receivedlist(SocktimerIntervalMs, InputLimits,
                      [this](const Protocol::QueueEntry &entry) { dispatch(entry); })
 {
     setObjectName(QStringLiteral("Server"));
-
-    Sock1 = new TSock(this);
-    Sock1->setObjectName(QStringLiteral("Sock1"));
-    Sock1->setAutoAccept(false);
-    Sock1->OnAccept = [this](TSock *sender) {
-        Sock1Accept(sender);
-    };
-    Sock1->OnRead = [this](TSock *sender, int count) {
-        Sock1Read(sender, count);
-    };
-
-    // Never opened: holds the handlers every accepted connection copies.
-    tempsock = new TSock(this);
-    tempsock->setObjectName(QStringLiteral("tempsock"));
-    tempsock->OnDisconnect = [this](TSock *sender) {
-        tempsockDisconnect(sender);
-    };
-    tempsock->OnInfo = [this](TSock *sender, TSocketInfo info, const QString &msg) {
-        tempsockInfo(sender, info, msg);
-    };
-
     registerHandlers();
     // Runs only while a connection waits to sign in, so an idle host costs nothing.
     m_signInTimer.setInterval(m_options.secondMs);
@@ -94,20 +35,10 @@ TServer::~TServer()
 {
     m_timer1.stop();
     m_signInTimer.stop();
-    // Closing sockets report to their handlers; none may reach this half-destroyed host.
-    for (Seat &s : m_seats) {
-        if (!s.socket)
-            continue;
-        s.socket->OnInfo = nullptr;
-        s.socket->OnDisconnect = nullptr;
-        s.socket->OnRead = nullptr;
-        delete s.socket;
-        s.socket = nullptr;
-    }
-    Sock1->OnAccept = nullptr;
-    Sock1->OnRead = nullptr;
-    delete Sock1;
-    delete tempsock;
+    // Before the listener and its sockets go: a closing transport reports to
+    // nobody once its connection is gone.
+    for (auto &connection : m_connections)
+        connection.reset();
 }
 
 void TServer::registerHandlers()
@@ -142,22 +73,8 @@ void TServer::registerHandlers()
 
 bool TServer::startListening()
 {
-    m_errorString.clear();
-    m_listenError = 0;
-    try {
-        Sock1->setPortName(QString::number(m_options.port));
-        Sock1->setListenAddress(m_options.bindAddress);
-        Sock1->setListen(true);
-    } catch (const ESockException &e) {
-        m_errorString = e.message();
-        m_listenError = e.systemError();
-        Sock1->Close();
+    if (!m_listener.listen(m_options.port, m_options.bindAddress))
         return false;
-    }
-    if (!Sock1->Listen()) {
-        m_errorString = QStringLiteral("Listen - Error Starting Listen");
-        return false;
-    }
     emit listening(m_options.port);
     return true;
 }
@@ -170,42 +87,52 @@ QString TServer::listenOn(quint16 port)
 
 QString TServer::listenProblem() const
 {
-    return portProblem(m_options.port, m_listenError, m_errorString);
+    return portProblem(m_options.port, m_listener.systemError(), m_listener.errorString());
 }
 
 void TServer::stopListening()
 {
-    try {
-        Sock1->setListen(false);
-    } catch (const ESockException &e) {
-        qCWarning(lcHost) << e.message();
-    }
+    m_listener.stop();
 }
 
 bool TServer::isListening() const
 {
-    return Sock1->Listen();
+    return m_listener.isListening();
 }
 
 // --- Accepting and refusing --------------------------------------------------
 
-void TServer::Sock1Accept(TSock *)
+void TServer::accept(TSock *socket, bool fromThisMachine)
 {
-    TSock *incoming = nullptr;
-    try {
-        if (!Sock1->Accept(incoming) || !incoming)
-            return; // nothing was obtained: no seat is taken
-    } catch (const ESockException &e) {
-        qCWarning(lcHost) << e.message();
+    const int seat = chooseSeat(fromThisMachine);
+    if (seat == RefusalSeat) {
+        refuse(socket);
         return;
     }
-    const bool fromThisMachine = QHostAddress(incoming->HostName()).isLoopback();
-    seatConnection(incoming, fromThisMachine);
+    // The connection is found by its number: it may move to another seat.
+    const quint64 connection = m_lastConnection + 1;
+    seatConnection(seat, fromThisMachine,
+                   std::make_unique<SockTransport>(
+                       socket,
+                       [this, connection](const QByteArray &bytes) {
+                           if (const int s = seatOf(connection))
+                               receive(s, bytes);
+                       },
+                       [this, connection] {
+                           if (const int s = seatOf(connection))
+                               seatClosed(s);
+                       }));
 }
 
 int TServer::connectLocal(bool fromThisMachine)
 {
-    return seatConnection(nullptr, fromThisMachine);
+    const int seat = chooseSeat(fromThisMachine);
+    if (seat == RefusalSeat) {
+        refuse(nullptr);
+        return 0;
+    }
+    seatConnection(seat, fromThisMachine, std::make_unique<LocalTransport>());
+    return seat;
 }
 
 int TServer::chooseSeat(bool fromThisMachine)
@@ -228,76 +155,51 @@ int TServer::chooseSeat(bool fromThisMachine)
     return m_highestSeat;
 }
 
-int TServer::seatConnection(TSock *socket, bool fromThisMachine)
+void TServer::seatConnection(int seat, bool fromThisMachine, std::unique_ptr<Transport> transport)
 {
-    const int seat = chooseSeat(fromThisMachine);
-    if (seat == RefusalSeat) {
-        refuse(socket);
-        return 0;
-    }
+    auto &connection = m_connections[seat];
+    connection = std::make_unique<PeerConnection>(++m_lastConnection, std::move(transport));
     Seat &s = m_seats[seat];
     s.inUse = true;
     s.tookPart = true;
-    s.socket = socket;
-    s.connection = ++m_lastConnection;
     s.signedIn = false;
-    s.splitter = Protocol::FrameSplitter();
     // The hosting program's own client may take its time; nobody else may
     // hold a seat without signing in.
     const bool hostsOwnClient = m_options.hostSeatReserved && fromThisMachine && seat == 1;
-    s.signInSecondsLeft = hostsOwnClient ? 0 : SignInSeconds;
+    connection->signInSecondsLeft = hostsOwnClient ? 0 : SignInSeconds;
     if (!hostsOwnClient && !m_signInTimer.isActive())
         m_signInTimer.start();
-    if (socket) {
-        socket->Tag = seat;
-        socket->OnDisconnect = tempsock->OnDisconnect;
-        socket->OnInfo = tempsock->OnInfo;
-        socket->OnRead = Sock1->OnRead;
-    }
     sendToSeat(seat, Protocol::Msg::sendlogininfo(seat));
-    return seat;
 }
 
 void TServer::refuse(TSock *socket)
 {
-    if (socket) {
-        socket->Tag = RefusalSeat;
-        socket->OnInfo = nullptr;
-        socket->OnRead = [](TSock *s, int) {
-            s->Receive();
-        };
-    }
-    m_seats[RefusalSeat].socket = socket;
-    sendToSeat(RefusalSeat, Protocol::Msg::full());
-    m_seats[RefusalSeat].socket = nullptr;
+    const QByteArray message = Protocol::Msg::full();
+    if (m_sendHook)
+        m_sendHook(RefusalSeat, message);
     if (socket)
-        dropWhenFlushed(socket);
+        SockTransport::refuse(socket, m_sendHook ? QByteArray() : message);
     emit connectionRefused();
+}
+
+int TServer::seatOf(quint64 connection) const
+{
+    for (int seat = 1; seat <= SeatTableSize; ++seat) {
+        if (m_connections[seat] && m_connections[seat]->id == connection)
+            return seat;
+    }
+    return 0;
 }
 
 // --- Reading and dispatching -------------------------------------------------
 
-void TServer::Sock1Read(TSock *sender, int)
-{
-    const int seat = sender->Tag;
-    QByteArray bytes;
-    try {
-        bytes = sender->Receive();
-    } catch (const ESockException &e) {
-        qCWarning(lcHost) << e.message();
-        return;
-    }
-    if (isSeatNumber(seat) && m_seats[seat].socket == sender)
-        receive(seat, bytes);
-}
-
 void TServer::receive(int seat, const QByteArray &bytes)
 {
-    if (seat < 1 || seat > Protocol::SpectatorSeat || !m_seats[seat].inUse)
+    if (seat < 1 || seat > Protocol::SpectatorSeat || !m_connections[seat])
         return;
-    Seat &s = m_seats[seat];
-    for (const QByteArray &message : s.splitter.feed(bytes)) {
-        if (!m_receivedlist.post({QString::fromLatin1(message), seat, s.connection})) {
+    PeerConnection &c = *m_connections[seat];
+    for (const QByteArray &message : c.splitter.feed(bytes)) {
+        if (!m_receivedlist.post({QString::fromLatin1(message), seat, c.id})) {
             forceClose(seat,
                        QStringLiteral("flood: more than %1 messages or %2 bytes waiting")
                            .arg(InputLimits.messages)
@@ -305,7 +207,7 @@ void TServer::receive(int seat, const QByteArray &bytes)
             return;
         }
     }
-    if (s.splitter.overflowed())
+    if (c.splitter.overflowed())
         forceClose(seat,
                    QStringLiteral("a message longer than %1 bytes")
                        .arg(Protocol::FrameSplitter::MaxPending));
@@ -317,8 +219,8 @@ void TServer::dispatch(const Protocol::QueueEntry &entry)
     // it would otherwise speak for a free seat or for the seat's next occupant.
     // (Closing a seat discards its waiting messages; this is the last guard.)
     if (entry.origin != 0
-        && (!isSeatNumber(entry.origin) || !m_seats[entry.origin].inUse
-            || entry.connection != m_seats[entry.origin].connection))
+        && (!isSeatNumber(entry.origin) || !m_connections[entry.origin]
+            || entry.connection != m_connections[entry.origin]->id))
         return;
     m_dispatcher.dispatch(entry);
 }
@@ -327,10 +229,10 @@ void TServer::signInTimerTimer()
 {
     bool waiting = m_kept.tick();
     for (int seat = 1; seat <= m_highestSeat; ++seat) {
-        Seat &s = m_seats[seat];
-        if (!s.inUse || s.signedIn || s.signInSecondsLeft <= 0)
+        PeerConnection *c = m_connections[seat].get();
+        if (!c || m_seats[seat].signedIn || c->signInSecondsLeft <= 0)
             continue;
-        if (--s.signInSecondsLeft > 0)
+        if (--c->signInSecondsLeft > 0)
             waiting = true;
         else
             forceClose(seat, QStringLiteral("no sign-in within %1 seconds").arg(SignInSeconds));
@@ -341,54 +243,29 @@ void TServer::signInTimerTimer()
 
 // --- Disconnection -----------------------------------------------------------
 
-void TServer::tempsockInfo(TSock *sender, TSocketInfo socketInfo, const QString &)
-{
-    const int seat = sender->Tag;
-    if (!isSeatNumber(seat) || m_seats[seat].socket != sender)
-        return;
-    if (socketInfo == infoClose) {
-        seatClosed(seat);
-        return;
-    }
-    // A reset or aborted connection reports only an error and never closes by
-    // itself; without this its seat would stay taken for good.
-    if (socketInfo == infoError && m_seats[seat].inUse)
-        sender->Close();
-}
-
-void TServer::tempsockDisconnect(TSock *sender)
-{
-    const int seat = sender->Tag;
-    if (isSeatNumber(seat) && m_seats[seat].inUse && m_seats[seat].socket == sender)
-        sender->Close();
-}
-
 void TServer::disconnectsock(int seat)
 {
-    if (!isSeatNumber(seat) || !m_seats[seat].inUse)
+    if (!isSeatNumber(seat) || !m_connections[seat])
         return;
-    if (TSock *socket = m_seats[seat].socket)
-        socket->Close(); // reports "Socket Closed", which frees the seat
-    // A connection without a socket, or a close that reported nothing.
-    if (m_seats[seat].inUse)
+    // A transport that reports its end frees the seat from there.
+    m_connections[seat]->transport->close();
+    if (m_connections[seat])
         seatClosed(seat);
 }
 
 void TServer::forceClose(int seat, const QString &reason)
 {
-    const Seat &s = m_seats[seat];
-    const QString address = s.socket ? s.socket->HostName() : QStringLiteral("in-process");
-    emit connectionForced(seat, address, reason);
+    emit connectionForced(seat, m_connections[seat]->transport->peerAddress(), reason);
     disconnectsock(seat);
 }
 
 void TServer::forceCloseLater(int seat, const QString &reason)
 {
     // Not in the middle of a send to everyone: closing tells the others.
-    const quint64 connection = m_seats[seat].connection;
-    QTimer::singleShot(0, this, [this, seat, connection, reason] {
-        if (m_seats[seat].inUse && m_seats[seat].connection == connection)
-            forceClose(seat, reason);
+    const quint64 connection = m_connections[seat]->id;
+    QTimer::singleShot(0, this, [this, connection, reason] {
+        if (const int s = seatOf(connection))
+            forceClose(s, reason);
     });
 }
 
@@ -397,7 +274,8 @@ void TServer::seatClosed(int seat)
     Seat &s = m_seats[seat];
     const QString name = s.loginName;
     // What the connection left waiting is forgotten now, at no cost to others.
-    m_receivedlist.discard(s.connection);
+    if (m_connections[seat])
+        m_receivedlist.discard(m_connections[seat]->id);
     if (s.inUse) {
         const QByteArray message = Protocol::Msg::playerdisconnected(seat, name);
         for (int other = 1; other <= m_highestSeat; ++other) {
@@ -412,14 +290,8 @@ void TServer::seatClosed(int seat)
         && !s.removed && !name.isEmpty();
     s.rejoining = false;
     s.removed = false;
-    s.clearConnection();
-    if (s.socket) {
-        s.socket->OnInfo = nullptr;
-        s.socket->OnDisconnect = nullptr;
-        s.socket->OnRead = nullptr;
-        s.socket->deleteLater();
-        s.socket = nullptr;
-    }
+    s.vacate();
+    m_connections[seat].reset();
     if (keep) {
         m_kept.keep(seat, name);
         if (!m_signInTimer.isActive())
@@ -434,29 +306,24 @@ void TServer::seatClosed(int seat)
 
 void TServer::chat(const QString &text, int origin)
 {
-    Protocol::FieldReader reader(text);
-    const auto seat = reader.takeInt();
-    if (!seat || !isSeatNumber(*seat) || !sentBy(*seat, origin))
-        return;
-    sendToAll(Protocol::Msg::chatRelay(*seat, m_seats[*seat].loginName, reader.rest()));
+    const auto line = Protocol::FromClient::chat(text);
+    if (line && isSeatNumber(line->seat) && sentBy(line->seat, origin))
+        sendToAll(Protocol::Msg::chatRelay(line->seat, m_seats[line->seat].loginName, line->text));
 }
 
 void TServer::action(const QString &text, int origin)
 {
-    Protocol::FieldReader reader(text);
-    const auto seat = reader.takeInt();
-    if (!seat || !isSeatNumber(*seat) || !sentBy(*seat, origin))
-        return;
-    sendToAll(Protocol::Msg::actionRelay(*seat, m_seats[*seat].loginName, reader.rest()));
+    const auto line = Protocol::FromClient::action(text);
+    if (line && isSeatNumber(line->seat) && sentBy(line->seat, origin))
+        sendToAll(
+            Protocol::Msg::actionRelay(line->seat, m_seats[line->seat].loginName, line->text));
 }
 
 void TServer::playasound(const QString &text, int origin)
 {
-    Protocol::FieldReader reader(text);
-    const auto seat = reader.takeInt();
-    if (!seat || !isSeatNumber(*seat) || !sentBy(*seat, origin))
-        return;
-    sendToAll(Protocol::Msg::playasoundRelay(*seat, reader.rest()));
+    const auto sound = Protocol::FromClient::playasound(text);
+    if (sound && isSeatNumber(sound->seat) && sentBy(sound->seat, origin))
+        sendToAll(Protocol::Msg::playasoundRelay(sound->seat, sound->text));
 }
 
 // --- Sending -----------------------------------------------------------------
@@ -467,11 +334,11 @@ void TServer::sendToSeat(int seat, const QByteArray &bytes)
         m_sendHook(seat, bytes);
         return;
     }
-    TSock *socket = m_seats[seat].socket;
-    if (!socket || socket->OutBuffer().size() > MaxUnsentBytes)
+    PeerConnection *c = m_connections[seat].get();
+    if (!c || c->transport->bytesWaiting() > MaxUnsentBytes)
         return; // its close is on the way; nothing more piles up meanwhile
-    deliver(socket, bytes);
-    if (socket->OutBuffer().size() > MaxUnsentBytes)
+    c->transport->send(bytes);
+    if (c->transport->bytesWaiting() > MaxUnsentBytes)
         forceCloseLater(
             seat, QStringLiteral("slow reader: more than %1 bytes unsent").arg(MaxUnsentBytes));
 }

@@ -1,24 +1,30 @@
 // TServer: the hidden host of a game. It seats connections, relays chat,
 // actions and sounds, and runs rounds, voting, scoring and the winner test.
 // It has no widgets; the hosting program and the stand-alone host both own one.
+// Each seat has a game record (Seat) and, while a peer holds it, a connection
+// (PeerConnection) whose transport the rules never see.
 #pragma once
 
 #include "host/CategoryTable.h"
+#include "host/HostListener.h"
 #include "host/HostOptions.h"
 #include "host/KeptSeats.h"
+#include "host/PeerConnection.h"
 #include "host/Seat.h"
 #include "protocol/Dispatcher.h"
+#include "protocol/GamePhase.h"
 #include "protocol/PacedDispatcher.h"
-#include "sock/Sock.h"
 
 #include <QObject>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 class GameRandom;
-namespace Protocol {
-class FieldReader;
+class TSock;
+namespace Protocol::FromClient {
+struct Answers;
 }
 
 class TServer : public QObject
@@ -26,15 +32,6 @@ class TServer : public QObject
     Q_OBJECT
 
 public:
-    // Round-timer phases: what happens when the countdown runs out.
-    enum Phase {
-        PhaseAnswering = 1, // answer time runs; then the answer time ends
-        PhaseNextCategory = 2, // then the next category is shown
-        PhaseRoundSummary = 3, // then the next round starts
-        PhaseVoting = 4, // then the category is scored
-        PhaseNoAnswers = 5, // then the next category is shown
-    };
-
     // Every send of the host passes here; tests record sends per seat instead
     // of writing to sockets. Seat 10 receives the refusal of a full host.
     using SendHook = std::function<void(int seat, const QByteArray &bytes)>;
@@ -53,7 +50,7 @@ public:
     QString listenOn(quint16 port);
     void stopListening();
     bool isListening() const;
-    QString errorString() const { return m_errorString; }
+    QString errorString() const { return m_listener.errorString(); }
     quint16 port() const { return m_options.port; }
     QString bindAddress() const { return m_options.bindAddress; }
 
@@ -101,6 +98,11 @@ public:
 
     // State, read by tests and the stand-alone host.
     const Seat &seat(int number) const { return m_seats.at(std::size_t(number)); }
+    // The connection that holds the seat; null when none does.
+    const PeerConnection *connection(int seat) const
+    {
+        return isSeatNumber(seat) ? m_connections[std::size_t(seat)].get() : nullptr;
+    }
     // The seat that may start games and remove players: seat 1 on the hosting
     // program; on a stand-alone host the first to sign in, and when its player
     // leaves, the lowest signed-in seat (0 for none).
@@ -108,20 +110,23 @@ public:
     int highestSeatUsed() const { return m_highestSeat; }
     // Whether the peer on the seat said who it is ("CMD_peerinfo"): a client
     // of ours, not one that knows only the first protocol.
-    bool isOurs(int seat) const { return isSeatNumber(seat) && m_seats[seat].announced; }
+    bool isOurs(int seat) const { return connection(seat) && connection(seat)->announced; }
     // Whether the peer on the seat announced the capability word.
-    bool understands(int seat, const char *word) const;
+    bool understands(int seat, const char *word) const
+    {
+        return connection(seat) && connection(seat)->understands(word);
+    }
     // Whether every signed-in playing seat that is not just watching is ours.
     bool everyPlayerIsOurs() const;
     // The login names of the seats in use other than `seat`.
     QStringList namesOfOthers(int seat) const;
     bool gameRunning() const { return m_gameRunning; }
-    int phase() const { return m_phase; }
+    Protocol::Phase phase() const { return m_phase; }
     int countdown() const { return m_countdown; }
     int rounds() const { return m_rounds; }
     int roundNumber() const { return m_roundNumber; }
     int turnTime() const { return m_turnTime; }
-    bool allScoring() const { return m_gameType; }
+    bool allScoring() const { return m_gameType == Protocol::GameType::AllScoring; }
     bool duplicatesAllowed() const { return m_duplicatesAllowed; }
     int letterIndex() const { return m_letterIndex; }
     int currentCategory() const { return m_currentCategory; }
@@ -133,7 +138,7 @@ public:
     // Longer answer times are cut to this; it keeps the countdown in range.
     static constexpr int MaxTurnTime = 24 * 60 * 60;
     // A tie still standing this many rounds after the last regular round is
-    // decided by tieBreakWinner(), so every game ends.
+    // decided by Scoring::tieBreakWinner(), so every game ends.
     static constexpr int MaxTieBreakRounds = 3;
     // Longer login names are cut to this many characters.
     static constexpr int MaxLoginNameLength = GameFacts::MaxNameLength;
@@ -168,13 +173,12 @@ signals:
 
 private:
     // Connections (serverform.cpp).
-    void Sock1Accept(TSock *sender);
-    void Sock1Read(TSock *sender, int count);
-    void tempsockInfo(TSock *sender, TSocketInfo socketInfo, const QString &msg);
-    void tempsockDisconnect(TSock *sender);
-    int seatConnection(TSock *socket, bool fromThisMachine);
+    void accept(TSock *socket, bool fromThisMachine);
+    void seatConnection(int seat, bool fromThisMachine, std::unique_ptr<Transport> transport);
     int chooseSeat(bool fromThisMachine);
     void refuse(TSock *socket);
+    // The seat the connection holds now; 0 when it is gone.
+    int seatOf(quint64 connection) const;
     void seatClosed(int seat);
     void forceClose(int seat, const QString &reason);
     void forceCloseLater(int seat, const QString &reason);
@@ -205,11 +209,12 @@ private:
     void startround();
     void myanswers(const QString &text, int origin);
     void draftanswers(const QString &text, int origin);
-    // The playing seat that sent an answer list, or null when it names no
-    // playing seat or another sender.
-    Seat *answeringSeat(Protocol::FieldReader &reader, int origin);
+    // Stores the answers of a list from a playing seat that sent it itself;
+    // null when the list names no playing seat or another sender.
+    Seat *storeAnswers(const std::optional<Protocol::FromClient::Answers> &list, int origin,
+                       bool draft);
     void endround();
-    void setPhase(Phase phase, int countdown);
+    void setPhase(Protocol::Phase phase, int countdown);
 
     // Voting, scoring and the winner (servervoting.cpp).
     void showcats();
@@ -217,8 +222,6 @@ private:
     void voteagainst(const QString &text, int origin);
     void postscores();
     bool checkforwin();
-    int tieBreakWinner(int leader) const;
-    int playersInUse() const;
     bool categoryOnShow() const;
 
     // Sending.
@@ -236,10 +239,10 @@ private:
     HostOptions m_options;
     GameRandom &m_random;
     SendHook m_sendHook;
-    QString m_errorString;
-    int m_listenError = 0; // errno of a failed listen
+    HostListener m_listener;
 
     SeatTable m_seats;
+    std::array<std::unique_ptr<PeerConnection>, SeatTableSize + 1> m_connections;
     KeptSeats m_kept {m_seats};
     int m_highestSeat = 0;
     // The lead on a stand-alone host, as the clients were told of it; they
@@ -248,8 +251,6 @@ private:
     // Whether clients were ever told of a lead other than seat 1.
     bool m_leadMoved = false;
 
-    TSock *Sock1 = nullptr;
-    TSock *tempsock = nullptr;
     Protocol::Dispatcher m_dispatcher;
     // The receive queue and its dispatch timer (the `socktimer`).
     Protocol::PacedDispatcher m_receivedlist;
@@ -261,12 +262,12 @@ private:
     bool m_gameRunning = false;
     int m_rounds = 0;
     int m_turnTime = 0;
-    bool m_gameType = true; // true: All Scoring; false: One Winner Only
+    Protocol::GameType m_gameType = Protocol::GameType::AllScoring;
     bool m_duplicatesAllowed = false;
     int m_roundNumber = 0;
     int m_letterIndex = 0;
     std::array<QString, Protocol::CategoriesPerRound + 1> m_categories; // index 1 to 8
     int m_currentCategory = 0;
-    int m_phase = 0;
+    Protocol::Phase m_phase = Protocol::Phase::Idle;
     int m_countdown = 0;
 };

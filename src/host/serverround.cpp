@@ -1,7 +1,7 @@
 // The round clock: game start, round start, answers, end of the answer time
 // and the timer that walks a round through its phases.
 #include "host/serverform.h"
-#include "protocol/FieldReader.h"
+#include "protocol/ClientMessages.h"
 #include "protocol/GameRandom.h"
 
 namespace {
@@ -19,27 +19,24 @@ void TServer::startgame(const QString &text, int origin)
     // Only the leader starts a game.
     if (!fromLead(origin))
         return;
-    Protocol::FieldReader reader(text);
-    const QString starter = reader.takeText();
-    const std::optional<int> rounds = reader.takeInt();
-    std::optional<int> turnTime = reader.takeInt();
-    const QString gameType = reader.takeText();
-    const QString duplicates = reader.takeText();
-
+    Protocol::FromClient::GameStart start = Protocol::FromClient::startgame(text);
     // An answer time below one second would end every round at once; treat it
     // like a field that is no number.
-    if (turnTime && *turnTime < 1)
-        turnTime.reset();
+    if (start.turnTime && *start.turnTime < 1)
+        start.turnTime.reset();
 
     m_gameRunning = true;
     // Seats kept from a game this one replaces are free again.
     m_kept.releaseAll();
-    m_duplicatesAllowed = duplicates == QLatin1String("1");
-    m_turnTime = std::min(turnTime.value_or(DefaultTurnTime), MaxTurnTime);
-    m_rounds = rounds.value_or(DefaultRounds);
-    m_gameType = gameType != QLatin1String("0");
+    m_duplicatesAllowed = start.duplicatesAllowed();
+    m_turnTime = std::min(start.turnTime.value_or(DefaultTurnTime), MaxTurnTime);
+    m_rounds = start.rounds.value_or(DefaultRounds);
+    m_gameType = start.type();
+    const QString &starter = start.starter;
 
-    sendToAll(Protocol::Msg::startgameRelay(starter, m_rounds, m_turnTime, gameType, duplicates));
+    // The type and the duplicates rule go on as they were written.
+    sendToAll(Protocol::Msg::startgameRelay(starter, m_rounds, m_turnTime, start.gameType,
+                                            start.duplicates));
     for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
         Seat &s = m_seats[n];
         s.gameScore = 0;
@@ -47,7 +44,7 @@ void TServer::startgame(const QString &text, int origin)
         s.tookPart = s.inUse;
         s.answersShown = 0;
     }
-    emit gameStarted(starter, m_rounds, m_turnTime, m_gameType, m_duplicatesAllowed);
+    emit gameStarted(starter, m_rounds, m_turnTime, allScoring(), m_duplicatesAllowed);
     m_roundNumber = 0;
     startround();
 }
@@ -73,62 +70,39 @@ void TServer::startround()
     sendToAll(Protocol::Msg::startround(m_roundNumber, m_letterIndex, categories));
     emit roundStarted(m_roundNumber, QChar::fromLatin1(Protocol::Letters[m_letterIndex]),
                       categories);
-    setPhase(PhaseAnswering, m_turnTime + AnswerGraceSeconds);
+    setPhase(Protocol::Phase::Answering, m_turnTime + AnswerGraceSeconds);
 }
 
-namespace {
-
-// Reads the category and answer pairs of an answer list into `stored`.
-void readAnswers(Protocol::FieldReader &reader, bool keepSentBefore,
-                 Seat::PerCategory<QString> &stored)
+Seat *TServer::storeAnswers(const std::optional<Protocol::FromClient::Answers> &list, int origin,
+                            bool draft)
 {
-    reader.beginList();
-    while (reader.nextGroup()) {
-        const auto category = reader.takeInt();
-        if (!category)
-            return; // the answers before it stay stored
-        // A last pair cut short before its answer leaves only the list's end
-        // mark, which is no answer: the answer is empty.
-        const QString answer = reader.nextGroup() ? reader.takeText() : QString();
-        if (*category < 1 || *category > Protocol::CategoriesPerRound)
-            continue;
+    // The spectator seat does not play; seats below 1 name no one.
+    if (!list || !isPlayingSeat(list->seat) || !sentBy(list->seat, origin))
+        return nullptr;
+    Seat &s = m_seats[list->seat];
+    // Only typing counts for a draft: once the answers are in or the time is
+    // up, a draft changes nothing.
+    if (draft && (s.answersSent || m_phase != Protocol::Phase::Answering))
+        return nullptr;
+    Seat::PerCategory<QString> &stored = draft ? s.draft : s.answers;
+    for (const auto &[category, answer] : list->answers) {
         // A player back from a drop may find its boxes empty: what it sent
         // before stands.
-        if (!answer.isEmpty() || !keepSentBefore)
-            stored[std::size_t(*category)] = answer;
+        if (!answer.isEmpty() || !s.returnedThisRound)
+            stored[std::size_t(category)] = answer;
     }
-}
-
-} // namespace
-
-Seat *TServer::answeringSeat(Protocol::FieldReader &reader, int origin)
-{
-    const auto seat = reader.takeInt();
-    // The spectator seat does not play; seats below 1 name no one.
-    if (!seat || !isPlayingSeat(*seat) || !sentBy(*seat, origin))
-        return nullptr;
-    return &m_seats[*seat];
+    return &s;
 }
 
 void TServer::myanswers(const QString &text, int origin)
 {
-    Protocol::FieldReader reader(text);
-    Seat *s = answeringSeat(reader, origin);
-    if (!s)
-        return;
-    s->answersSent = true;
-    readAnswers(reader, s->returnedThisRound, s->answers);
+    if (Seat *s = storeAnswers(Protocol::FromClient::myanswers(text), origin, false))
+        s->answersSent = true;
 }
 
 void TServer::draftanswers(const QString &text, int origin)
 {
-    Protocol::FieldReader reader(text);
-    Seat *s = answeringSeat(reader, origin);
-    // Only typing counts: once the answers are in or the time is up, a draft
-    // changes nothing.
-    if (!s || s->answersSent || m_phase != PhaseAnswering)
-        return;
-    readAnswers(reader, s->returnedThisRound, s->draft);
+    storeAnswers(Protocol::FromClient::draftanswers(text), origin, true);
 }
 
 void TServer::endround()
@@ -142,10 +116,10 @@ void TServer::endround()
     }
     sendToAll(Protocol::Msg::endround());
     m_currentCategory = 0;
-    setPhase(PhaseNextCategory, EndRoundPauseSeconds);
+    setPhase(Protocol::Phase::NextCategory, EndRoundPauseSeconds);
 }
 
-void TServer::setPhase(Phase phase, int countdown)
+void TServer::setPhase(Protocol::Phase phase, int countdown)
 {
     // Restarting the timer starts a full second for the new countdown.
     m_timer1.stop();
@@ -162,20 +136,20 @@ void TServer::timer1Timer()
         return;
     m_timer1.stop();
     switch (m_phase) {
-    case PhaseAnswering:
+    case Protocol::Phase::Answering:
         endround();
         break;
-    case PhaseNextCategory:
-    case PhaseNoAnswers:
+    case Protocol::Phase::NextCategory:
+    case Protocol::Phase::NoAnswers:
         showcats();
         break;
-    case PhaseRoundSummary:
+    case Protocol::Phase::RoundSummary:
         startround();
         break;
-    case PhaseVoting:
+    case Protocol::Phase::Voting:
         postscores();
         break;
-    default:
+    case Protocol::Phase::Idle:
         break;
     }
 }

@@ -2,7 +2,6 @@
 // lead on a stand-alone host, and the leader's say over other seats.
 #include "host/serverform.h"
 #include "protocol/ClientMessages.h"
-#include "protocol/FieldReader.h"
 
 #include <algorithm>
 #include <utility>
@@ -11,23 +10,23 @@
 
 void TServer::receivedlogininfo(const QString &text, int origin)
 {
-    Protocol::FieldReader reader(text);
-    const auto seat = reader.takeInt();
-    if (!seat || !isSeatNumber(*seat) || !sentBy(*seat, origin))
+    const auto login = Protocol::FromClient::logininfo(text);
+    if (!login || !isSeatNumber(login->seat) || !sentBy(login->seat, origin))
         return;
-    const QString version = reader.takeText();
-    const QString typed = loginNameFor(*seat, reader.rest());
-    Seat &s = m_seats[*seat];
+    const int seat = login->seat;
+    const QString &version = login->version;
+    const QString typed = loginNameFor(seat, login->name);
+    Seat &s = m_seats[seat];
     // Chat, scores and returns go by name: no two seats share one. A player
     // moved back to its kept seat keeps the name the seat was kept for.
-    const QString name = s.rejoining ? s.loginName : distinctName(typed, *seat);
+    const QString name = s.rejoining ? s.loginName : distinctName(typed, seat);
 
     if (!s.signedIn && !s.rejoining && m_gameRunning) {
         // A player renamed at its first sign-in comes back under its typed name.
         const int kept = m_kept.seatFor(typed) ? m_kept.seatFor(typed) : m_kept.seatFor(name);
         if (kept) {
             s.loginName = m_seats[kept].keptFor;
-            moveToKeptSeat(*seat, kept);
+            moveToKeptSeat(seat, kept);
             return;
         }
     }
@@ -40,36 +39,36 @@ void TServer::receivedlogininfo(const QString &text, int origin)
         s.returnedThisRound = true;
         // The others see a return, not a new arrival; clients that do not know
         // returns see the name arrive again.
-        const QByteArray arrival = Protocol::Msg::newplayerinfo(*seat, name);
-        sendToSeat(*seat, arrival);
-        const QByteArray message = Protocol::Msg::playerback(*seat, name);
+        const QByteArray arrival = Protocol::Msg::newplayerinfo(seat, name);
+        sendToSeat(seat, arrival);
+        const QByteArray message = Protocol::Msg::playerback(seat, name);
         for (int other = 1; other <= m_highestSeat; ++other) {
-            if (other != *seat && m_seats[other].inUse)
+            if (other != seat && m_seats[other].inUse)
                 sendToSeat(other,
                            understands(other, Protocol::Capability::Back) ? message : arrival);
         }
     } else {
-        sendToAll(Protocol::Msg::newplayerinfo(*seat, name));
+        sendToAll(Protocol::Msg::newplayerinfo(seat, name));
     }
     for (int other = 1; other <= m_highestSeat; ++other) {
-        if (other != *seat && m_seats[other].inUse)
-            sendToSeat(*seat, Protocol::Msg::existingplayers(other, m_seats[other].loginName));
+        if (other != seat && m_seats[other].inUse)
+            sendToSeat(seat, Protocol::Msg::existingplayers(other, m_seats[other].loginName));
     }
     if (version != QLatin1String(Protocol::Version)) {
         // The leader hears of it; on a stand-alone host that need not be seat 1.
         if (const int lead = leadSeat(); lead != 0 && m_seats[lead].inUse)
             sendToSeat(lead, Protocol::Msg::havewrongversion(name));
         if (s.inUse)
-            sendToSeat(*seat, Protocol::Msg::wrongversion());
+            sendToSeat(seat, Protocol::Msg::wrongversion());
     }
     if (m_gameRunning)
-        sendToSeat(*seat, Protocol::Msg::gamestats(snapshot(*seat)));
-    if (back && m_gameRunning && m_phase == PhaseAnswering)
-        giveAnswersBack(*seat);
+        sendToSeat(seat, Protocol::Msg::gamestats(snapshot(seat)));
+    if (back && m_gameRunning && m_phase == Protocol::Phase::Answering)
+        giveAnswersBack(seat);
     if (back)
-        emit playerRejoined(*seat, name);
+        emit playerRejoined(seat, name);
     else
-        emit playerSignedIn(*seat, name, version);
+        emit playerSignedIn(seat, name, version);
     updateLead();
 }
 
@@ -118,13 +117,13 @@ Protocol::GameStats TServer::snapshot(int seat) const
 {
     Protocol::GameStats stats;
     stats.seat = seat;
-    stats.phase = m_phase;
+    stats.phase = int(m_phase);
     stats.rounds = m_rounds;
     stats.roundNumber = m_roundNumber;
     stats.turnTime = m_turnTime;
     stats.secondsLeft = m_countdown;
     stats.letterIndex = m_letterIndex;
-    stats.gameType = QLatin1String(m_gameType ? "1" : "0");
+    stats.gameType = QString::number(int(m_gameType));
     for (int n = 1; n <= Protocol::PlayingSeats; ++n)
         stats.scores[std::size_t(n - 1)] = m_seats[n].gameScore;
     stats.categories = roundCategories();
@@ -140,24 +139,17 @@ void TServer::moveToKeptSeat(int from, int to)
     m_kept.end(to);
     kept.inUse = true;
     kept.tookPart = true;
-    kept.socket = old.socket;
-    kept.connection = old.connection;
-    kept.splitter = old.splitter;
     kept.signedIn = false;
     kept.rejoining = true;
     kept.removed = false;
     kept.watching = false;
     kept.loginName = old.loginName;
-    kept.announced = old.announced;
-    kept.kind = old.kind;
-    kept.capabilities = old.capabilities;
-    kept.signInSecondsLeft = SignInSeconds;
-    if (kept.socket)
-        kept.socket->Tag = to;
+    // The connection moves, what it said about itself with it; the records stay.
+    m_connections[to] = std::move(m_connections[from]);
+    m_connections[to]->signInSecondsLeft = SignInSeconds;
     // The seat it came in on was never announced: it is simply free again.
     // What that seat still has queued is dropped as it no longer is in use.
-    old.clearConnection();
-    old.socket = nullptr;
+    old.vacate();
     emit connectionMoved(from, to);
     // A client answers every seat message with a sign-in for that seat.
     sendToSeat(to, Protocol::Msg::sendlogininfo(to));
@@ -212,37 +204,31 @@ void TServer::tellLeadTo(int seat)
 
 void TServer::kickhim(const QString &text, int origin)
 {
-    Protocol::FieldReader reader(text);
-    const auto requesting = reader.takeInt();
-    if (!requesting || *requesting != leadSeat() || !fromLead(origin))
+    const auto removal = Protocol::FromClient::kickhim(text);
+    if (!removal || removal->requestingSeat != leadSeat() || !fromLead(origin))
         return;
-    const auto target = reader.takeInt();
-    if (!target || !isSeatNumber(*target) || !m_seats[*target].inUse)
+    const int target = removal->seat;
+    if (!isSeatNumber(target) || !m_seats[target].inUse)
         return;
-    m_seats[*target].removed = true;
+    m_seats[target].removed = true;
     // Told first, so its player reads why the game closed.
-    if (understands(*target, Protocol::Capability::Removed))
-        sendToSeat(*target, Protocol::Msg::removed());
-    disconnectsock(*target);
+    if (understands(target, Protocol::Capability::Removed))
+        sendToSeat(target, Protocol::Msg::removed());
+    disconnectsock(target);
 }
 
 void TServer::justwatch(const QString &text, int origin)
 {
-    Protocol::FieldReader reader(text);
-    const auto seat = reader.takeInt();
-    if (!seat || !isPlayingSeat(*seat))
-        return;
+    const auto watch = Protocol::FromClient::justwatch(text);
     // Players set their own seat; only the leader sets someone else's.
-    if (!sentBy(*seat, origin) && !fromLead(origin))
+    if (!watch || !isPlayingSeat(watch->seat)
+        || (!sentBy(watch->seat, origin) && !fromLead(origin)))
         return;
-    Seat &s = m_seats[*seat];
-    if (reader.rest() == QLatin1String("2")) {
-        s.watching = false;
-        sendToAll(Protocol::Msg::justwatching(*seat, false));
-    } else if (reader.rest() == QLatin1String("1") && m_gameRunning) {
-        s.watching = true;
-        sendToAll(Protocol::Msg::justwatching(*seat, true));
-    }
+    // Watching begins only during a game; playing again at any time.
+    if (watch->watching && !m_gameRunning)
+        return;
+    m_seats[watch->seat].watching = watch->watching;
+    sendToAll(Protocol::Msg::justwatching(watch->seat, watch->watching));
 }
 
 // --- Our peers -----------------------------------------------------------------
@@ -254,25 +240,20 @@ void TServer::peerinfo(const QString &text, int origin)
         return;
     // Once per connection, before or after its sign-in; it moves with the
     // connection to a kept seat.
-    Seat &s = m_seats[info->seat];
-    if (!s.inUse || s.announced)
+    PeerConnection *c = m_connections[info->seat].get();
+    if (!c || c->announced)
         return;
-    s.announced = true;
-    s.kind = info->kind;
-    s.capabilities = info->words;
+    c->announced = true;
+    c->kind = info->kind;
+    c->capabilities = info->words;
     tellLeadTo(info->seat);
-}
-
-bool TServer::understands(int seat, const char *word) const
-{
-    return isOurs(seat) && m_seats[seat].capabilities.contains(QLatin1String(word));
 }
 
 bool TServer::everyPlayerIsOurs() const
 {
     for (int seat = 1; seat <= Protocol::PlayingSeats; ++seat) {
         const Seat &s = m_seats[seat];
-        if (s.inUse && s.signedIn && !s.watching && !s.announced)
+        if (s.inUse && s.signedIn && !s.watching && !isOurs(seat))
             return false;
     }
     return true;

@@ -1,6 +1,7 @@
 // Voting on the round's categories, scoring them and the winner test.
+#include "host/Scoring.h"
 #include "host/serverform.h"
-#include "protocol/FieldReader.h"
+#include "protocol/ClientMessages.h"
 #include "protocol/GameFacts.h"
 
 namespace {
@@ -8,21 +9,7 @@ namespace {
 constexpr int ScoreDisplaySeconds = 5;
 constexpr int RoundSummarySeconds = 10;
 
-// Answers are compared by their lower-case forms; nothing is trimmed.
-bool sameAnswer(const QString &a, const QString &b)
-{
-    return a.toLower() == b.toLower();
-}
-
 } // namespace
-
-int TServer::playersInUse() const
-{
-    int count = 0;
-    for (int n = 1; n <= Protocol::PlayingSeats; ++n)
-        count += m_seats[n].inUse ? 1 : 0;
-    return count;
-}
 
 bool TServer::categoryOnShow() const
 {
@@ -35,25 +22,15 @@ void TServer::showcats()
     ++m_currentCategory;
     if (m_currentCategory > Protocol::CategoriesPerRound) {
         sendToAll(Protocol::Msg::roundover());
-        setPhase(PhaseRoundSummary, RoundSummarySeconds);
+        setPhase(Protocol::Phase::RoundSummary, RoundSummarySeconds);
         return;
     }
     const auto c = std::size_t(m_currentCategory);
 
     for (int n = 1; n <= seats; ++n)
         m_seats[n].duplicate[c] = 0;
-    if (!m_gameType && !m_duplicatesAllowed) {
-        for (int a = 1; a <= seats; ++a) {
-            for (int b = a + 1; b <= seats; ++b) {
-                const QString &first = m_seats[a].answers[c];
-                const QString &second = m_seats[b].answers[c];
-                if (!first.isEmpty() && !second.isEmpty() && sameAnswer(first, second)) {
-                    m_seats[a].duplicate[c] = 1;
-                    m_seats[b].duplicate[c] = 1;
-                }
-            }
-        }
-    }
+    if (!allScoring() && !m_duplicatesAllowed)
+        Scoring::markDuplicates(m_seats, c);
 
     // Seats are listed whether in use or not: answers of a player who left
     // after sending them are still voted on.
@@ -69,7 +46,7 @@ void TServer::showcats()
     }
     if (answers.isEmpty()) {
         sendToAll(Protocol::Msg::noanswers(m_categories[c]));
-        setPhase(PhaseNoAnswers, GameFacts::votingSeconds(0));
+        setPhase(Protocol::Phase::NoAnswers, GameFacts::votingSeconds(0));
         return;
     }
     for (int n = 1; n <= seats; ++n) {
@@ -77,124 +54,54 @@ void TServer::showcats()
         m_seats[n].votesAgainst.fill(0);
     }
     sendToAll(Protocol::Msg::showcat(m_categories[c], answers));
-    setPhase(PhaseVoting, GameFacts::votingSeconds(int(answers.size())));
+    setPhase(Protocol::Phase::Voting, GameFacts::votingSeconds(int(answers.size())));
 }
 
 void TServer::votefor(const QString &text, int origin)
 {
-    if (m_gameType)
+    if (allScoring())
         return; // All Scoring has no votes for answers
-    Protocol::FieldReader reader(text);
-    const auto voter = reader.takeInt();
-    if (!voter || !isPlayingSeat(*voter) || !sentBy(*voter, origin))
+    const auto vote = Protocol::FromClient::votefor(text);
+    if (!vote || !isPlayingSeat(vote->voter) || !sentBy(vote->voter, origin)
+        || !isPlayingSeat(vote->seat) || !categoryOnShow())
         return;
-    const auto target = reader.takeInt();
-    if (!target || !isPlayingSeat(*target) || !categoryOnShow())
-        return;
-    const auto c = std::size_t(m_currentCategory);
-    const QString &answer = m_seats[*target].answers[c];
-    // No answer, nothing to vote for; it would hand votes to every empty slot.
-    if (answer.isEmpty())
-        return;
-    // One vote per player and category, never for the own answer nor for one
-    // struck out as a duplicate: the clients offer nothing else, and a peer
-    // that sends more would buy itself points.
-    Seat &voting = m_seats[*voter];
-    if (*voter == *target || voting.votedFor != 0 || m_seats[*target].duplicate[c] == 1)
-        return;
-    ++m_seats[*target].votesFor[c];
-    // Identical answers always carry the same number of votes.
-    for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
-        if (n != *target && sameAnswer(m_seats[n].answers[c], answer))
-            ++m_seats[n].votesFor[c];
-    }
-    voting.votedFor = *target;
+    Scoring::voteFor(m_seats, std::size_t(m_currentCategory), vote->voter, vote->seat);
 }
 
 void TServer::voteagainst(const QString &text, int origin)
 {
-    Protocol::FieldReader reader(text);
-    const auto voter = reader.takeInt();
-    if (!voter || !isPlayingSeat(*voter) || !sentBy(*voter, origin))
+    const auto vote = Protocol::FromClient::voteagainst(text);
+    if (!vote || !isPlayingSeat(vote->voter) || !sentBy(vote->voter, origin)
+        || !isPlayingSeat(vote->seat) || !categoryOnShow())
         return;
-    const auto target = reader.takeInt();
-    if (!target || !isPlayingSeat(*target) || !categoryOnShow())
-        return;
+    const int voter = vote->voter;
+    const int target = vote->seat;
     // Each player declines an answer at most once.
-    bool &declined = m_seats[*voter].declined[std::size_t(*target)];
+    bool &declined = m_seats[voter].declined[std::size_t(target)];
     if (declined)
         return;
     declined = true;
-    ++m_seats[*target].votesAgainst[std::size_t(m_currentCategory)];
+    ++m_seats[target].votesAgainst[std::size_t(m_currentCategory)];
 }
 
 void TServer::postscores()
 {
-    constexpr int seats = Protocol::PlayingSeats;
     QList<Protocol::ScoreLine> lines;
-    if (categoryOnShow()) {
-        const auto c = std::size_t(m_currentCategory);
-        if (m_gameType) {
-            const int players = playersInUse();
-            for (int n = 1; n <= seats; ++n) {
-                Seat &s = m_seats[n];
-                if (!s.inUse || s.answers[c].isEmpty())
-                    continue;
-                s.votesFor[c] = players - s.votesAgainst[c];
-                // Refused only when more than half of the players declined it.
-                s.accepted[c] = s.votesAgainst[c] <= players / 2 ? 1 : 0;
-                s.gameScore += s.accepted[c];
-                lines.append({n, s.accepted[c], s.votesFor[c], s.gameScore});
-            }
-        } else {
-            int top = 0;
-            for (int n = 1; n <= seats; ++n) {
-                if (m_seats[n].inUse)
-                    top = std::max(top, m_seats[n].votesFor[c]);
-            }
-            const auto votedForTop = [&](const Seat &s) {
-                return isPlayingSeat(s.votedFor) && m_seats[s.votedFor].votesFor[c] == top;
-            };
-            for (int n = 1; n <= seats; ++n) {
-                Seat &s = m_seats[n];
-                const int votes = s.votesFor[c];
-                int gained = 0;
-                if (votes == top)
-                    gained = votes;
-                else if (votedForTop(s))
-                    gained = 1;
-                s.gameScore += gained;
-                lines.append({n, gained, votes, s.gameScore});
-            }
-        }
-    }
+    if (categoryOnShow())
+        lines = Scoring::score(m_seats, std::size_t(m_currentCategory), m_gameType);
     sendToAll(Protocol::Msg::postscores(lines));
-    setPhase(PhaseNextCategory, ScoreDisplaySeconds);
+    setPhase(Protocol::Phase::NextCategory, ScoreDisplaySeconds);
 }
 
 bool TServer::checkforwin()
 {
-    // Seats nobody used during this game hold no one's score: they neither
-    // lead nor tie. A departed player's seat still ties.
-    int leader = m_seats[1].tookPart ? 1 : 0;
-    for (int n = 2; n <= Protocol::PlayingSeats; ++n) {
-        const Seat &s = m_seats[n];
-        if (s.inUse && (leader == 0 || s.gameScore > m_seats[leader].gameScore))
-            leader = n;
-    }
-    if (leader == 0)
-        leader = 1; // nobody played: the game still ends
-    const int top = m_seats[leader].gameScore;
-    bool tied = false;
-    for (int n = 1; n <= Protocol::PlayingSeats; ++n)
-        tied = tied || (n != leader && m_seats[n].tookPart && m_seats[n].gameScore == top);
+    const auto [first, top, tied] = Scoring::standing(m_seats);
     if (tied && m_roundNumber <= m_rounds + MaxTieBreakRounds) {
         sendToAll(Protocol::Msg::tiegame());
         emit gameTied(top);
         return false;
     }
-    if (tied)
-        leader = tieBreakWinner(leader);
+    const int leader = tied ? Scoring::tieBreakWinner(m_seats, first) : first;
     // A leader who dropped out and whose seat is still kept wins under its name.
     const Seat &won = m_seats[leader];
     const QString name = !won.loginName.isEmpty() ? won.loginName
@@ -207,20 +114,4 @@ bool TServer::checkforwin()
     m_timer1.stop();
     emit gameWon(leader, name, top);
     return true;
-}
-
-int TServer::tieBreakWinner(int leader) const
-{
-    // Among the leader and the players still seated with the same score, the
-    // one who gave the most answers in the game wins; then the lowest seat.
-    int best = leader;
-    for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
-        const Seat &s = m_seats[n];
-        if (n == leader || !s.inUse || s.gameScore != m_seats[leader].gameScore)
-            continue;
-        const int bestAnswers = m_seats[best].answersShown;
-        if (s.answersShown > bestAnswers || (s.answersShown == bestAnswers && n < best))
-            best = n;
-    }
-    return best;
 }

@@ -3,6 +3,7 @@
 // is gone, and a client of the first protocol playing beside them.
 #include "clientcore/ClientGame.h"
 #include "clientcore/HostConnection.h"
+#include "host/SockTransport.h"
 #include "host/serverform.h"
 #include "protocol/GameRandom.h"
 #include "sock/Sock.h"
@@ -134,8 +135,8 @@ private slots:
         connect(&ann.game, &ClientGame::votingStarted, this,
                 [&shown](const CategoryVote &vote) { shown = vote.answers; });
         // On to the end of the answer time and the first vote.
-        for (int second = 0; second < 2 * LongTurnTime && m_server->phase() != TServer::PhaseVoting;
-             ++second)
+        for (int second = 0;
+             second < 2 * LongTurnTime && m_server->phase() != Protocol::Phase::Voting; ++second)
             m_server->timer1Timer();
         QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), WaitMs);
         QCOMPARE(shown.first().answer, u"Cat"_s);
@@ -149,7 +150,8 @@ private slots:
         startGame(*m_players.front(), u"Ann"_s);
         QSignalSpy back(m_server.get(), &TServer::playerRejoined);
         // The host's end aborts: the client reads a reset, not a close.
-        TSock *hostEnd = m_server->seat(2).socket;
+        const auto &transport = *m_server->connection(2)->transport;
+        TSock *hostEnd = dynamic_cast<const SockTransport &>(transport).socket();
         QVERIFY(hostEnd);
         const linger abort {1, 0};
         QCOMPARE(::setsockopt(hostEnd->handle(), SOL_SOCKET, SO_LINGER, &abort, sizeof abort), 0);

@@ -41,7 +41,7 @@ public:
             m_server.signInTimerTimer();
         check();
         if (m_server.gameRunning())
-            m_phasesSeen.insert(m_server.phase());
+            m_phasesSeen.insert(int(m_server.phase()));
         return m_failure.isEmpty();
     }
 
@@ -207,8 +207,10 @@ private:
             fail(QStringLiteral("a seat beyond the table is taken"));
         for (int n = 1; n <= Protocol::SpectatorSeat; ++n) {
             const Seat &s = m_server.seat(n);
-            if (!s.inUse && (!s.loginName.isEmpty() || s.signedIn || s.socket))
+            if (!s.inUse && (!s.loginName.isEmpty() || s.signedIn))
                 fail(QStringLiteral("free seat %1 still holds a player").arg(n));
+            if (s.inUse != (m_server.connection(n) != nullptr))
+                fail(QStringLiteral("seat %1 and its connection disagree").arg(n));
             if (s.signedIn
                 && (s.loginName.trimmed().isEmpty()
                     || s.loginName.size() > TServer::MaxLoginNameLength))

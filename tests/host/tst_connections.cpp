@@ -355,7 +355,7 @@ void TestConnections::messagesOfAClosedConnectionAreDropped()
     HostHarness h;
     h.join("Host");
     h.join("Bea");
-    const quint64 departed = h.server.seat(2).connection;
+    const quint64 departed = h.server.connection(2)->id;
     h.server.receive(2, chat(2, "bye", "clBlack") + Protocol::Msg::logininfo(2, "1.0.4", "Ghost"));
     QCOMPARE(h.server.queuedMessages(), 2);
     h.server.disconnectsock(2);

@@ -102,7 +102,7 @@ void TestRound::startgameFields()
         QCOMPARE(got[0], relay);
         QVERIFY(got[1].startsWith("CMD_startround+1+"));
     }
-    QCOMPARE(h.server.phase(), int(TServer::PhaseAnswering));
+    QCOMPARE(h.server.phase(), Protocol::Phase::Answering);
     QCOMPARE(h.server.countdown(), turnTime + 4);
 }
 
@@ -153,7 +153,7 @@ void TestRound::phasesAndDurations()
         const QList<QByteArray> got = h.take(5);
         QCOMPARE(got.size(), 1);
         QVERIFY2(got[0].startsWith(h.catText(step.message)), got[0].constData());
-        QCOMPARE(h.server.phase(), step.phase);
+        QCOMPARE(int(h.server.phase()), step.phase);
     }
     // The answer time does not end early: the next end comes after turn time + 4.
     QCOMPARE(h.secondsUntilSend(5), 34);

@@ -1,4 +1,6 @@
-// Every message builder against the bytes the peers expect on the wire.
+// Every message builder against the bytes the peers expect on the wire, and
+// every client message read back by its reader.
+#include "protocol/ClientMessages.h"
 #include "protocol/Dispatcher.h"
 #include "protocol/FieldReader.h"
 #include "protocol/Framing.h"
@@ -8,6 +10,7 @@
 #include <QTest>
 
 using namespace Protocol;
+using namespace Qt::StringLiterals;
 
 class TestMessages : public QObject
 {
@@ -20,6 +23,8 @@ private slots:
     void wireEncoding();
     void listsSurviveAnyText_data();
     void listsSurviveAnyText();
+    void clientMessagesReadBack_data();
+    void clientMessagesReadBack();
 };
 
 namespace {
@@ -276,6 +281,116 @@ void TestMessages::listsSurviveAnyText()
     QCOMPARE(categoryReader.takeInt(), std::optional<int>(2));
     QCOMPARE(readList(categoryReader, 3),
              (QStringList {"1|" + received + "|0", "6|" + received + "|1"}));
+}
+
+namespace {
+
+// What a client-message reader made of a message, as text to compare; empty
+// when it refused the message.
+QString readBack(const QByteArray &built)
+{
+    using namespace FromClient;
+    const Command c = splitCommand(QString::fromLatin1(built.left(built.indexOf('\xFF'))));
+    const auto seatAndText = [](const std::optional<SeatAndText> &v) {
+        return v ? QString::number(v->seat) + u'|' + v->text : QString();
+    };
+    const auto answers = [](const std::optional<Answers> &v) {
+        QStringList pairs;
+        for (const auto &[category, answer] : v ? v->answers : decltype(v->answers)())
+            pairs << QString::number(category) + u'=' + answer;
+        return v ? QString::number(v->seat) + u'|' + pairs.join(u',') : QString();
+    };
+    const auto vote = [](const std::optional<Vote> &v) {
+        return v ? u"%1|%2"_s.arg(v->voter).arg(v->seat) : QString();
+    };
+    if (c.name == u"CMD_logininfo") {
+        const auto v = logininfo(c.argument);
+        return v ? u"%1|%2|%3"_s.arg(v->seat).arg(v->version, v->name) : QString();
+    }
+    if (c.name == u"CMD_kickhim") {
+        const auto v = kickhim(c.argument);
+        return v ? u"%1|%2"_s.arg(v->requestingSeat).arg(v->seat) : QString();
+    }
+    if (c.name == u"CMD_justwatch") {
+        const auto v = justwatch(c.argument);
+        return v ? u"%1|%2"_s.arg(v->seat).arg(v->watching ? u"watch" : u"play") : QString();
+    }
+    if (c.name == u"CMD_startgame") {
+        const GameStart v = startgame(c.argument);
+        return u"%1|%2|%3|%4|%5"_s.arg(v.starter)
+            .arg(v.rounds.value_or(-1))
+            .arg(v.turnTime.value_or(-1))
+            .arg(v.type() == GameType::AllScoring ? u"all" : u"one")
+            .arg(v.duplicatesAllowed() ? u"dups" : u"none");
+    }
+    if (c.name == u"CMD_peerinfo") {
+        const auto v = peerinfo(c.argument);
+        return v ? u"%1|%2|%3"_s.arg(v->seat)
+                       .arg(v->kind == PeerKind::Computer ? u"computer" : u"person")
+                       .arg(v->words.join(u','))
+                 : QString();
+    }
+    const QString &a = c.argument;
+    if (c.name == u"CMD_chat")
+        return seatAndText(chat(a));
+    if (c.name == u"CMD_action")
+        return seatAndText(action(a));
+    if (c.name == u"CMD_playasound")
+        return seatAndText(playasound(a));
+    if (c.name == u"CMD_myanswers")
+        return answers(myanswers(a));
+    if (c.name == u"CMD_draftanswers")
+        return answers(draftanswers(a));
+    return vote(c.name == u"CMD_votefor" ? votefor(a) : voteagainst(a));
+}
+
+} // namespace
+
+void TestMessages::clientMessagesReadBack_data()
+{
+    QTest::addColumn<QByteArray>("built");
+    QTest::addColumn<QString>("read");
+    const QString eight = u"1=Ape,2=,3=C?t,4=,5=,6=,7=,8="_s;
+    // Built by the builders: every client message reads back as it was meant.
+    QTest::newRow("logininfo") << Msg::logininfo(2, Version, "A+B") << u"2|1.0.4|A+B"_s;
+    QTest::newRow("kickhim") << Msg::kickhim(1, 3) << u"1|3"_s;
+    QTest::newRow("justwatch") << Msg::justwatch(4, true) << u"4|watch"_s;
+    QTest::newRow("justwatch, playing") << Msg::justwatch(4, false) << u"4|play"_s;
+    QTest::newRow("chat") << Msg::chat(3, "a+b|c", "clRed") << u"3|a+b|c|clRed"_s;
+    QTest::newRow("action") << Msg::action(2, "waves", "clBlack") << u"2|waves|clBlack"_s;
+    QTest::newRow("playasound") << Msg::playasound(5, 7) << u"5|wave7+"_s;
+    QTest::newRow("startgame") << Msg::startgame("Ann", 3, 60, "0", "1") << u"Ann|3|60|one|dups"_s;
+    QTest::newRow("startgame, all scoring")
+        << Msg::startgame("A+n", 1, 5, "1", "0") << u"A?n|1|5|all|none"_s;
+    QTest::newRow("myanswers") << Msg::myanswers(2, {"Ape", "", "C+t"}) << u"2|"_s + eight;
+    QTest::newRow("draftanswers") << Msg::draftanswers(2, {"Ape", "", "C+t"}) << u"2|"_s + eight;
+    QTest::newRow("votefor") << Msg::votefor(1, 4) << u"1|4"_s;
+    QTest::newRow("voteagainst") << Msg::voteagainst(2, 5) << u"2|5"_s;
+    QTest::newRow("peerinfo") << Msg::peerinfo(3, PeerKind::Computer, {"lead", "kept"})
+                              << u"3|computer|lead,kept"_s;
+    QTest::newRow("peerinfo, no words") << Msg::peerinfo(6, PeerKind::Person, {}) << u"6|person|"_s;
+    // Written by other peers: what reads and what is refused.
+    QTest::newRow("startgame, no numbers")
+        << "CMD_startgame+Ann+abc++x+y+\xFF"_ba << u"Ann|-1|-1|all|none"_s;
+    QTest::newRow("answers stop at a category that is no number")
+        << "CMD_myanswers+2+1+Ape+x+Bee+3+Cat\xFF"_ba << u"2|1=Ape"_s;
+    QTest::newRow("answers, last pair cut short")
+        << "CMD_myanswers+2+1+Ape+2\xFF"_ba << u"2|1=Ape,2="_s;
+    QTest::newRow("answers, categories out of range")
+        << "CMD_draftanswers+2+9+Z+0+Y+1+A\xFF"_ba << u"2|1=A"_s;
+    QTest::newRow("peerinfo, later fields")
+        << "CMD_peerinfo+1+person+lead  back+more\xFF"_ba << u"1|person|lead,back"_s;
+    for (const char *refused :
+         {"CMD_logininfo+x+1.0.4+A", "CMD_kickhim+1+x+", "CMD_justwatch+2+3", "CMD_chat+",
+          "CMD_action+-+x", "CMD_playasound+9999999999+w", "CMD_myanswers+two+1+A",
+          "CMD_votefor+1+", "CMD_voteagainst++2+", "CMD_peerinfo+2+robot+lead"})
+        QTest::newRow(refused) << QByteArray(refused) + '\xFF' << QString();
+}
+
+void TestMessages::clientMessagesReadBack()
+{
+    QFETCH(QByteArray, built);
+    QTEST(readBack(built), "read");
 }
 
 QTEST_APPLESS_MAIN(TestMessages)
