@@ -86,8 +86,11 @@ void TServer::giveAnswersBack(int seat)
 
 QString TServer::loginNameFor(int seat, const QString &requested)
 {
-    // A blank name would show as an empty seat and lines like " is Connected.".
-    if (requested.trimmed().isEmpty())
+    // A blank name would show as an empty seat and lines like " is Connected.",
+    // and one that reads as a free seat would be taken for one by every client.
+    const QString trimmed = requested.trimmed();
+    if (trimmed.isEmpty()
+        || trimmed.compare(QLatin1String(GameFacts::FreeSeatText), Qt::CaseInsensitive) == 0)
         return QStringLiteral("Player %1").arg(seat);
     return requested.left(MaxLoginNameLength);
 }

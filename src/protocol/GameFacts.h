@@ -27,6 +27,8 @@ inline constexpr const char *Version = Protocol::Version;
 // Longer player names are cut: the clients before they sign in, the host when
 // it keeps them.
 inline constexpr int MaxNameLength = 30;
+// What the clients show for a free seat; the host hands no player this name.
+inline constexpr char FreeSeatText[] = "<Waiting>";
 
 // The hidden hint names of seats 1 to 8: a computer player signs in with its
 // seat's, and a player of exactly that name leaves its seat without a line on

@@ -79,6 +79,10 @@ void TestConnections::loginNames_data()
                            << "Player 2";
     QTest::newRow("blank") << ann << " \t "
                            << "Player 2";
+    QTest::newRow("free-seat text") << ann << "<Waiting>"
+                                    << "Player 2";
+    QTest::newRow("free-seat text, other case, blanks") << ann << " <WAITING>\t"
+                                                        << "Player 2";
     QTest::newRow("overlong") << ann << QString(40, u'x') << QString(30, u'x');
     QTest::newRow("taken") << ann << "Ann"
                            << "Ann (2)";
