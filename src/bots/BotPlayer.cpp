@@ -100,7 +100,7 @@ void BotPlayer::votingStarted(const CategoryVote &vote)
     for (const VoteAnswer &answer : vote.answers)
         offered.append({answer.seat, answer.answer, answer.duplicate});
     const int own = m_game.ownSeat();
-    m_votesAgainst = m_game.gameType() == 1;
+    m_votesAgainst = m_game.isAllScoring();
     if (m_votesAgainst) {
         m_seatsToVote = m_brain.seatsToDecline(own, m_letter, vote.category, offered);
     } else {

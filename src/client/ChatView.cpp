@@ -1,6 +1,5 @@
 #include "client/ChatView.h"
 
-#include "protocol/FieldReader.h"
 #include "widgets/Pictures.h"
 #include "widgets/StoredColor.h"
 
@@ -230,10 +229,9 @@ void ChatView::addWords(QTextCursor &cursor, const QString &part, int style)
 
 void ChatView::addSmiley(QTextCursor &cursor, const QString &code)
 {
-    const std::optional<int> number = Protocol::toInt(code);
-    if (!number || code.size() != 2)
+    if (code.size() != 2 || !code.at(0).isDigit() || !code.at(1).isDigit())
         return;
-    const int picture = *number - FirstSmileyCode;
+    const int picture = code.toInt() - FirstSmileyCode;
     if (picture < 0 || picture >= SmileyCount)
         return;
     QTextImageFormat image;
@@ -263,8 +261,10 @@ void ChatView::onAnchorClicked(const QUrl &url)
 {
     if (url.scheme() != LinkScheme)
         return;
-    if (const std::optional<int> number = Protocol::toInt(url.path()))
-        emit linkJumped(*number);
+    bool isNumber = false;
+    const int number = url.path().toInt(&isNumber);
+    if (isNumber)
+        emit linkJumped(number);
 }
 
 void ChatView::clearChat()

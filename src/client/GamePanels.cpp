@@ -1,17 +1,10 @@
 #include "client/GamePanels.h"
 
 #include "client/BoardLook.h"
-#include "client/ClientContext.h"
 #include "client/GameWidgets.h"
-#include "clientcore/AnswerDrafts.h"
-#include "clientcore/PlayerSeats.h"
-#include "protocol/Messages.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QMessageBox>
-#include <QRandomGenerator>
-#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -99,67 +92,43 @@ QString numbered(const char *base, int n)
 
 } // namespace
 
-GamePanels::GamePanels(QWidget *panelBoard, ClientContext &context, QObject *parent)
-    : QObject(parent), m_board(panelBoard), m_context(context),
-      m_random(QRandomGenerator::system()->generate())
+GamePanels::GamePanels(QWidget *panelBoard, ClientGame &game, QObject *parent)
+    : QObject(parent), m_board(panelBoard), m_game(game)
 {
-    m_messageBox = [this](const QString &text) {
-        QMessageBox::information(m_board->window(), m_board->window()->windowTitle(), text);
-    };
-    m_drafts = new AnswerDrafts(
-        [this](const QStringList &answers) {
-            if (!m_context.isConnected() || !ownSeatPlays())
-                return false;
-            m_context.sendToHost(Protocol::Msg::draftanswers(m_context.ownSeat(), answers));
-            return true;
-        },
-        this);
     buildBoardLabels();
     buildEnterPanel();
     buildVotePanel();
     buildScoresPanel();
     buildWinnerPanel();
-
-    m_turntime = new QTimer(this);
-    m_turntime->setObjectName(QStringLiteral("turntime"));
-    m_turntime->setInterval(gameSecondMs());
-    connect(m_turntime, &QTimer::timeout, this, &GamePanels::turntimeTimer);
+    wireGame();
 }
 
 GamePanels::~GamePanels() = default;
 
-int GamePanels::gameSecondMs()
+void GamePanels::wireGame()
 {
-    bool ok = false;
-    const int ms = qEnvironmentVariableIntValue("LEXIBURST_SECOND_MS", &ok);
-    return ok && ms > 0 ? ms : 1000;
-}
-
-QString GamePanels::cleanAnswer(const QString &typed)
-{
-    QString clean = typed;
-    clean.replace(QLatin1Char('+'), QLatin1Char(' '));
-    clean.replace(QChar(0x00FF), QLatin1Char('y'));
-    return clean.trimmed();
-}
-
-void GamePanels::setMessageBox(std::function<void(const QString &)> show)
-{
-    m_messageBox = std::move(show);
-}
-void GamePanels::setSeed(quint32 seed)
-{
-    m_random.seed(seed);
+    // A person's client sends what is typed when its own clock runs out.
+    m_game.setSendsAtTimeUp(true);
+    connect(&m_game, &ClientGame::gameStarted, this, &GamePanels::gameStarted);
+    connect(&m_game, &ClientGame::roundStarted, this, &GamePanels::roundStarted);
+    connect(&m_game, &ClientGame::clockTicked, this, &GamePanels::clockTicked);
+    connect(&m_game, &ClientGame::answerTimeUp, this, &GamePanels::answerTimeUp);
+    connect(&m_game, &ClientGame::answeringEnded, this, &GamePanels::answeringEnded);
+    connect(&m_game, &ClientGame::lateJoined, this, &GamePanels::lateJoined);
+    connect(&m_game, &ClientGame::answersKept, this, &GamePanels::answersKept);
+    connect(&m_game, &ClientGame::votingStarted, this, &GamePanels::votingStarted);
+    connect(&m_game, &ClientGame::voteRowsChanged, this, &GamePanels::showVoteRows);
+    connect(&m_game, &ClientGame::noAnswers, this, &GamePanels::noAnswers);
+    connect(&m_game, &ClientGame::oneAnswer, this, &GamePanels::oneAnswer);
+    connect(&m_game, &ClientGame::scoresPosted, this, &GamePanels::scoresPosted);
+    connect(&m_game, &ClientGame::roundOver, this, &GamePanels::roundOver);
+    connect(&m_game, &ClientGame::tieGame, this, &GamePanels::tieGame);
+    connect(&m_game, &ClientGame::gameWon, this, &GamePanels::gameWon);
 }
 
 QLineEdit *GamePanels::answerEdit(int n) const
 {
-    return isSeat(n) ? m_editAnswer[n - 1] : nullptr;
-}
-
-bool GamePanels::ownSeatPlays() const
-{
-    return m_context.ownSeat() <= Seats;
+    return n >= 1 && n <= Categories ? m_editAnswer[n - 1] : nullptr;
 }
 
 // ---------------------------------------------------------------- building
@@ -193,7 +162,7 @@ void GamePanels::buildBoardLabels()
     start->setPictures(GamePictures::startButton(false), GamePictures::startButton(true));
     start->setGeometry(QRect(StartButtonPos, start->pixmap().size()));
     start->hide();
-    connect(start, &PictureButton::clicked, this, &GamePanels::button_startClick);
+    connect(start, &PictureButton::clicked, this, &GamePanels::startRequested);
     m_buttonStart = start;
 }
 
@@ -220,8 +189,9 @@ void GamePanels::buildEnterPanel()
             else
                 focusChat();
         });
-        connect(edit, &QLineEdit::textEdited, this, [this] { m_drafts->typed(typedAnswers()); });
-        connect(edit, &QLineEdit::editingFinished, m_drafts, &AnswerDrafts::flush);
+        // Any change counts, typed or filled in with kept answers.
+        connect(edit, &QLineEdit::textChanged, this, &GamePanels::typed);
+        connect(edit, &QLineEdit::editingFinished, &m_game, &ClientGame::flushDraft);
         m_editAnswer[n - 1] = edit;
     }
     m_labelAnswersent = makeLabel(m_panelEnter, QStringLiteral("label_answersent"), AnswersentRect,
@@ -254,13 +224,13 @@ void GamePanels::buildVotePanel()
                              GamePictures::VoteHeight);
         against->setPictures(GamePictures::vote(GamePictures::Vote::Decline, false),
                              GamePictures::vote(GamePictures::Vote::Decline, true));
-        connect(against, &VotePicture::clicked, this, &GamePanels::image_voteagainst1Click);
+        connect(against, &VotePicture::clicked, &m_game, &ClientGame::declineRow);
         m_imageVoteagainst[r - 1] = against;
 
         auto *votefor = new VotePicture(r, m_panelVote);
         votefor->setObjectName(numbered("image_votefor", r));
         votefor->setGeometry(VoteforLeft, top, GamePictures::VoteWidth, GamePictures::VoteHeight);
-        connect(votefor, &VotePicture::clicked, this, &GamePanels::image_votefor1Click);
+        connect(votefor, &VotePicture::clicked, &m_game, &ClientGame::acceptRow);
         m_imageVotefor[r - 1] = votefor;
     }
     hideVoteRows();
@@ -313,27 +283,15 @@ void GamePanels::hideVoteRows()
     }
 }
 
-void GamePanels::clearBonuses()
-{
-    for (int n = 1; n <= Seats; ++n)
-        m_context.seats().setBonus(n, QString());
-}
-
-void GamePanels::resetAnswerTable()
-{
-    m_answers.fill(AnswerEntry {});
-}
-
 void GamePanels::drawLetter(int letterIndex)
 {
     const QPixmap picture = GamePictures::letter(letterIndex);
     m_imageLetter->setPixmap(picture);
     m_imageVletter->setPixmap(picture);
-    const QChar letter = letterIndex >= 0 && letterIndex < Protocol::LetterCount
-        ? QChar::fromLatin1(Protocol::Letters[letterIndex])
-        : QChar();
+    RoundStart round;
+    round.letterIndex = letterIndex;
     for (AnswerEdit *edit : m_editAnswer)
-        edit->setLetter(letter);
+        edit->setLetter(round.letter());
 }
 
 void GamePanels::setTimeBarWidth(int width)
@@ -355,8 +313,8 @@ void GamePanels::showTime(int seconds)
 
 void GamePanels::focusChat()
 {
-    if (QWidget *chat = m_context.chatEntry())
-        chat->setFocus(Qt::TabFocusReason);
+    if (m_chatEntry)
+        m_chatEntry->setFocus(Qt::TabFocusReason);
 }
 
 void GamePanels::setAnswersEnabled(bool enabled)
@@ -365,22 +323,10 @@ void GamePanels::setAnswersEnabled(bool enabled)
         edit->setEnabled(enabled);
 }
 
-void GamePanels::startCountdown(int seconds)
-{
-    m_turntime->stop();
-    m_countdown = seconds;
-    m_turntime->start();
-}
-
 void GamePanels::setVoteAnswerStruck(int row, bool struck)
 {
     QFont font = m_labelVanswer[row - 1]->font();
     font.setBold(true);
     font.setStrikeOut(struck);
     m_labelVanswer[row - 1]->setFont(font);
-}
-
-int GamePanels::drawSeat()
-{
-    return std::uniform_int_distribution<int>(1, Seats)(m_random);
 }

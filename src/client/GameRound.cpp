@@ -1,44 +1,22 @@
-// The round flow of the game panels: game start, round start, the turn timer
-// with the answers sent at the local time-out, round end and the late join.
+// The round as the game panels show it: game start, letter and categories,
+// the answer boxes, the clock's time label and bar, round end and a late join.
 #include "client/GamePanels.h"
 
-#include "client/ClientContext.h"
 #include "client/GameWidgets.h"
-#include "clientcore/AnswerDrafts.h"
-#include "clientcore/GameMessages.h"
-#include "clientcore/PlayerSeats.h"
-#include "protocol/Messages.h"
 
 #include <QLabel>
-#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace {
 
-constexpr int LateJoinMinSeconds = 4; // a late joiner with this little time left waits
 constexpr int RedBelowSeconds = 20;
-constexpr int LastTicksEntry = 10; // every second from here down while typing
-constexpr int LastTicksVoting = 5; // every second below this while voting
-constexpr int EarlyTickA = 20;
-constexpr int EarlyTickB = 15;
-
-QString letterText(int letterIndex)
-{
-    if (letterIndex < 0 || letterIndex >= Protocol::LetterCount)
-        return {};
-    return QString(QLatin1Char(Protocol::Letters[letterIndex]));
-}
 
 } // namespace
 
-void GamePanels::clearall()
+void GamePanels::clearBoxes()
 {
-    for (int n = 1; n <= Seats; ++n) {
-        m_context.seats().setScore(n, QStringLiteral("0"));
-        m_context.seats().setBonus(n, QString());
-    }
     for (int n = 0; n < Categories; ++n) {
         m_labelCat[n]->clear();
         m_editAnswer[n]->clear();
@@ -46,211 +24,140 @@ void GamePanels::clearall()
     }
 }
 
-void GamePanels::startthegame(const QString &argument)
+void GamePanels::showGameType(bool withDuplicates)
 {
-    m_buttonStart->hide();
-    m_context.uncheckJustWatch();
-    m_panelWinner->hide();
-    clearall();
-
-    m_context.addStatusLine(GameMessages::gameStarter(argument)
-                            + QStringLiteral(" has started a game."));
-    const std::optional<GameStart> start = GameMessages::gameStart(argument);
-    if (!start)
-        return;
-    setRoundsAndTurnTime(start->rounds, start->turnTime);
-    m_gameRunning = true;
-    m_labelRound->setText(QStringLiteral("Round: 1 of %1").arg(m_rounds));
-    m_gameType = start->gameType;
+    const bool allScoring = m_game.isAllScoring();
     QString caption
-        = isAllScoring() ? QStringLiteral("All Scoring") : QStringLiteral("One Winner Only");
-    if (!isAllScoring() && !start->duplicatesAllowed)
+        = allScoring ? QStringLiteral("All Scoring") : QStringLiteral("One Winner Only");
+    if (withDuplicates && !allScoring && !m_game.options().duplicatesAllowed)
         caption += QStringLiteral(" No Duplicates");
     m_labelGametype->setText(caption);
+    const int turnTime = m_game.options().turnTime;
+    m_barScale = turnTime > 0 ? GamePictures::TimeBarWidth / turnTime : 0;
 }
 
-void GamePanels::setRoundsAndTurnTime(int rounds, int turnTime)
+void GamePanels::showRound()
 {
-    m_rounds = std::clamp(rounds, 0, GameFacts::MaxRounds);
-    m_turnTime = std::clamp(turnTime, 0, GameFacts::MaxSeconds);
-    m_barScale = m_turnTime > 0 ? GamePictures::TimeBarWidth / m_turnTime : 0;
+    m_labelRound->setText(QStringLiteral("Round: %1 of %2")
+                              .arg(m_game.round().roundNumber)
+                              .arg(m_game.options().rounds));
 }
 
-void GamePanels::startround(const QString &argument)
+void GamePanels::gameStarted(const GameStart &)
+{
+    m_buttonStart->hide();
+    m_panelWinner->hide();
+    clearBoxes();
+    showRound();
+    showGameType(true);
+}
+
+void GamePanels::showCategories()
+{
+    // Some table entries end in a blank, which would put their right-aligned
+    // label out of line with the others.
+    for (int n = 0; n < Categories; ++n) {
+        const QString &category = m_game.round().categories[std::size_t(n)];
+        if (!category.isEmpty())
+            m_labelCat[n]->setText(category.trimmed());
+    }
+}
+
+void GamePanels::roundStarted(const RoundStart &round)
 {
     hideMainPanels();
     m_imageFirst->hide();
     for (AnswerEdit *edit : m_editAnswer)
         edit->clear();
-    if (m_statusTag != 1)
+    if (!std::exchange(m_keepTieNotice, false))
         m_labelStatus->setText(QStringLiteral("Blast the Categories!"));
-    m_statusTag = 0;
-
-    const std::optional<RoundStart> round = GameMessages::roundStart(argument);
-    if (!round)
-        return;
-    for (int n = 1; n <= Categories; ++n) {
-        if (!round->categories[n - 1].isEmpty())
-            showCategory(n, round->categories[n - 1]);
-    }
-
-    drawLetter(round->letterIndex);
+    showCategories();
+    drawLetter(round.letterIndex);
     m_labelAnswersent->setText(QStringLiteral("Fill the Categories with words that start with: ")
-                               + letterText(round->letterIndex));
-    m_labelRound->setText(QStringLiteral("Round: %1 of %2").arg(round->roundNumber).arg(m_rounds));
-    m_gameRunning = true;
-
-    for (int n = 1; n <= Categories; ++n) {
-        if (ownSeatPlays())
-            m_editAnswer[n - 1]->setEnabled(true);
-        m_context.seats().setBonus(n, QString());
-    }
+                               + QString(round.letter()).remove(QChar()));
+    showRound();
+    if (m_game.ownSeatPlays())
+        setAnswersEnabled(true);
     showEnterPanel();
-
-    m_phase = 1;
-    m_drafts->startRound(gameSecondMs());
-    startCountdown(m_turnTime);
-    m_context.playsounds(QStringLiteral("submit"));
+    clockTicked(m_game.countdown());
 }
 
-void GamePanels::turntimeTimer()
+void GamePanels::typed()
 {
-    --m_countdown;
-    if (m_countdown >= 1) {
-        setTimeBarWidth(m_barScale * m_countdown);
-        QPalette palette = m_labelTimer->palette();
-        palette.setColor(QPalette::WindowText, m_countdown < RedBelowSeconds ? Qt::red : Qt::black);
-        m_labelTimer->setPalette(palette);
-
-        const bool tick = m_countdown == EarlyTickA || m_countdown == EarlyTickB
-            || (m_phase == 1 ? m_countdown <= LastTicksEntry : m_countdown < LastTicksVoting);
-        if (tick)
-            m_context.playsounds(QStringLiteral("tick"));
-        showTime(m_countdown);
-        return;
-    }
-
-    if (m_phase == 1) {
-        m_phase = 0;
-        m_drafts->stop();
-        if (ownSeatPlays())
-            sendanswers();
-        setAnswersEnabled(false);
-        if (m_board->window()->isActiveWindow())
-            focusChat();
-    }
-    m_countdown = 0;
-    m_labelTimer->setText(QStringLiteral("Time: 0:00"));
-    setTimeBarWidth(0);
+    m_game.typeAnswers(boxTexts());
 }
 
-void GamePanels::sendanswers()
-{
-    if (!ownSeatPlays())
-        return;
-    // The answers replace any draft at the host.
-    m_drafts->stop();
-    if (m_context.isConnected())
-        m_context.sendToHost(Protocol::Msg::myanswers(m_context.ownSeat(), typedAnswers()));
-    m_labelAnswersent->setText(QStringLiteral("Answers Sent"));
-    m_context.playsounds(QStringLiteral("submit"));
-}
-
-QStringList GamePanels::typedAnswers() const
+QStringList GamePanels::boxTexts() const
 {
     QStringList answers;
     for (AnswerEdit *edit : m_editAnswer)
-        answers.append(cleanAnswer(edit->text()));
+        answers.append(edit->text());
     return answers;
 }
 
-void GamePanels::endround(const QString &)
+void GamePanels::clockTicked(int secondsLeft)
 {
-    m_drafts->stop();
+    setTimeBarWidth(m_barScale * secondsLeft);
+    showTime(secondsLeft);
+    // At the time-out the label keeps the colour of its last second.
+    if (secondsLeft <= 0)
+        return;
+    QPalette palette = m_labelTimer->palette();
+    palette.setColor(QPalette::WindowText, secondsLeft < RedBelowSeconds ? Qt::red : Qt::black);
+    m_labelTimer->setPalette(palette);
+}
+
+void GamePanels::answerTimeUp()
+{
+    if (m_game.ownSeatPlays())
+        m_labelAnswersent->setText(QStringLiteral("Answers Sent"));
+    setAnswersEnabled(false);
+    if (m_board->window()->isActiveWindow())
+        focusChat();
+}
+
+void GamePanels::answeringEnded()
+{
     m_labelStatus->setText(QStringLiteral("Prepare to Vote."));
     m_labelAnswersent->clear();
     setAnswersEnabled(false);
-    m_context.playsounds(QStringLiteral("timeup"));
 }
 
-void GamePanels::keptanswers(const QString &argument)
+void GamePanels::answersKept()
 {
-    // Back in its seat after a drop: what the player had sent fills the boxes
-    // still empty, so its time-out does not send blanks.
-    const std::optional<KeptAnswers> kept = GameMessages::keptAnswers(argument);
-    if (!kept || kept->seat != m_context.ownSeat())
-        return;
+    const QStringList typed = m_game.typedAnswers();
     for (int n = 0; n < Categories; ++n) {
         if (m_editAnswer[n]->text().isEmpty())
-            m_editAnswer[n]->setText(kept->answers[std::size_t(n)]);
+            m_editAnswer[n]->setText(typed.value(n));
     }
 }
 
-void GamePanels::gamestats(const QString &argument)
+void GamePanels::lateJoined(bool canAnswer)
 {
-    // The whole snapshot is read before anything changes: one that does not
-    // read leaves the board as it was.
-    const std::optional<GameSnapshot> snapshot = GameMessages::gameSnapshot(argument);
-    if (!snapshot || snapshot->seat != m_context.ownSeat())
-        return;
-    for (int n = 1; n <= Seats; ++n) {
-        if (const auto &score = snapshot->scores[std::size_t(n - 1)])
-            m_context.seats().setScore(n, *score);
-        if (const auto &category = snapshot->categories[std::size_t(n - 1)])
-            showCategory(n, *category);
-    }
-
-    m_phase = snapshot->phase;
-    setRoundsAndTurnTime(snapshot->rounds, snapshot->turnTime);
-    m_countdown = snapshot->secondsLeft;
-    drawLetter(snapshot->letterIndex);
+    showCategories();
+    drawLetter(m_game.round().letterIndex);
     m_labelAnswersent->setText(QStringLiteral("Fill the Categories with words that start with: ")
-                               + letterText(snapshot->letterIndex));
-    m_labelRound->setText(
-        QStringLiteral("Round: %1 of %2").arg(snapshot->roundNumber).arg(m_rounds));
-    m_gameRunning = true;
-
-    const bool timeToAnswer = m_countdown > LateJoinMinSeconds;
-    if (timeToAnswer)
-        m_turntime->start();
+                               + QString(m_game.round().letter()).remove(QChar()));
+    showRound();
+    showGameType(false);
+    clockTicked(m_game.countdown());
     m_imageFirst->hide();
-    switch (m_phase) {
-    case 1:
-        // Too late to answer: this player sits the entry out, sends nothing
-        // and hears no answer-time ticks.
-        if (timeToAnswer) {
+    switch (m_game.phase()) {
+    case Protocol::Phase::Answering:
+        if (canAnswer)
             showEnterPanel();
-            // Back on the same window after a break: the host hears what is
-            // in the boxes, which may have changed while the line was down.
-            m_drafts->startRound(gameSecondMs());
-            m_drafts->typed(typedAnswers());
-        } else
-            m_phase = 0;
         break;
-    case 2:
-    case 4:
-    case 5:
+    case Protocol::Phase::NextCategory:
+    case Protocol::Phase::Voting:
+    case Protocol::Phase::NoAnswers:
         m_labelStatus->setText(QStringLiteral("Voting in Progress, Please Wait."));
         break;
-    case 3:
+    case Protocol::Phase::RoundSummary:
         m_labelStatus->setText(QStringLiteral("Posting Scores.. Please Wait."));
         break;
     default:
         break;
     }
-
-    if (!snapshot->gameType)
-        return;
-    m_gameType = *snapshot->gameType;
-    m_labelGametype->setText(isAllScoring() ? QStringLiteral("All Scoring")
-                                            : QStringLiteral("One Winner Only"));
-}
-
-void GamePanels::showCategory(int n, const QString &text)
-{
-    // Some table entries end in a blank, which would put their right-aligned
-    // label out of line with the others.
-    m_labelCat[n - 1]->setText(text.trimmed());
 }
 
 void GamePanels::showEnterPanel()
@@ -258,16 +165,8 @@ void GamePanels::showEnterPanel()
     m_panelEnter->show();
     m_panelEnter->raise();
     // The player can type the first answer at once.
-    if (ownSeatPlays() && m_editAnswer[0]->isEnabled())
+    if (m_game.ownSeatPlays() && m_editAnswer[0]->isEnabled())
         m_editAnswer[0]->setFocus(Qt::OtherFocusReason);
-}
-
-void GamePanels::button_startClick()
-{
-    if (m_context.isConnected())
-        m_context.showGameStart();
-    else
-        m_messageBox(QStringLiteral("You are not connected"));
 }
 
 void GamePanels::setHostControlsVisible(bool visible)

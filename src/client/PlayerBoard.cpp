@@ -104,9 +104,10 @@ void PlayerBoard::showSeat(int seat)
     if (!PlayerSeats::isPlayingSeat(seat))
         return;
     const auto i = std::size_t(seat - 1);
-    m_names[i]->setText(m_seats.name(seat));
-    m_scores[i]->setText(m_seats.score(seat));
-    m_bonuses[i]->setText(m_seats.bonus(seat));
+    m_names[i]->setText(m_seats.shownName(seat));
+    m_scores[i]->setText(QString::number(m_seats.score(seat)));
+    const std::optional<int> bonus = m_seats.bonus(seat);
+    m_bonuses[i]->setText(bonus ? QStringLiteral("+%1").arg(*bonus) : QString());
     const bool watching = m_seats.isWatching(seat);
     m_eyes[i]->setVisible(watching);
     m_names[i]->setIndent(watching ? WatcherNameIndent : -1);
@@ -114,7 +115,7 @@ void PlayerBoard::showSeat(int seat)
 
 void PlayerBoard::prepareSeatMenu(int seat)
 {
-    m_remove->setEnabled(m_leading && m_seats.name(seat) != PlayerSeats::Waiting);
+    m_remove->setEnabled(m_leading && m_seats.isTaken(seat));
     m_setWatch->setEnabled(m_leading);
     m_unsetWatch->setEnabled(m_leading);
     m_menuSeat = seat;

@@ -9,8 +9,6 @@
 #include "clientcore/ChatLine.h"
 #include "clientcore/HostConnection.h"
 #include "protocol/ColourText.h"
-#include "protocol/FieldReader.h"
-#include "protocol/Messages.h"
 #include "widgets/Pictures.h"
 #include "widgets/StoredColor.h"
 #include "widgets/TClickLabel.h"
@@ -75,10 +73,9 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
     connect(m_connection, &HostConnection::statusLine, this, &Tchat::addStatusLine);
     connect(m_connection, &HostConnection::connectFailed, this, &Tchat::firstConnectFailed);
     connect(m_connection, &HostConnection::leadChanged, this, &Tchat::leadChanged);
-    m_seats = new PlayerSeats(this);
-    connect(m_connection, &HostConnection::playerBack, m_seats, &PlayerSeats::seatPlayer);
+    m_clientGame = new ClientGame(*m_connection, this);
 
-    m_board = new PlayerBoard(board, *m_seats);
+    m_board = new PlayerBoard(board, m_clientGame->seats());
     connect(m_board, &PlayerBoard::removeRequested, this, &Tchat::kicking);
     connect(m_board, &PlayerBoard::watchRequested, this, &Tchat::setToWatch);
     m_chat = new ChatPanel(board);
@@ -93,11 +90,12 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
     connect(logo, &TClickLabel::clicked, this, &Tchat::image_logoClick);
 
     buildMenus();
-    m_game = new GamePanels(board, *this, this);
-    m_game->setMessageBox([this](const QString &text) { showMessage(text); });
+    m_game = new GamePanels(board, *m_clientGame, this);
+    m_game->setChatEntry(m_chat->entry());
+    connect(m_game, &GamePanels::startRequested, this, &Tchat::button_startClick);
     m_spylist = new Tspylist(this);
     m_spylist->setKicking([this](int seat) { kicking(seat); });
-    registerCommands();
+    wireGame();
     FormCreate();
 
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
@@ -119,7 +117,6 @@ void Tchat::setSoundPlayer(std::unique_ptr<SoundPlayer> player)
 void Tchat::setMessageBox(std::function<void(const QString &)> show)
 {
     m_messageBox = std::move(show);
-    m_game->setMessageBox([this](const QString &text) { showMessage(text); });
 }
 
 void Tchat::setSettingsFolder(const QString &folder)
@@ -136,7 +133,6 @@ void Tchat::showMessage(const QString &text)
 void Tchat::FormCreate()
 {
     m_systemLineColour = QColor(0x00, 0x00, 0xFF);
-    m_game->clearall();
     setLeading(false);
     updateJustWatch();
 }
@@ -147,56 +143,35 @@ void Tchat::setLeading(bool leads)
     m_board->setLeading(leads);
 }
 
-void Tchat::route(const QString &name, void (Tchat::*handler)(const QString &))
+void Tchat::wireGame()
 {
-    m_connection->on(name,
-                     [this, handler](const QString &argument, int) { (this->*handler)(argument); });
-}
-
-void Tchat::routeToGame(const QString &name, void (GamePanels::*handler)(const QString &))
-{
-    m_connection->on(name, [this, handler](const QString &argument, int) {
-        // A game message may begin or end a game.
-        (game()->*handler)(argument);
-        updateJustWatch();
+    ClientGame *game = m_clientGame;
+    connect(game, &ClientGame::statusLine, this, &Tchat::addStatusLine);
+    connect(game, &ClientGame::cue, this, &Tchat::playsounds);
+    connect(game, &ClientGame::chatLine, m_chat, qOverload<const ChatLine &>(&ChatPanel::addLine));
+    connect(game, &ClientGame::chatterSound, this, &Tchat::chatterSound);
+    connect(game, &ClientGame::joined, m_options, &OptionsController::load);
+    connect(game, &ClientGame::playerArrived, this, [this](int seat, const QString &name) {
+        if (seat > SeatCount && seat <= GameFacts::HighestSeat)
+            m_spylist->addSpy(seat, name);
     });
-}
-
-void Tchat::registerCommands()
-{
-    // Registered in the order the dispatcher tests the names.
-    // "CMD_sendlogininfo" is the connection's own.
-    route(QStringLiteral("CMD_chat"), &Tchat::chatrecieved);
-    route(QStringLiteral("CMD_action"), &Tchat::chatrecieved);
-    route(QStringLiteral("CMD_playasound"), &Tchat::playasound);
-    route(QStringLiteral("CMD_newplayerinfo"), &Tchat::newplayerinfo);
-    m_connection->on(QStringLiteral("CMD_havewrongversion"), [this](const QString &name, int) {
-        addStatusLine(name + QStringLiteral(" has a different version of the game then you."));
+    connect(game, &ClientGame::playerLeft, this, [this](int seat, const QString &name) {
+        if (seat > SeatCount)
+            m_spylist->removeSpy(seat, name);
     });
-    m_connection->on(QStringLiteral("CMD_wrongversion"), [this](const QString &, int) {
-        addStatusLine(QStringLiteral("You have a differnt version of the game then the host."));
-    });
-    route(QStringLiteral("CMD_existingplayers"), &Tchat::newplayerinfo);
-    route(QStringLiteral("CMD_playerdisconnected"), &Tchat::playerdisconnected);
-    m_connection->on(QStringLiteral("CMD_full"), [this](const QString &, int) {
+    connect(game, &ClientGame::watchingChanged, this, &Tchat::ownWatchingChanged);
+    connect(game, &ClientGame::refused, this, [this] {
         m_connection->timer()->stop();
         showMessage(QStringLiteral("Game is full"));
         close();
     });
-    route(QStringLiteral("CMD_justwatching"), &Tchat::justwatching);
-    routeToGame(QStringLiteral("CMD_startgame"), &GamePanels::startthegame);
-    routeToGame(QStringLiteral("CMD_winner"), &GamePanels::winner);
-    routeToGame(QStringLiteral("CMD_startround"), &GamePanels::startround);
-    routeToGame(QStringLiteral("CMD_endround"), &GamePanels::endround);
-    routeToGame(QStringLiteral("CMD_showcat"), &GamePanels::showcat);
-    routeToGame(QStringLiteral("CMD_postscores"), &GamePanels::postscores);
-    routeToGame(QStringLiteral("CMD_noanswers"), &GamePanels::noanswers);
-    routeToGame(QStringLiteral("CMD_roundover"), &GamePanels::roundover);
-    routeToGame(QStringLiteral("CMD_gamestats"), &GamePanels::gamestats);
-    routeToGame(QStringLiteral("CMD_oneanswer"), &GamePanels::oneanswer);
-    routeToGame(QStringLiteral("CMD_tiegame"), &GamePanels::tiegame);
-    routeToGame(QStringLiteral("CMD_keptanswers"), &GamePanels::keptanswers);
-    Q_ASSERT(m_connection->commandNames() == Protocol::clientCommands());
+    // A game start unchecks "Just Watch"; a game begun or over opens or closes it.
+    connect(game, &ClientGame::gameStarted, this, [this] {
+        m_justWatch->setChecked(false);
+        updateJustWatch();
+    });
+    connect(game, &ClientGame::runningChanged, this, &Tchat::updateJustWatch);
+    connect(game, &ClientGame::gameWon, this, &Tchat::gameWon);
 }
 
 void Tchat::image_logoClick()
@@ -223,9 +198,21 @@ void Tchat::addStatusLine(const QString &text)
     m_chat->addLine(QStringLiteral("0+") + text, m_systemLineColour);
 }
 
-void Tchat::showGameStart()
+void Tchat::button_startClick()
 {
-    showWindow(m_windows.gamestart);
+    if (isConnected())
+        showWindow(m_windows.gamestart);
+    else
+        showMessage(QStringLiteral("You are not connected"));
+}
+
+void Tchat::gameWon(const QString &winner, bool ownSeatWon)
+{
+    if (m_host)
+        m_game->setHostControlsVisible(true);
+    // The tally's word for a game the player won.
+    if (PlayerSeats::isPlayingSeat(ownSeat()))
+        recordGame(ownSeatWon ? QStringLiteral("addtomine") : winner);
 }
 
 void Tchat::recordGame(const QString &winner)
@@ -236,21 +223,10 @@ void Tchat::recordGame(const QString &winner)
         m_windows.tallylist->addgame(winner);
 }
 
-QWidget *Tchat::chatEntry() const
-{
-    return m_chat->entry();
-}
-
-void Tchat::uncheckJustWatch()
-{
-    m_justWatch->setChecked(false);
-    updateJustWatch();
-}
-
 void Tchat::updateJustWatch()
 {
     // The host lets a player begin watching only while a game runs, and stop at any time.
-    m_justWatch->setEnabled(m_game->gameRunning() || m_justWatch->isChecked());
+    m_justWatch->setEnabled(m_clientGame->isRunning() || m_justWatch->isChecked());
 }
 
 // ---------------------------------------------------------------- start and connection
@@ -378,7 +354,7 @@ void Tchat::leadChanged(bool leads)
 {
     // The seat that leads the game gets the host's controls, on whichever copy.
     setLeading(leads);
-    if (!m_game->gameRunning())
+    if (!m_clientGame->isRunning())
         m_game->setHostControlsVisible(leads);
     m_startGame->setEnabled(leads);
     m_spylist->popup_kickhim->setEnabled(leads);
@@ -420,83 +396,28 @@ void Tchat::closeEvent(QCloseEvent *event)
 
 // ---------------------------------------------------------------- seats
 
-void Tchat::newplayerinfo(const QString &text)
+void Tchat::ownWatchingChanged(int seat, bool watching)
 {
-    Protocol::FieldReader fields(text);
-    const std::optional<int> seat = fields.takeInt();
-    if (!seat)
+    if (seat != ownSeat())
         return;
-    // The rest as it stands is the name, "+" included.
-    const QString name = text.mid(text.indexOf(u'+') + 1);
-    if (*seat == ownSeat()) {
-        addStatusLine(QStringLiteral("You are Connected."));
-        m_options->load();
-    } else {
-        addStatusLine(name + QStringLiteral(" is Connected."));
-    }
-    if (PlayerSeats::isPlayingSeat(*seat)) {
-        m_seats->seatPlayer(*seat, name);
-    } else if (*seat > SeatCount && *seat <= GameFacts::HighestSeat) {
-        m_spylist->addSpy(*seat, name);
-        if (*seat == ownSeat())
-            addStatusLine(QStringLiteral("You are spying."));
-        else
-            addStatusLine(name + QStringLiteral(" is spying."));
-    }
-    playsounds(QStringLiteral("entered"));
-}
-
-void Tchat::playerdisconnected(const QString &text)
-{
-    Protocol::FieldReader fields(text);
-    const std::optional<int> seat = fields.takeInt();
-    if (!seat)
-        return;
-    const QString name = text.mid(text.indexOf(u'+') + 1);
-    if (PlayerSeats::isPlayingSeat(*seat)) {
-        const QString leaving = m_seats->freeSeat(*seat);
-        if (!leaving.isEmpty())
-            addStatusLine(leaving + QStringLiteral(" disconnected."));
-    } else if (*seat > SeatCount && m_spylist->removeSpy(*seat, name)) {
-        addStatusLine(name + QStringLiteral(" has left."));
-    }
-}
-
-void Tchat::justwatching(const QString &text)
-{
-    Protocol::FieldReader fields(text);
-    const std::optional<int> seat = fields.takeInt();
-    if (!seat || !PlayerSeats::isPlayingSeat(*seat))
-        return;
-    const QString name = m_seats->name(*seat);
-    const bool watching = fields.rest() == QLatin1String("1");
-    if (*seat == ownSeat()) {
-        m_justWatch->setChecked(watching);
-        updateJustWatch();
-    }
-    addStatusLine(name
-                  + (watching ? QStringLiteral(" is just watching")
-                              : QStringLiteral(" is now playing again")));
-    m_seats->setWatching(*seat, watching);
+    m_justWatch->setChecked(watching);
+    updateJustWatch();
 }
 
 void Tchat::JustWatch1Click()
 {
-    if (!isConnected() || ownSeat() > SeatCount)
-        return;
-    sendToHost(Protocol::Msg::justwatch(ownSeat(), !m_justWatch->isChecked()));
+    m_clientGame->watch(!m_justWatch->isChecked());
 }
 
 void Tchat::kicking(int seat)
 {
-    if (m_host && isConnected())
-        sendToHost(Protocol::Msg::kickhim(ownSeat(), seat));
+    if (m_host)
+        m_clientGame->remove(seat);
 }
 
 void Tchat::setToWatch(int seat, bool watching)
 {
-    if (isConnected() && seat <= SeatCount)
-        sendToHost(Protocol::Msg::justwatch(seat, watching));
+    m_clientGame->setToWatch(seat, watching);
 }
 
 void Tchat::loadchecklist()
@@ -507,7 +428,7 @@ void Tchat::loadchecklist()
 
 QStringList Tchat::otherSeatedPlayers() const
 {
-    return m_seats->otherNames(ownSeat());
+    return seats().otherNames(ownSeat());
 }
 
 // ---------------------------------------------------------------- chat
@@ -531,58 +452,42 @@ QString Tchat::colourText() const
     return Protocol::colourToText(toRgb(m_chat->textColour()));
 }
 
-void Tchat::chatrecieved(const QString &text)
+void Tchat::chatterSound(int seat, const QString &sound)
 {
-    if (const std::optional<ChatLine> line = ChatLine::fromChat(text))
-        m_chat->addLine(*line);
-}
-
-void Tchat::playasound(const QString &text)
-{
-    Protocol::FieldReader fields(text);
-    const std::optional<int> seat = fields.takeInt();
-    if (!seat)
-        return;
-    const QString sound = fields.takeText();
     if (m_options->playerPhraseSounds()) {
         if (m_sounds)
             m_sounds->play(sound);
         return;
     }
-    if (!PlayerSeats::isPlayingSeat(*seat))
+    if (!PlayerSeats::isPlayingSeat(seat))
         return;
     const QString title = m_chat->chatterSoundTitle(sound);
-    if (title.isEmpty())
-        return;
-    m_chat->addLine(QString::number(*seat) + u'+' + m_seats->name(*seat)
-                        + QStringLiteral(": <Chatter Sound> ") + title,
-                    m_systemLineColour);
+    if (!title.isEmpty())
+        m_chat->addLine(QString::number(seat) + u'+' + seats().name(seat)
+                            + QStringLiteral(": <Chatter Sound> ") + title,
+                        m_systemLineColour);
 }
 
 void Tchat::sendChat(const QString &text)
 {
     if (!isConnected())
         return;
-    if (!text.isEmpty()) {
-        if (!text.startsWith(u'/'))
-            sendToHost(Protocol::Msg::chat(ownSeat(), text, colourText()));
-        else if (text.startsWith(QLatin1String("/me")))
-            sendToHost(Protocol::Msg::action(ownSeat(), text.mid(4), colourText()));
-    }
+    if (!text.isEmpty() && !text.startsWith(u'/'))
+        m_clientGame->say(text, colourText());
+    else if (text.startsWith(QLatin1String("/me")))
+        m_clientGame->act(text.mid(4), colourText());
     m_chat->clearEntry();
 }
 
 void Tchat::sayPhrase(const QString &phrase)
 {
     if (phrase.startsWith(QLatin1String("/me ")))
-        sendToHost(Protocol::Msg::action(ownSeat(), phrase.mid(4), colourText()));
+        m_clientGame->act(phrase.mid(4), colourText());
     else
-        sendToHost(
-            Protocol::Msg::action(ownSeat(), QStringLiteral("says: ") + phrase, colourText()));
+        m_clientGame->act(QStringLiteral("says: ") + phrase, colourText());
 }
 
 void Tchat::sendChatterSound(int tag)
 {
-    if (isConnected())
-        sendToHost(Protocol::Msg::playasound(ownSeat(), tag));
+    m_clientGame->playChatterSound(tag);
 }

@@ -1,14 +1,12 @@
 // Tchat: the main window. It builds the player board, the chat panel, the
-// options, the menus and the game panels, and wires them to the client core's
-// connection to the host and to the side windows; the game-play panels reach
-// it through ClientContext. Its menus and side windows live in chatform_menus.cpp.
+// options, the menus and the game panels, and wires them to the client core
+// (the connection to the host and the game it reports) and to the side
+// windows. Its menus and side windows live in chatform_menus.cpp.
 #pragma once
 
-#include "client/ClientContext.h"
+#include "clientcore/ClientGame.h"
 #include "clientcore/HostConnection.h"
 #include "protocol/GameFacts.h"
-
-#include "clientcore/PlayerSeats.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -58,7 +56,7 @@ struct ChatWindows
     std::function<void()> openMakerSite;
 };
 
-class Tchat : public QMainWindow, public ClientContext
+class Tchat : public QMainWindow
 {
     Q_OBJECT
 
@@ -91,19 +89,24 @@ public:
     ChatPanel &chatPanel() const { return *m_chat; }
     OptionsController &options() const { return *m_options; }
 
-    // ClientContext.
-    void sendToHost(const QByteArray &message) override;
-    int ownSeat() const override { return m_connection->ownSeat(); }
-    bool isConnected() const override { return m_connection->isSignedIn(); }
-    bool isHost() const override { return m_host; }
-    QString playerName() const override { return m_playerName; }
-    PlayerSeats &seats() override { return *m_seats; }
-    void playsounds(const QString &name) override;
-    void addStatusLine(const QString &text) override;
-    void showGameStart() override;
-    void recordGame(const QString &winner) override;
-    QWidget *chatEntry() const override;
-    void uncheckJustWatch() override;
+    // The client core this window shows.
+    ClientGame &clientGame() const { return *m_clientGame; }
+    PlayerSeats &seats() const { return m_clientGame->seats(); }
+    // Sends one complete message (built by Protocol::Msg) to the host.
+    void sendToHost(const QByteArray &message);
+    int ownSeat() const { return m_connection->ownSeat(); }
+    // Signed in: "CMD_sendlogininfo" arrived.
+    bool isConnected() const { return m_connection->isSignedIn(); }
+    // This copy's seat leads the game (starts games, removes players).
+    bool isHost() const { return m_host; }
+    QString playerName() const { return m_playerName; }
+    // Plays a game sound by name if "Play Sounds" is checked.
+    void playsounds(const QString &name);
+    // Writes a status line into the chat in the system line colour.
+    void addStatusLine(const QString &text);
+    // `button_start` and the "Start Game" menu item: the game-start options
+    // window, for the leading player only.
+    void button_startClick();
     // "Just Watch" is open while a game runs, and to a watcher at any time.
     void updateJustWatch();
 
@@ -151,9 +154,7 @@ private:
     void FormCreate();
     void buildMenus();
     void wireChat();
-    void registerCommands();
-    void route(const QString &name, void (Tchat::*handler)(const QString &));
-    void routeToGame(const QString &name, void (GamePanels::*handler)(const QString &));
+    void wireGame();
     void showWindow(QWidget *window);
     void showMessage(const QString &text);
     void leadChanged(bool leads);
@@ -167,12 +168,11 @@ private:
     void firstConnectFailed(const QString &reason);
     void image_logoClick();
 
-    // Host messages.
-    void newplayerinfo(const QString &text);
-    void playerdisconnected(const QString &text);
-    void justwatching(const QString &text);
-    void chatrecieved(const QString &text);
-    void playasound(const QString &text);
+    // What the client core reports.
+    void chatterSound(int seat, const QString &sound);
+    void ownWatchingChanged(int seat, bool watching);
+    void gameWon(const QString &winner, bool ownSeatWon);
+    void recordGame(const QString &winner);
 
     // What the player does in the chat panel and the seat menu.
     void sendChat(const QString &text);
@@ -185,7 +185,7 @@ private:
     QString colourText() const;
 
     HostConnection *m_connection = nullptr;
-    PlayerSeats *m_seats = nullptr;
+    ClientGame *m_clientGame = nullptr;
     PlayerBoard *m_board = nullptr;
     ChatPanel *m_chat = nullptr;
     OptionsController *m_options = nullptr;

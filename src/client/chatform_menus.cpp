@@ -34,7 +34,7 @@ void Tchat::buildMenus()
     m_newGame->setVisible(false);
     m_startGame = namedItem(file->addAction(QStringLiteral("Start Game")), "StartGame1");
     m_startGame->setEnabled(false);
-    connect(m_startGame, &QAction::triggered, this, [this] { m_game->button_startClick(); });
+    connect(m_startGame, &QAction::triggered, this, [this] { button_startClick(); });
     file->addSeparator();
     namedItem(file->addAction(QStringLiteral("Exit"), this, &QWidget::close), "Exit1");
 

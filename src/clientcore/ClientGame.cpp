@@ -1,106 +1,64 @@
 #include "clientcore/ClientGame.h"
 
 #include "clientcore/HostConnection.h"
-#include "protocol/FieldReader.h"
+#include "protocol/Dispatcher.h"
 #include "protocol/Messages.h"
 
-namespace {
+#include <QRandomGenerator>
 
-// The host's phase while answers are typed.
-constexpr int AnsweringPhase = 1;
-
-bool isSeat(int n)
-{
-    return n >= 1 && n <= GameFacts::SeatCount;
-}
-
-} // namespace
+using Protocol::isPlayingSeat;
 
 ClientGame::ClientGame(HostConnection &connection, QObject *parent)
-    : QObject(parent), m_connection(connection), m_drafts([this](const QStringList &answers) {
-          if (!m_connection.isSignedIn() || !isSeat(ownSeat()))
+    : QObject(parent), m_connection(connection), m_typed(CategoryCount),
+      m_drafts([this](const QStringList &answers) {
+          if (!ownSeatPlays())
               return false;
           m_connection.send(Protocol::Msg::draftanswers(ownSeat(), answers));
           return true;
-      })
+      }),
+      m_random(QRandomGenerator::system()->generate())
 {
-    using Handler = void (ClientGame::*)(const QString &);
-    auto route = [this](const char *name, Handler handler) {
-        m_connection.on(QLatin1String(name), [this, handler](const QString &argument, int) {
-            (this->*handler)(argument);
-        });
-    };
-    auto signal = [this](const char *name, auto emitter) {
-        m_connection.on(QLatin1String(name),
-                        [this, emitter](const QString &argument, int) { emitter(this, argument); });
-    };
-    // In the order the dispatcher tests the names; "CMD_sendlogininfo" is the connection's.
-    signal("CMD_chat", [](ClientGame *game, const QString &argument) {
-        if (const auto line = ChatLine::fromChat(argument))
-            emit game->chatLine(*line);
-    });
-    signal("CMD_action", [](ClientGame *game, const QString &argument) {
-        if (const auto line = ChatLine::fromChat(argument))
-            emit game->chatLine(*line);
-    });
-    route("CMD_playasound", &ClientGame::ignore);
-    route("CMD_newplayerinfo", &ClientGame::arrived);
-    route("CMD_havewrongversion", &ClientGame::ignore);
-    route("CMD_wrongversion", &ClientGame::ignore);
-    route("CMD_existingplayers", &ClientGame::arrived);
-    route("CMD_playerdisconnected", &ClientGame::left);
-    signal("CMD_full", [](ClientGame *game, const QString &) { emit game->refused(); });
-    route("CMD_justwatching", &ClientGame::watching);
-    signal("CMD_startgame", [](ClientGame *game, const QString &argument) {
-        if (const auto start = GameMessages::gameStart(argument)) {
-            game->m_gameType = start->gameType;
-            emit game->gameStarted(*start);
-        }
-    });
-    signal("CMD_winner", [](ClientGame *game, const QString &argument) {
-        QString name = argument;
-        if (name.endsWith(u'+'))
-            name.chop(1);
-        emit game->gameWon(name);
-    });
-    signal("CMD_startround", [](ClientGame *game, const QString &argument) {
-        if (const auto round = GameMessages::roundStart(argument)) {
-            game->m_round = *round;
-            game->m_drafts.startRound(game->m_connection.secondMs());
-            emit game->roundStarted(*round);
-        }
-    });
-    signal("CMD_endround", [](ClientGame *game, const QString &) {
-        game->m_drafts.stop();
-        emit game->answeringEnded();
-    });
-    signal("CMD_showcat", [](ClientGame *game, const QString &argument) {
-        if (const auto vote = GameMessages::categoryVote(argument))
-            emit game->votingStarted(*vote);
-    });
-    route("CMD_postscores", &ClientGame::ignore);
-    route("CMD_noanswers", &ClientGame::ignore);
-    signal("CMD_roundover", [](ClientGame *game, const QString &) { emit game->roundOver(); });
-    signal("CMD_gamestats", [](ClientGame *game, const QString &argument) {
-        // Back during the answer time: what the player types now counts.
-        const auto snapshot = GameMessages::gameSnapshot(argument);
-        if (snapshot && snapshot->seat == game->ownSeat() && snapshot->phase == AnsweringPhase)
-            game->m_drafts.startRound(game->m_connection.secondMs());
-    });
-    route("CMD_oneanswer", &ClientGame::ignore);
-    signal("CMD_tiegame", [](ClientGame *game, const QString &) { emit game->tieGame(); });
-    signal("CMD_keptanswers", [](ClientGame *game, const QString &argument) {
-        const auto kept = GameMessages::keptAnswers(argument);
-        if (kept && kept->seat == game->ownSeat())
-            emit game->answersKept(*kept);
-    });
+    m_clock.setObjectName(QStringLiteral("turntime"));
+    m_clock.setInterval(m_connection.secondMs());
+    connect(&m_clock, &QTimer::timeout, this, &ClientGame::clockTick);
+    registerSeatMessages();
+    registerGameMessages();
     Q_ASSERT(m_connection.commandNames() == Protocol::clientCommands());
     connect(&m_connection, &HostConnection::playerBack, this,
             [this](int seat, const QString &name) {
-                if (isSeat(seat))
-                    m_names[std::size_t(seat - 1)] = name;
+                m_seats.seatPlayer(seat, name);
                 emit playerArrived(seat, name);
             });
+}
+
+void ClientGame::registerSeatMessages()
+{
+    auto on = [this](const char *name, auto handler) {
+        m_connection.on(QLatin1String(name),
+                        [this, handler](const QString &argument, int) { handler(argument); });
+    };
+    // In the order the dispatcher tests the names; "CMD_sendlogininfo" is the connection's.
+    auto chat = [this](const QString &argument) {
+        if (const auto line = ChatLine::fromChat(argument))
+            emit chatLine(*line);
+    };
+    on("CMD_chat", chat);
+    on("CMD_action", chat);
+    on("CMD_playasound", [this](const QString &argument) {
+        if (const auto played = Protocol::Read::playasound(argument))
+            emit chatterSound(played->seat, played->sound);
+    });
+    on("CMD_newplayerinfo", [this](const QString &argument) { arrived(argument); });
+    on("CMD_havewrongversion", [this](const QString &name) {
+        emit statusLine(name + QStringLiteral(" has a different version of the game then you."));
+    });
+    on("CMD_wrongversion", [this](const QString &) {
+        emit statusLine(QStringLiteral("You have a differnt version of the game then the host."));
+    });
+    on("CMD_existingplayers", [this](const QString &argument) { arrived(argument); });
+    on("CMD_playerdisconnected", [this](const QString &argument) { left(argument); });
+    on("CMD_full", [this](const QString &) { emit refused(); });
+    on("CMD_justwatching", [this](const QString &argument) { watching(argument); });
 }
 
 int ClientGame::ownSeat() const
@@ -108,32 +66,71 @@ int ClientGame::ownSeat() const
     return m_connection.ownSeat();
 }
 
-QString ClientGame::seatName(int seat) const
+bool ClientGame::ownSeatPlays() const
 {
-    return isSeat(seat) ? m_names[std::size_t(seat - 1)] : QString();
+    return m_connection.isSignedIn() && isPlayingSeat(ownSeat());
 }
 
-bool ClientGame::isWatching(int seat) const
+void ClientGame::arrived(const QString &argument)
 {
-    return isSeat(seat) && m_watching[std::size_t(seat - 1)];
+    const auto player = Protocol::Read::seatAndName(argument);
+    if (!player)
+        return;
+    const bool own = player->seat == ownSeat();
+    emit statusLine(own ? QStringLiteral("You are Connected.")
+                        : player->name + QStringLiteral(" is Connected."));
+    if (own)
+        emit joined();
+    if (isPlayingSeat(player->seat)) {
+        m_seats.seatPlayer(player->seat, player->name);
+    } else if (player->seat > SeatCount && player->seat <= Protocol::SpectatorSeat) {
+        m_spectators.insert(player->seat, player->name);
+        emit spectatorsChanged();
+        emit statusLine(own ? QStringLiteral("You are spying.")
+                            : player->name + QStringLiteral(" is spying."));
+    }
+    emit playerArrived(player->seat, player->name);
+    emit cue(QStringLiteral("entered"));
 }
 
-void ClientGame::sendAnswers(const QStringList &answers)
+void ClientGame::left(const QString &argument)
 {
-    m_drafts.stop();
-    if (m_connection.isSignedIn() && isSeat(ownSeat()))
-        m_connection.send(Protocol::Msg::myanswers(ownSeat(), answers));
+    const auto player = Protocol::Read::seatAndName(argument);
+    if (!player)
+        return;
+    if (isPlayingSeat(player->seat)) {
+        const QString leaving = m_seats.freeSeat(player->seat);
+        if (!leaving.isEmpty())
+            emit statusLine(leaving + QStringLiteral(" disconnected."));
+    } else if (m_spectators.value(player->seat) == player->name
+               && m_spectators.remove(player->seat) > 0) {
+        emit spectatorsChanged();
+        emit statusLine(player->name + QStringLiteral(" has left."));
+    }
+    emit playerLeft(player->seat, player->name);
+}
+
+void ClientGame::watching(const QString &argument)
+{
+    const auto watch = Protocol::Read::justwatching(argument);
+    if (!watch || !isPlayingSeat(watch->seat))
+        return;
+    emit statusLine(m_seats.name(watch->seat)
+                    + (watch->watching ? QStringLiteral(" is just watching")
+                                       : QStringLiteral(" is now playing again")));
+    m_seats.setWatching(watch->seat, watch->watching);
+    emit watchingChanged(watch->seat, watch->watching);
 }
 
 void ClientGame::voteFor(int seat)
 {
-    if (m_connection.isSignedIn() && isSeat(ownSeat()))
+    if (ownSeatPlays())
         m_connection.send(Protocol::Msg::votefor(ownSeat(), seat));
 }
 
 void ClientGame::voteAgainst(int seat)
 {
-    if (m_connection.isSignedIn() && isSeat(ownSeat()))
+    if (ownSeatPlays())
         m_connection.send(Protocol::Msg::voteagainst(ownSeat(), seat));
 }
 
@@ -149,50 +146,26 @@ void ClientGame::act(const QString &text, const QString &colourText)
         m_connection.send(Protocol::Msg::action(ownSeat(), text, colourText));
 }
 
+void ClientGame::playChatterSound(int tag)
+{
+    if (m_connection.isSignedIn())
+        m_connection.send(Protocol::Msg::playasound(ownSeat(), tag));
+}
+
 void ClientGame::watch(bool watching)
 {
-    if (m_connection.isSignedIn() && isSeat(ownSeat()))
+    if (ownSeatPlays())
         m_connection.send(Protocol::Msg::justwatch(ownSeat(), watching));
 }
 
-void ClientGame::arrived(const QString &argument)
+void ClientGame::setToWatch(int seat, bool watching)
 {
-    Protocol::FieldReader fields(argument);
-    const std::optional<int> seat = fields.takeInt();
-    if (!seat)
-        return;
-    // The rest as it stands is the name, "+" included.
-    const QString name = argument.mid(argument.indexOf(u'+') + 1);
-    if (isSeat(*seat))
-        m_names[std::size_t(*seat - 1)] = name;
-    emit playerArrived(*seat, name);
+    if (m_connection.isSignedIn() && isPlayingSeat(seat))
+        m_connection.send(Protocol::Msg::justwatch(seat, watching));
 }
 
-void ClientGame::left(const QString &argument)
+void ClientGame::remove(int seat)
 {
-    Protocol::FieldReader fields(argument);
-    const std::optional<int> seat = fields.takeInt();
-    if (!seat)
-        return;
-    if (isSeat(*seat)) {
-        m_names[std::size_t(*seat - 1)].clear();
-        m_watching[std::size_t(*seat - 1)] = false;
-    }
-    emit playerLeft(*seat, argument.mid(argument.indexOf(u'+') + 1));
-}
-
-void ClientGame::watching(const QString &argument)
-{
-    Protocol::FieldReader fields(argument);
-    const std::optional<int> seat = fields.takeInt();
-    if (!seat || !isSeat(*seat))
-        return;
-    const bool watches = fields.rest() == QLatin1String("1");
-    m_watching[std::size_t(*seat - 1)] = watches;
-    emit watchingChanged(*seat, watches);
-}
-
-void ClientGame::ignore(const QString &)
-{
-    // Shown by the main window only; a player without a display has no use for it.
+    if (m_connection.isSignedIn() && m_connection.leadsGame())
+        m_connection.send(Protocol::Msg::kickhim(ownSeat(), seat));
 }

@@ -1,5 +1,7 @@
 #include "clientcore/PlayerSeats.h"
 
+#include <utility>
+
 PlayerSeats::Seat *PlayerSeats::seat(int seat)
 {
     return isPlayingSeat(seat) ? &m_seats[std::size_t(seat - 1)] : nullptr;
@@ -13,19 +15,30 @@ const PlayerSeats::Seat *PlayerSeats::seat(int seat) const
 QString PlayerSeats::name(int n) const
 {
     const Seat *s = seat(n);
-    return s ? s->name : QString();
+    return s && s->taken ? s->name : QString();
 }
 
-QString PlayerSeats::score(int n) const
+QString PlayerSeats::shownName(int n) const
 {
-    const Seat *s = seat(n);
-    return s ? s->score : QString();
+    return isTaken(n) ? name(n) : Waiting;
 }
 
-QString PlayerSeats::bonus(int n) const
+bool PlayerSeats::isTaken(int n) const
 {
     const Seat *s = seat(n);
-    return s ? s->bonus : QString();
+    return s && s->taken;
+}
+
+int PlayerSeats::score(int n) const
+{
+    const Seat *s = seat(n);
+    return s ? s->score : 0;
+}
+
+std::optional<int> PlayerSeats::bonus(int n) const
+{
+    const Seat *s = seat(n);
+    return s ? s->bonus : std::nullopt;
 }
 
 bool PlayerSeats::isWatching(int n) const
@@ -47,6 +60,7 @@ QStringList PlayerSeats::otherNames(int ownSeat) const
 void PlayerSeats::seatPlayer(int n, const QString &name)
 {
     if (Seat *s = seat(n)) {
+        s->taken = true;
         s->name = name;
         emit seatChanged(n);
     }
@@ -57,11 +71,11 @@ QString PlayerSeats::freeSeat(int n)
     Seat *s = seat(n);
     if (!s)
         return {};
-    const QString name = s->name;
-    s->name = Waiting;
+    const bool wasTaken = std::exchange(s->taken, false);
+    const QString name = std::exchange(s->name, QString());
     s->watching = false;
     emit seatChanged(n);
-    return name == Waiting || name == GameFacts::seatHintName(n) ? QString() : name;
+    return !wasTaken || name == GameFacts::seatHintName(n) ? QString() : name;
 }
 
 void PlayerSeats::setWatching(int n, bool watching)
@@ -72,7 +86,7 @@ void PlayerSeats::setWatching(int n, bool watching)
     }
 }
 
-void PlayerSeats::setScore(int n, const QString &score)
+void PlayerSeats::setScore(int n, int score)
 {
     if (Seat *s = seat(n)) {
         s->score = score;
@@ -80,10 +94,25 @@ void PlayerSeats::setScore(int n, const QString &score)
     }
 }
 
-void PlayerSeats::setBonus(int n, const QString &bonus)
+void PlayerSeats::setBonus(int n, std::optional<int> bonus)
 {
     if (Seat *s = seat(n)) {
         s->bonus = bonus;
         emit seatChanged(n);
     }
+}
+
+void PlayerSeats::clearScores()
+{
+    for (int n = 1; n <= SeatCount; ++n) {
+        m_seats[std::size_t(n - 1)].score = 0;
+        m_seats[std::size_t(n - 1)].bonus.reset();
+        emit seatChanged(n);
+    }
+}
+
+void PlayerSeats::clearBonuses()
+{
+    for (int n = 1; n <= SeatCount; ++n)
+        setBonus(n, std::nullopt);
 }

@@ -1,6 +1,6 @@
-// Who sits in the eight playing seats, with each seat's score, bonus and
-// whether its player only watches. The board shows it and the game panels
-// read and write it; every change of a seat is signalled.
+// Who sits in the eight playing seats, with each seat's score, the points it
+// gained on the category last scored and whether its player only watches. The
+// client core keeps it and the board shows it; every change is signalled.
 #pragma once
 
 #include "protocol/GameFacts.h"
@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 class PlayerSeats : public QObject
 {
@@ -16,19 +17,22 @@ class PlayerSeats : public QObject
 
 public:
     static constexpr int SeatCount = GameFacts::SeatCount;
-    // The name of a free seat.
+    // What the board shows for a free seat; a player may bear the same name.
     static inline const QString Waiting = QStringLiteral("<Waiting>");
 
     using QObject::QObject;
 
     static bool isPlayingSeat(int seat) { return seat >= 1 && seat <= SeatCount; }
 
-    // Empty outside the playing seats.
+    // The player's name; empty for a free seat and outside the playing seats.
     QString name(int seat) const;
-    QString score(int seat) const;
-    QString bonus(int seat) const;
+    // The name as the board shows it: Waiting for a free seat.
+    QString shownName(int seat) const;
+    int score(int seat) const;
+    // Points gained on the category last scored; none shows nothing.
+    std::optional<int> bonus(int seat) const;
     bool isWatching(int seat) const;
-    bool isTaken(int seat) const { return isPlayingSeat(seat) && name(seat) != Waiting; }
+    bool isTaken(int seat) const;
     // The names in taken seats but `ownSeat`, in seat order.
     QStringList otherNames(int ownSeat) const;
 
@@ -37,8 +41,11 @@ public:
     // when the seat was free or its player bore the seat's fixed hint name.
     QString freeSeat(int seat);
     void setWatching(int seat, bool watching);
-    void setScore(int seat, const QString &score);
-    void setBonus(int seat, const QString &bonus);
+    void setScore(int seat, int score);
+    void setBonus(int seat, std::optional<int> bonus);
+    // A new game: every score 0, no bonus.
+    void clearScores();
+    void clearBonuses();
 
 signals:
     void seatChanged(int seat);
@@ -46,9 +53,10 @@ signals:
 private:
     struct Seat
     {
-        QString name = Waiting;
-        QString score = QStringLiteral("0");
-        QString bonus = QStringLiteral("0");
+        bool taken = false;
+        QString name;
+        int score = 0;
+        std::optional<int> bonus;
         bool watching = false;
     };
 

@@ -64,9 +64,4 @@ inline constexpr int ChatStyleCount = 15;
 inline constexpr std::array<int, 3> BotSpeeds {2000, 1000, 500};
 inline constexpr int DefaultBotSpeed = 1000;
 
-// The largest values the client takes from the host; larger ones are cut to
-// these, so no figure of a hostile host can overflow the clock or the time bar.
-inline constexpr int MaxRounds = 1000;
-inline constexpr int MaxSeconds = 3600; // turn time and seconds left
-
 } // namespace GameFacts

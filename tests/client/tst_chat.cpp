@@ -114,7 +114,7 @@ void ChatTest::arrivalsAndDepartures()
     // What the tally's check list is filled with: never the own name or an empty seat.
     QCOMPARE(chat->otherSeatedPlayers(), (QStringList {u"Hugo"_s, u"Cy"_s, u"Dee"_s}));
 
-    chat->seats().setScore(3, u"7"_s);
+    chat->seats().setScore(3, 7);
     hostSends(Protocol::Msg::playerdisconnected(3, u"Somebody"_s));
     // The line names the player from the board, not from the message.
     QTRY_COMPARE(lastChatLine(*chat), u"Cy disconnected."_s);

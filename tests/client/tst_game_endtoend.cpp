@@ -172,7 +172,8 @@ void GameEndToEndTest::playRound(const std::array<QStringList, 3> &stems,
                                  const std::function<void(int category)> &vote)
 {
     QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) {
-                                 return visible(c, u"panel_enter"_s) && c.game()->phase() == 1
+                                 return visible(c, u"panel_enter"_s)
+                                     && c.clientGame().phase() == Protocol::Phase::Answering
                                      && !text(c, u"label_cat8"_s).isEmpty();
                              }),
                              PhaseTimeoutMs);

@@ -158,7 +158,8 @@ private slots:
         };
         c.hear(Protocol::Msg::sendlogininfo(3));
         c.game.typeAnswers({u"ash"_s}); // no round yet
-        c.hear(Protocol::Msg::startround(1, 0, {}));
+        c.hear(Protocol::Msg::startgameRelay(u"Ann"_s, 1, 60, u"1"_s, u"1"_s)
+               + Protocol::Msg::startround(1, 0, {}));
         c.game.typeAnswers({QString(), QString()}); // the boxes as they were
         c.game.typeAnswers({u"ash"_s});
         c.game.typeAnswers({u"ash"_s, u"tree"_s}); // waits for the pause ...

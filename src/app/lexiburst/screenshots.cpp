@@ -247,7 +247,7 @@ bool shoot(Tchat &chat, const QString &folder, const QString &file)
 bool startGame(Tgamestart &gamestart, Tchat &you, Tchat &bob, Tchat &cyd, Tchat &dana, int gameType,
                int duplicates)
 {
-    you.game()->button_startClick();
+    you.button_startClick();
     gamestart.setPlayToScore(1);
     gamestart.setCreationTime(ShortTurnTime);
     gamestart.changebox(gameType);
@@ -256,7 +256,7 @@ bool startGame(Tgamestart &gamestart, Tchat &you, Tchat &bob, Tchat &cyd, Tchat 
     const auto entering = [](Tchat &chat) {
         return isUp(chat, QStringLiteral("panel_enter"))
             && caption(chat, QStringLiteral("label_round")) == QStringLiteral("Round: 1 of 1")
-            && chat.game()->phase() == 1;
+            && chat.clientGame().phase() == Protocol::Phase::Answering;
     };
     return waitFor(
         [&] { return entering(you) && entering(bob) && entering(cyd) && entering(dana); });
@@ -289,7 +289,7 @@ bool playAllScoring(const QString &folder, Tgamestart &gamestart, Tchat &you, Tc
     if (!startGame(gamestart, you, bob, cyd, dana, 1, 1))
         return false;
     typeRound(you, bob, cyd, dana);
-    bool ok = waitFor([&] { return you.game()->countdown() <= EntryShotCountdown; });
+    bool ok = waitFor([&] { return you.clientGame().countdown() <= EntryShotCountdown; });
     ok = shoot(you, folder, QStringLiteral("round-entry.png")) && ok;
 
     if (!waitForVoting(you))
@@ -326,7 +326,7 @@ bool playOneWinnerOnly(const QString &folder, Tgamestart &gamestart, Tchat &you,
 bool playGames(const QString &folder, Tgamestart &gamestart, Tchat &you, Tchat &bob, Tchat &cyd,
                Tchat &dana)
 {
-    you.game()->button_startClick();
+    you.button_startClick();
     gamestart.setPlayToScore(1);
     gamestart.setCreationTime(ShortTurnTime);
     gamestart.changebox(1);
