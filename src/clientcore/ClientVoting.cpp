@@ -5,26 +5,11 @@
 
 #include "clientcore/HostConnection.h"
 #include "protocol/FieldReader.h"
+#include "protocol/GameFacts.h"
 
 #include <algorithm>
 
 using Protocol::isPlayingSeat;
-
-namespace {
-
-// Voting seconds by the number of answers shown, the same table as the host's.
-int votingSeconds(int answers)
-{
-    if (answers <= 0)
-        return 2;
-    if (answers <= 3)
-        return 10;
-    if (answers <= 6)
-        return 13;
-    return 16;
-}
-
-} // namespace
 
 QString ClientGame::categoryHeading(const QString &field) const
 {
@@ -74,7 +59,7 @@ void ClientGame::showCategory(const QString &argument)
     }
     m_seats.clearBonuses();
     m_phase = Protocol::Phase::Voting;
-    startClock(votingSeconds(vote->count));
+    startClock(GameFacts::votingSeconds(vote->count));
     emit votingStarted(*vote);
     emit voteRowsChanged();
     emit cue(QStringLiteral("vote"));
