@@ -10,6 +10,7 @@
 #include "host/HostOptions.h"
 #include "host/KeptSeats.h"
 #include "host/PeerConnection.h"
+#include "host/RoundDraw.h"
 #include "host/Seat.h"
 #include "protocol/Dispatcher.h"
 #include "protocol/GamePhase.h"
@@ -259,6 +260,7 @@ private:
     QTimer m_timer1;
 
     CategoryTable m_listboxAll;
+    RoundDraw m_draw;
     bool m_gameRunning = false;
     int m_rounds = 0;
     int m_turnTime = 0;

@@ -45,6 +45,7 @@ void TServer::startgame(const QString &text, int origin)
         s.answersShown = 0;
     }
     emit gameStarted(starter, m_rounds, m_turnTime, allScoring(), m_duplicatesAllowed);
+    m_draw.startGame();
     m_roundNumber = 0;
     startround();
 }
@@ -58,13 +59,13 @@ void TServer::startround()
     // No category is on show while answers are typed, also when a new game
     // cut the last one short: a vote now must not land in the new round.
     m_currentCategory = 0;
-    m_letterIndex = m_random.bounded(Protocol::LetterCount);
-    // Every round draws from the whole master list, added categories included.
-    QStringList pile = m_listboxAll.all();
+    m_letterIndex = m_draw.drawLetter(m_random, Protocol::LetterCount);
+    // Rounds draw from the whole master list, added categories included.
+    const QStringList drawn
+        = m_draw.drawCategories(m_random, m_listboxAll.all(), Protocol::CategoriesPerRound);
     for (int n = 1; n <= Protocol::CategoriesPerRound; ++n) {
         m_seats[n].clearRound();
-        m_categories[n]
-            = pile.isEmpty() ? QString() : pile.takeAt(m_random.bounded(int(pile.size())));
+        m_categories[n] = drawn.value(n - 1);
     }
     const QStringList categories = roundCategories();
     sendToAll(Protocol::Msg::startround(m_roundNumber, m_letterIndex, categories));

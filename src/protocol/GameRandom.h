@@ -10,8 +10,9 @@
 // step are fully specified, so one seed gives the same letters and categories
 // on every platform; tests seed it, the program seeds it once from the clock.
 //
-// A round start draws, in this order: the letter index with bounded(20), then
-// for category 1 to 8 one position in the remaining pile with bounded(pile size).
+// A round start draws, in this order: the letter with bounded(letters not yet
+// played in the game), then for category 1 to 8 one position in the pile of
+// categories not yet played with bounded(pile size).
 class GameRandom
 {
 public:
