@@ -79,8 +79,14 @@ void ClientGame::arrived(const QString &argument)
     const bool own = player->seat == ownSeat();
     emit statusLine(own ? QStringLiteral("You are Connected.")
                         : player->name + QStringLiteral(" is Connected."));
-    if (own)
+    if (own) {
+        // The host changes a name another seat goes by, and cuts a long one.
+        const QString typed = m_connection.playerName();
+        if (!typed.isEmpty() && player->name != typed)
+            emit statusLine(QStringLiteral("The name %1 was taken or too long: you play as %2.")
+                                .arg(typed, player->name));
         emit joined();
+    }
     if (isPlayingSeat(player->seat)) {
         m_seats.seatPlayer(player->seat, player->name);
     } else if (player->seat > SeatCount && player->seat <= Protocol::SpectatorSeat) {
@@ -119,6 +125,13 @@ void ClientGame::watching(const QString &argument)
                     + (watch->watching ? QStringLiteral(" is just watching")
                                        : QStringLiteral(" is now playing again")));
     m_seats.setWatching(watch->seat, watch->watching);
+    if (watch->seat == ownSeat() && watch->watching && m_drafts.isActive()) {
+        // Watching from now on: the host forgets what was typed, so nothing
+        // of this round is scored for this player.
+        m_drafts.typed(QStringList(CategoryCount));
+        m_drafts.flush();
+        m_drafts.stop();
+    }
     emit watchingChanged(watch->seat, watch->watching);
 }
 

@@ -78,7 +78,11 @@ void ClientGame::setRunning(bool running)
 
 void ClientGame::startGame(const QString &argument)
 {
-    emit statusLine(Protocol::Read::starter(argument) + QStringLiteral(" has started a game."));
+    // A start during a game ends it for everybody: every player reads who did it.
+    const QString starter = Protocol::Read::starter(argument);
+    emit statusLine(m_running
+                        ? starter + QStringLiteral(" has restarted the game; scores are back to 0.")
+                        : starter + QStringLiteral(" has started a game."));
     const std::optional<GameStart> start = Protocol::Read::startgame(argument);
     if (!start)
         return;
@@ -133,7 +137,8 @@ void ClientGame::clockTick()
         return;
     m_phase = Phase::Idle;
     m_drafts.stop();
-    if (m_sendsAtTimeUp && ownSeatPlays()) {
+    // A player who switched to watching sits this round out.
+    if (m_sendsAtTimeUp && ownSeatPlays() && !isWatching(ownSeat())) {
         sendAnswers(m_typed);
         emit cue(QStringLiteral("submit"));
     }

@@ -42,7 +42,9 @@ void ClientGame::showCategory(const QString &argument)
         }
     }
     // Answers go to rows in random order, so nobody can tell whose is whose.
+    // The spectator seat sees them, but its votes would not count.
     const int own = ownSeat();
+    const bool votes = own <= SeatCount;
     for (int row = 1; row <= answered; ++row) {
         int seat = drawSeat();
         while (!bySeat[std::size_t(seat - 1)])
@@ -54,8 +56,8 @@ void ClientGame::showCategory(const QString &argument)
         r.duplicate = offered.duplicate;
         // A duplicate cannot win in One Winner Only; struck out, the voter sees why.
         r.struck = offered.duplicate && !isAllScoring();
-        r.declineOffered = isAllScoring();
-        r.acceptOffered = !offered.duplicate && (isAllScoring() || seat != own);
+        r.declineOffered = votes && isAllScoring();
+        r.acceptOffered = votes && !offered.duplicate && (isAllScoring() || seat != own);
     }
     m_seats.clearBonuses();
     m_phase = Protocol::Phase::Voting;
