@@ -104,11 +104,18 @@ void PlayerBoard::showSeat(int seat)
     if (!PlayerSeats::isPlayingSeat(seat))
         return;
     const auto i = std::size_t(seat - 1);
-    m_names[i]->setText(m_seats.shownName(seat));
+    const bool watching = m_seats.isWatching(seat);
+    // A name too long for its place is cut with an ellipsis; the whole name
+    // is in the tooltip.
+    const QString name = m_seats.shownName(seat);
+    const QFontMetrics metrics(m_names[i]->font());
+    const int room = m_names[i]->width() - (watching ? WatcherNameIndent : 0) - 2;
+    const QString shown = metrics.elidedText(name, Qt::ElideRight, room);
+    m_names[i]->setText(shown);
+    m_names[i]->setToolTip(shown == name ? QString() : name);
     m_scores[i]->setText(QString::number(m_seats.score(seat)));
     const std::optional<int> bonus = m_seats.bonus(seat);
     m_bonuses[i]->setText(bonus ? QStringLiteral("+%1").arg(*bonus) : QString());
-    const bool watching = m_seats.isWatching(seat);
     m_eyes[i]->setVisible(watching);
     m_names[i]->setIndent(watching ? WatcherNameIndent : -1);
 }

@@ -61,6 +61,10 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
     m_messageBox = [this](const QString &text) {
         QMessageBox::information(this, windowTitle(), text);
     };
+    m_machineAddresses = &StartWindow::machineAddresses;
+    m_askQuestion = [this](const QString &text) {
+        return QMessageBox::question(this, windowTitle(), text) == QMessageBox::Yes;
+    };
     m_connection = new HostConnection(this);
     // The host hung up and what it said before is handled: the player reads
     // why in a box, then the program ends.
@@ -200,10 +204,16 @@ void Tchat::addStatusLine(const QString &text)
 
 void Tchat::button_startClick()
 {
-    if (isConnected())
-        showWindow(m_windows.gamestart);
-    else
+    if (!isConnected()) {
         showMessage(QStringLiteral("You are not connected"));
+        return;
+    }
+    // A new game wipes everybody's scores: the leader confirms it first.
+    if (m_clientGame->isRunning()
+        && !m_askQuestion(
+            QStringLiteral("A game is running: end it and start a new one? Scores go back to 0.")))
+        return;
+    showWindow(m_windows.gamestart);
 }
 
 void Tchat::gameWon(const QString &winner, bool ownSeatWon)
@@ -348,6 +358,8 @@ void Tchat::hostpress()
     m_game->setHostControlsVisible(true);
     m_startGame->setEnabled(true);
     m_spylist->popup_kickhim->setEnabled(true);
+    if (!m_solo)
+        announceJoinAddresses();
 }
 
 void Tchat::leadChanged(bool leads)

@@ -9,6 +9,7 @@
 #include "protocol/GameFacts.h"
 
 #include <QColor>
+#include <QHostAddress>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -21,6 +22,7 @@ class GamePanels;
 class OptionsController;
 class PlayerBoard;
 class QAction;
+class QHostAddress;
 class QTimer;
 class QUrl;
 class SoundPlayer;
@@ -79,6 +81,16 @@ public:
     void setSoundPlayer(std::unique_ptr<SoundPlayer> player);
     void setUrlOpener(std::function<bool(const QUrl &)> opener) { m_urlOpener = std::move(opener); }
     void setMessageBox(std::function<void(const QString &)> show);
+    // Where yes-or-no questions go; tests answer instead of a modal box.
+    // This computer's addresses friends can join at (default: every network's).
+    void setMachineAddresses(std::function<QList<QHostAddress>()> addresses)
+    {
+        m_machineAddresses = std::move(addresses);
+    }
+    void setQuestionBox(std::function<bool(const QString &)> ask)
+    {
+        m_askQuestion = std::move(ask);
+    }
     // Folder of the settings file (default: the game's home folder).
     void setSettingsFolder(const QString &folder);
 
@@ -158,6 +170,8 @@ private:
     void showWindow(QWidget *window);
     void showMessage(const QString &text);
     void leadChanged(bool leads);
+    // The chat lists where friends join a hosted game; File offers to copy it.
+    void announceJoinAddresses();
     // Listens for the hosted game; a solo game moves on to a free port. Empty
     // when it listens, else why the port could not be opened.
     QString openHostPort();
@@ -192,6 +206,7 @@ private:
     QAction *m_newGame = nullptr;
     QAction *m_startGame = nullptr;
     QAction *m_justWatch = nullptr;
+    QAction *m_copyJoin = nullptr;
 
     GamePanels *m_game = nullptr;
     Tspylist *m_spylist = nullptr;
@@ -199,6 +214,8 @@ private:
     std::unique_ptr<SoundPlayer> m_sounds;
     std::function<bool(const QUrl &)> m_urlOpener;
     std::function<void(const QString &)> m_messageBox;
+    std::function<bool(const QString &)> m_askQuestion;
+    std::function<QList<QHostAddress>()> m_machineAddresses;
 
     QStringList m_arguments;
     bool m_shownOnce = false;

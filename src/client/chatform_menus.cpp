@@ -12,6 +12,9 @@
 #include "windows/tallylistform.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHostAddress>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -35,6 +38,10 @@ void Tchat::buildMenus()
     m_startGame = namedItem(file->addAction(QStringLiteral("Start Game")), "StartGame1");
     m_startGame->setEnabled(false);
     connect(m_startGame, &QAction::triggered, this, [this] { button_startClick(); });
+    // Shown once this copy hosts a game friends can join.
+    m_copyJoin
+        = namedItem(file->addAction(QStringLiteral("Copy Join Address")), "CopyJoinAddress1");
+    m_copyJoin->setVisible(false);
     file->addSeparator();
     namedItem(file->addAction(QStringLiteral("Exit"), this, &QWidget::close), "Exit1");
 
@@ -132,4 +139,34 @@ void Tchat::PrhaseList1Click()
         return;
     m_windows.phrases->setPhrases(m_chat->phrases());
     showWindow(m_windows.phrases);
+}
+
+void Tchat::announceJoinAddresses()
+{
+    QStringList addresses;
+    for (const QHostAddress &address : m_machineAddresses())
+        addresses.append(StartWindow::joinText(address.toString(), m_port));
+    if (addresses.isEmpty()) {
+        addStatusLine(QStringLiteral("No network found: only players on this computer can join, "
+                                     "at %1.")
+                          .arg(StartWindow::joinText(QStringLiteral("127.0.0.1"), m_port)));
+        return;
+    }
+    for (const QString &address : std::as_const(addresses))
+        addStatusLine(QStringLiteral("Join address for friends: %1").arg(address));
+    // One address is copied at once; several are offered one by one.
+    const auto copier = [](const QString &address) {
+        return [address] {
+            QGuiApplication::clipboard()->setText(address);
+        };
+    };
+    m_copyJoin->setVisible(true);
+    if (addresses.size() == 1) {
+        connect(m_copyJoin, &QAction::triggered, this, copier(addresses.first()));
+        return;
+    }
+    auto *choices = new QMenu(this);
+    for (const QString &address : std::as_const(addresses))
+        choices->addAction(address, this, copier(address));
+    m_copyJoin->setMenu(choices);
 }

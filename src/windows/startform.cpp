@@ -107,6 +107,8 @@ StartWindow::StartWindow(QWidget *parent) : QDialog(parent)
     m_name = new QLineEdit(top);
     m_name->setObjectName(QStringLiteral("edit_name"));
     m_name->setPlaceholderText(QStringLiteral("the name the other players see"));
+    // The host keeps no more of a name than this.
+    m_name->setMaxLength(GameFacts::MaxNameLength);
     m_name->setGeometry(470, 19, 234, FieldHeight);
     connect(m_name, &QLineEdit::textEdited, this, [this] { setNotice(QString(), false); });
 
@@ -318,7 +320,8 @@ void StartWindow::showValues()
 {
     const Settings::StartValues &start = m_values.start;
     // A first start offers the account's name, so a first solo game is one click.
-    m_name->setText(start.name.trimmed().isEmpty() ? accountName() : start.name);
+    m_name->setText((start.name.trimmed().isEmpty() ? accountName() : start.name)
+                        .left(GameFacts::MaxNameLength));
     m_botCount->setValue(start.botCount);
     m_hostPort->setValue(start.port);
     showRecentHosts();
