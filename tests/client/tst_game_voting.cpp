@@ -290,20 +290,17 @@ void TestGameVoting::allScoringDeclineAndAccept()
     QVERIFY(!offline.label("label_vanswer1")->font().strikeOut());
 }
 
+// The spectator seat's votes would not count: it sees the answers, no pictures.
 void TestGameVoting::watcherVotesAreOnlyShown()
 {
-    GameBoard b(9);
-    startGame(b, QStringLiteral("0"));
-    b.hear("CMD_showcat", FourAnswers);
-    const int banana = rowOf(b, QStringLiteral("banana"));
-    const int blueberry = rowOf(b, QStringLiteral("blueberry"));
-    QVERIFY(!votefor(b, blueberry)->isHidden()); // a watcher has no own answer
-    b.sounds.clear();
-    QTest::mouseClick(votefor(b, banana), Qt::LeftButton);
-    QVERIFY(b.sent.isEmpty());
-    QVERIFY(b.sounds.isEmpty());
-    QVERIFY(votefor(b, banana)->isHidden());
-    QVERIFY(!votefor(b, blueberry)->isHidden());
+    for (const QString &type : {QStringLiteral("0"), QStringLiteral("1")}) {
+        GameBoard b(9);
+        startGame(b, type);
+        b.hear("CMD_showcat", FourAnswers);
+        for (const Row &row : visibleRows(b))
+            QVERIFY(!row.against && !row.votefor);
+        QVERIFY(rowOf(b, QStringLiteral("banana")) > 0);
+    }
 }
 
 void TestGameVoting::postscoresTexts()
