@@ -52,6 +52,9 @@ struct Seat
     PerCategory<int> votesAgainst {};
     PerCategory<int> votesFor {};
     int votedFor = 0;
+    // Said it is done with its answers (while they are typed) or with the
+    // category on show (in the vote); cleared when either begins.
+    bool done = false;
     // Seats whose answer this seat declined in the current category.
     std::array<bool, Protocol::PlayingSeats + 1> declined {};
 
@@ -74,6 +77,7 @@ struct Seat
         votesFor.fill(0);
         votedFor = 0;
         declined.fill(false);
+        done = false;
         returnedThisRound = false;
     }
 };

@@ -57,6 +57,7 @@ void TServer::registerHandlers()
         {"CMD_votefor", &TServer::votefor},
         {"CMD_draftanswers", &TServer::draftanswers},
         {"CMD_peerinfo", &TServer::peerinfo},
+        {"CMD_done", &TServer::done},
     };
     // Registered in the order of the command table, which decides dispatch order.
     for (const QString &name : Protocol::hostCommands()) {
@@ -300,6 +301,9 @@ void TServer::seatClosed(int seat)
     if (wasInUse)
         emit playerLeft(seat, name);
     updateLead();
+    // The others may all be done now.
+    if (wasInUse)
+        moveOnWhenAllDone();
 }
 
 // --- Relays ------------------------------------------------------------------

@@ -133,6 +133,9 @@ public:
     int currentCategory() const { return m_currentCategory; }
     QStringList roundCategories() const;
 
+    // Game seconds the vote on a category still runs once every player is done.
+    static constexpr int DoneVotingSeconds = 2;
+
     // Limits of "CMD_startgame" fields.
     static constexpr int DefaultRounds = 5;
     static constexpr int DefaultTurnTime = 60;
@@ -216,6 +219,15 @@ private:
                        bool draft);
     void endround();
     void setPhase(Protocol::Phase phase, int countdown);
+    // "CMD_done" and what counts as it: a seat done with the answers or the vote.
+    void done(const QString &text, int origin);
+    void markDone(int seat, Protocol::DoneWith what);
+    // Ends the answer time, or shortens the vote, once every seated player who
+    // does not just watch is ours and done; a client of the first protocol at
+    // the table never says so, and the full time holds.
+    void moveOnWhenAllDone();
+    // Forgets who was done: a new answer time or category begins.
+    void clearDone();
 
     // Voting, scoring and the winner (servervoting.cpp).
     void showcats();

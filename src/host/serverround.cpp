@@ -115,9 +115,63 @@ void TServer::endround()
         if (!s.answersSent)
             s.answers = s.draft;
     }
+    clearDone();
     sendToAll(Protocol::Msg::endround());
     m_currentCategory = 0;
     setPhase(Protocol::Phase::NextCategory, EndRoundPauseSeconds);
+}
+
+void TServer::done(const QString &text, int origin)
+{
+    const auto said = Protocol::FromClient::done(text);
+    if (!said || !isPlayingSeat(said->seat) || !sentBy(said->seat, origin))
+        return;
+    // Done with the answers counts while they are typed, with the vote while a
+    // category is on show; a late word is about a time already over.
+    const bool now = said->what == Protocol::DoneWith::Answers
+        ? m_phase == Protocol::Phase::Answering
+        : m_phase == Protocol::Phase::Voting && categoryOnShow();
+    if (now)
+        markDone(said->seat, said->what);
+}
+
+void TServer::markDone(int seat, Protocol::DoneWith what)
+{
+    Seat &s = m_seats[seat];
+    if (s.done || !s.signedIn || s.watching)
+        return;
+    s.done = true;
+    sendToAllWho(Protocol::Capability::Done, Protocol::Msg::playerdone(seat, what));
+    moveOnWhenAllDone();
+}
+
+void TServer::moveOnWhenAllDone()
+{
+    const bool answering = m_phase == Protocol::Phase::Answering;
+    const bool voting = m_phase == Protocol::Phase::Voting && categoryOnShow();
+    if (!m_timer1.isActive() || !(answering || voting) || !everyPlayerIsOurs())
+        return;
+    int players = 0;
+    for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
+        const Seat &s = m_seats[n];
+        if (!s.inUse || !s.signedIn || s.watching)
+            continue;
+        if (!s.done)
+            return;
+        ++players;
+    }
+    if (players == 0)
+        return;
+    if (answering)
+        endround();
+    else if (m_countdown > DoneVotingSeconds)
+        setPhase(Protocol::Phase::Voting, DoneVotingSeconds);
+}
+
+void TServer::clearDone()
+{
+    for (Seat &s : m_seats)
+        s.done = false;
 }
 
 void TServer::setPhase(Protocol::Phase phase, int countdown)

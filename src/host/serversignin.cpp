@@ -232,6 +232,9 @@ void TServer::justwatch(const QString &text, int origin)
         return;
     m_seats[watch->seat].watching = watch->watching;
     sendToAll(Protocol::Msg::justwatching(watch->seat, watch->watching));
+    // A watcher holds nobody up.
+    if (watch->watching)
+        moveOnWhenAllDone();
 }
 
 // --- Our peers -----------------------------------------------------------------

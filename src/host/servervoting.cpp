@@ -35,6 +35,7 @@ void TServer::showcats()
     // Seats are listed whether in use or not: answers of a player who left
     // after sending them are still voted on.
     QList<Protocol::ShowcatAnswer> answers;
+    clearDone();
     for (int n = 1; n <= seats; ++n) {
         Seat &s = m_seats[n];
         s.votedFor = 0;
@@ -66,6 +67,9 @@ void TServer::votefor(const QString &text, int origin)
         || !isPlayingSeat(vote->seat) || !categoryOnShow())
         return;
     Scoring::voteFor(m_seats, std::size_t(m_currentCategory), vote->voter, vote->seat);
+    // The one vote a player has is its last word on the category.
+    if (m_seats[vote->voter].votedFor != 0)
+        markDone(vote->voter, Protocol::DoneWith::Vote);
 }
 
 void TServer::voteagainst(const QString &text, int origin)

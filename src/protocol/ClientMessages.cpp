@@ -138,4 +138,16 @@ std::optional<PeerInfo> peerinfo(const QString &argument)
                      reader.takeText().split(u' ', Qt::SkipEmptyParts)};
 }
 
+std::optional<Done> done(const QString &argument)
+{
+    FieldReader reader(argument);
+    const std::optional<int> seat = reader.takeInt();
+    const QString word = reader.takeText();
+    for (const DoneWith what : {DoneWith::Answers, DoneWith::Vote}) {
+        if (seat && word == doneWord(what))
+            return Done {*seat, what};
+    }
+    return std::nullopt;
+}
+
 } // namespace Protocol::FromClient

@@ -85,6 +85,13 @@ struct PeerInfo
     QStringList words;
 };
 
+// "CMD_done": the player on the seat is done with its answers or the vote.
+struct Done
+{
+    int seat = 0;
+    DoneWith what = DoneWith::Answers;
+};
+
 std::optional<Login> logininfo(const QString &argument);
 std::optional<Removal> kickhim(const QString &argument);
 // Nothing for a state other than "1" or "2".
@@ -100,5 +107,7 @@ std::optional<Vote> voteagainst(const QString &argument);
 // A kind other than "person" or "computer" does not read; fields after the
 // words are left for later versions.
 std::optional<PeerInfo> peerinfo(const QString &argument);
+// Nothing for a word other than "answers" or "vote".
+std::optional<Done> done(const QString &argument);
 
 } // namespace Protocol::FromClient

@@ -18,6 +18,7 @@ const QStringList &hostCommands()
         // Additions after the first protocol; hosts of the first protocol ignore them.
         "CMD_draftanswers",
         "CMD_peerinfo",
+        "CMD_done",
     };
     return names;
 }

@@ -225,6 +225,11 @@ QByteArray tiegame()
     return Builder("CMD_tiegame+").done();
 }
 
+QByteArray playerdone(int seat, DoneWith what)
+{
+    return Builder("CMD_playerdone").field(seat).field(doneWord(what)).done();
+}
+
 QByteArray oneanswer(int category, int seat, int pointsGained, int totalScore,
                      const QString &skipped, const QString &answer)
 {
@@ -303,6 +308,11 @@ QByteArray votefor(int votingSeat, int seatVotedFor)
 QByteArray voteagainst(int votingSeat, int seatVotedAgainst)
 {
     return Builder("CMD_voteagainst").field(votingSeat).field(seatVotedAgainst).literal("+").done();
+}
+
+QByteArray done(int seat, DoneWith what)
+{
+    return Builder("CMD_done").field(seat).field(doneWord(what)).done();
 }
 
 QByteArray peerinfo(int seat, PeerKind kind, const QStringList &words)

@@ -31,6 +31,18 @@ QChar answerInitial(const QString &answer);
 // byte is the terminator, become "?".
 QByteArray toWire(const QString &text);
 
+// What a player is done with in "CMD_done": typing its answers, or the
+// category on show in the vote.
+enum class DoneWith {
+    Answers,
+    Vote,
+};
+// Its word on the wire: "answers" or "vote".
+inline QString doneWord(DoneWith what)
+{
+    return QLatin1String(what == DoneWith::Vote ? "vote" : "answers");
+}
+
 // What a peer of ours says it is in "CMD_peerinfo".
 enum class PeerKind {
     Person,
@@ -46,6 +58,7 @@ inline constexpr char Back[] = "back"; // "CMD_playerback" instead of an arrival
 inline constexpr char Removed[] = "removed"; // "CMD_removed"
 inline constexpr char Kept[] = "kept"; // "CMD_keptanswers"
 inline constexpr char Drafts[] = "drafts"; // sends "CMD_draftanswers"
+inline constexpr char Done[] = "done"; // sends "CMD_done", hears "CMD_playerdone"
 } // namespace Capability
 
 // The words every client of this program announces.
@@ -101,6 +114,8 @@ QByteArray playerback(int seat, const QString &loginName);
 QByteArray removed();
 // The answers a returning player had sent in the round under way, to fill its boxes again.
 QByteArray keptanswers(int seat, const QStringList &answers);
+// A player is done with its answers or with the category on show.
+QByteArray playerdone(int seat, DoneWith what);
 // Relays: textAndColour is what the sender wrote after its seat, "|" and colour included.
 QByteArray chatRelay(int seat, const QString &loginName, const QString &textAndColour);
 QByteArray actionRelay(int seat, const QString &loginName, const QString &textAndColour);
@@ -140,6 +155,10 @@ QByteArray voteagainst(int votingSeat, int seatVotedAgainst);
 // separated capability words: an addition hosts of the first protocol ignore.
 // Our clients send it right before their sign-in.
 QByteArray peerinfo(int seat, PeerKind kind, const QStringList &words);
+// The player on the seat is done typing its answers, or with the category on
+// show (an addition hosts of the first protocol ignore): when every player is
+// done, the host moves on early.
+QByteArray done(int seat, DoneWith what);
 
 } // namespace Msg
 } // namespace Protocol

@@ -51,6 +51,8 @@ private slots:
     void winnerTestWaitsForTheLastRound();
     void everyGameEnds_data();
     void everyGameEnds();
+    void doneEndsTheWaitEarly_data();
+    void doneEndsTheWaitEarly();
 };
 
 void TestRound::startgameFields_data()
@@ -651,6 +653,49 @@ void TestRound::everyGameEnds()
     QCOMPARE(ends, QList<QByteArray> {winner});
     QCOMPARE(h.server.roundNumber(), roundsPlayed + 1);
     QCOMPARE(h.server.seat(1).gameScore, h.server.seat(players).gameScore);
+}
+
+void TestRound::doneEndsTheWaitEarly_data()
+{
+    // A third player: one of ours who watches and never says done, or a
+    // client of the first protocol who cannot say it.
+    QTest::addColumn<bool>("plain");
+    QTest::addColumn<bool>("early");
+    QTest::newRow("a watcher does not hold the others up") << false << true;
+    QTest::newRow("a plain peer keeps the full times") << true << false;
+}
+
+void TestRound::doneEndsTheWaitEarly()
+{
+    QFETCH(bool, plain);
+    QFETCH(bool, early);
+    using Protocol::DoneWith;
+    using Protocol::Msg::done;
+    HostHarness h;
+    const QStringList words {QLatin1String(Protocol::Capability::Done)};
+    const int a = h.joinOurs(QStringLiteral("Ann"), words);
+    const int b = h.joinOurs(QStringLiteral("Bob"), words);
+    const int c = plain ? h.join(QStringLiteral("Cid")) : h.joinOurs(QStringLiteral("Cid"), words);
+    h.startGame(1, 30, "0", "0");
+    if (!plain)
+        h.deliver(c, Protocol::Msg::justwatch(c, true));
+    for (int seat : {a, b, c})
+        h.answer(seat, answersFor(8, QStringLiteral("W%1").arg(seat)));
+    h.deliver(a, done(a, DoneWith::Answers));
+    h.deliver(c, done(c, DoneWith::Vote)); // not now: the answers are typed
+    QVERIFY(h.sentTo(a, "CMD_endround").isEmpty());
+    h.deliver(b, done(b, DoneWith::Answers));
+    // Only peers that understand it hear who is done.
+    QCOMPARE(h.sentTo(b, "CMD_playerdone").size(), 2);
+    QCOMPARE(h.sentTo(c, "CMD_playerdone").size(), plain ? 0 : 2);
+    QCOMPARE(h.sentTo(a, "CMD_endround").size(), early ? 1 : 0);
+    QVERIFY(h.tickUntil(a, "CMD_showcat"));
+    h.forget();
+    // In One Winner Only the one vote is done too; the vote ends 2 seconds later.
+    h.deliver(a, Protocol::Msg::votefor(a, b));
+    h.deliver(b, done(b, DoneWith::Vote));
+    QCOMPARE(h.secondsUntilSend(a), early ? 2 : 10);
+    QVERIFY(!h.sentTo(a, "CMD_postscores").isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestRound)

@@ -197,10 +197,10 @@ void TestFraming::queueDecodesLatin1()
 
 void TestFraming::commandTables()
 {
-    const QStringList host
-        = {"CMD_logininfo",   "CMD_kickhim",   "CMD_chat",         "CMD_action",
-           "CMD_playasound",  "CMD_startgame", "CMD_justwatch",    "CMD_myanswers",
-           "CMD_voteagainst", "CMD_votefor",   "CMD_draftanswers", "CMD_peerinfo"};
+    const QStringList host = {
+        "CMD_logininfo",    "CMD_kickhim",   "CMD_chat",      "CMD_action",      "CMD_playasound",
+        "CMD_startgame",    "CMD_justwatch", "CMD_myanswers", "CMD_voteagainst", "CMD_votefor",
+        "CMD_draftanswers", "CMD_peerinfo",  "CMD_done"};
     const QStringList client = {"CMD_sendlogininfo",
                                 "CMD_leads",
                                 "CMD_playerback",

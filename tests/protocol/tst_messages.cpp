@@ -330,6 +330,10 @@ QString readBack(const QByteArray &built)
                        .arg(v->words.join(u','))
                  : QString();
     }
+    if (c.name == u"CMD_done") {
+        const auto v = done(c.argument);
+        return v ? u"%1|%2"_s.arg(v->seat).arg(doneWord(v->what)) : QString();
+    }
     const QString &a = c.argument;
     if (c.name == u"CMD_chat")
         return seatAndText(chat(a));
@@ -369,6 +373,8 @@ void TestMessages::clientMessagesReadBack_data()
     QTest::newRow("peerinfo") << Msg::peerinfo(3, PeerKind::Computer, {"lead", "kept"})
                               << u"3|computer|lead,kept"_s;
     QTest::newRow("peerinfo, no words") << Msg::peerinfo(6, PeerKind::Person, {}) << u"6|person|"_s;
+    QTest::newRow("done, answers") << Msg::done(3, DoneWith::Answers) << u"3|answers"_s;
+    QTest::newRow("done, vote") << Msg::done(8, DoneWith::Vote) << u"8|vote"_s;
     // Written by other peers: what reads and what is refused.
     QTest::newRow("startgame, no numbers")
         << "CMD_startgame+Ann+abc++x+y+\xFF"_ba << u"Ann|-1|-1|all|none"_s;
@@ -383,7 +389,7 @@ void TestMessages::clientMessagesReadBack_data()
     for (const char *refused :
          {"CMD_logininfo+x+1.0.4+A", "CMD_kickhim+1+x+", "CMD_justwatch+2+3", "CMD_chat+",
           "CMD_action+-+x", "CMD_playasound+9999999999+w", "CMD_myanswers+two+1+A",
-          "CMD_votefor+1+", "CMD_voteagainst++2+", "CMD_peerinfo+2+robot+lead"})
+          "CMD_votefor+1+", "CMD_voteagainst++2+", "CMD_peerinfo+2+robot+lead", "CMD_done+2+all"})
         QTest::newRow(refused) << QByteArray(refused) + '\xFF' << QString();
 }
 
