@@ -186,10 +186,12 @@ const Key Table[] = {
      [](const Values &v) { return decimal(v.bounds.height()); }, Group::Window},
     {"Textcolor", "clblack", applyTextColor,
      [](const Values &v) { return Protocol::colourToText(v.textColor); }, Group::Window},
-    {"Playtoscore", "30", applyPlayToScore, [](const Values &v) { return decimal(v.playToScore); },
-     Group::Window},
-    {"Timeperturn", "1", applyTimePerTurn, [](const Values &v) { return decimal(v.timePerTurn); },
-     Group::Window},
+    // Without a stored value the rounds and the answer time keep the game-start
+    // window's own values; a stored value out of range is brought in.
+    {"Playtoscore", nullptr, applyPlayToScore,
+     [](const Values &v) { return decimal(v.playToScore); }, Group::Window},
+    {"Timeperturn", nullptr, applyTimePerTurn,
+     [](const Values &v) { return decimal(v.timePerTurn); }, Group::Window},
     {"Gametype", "1", applyGameType, [](const Values &v) { return decimal(v.gameType); },
      Group::Window},
     {"Duplicate", "0", applyDuplicate, [](const Values &v) { return decimal(v.duplicate); },

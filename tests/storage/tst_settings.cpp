@@ -173,9 +173,9 @@ void TestSettings::defaultsWithoutFile()
     QCOMPARE(values.textSize, 8);
     QCOMPARE(values.bounds, QRect(3, 3, 775, 575));
     QCOMPARE(values.textColor, Protocol::Rgb());
-    // The stored defaults "30" and "1" lie outside the controls and are brought in.
-    QCOMPARE(values.playToScore, 10);
-    QCOMPARE(values.timePerTurn, 30);
+    // A first game: the game-start window's 3 rounds of 60 seconds.
+    QCOMPARE(values.playToScore, 3);
+    QCOMPARE(values.timePerTurn, 60);
     QCOMPARE(values.gameType, 1);
     QCOMPARE(values.duplicate, 1);
     QCOMPARE(values.botSpeed, 1000);
@@ -303,7 +303,7 @@ void TestSettings::newFileInWritingOrder()
     QCOMPARE(
         readFile(file.path()),
         QByteArray("[Lexaburst]\r\nTextsize=8\r\nTop=3\r\nLeft=3\r\nWidth=775\r\nHeight=575\r\n"
-                   "Textcolor=$00563412\r\nPlaytoscore=10\r\nTimeperturn=30\r\nGametype=1\r\n"
+                   "Textcolor=$00563412\r\nPlaytoscore=3\r\nTimeperturn=60\r\nGametype=1\r\n"
                    "Duplicate=1\r\nBotspeed=1000\r\nTurnsound=0\r\n"
                    "Playerphrasesounds=true\r\nPlaysounds=false\r\n"));
 
