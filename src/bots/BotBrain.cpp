@@ -32,6 +32,10 @@ constexpr int StrongChoices = 3;
 constexpr int FirstLookMs = 1000;
 constexpr std::array<int, 3> PerAnswerMs {1000, 500, 250};
 constexpr int VoteJitterMs = 500;
+// Share of the answer time, in percent, after which a player is done typing,
+// by skill (weak first), give or take DoneJitterPercent.
+constexpr std::array<int, 3> DonePercentBySkill {88, 70, 50};
+constexpr int DoneJitterPercent = 6;
 
 int speedIndex(BotSpeed speed)
 {
@@ -141,6 +145,13 @@ int BotBrain::seatToFavour(int ownSeat, QChar letter, const QString &category,
     // An answer the bank knows is a safe choice; otherwise any that passes the check.
     const QList<int> &pool = best.isEmpty() ? valid : best;
     return pool.isEmpty() ? 0 : pool.at(m_random.bounded(int(pool.size())));
+}
+
+qint64 BotBrain::answersDoneMs(int turnTime)
+{
+    const int percent = DonePercentBySkill[std::size_t(skillIndex(m_profile.skill))]
+        + m_random.bounded(2 * DoneJitterPercent + 1) - DoneJitterPercent;
+    return qint64(std::max(turnTime, 1)) * 10 * percent;
 }
 
 int BotBrain::voteDelay(int answerCount)

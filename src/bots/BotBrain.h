@@ -54,6 +54,10 @@ public:
     // How long, in game milliseconds (1000 a game second), this player looks at the
     // answers before voting. Always shorter than the shortest voting time.
     int voteDelay(int answerCount);
+    // When, in game milliseconds from the start of an answer time of the given
+    // seconds, this player is done typing: a strong one about halfway through,
+    // a weak one near the end, never at once.
+    qint64 answersDoneMs(int turnTime);
 
     // Whether an answer would pass this player's check: the letter, and the bank for a
     // category it knows well.

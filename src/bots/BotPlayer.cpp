@@ -87,8 +87,8 @@ void BotPlayer::roundStarted(const RoundStart &round)
         return;
     m_answers = m_brain.answerRound(m_letter,
                                     QStringList(round.categories.begin(), round.categories.end()));
-    // Like a person's client: the answers go when the answer time has run out.
-    m_answerTimer.start(realMs(qint64(m_turnTime) * 1000));
+    // Like a person who presses Done: the answers go once this player is done typing.
+    m_answerTimer.start(realMs(m_brain.answersDoneMs(m_turnTime)));
 }
 
 void BotPlayer::votingStarted(const CategoryVote &vote)
@@ -107,8 +107,8 @@ void BotPlayer::votingStarted(const CategoryVote &vote)
         const int favoured = m_brain.seatToFavour(own, m_letter, vote.category, offered);
         m_seatsToVote = favoured > 0 ? QList<int> {favoured} : QList<int> {};
     }
-    if (!m_seatsToVote.isEmpty())
-        m_voteTimer.start(realMs(m_brain.voteDelay(int(offered.size()))));
+    // Done with the category after a look at it, also with nothing to vote for.
+    m_voteTimer.start(realMs(m_brain.voteDelay(int(offered.size()))));
 }
 
 void BotPlayer::gameWon(const QString &winner)
@@ -122,8 +122,13 @@ void BotPlayer::gameWon(const QString &winner)
 void BotPlayer::sendAnswers()
 {
     m_answerTimer.stop();
-    if (!m_game.isWatching(m_game.ownSeat()))
-        m_game.sendAnswers(m_answers);
+    if (!m_game.isWatching(m_game.ownSeat())) {
+        m_game.finishAnswers(m_answers);
+        // Past this client's own clock (a turn time it did not hear) the
+        // answers still go, without the word that it is done.
+        if (!m_game.answersFinished())
+            m_game.sendAnswers(m_answers);
+    }
 }
 
 void BotPlayer::sendVote()
@@ -139,6 +144,7 @@ void BotPlayer::sendVote()
             m_game.voteFor(seat);
     }
     m_seatsToVote.clear();
+    m_game.finishVote();
 }
 
 void BotPlayer::say(const QString &line)

@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 
 #include <algorithm>
@@ -30,6 +31,7 @@ constexpr int EditLeft = 450;
 constexpr int EditWidth = 280;
 constexpr int EditHeight = 22;
 constexpr QRect AnswersentRect(10, 230, 730, 20);
+constexpr QRect DoneButtonRect(650, 228, 80, 24);
 
 // Voting panel: row tops and columns of one row.
 constexpr std::array<int, 8> VoteRowTops = {48, 72, 95, 119, 142, 166, 189, 213};
@@ -42,6 +44,7 @@ constexpr int VanswerLeft = 340;
 constexpr int VanswerWidth = 280;
 constexpr int VoteRowHeight = 20;
 constexpr QPoint VletterPos(626, 48);
+constexpr QRect NextButtonRect(640, 200, 86, 26);
 
 // Results panel.
 constexpr QRect ScoresHeadingRect(10, 10, 730, 30);
@@ -85,6 +88,16 @@ QWidget *makePanel(QWidget *parent, const QString &name)
     return panel;
 }
 
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text,
+                        const QRect &geometry)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setFont(boardFont(13, true));
+    return button;
+}
+
 QString numbered(const char *base, int n)
 {
     return QLatin1String(base) + QString::number(n);
@@ -124,6 +137,7 @@ void GamePanels::wireGame()
     connect(&m_game, &ClientGame::roundOver, this, &GamePanels::roundOver);
     connect(&m_game, &ClientGame::tieGame, this, &GamePanels::tieGame);
     connect(&m_game, &ClientGame::gameWon, this, &GamePanels::gameWon);
+    connect(&m_game, &ClientGame::finishedChanged, this, &GamePanels::showFinishButtons);
 }
 
 QLineEdit *GamePanels::answerEdit(int n) const
@@ -196,6 +210,11 @@ void GamePanels::buildEnterPanel()
     }
     m_labelAnswersent = makeLabel(m_panelEnter, QStringLiteral("label_answersent"), AnswersentRect,
                                   Qt::AlignHCenter, boardFont(13, true));
+    m_buttonDone = makeButton(m_panelEnter, QStringLiteral("button_done"), QStringLiteral("Done"),
+                              DoneButtonRect);
+    m_buttonDone->setToolTip(QStringLiteral("Send your answers now; when every player is done, "
+                                            "the vote begins"));
+    connect(m_buttonDone, &QPushButton::clicked, this, &GamePanels::doneClicked);
 }
 
 void GamePanels::buildVotePanel()
@@ -233,6 +252,11 @@ void GamePanels::buildVotePanel()
         connect(votefor, &VotePicture::clicked, &m_game, &ClientGame::acceptRow);
         m_imageVotefor[r - 1] = votefor;
     }
+    m_buttonNext = makeButton(m_panelVote, QStringLiteral("button_next"), QStringLiteral("Next"),
+                              NextButtonRect);
+    m_buttonNext->setToolTip(QStringLiteral("Done with this category; when every player is, "
+                                            "the next one comes"));
+    connect(m_buttonNext, &QPushButton::clicked, &m_game, &ClientGame::finishVote);
     hideVoteRows();
 }
 

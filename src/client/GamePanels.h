@@ -12,6 +12,7 @@
 #include <array>
 
 class QLabel;
+class QPushButton;
 class QLineEdit;
 class QWidget;
 class AnswerEdit;
@@ -64,6 +65,10 @@ private:
     void roundOver();
     void tieGame();
     void gameWon(const QString &winner, bool ownSeatWon);
+    // Done beside the answer boxes and Next beside the voting pictures, as far
+    // as this player may still say it is done.
+    void showFinishButtons();
+    void doneClicked();
 
     void hideMainPanels();
     void showVotePanel(const QString &heading, const QString &status);
@@ -102,6 +107,7 @@ private:
 
     QLabel *m_imageLetter = nullptr;
     QLabel *m_labelAnswersent = nullptr;
+    QPushButton *m_buttonDone = nullptr;
     std::array<QLabel *, Categories> m_labelCat {};
     std::array<AnswerEdit *, Categories> m_editAnswer {};
 
@@ -111,6 +117,7 @@ private:
     std::array<QLabel *, Seats> m_labelVscore {};
     std::array<VotePicture *, Seats> m_imageVoteagainst {};
     std::array<VotePicture *, Seats> m_imageVotefor {};
+    QPushButton *m_buttonNext = nullptr;
 
     std::array<QLabel *, Seats> m_labelCurrentscore {};
     QLabel *m_labelWinner1 = nullptr;

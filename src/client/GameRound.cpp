@@ -5,6 +5,7 @@
 #include "client/GameWidgets.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 
 #include <algorithm>
@@ -107,8 +108,29 @@ void GamePanels::clockTicked(int secondsLeft)
     m_labelTimer->setPalette(palette);
 }
 
+void GamePanels::doneClicked()
+{
+    m_game.typeAnswers(boxTexts());
+    m_game.finishAnswers();
+    if (!m_game.answersFinished())
+        return;
+    m_labelAnswersent->setText(QStringLiteral("Answers Sent"));
+    setAnswersEnabled(false);
+    focusChat();
+}
+
+void GamePanels::showFinishButtons()
+{
+    const bool plays = m_game.ownSeatPlays();
+    m_buttonDone->setVisible(plays);
+    m_buttonDone->setEnabled(m_game.phase() == Protocol::Phase::Answering
+                             && !m_game.answersFinished());
+    m_buttonNext->setVisible(plays && !m_game.voteFinished());
+}
+
 void GamePanels::answerTimeUp()
 {
+    showFinishButtons();
     if (m_game.ownSeatPlays())
         m_labelAnswersent->setText(QStringLiteral("Answers Sent"));
     setAnswersEnabled(false);
@@ -121,6 +143,7 @@ void GamePanels::answeringEnded()
     m_labelStatus->setText(QStringLiteral("Prepare to Vote."));
     m_labelAnswersent->clear();
     setAnswersEnabled(false);
+    m_buttonDone->setEnabled(false);
 }
 
 void GamePanels::answersKept()

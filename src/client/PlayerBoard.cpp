@@ -106,12 +106,15 @@ void PlayerBoard::showSeat(int seat)
     const auto i = std::size_t(seat - 1);
     const bool watching = m_seats.isWatching(seat);
     // A name too long for its place is cut with an ellipsis; the whole name
-    // is in the tooltip.
+    // is in the tooltip. A check mark after it: done with the answers or the
+    // category on show.
     const QString name = m_seats.shownName(seat);
+    const QString mark = m_seats.isDone(seat) ? QStringLiteral(" \u2713") : QString();
     const QFontMetrics metrics(m_names[i]->font());
-    const int room = m_names[i]->width() - (watching ? WatcherNameIndent : 0) - 2;
+    const int room = m_names[i]->width() - (watching ? WatcherNameIndent : 0) - 2
+        - metrics.horizontalAdvance(mark);
     const QString shown = metrics.elidedText(name, Qt::ElideRight, room);
-    m_names[i]->setText(shown);
+    m_names[i]->setText(shown + mark);
     m_names[i]->setToolTip(shown == name ? QString() : name);
     m_scores[i]->setText(QString::number(m_seats.score(seat)));
     const std::optional<int> bonus = m_seats.bonus(seat);

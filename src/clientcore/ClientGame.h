@@ -94,6 +94,16 @@ public:
     // the host, and U+00FF is the terminator byte.
     static QString cleanAnswer(const QString &typed);
     void sendAnswers(const QStringList &answers);
+    // Done typing: the answers go at once (the typed ones, or the given ones)
+    // and the host hears it; when every player is, the answer time ends early.
+    void finishAnswers();
+    void finishAnswers(const QStringList &answers);
+    // Done with the category on show: no more votes on it from this player.
+    void finishVote();
+    // Whether this player said it is done with the answers or the category
+    // on show; it may say so once each.
+    bool answersFinished() const { return m_answersFinished; }
+    bool voteFinished() const { return m_voteFinished; }
 
     // The vote on show, by row (1 to 8); rows past the answers are empty.
     const std::array<VoteRow, SeatCount> &voteRows() const { return m_rows; }
@@ -142,6 +152,8 @@ signals:
     void gameWon(const QString &winner, bool ownSeatWon);
     // Back in its seat: the answers this player had sent in the round under way.
     void answersKept(const KeptAnswers &kept);
+    // What this player may still do changed: Done or Next.
+    void finishedChanged();
     void chatLine(const ChatLine &line);
     // Another player played a chatter sound.
     void chatterSound(int seat, const QString &sound);
@@ -167,6 +179,8 @@ private:
     void keepAnswers(const QString &argument);
     void startClock(int seconds);
     void setRunning(bool running);
+    // A new answer time or category: nobody is done with it.
+    void beginDone(bool answersFinished, bool voteFinished);
 
     // Voting and results (ClientVoting.cpp).
     void showCategory(const QString &argument);
@@ -190,6 +204,8 @@ private:
 
     QStringList m_typed;
     bool m_sendsAtTimeUp = false;
+    bool m_answersFinished = false;
+    bool m_voteFinished = false;
     AnswerDrafts m_drafts;
 
     std::array<VoteRow, SeatCount> m_rows;

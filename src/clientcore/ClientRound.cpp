@@ -36,6 +36,10 @@ void ClientGame::registerGameMessages()
     on("CMD_oneanswer", [this](const QString &argument) { showOneAnswer(argument); });
     on("CMD_tiegame", [this](const QString &) { emit tieGame(); });
     on("CMD_keptanswers", [this](const QString &argument) { keepAnswers(argument); });
+    on("CMD_playerdone", [this](const QString &argument) {
+        if (const auto done = Protocol::Read::playerdone(argument))
+            m_seats.setDone(done->seat, true);
+    });
 }
 
 QString ClientGame::cleanAnswer(const QString &typed)
@@ -66,6 +70,31 @@ void ClientGame::sendAnswers(const QStringList &answers)
     for (const QString &answer : answers)
         clean.append(cleanAnswer(answer));
     m_connection.send(Protocol::Msg::myanswers(ownSeat(), clean));
+}
+
+void ClientGame::finishAnswers()
+{
+    finishAnswers(m_typed);
+}
+
+void ClientGame::finishAnswers(const QStringList &answers)
+{
+    if (m_phase != Phase::Answering || m_answersFinished || !ownSeatPlays()
+        || isWatching(ownSeat()))
+        return;
+    sendAnswers(answers);
+    m_connection.send(Protocol::Msg::done(ownSeat(), Protocol::DoneWith::Answers));
+    m_answersFinished = true;
+    emit finishedChanged();
+    emit cue(QStringLiteral("submit"));
+}
+
+void ClientGame::beginDone(bool answersFinished, bool voteFinished)
+{
+    m_seats.clearDone();
+    m_answersFinished = answersFinished;
+    m_voteFinished = voteFinished;
+    emit finishedChanged();
 }
 
 void ClientGame::setRunning(bool running)
@@ -105,6 +134,7 @@ void ClientGame::startRound(const QString &argument)
     m_seats.clearBonuses();
     setRunning(true);
     m_phase = Phase::Answering;
+    beginDone(false, true);
     m_drafts.startRound(m_connection.secondMs());
     startClock(m_options.turnTime);
     emit roundStarted(*round);
@@ -137,8 +167,9 @@ void ClientGame::clockTick()
         return;
     m_phase = Phase::Idle;
     m_drafts.stop();
-    // A player who switched to watching sits this round out.
-    if (m_sendsAtTimeUp && ownSeatPlays() && !isWatching(ownSeat())) {
+    // A player who switched to watching sits this round out; answers sent
+    // with Done stand.
+    if (m_sendsAtTimeUp && ownSeatPlays() && !isWatching(ownSeat()) && !m_answersFinished) {
         sendAnswers(m_typed);
         emit cue(QStringLiteral("submit"));
     }
@@ -148,6 +179,7 @@ void ClientGame::clockTick()
 void ClientGame::endRound()
 {
     m_drafts.stop();
+    m_seats.clearDone();
     emit answeringEnded();
     emit cue(QStringLiteral("timeup"));
 }
@@ -194,6 +226,7 @@ void ClientGame::applySnapshot(const QString &argument)
     else
         m_countdown = snapshot->secondsLeft;
     const bool canAnswer = timeToAnswer && m_phase == Phase::Answering;
+    beginDone(!canAnswer, true);
     if (canAnswer) {
         // Back on the same window after a break: the host hears what is in
         // the boxes, which may have changed while the line was down.

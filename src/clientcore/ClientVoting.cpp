@@ -61,6 +61,7 @@ void ClientGame::showCategory(const QString &argument)
     }
     m_seats.clearBonuses();
     m_phase = Protocol::Phase::Voting;
+    beginDone(true, !ownSeatPlays());
     startClock(GameFacts::votingSeconds(vote->count));
     emit votingStarted(*vote);
     emit voteRowsChanged();
@@ -96,13 +97,29 @@ void ClientGame::acceptRow(int row)
             voteFor(r.seat);
             for (VoteRow &other : m_rows)
                 other.acceptOffered = false;
+            // The one vote is this player's last word on the category.
+            m_voteFinished = true;
+            emit finishedChanged();
         }
     }
     emit voteRowsChanged();
 }
 
+void ClientGame::finishVote()
+{
+    if (m_phase != Protocol::Phase::Voting || m_voteFinished || !ownSeatPlays())
+        return;
+    m_connection.send(Protocol::Msg::done(ownSeat(), Protocol::DoneWith::Vote));
+    m_voteFinished = true;
+    for (VoteRow &row : m_rows)
+        row.acceptOffered = row.declineOffered = false;
+    emit finishedChanged();
+    emit voteRowsChanged();
+}
+
 void ClientGame::showNoAnswers(const QString &argument)
 {
+    beginDone(true, true);
     m_rows = {};
     m_seats.clearBonuses();
     emit noAnswers(categoryHeading(Protocol::Read::noanswers(argument)));
@@ -130,6 +147,7 @@ void ClientGame::showOneAnswer(const QString &argument)
 
 void ClientGame::postScores(const QString &argument)
 {
+    beginDone(true, true);
     for (VoteRow &row : m_rows)
         row.acceptOffered = row.declineOffered = false;
     const std::optional<QList<Protocol::ScoreLine>> lines = Protocol::Read::postscores(argument);

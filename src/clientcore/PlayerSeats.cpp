@@ -74,6 +74,7 @@ QString PlayerSeats::freeSeat(int n)
     const bool wasTaken = std::exchange(s->taken, false);
     const QString name = std::exchange(s->name, QString());
     s->watching = false;
+    s->done = false;
     emit seatChanged(n);
     return !wasTaken || name == GameFacts::seatHintName(n) ? QString() : name;
 }
@@ -115,4 +116,25 @@ void PlayerSeats::clearBonuses()
 {
     for (int n = 1; n <= SeatCount; ++n)
         setBonus(n, std::nullopt);
+}
+
+bool PlayerSeats::isDone(int n) const
+{
+    const Seat *s = seat(n);
+    return s && s->done;
+}
+
+void PlayerSeats::setDone(int n, bool done)
+{
+    Seat *s = seat(n);
+    if (s && s->done != done) {
+        s->done = done;
+        emit seatChanged(n);
+    }
+}
+
+void PlayerSeats::clearDone()
+{
+    for (int n = 1; n <= SeatCount; ++n)
+        setDone(n, false);
 }

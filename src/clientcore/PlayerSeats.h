@@ -32,6 +32,8 @@ public:
     // Points gained on the category last scored; none shows nothing.
     std::optional<int> bonus(int seat) const;
     bool isWatching(int seat) const;
+    // Said it is done with its answers or the category on show.
+    bool isDone(int seat) const;
     bool isTaken(int seat) const;
     // The names in taken seats but `ownSeat`, in seat order.
     QStringList otherNames(int ownSeat) const;
@@ -46,6 +48,9 @@ public:
     // A new game: every score 0, no bonus.
     void clearScores();
     void clearBonuses();
+    void setDone(int seat, bool done);
+    // Nobody is done: an answer time or a category begins.
+    void clearDone();
 
 signals:
     void seatChanged(int seat);
@@ -58,6 +63,7 @@ private:
         int score = 0;
         std::optional<int> bonus;
         bool watching = false;
+        bool done = false;
     };
 
     Seat *seat(int seat);

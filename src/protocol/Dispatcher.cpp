@@ -54,6 +54,7 @@ const QStringList &clientCommands()
         "CMD_tiegame",
         // An addition after the first protocol, handled by the game.
         "CMD_keptanswers",
+        "CMD_playerdone",
     };
     return names;
 }

@@ -234,5 +234,17 @@ QString winner(const QString &argument)
     return name;
 }
 
+std::optional<PlayerDone> playerdone(const QString &argument)
+{
+    FieldReader fields(argument);
+    const std::optional<int> seat = fields.takeInt();
+    const QString word = fields.takeText();
+    for (const DoneWith what : {DoneWith::Answers, DoneWith::Vote}) {
+        if (seat && isPlayingSeat(*seat) && word == doneWord(what))
+            return PlayerDone {*seat, what};
+    }
+    return std::nullopt;
+}
+
 } // namespace Read
 } // namespace Protocol

@@ -111,6 +111,13 @@ struct KeptAnswers
     std::array<QString, CategoriesPerRound> answers;
 };
 
+// "CMD_playerdone": a player is done with its answers or the category on show.
+struct PlayerDone
+{
+    int seat = 0;
+    DoneWith what = DoneWith::Answers;
+};
+
 inline bool isPlayingSeat(int seat)
 {
     return seat >= 1 && seat <= PlayingSeats;
@@ -132,6 +139,9 @@ std::optional<QList<ScoreLine>> postscores(const QString &argument);
 std::optional<OneAnswer> oneanswer(const QString &argument);
 std::optional<GameSnapshot> gamestats(const QString &argument);
 std::optional<KeptAnswers> keptanswers(const QString &argument);
+// Nothing for a seat outside the playing seats or a word other than
+// "answers" or "vote".
+std::optional<PlayerDone> playerdone(const QString &argument);
 // The winner's name; it may itself hold a "+".
 QString winner(const QString &argument);
 

@@ -29,9 +29,9 @@ QByteArray toWire(const QString &text)
 
 QStringList ourCapabilities()
 {
-    return {QLatin1String(Capability::Lead), QLatin1String(Capability::Back),
+    return {QLatin1String(Capability::Lead),    QLatin1String(Capability::Back),
             QLatin1String(Capability::Removed), QLatin1String(Capability::Kept),
-            QLatin1String(Capability::Drafts)};
+            QLatin1String(Capability::Drafts),  QLatin1String(Capability::Done)};
 }
 
 namespace {

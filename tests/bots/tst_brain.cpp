@@ -239,6 +239,15 @@ void BotBrainTest::votePace()
         QVERIFY(fast.voteDelay(answers) <= slowDelay + 500);
     }
     QVERIFY(slow.voteDelay(8) > fast.voteDelay(8));
+    // Done typing: a strong player about halfway through a minute, a weak one near its end.
+    for (const auto &[skill, earliest, latest] :
+         {std::tuple {3, 25000, 35000}, {1, 48000, 57000}}) {
+        BotBrain brain(m_small, random, {skill, BotSpeed::Normal});
+        for (int round = 0; round < 20; ++round) {
+            const qint64 ms = brain.answersDoneMs(60);
+            QVERIFY2(ms >= earliest && ms <= latest, qPrintable(QString::number(ms)));
+        }
+    }
 }
 
 void BotBrainTest::chatAtMostOneLineAMinute()

@@ -44,6 +44,9 @@ QString malformation(const QByteArray &message, int ownSeat, QChar letter)
                 && fields[3].isEmpty()
             ? QString()
             : u"vote"_s;
+    if (command == "CMD_done")
+        return fields.size() == 3 && (fields[2] == "answers" || fields[2] == "vote") ? QString()
+                                                                                     : u"done"_s;
     if (command == "CMD_chat")
         return fields.size() == 3 && fields[2].indexOf('|') > 0 ? QString() : u"chat"_s;
     if (command == "CMD_peerinfo")
@@ -118,7 +121,7 @@ private slots:
                          Protocol::Msg::logininfo(4, u"1.0.4"_s, u"Kling"_s)}));
     }
 
-    void answersAtTheEndOfTheAnswerTimeAndVotes_data()
+    void answersWhenDoneAndVotes_data()
     {
         QTest::addColumn<QString>("gameType");
         QTest::addColumn<QByteArray>("vote");
@@ -127,24 +130,27 @@ private slots:
         QTest::newRow("One Winner Only favours") << u"0"_s << Protocol::Msg::votefor(3, 2);
     }
 
-    void answersAtTheEndOfTheAnswerTimeAndVotes()
+    void answersWhenDoneAndVotes()
     {
         QFETCH(QString, gameType);
         QFETCH(QByteArray, vote);
         BotSettings settings;
-        settings.secondMs = 1; // an answer time of 5 game seconds lasts 5 ms
+        settings.secondMs = 20; // an answer time of 5 game seconds lasts 100 ms
         CheckedBot c(2, settings);
         c.hear(Protocol::Msg::sendlogininfo(3)
                + Protocol::Msg::startgameRelay(u"Ann"_s, 3, 5, gameType, u"1"_s)
                + Protocol::Msg::startround(1, 15, Categories));
         QVERIFY(c.sentStartingWith("CMD_myanswers").isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(c.sentStartingWith("CMD_myanswers").size(), 1, 5000);
+        QCOMPARE(c.sent.last(), Protocol::Msg::done(3, Protocol::DoneWith::Answers));
 
         c.hear(Protocol::Msg::endround()
                + Protocol::Msg::showcat(
                    u"Fruit"_s,
                    {{1, u"Banana"_s, false}, {2, u"Pear"_s, false}, {3, u"Plum"_s, false}}));
-        QTRY_COMPARE_WITH_TIMEOUT(c.sent.last(), vote, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(c.sent.last(), Protocol::Msg::done(3, Protocol::DoneWith::Vote),
+                                  5000);
+        QCOMPARE(c.sent.at(c.sent.size() - 2), vote);
         QCOMPARE(c.faults, QStringList());
     }
 

@@ -7,6 +7,7 @@
 #include "protocol/Messages.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -47,6 +48,7 @@ private slots:
     void entryTicks();
     void votingTicks();
     void timeoutSendsAnswersOnce();
+    void doneSendsAnswersAtOnceAndNextEndsTheVote();
     void typingSendsDraftsUntilTheTimeOut();
     void answersNotSentByWatcherOrWithoutConnection();
     void answerTextIsCleaned_data();
@@ -223,6 +225,26 @@ void TestGameRound::timeoutSendsAnswersOnce()
     QVERIFY(!b.panels.answerEdit(8)->isEnabled());
     QCOMPARE(b.game.countdown(), 0);
     QCOMPARE(b.text("label_timer"), QStringLiteral("Time: 0:00"));
+}
+
+void TestGameRound::doneSendsAnswersAtOnceAndNextEndsTheVote()
+{
+    GameBoard b;
+    startGame(b);
+    b.panels.answerEdit(1)->setText(QStringLiteral("apple"));
+    b.find<QPushButton>(QStringLiteral("button_done"))->click();
+    QCOMPARE(b.answersSent().size(), 1);
+    QCOMPARE(b.sent.last(), Protocol::Msg::done(2, Protocol::DoneWith::Answers));
+    QVERIFY(!b.panels.answerEdit(1)->isEnabled());
+    QVERIFY(!b.widget(QStringLiteral("button_done"))->isEnabled());
+    b.tickTo(0); // the time-out sends nothing more
+    QCOMPARE(b.answersSent().size(), 1);
+    b.hear(QStringLiteral("CMD_showcat"), QStringLiteral("1+2+1+apple+0+3+avocado+0"));
+    QVERIFY(!b.widget(QStringLiteral("image_voteagainst1"))->isHidden());
+    b.find<QPushButton>(QStringLiteral("button_next"))->click();
+    QCOMPARE(b.sent.last(), Protocol::Msg::done(2, Protocol::DoneWith::Vote));
+    QVERIFY(b.widget(QStringLiteral("image_voteagainst1"))->isHidden());
+    QVERIFY(b.widget(QStringLiteral("button_next"))->isHidden());
 }
 
 void TestGameRound::typingSendsDraftsUntilTheTimeOut()

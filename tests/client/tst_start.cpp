@@ -254,6 +254,9 @@ void StartTest::signInReplyCarriesTwoTerminators()
     QTRY_COMPARE(host.received(), peerinfo(3) + "CMD_logininfo+3+1.0.4+Al+Bo\xFF\xFF"_ba);
     QTRY_COMPARE(lastChatLine(*client.chat), u"You are Connected."_s);
     QCOMPARE(seatLabel(*client.chat, "label_playername", 3)->text(), u"Al+Bo"_s);
+    // A player done with its answers is marked on the board.
+    host.send("CMD_playerdone+3+answers\xFF"_ba);
+    QTRY_COMPARE(seatLabel(*client.chat, "label_playername", 3)->text(), u"Al+Bo \u2713"_s);
 }
 
 // Hosting ignores the given address: the own connection goes to 127.0.0.1,

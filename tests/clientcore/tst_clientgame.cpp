@@ -72,6 +72,43 @@ private slots:
                          Protocol::Msg::chat(3, u"gg"_s, u"clBlack"_s)}));
     }
 
+    // Done sends the typed answers first, once; Next once per category; who is
+    // done is forgotten when the vote or the next category begins.
+    void saysAndKeepsWhoIsDone()
+    {
+        using Protocol::DoneWith;
+        CoreClient c;
+        c.hear(Protocol::Msg::sendlogininfo(3)
+               + Protocol::Msg::startgameRelay(u"Ann"_s, 2, 60, u"1"_s, u"1"_s)
+               + Protocol::Msg::startround(1, 16, QStringList(8, u"Fruit"_s)));
+        c.sent.clear();
+        c.game.typeAnswers({u"rasp"_s});
+        c.game.finishAnswers();
+        c.game.finishAnswers();
+        const QByteArray otherDone = Protocol::Msg::playerdone(2, DoneWith::Answers)
+            + Protocol::Msg::playerdone(12, DoneWith::Answers);
+        c.hear(otherDone);
+        QVERIFY(c.game.seats().isDone(2) && c.game.answersFinished());
+        c.hear(Protocol::Msg::endround());
+        QVERIFY(!c.game.seats().isDone(2));
+        c.hear(otherDone + Protocol::Msg::showcat(u"Fruit"_s, {{1, u"rasp"_s, false}}));
+        QVERIFY(!c.game.seats().isDone(2) && !c.game.voteFinished());
+        c.game.finishVote();
+        c.game.finishVote();
+        QVERIFY(c.game.voteFinished() && !c.game.voteRows()[0].declineOffered);
+        const auto answers = [&c] {
+            QList<QByteArray> kept;
+            for (const QByteArray &m : std::as_const(c.sent))
+                if (!m.startsWith("CMD_draftanswers"))
+                    kept.append(m);
+            return kept;
+        };
+        QCOMPARE(answers(),
+                 (QList {Protocol::Msg::myanswers(3, {u"rasp"_s, {}, {}, {}, {}, {}, {}, {}}),
+                         Protocol::Msg::done(3, DoneWith::Answers),
+                         Protocol::Msg::done(3, DoneWith::Vote)}));
+    }
+
     // A host that refuses and hangs up at once: the refusal is heard first.
     void closesBehindEarlierMessages()
     {

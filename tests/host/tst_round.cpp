@@ -53,6 +53,7 @@ private slots:
     void everyGameEnds();
     void doneEndsTheWaitEarly_data();
     void doneEndsTheWaitEarly();
+    void lengthOfAGameOfPromptPlayers();
 };
 
 void TestRound::startgameFields_data()
@@ -696,6 +697,49 @@ void TestRound::doneEndsTheWaitEarly()
     h.deliver(b, done(b, DoneWith::Vote));
     QCOMPARE(h.secondsUntilSend(a), early ? 2 : 10);
     QVERIFY(!h.sentTo(a, "CMD_postscores").isEmpty());
+}
+
+// Four players who answer and vote the moment they can, counted in game seconds
+// (not a timed test): clients of the first protocol wait out every time, ours
+// press Done and Next. Prints the lengths.
+void TestRound::lengthOfAGameOfPromptPlayers()
+{
+    using Protocol::DoneWith;
+    const auto gameSeconds = [](int rounds, int turnTime, bool ours) {
+        HostHarness h;
+        for (int n = 1; n <= 4; ++n)
+            ours ? h.joinOurs(QStringLiteral("P%1").arg(n)) : h.join(QStringLiteral("P%1").arg(n));
+        h.startGame(rounds, turnTime, "1", "0");
+        for (int seconds = 0, seen = 0; seconds < 24 * 3600; ++seconds, h.server.timer1Timer()) {
+            while (seen < h.sent[1].size()) {
+                const QByteArray message = h.sent[1].at(seen++);
+                if (message.startsWith("CMD_winner"))
+                    return seconds;
+                const bool answering = message.startsWith("CMD_startround");
+                if (!ours && !answering)
+                    continue;
+                for (int n = 1; n <= 4; ++n) {
+                    // Different counts of answers, so one player wins without a tie.
+                    if (answering)
+                        h.answer(n, answersFor(9 - n, QStringLiteral("W%1x").arg(n)));
+                    if (ours && (answering || message.startsWith("CMD_showcat")))
+                        h.deliver(
+                            n,
+                            Protocol::Msg::done(n, answering ? DoneWith::Answers : DoneWith::Vote));
+                }
+            }
+        }
+        return -1;
+    };
+    const int firstStartBefore = gameSeconds(10, 30, false);
+    const int plain = gameSeconds(3, 60, false);
+    const int ours = gameSeconds(3, 60, true);
+    qInfo("Four prompt players: 10 rounds of 30 s %d:%02d; 3 rounds of 60 s %d:%02d, "
+          "pressing Done and Next %d:%02d",
+          firstStartBefore / 60, firstStartBefore % 60, plain / 60, plain % 60, ours / 60,
+          ours % 60);
+    QVERIFY(ours > 0 && ours < 6 * 60);
+    QVERIFY(plain > ours + 3 * 60);
 }
 
 QTEST_GUILESS_MAIN(TestRound)

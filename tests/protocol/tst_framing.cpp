@@ -226,7 +226,8 @@ void TestFraming::commandTables()
                                 "CMD_gamestats",
                                 "CMD_oneanswer",
                                 "CMD_tiegame",
-                                "CMD_keptanswers"};
+                                "CMD_keptanswers",
+                                "CMD_playerdone"};
     QCOMPARE(hostCommands(), host);
     QCOMPARE(clientCommands(), client);
 

@@ -73,6 +73,8 @@ private slots:
         const auto kept = Read::keptanswers(argumentOf(Msg::keptanswers(2, {u"Bat"_s, {}})));
         QVERIFY(kept && kept->seat == 2 && kept->answers[0] == u"Bat"_s);
         QCOMPARE(Read::winner(argumentOf(Msg::winner(u"C+C"_s))), u"C+C"_s);
+        const auto done = Read::playerdone(argumentOf(Msg::playerdone(8, DoneWith::Vote)));
+        QVERIFY(done && done->seat == 8 && done->what == DoneWith::Vote);
     }
 
     void refusals_data()
@@ -92,6 +94,8 @@ private slots:
         row("scores break off", &Read::postscores, u"1+3+2+13+2+1"_s);
         row("one answer off the seats", &Read::oneanswer, u"3+9+1+4+x+a"_s);
         row("snapshot seconds no number", &Read::gamestats, u"4+1+5+2+60+soon+17+1+"_s);
+        row("done off the seats", &Read::playerdone, u"9+vote"_s);
+        row("done with something else", &Read::playerdone, u"2+all"_s);
     }
 
     void refusals()
