@@ -190,9 +190,6 @@ private:
 
     // Sign-in, kept seats and the lead (serversignin.cpp).
     void receivedlogininfo(const QString &text, int origin);
-    static QString loginNameFor(int seat, const QString &requested);
-    // The name, with " (2)", " (3)", ... added when another seat goes by it.
-    QString distinctName(const QString &name, int seat) const;
     void moveToKeptSeat(int from, int to);
     void giveAnswersBack(int seat);
     void updateLead();
@@ -201,7 +198,6 @@ private:
     void kickhim(const QString &text, int origin);
     void justwatch(const QString &text, int origin);
     void peerinfo(const QString &text, int origin);
-    Protocol::GameStats snapshot(int seat) const;
 
     // Relays (serverform.cpp).
     void chat(const QString &text, int origin);

@@ -6,6 +6,51 @@
 #include <algorithm>
 #include <utility>
 
+namespace {
+
+// The name a player signs in with, from what it typed.
+QString loginNameFor(int seat, const QString &requested)
+{
+    // A blank name would show as an empty seat and lines like " is Connected.",
+    // and one that reads as a free seat would be taken for one by every client.
+    const QString trimmed = requested.trimmed();
+    if (trimmed.isEmpty()
+        || trimmed.compare(QLatin1String(GameFacts::FreeSeatText), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Player %1").arg(seat);
+    return requested.left(TServer::MaxLoginNameLength);
+}
+
+// The name, with " (2)", " (3)", ... added when another seat goes by it.
+QString distinctName(const QString &name, const QStringList &taken)
+{
+    QString candidate = name;
+    for (int n = 2; taken.contains(candidate); ++n) {
+        const QString suffix = QStringLiteral(" (%1)").arg(n);
+        candidate = name.left(TServer::MaxLoginNameLength - suffix.size()) + suffix;
+    }
+    return candidate;
+}
+
+// The game as it stands, for a player who joins while it runs.
+Protocol::GameStats snapshot(const TServer &host, int seat)
+{
+    Protocol::GameStats stats;
+    stats.seat = seat;
+    stats.phase = int(host.phase());
+    stats.rounds = host.rounds();
+    stats.roundNumber = host.roundNumber();
+    stats.turnTime = host.turnTime();
+    stats.secondsLeft = host.countdown();
+    stats.letterIndex = host.letterIndex();
+    stats.gameType = QLatin1String(host.allScoring() ? "1" : "0");
+    for (int n = 1; n <= Protocol::PlayingSeats; ++n)
+        stats.scores[std::size_t(n - 1)] = host.seat(n).gameScore;
+    stats.categories = host.roundCategories();
+    return stats;
+}
+
+} // namespace
+
 // --- Sign-in -----------------------------------------------------------------
 
 void TServer::receivedlogininfo(const QString &text, int origin)
@@ -19,7 +64,7 @@ void TServer::receivedlogininfo(const QString &text, int origin)
     Seat &s = m_seats[seat];
     // Chat, scores and returns go by name: no two seats share one. A player
     // moved back to its kept seat keeps the name the seat was kept for.
-    const QString name = s.rejoining ? s.loginName : distinctName(typed, seat);
+    const QString name = s.rejoining ? s.loginName : distinctName(typed, namesOfOthers(seat));
 
     if (!s.signedIn && !s.rejoining && m_gameRunning) {
         // A player renamed at its first sign-in comes back under its typed name.
@@ -62,7 +107,7 @@ void TServer::receivedlogininfo(const QString &text, int origin)
             sendToSeat(seat, Protocol::Msg::wrongversion());
     }
     if (m_gameRunning)
-        sendToSeat(seat, Protocol::Msg::gamestats(snapshot(seat)));
+        sendToSeat(seat, Protocol::Msg::gamestats(snapshot(*this, seat)));
     if (back && m_gameRunning && m_phase == Protocol::Phase::Answering)
         giveAnswersBack(seat);
     if (back)
@@ -84,17 +129,6 @@ void TServer::giveAnswersBack(int seat)
     sendToSeat(seat, Protocol::Msg::keptanswers(seat, QStringList(kept.begin() + 1, kept.end())));
 }
 
-QString TServer::loginNameFor(int seat, const QString &requested)
-{
-    // A blank name would show as an empty seat and lines like " is Connected.",
-    // and one that reads as a free seat would be taken for one by every client.
-    const QString trimmed = requested.trimmed();
-    if (trimmed.isEmpty()
-        || trimmed.compare(QLatin1String(GameFacts::FreeSeatText), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Player %1").arg(seat);
-    return requested.left(MaxLoginNameLength);
-}
-
 QStringList TServer::namesOfOthers(int seat) const
 {
     QStringList names;
@@ -103,34 +137,6 @@ QStringList TServer::namesOfOthers(int seat) const
             names.append(m_seats[other].loginName);
     }
     return names;
-}
-
-QString TServer::distinctName(const QString &name, int seat) const
-{
-    const QStringList taken = namesOfOthers(seat);
-    QString candidate = name;
-    for (int n = 2; taken.contains(candidate); ++n) {
-        const QString suffix = QStringLiteral(" (%1)").arg(n);
-        candidate = name.left(MaxLoginNameLength - suffix.size()) + suffix;
-    }
-    return candidate;
-}
-
-Protocol::GameStats TServer::snapshot(int seat) const
-{
-    Protocol::GameStats stats;
-    stats.seat = seat;
-    stats.phase = int(m_phase);
-    stats.rounds = m_rounds;
-    stats.roundNumber = m_roundNumber;
-    stats.turnTime = m_turnTime;
-    stats.secondsLeft = m_countdown;
-    stats.letterIndex = m_letterIndex;
-    stats.gameType = QString::number(int(m_gameType));
-    for (int n = 1; n <= Protocol::PlayingSeats; ++n)
-        stats.scores[std::size_t(n - 1)] = m_seats[n].gameScore;
-    stats.categories = roundCategories();
-    return stats;
 }
 
 // --- Kept seats --------------------------------------------------------------
