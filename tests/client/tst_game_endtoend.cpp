@@ -2,6 +2,7 @@
 // main window and two joining ones. The host starts the game from the start
 // window, everybody types answers with key events and votes by clicking the
 // pictures; in the end every board shows the host's scores and the same winner.
+// Before any game, the players chat, leave and are removed.
 #include "ClientTestSupport.h"
 #include "client/GamePanels.h"
 #include "storage/HomeFolder.h"
@@ -62,6 +63,7 @@ private slots:
     void init();
     void cleanup();
     void allScoringThenOneWinnerWithoutDuplicates();
+    void playersChatLeaveAndAreRemoved();
 
 private:
     QList<Tchat *> chats() const
@@ -319,6 +321,32 @@ void GameEndToEndTest::allScoringThenOneWinnerWithoutDuplicates()
     expectFinalBoards(u"Ann"_s);
     QCOMPARE(m_table->server->seat(1).gameScore, 16);
     QCOMPARE(m_recorded, (QStringList {u"addtomine"_s, u"addtomine"_s}));
+}
+
+void GameEndToEndTest::playersChatLeaveAndAreRemoved()
+{
+    Tchat &ann = *m_table->players[0]->chat;
+    Tchat &bob = *m_table->players[1]->chat;
+    QVERIFY(ann.isHost() && !bob.isHost());
+    QTRY_VERIFY(chatLines(bob).contains(u"Ann is Connected."_s));
+    QVERIFY(chatLines(bob).contains(u"You are Connected."_s));
+    bob.chatPanel().setTextColour(QColor(0x80, 0, 0));
+    chatEntry(bob)->setText(u"hello + all"_s);
+    bob.chatPanel().send();
+    QTRY_COMPARE(lastChatLine(ann), u"Bob chats:  hello + all"_s);
+    QTRY_COMPARE(lastChatLine(bob), u"Bob chats:  hello + all"_s);
+    QCOMPARE(chatView(ann)->style(2).colour, QColor(0x80, 0, 0));
+
+    // Only the host's removal is carried out.
+    bob.kicking(1);
+    ann.board().prepareSeatMenu(2);
+    named(ann, u"RemoveFromGame1"_s)->trigger();
+    QTRY_VERIFY(m_table->players[1]->closed);
+    QTRY_COMPARE(lastChatLine(ann), u"Bob disconnected."_s);
+    QCOMPARE(seatLabel(ann, "label_playername", 2)->text(), u"<Waiting>"_s);
+    m_table->players[2].reset(); // Cid leaves
+    QTRY_COMPARE(lastChatLine(ann), u"Cid disconnected."_s);
+    QVERIFY(!m_table->players[0]->closed);
 }
 
 QTEST_MAIN(GameEndToEndTest)

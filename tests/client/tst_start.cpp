@@ -30,6 +30,7 @@ class StartTest : public QObject
     Q_OBJECT
 
 private slots:
+    void signInReplyCarriesTwoTerminators();
     void commandLine_data();
     void commandLine();
     void refusedCommandLines_data();
@@ -38,14 +39,10 @@ private slots:
     void startWindowBeginsTheChosenGame_data();
     void startWindowBeginsTheChosenGame();
     void unreachedHostOnTheFirstJoin();
-    void signInReplyCarriesTwoTerminators();
     void hostingConnectsToLoopbackAndLobby();
     void failedListeningDoesNotConnect();
-    void versionMessages();
-    void gameIsFullClosesTheWindow();
-    void socketClosedClosesTheWindow();
-    void dispatchTimerIdlesWithoutMessages();
-    void overlongTextIsSkippedAndReadingGoesOn();
+    void hostEndsTheGame_data();
+    void hostEndsTheGame();
     void secondInstanceRestoresTheFirst();
     void secondProgramEndsAtOnce();
     void badEnvironmentEndsTheProgram();
@@ -297,23 +294,19 @@ void StartTest::failedListeningDoesNotConnect()
     QVERIFY(!named(*client.chat, u"StartGame1"_s)->isEnabled());
 }
 
-void StartTest::versionMessages()
+void StartTest::hostEndsTheGame_data()
 {
-    FakeHost host;
-    TestClient client(host.port(), {u"Ann"_s, u"127.0.0.1"_s, u"join"_s});
-    client.chat->show();
-    QTRY_COMPARE(host.connections(), 1);
-    host.send("CMD_wrongversion+\xFF"_ba);
-    QTRY_COMPARE(lastChatLine(*client.chat),
-                 u"You have a differnt version of the game then the host."_s);
-    host.send("CMD_havewrongversion+Bob\xFF"_ba);
-    QTRY_COMPARE(lastChatLine(*client.chat),
-                 u"Bob has a different version of the game then you."_s);
-    QVERIFY(!client.closed);
+    QTest::addColumn<bool>("signedIn");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("game is full") << false << u"Game is full"_s;
+    QTest::newRow("host closed") << true << u"The host has closed the game."_s;
 }
 
-void StartTest::gameIsFullClosesTheWindow()
+// The player reads why in a box; the window goes once the box is read.
+void StartTest::hostEndsTheGame()
 {
+    QFETCH(bool, signedIn);
+    QFETCH(QString, why);
     FakeHost host;
     TestClient client(host.port(), {u"Ann"_s, u"127.0.0.1"_s, u"join"_s});
     client.chat->show();
@@ -321,79 +314,13 @@ void StartTest::gameIsFullClosesTheWindow()
     connect(client.chat.get(), &Tchat::closed, this, [&] { toldBeforeClosing = client.messages; });
     QTRY_COMPARE(host.connections(), 1);
     // Like a real host: refuse and hang up at once.
-    host.send("CMD_full+\xFF"_ba);
+    host.send(signedIn ? "CMD_sendlogininfo+2\xFF"_ba : "CMD_full+\xFF"_ba);
+    QTRY_COMPARE(client.chat->isConnected(), signedIn);
     host.closePeer();
     QTRY_VERIFY(client.closed);
-    QCOMPARE(toldBeforeClosing, QStringList {u"Game is full"_s});
-    QVERIFY(!client.chat->isVisible());
-}
-
-// The player reads why in a box and in the chat; the window goes once the box is read.
-void StartTest::socketClosedClosesTheWindow()
-{
-    FakeHost host;
-    TestClient client(host.port(), {u"Ann"_s, u"127.0.0.1"_s, u"join"_s});
-    client.chat->show();
-    QTRY_COMPARE(host.connections(), 1);
-    host.send("CMD_sendlogininfo+2\xFF"_ba);
-    QTRY_VERIFY(client.chat->isConnected());
-    QStringList toldBeforeClosing;
-    connect(client.chat.get(), &Tchat::closed, this, [&] { toldBeforeClosing = client.messages; });
-    host.closePeer();
-    QTRY_VERIFY(client.closed);
-    const QString why = u"The host has closed the game."_s;
     QCOMPARE(toldBeforeClosing, QStringList {why});
-    QCOMPARE(lastChatLine(*client.chat), why);
-}
-
-// The dispatch timer runs only while messages wait, and then handles one per tick.
-void StartTest::dispatchTimerIdlesWithoutMessages()
-{
-    FakeHost host;
-    TestClient client(host.port(), {u"Ann"_s, u"127.0.0.1"_s, u"join"_s});
-    client.chat->show();
-    QTRY_COMPARE(host.connections(), 1);
-    QVERIFY(!client.chat->timer1()->isActive());
-    client.chat->timer1()->blockSignals(true);
-    host.send("CMD_wrongversion+\xFF"
-              "CMD_havewrongversion+Cy\xFF"
-              "cmd_wrongversion+\xFF"_ba);
-    QTRY_COMPARE(client.chat->queuedMessages(), 3);
-    QVERIFY(client.chat->timer1()->isActive());
-    const qsizetype linesBefore = chatLines(*client.chat).size();
-    client.chat->Timer1Timer();
-    QCOMPARE(chatLines(*client.chat).size(), linesBefore + 1);
-    QCOMPARE(client.chat->queuedMessages(), 2);
-    client.chat->Timer1Timer();
-    client.chat->Timer1Timer();
-    // The lower-case name was dropped.
-    QCOMPARE(chatLines(*client.chat).size(), linesBefore + 2);
-    QVERIFY(!client.chat->timer1()->isActive());
-    client.chat->timer1()->blockSignals(false);
-}
-
-// A host that sends an endless text without a terminator loses that text,
-// not the connection: what follows its terminator is read as before.
-void StartTest::overlongTextIsSkippedAndReadingGoesOn()
-{
-    FakeHost host;
-    TestClient client(host.port(), {u"Ann"_s, u"127.0.0.1"_s, u"join"_s});
-    client.chat->show();
-    QTRY_COMPARE(host.connections(), 1);
-    host.send("CMD_wrongversion+\xFF"
-              "CMD_havewrongversion+"_ba);
-    QTRY_COMPARE(lastChatLine(*client.chat),
-                 u"You have a differnt version of the game then the host."_s);
-    const QByteArray chunk(Protocol::FrameSplitter::MaxPending / 2, 'A');
-    for (int i = 0; i < 6; ++i)
-        host.send(chunk);
-    host.send("+tail+still+of+the+long+text\xFF"
-              "CMD_sendlogininfo+4\xFF"_ba);
-    QTRY_COMPARE(host.received(), peerinfo(4) + "CMD_logininfo+4+1.0.4+Ann\xFF\xFF"_ba);
-    QVERIFY(!chatLines(*client.chat).constLast().contains(u"tail"_s));
-    host.send("CMD_havewrongversion+Cy\xFF"_ba);
-    QTRY_COMPARE(lastChatLine(*client.chat), u"Cy has a different version of the game then you."_s);
-    QVERIFY(!client.closed);
+    QVERIFY(!client.chat->isVisible());
+    QCOMPARE(lastChatLine(*client.chat) == why, signedIn);
 }
 
 void StartTest::secondInstanceRestoresTheFirst()

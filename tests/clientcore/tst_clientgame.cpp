@@ -1,75 +1,79 @@
-// The client core without a socket: what the host says goes in as bytes, what
-// the client says comes out as messages.
-#include "clientcore/ClientGame.h"
-#include "clientcore/HostConnection.h"
-#include "protocol/Messages.h"
-
-#include <QTest>
+// The client core without a socket: sign-in, the seats and their chat lines,
+// the end of the line, drafts and chat lines.
+#include "CoreClient.h"
+#include "HostileHost.h"
+#include "protocol/Framing.h"
 
 using namespace Qt::StringLiterals;
-
-// One player without widgets, signed in as "Robo".
-struct CoreClient
-{
-    CoreClient()
-    {
-        connection.setPlayerName(u"Robo"_s);
-        connection.setSender([this](const QByteArray &message) { sent.append(message); });
-    }
-    void hear(const QByteArray &bytes)
-    {
-        connection.receiveBytes(bytes);
-        while (connection.queuedMessages() > 0)
-            connection.tick();
-    }
-
-    HostConnection connection;
-    ClientGame game {connection};
-    QList<QByteArray> sent;
-};
 
 class ClientGameTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // Signed in, the player hears the round and the vote, and what it does
+    // reaches the host as the wire has it.
     void playsARoundWithoutWidgets()
     {
+        using namespace Protocol::Msg;
         CoreClient c;
-        c.hear(Protocol::Msg::sendlogininfo(3) + Protocol::Msg::newplayerinfo(1, u"Ann"_s));
+        c.hear(sendlogininfo(3) + newplayerinfo(1, u"Ann"_s));
         // It says what it is and understands before it signs in.
         QCOMPARE(c.sent,
-                 (QList {Protocol::Msg::peerinfo(3, Protocol::PeerKind::Person,
-                                                 Protocol::ourCapabilities()),
-                         Protocol::Msg::logininfo(3, u"1.0.4"_s, u"Robo"_s)}));
+                 (QList {peerinfo(3, Protocol::PeerKind::Person, Protocol::ourCapabilities()),
+                         logininfo(3, u"1.0.4"_s, u"Robo"_s)}));
         QCOMPARE(c.game.seatName(1), u"Ann"_s);
-
-        RoundStart round;
         CategoryVote vote;
-        QString winner;
-        connect(&c.game, &ClientGame::roundStarted, this, [&](const RoundStart &r) { round = r; });
         connect(&c.game, &ClientGame::votingStarted, this,
                 [&](const CategoryVote &v) { vote = v; });
-        connect(&c.game, &ClientGame::gameWon, this, [&](const QString &name) { winner = name; });
-        const QStringList categories {u"Fruit"_s, u"Tree"_s, u"A"_s, u"B"_s,
-                                      u"C"_s,     u"D"_s,    u"E"_s, u"F"_s};
-        c.hear(Protocol::Msg::startgameRelay(u"Ann"_s, 2, 60, u"1"_s, u"1"_s)
-               + Protocol::Msg::startround(1, 16, categories)
-               + Protocol::Msg::showcat(u"Fruit"_s, {{1, u"rasp"_s, false}, {3, u"rye"_s, true}})
-               + Protocol::Msg::winner(u"Ann+Co"_s));
-        QCOMPARE(round.letter(), u'R');
-        QCOMPARE(round.categories[1], u"TREE"_s);
-        QCOMPARE(vote.answers.size(), 2);
-        QCOMPARE(vote.answers[1].answer, u"rye"_s);
-        QVERIFY(vote.answers[1].duplicate);
-        QCOMPARE(winner, u"Ann+Co"_s);
+        c.hear(startgameRelay(u"Ann"_s, 2, 60, u"1"_s, u"1"_s)
+               + startround(1, 16, {u"Fruit"_s, u"Tree"_s})
+               + showcat(u"Fruit"_s, {{1, u"rasp"_s, false}, {3, u"rye"_s, true}}));
+        QCOMPARE(c.game.round().categories[1], u"TREE"_s);
+        QVERIFY(vote.answers[1].answer == u"rye"_s && vote.answers[1].duplicate);
 
         c.game.sendAnswers({u"rasp"_s});
         c.game.voteAgainst(1);
         c.game.say(u"gg"_s, u"clBlack"_s);
-        QCOMPARE(c.sent.mid(2),
-                 (QList {Protocol::Msg::myanswers(3, {u"rasp"_s}), Protocol::Msg::voteagainst(3, 1),
-                         Protocol::Msg::chat(3, u"gg"_s, u"clBlack"_s)}));
+        QCOMPARE(
+            c.sent.mid(2),
+            (QList {myanswers(3, {u"rasp"_s}), voteagainst(3, 1), chat(3, u"gg"_s, u"clBlack"_s)}));
+    }
+
+    // The dispatch timer runs only while messages wait, and then handles one
+    // per tick; a name in lower case is dropped.
+    void dispatchesOnePerTick()
+    {
+        CoreClient c;
+        QVERIFY(!c.connection.timer()->isActive());
+        c.connection.receiveBytes(Protocol::Msg::wrongversion()
+                                  + Protocol::Msg::havewrongversion(u"Cy"_s)
+                                  + "cmd_wrongversion+\xFF");
+        QCOMPARE(c.connection.queuedMessages(), 3);
+        QVERIFY(c.connection.timer()->isActive());
+        c.connection.tick();
+        QCOMPARE(c.lines.size(), 1);
+        QCOMPARE(c.connection.queuedMessages(), 2);
+        c.connection.tick();
+        c.connection.tick();
+        QCOMPARE(c.lines.size(), 2);
+        QVERIFY(!c.connection.timer()->isActive());
+    }
+
+    // An endless text without a terminator is lost, not the connection: what
+    // follows its terminator is read as before.
+    void overlongTextIsSkipped()
+    {
+        CoreClient c;
+        c.hear(Protocol::Msg::wrongversion() + "CMD_havewrongversion+");
+        for (int i = 0; i < 6; ++i)
+            c.hear(QByteArray(Protocol::FrameSplitter::MaxPending / 2, 'A'));
+        c.hear("+tail\xFF" + Protocol::Msg::sendlogininfo(4)
+               + Protocol::Msg::havewrongversion(u"Cy"_s));
+        QCOMPARE(c.sent.mid(1), QList {Protocol::Msg::logininfo(4, u"1.0.4"_s, u"Robo"_s)});
+        QCOMPARE(c.lines,
+                 (QStringList {u"You have a differnt version of the game then the host."_s,
+                               u"Cy has a different version of the game then you."_s}));
     }
 
     // Done sends the typed answers first, once; Next once per category; who is
@@ -212,6 +216,94 @@ private slots:
                          Protocol::Msg::draftanswers(3, {u"ash"_s, u"tree"_s})}));
     }
 
+    // What the seat messages write in the chat, signed in on seat 4.
+    void seatLines_data()
+    {
+        using namespace Protocol::Msg;
+        QTest::addColumn<QByteArray>("heard");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("spectators");
+        QTest::newRow("arrivals") << newplayerinfo(4, u"Robo"_s) + existingplayers(1, u"Hugo"_s)
+                + newplayerinfo(5, u"Dee"_s)
+                                  << QStringList {u"You are Connected."_s, u"Hugo is Connected."_s,
+                                                  u"Dee is Connected."_s}
+                                  << QStringList {};
+        // The line names the player on the board, not the one in the message.
+        QTest::newRow("departure")
+            << existingplayers(3, u"Cy"_s) + playerdisconnected(3, u"Somebody"_s)
+                + playerdisconnected(3, u"Cy"_s)
+            << QStringList {u"Cy is Connected."_s, u"Cy disconnected."_s} << QStringList {};
+        // The hint names of seat 2 and seat 8 leave without a line, elsewhere not.
+        for (const auto &[seat, name, leaves] :
+             {std::tuple {2, u"Klot"_s, false}, std::tuple {3, u"Klot"_s, true},
+              std::tuple {8, u"Krazy"_s, false}, std::tuple {2, u"Bob"_s, true}}) {
+            QStringList lines {name + u" is Connected."_s};
+            if (leaves)
+                lines.append(name + u" disconnected."_s);
+            QTest::addRow("%s leaves seat %d", qPrintable(name), seat) << newplayerinfo(seat, name)
+                    + playerdisconnected(seat, name) << lines << QStringList {};
+        }
+        QTest::newRow("spectator") << newplayerinfo(9, u"Eve"_s) + newplayerinfo(10, u"Zed"_s)
+                + newplayerinfo(-1, u"Neg"_s)
+                                   << QStringList {u"Eve is Connected."_s, u"Eve is spying."_s,
+                                                   u"Zed is Connected."_s, u"Neg is Connected."_s}
+                                   << QStringList {u"Eve"_s};
+        QTest::newRow("spectator leaves once")
+            << newplayerinfo(9, u"Eve"_s) + playerdisconnected(9, u"Eve"_s)
+                + playerdisconnected(9, u"Eve"_s)
+            << QStringList {u"Eve is Connected."_s, u"Eve is spying."_s, u"Eve has left."_s}
+            << QStringList {};
+        QTest::newRow("watching") << existingplayers(1, u"Hugo"_s) + justwatching(1, true)
+                + justwatching(1, false) + "CMD_justwatching+9+1\xFF"
+                                  << QStringList {u"Hugo is Connected."_s,
+                                                  u"Hugo is just watching"_s,
+                                                  u"Hugo is now playing again"_s}
+                                  << QStringList {};
+        QTest::newRow("versions")
+            << wrongversion() + havewrongversion(u"Bob"_s)
+            << QStringList {u"You have a differnt version of the game then the host."_s,
+                            u"Bob has a different version of the game then you."_s}
+            << QStringList {};
+    }
+
+    void seatLines()
+    {
+        QFETCH(QByteArray, heard);
+        QFETCH(QStringList, spectators);
+        CoreClient c(4);
+        c.hear(heard);
+        QTEST(c.lines, "lines");
+        QCOMPARE(c.game.spectators().values(), spectators);
+    }
+
+    void ownSpectatorArrival()
+    {
+        CoreClient c(9);
+        c.hear(Protocol::Msg::newplayerinfo(9, u"Robo"_s));
+        QCOMPARE(c.lines, (QStringList {u"You are Connected."_s, u"You are spying."_s}));
+        QCOMPARE(c.cues, QStringList {u"entered"_s});
+        // A spectator asks for nothing.
+        c.game.watch(true);
+        c.game.voteAgainst(1);
+        QVERIFY(c.sent.isEmpty());
+    }
+
+    // A seeded stream of the host's commands with hostile fields; sanitizer
+    // aborts fail the test, and the core still follows an honest host after it.
+    void againstAHostileHost()
+    {
+        CoreClient c(2);
+        HostileHost host(0xC11E48);
+        for (int n = 0; n < 60000; ++n) {
+            c.connection.receiveBytes(host.message());
+            for (int m = 0; m < 1000 && c.connection.queuedMessages() > 0; ++m)
+                c.connection.tick();
+            QVERIFY(c.game.ownSeat() >= 1 && c.game.ownSeat() <= 9);
+        }
+        c.hear(Protocol::Msg::newplayerinfo(3, u"Zed"_s));
+        QCOMPARE(c.game.seatName(3), u"Zed"_s);
+    }
+
     void chatLines_data()
     {
         QTest::addColumn<QString>("argument");
@@ -222,6 +314,8 @@ private slots:
             << u"2+Ann: hi|clNavy"_s << 2 << u"#000080"_s << u"Ann: hi"_s;
         QTest::newRow("no colour") << u"3+Cy: hi"_s << 3 << u"#ff0000"_s << u"Cy: hi"_s;
         QTest::newRow("colour does not read") << u"3+x|clNope"_s << 3 << u"#ff0000"_s << u"x"_s;
+        QTest::newRow("bar in the text")
+            << u"1+Ann chats: a|b|clBlack"_s << 1 << u"#ff0000"_s << u"Ann chats: a"_s;
         QTest::newRow("line breaks") << u"1+a\r\nb|clBlack"_s << 1 << u"#000000"_s << u"a  b"_s;
         QTest::newRow("no style") << u"hi|clRed"_s << -1 << QString() << QString();
         QTest::newRow("style out of range") << u"15+x|clRed"_s << -1 << QString() << QString();
