@@ -1,5 +1,6 @@
 // Helpers shared by the client tests: a scriptable host made of a plain TCP
-// listener, a sound recorder and readers for what the chat shows.
+// listener, a sound recorder, a main window set up for tests and readers for
+// what the chat shows.
 #pragma once
 
 #include "client/ChatPanel.h"
@@ -8,9 +9,6 @@
 #include "client/PlayerBoard.h"
 #include "client/SoundPlayer.h"
 #include "client/chatform.h"
-#include "host/HostOptions.h"
-#include "host/serverform.h"
-#include "protocol/GameRandom.h"
 #include "windows/spylistform.h"
 
 #include <QAction>
@@ -30,7 +28,6 @@
 #include <QTest>
 
 #include <memory>
-#include <vector>
 
 // Speaks the wire from the host's side: accepts connections, records what each
 // one sends and writes what a test tells it to.
@@ -157,41 +154,4 @@ struct TestClient
     QStringList messages;
     QList<QUrl> opened;
     bool closed = false;
-};
-
-// A real host and the main windows of its players in one process over
-// loopback: the first player's copy hosts (its windows get the host's
-// listening hook), the others join. Nothing is shown yet.
-struct HostedTable
-{
-    HostedTable(const QList<QStringList> &commandLines, quint32 seed, int secondMs = 1000,
-                ChatWindows hostWindows = {})
-        : random(seed)
-    {
-        HostOptions options;
-        options.port = closedPort();
-        options.secondMs = secondMs;
-        server = std::make_unique<TServer>(options, random);
-        // The lobby connections go to a listener of their own, never to the host's port.
-        lobby.listen(QHostAddress::LocalHost, 0);
-        for (const QStringList &arguments : commandLines) {
-            players.push_back(std::make_unique<TestClient>(options.port, arguments));
-            players.back()->chat->connection().setSecondMs(secondMs);
-            players.back()->chat->setLobbyPort(lobby.serverPort());
-        }
-        hostWindows.startListening = [this](quint16 port) {
-            return server->listenOn(port);
-        };
-        players.front()->chat->setWindows(hostWindows);
-    }
-    ~HostedTable()
-    {
-        // The windows close their connections before the host goes.
-        players.clear();
-    }
-
-    GameRandom random;
-    QTcpServer lobby;
-    std::unique_ptr<TServer> server;
-    std::vector<std::unique_ptr<TestClient>> players;
 };

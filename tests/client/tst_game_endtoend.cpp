@@ -14,6 +14,8 @@
 
 #include <QTemporaryDir>
 
+#include <vector>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -51,6 +53,43 @@ QWidget *picture(const Tchat &chat, const char *base, int row)
 {
     return chat.findChild<QWidget *>(QLatin1String(base) + QString::number(row));
 }
+
+// A real host and the main windows of its players in one process over
+// loopback: the first player's copy hosts (its windows get the host's
+// listening hook), the others join. Nothing is shown yet.
+struct HostedTable
+{
+    HostedTable(const QList<QStringList> &commandLines, quint32 seed, int secondMs = 1000,
+                ChatWindows hostWindows = {})
+        : random(seed)
+    {
+        HostOptions options;
+        options.port = closedPort();
+        options.secondMs = secondMs;
+        server = std::make_unique<TServer>(options, random);
+        // The lobby connections go to a listener of their own, never to the host's port.
+        lobby.listen(QHostAddress::LocalHost, 0);
+        for (const QStringList &arguments : commandLines) {
+            players.push_back(std::make_unique<TestClient>(options.port, arguments));
+            players.back()->chat->connection().setSecondMs(secondMs);
+            players.back()->chat->setLobbyPort(lobby.serverPort());
+        }
+        hostWindows.startListening = [this](quint16 port) {
+            return server->listenOn(port);
+        };
+        players.front()->chat->setWindows(hostWindows);
+    }
+    ~HostedTable()
+    {
+        // The windows close their connections before the host goes.
+        players.clear();
+    }
+
+    GameRandom random;
+    QTcpServer lobby;
+    std::unique_ptr<TServer> server;
+    std::vector<std::unique_ptr<TestClient>> players;
+};
 
 } // namespace
 
