@@ -347,59 +347,62 @@ void StartTest::secondInstanceRestoresTheFirst()
     QVERIFY(elsewhere.claim());
 }
 
-// The real program's surroundings: its own session folder and home, and a
-// port where nothing listens.
-// The program joins `host`, so it runs until it is ended.
-QProcessEnvironment programEnvironment(const QTemporaryDir &runtime, const QTemporaryDir &home,
-                                       const FakeHost &host)
+// The real program in surroundings of its own: its session folder and home,
+// and `host` to join, so it runs until it is ended.
+struct Program
 {
-    QFile::setPermissions(runtime.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    Program()
+    {
+        QFile::setPermissions(runtime.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                  | QFileDevice::ExeOwner);
+        environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+        environment.insert(u"LEXIBURST_HOME"_s, home.path());
+        environment.insert(u"LEXIBURST_PORT"_s, QString::number(host.port()));
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        environment.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0"_s);
+    }
+    bool isBuilt() const { return QFileInfo(path).isExecutable(); }
+    void start(QProcess &copy) const
+    {
+        copy.setProcessEnvironment(environment);
+        copy.start(path, {u"Ann"_s, u"127.0.0.1"_s});
+    }
+    // A copy has claimed the session of `folder`: its single-instance socket is there.
+    static bool claimed(const QString &folder)
+    {
+        return !QDir(folder).entryList({u"22nroz-*"_s}, QDir::System).isEmpty();
+    }
+
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(u"lexiburst"_s);
+    QTemporaryDir runtime;
+    QTemporaryDir home;
+    FakeHost host;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
-    environment.insert(u"LEXIBURST_HOME"_s, home.path());
-    environment.insert(u"LEXIBURST_PORT"_s, QString::number(host.port()));
-    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    environment.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0"_s);
-    return environment;
-}
+};
 
 // The real program: a second copy in the same session makes no window and
 // ends; a copy in another session runs on its own.
 void StartTest::secondProgramEndsAtOnce()
 {
-    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(u"lexiburst"_s);
-    if (!QFileInfo(program).isExecutable())
+    Program program;
+    if (!program.isBuilt())
         QSKIP("the game program is not built");
-    QTemporaryDir runtime;
-    QTemporaryDir home;
-    FakeHost host;
-    QProcessEnvironment environment = programEnvironment(runtime, home, host);
-    const QStringList arguments {u"Ann"_s, u"127.0.0.1"_s};
-
-    QProcess first;
-    first.setProcessEnvironment(environment);
-    first.start(program, arguments);
+    QProcess first, second, elsewhere;
+    program.start(first);
     QVERIFY(first.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(
-        !QDir(runtime.path()).entryList({u"22nroz-*"_s}, QDir::System).isEmpty(), 20000);
-
-    QProcess second;
-    second.setProcessEnvironment(environment);
-    second.start(program, arguments);
+    QTRY_VERIFY_WITH_TIMEOUT(Program::claimed(program.runtime.path()), 20000);
+    program.start(second);
     QVERIFY(second.waitForFinished(20000));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
     QCOMPARE(first.state(), QProcess::Running);
 
     QTemporaryDir otherRuntime;
-    environment.insert(u"XDG_RUNTIME_DIR"_s, otherRuntime.path());
-    QProcess elsewhere;
-    elsewhere.setProcessEnvironment(environment);
-    elsewhere.start(program, arguments);
+    program.environment.insert(u"XDG_RUNTIME_DIR"_s, otherRuntime.path());
+    program.start(elsewhere);
     QVERIFY(elsewhere.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(
-        !QDir(otherRuntime.path()).entryList({u"22nroz-*"_s}, QDir::System).isEmpty(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(Program::claimed(otherRuntime.path()), 20000);
     QCOMPARE(elsewhere.state(), QProcess::Running);
     elsewhere.kill();
     elsewhere.waitForFinished();
@@ -410,41 +413,29 @@ void StartTest::secondProgramEndsAtOnce()
 // The real program refuses a bad variable before it opens a window.
 void StartTest::badEnvironmentEndsTheProgram()
 {
-    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(u"lexiburst"_s);
-    QVERIFY(QFileInfo(program).isExecutable());
-    QTemporaryDir runtime;
-    QTemporaryDir home;
-    FakeHost host;
-    QProcessEnvironment environment = programEnvironment(runtime, home, host);
-    environment.insert(u"LEXIBURST_PORT"_s, u"abc"_s);
+    Program program;
+    QVERIFY(program.isBuilt());
+    program.environment.insert(u"LEXIBURST_PORT"_s, u"abc"_s);
     QProcess game;
-    game.setProcessEnvironment(environment);
-    game.start(program, {u"Ann"_s, u"127.0.0.1"_s});
+    program.start(game);
     QVERIFY(game.waitForFinished(20000));
     QCOMPARE(game.exitCode(), 2);
     QCOMPARE(game.readAllStandardError(),
              "lexiburst: LEXIBURST_PORT must be a whole number from 1 to 65535, not \"abc\".\n"_ba);
-    QCOMPARE(host.connections(), 0);
+    QCOMPARE(program.host.connections(), 0);
 }
 
 // Stopped by the session (SIGTERM): the program closes its window as the player
 // would, so what it keeps is written, instead of dying on the signal.
 void StartTest::terminationSignalClosesTheWindow()
 {
-    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(u"lexiburst"_s);
-    if (!QFileInfo(program).isExecutable())
+    Program program;
+    if (!program.isBuilt())
         QSKIP("the game program is not built");
-    QTemporaryDir runtime;
-    QTemporaryDir home;
-    FakeHost host;
-    QProcessEnvironment environment = programEnvironment(runtime, home, host);
-
     QProcess game;
-    game.setProcessEnvironment(environment);
-    game.start(program, {u"Ann"_s, u"127.0.0.1"_s});
+    program.start(game);
     QVERIFY(game.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(
-        !QDir(runtime.path()).entryList({u"22nroz-*"_s}, QDir::System).isEmpty(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(Program::claimed(program.runtime.path()), 20000);
     game.terminate();
     QVERIFY(game.waitForFinished(20000));
     QCOMPARE(game.exitStatus(), QProcess::NormalExit);
