@@ -105,13 +105,19 @@ public:
         return isSeatNumber(seat) ? m_connections[std::size_t(seat)].get() : nullptr;
     }
     // The seat that may start games and remove players: seat 1 on the hosting
-    // program; on a stand-alone host the first to sign in, and when its player
-    // leaves, the lowest signed-in seat (0 for none).
+    // program; on a stand-alone host the first person to sign in, and when its
+    // player leaves, the lowest seat of a signed-in person (0 for none:
+    // computer players never lead).
     int leadSeat() const;
     int highestSeatUsed() const { return m_highestSeat; }
     // Whether the peer on the seat said who it is ("CMD_peerinfo"): a client
     // of ours, not one that knows only the first protocol.
     bool isOurs(int seat) const { return connection(seat) && connection(seat)->announced; }
+    // Whether the peer on the seat said it is a computer player.
+    bool isComputer(int seat) const
+    {
+        return isOurs(seat) && connection(seat)->kind == Protocol::PeerKind::Computer;
+    }
     // Whether the peer on the seat announced the capability word.
     bool understands(int seat, const char *word) const
     {

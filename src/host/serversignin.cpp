@@ -175,13 +175,14 @@ int TServer::leadSeat() const
 
 bool TServer::holdsLead(int seat) const
 {
-    return seat != 0 && m_seats[seat].inUse && m_seats[seat].signedIn;
+    // A computer player never leads: a table of them alone waits for a person.
+    return seat != 0 && m_seats[seat].inUse && m_seats[seat].signedIn && !isComputer(seat);
 }
 
 void TServer::updateLead()
 {
     // The leader keeps the lead as long as it stays; a newcomer never takes it.
-    // Only when the leader leaves does it pass, to the lowest seat in use.
+    // Only when the leader leaves does it pass, to the lowest person's seat.
     if (m_options.hostSeatReserved || holdsLead(m_announcedLead))
         return;
     int lead = 0;
@@ -259,6 +260,8 @@ void TServer::peerinfo(const QString &text, int origin)
     c->kind = info->kind;
     c->capabilities = info->words;
     tellLeadTo(info->seat);
+    // A computer player that said so only after signing in gives up the lead.
+    updateLead();
 }
 
 bool TServer::everyPlayerIsOurs() const

@@ -63,18 +63,22 @@ public:
     // Connects and signs in; returns the seat. A client of ours first says
     // what it is and which additions it understands (words).
     int join(const QString &name, const QString &version = QStringLiteral("1.0.4"),
-             const std::optional<QStringList> &words = std::nullopt)
+             const std::optional<QStringList> &words = std::nullopt,
+             Protocol::PeerKind kind = Protocol::PeerKind::Person)
     {
         const int seat = server.connectLocal();
-        const QByteArray said = words
-            ? Protocol::Msg::peerinfo(seat, Protocol::PeerKind::Person, *words)
-            : QByteArray();
+        const QByteArray said = words ? Protocol::Msg::peerinfo(seat, kind, *words) : QByteArray();
         deliver(seat, said + Protocol::Msg::logininfo(seat, version, name));
         return seat;
     }
     int joinOurs(const QString &name, const QStringList &words = Protocol::ourCapabilities())
     {
         return join(name, QStringLiteral("1.0.4"), words);
+    }
+    int joinComputer(const QString &name)
+    {
+        return join(name, QStringLiteral("1.0.4"), Protocol::ourCapabilities(),
+                    Protocol::PeerKind::Computer);
     }
 
     QList<QByteArray> take(int seat) { return sent.take(seat); }

@@ -15,6 +15,7 @@ class TestRejoin : public QObject
 private slots:
     void leadPassesToTheLowestSeat();
     void hostingProgramKeepsTheLead();
+    void computersNeverLead();
     void droppedPlayerGetsTheSeatBack();
     void renamedPlayerComesBackUnderItsTypedName();
     void keptSeatEnds_data();
@@ -105,6 +106,20 @@ void TestRejoin::hostingProgramKeepsTheLead()
     h.deliver(2, Protocol::Msg::startgame("Bea", 1, 30, "1", "1"));
     QVERIFY(!h.server.gameRunning());
     QCOMPARE(h.sentTo(2, "CMD_leads").size(), 0);
+}
+
+void TestRejoin::computersNeverLead()
+{
+    HostHarness h(7, false);
+    QCOMPARE(h.join("Bot1"), 1); // says what it is only after signing in
+    h.deliver(1, Protocol::Msg::peerinfo(1, Protocol::PeerKind::Computer, {}));
+    h.joinComputer("Bot2");
+    QCOMPARE(h.server.leadSeat(), 0); // computer players alone: nobody leads
+    QCOMPARE(h.join("Ann"), 3); // a peer that says nothing is a person
+    QCOMPARE(h.sentTo(2, "CMD_leads"), QList<QByteArray> {wire("CMD_leads+3+Ann")});
+    h.joinOurs("Bob");
+    h.server.disconnectsock(3);
+    QCOMPARE(h.server.leadSeat(), 4); // past the computers' lower seats
 }
 
 void TestRejoin::droppedPlayerGetsTheSeatBack()
