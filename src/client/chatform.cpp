@@ -423,7 +423,11 @@ void Tchat::JustWatch1Click()
 
 void Tchat::kicking(int seat)
 {
-    if (m_host)
+    if (!m_host)
+        return;
+    const QString name = PlayerSeats::isPlayingSeat(seat) ? m_clientGame->seatName(seat)
+                                                          : m_clientGame->spectators().value(seat);
+    if (m_askQuestion && m_askQuestion(QStringLiteral("Remove %1 from the game?").arg(name)))
         m_clientGame->remove(seat);
 }
 

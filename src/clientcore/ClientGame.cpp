@@ -29,6 +29,17 @@ ClientGame::ClientGame(HostConnection &connection, QObject *parent)
                 m_seats.seatPlayer(seat, name);
                 emit playerArrived(seat, name);
             });
+    // The connection says why in the chat.
+    connect(&m_connection, &HostConnection::playerRemoved, this,
+            [this](int seat, const QString &name) {
+                if (isPlayingSeat(seat))
+                    m_seats.freeSeat(seat);
+                else if (m_spectators.remove(seat) > 0)
+                    emit spectatorsChanged();
+                emit playerLeft(seat, name);
+            });
+    connect(&m_connection, &HostConnection::seatTakenOver, this,
+            [this](int seat, const QString &, int score) { m_seats.setScore(seat, score); });
 }
 
 void ClientGame::registerSeatMessages()

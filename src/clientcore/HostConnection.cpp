@@ -91,6 +91,10 @@ HostConnection::HostConnection(QObject *parent) : QObject(parent)
     on(QStringLiteral("CMD_leads"), [this](const QString &argument, int) { leads(argument); });
     on(QStringLiteral("CMD_playerback"), [this](const QString &argument, int) { back(argument); });
     on(QStringLiteral("CMD_removed"), [this](const QString &, int) { m_removed = true; });
+    on(QStringLiteral("CMD_playerremoved"),
+       [this](const QString &argument, int) { removal(argument); });
+    on(QStringLiteral("CMD_takesover"),
+       [this](const QString &argument, int) { takeOver(argument); });
 }
 
 HostConnection::~HostConnection()
@@ -342,6 +346,32 @@ void HostConnection::back(const QString &argument)
         return;
     emit statusLine(returner->name + QStringLiteral(" is back."));
     emit playerBack(returner->seat, returner->name);
+}
+
+void HostConnection::removal(const QString &argument)
+{
+    const std::optional<SeatAndName> removed = readSeatAndName(argument);
+    if (!removed)
+        return;
+    emit playerRemoved(removed->seat, removed->name);
+    emit statusLine(removed->name + QStringLiteral(" was removed from the game."));
+}
+
+void HostConnection::takeOver(const QString &argument)
+{
+    // "SEAT+SCORE+DEPARTED+NAME", the name being the rest of the text.
+    Protocol::FieldReader fields(argument);
+    const std::optional<int> seat = fields.takeInt();
+    const std::optional<int> score = fields.takeInt();
+    const QString departed = fields.takeText();
+    if (!seat || !score || *seat < 1 || *seat > GameFacts::SeatCount || fields.atEnd())
+        return;
+    const QString &name = fields.rest();
+    emit seatTakenOver(*seat, name, *score);
+    emit statusLine(QStringLiteral("%1 takes over the seat of %2 with %3 point%4.")
+                        .arg(name, departed)
+                        .arg(*score)
+                        .arg(*score == 1 ? QString() : QStringLiteral("s")));
 }
 
 void HostConnection::updateLead()

@@ -126,6 +126,10 @@ signals:
     void leadChanged(bool ownSeatLeads);
     // A player got its kept seat back.
     void playerBack(int seat, const QString &name);
+    // The leader removed the player on the seat.
+    void playerRemoved(int seat, const QString &name);
+    // A newcomer plays on in a seat left during the game, with the seat's score.
+    void seatTakenOver(int seat, const QString &name, int score);
     // A line for the chat: connection trouble, the lead, a return.
     void statusLine(const QString &text);
     // The game socket could not be opened (no such address, nobody listening).
@@ -135,6 +139,8 @@ private:
     void signIn(const QString &argument);
     void leads(const QString &argument);
     void back(const QString &argument);
+    void removal(const QString &argument);
+    void takeOver(const QString &argument);
     void updateLead();
     void openSocket();
     void connectionFailed(const QString &reason);

@@ -33,6 +33,7 @@ void KeptSeats::giveUp(int seat)
 {
     Seat &s = m_seats[std::size_t(seat)];
     end(seat);
+    s.departed.clear();
     s.gameScore = 0;
     s.answersShown = 0;
     s.clearRound();

@@ -35,6 +35,8 @@ struct Seat
     bool returnedThisRound = false;
     // Removed by the leader: the seat is not kept for a return.
     bool removed = false;
+    // Who last left the seat during the game: a newcomer plays on with its score.
+    QString departed;
     // Whether the seat was in use at some time during the current game; only
     // such seats take part in the winner test.
     bool tookPart = false;

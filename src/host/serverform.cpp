@@ -278,10 +278,15 @@ void TServer::seatClosed(int seat)
     if (m_connections[seat])
         m_receivedlist.discard(m_connections[seat]->id);
     if (s.inUse) {
+        // Our clients hear that the leader removed the player; others see it go.
         const QByteArray message = Protocol::Msg::playerdisconnected(seat, name);
+        const QByteArray removal = Protocol::Msg::playerremoved(seat, name);
         for (int other = 1; other <= m_highestSeat; ++other) {
             if (other != seat && m_seats[other].inUse)
-                sendToSeat(other, message);
+                sendToSeat(other,
+                           s.removed && understands(other, Protocol::Capability::Removal)
+                               ? removal
+                               : message);
         }
     }
     const bool wasInUse = s.inUse;
@@ -289,6 +294,8 @@ void TServer::seatClosed(int seat)
     // leader removed may not.
     const bool keep = m_gameRunning && isPlayingSeat(seat) && (s.signedIn || s.rejoining)
         && !s.removed && !name.isEmpty();
+    if (m_gameRunning && isPlayingSeat(seat) && s.signedIn && !name.isEmpty())
+        s.departed = name;
     s.rejoining = false;
     s.removed = false;
     s.vacate();

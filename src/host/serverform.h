@@ -197,6 +197,9 @@ private:
     // Sign-in, kept seats and the lead (serversignin.cpp).
     void receivedlogininfo(const QString &text, int origin);
     void moveToKeptSeat(int from, int to);
+    void announceTakeOver(int seat);
+    // Whether the leader removed a player of that name from the game.
+    bool isBarred(const QString &name) const;
     void giveAnswersBack(int seat);
     void updateLead();
     bool holdsLead(int seat) const;
@@ -265,6 +268,9 @@ private:
     int m_announcedLead = 0;
     // Whether clients were ever told of a lead other than seat 1.
     bool m_leadMoved = false;
+    // Names (as nameKey() reads them) the leader removed, refused until the
+    // game under way, or the next one, ends.
+    QStringList m_barred;
 
     Protocol::Dispatcher m_dispatcher;
     // The receive queue and its dispatch timer (the `socktimer`).

@@ -40,6 +40,7 @@ void TServer::startgame(const QString &text, int origin)
     for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
         Seat &s = m_seats[n];
         s.gameScore = 0;
+        s.departed.clear();
         s.watching = false;
         s.tookPart = s.inUse;
         s.answersShown = 0;

@@ -62,6 +62,12 @@ void TServer::receivedlogininfo(const QString &text, int origin)
     const QString &version = login->version;
     const QString typed = loginNameFor(seat, login->name);
     Seat &s = m_seats[seat];
+    if (!s.rejoining && isBarred(typed)) {
+        if (understands(seat, Protocol::Capability::Removed))
+            sendToSeat(seat, Protocol::Msg::removed());
+        disconnectsock(seat);
+        return;
+    }
     // Chat, scores and returns go by name: no two seats share one. A player
     // moved back to its kept seat keeps the name the seat was kept for.
     const QString name = s.rejoining ? s.loginName : distinctName(typed, namesOfOthers(seat));
@@ -94,6 +100,7 @@ void TServer::receivedlogininfo(const QString &text, int origin)
         }
     } else {
         sendToAll(Protocol::Msg::newplayerinfo(seat, name));
+        announceTakeOver(seat);
     }
     for (int other = 1; other <= m_highestSeat; ++other) {
         if (other != seat && m_seats[other].inUse)
@@ -115,6 +122,23 @@ void TServer::receivedlogininfo(const QString &text, int origin)
     else
         emit playerSignedIn(seat, name, version);
     updateLead();
+}
+
+void TServer::announceTakeOver(int seat)
+{
+    // The seat's score stays with it (the newcomer starts from it): our
+    // clients say so, unless its own player came back late.
+    const QString departed = std::exchange(m_seats[seat].departed, QString());
+    const Seat &s = m_seats[seat];
+    if (m_gameRunning && !departed.isEmpty()
+        && Protocol::nameKey(departed) != Protocol::nameKey(s.loginName))
+        sendToAllWho(Protocol::Capability::TakeOver,
+                     Protocol::Msg::takesover(seat, s.gameScore, departed, s.loginName));
+}
+
+bool TServer::isBarred(const QString &name) const
+{
+    return m_barred.contains(Protocol::nameKey(name));
 }
 
 void TServer::giveAnswersBack(int seat)
@@ -151,6 +175,7 @@ void TServer::moveToKeptSeat(int from, int to)
     kept.signedIn = false;
     kept.rejoining = true;
     kept.removed = false;
+    kept.departed.clear();
     kept.watching = false;
     kept.loginName = old.loginName;
     // The connection moves, what it said about itself with it; the records stay.
@@ -221,6 +246,9 @@ void TServer::kickhim(const QString &text, int origin)
     if (!isSeatNumber(target) || !m_seats[target].inUse)
         return;
     m_seats[target].removed = true;
+    // A computer player does not come back of itself; its seat's name stays free.
+    if (m_seats[target].signedIn && !isComputer(target))
+        m_barred.append(Protocol::nameKey(m_seats[target].loginName));
     // Told first, so its player reads why the game closed.
     if (understands(target, Protocol::Capability::Removed))
         sendToSeat(target, Protocol::Msg::removed());

@@ -114,6 +114,7 @@ bool TServer::checkforwin()
     sendToAll(Protocol::Msg::winner(name));
     m_gameRunning = false;
     m_kept.releaseAll();
+    m_barred.clear();
     // Also when a new game ends at once: the clock of the one it replaced stops.
     m_timer1.stop();
     emit gameWon(leader, name, top);

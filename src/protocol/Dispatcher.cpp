@@ -31,6 +31,8 @@ const QStringList &clientCommands()
         "CMD_leads",
         "CMD_playerback",
         "CMD_removed",
+        "CMD_playerremoved",
+        "CMD_takesover",
         "CMD_chat",
         "CMD_action",
         "CMD_playasound",

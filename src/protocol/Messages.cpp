@@ -10,6 +10,23 @@ QChar answerInitial(const QString &answer)
     return plain.isEmpty() ? QChar() : plain.at(0).toUpper();
 }
 
+QString nameKey(const QString &name)
+{
+    QString visible;
+    for (const QChar c : name) {
+        if (c.isSpace())
+            visible.append(u' ');
+        else if (c.category() != QChar::Other_Control && c.category() != QChar::Other_Format)
+            visible.append(c);
+    }
+    QString key;
+    for (const QChar c : visible.simplified().normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            key.append(c);
+    }
+    return key.toCaseFolded();
+}
+
 QByteArray toWire(const QString &text)
 {
     // U+00FF encodes to the terminator byte: let through, a typed character would
@@ -31,7 +48,8 @@ QStringList ourCapabilities()
 {
     return {QLatin1String(Capability::Lead),    QLatin1String(Capability::Back),
             QLatin1String(Capability::Removed), QLatin1String(Capability::Kept),
-            QLatin1String(Capability::Drafts),  QLatin1String(Capability::Done)};
+            QLatin1String(Capability::Drafts),  QLatin1String(Capability::Done),
+            QLatin1String(Capability::Removal), QLatin1String(Capability::TakeOver)};
 }
 
 namespace {
@@ -140,6 +158,21 @@ QByteArray leads(int seat, const QString &loginName)
 QByteArray playerback(int seat, const QString &loginName)
 {
     return Builder("CMD_playerback").field(seat).field(loginName).done();
+}
+
+QByteArray playerremoved(int seat, const QString &loginName)
+{
+    return Builder("CMD_playerremoved").field(seat).field(loginName).done();
+}
+
+QByteArray takesover(int seat, int score, const QString &departed, const QString &loginName)
+{
+    return Builder("CMD_takesover")
+        .field(seat)
+        .field(score)
+        .innerField(departed)
+        .field(loginName)
+        .done();
 }
 
 QByteArray removed()

@@ -27,6 +27,10 @@ inline constexpr int SpectatorSeat = 9;
 // dropped, upper case; a null character for a blank answer.
 QChar answerInitial(const QString &answer);
 
+// A player's name as people read it, for comparing names: invisible and control
+// characters dropped, blanks run together and trimmed, accents and case ignored.
+QString nameKey(const QString &name);
+
 // Encodes a text for the wire; characters outside Latin-1, and "\u00FF" whose
 // byte is the terminator, become "?".
 QByteArray toWire(const QString &text);
@@ -59,6 +63,8 @@ inline constexpr char Removed[] = "removed"; // "CMD_removed"
 inline constexpr char Kept[] = "kept"; // "CMD_keptanswers"
 inline constexpr char Drafts[] = "drafts"; // sends "CMD_draftanswers"
 inline constexpr char Done[] = "done"; // sends "CMD_done", hears "CMD_playerdone"
+inline constexpr char Removal[] = "removal"; // "CMD_playerremoved" instead of a disconnection
+inline constexpr char TakeOver[] = "takeover"; // "CMD_takesover"
 } // namespace Capability
 
 // The words every client of this program announces.
@@ -112,6 +118,10 @@ QByteArray leads(int seat, const QString &loginName);
 QByteArray playerback(int seat, const QString &loginName);
 // The leader removed this client: the last it hears before the host closes its connection.
 QByteArray removed();
+// The leader removed the player on the seat: sent instead of its disconnection.
+QByteArray playerremoved(int seat, const QString &loginName);
+// A newcomer plays on in a seat its player left during the game, with its score.
+QByteArray takesover(int seat, int score, const QString &departed, const QString &loginName);
 // The answers a returning player had sent in the round under way, to fill its boxes again.
 QByteArray keptanswers(int seat, const QStringList &answers);
 // A player is done with its answers or with the category on show.

@@ -141,6 +141,10 @@ struct TestClient
         chat->chatPanel().setPhraseGateInterval(PhraseGateMs);
         chat->setSoundPlayer(std::make_unique<RecordingSoundPlayer>(sounds));
         chat->setMessageBox([this](const QString &text) { messages.append(text); });
+        chat->setQuestionBox([this](const QString &text) {
+            questions.append(text);
+            return yes;
+        });
         chat->setUrlOpener([this](const QUrl &url) {
             opened.append(url);
             return true;
@@ -152,6 +156,8 @@ struct TestClient
     std::unique_ptr<Tchat> chat;
     QStringList sounds;
     QStringList messages;
+    QStringList questions;
+    bool yes = true; // the answer to every question
     QList<QUrl> opened;
     bool closed = false;
 };

@@ -109,6 +109,13 @@ void ChatTest::arrivalsAndDepartures()
     // What the tally's check list is filled with: never the own name or an empty seat.
     QCOMPARE(chat->otherSeatedPlayers(), (QStringList {u"Hugo"_s, u"Cy"_s, u"Dee"_s}));
 
+    // A newcomer on a seat left during the game plays on with its score.
+    hostSends(Protocol::Msg::newplayerinfo(4, u"Dan"_s)
+              + Protocol::Msg::takesover(4, 9, u"Al"_s, u"Dan"_s));
+    QTRY_COMPARE(lastChatLine(*chat), u"Dan takes over the seat of Al with 9 points."_s);
+    QCOMPARE(seatLabel(*chat, "label_score", 4)->text(), u"9"_s);
+    hostSends(Protocol::Msg::playerdisconnected(4, u"Dan"_s));
+
     chat->seats().setScore(3, 7);
     hostSends(Protocol::Msg::playerdisconnected(3, u"Cy"_s));
     QTRY_COMPARE(seatLabel(*chat, "label_playername", 3)->text(), u"<Waiting>"_s);
@@ -224,6 +231,10 @@ void ChatTest::removalAndWatchRequests()
     named(*chat, u"RemoveFromGame1"_s)->trigger();
     named(*chat, u"SettoJustWatch1"_s)->trigger();
     named(*chat, u"UnsetJustWatch1"_s)->trigger();
+    QCOMPARE(m_client->questions, QStringList {u"Remove Bob from the game?"_s});
+    m_client->yes = false; // thought better of it: nothing is sent
+    chat->kicking(2);
+    m_client->yes = true;
     chat->kicking(9);
     QTRY_VERIFY(sent().endsWith("CMD_kickhim+1+9+\xFF"));
     QVERIFY(sent().endsWith("CMD_kickhim+1+2+\xFF"

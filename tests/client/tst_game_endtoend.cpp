@@ -381,7 +381,7 @@ void GameEndToEndTest::playersChatLeaveAndAreRemoved()
     ann.board().prepareSeatMenu(2);
     named(ann, u"RemoveFromGame1"_s)->trigger();
     QTRY_VERIFY(m_table->players[1]->closed);
-    QTRY_COMPARE(lastChatLine(ann), u"Bob disconnected."_s);
+    QTRY_COMPARE(lastChatLine(ann), u"Bob was removed from the game."_s);
     QCOMPARE(seatLabel(ann, "label_playername", 2)->text(), u"<Waiting>"_s);
     m_table->players[2].reset(); // Cid leaves
     QTRY_COMPARE(lastChatLine(ann), u"Cid disconnected."_s);

@@ -163,6 +163,35 @@ private slots:
         QTEST(lines.first(), "line");
     }
 
+    // What our clients read when a seat changes hands during a game.
+    void seatChanges_data()
+    {
+        QTest::addColumn<QByteArray>("heard");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("onSeat2");
+        const QByteArray bea = Protocol::Msg::newplayerinfo(2, u"Bea"_s);
+        QTest::newRow("removed") << bea + Protocol::Msg::playerremoved(2, u"Bea"_s)
+                                 << QStringList {u"Bea was removed from the game."_s} << QString();
+        QTest::newRow("taken over")
+            << bea + Protocol::Msg::takesover(2, 1, u"Al+Co"_s, u"Bea"_s)
+            << QStringList {u"Bea takes over the seat of Al?Co with 1 point."_s} << u"Bea"_s;
+        QTest::newRow("unreadable")
+            << bea + "CMD_takesover+2+x+Al+Bea\xFF"_ba + "CMD_playerremoved+Bea\xFF"_ba
+            << QStringList {} << u"Bea"_s;
+    }
+
+    void seatChanges()
+    {
+        CoreClient c;
+        QStringList lines;
+        connect(&c.connection, &HostConnection::statusLine, this,
+                [&lines](const QString &line) { lines.append(line); });
+        QFETCH(QByteArray, heard);
+        c.hear(Protocol::Msg::sendlogininfo(3) + heard);
+        QTEST(lines, "lines");
+        QTEST(c.game.seatName(2), "onSeat2");
+    }
+
     // A player back in its seat is named once, and its own kept answers come back.
     void returningPlayer()
     {

@@ -7,6 +7,7 @@
 #include <tuple>
 
 using Protocol::Msg::logininfo;
+using namespace Qt::StringLiterals;
 
 class TestRejoin : public QObject
 {
@@ -18,6 +19,8 @@ private slots:
     void computersNeverLead();
     void droppedPlayerGetsTheSeatBack();
     void renamedPlayerComesBackUnderItsTypedName();
+    void removedPlayerStaysOut_data();
+    void removedPlayerStaysOut();
     void keptSeatEnds_data();
     void keptSeatEnds();
     void draftStandsInForAnswers_data();
@@ -172,13 +175,17 @@ void TestRejoin::keptSeatEnds_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("newcomer");
     QTest::addColumn<int>("scoreOnSeat2");
-    // Free as before, the stored score with it; given up, the newcomer's own.
+    QTest::addColumn<QByteArray>("told"); // to our clients
+    // Free as before, the stored score with it, said out loud while the game
+    // runs; given up, the newcomer's own.
     QTest::newRow("time runs out") << "time"
-                                   << "Bea" << 1;
+                                   << "Dan" << 1 << wire("CMD_takesover+2+1+Bea+Dan");
+    QTest::newRow("late return") << "time"
+                                 << " bea" << 1 << QByteArray();
     QTest::newRow("game ends") << "game"
-                               << "Bea" << 1;
+                               << "Bea" << 1 << QByteArray();
     QTest::newRow("no other seat free") << "full"
-                                        << "Eve" << 0;
+                                        << "Eve" << 0 << QByteArray();
 }
 
 void TestRejoin::keptSeatEnds()
@@ -205,6 +212,30 @@ void TestRejoin::keptSeatEnds()
     QCOMPARE(h.sentTo(1, "CMD_newplayerinfo+2+").size(), 1);
     QVERIFY(h.server.seat(2).keptFor.isEmpty());
     QTEST(h.server.seat(2).gameScore, "scoreOnSeat2");
+    QFETCH(QByteArray, told);
+    QCOMPARE(h.sentTo(1, "CMD_takesover"), told.isEmpty() ? QList<QByteArray> {} : QList {told});
+}
+
+void TestRejoin::removedPlayerStaysOut_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("barred");
+    QTest::newRow("same name") << "Bea" << true;
+    QTest::newRow("blanks, case, accent, soft hyphen") << u" B\u00c9\u00ada "_s << true;
+    QTest::newRow("another name") << "Bert" << false;
+}
+
+void TestRejoin::removedPlayerStaysOut()
+{
+    HostHarness h;
+    startScoredGame(h);
+    h.deliver(1, Protocol::Msg::kickhim(1, 2));
+    QVERIFY(h.server.seat(2).keptFor.isEmpty());
+    QFETCH(QString, name);
+    const int seat = h.joinOurs(name);
+    QFETCH(bool, barred);
+    QCOMPARE(h.server.seat(seat).signedIn, !barred);
+    QCOMPARE(h.sentTo(seat, "CMD_removed").size(), barred ? 1 : 0);
 }
 
 void TestRejoin::draftStandsInForAnswers_data()
@@ -252,6 +283,8 @@ void TestRejoin::additionsReachAnnouncedPeersOnly_data()
         {Protocol::Capability::Back, "CMD_playerback+3+Bea", "CMD_newplayerinfo+3+Bea"},
         {Protocol::Capability::Removed, "CMD_removed+", {}},
         {Protocol::Capability::Kept, "CMD_keptanswers+2+1+Oak+2++", {}},
+        {Protocol::Capability::Removal, "CMD_playerremoved+3+Bea", "CMD_playerdisconnected+3+Bea"},
+        {Protocol::Capability::TakeOver, "CMD_takesover+3+0+Bea+Dan", {}},
     };
     for (const auto &[word, addition, instead] : additions) {
         QStringList others = Protocol::ourCapabilities();
@@ -283,6 +316,13 @@ void TestRejoin::additionsReachAnnouncedPeersOnly()
         comeBack(h, "Bea", 3, std::nullopt);
     } else if (word == QLatin1String(Protocol::Capability::Removed)) {
         h.deliver(1, Protocol::Msg::kickhim(1, obs));
+    } else if (word == QLatin1String(Protocol::Capability::Removal)) {
+        h.deliver(1, Protocol::Msg::kickhim(1, 3));
+    } else if (word == QLatin1String(Protocol::Capability::TakeOver)) {
+        h.server.disconnectsock(3);
+        for (int second = 0; second < TServer::RejoinSeconds; ++second)
+            h.server.signInTimerTimer();
+        h.join("Dan");
     } else {
         h.server.disconnectsock(obs);
         h.forget();

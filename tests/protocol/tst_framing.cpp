@@ -205,6 +205,8 @@ void TestFraming::commandTables()
                                 "CMD_leads",
                                 "CMD_playerback",
                                 "CMD_removed",
+                                "CMD_playerremoved",
+                                "CMD_takesover",
                                 "CMD_chat",
                                 "CMD_action",
                                 "CMD_playasound",

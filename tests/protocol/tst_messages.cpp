@@ -59,6 +59,10 @@ void TestMessages::builtBytes_data()
     QTest::newRow("full") << Msg::full() << QByteArray("CMD_full+\xFF");
     QTest::newRow("playerdisconnected")
         << Msg::playerdisconnected(7, "Zed") << QByteArray("CMD_playerdisconnected+7+Zed\xFF");
+    QTest::newRow("playerremoved")
+        << Msg::playerremoved(7, "Zed") << QByteArray("CMD_playerremoved+7+Zed\xFF");
+    QTest::newRow("takesover") << Msg::takesover(3, 12, "A+B", "C+D")
+                               << QByteArray("CMD_takesover+3+12+A?B+C+D\xFF");
     QTest::newRow("kickhim") << Msg::kickhim(1, 6) << QByteArray("CMD_kickhim+1+6+\xFF");
     QTest::newRow("justwatch on") << Msg::justwatch(4, true) << QByteArray("CMD_justwatch+4+1\xFF");
     QTest::newRow("justwatch off")
