@@ -38,6 +38,11 @@ ClientGame::ClientGame(HostConnection &connection, QObject *parent)
                     emit spectatorsChanged();
                 emit playerLeft(seat, name);
             });
+    connect(&m_connection, &HostConnection::playerAway, this,
+            [this](int seat, const QString &name, int seconds) {
+                m_seats.setAway(seat, name, seconds, m_connection.secondMs());
+                emit playerLeft(seat, name);
+            });
     connect(&m_connection, &HostConnection::seatTakenOver, this,
             [this](int seat, const QString &, int score) { m_seats.setScore(seat, score); });
 }

@@ -1,5 +1,6 @@
 #include "clientcore/HostConnection.h"
 
+#include "clientcore/PlayerSeats.h"
 #include "protocol/FieldReader.h"
 #include "protocol/GameFacts.h"
 #include "protocol/Messages.h"
@@ -95,6 +96,7 @@ HostConnection::HostConnection(QObject *parent) : QObject(parent)
        [this](const QString &argument, int) { removal(argument); });
     on(QStringLiteral("CMD_takesover"),
        [this](const QString &argument, int) { takeOver(argument); });
+    on(QStringLiteral("CMD_away"), [this](const QString &argument, int) { away(argument); });
 }
 
 HostConnection::~HostConnection()
@@ -344,7 +346,9 @@ void HostConnection::back(const QString &argument)
     const std::optional<SeatAndName> returner = readSeatAndName(argument);
     if (!returner)
         return;
-    emit statusLine(returner->name + QStringLiteral(" is back."));
+    emit statusLine(returner->seat == m_ownSeat
+                        ? QStringLiteral("Welcome back: your answers were kept.")
+                        : returner->name + QStringLiteral(" is back."));
     emit playerBack(returner->seat, returner->name);
 }
 
@@ -372,6 +376,20 @@ void HostConnection::takeOver(const QString &argument)
                         .arg(name, departed)
                         .arg(*score)
                         .arg(*score == 1 ? QString() : QStringLiteral("s")));
+}
+
+void HostConnection::away(const QString &argument)
+{
+    // "SEAT+SECONDS+NAME", the name being the rest of the text.
+    Protocol::FieldReader fields(argument);
+    const std::optional<int> seat = fields.takeInt();
+    const std::optional<int> seconds = fields.takeInt();
+    if (!seat || !seconds || *seat < 1 || *seat > GameFacts::SeatCount || *seconds < 0
+        || fields.atEnd())
+        return;
+    emit playerAway(*seat, fields.rest(), *seconds);
+    emit statusLine(fields.rest() + QStringLiteral(" disconnected; the seat is kept for ")
+                    + PlayerSeats::clockText(*seconds) + u'.');
 }
 
 void HostConnection::updateLead()

@@ -130,6 +130,8 @@ signals:
     void playerRemoved(int seat, const QString &name);
     // A newcomer plays on in a seat left during the game, with the seat's score.
     void seatTakenOver(int seat, const QString &name, int score);
+    // The player on the seat left during the game; the seat is kept so long for it.
+    void playerAway(int seat, const QString &name, int seconds);
     // A line for the chat: connection trouble, the lead, a return.
     void statusLine(const QString &text);
     // The game socket could not be opened (no such address, nobody listening).
@@ -141,6 +143,7 @@ private:
     void back(const QString &argument);
     void removal(const QString &argument);
     void takeOver(const QString &argument);
+    void away(const QString &argument);
     void updateLead();
     void openSocket();
     void connectionFailed(const QString &reason);

@@ -20,7 +20,55 @@ QString PlayerSeats::name(int n) const
 
 QString PlayerSeats::shownName(int n) const
 {
+    if (awaySeconds(n) > 0)
+        return QStringLiteral("%1 (away %2)").arg(seat(n)->name, clockText(awaySeconds(n)));
     return isTaken(n) ? name(n) : Waiting;
+}
+
+int PlayerSeats::awaySeconds(int n) const
+{
+    const Seat *s = seat(n);
+    return s && !s->taken ? s->awaySeconds : 0;
+}
+
+QString PlayerSeats::clockText(int seconds)
+{
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar(u'0'));
+}
+
+void PlayerSeats::setAway(int n, const QString &name, int seconds, int secondMs)
+{
+    Seat *s = seat(n);
+    if (!s)
+        return;
+    // Not taken: nobody plays on the seat until its player is back.
+    s->taken = false;
+    s->name = name;
+    s->watching = false;
+    s->awaySeconds = seconds;
+    if (!m_awayClock) {
+        m_awayClock = new QTimer(this);
+        connect(m_awayClock, &QTimer::timeout, this, &PlayerSeats::tickAway);
+    }
+    if (!m_awayClock->isActive())
+        m_awayClock->start(secondMs);
+    emit seatChanged(n);
+}
+
+void PlayerSeats::tickAway()
+{
+    bool counting = false;
+    for (int n = 1; n <= SeatCount; ++n) {
+        Seat &s = m_seats[std::size_t(n - 1)];
+        if (s.taken || s.awaySeconds <= 0)
+            continue;
+        // At 0:00 the host frees the seat, or the player is back.
+        if (--s.awaySeconds > 0)
+            counting = true;
+        emit seatChanged(n);
+    }
+    if (!counting)
+        m_awayClock->stop();
 }
 
 bool PlayerSeats::isTaken(int n) const
@@ -62,6 +110,7 @@ void PlayerSeats::seatPlayer(int n, const QString &name)
     if (Seat *s = seat(n)) {
         s->taken = true;
         s->name = name;
+        s->awaySeconds = 0;
         emit seatChanged(n);
     }
 }
@@ -75,6 +124,7 @@ QString PlayerSeats::freeSeat(int n)
     const QString name = std::exchange(s->name, QString());
     s->watching = false;
     s->done = false;
+    s->awaySeconds = 0;
     emit seatChanged(n);
     return !wasTaken || name == GameFacts::seatHintName(n) ? QString() : name;
 }

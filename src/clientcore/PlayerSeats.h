@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 #include <array>
 #include <optional>
@@ -26,8 +27,13 @@ public:
 
     // The player's name; empty for a free seat and outside the playing seats.
     QString name(int seat) const;
-    // The name as the board shows it: Waiting for a free seat.
+    // The name as the board shows it: Waiting for a free seat, "NAME (away
+    // 1:40)" while the seat is kept for its player.
     QString shownName(int seat) const;
+    // Game seconds left to a player's return while its seat is kept; 0 otherwise.
+    int awaySeconds(int seat) const;
+    // "M:SS".
+    static QString clockText(int seconds);
     int score(int seat) const;
     // Points gained on the category last scored; none shows nothing.
     std::optional<int> bonus(int seat) const;
@@ -42,6 +48,9 @@ public:
     // Frees a seat; answers the name whose departure is worth a line: empty
     // when the seat was free or its player bore the seat's fixed hint name.
     QString freeSeat(int seat);
+    // The seat is kept for its player, who left, so many game seconds of
+    // secondMs milliseconds; the time left counts down on the board.
+    void setAway(int seat, const QString &name, int seconds, int secondMs);
     void setWatching(int seat, bool watching);
     void setScore(int seat, int score);
     void setBonus(int seat, std::optional<int> bonus);
@@ -64,10 +73,14 @@ private:
         std::optional<int> bonus;
         bool watching = false;
         bool done = false;
+        int awaySeconds = 0;
     };
+
+    void tickAway();
 
     Seat *seat(int seat);
     const Seat *seat(int seat) const;
 
     std::array<Seat, SeatCount> m_seats;
+    QTimer *m_awayClock = nullptr;
 };

@@ -149,6 +149,7 @@ int TServer::chooseSeat(bool fromThisMachine)
         const int kept = m_kept.seatToGiveUp(first);
         if (kept == 0)
             return RefusalSeat;
+        tellSeatFreed(kept, m_seats[kept].keptFor);
         m_kept.giveUp(kept);
         return kept;
     }
@@ -228,7 +229,14 @@ void TServer::dispatch(const Protocol::QueueEntry &entry)
 
 void TServer::signInTimerTimer()
 {
+    std::array<QString, SeatTableSize + 1> kept;
+    for (int seat = 1; seat <= SeatTableSize; ++seat)
+        kept[seat] = m_seats[seat].keptFor;
     bool waiting = m_kept.tick();
+    for (int seat = 1; seat <= SeatTableSize; ++seat) {
+        if (!kept[seat].isEmpty() && m_seats[seat].keptFor.isEmpty())
+            tellSeatFreed(seat, kept[seat]);
+    }
     for (int seat = 1; seat <= m_highestSeat; ++seat) {
         PeerConnection *c = m_connections[seat].get();
         if (!c || m_seats[seat].signedIn || c->signInSecondsLeft <= 0)
@@ -277,23 +285,28 @@ void TServer::seatClosed(int seat)
     // What the connection left waiting is forgotten now, at no cost to others.
     if (m_connections[seat])
         m_receivedlist.discard(m_connections[seat]->id);
-    if (s.inUse) {
-        // Our clients hear that the leader removed the player; others see it go.
-        const QByteArray message = Protocol::Msg::playerdisconnected(seat, name);
-        const QByteArray removal = Protocol::Msg::playerremoved(seat, name);
-        for (int other = 1; other <= m_highestSeat; ++other) {
-            if (other != seat && m_seats[other].inUse)
-                sendToSeat(other,
-                           s.removed && understands(other, Protocol::Capability::Removal)
-                               ? removal
-                               : message);
-        }
-    }
-    const bool wasInUse = s.inUse;
     // A player who drops out of a game may come back to this seat; one the
     // leader removed may not.
     const bool keep = m_gameRunning && isPlayingSeat(seat) && (s.signedIn || s.rejoining)
         && !s.removed && !name.isEmpty();
+    if (s.inUse) {
+        // Our clients hear that the leader removed the player, or that its seat
+        // is kept (a person's: computer players leave quietly); others see it go.
+        const QByteArray message = Protocol::Msg::playerdisconnected(seat, name);
+        const QByteArray removal = Protocol::Msg::playerremoved(seat, name);
+        const QByteArray away = Protocol::Msg::away(seat, KeptSeats::KeepSeconds, name);
+        for (int other = 1; other <= m_highestSeat; ++other) {
+            if (other == seat || !m_seats[other].inUse)
+                continue;
+            if (s.removed && understands(other, Protocol::Capability::Removal))
+                sendToSeat(other, removal);
+            else if (keep && !isComputer(seat) && understands(other, Protocol::Capability::Away))
+                sendToSeat(other, away);
+            else
+                sendToSeat(other, message);
+        }
+    }
+    const bool wasInUse = s.inUse;
     if (m_gameRunning && isPlayingSeat(seat) && s.signedIn && !name.isEmpty())
         s.departed = name;
     s.rejoining = false;

@@ -198,6 +198,10 @@ private:
     void receivedlogininfo(const QString &text, int origin);
     void moveToKeptSeat(int from, int to);
     void announceTakeOver(int seat);
+    // Tells our clients that kept seats are free again, then frees them.
+    void releaseKeptSeats();
+    void tellSeatFreed(int seat, const QString &name);
+    void welcomeBack(int seat);
     // Whether the leader removed a player of that name from the game.
     bool isBarred(const QString &name) const;
     void giveAnswersBack(int seat);
@@ -236,6 +240,8 @@ private:
 
     // Voting, scoring and the winner (servervoting.cpp).
     void showcats();
+    // The answers of the category on show, as they are put to the vote.
+    QList<Protocol::ShowcatAnswer> answersOnShow() const;
     void votefor(const QString &text, int origin);
     void voteagainst(const QString &text, int origin);
     void postscores();

@@ -103,8 +103,11 @@ void TServer::receivedlogininfo(const QString &text, int origin)
         announceTakeOver(seat);
     }
     for (int other = 1; other <= m_highestSeat; ++other) {
-        if (other != seat && m_seats[other].inUse)
-            sendToSeat(seat, Protocol::Msg::existingplayers(other, m_seats[other].loginName));
+        const Seat &o = m_seats[other];
+        if (other != seat && o.inUse)
+            sendToSeat(seat, Protocol::Msg::existingplayers(other, o.loginName));
+        else if (!o.keptFor.isEmpty() && understands(seat, Protocol::Capability::Away))
+            sendToSeat(seat, Protocol::Msg::away(other, o.keptSecondsLeft, o.keptFor));
     }
     if (version != QLatin1String(Protocol::Version)) {
         // The leader hears of it; on a stand-alone host that need not be seat 1.
@@ -117,6 +120,8 @@ void TServer::receivedlogininfo(const QString &text, int origin)
         sendToSeat(seat, Protocol::Msg::gamestats(snapshot(*this, seat)));
     if (back && m_gameRunning && m_phase == Protocol::Phase::Answering)
         giveAnswersBack(seat);
+    if (back)
+        welcomeBack(seat);
     if (back)
         emit playerRejoined(seat, name);
     else
@@ -134,6 +139,34 @@ void TServer::announceTakeOver(int seat)
         && Protocol::nameKey(departed) != Protocol::nameKey(s.loginName))
         sendToAllWho(Protocol::Capability::TakeOver,
                      Protocol::Msg::takesover(seat, s.gameScore, departed, s.loginName));
+}
+
+void TServer::welcomeBack(int seat)
+{
+    // Told it is back, and shown the category under vote at once rather than
+    // waiting for the next one.
+    if (!understands(seat, Protocol::Capability::Welcome))
+        return;
+    sendToSeat(seat, Protocol::Msg::playerback(seat, m_seats[seat].loginName));
+    if (m_gameRunning && m_phase == Protocol::Phase::Voting && categoryOnShow())
+        sendToSeat(
+            seat,
+            Protocol::Msg::showcat(m_categories[std::size_t(m_currentCategory)], answersOnShow()));
+}
+
+void TServer::releaseKeptSeats()
+{
+    for (int seat = 1; seat <= Protocol::PlayingSeats; ++seat) {
+        if (!m_seats[seat].keptFor.isEmpty())
+            tellSeatFreed(seat, m_seats[seat].keptFor);
+    }
+    m_kept.releaseAll();
+}
+
+void TServer::tellSeatFreed(int seat, const QString &name)
+{
+    // Our clients showed the seat as kept; others saw its player go already.
+    sendToAllWho(Protocol::Capability::Away, Protocol::Msg::playerdisconnected(seat, name));
 }
 
 bool TServer::isBarred(const QString &name) const

@@ -16,6 +16,20 @@ bool TServer::categoryOnShow() const
     return m_currentCategory >= 1 && m_currentCategory <= Protocol::CategoriesPerRound;
 }
 
+QList<Protocol::ShowcatAnswer> TServer::answersOnShow() const
+{
+    // Seats are listed whether in use or not: answers of a player who left
+    // after sending them are still voted on.
+    const auto c = std::size_t(m_currentCategory);
+    QList<Protocol::ShowcatAnswer> answers;
+    for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
+        const Seat &s = m_seats[n];
+        if (!s.answers[c].isEmpty())
+            answers.append({n, s.answers[c], s.duplicate[c] == 1});
+    }
+    return answers;
+}
+
 void TServer::showcats()
 {
     constexpr int seats = Protocol::PlayingSeats;
@@ -32,18 +46,14 @@ void TServer::showcats()
     if (!allScoring() && !m_duplicatesAllowed)
         Scoring::markDuplicates(m_seats, c);
 
-    // Seats are listed whether in use or not: answers of a player who left
-    // after sending them are still voted on.
-    QList<Protocol::ShowcatAnswer> answers;
     clearDone();
+    const QList<Protocol::ShowcatAnswer> answers = answersOnShow();
     for (int n = 1; n <= seats; ++n) {
         Seat &s = m_seats[n];
         s.votedFor = 0;
         s.declined.fill(false);
-        if (s.answers[c].isEmpty())
-            continue;
-        answers.append({n, s.answers[c], s.duplicate[c] == 1});
-        ++s.answersShown;
+        if (!s.answers[c].isEmpty())
+            ++s.answersShown;
     }
     if (answers.isEmpty()) {
         sendToAll(Protocol::Msg::noanswers(m_categories[c]));
@@ -113,7 +123,7 @@ bool TServer::checkforwin()
                                                   : QStringLiteral("Missing");
     sendToAll(Protocol::Msg::winner(name));
     m_gameRunning = false;
-    m_kept.releaseAll();
+    releaseKeptSeats();
     m_barred.clear();
     // Also when a new game ends at once: the clock of the one it replaced stops.
     m_timer1.stop();

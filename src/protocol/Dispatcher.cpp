@@ -33,6 +33,7 @@ const QStringList &clientCommands()
         "CMD_removed",
         "CMD_playerremoved",
         "CMD_takesover",
+        "CMD_away",
         "CMD_chat",
         "CMD_action",
         "CMD_playasound",

@@ -49,7 +49,8 @@ QStringList ourCapabilities()
     return {QLatin1String(Capability::Lead),    QLatin1String(Capability::Back),
             QLatin1String(Capability::Removed), QLatin1String(Capability::Kept),
             QLatin1String(Capability::Drafts),  QLatin1String(Capability::Done),
-            QLatin1String(Capability::Removal), QLatin1String(Capability::TakeOver)};
+            QLatin1String(Capability::Removal), QLatin1String(Capability::TakeOver),
+            QLatin1String(Capability::Away),    QLatin1String(Capability::Welcome)};
 }
 
 namespace {
@@ -173,6 +174,11 @@ QByteArray takesover(int seat, int score, const QString &departed, const QString
         .innerField(departed)
         .field(loginName)
         .done();
+}
+
+QByteArray away(int seat, int seconds, const QString &loginName)
+{
+    return Builder("CMD_away").field(seat).field(seconds).field(loginName).done();
 }
 
 QByteArray removed()

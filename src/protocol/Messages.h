@@ -65,6 +65,10 @@ inline constexpr char Drafts[] = "drafts"; // sends "CMD_draftanswers"
 inline constexpr char Done[] = "done"; // sends "CMD_done", hears "CMD_playerdone"
 inline constexpr char Removal[] = "removal"; // "CMD_playerremoved" instead of a disconnection
 inline constexpr char TakeOver[] = "takeover"; // "CMD_takesover"
+// "CMD_away" for a kept seat, "CMD_playerdisconnected" when it is given up.
+inline constexpr char Away[] = "away";
+// A returning player hears "CMD_playerback" for itself, and the category on show.
+inline constexpr char Welcome[] = "welcome";
 } // namespace Capability
 
 // The words every client of this program announces.
@@ -122,6 +126,8 @@ QByteArray removed();
 QByteArray playerremoved(int seat, const QString &loginName);
 // A newcomer plays on in a seat its player left during the game, with its score.
 QByteArray takesover(int seat, int score, const QString &departed, const QString &loginName);
+// The seat's player left during the game; the seat is kept for it so many game seconds.
+QByteArray away(int seat, int seconds, const QString &loginName);
 // The answers a returning player had sent in the round under way, to fill its boxes again.
 QByteArray keptanswers(int seat, const QStringList &answers);
 // A player is done with its answers or with the category on show.

@@ -114,6 +114,10 @@ void ChatTest::arrivalsAndDepartures()
               + Protocol::Msg::takesover(4, 9, u"Al"_s, u"Dan"_s));
     QTRY_COMPARE(lastChatLine(*chat), u"Dan takes over the seat of Al with 9 points."_s);
     QCOMPARE(seatLabel(*chat, "label_score", 4)->text(), u"9"_s);
+    // A kept seat counts down on the board until the host frees it.
+    hostSends(Protocol::Msg::away(4, 100, u"Dan"_s));
+    QTRY_COMPARE(seatLabel(*chat, "label_playername", 4)->text(), u"Dan (away 1:40)"_s);
+    QTRY_COMPARE(seatLabel(*chat, "label_playername", 4)->text(), u"Dan (away 1:39)"_s);
     hostSends(Protocol::Msg::playerdisconnected(4, u"Dan"_s));
 
     chat->seats().setScore(3, 7);

@@ -21,6 +21,7 @@ private slots:
     void renamedPlayerComesBackUnderItsTypedName();
     void removedPlayerStaysOut_data();
     void removedPlayerStaysOut();
+    void returnDuringTheVote();
     void keptSeatEnds_data();
     void keptSeatEnds();
     void draftStandsInForAnswers_data();
@@ -170,6 +171,19 @@ void TestRejoin::renamedPlayerComesBackUnderItsTypedName()
     QCOMPARE(h.server.seat(3).loginName, QStringLiteral("Cid"));
 }
 
+void TestRejoin::returnDuringTheVote()
+{
+    HostHarness h;
+    startScoredGame(h);
+    QVERIFY(h.tickUntil(1, "CMD_showcat+2+"));
+    const QList<QByteArray> onShow = h.sentTo(1, "CMD_showcat+2+");
+    h.server.disconnectsock(2);
+    h.forget();
+    comeBack(h, "Bea", 2, Protocol::ourCapabilities());
+    QCOMPARE(h.sentTo(2, "CMD_showcat+2+"), onShow); // at once, not at the next category
+    QCOMPARE(h.sentTo(2, "CMD_playerback+2+Bea").size(), 1);
+}
+
 void TestRejoin::keptSeatEnds_data()
 {
     QTest::addColumn<QString>("how");
@@ -194,6 +208,7 @@ void TestRejoin::keptSeatEnds()
     HostHarness h;
     startScoredGame(h);
     h.server.disconnectsock(2);
+    QCOMPARE(h.sentTo(1, "CMD_away+2+120+Bea").size(), 1); // the host is ours
     if (how == QLatin1String("time")) {
         for (int second = 1; second < TServer::RejoinSeconds; ++second)
             h.server.signInTimerTimer();
@@ -205,13 +220,13 @@ void TestRejoin::keptSeatEnds()
         for (int seat = 4; seat <= 9; ++seat)
             QCOMPARE(h.join(QStringLiteral("P%1").arg(seat)), seat);
     }
-    h.forget();
     // A plain newcomer now, announced to everyone.
     QFETCH(QString, newcomer);
     QCOMPARE(h.join(newcomer), 2);
     QCOMPARE(h.sentTo(1, "CMD_newplayerinfo+2+").size(), 1);
     QVERIFY(h.server.seat(2).keptFor.isEmpty());
     QTEST(h.server.seat(2).gameScore, "scoreOnSeat2");
+    QCOMPARE(h.sentTo(1, "CMD_playerdisconnected+2+Bea").size(), 1); // the seat is free
     QFETCH(QByteArray, told);
     QCOMPARE(h.sentTo(1, "CMD_takesover"), told.isEmpty() ? QList<QByteArray> {} : QList {told});
 }
@@ -285,6 +300,8 @@ void TestRejoin::additionsReachAnnouncedPeersOnly_data()
         {Protocol::Capability::Kept, "CMD_keptanswers+2+1+Oak+2++", {}},
         {Protocol::Capability::Removal, "CMD_playerremoved+3+Bea", "CMD_playerdisconnected+3+Bea"},
         {Protocol::Capability::TakeOver, "CMD_takesover+3+0+Bea+Dan", {}},
+        {Protocol::Capability::Away, "CMD_away+3+120+Bea", "CMD_playerdisconnected+3+Bea"},
+        {Protocol::Capability::Welcome, "CMD_playerback+2+Obs", {}},
     };
     for (const auto &[word, addition, instead] : additions) {
         QStringList others = Protocol::ourCapabilities();
@@ -311,6 +328,8 @@ void TestRejoin::additionsReachAnnouncedPeersOnly()
     h.forget();
     if (word == QLatin1String(Protocol::Capability::Lead)) {
         h.server.disconnectsock(1);
+    } else if (word == QLatin1String(Protocol::Capability::Away)) {
+        h.server.disconnectsock(3);
     } else if (word == QLatin1String(Protocol::Capability::Back)) {
         h.server.disconnectsock(3);
         comeBack(h, "Bea", 3, std::nullopt);

@@ -207,6 +207,7 @@ void TestFraming::commandTables()
                                 "CMD_removed",
                                 "CMD_playerremoved",
                                 "CMD_takesover",
+                                "CMD_away",
                                 "CMD_chat",
                                 "CMD_action",
                                 "CMD_playasound",
