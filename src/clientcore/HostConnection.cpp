@@ -97,6 +97,8 @@ HostConnection::HostConnection(QObject *parent) : QObject(parent)
     on(QStringLiteral("CMD_takesover"),
        [this](const QString &argument, int) { takeOver(argument); });
     on(QStringLiteral("CMD_away"), [this](const QString &argument, int) { away(argument); });
+    on(QStringLiteral("CMD_notice"),
+       [this](const QString &argument, int) { emit statusLine(argument); });
 }
 
 HostConnection::~HostConnection()

@@ -4,6 +4,7 @@
 // a record never does.
 #pragma once
 
+#include "host/ChatGuard.h"
 #include "host/Transport.h"
 #include "protocol/Framing.h"
 #include "protocol/Messages.h"
@@ -35,4 +36,6 @@ struct PeerConnection
     bool announced = false;
     Protocol::PeerKind kind = Protocol::PeerKind::Person;
     QStringList capabilities;
+    // The pace of its chat, action and sound lines.
+    ChatRate chatRate;
 };

@@ -22,6 +22,7 @@ TServer::TServer(const HostOptions &options, GameRandom &random, QObject *parent
                      [this](const Protocol::QueueEntry &entry) { dispatch(entry); })
 {
     setObjectName(QStringLiteral("Server"));
+    m_uptime.start();
     registerHandlers();
     // Runs only while a connection waits to sign in, so an idle host costs nothing.
     m_signInTimer.setInterval(m_options.secondMs);
@@ -331,23 +332,40 @@ void TServer::seatClosed(int seat)
 void TServer::chat(const QString &text, int origin)
 {
     const auto line = Protocol::FromClient::chat(text);
-    if (line && isSeatNumber(line->seat) && sentBy(line->seat, origin))
-        sendToAll(Protocol::Msg::chatRelay(line->seat, m_seats[line->seat].loginName, line->text));
+    if (line && isSeatNumber(line->seat) && sentBy(line->seat, origin) && withinChatRate(origin))
+        sendToAll(Protocol::Msg::chatRelay(line->seat, m_seats[line->seat].loginName,
+                                           ChatGuard::capLine(line->text)));
 }
 
 void TServer::action(const QString &text, int origin)
 {
     const auto line = Protocol::FromClient::action(text);
-    if (line && isSeatNumber(line->seat) && sentBy(line->seat, origin))
-        sendToAll(
-            Protocol::Msg::actionRelay(line->seat, m_seats[line->seat].loginName, line->text));
+    if (line && isSeatNumber(line->seat) && sentBy(line->seat, origin) && withinChatRate(origin))
+        sendToAll(Protocol::Msg::actionRelay(line->seat, m_seats[line->seat].loginName,
+                                             ChatGuard::capLine(line->text)));
 }
 
 void TServer::playasound(const QString &text, int origin)
 {
     const auto sound = Protocol::FromClient::playasound(text);
-    if (sound && isSeatNumber(sound->seat) && sentBy(sound->seat, origin))
-        sendToAll(Protocol::Msg::playasoundRelay(sound->seat, sound->text));
+    if (sound && isSeatNumber(sound->seat) && sentBy(sound->seat, origin) && withinChatRate(origin))
+        sendToAll(Protocol::Msg::playasoundRelay(sound->seat, ChatGuard::capSound(sound->text)));
+}
+
+bool TServer::withinChatRate(int origin)
+{
+    // A line injected in-process has no connection to pace.
+    if (origin == 0 || !m_connections[origin])
+        return true;
+    PeerConnection &c = *m_connections[origin];
+    const qint64 now = m_clock ? m_clock() : m_uptime.elapsed();
+    if (c.chatRate.take(now))
+        return true;
+    if (c.chatRate.noticeDue(now) && c.understands(Protocol::Capability::Notice))
+        sendToSeat(origin,
+                   Protocol::Msg::notice(
+                       QStringLiteral("You are chatting too fast: lines were not passed on.")));
+    return false;
 }
 
 // --- Sending -----------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include "protocol/GamePhase.h"
 #include "protocol/PacedDispatcher.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -36,6 +37,8 @@ public:
     // Every send of the host passes here; tests record sends per seat instead
     // of writing to sockets. Seat 10 receives the refusal of a full host.
     using SendHook = std::function<void(int seat, const QByteArray &bytes)>;
+    // Milliseconds of a steady clock, for the pace of chat lines; tests set their own.
+    using Clock = std::function<qint64()>;
 
     TServer(const HostOptions &options, GameRandom &random, QObject *parent = nullptr);
     ~TServer() override;
@@ -56,6 +59,7 @@ public:
     QString bindAddress() const { return m_options.bindAddress; }
 
     void setSendHook(SendHook hook) { m_sendHook = std::move(hook); }
+    void setClock(Clock clock) { m_clock = std::move(clock); }
     void setHostSeatReserved(bool reserved) { m_options.hostSeatReserved = reserved; }
 
     // A connection made in-process, seated exactly like an accepted socket
@@ -216,6 +220,9 @@ private:
     void chat(const QString &text, int origin);
     void action(const QString &text, int origin);
     void playasound(const QString &text, int origin);
+    // Whether a line from the connection fits its chat rate; the sender of
+    // one that does not is told now and then.
+    bool withinChatRate(int origin);
 
     // Round flow (serverround.cpp).
     void startgame(const QString &text, int origin);
@@ -263,6 +270,8 @@ private:
     HostOptions m_options;
     GameRandom &m_random;
     SendHook m_sendHook;
+    Clock m_clock;
+    QElapsedTimer m_uptime;
     HostListener m_listener;
 
     SeatTable m_seats;

@@ -34,6 +34,7 @@ const QStringList &clientCommands()
         "CMD_playerremoved",
         "CMD_takesover",
         "CMD_away",
+        "CMD_notice",
         "CMD_chat",
         "CMD_action",
         "CMD_playasound",

@@ -50,7 +50,8 @@ QStringList ourCapabilities()
             QLatin1String(Capability::Removed), QLatin1String(Capability::Kept),
             QLatin1String(Capability::Drafts),  QLatin1String(Capability::Done),
             QLatin1String(Capability::Removal), QLatin1String(Capability::TakeOver),
-            QLatin1String(Capability::Away),    QLatin1String(Capability::Welcome)};
+            QLatin1String(Capability::Away),    QLatin1String(Capability::Welcome),
+            QLatin1String(Capability::Notice)};
 }
 
 namespace {
@@ -267,6 +268,11 @@ QByteArray tiegame()
 QByteArray playerdone(int seat, DoneWith what)
 {
     return Builder("CMD_playerdone").field(seat).field(doneWord(what)).done();
+}
+
+QByteArray notice(const QString &text)
+{
+    return Builder("CMD_notice").field(text).done();
 }
 
 QByteArray oneanswer(int category, int seat, int pointsGained, int totalScore,

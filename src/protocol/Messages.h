@@ -69,6 +69,7 @@ inline constexpr char TakeOver[] = "takeover"; // "CMD_takesover"
 inline constexpr char Away[] = "away";
 // A returning player hears "CMD_playerback" for itself, and the category on show.
 inline constexpr char Welcome[] = "welcome";
+inline constexpr char Notice[] = "notice"; // "CMD_notice"
 } // namespace Capability
 
 // The words every client of this program announces.
@@ -132,6 +133,8 @@ QByteArray away(int seat, int seconds, const QString &loginName);
 QByteArray keptanswers(int seat, const QStringList &answers);
 // A player is done with its answers or with the category on show.
 QByteArray playerdone(int seat, DoneWith what);
+// A line from the host for this client alone, shown as a status line.
+QByteArray notice(const QString &text);
 // Relays: textAndColour is what the sender wrote after its seat, "|" and colour included.
 QByteArray chatRelay(int seat, const QString &loginName, const QString &textAndColour);
 QByteArray actionRelay(int seat, const QString &loginName, const QString &textAndColour);

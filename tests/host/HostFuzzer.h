@@ -4,12 +4,14 @@
 // hold and reports the first breach. Shared by the test suite and the bench.
 #pragma once
 
+#include "host/ChatGuard.h"
 #include "host/serverform.h"
 #include "protocol/Dispatcher.h"
 #include "protocol/GameRandom.h"
 #include "protocol/Messages.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QSet>
 #include <QString>
 
@@ -21,6 +23,10 @@ public:
           m_server(options(m_reserved), m_hostRandom)
     {
         m_server.setSendHook([this](int seat, const QByteArray &bytes) { sent(seat, bytes); });
+        // The dispatcher's pace: 10 ms a tick.
+        m_server.setClock([this] { return m_nowMs; });
+        QObject::connect(&m_server, &TServer::connectionMoved,
+                         [this](int from, int to) { m_lines[to] = m_lines.take(from); });
     }
 
     // One random step and the checks after it; false with failure() set on a breach.
@@ -75,6 +81,7 @@ private:
             room = room || !m_server.seat(n).inUse;
         const int seat = m_server.connectLocal(local);
         m_spoke.remove(seat);
+        m_lines[seat] = {m_nowMs, 0};
         m_refusals += seat == 0 ? 1 : 0;
         if (seat == 0 && room)
             fail(QStringLiteral("a newcomer was refused while a seat was free"));
@@ -89,7 +96,20 @@ private:
     void tickDispatcher()
     {
         m_relayed.clear();
+        m_chatRelayed = 0;
+        m_nowMs += 10;
         m_server.socktimerTimer();
+        if (m_chatRelayed > 0) {
+            // No connection outpaces the chat rate, however hard it floods.
+            Lines &l = m_lines[m_chatRelayed];
+            ++l.relayed;
+            if (l.relayed
+                > ChatRate::Burst + (m_nowMs - l.sinceMs) * ChatRate::LinesPerSecond / 1000)
+                fail(QStringLiteral("seat %1 had %2 lines relayed in %3 ms")
+                         .arg(m_chatRelayed)
+                         .arg(l.relayed)
+                         .arg(m_nowMs - l.sinceMs));
+        }
         if (m_relayed.size() > 1)
             fail(QStringLiteral("one message was relayed for several seats"));
         for (int seat : std::as_const(m_relayed)) {
@@ -108,6 +128,11 @@ private:
         const int messages = 1 + m_pick.bounded(3);
         for (int n = 0; n < messages; ++n)
             bytes += message(seat);
+        // Now and then a flood of long chat lines.
+        if (m_pick.bounded(12) == 0)
+            bytes += Protocol::Msg::chat(seat, QString(m_pick.bounded(3000), u'w'),
+                                         QStringLiteral("clRed"))
+                         .repeated(30);
         // Cut at a random point: the rest comes in a later read.
         const int cut = m_pick.bounded(int(bytes.size()) + 1);
         m_server.receive(seat, bytes.left(cut));
@@ -193,6 +218,16 @@ private:
     {
         if (seat != RefusalSeat && !m_server.seat(seat).inUse)
             fail(QStringLiteral("a message went to seat %1, which is free").arg(seat));
+        // A relayed line holds at most its text, a colour, a name and the fields around.
+        constexpr qsizetype MaxRelay = ChatGuard::MaxTextLength + ChatGuard::MaxColourLength
+            + TServer::MaxLoginNameLength + 40;
+        for (const char *relay : {"CMD_chat+", "CMD_action+", "CMD_playasound+"}) {
+            if (!bytes.startsWith(relay))
+                continue;
+            m_chatRelayed = bytes.mid(qsizetype(qstrlen(relay))).split('+').first().toInt();
+            if (bytes.size() > MaxRelay)
+                fail(QStringLiteral("a relayed line of %1 bytes").arg(bytes.size()));
+        }
         for (const char *relay :
              {"CMD_chat+", "CMD_action+", "CMD_playasound+", "CMD_newplayerinfo+"}) {
             if (bytes.startsWith(relay))
@@ -230,6 +265,14 @@ private:
     TServer m_server;
     QSet<int> m_spoke; // seats whose present connection sent something
     QSet<int> m_relayed; // seats named by relays during one dispatcher tick
+    int m_chatRelayed = 0; // the seat whose chat line one dispatcher tick relayed
+    qint64 m_nowMs = 0;
+    struct Lines
+    {
+        qint64 sinceMs = 0; // when the seat's connection came
+        int relayed = 0; // its chat, action and sound lines relayed since
+    };
+    QMap<int, Lines> m_lines;
     QString m_failure;
     QSet<int> m_phasesSeen;
     int m_refusals = 0;

@@ -38,6 +38,7 @@ public:
         : random(seed), server(options(hostSeatReserved), random)
     {
         server.setSendHook([this](int seat, const QByteArray &bytes) { sent[seat].append(bytes); });
+        server.setClock([this] { return nowMs; });
     }
 
     static HostOptions options(bool hostSeatReserved)
@@ -153,4 +154,6 @@ public:
     GameRandom random;
     TServer server;
     QMap<int, QList<QByteArray>> sent;
+    // The host's steady clock in milliseconds (the pace of chat); tests move it on.
+    qint64 nowMs = 0;
 };

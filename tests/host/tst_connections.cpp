@@ -25,6 +25,8 @@ private slots:
     void justwatch();
     void relaysKeepTheText_data();
     void relaysKeepTheText();
+    void chatRateDropsAFlood_data();
+    void chatRateDropsAFlood();
     void senderMustBeTheConnectionsSeat_data();
     void senderMustBeTheConnectionsSeat();
     void seatNumbersOutOfRangeAreDropped_data();
@@ -268,6 +270,20 @@ void TestConnections::relaysKeepTheText_data()
     QTest::newRow("sound") << Protocol::Msg::playasound(2, 4) << wire("CMD_playasound+2+wave4+");
     QTest::newRow("latin-1 text") << chat(2, QString::fromUtf8("caf\u00e9"), "clBlack")
                                   << wire("CMD_chat+2+Bea chats: caf\xe9|clBlack");
+    // One line is cut to 500 characters of text; its colour stays.
+    const QByteArray x500(500, 'x');
+    QTest::newRow("long chat") << chat(2, QString(60000, u'x'), "clRed")
+                               << wire("CMD_chat+2+Bea chats: " + x500 + "|clRed");
+    QTest::newRow("long action") << Protocol::Msg::action(2, QString(501, u'x'), "clRed")
+                                 << wire("CMD_action+2+Bea " + x500 + "|clRed");
+    QTest::newRow("long chat without colour")
+        << wire("CMD_chat+2+" + QByteArray(9000, 'x')) << wire("CMD_chat+2+Bea chats: " + x500);
+    QTest::newRow("long sound") << wire("CMD_playasound+2+wave1" + QByteArray(9000, '+'))
+                                << wire("CMD_playasound+2+wave1" + QByteArray(495, '+'));
+    QTest::newRow("padded colour")
+        << chat(2, "hi", QString(50, u' ') + "$000000FF") << wire("CMD_chat+2+Bea chats: hi|clRed");
+    QTest::newRow("long unreadable colour")
+        << chat(2, "hi", QString(50, u'y')) << wire("CMD_chat+2+Bea chats: hi|");
 }
 
 void TestConnections::relaysKeepTheText()
@@ -282,6 +298,45 @@ void TestConnections::relaysKeepTheText()
     h.deliver(2, message);
     for (int seat = 1; seat <= 3; ++seat)
         QCOMPARE(h.take(seat), QList<QByteArray> {relay});
+}
+
+void TestConnections::chatRateDropsAFlood_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("ours");
+    QTest::newRow("chat, our client") << chat(2, "hi", "clBlack") << true;
+    QTest::newRow("action, our client") << Protocol::Msg::action(2, "hi", "clBlack") << true;
+    QTest::newRow("sound, first protocol") << Protocol::Msg::playasound(2, 3) << false;
+}
+
+void TestConnections::chatRateDropsAFlood()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, ours);
+    HostHarness h;
+    h.join("Host");
+    QCOMPARE(ours ? h.joinOurs("Bea") : h.join("Bea"), 2);
+    h.forget();
+    const QByteArray relay = line.left(line.indexOf('+') + 1);
+    // Per wave: the time it starts, the lines sent at once, those relayed, the
+    // notices to the sender (at most one every 10 seconds, to our clients).
+    const struct
+    {
+        qint64 atMs;
+        int sent;
+        int relayed;
+        int notices;
+    } waves[] = {{0, 12, 10, 1}, {200, 3, 1, 0}, {9999, 20, 10, 0}, {20000, 12, 10, 1}};
+    for (const auto &wave : waves) {
+        h.nowMs = wave.atMs;
+        h.deliver(2, line.repeated(wave.sent));
+        QCOMPARE(h.sentTo(1, relay).size(), wave.relayed);
+        QCOMPARE(h.sentTo(2, relay).size(), wave.relayed);
+        QCOMPARE(h.sentTo(2, "CMD_notice+").size(), ours ? wave.notices : 0);
+        QCOMPARE(h.sentTo(1, "CMD_notice+").size(), 0);
+        h.forget();
+    }
+    QVERIFY(h.server.seat(2).inUse); // dropped lines, not a dropped player
 }
 
 void TestConnections::senderMustBeTheConnectionsSeat_data()

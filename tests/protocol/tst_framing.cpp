@@ -208,6 +208,7 @@ void TestFraming::commandTables()
                                 "CMD_playerremoved",
                                 "CMD_takesover",
                                 "CMD_away",
+                                "CMD_notice",
                                 "CMD_chat",
                                 "CMD_action",
                                 "CMD_playasound",
