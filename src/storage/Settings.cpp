@@ -25,17 +25,22 @@ QString decimal(int value)
     return QString::number(value);
 }
 
+// No screen reaches this far: a window position or size beyond it is damage,
+// and within it the arithmetic of the window's rectangle cannot overflow.
+constexpr int MaxWindowCoordinate = 1 << 20;
+
 template<int Default>
-int intOr(const QString &text)
+int positionOr(const QString &text)
 {
-    return number(text).value_or(Default);
+    const int value = number(text).value_or(Default);
+    return value >= -MaxWindowCoordinate && value <= MaxWindowCoordinate ? value : Default;
 }
 
 template<int Default>
 int sizeOr(const QString &text)
 {
     const int value = number(text).value_or(Default);
-    return value >= 1 ? value : Default;
+    return value >= 1 && value <= MaxWindowCoordinate ? value : Default;
 }
 
 void applyTextSize(Values &v, const QString &text)
@@ -176,9 +181,9 @@ void applyStartChoice(Values &v, const QString &text)
 const Key Table[] = {
     {"Textsize", "8", applyTextSize, [](const Values &v) { return decimal(v.textSize); },
      Group::Window},
-    {"Top", "3", [](Values &v, const QString &t) { v.bounds.moveTop(intOr<3>(t)); },
+    {"Top", "3", [](Values &v, const QString &t) { v.bounds.moveTop(positionOr<3>(t)); },
      [](const Values &v) { return decimal(v.bounds.top()); }, Group::Window},
-    {"Left", "3", [](Values &v, const QString &t) { v.bounds.moveLeft(intOr<3>(t)); },
+    {"Left", "3", [](Values &v, const QString &t) { v.bounds.moveLeft(positionOr<3>(t)); },
      [](const Values &v) { return decimal(v.bounds.left()); }, Group::Window},
     {"Width", "775", [](Values &v, const QString &t) { v.bounds.setWidth(sizeOr<775>(t)); },
      [](const Values &v) { return decimal(v.bounds.width()); }, Group::Window},

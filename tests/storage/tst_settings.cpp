@@ -252,6 +252,13 @@ void TestSettings::readingRules_data()
                                 << "Hi all";
     QTest::newRow("bounds") << QByteArray("Top=-20\r\nLeft=40\r\nWidth=x\r\nHeight=0") << "bounds"
                             << "40,-20 775x575";
+    QTest::newRow("bounds near the integer limits")
+        << QByteArray("Top=-2147483648\r\nLeft=2147483644\r\nWidth=2147483647\r\nHeight=1048577")
+        << "bounds"
+        << "3,3 775x575";
+    QTest::newRow("bounds at the largest accepted")
+        << QByteArray("Top=-1048576\r\nLeft=1048576\r\nWidth=1048576\r\nHeight=1048576") << "bounds"
+        << "1048576,-1048576 1048576x1048576";
     QTest::newRow("One Winner Only, no duplicates")
         << QByteArray("Gametype=0\r\nDuplicate=0") << "gameType"
         << "0/0";
