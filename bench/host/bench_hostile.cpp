@@ -6,6 +6,7 @@
 // [--flood-mb M] [--host PATH]
 #include "HostFuzzer.h"
 #include "HostileHost.h"
+#include "TestPorts.h"
 #include "clientcore/ClientGame.h"
 #include "clientcore/HostConnection.h"
 #include "protocol/Framing.h"
@@ -46,12 +47,6 @@ bool waitFor(Condition condition, int boundMs = 20000)
     while (!condition() && timer.elapsed() < boundMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     return condition();
-}
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
 }
 
 // A player on a loopback connection that signs in and hands on what it reads.

@@ -1,6 +1,8 @@
 // A solo game end to end in one process: this copy's host on a loopback port, the
 // hosting player's client, and three computer players seated beside it, each on
 // its own connection, play to the winner in both game types.
+#include "TestPorts.h"
+
 #include "bots/AnswerBank.h"
 #include "bots/BotChat.h"
 #include "bots/ComputerPlayers.h"
@@ -10,7 +12,6 @@
 #include "host/serverform.h"
 #include "protocol/GameRandom.h"
 
-#include <QTcpServer>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -21,12 +22,6 @@ namespace {
 // answer time (four game seconds) still covers a late timer under the sanitizers.
 constexpr int SecondMs = 25;
 constexpr int WholeGameMs = 120000;
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
-}
 
 HostOptions hostOptions()
 {

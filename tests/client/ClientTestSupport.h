@@ -3,6 +3,7 @@
 // what the chat shows.
 #pragma once
 
+#include "TestPorts.h"
 #include "client/ChatPanel.h"
 #include "client/ChatView.h"
 #include "client/OptionsController.h"
@@ -117,14 +118,6 @@ inline QString lastChatLine(const Tchat &chat)
     return chatLines(chat).constLast();
 }
 
-// A port nothing listens on: bound once and released.
-inline quint16 closedPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
 // A main window with recorded sounds and message boxes, aimed at `port`.
 struct TestClient
 {
@@ -136,7 +129,7 @@ struct TestClient
         chat = std::make_unique<Tchat>();
         chat->setSettingsFolder(home.path());
         chat->setPort(port);
-        chat->setLobbyPort(closedPort());
+        chat->setLobbyPort(freePort());
         chat->setArguments(std::move(arguments));
         chat->chatPanel().setPhraseGateInterval(PhraseGateMs);
         chat->setSoundPlayer(std::make_unique<RecordingSoundPlayer>(sounds));

@@ -77,7 +77,7 @@ void ChatTest::cleanup()
 
 void ChatTest::open()
 {
-    m_client = std::make_unique<TestClient>(closedPort(), QStringList {});
+    m_client = std::make_unique<TestClient>(freePort(), QStringList {});
     chat = m_client->chat.get();
     chat->connection().setSender([this](const QByteArray &message) { m_sent += message; });
     chat->connection().setPlayerName(u"Ann"_s);

@@ -4,8 +4,8 @@
 // show what the core makes of it (the core alone has its own such test).
 // Sanitizer aborts fail the test; after the stream the window still follows an
 // honest host.
-#include "../clientcore/HostileHost.h"
 #include "ClientTestSupport.h"
+#include "HostileHost.h"
 #include "clientcore/HostConnection.h"
 #include "protocol/Messages.h"
 
@@ -35,7 +35,7 @@ private slots:
 
 void TestFuzzClient::mainWindowAgainstAHostileHost()
 {
-    TestClient client(closedPort(), {QStringLiteral("Robo"), QStringLiteral("127.0.0.1")});
+    TestClient client(freePort(), {QStringLiteral("Robo"), QStringLiteral("127.0.0.1")});
     HostConnection &connection = client.chat->connection();
     connection.setSender([](const QByteArray &) {});
     hear(connection, Protocol::Msg::sendlogininfo(2));

@@ -108,7 +108,7 @@ void StartTest::refusedCommandLines()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, refusal);
-    TestClient client(closedPort(), arguments);
+    TestClient client(freePort(), arguments);
     client.chat->show();
     QTRY_VERIFY(client.closed);
     QCOMPARE(client.messages,
@@ -162,7 +162,7 @@ void StartTest::startWindowBeginsTheChosenGame()
     QFETCH(QString, name);
     QFETCH(QString, problem);
     FakeHost host;
-    const quint16 usualPort = closedPort();
+    const quint16 usualPort = freePort();
     TestClient client(usualPort, {});
     StartWindow start;
     start.setSettingsFolder(client.home.path());
@@ -217,7 +217,7 @@ void StartTest::startWindowBeginsTheChosenGame()
 // A mistyped address brings the start window back instead of retries.
 void StartTest::unreachedHostOnTheFirstJoin()
 {
-    const quint16 nobody = closedPort();
+    const quint16 nobody = freePort();
     TestClient client(nobody, {});
     StartWindow start;
     start.setSettingsFolder(client.home.path());

@@ -3,7 +3,7 @@
 #include "clientcore/ClientGame.h"
 #include "clientcore/HostConnection.h"
 
-#include "../host/HostHarness.h"
+#include "HostHarness.h"
 
 #include <memory>
 

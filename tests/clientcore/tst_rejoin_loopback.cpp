@@ -8,7 +8,8 @@
 #include "protocol/GameRandom.h"
 #include "sock/Sock.h"
 
-#include "../host/ScriptedPlayer.h"
+#include "ScriptedPlayer.h"
+#include "TestPorts.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -57,11 +58,7 @@ class RejoinLoopbackTest : public QObject
 private slots:
     void init()
     {
-        // Take a free port, then listen on it.
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::LocalHost));
-        m_port = probe.serverPort();
-        probe.close();
+        m_port = freePort();
         startServer(m_port, false); // a stand-alone host
     }
     void cleanup()

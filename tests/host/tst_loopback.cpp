@@ -1,12 +1,12 @@
 // The host over real loopback connections: clients sign in, play a whole game
 // with a short game second, and see connections refused, lost and removed.
 #include "ScriptedPlayer.h"
+#include "TestPorts.h"
 #include "host/PortProblem.h"
 #include "host/serverform.h"
 #include "protocol/GameRandom.h"
 #include "protocol/Messages.h"
 
-#include <QTcpServer>
 #include <QtTest>
 
 #include <cerrno>
@@ -18,14 +18,6 @@ namespace {
 // a busy machine still arrive within their phase.
 constexpr int ShortSecondMs = 50;
 constexpr int GameBoundMs = 30000;
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0))
-        return 0;
-    return probe.serverPort();
-}
 
 HostOptions shortOptions(quint16 port)
 {

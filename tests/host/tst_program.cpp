@@ -1,23 +1,12 @@
 // The stand-alone host program: its log lines, a clean stop on SIGTERM and a
 // clear failure when the port is taken.
+#include "TestPorts.h"
+
 #include <QProcess>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
 
 #include <csignal>
-
-namespace {
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0))
-        return 0;
-    return probe.serverPort();
-}
-
-} // namespace
 
 class TestProgram : public QObject
 {

@@ -3,6 +3,7 @@
 // connected loopback pair.
 #pragma once
 
+#include "TestPorts.h"
 #include "sock/Sock.h"
 
 #include <QHash>
@@ -48,19 +49,6 @@ inline sockaddr_in loopbackAddress(quint16 port)
     sa.sin_port = htons(port);
     sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     return sa;
-}
-
-// A port that nothing listens on right now, chosen by the system.
-inline quint16 freePort()
-{
-    Fd probe(::socket(AF_INET, SOCK_STREAM, 0));
-    sockaddr_in sa {};
-    sa.sin_family = AF_INET;
-    if (::bind(probe.get(), reinterpret_cast<sockaddr *>(&sa), sizeof sa) != 0)
-        qFatal("probe bind failed: %d", errno);
-    socklen_t length = sizeof sa;
-    getsockname(probe.get(), reinterpret_cast<sockaddr *>(&sa), &length);
-    return ntohs(sa.sin_port);
 }
 
 // Points a client component at a port on this machine.
