@@ -1,6 +1,8 @@
 #include "protocol/Environment.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QUrl>
 
 namespace Environment {
 
@@ -46,6 +48,22 @@ Knobs read(const std::function<QString(const char *name)> &lookup)
     knobs.port = quint16(number(PortVariable, 1, 65535, knobs.port));
     knobs.secondMs = number(SecondMsVariable, 1, HighestSecondMs, knobs.secondMs);
     knobs.home = lookup(HomeVariable);
+    const auto text = [&](const char *name, bool good, const QString &what) {
+        const QString value = lookup(name);
+        if (value.isEmpty() || good)
+            return value;
+        if (knobs.error.isEmpty())
+            knobs.error = QStringLiteral("%1 must be %2, not \"%3\".")
+                              .arg(QLatin1String(name), what, value);
+        return QString();
+    };
+    const QUrl url(lookup(LobbyUrlVariable), QUrl::StrictMode);
+    knobs.lobbyUrl = text(LobbyUrlVariable,
+                          url.isValid() && (url.scheme() == u"http" || url.scheme() == u"https")
+                              && !url.host().isEmpty() && !url.fileName().isEmpty(),
+                          QStringLiteral("an http or https address ending in a file name"));
+    knobs.lobbyPath = text(LobbyPathVariable, QDir::isAbsolutePath(lookup(LobbyPathVariable)),
+                           QStringLiteral("an absolute path"));
     return knobs;
 }
 

@@ -16,6 +16,8 @@ namespace Environment {
 inline constexpr char PortVariable[] = "LEXIBURST_PORT";
 inline constexpr char SecondMsVariable[] = "LEXIBURST_SECOND_MS";
 inline constexpr char HomeVariable[] = "LEXIBURST_HOME";
+inline constexpr char LobbyUrlVariable[] = "LEXIBURST_LOBBY_URL";
+inline constexpr char LobbyPathVariable[] = "LEXIBURST_LOBBY_PATH";
 
 inline constexpr int HighestSecondMs = 3600 * 1000;
 
@@ -25,6 +27,11 @@ struct Knobs
     int secondMs = GameFacts::DefaultSecondMs;
     // Folder of the player's files; empty for the usual choice.
     QString home;
+    // Where the lobby's installer is downloaded from (an http or https address
+    // ending in a file name) and the installed lobby program (an absolute
+    // path); empty for the build's own.
+    QString lobbyUrl;
+    QString lobbyPath;
     // Why a value was refused, for the player; empty when all were good.
     QString error;
 };

@@ -159,16 +159,12 @@ Tdownload::~Tdownload()
 
 QUrl Tdownload::defaultInstallerUrl()
 {
-    const QString fromEnvironment = qEnvironmentVariable("LEXIBURST_LOBBY_URL");
-    return QUrl(fromEnvironment.isEmpty() ? QStringLiteral(LEXIBURST_LOBBY_URL_DEFAULT)
-                                          : fromEnvironment);
+    return QUrl(QStringLiteral(LEXIBURST_LOBBY_URL_DEFAULT));
 }
 
 QString Tdownload::defaultLobbyPath()
 {
-    const QString fromEnvironment = qEnvironmentVariable("LEXIBURST_LOBBY_PATH");
-    return fromEnvironment.isEmpty() ? QStringLiteral(LEXIBURST_LOBBY_PATH_DEFAULT)
-                                     : fromEnvironment;
+    return QStringLiteral(LEXIBURST_LOBBY_PATH_DEFAULT);
 }
 
 void Tdownload::setBackgroundPicture(const QPixmap &picture)

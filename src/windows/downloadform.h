@@ -26,9 +26,9 @@ public:
     explicit Tdownload(QWidget *parent = nullptr);
     ~Tdownload() override;
 
-    // The build's installer address unless LEXIBURST_LOBBY_URL is set.
+    // The build's installer address and lobby program path; the program sets
+    // others from LEXIBURST_LOBBY_URL and LEXIBURST_LOBBY_PATH.
     static QUrl defaultInstallerUrl();
-    // The build's lobby program path unless LEXIBURST_LOBBY_PATH is set.
     static QString defaultLobbyPath();
 
     void setInstallerUrl(const QUrl &url) { m_installerUrl = url; }

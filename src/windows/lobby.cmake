@@ -1,5 +1,5 @@
 # Where the lobby program's installer is downloaded from and where the lobby
-# program is installed. Both can be changed at run time by the environment
+# program is installed. The program takes others from the environment
 # variables LEXIBURST_LOBBY_URL and LEXIBURST_LOBBY_PATH.
 set(LEXIBURST_LOBBY_URL "http://www.zorn22.example/download/Zorn22LobbySetup.exe"
     CACHE STRING "Address of the lobby installer; its last path segment names the downloaded file")

@@ -47,6 +47,33 @@ private slots:
                 << second << bad << 7772 << 1000 << secondRefusal(bad);
     }
 
+    // The lobby's installer address and program path: taken as given when good.
+    void lobby_data()
+    {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("good");
+        const QString url = u"LEXIBURST_LOBBY_URL"_s;
+        const QString path = u"LEXIBURST_LOBBY_PATH"_s;
+        QTest::newRow("installer") << url << u"https://lobby.example/get/Setup.exe"_s << true;
+        QTest::newRow("no file name") << url << u"http://lobby.example/"_s << false;
+        QTest::newRow("not the web") << url << u"file:///tmp/Setup.exe"_s << false;
+        QTest::newRow("no address") << url << u"Setup.exe"_s << false;
+        QTest::newRow("program") << path << u"/opt/lobby/Lobby"_s << true;
+        QTest::newRow("relative program") << path << u"lobby/Lobby"_s << false;
+    }
+
+    void lobby()
+    {
+        QFETCH(QString, variable);
+        QFETCH(QString, value);
+        QFETCH(bool, good);
+        const Environment::Knobs knobs = Environment::read(
+            [&](const char *name) { return variable == QLatin1String(name) ? value : QString(); });
+        QCOMPARE(knobs.lobbyUrl + knobs.lobbyPath, good ? value : QString());
+        QCOMPARE(knobs.error.startsWith(variable + u" must be "_s), !good);
+    }
+
     void read()
     {
         QFETCH(QString, variable);

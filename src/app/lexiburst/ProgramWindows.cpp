@@ -61,6 +61,10 @@ ProgramWindows::ProgramWindows(const QStringList &arguments, const Environment::
     Parts &parts = *m_parts;
     m_chat->setPort(environment.port);
     m_chat->connection().setSecondMs(environment.secondMs);
+    if (!environment.lobbyUrl.isEmpty())
+        parts.download.setInstallerUrl(QUrl(environment.lobbyUrl));
+    if (!environment.lobbyPath.isEmpty())
+        parts.download.setLobbyPath(environment.lobbyPath);
     // Every side window shows the main window's background picture.
     const QPixmap background = SideWindow::backgroundPicture();
     parts.about.setBackgroundPicture(background);
