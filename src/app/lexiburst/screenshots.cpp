@@ -349,8 +349,6 @@ int main(int argc, char *argv[])
     // The players' settings stay out of the real settings file.
     QTemporaryDir home;
 
-    // The game panels' countdown reads the length of a game second from the environment.
-    qputenv("LEXIBURST_SECOND_MS", QByteArray::number(GameSecondMs));
     HostOptions options;
     options.port = port;
     options.secondMs = GameSecondMs;
