@@ -118,6 +118,12 @@ inline QString lastChatLine(const Tchat &chat)
     return chatLines(chat).constLast();
 }
 
+// The client tests' name for freePort(): a port nobody listens on.
+inline quint16 closedPort()
+{
+    return freePort();
+}
+
 // A main window with recorded sounds and message boxes, aimed at `port`.
 struct TestClient
 {
