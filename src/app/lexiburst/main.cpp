@@ -10,6 +10,7 @@
 #include "storage/HomeFolder.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPointer>
 
 namespace {
@@ -30,8 +31,14 @@ int main(int argc, char *argv[])
     if (ProgramInfo::answered(argc, argv, "lexiburst", Usage))
         return 0;
     const std::optional<Environment::Knobs> environment = ProgramInfo::environment("lexiburst");
-    if (!environment)
+    if (!environment) {
+        // Started from a menu, nobody reads standard error: the refusal shows in a box too.
+        if (qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
+            QApplication app(argc, argv);
+            QMessageBox::critical(nullptr, QStringLiteral("Lexiburst"), Environment::read().error);
+        }
         return ProgramInfo::BadUsage;
+    }
     Storage::chooseHomeFolder(environment->home);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexiburst"));
