@@ -17,10 +17,12 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 #include "host/HostOptions.h"
 #include "host/serverform.h"
@@ -289,7 +291,12 @@ bool playAllScoring(const QString &folder, Tgamestart &gamestart, Tchat &you, Tc
     if (!startGame(gamestart, you, bob, cyd, dana, 1, 1))
         return false;
     typeRound(you, bob, cyd, dana);
-    bool ok = waitFor([&] { return you.clientGame().countdown() <= EntryShotCountdown; });
+    // Bob and Cydney are done early: the board marks them.
+    click(control(bob, QStringLiteral("button_done")));
+    click(control(cyd, QStringLiteral("button_done")));
+    bool ok = waitFor(
+        [&] { return caption(you, QStringLiteral("label_playername3")).endsWith(QChar(0x2713)); });
+    ok = waitFor([&] { return you.clientGame().countdown() <= EntryShotCountdown; }) && ok;
     ok = shoot(you, folder, QStringLiteral("round-entry.png")) && ok;
 
     if (!waitForVoting(you))
@@ -312,6 +319,22 @@ bool playAllScoring(const QString &folder, Tgamestart &gamestart, Tchat &you, Tc
     return shoot(you, folder, QStringLiteral("winner.png")) && ok;
 }
 
+// File > Start Game during a game: the question the leader answers, shown
+// for real and answered "No" once it is on screen.
+bool shootRestartQuestion(Tchat &you, const QString &folder)
+{
+    bool ok = false;
+    QTimer::singleShot(0, &you, [&] {
+        waitFor([] { return qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); });
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            ok = save(*box, QDir(folder).filePath(QStringLiteral("restart-question.png")));
+            box->reject();
+        }
+    });
+    you.button_startClick();
+    return ok;
+}
+
 bool playOneWinnerOnly(const QString &folder, Tgamestart &gamestart, Tchat &you, Tchat &bob,
                        Tchat &cyd, Tchat &dana)
 {
@@ -320,7 +343,14 @@ bool playOneWinnerOnly(const QString &folder, Tgamestart &gamestart, Tchat &you,
     typeRound(you, bob, cyd, dana);
     if (!waitForVoting(you))
         return false;
-    return shoot(you, folder, QStringLiteral("vote-onewinner.png"));
+    bool ok = shoot(you, folder, QStringLiteral("vote-onewinner.png"));
+    ok = shootRestartQuestion(you, folder) && ok;
+
+    // Dana's program goes away mid-game: the seat is kept for her.
+    const QString danaSeat = QStringLiteral("label_playername4");
+    dana.connection().close();
+    ok = waitFor([&] { return caption(you, danaSeat).contains(QStringLiteral("(away")); }) && ok;
+    return shoot(you, folder, QStringLiteral("away-seat.png")) && ok;
 }
 
 bool playGames(const QString &folder, Tgamestart &gamestart, Tchat &you, Tchat &bob, Tchat &cyd,
@@ -354,7 +384,11 @@ int main(int argc, char *argv[])
     options.secondMs = GameSecondMs;
     GameRandom random(1);
     TServer server(options, random);
-    auto you = makeClient(port, {}, home.path());
+    // You host for friends; the address they are told is an example one.
+    auto you = makeClient(
+        port, {QStringLiteral("You"), QStringLiteral("127.0.0.1"), QStringLiteral("true")},
+        home.path());
+    you->setMachineAddresses([] { return QList<QHostAddress> {QHostAddress(0xC0A8'0114)}; });
     ChatWindows windows;
     windows.startListening = [&server](quint16 port) {
         return server.listenOn(port);
