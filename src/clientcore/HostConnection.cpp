@@ -391,7 +391,22 @@ void HostConnection::away(const QString &argument)
         return;
     emit playerAway(*seat, fields.rest(), *seconds);
     emit statusLine(fields.rest() + QStringLiteral(" disconnected; the seat is kept for ")
-                    + PlayerSeats::clockText(*seconds) + u'.');
+                    + spokenDuration(*seconds) + u'.');
+}
+
+// "2 minutes", "1 minute 40 seconds": a chat line's first colon starts its
+// text, so a clock reading such as 1:40 cannot appear in one.
+QString HostConnection::spokenDuration(int seconds)
+{
+    const auto count = [](int n, const char *unit) {
+        return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(unit), n == 1 ? "" : "s");
+    };
+    const int minutes = seconds / 60;
+    const int rest = seconds % 60;
+    if (minutes == 0)
+        return count(rest, "second");
+    return rest == 0 ? count(minutes, "minute")
+                     : count(minutes, "minute") + u' ' + count(rest, "second");
 }
 
 void HostConnection::updateLead()

@@ -144,6 +144,7 @@ private:
     void removal(const QString &argument);
     void takeOver(const QString &argument);
     void away(const QString &argument);
+    static QString spokenDuration(int seconds);
     void updateLead();
     void openSocket();
     void connectionFailed(const QString &reason);

@@ -175,9 +175,13 @@ private slots:
         QTest::newRow("taken over")
             << bea + Protocol::Msg::takesover(2, 1, u"Al+Co"_s, u"Bea"_s)
             << QStringList {u"Bea takes over the seat of Al?Co with 1 point."_s} << u"Bea"_s;
-        QTest::newRow("away") << bea + Protocol::Msg::away(2, 100, u"Bea"_s)
-                              << QStringList {u"Bea disconnected; the seat is kept for 1:40."_s}
-                              << QString();
+        QTest::newRow("away")
+            << bea + Protocol::Msg::away(2, 100, u"Bea"_s)
+            << QStringList {u"Bea disconnected; the seat is kept for 1 minute 40 seconds."_s}
+            << QString();
+        QTest::newRow("away whole minutes")
+            << bea + Protocol::Msg::away(2, 120, u"Bea"_s)
+            << QStringList {u"Bea disconnected; the seat is kept for 2 minutes."_s} << QString();
         QTest::newRow("own return")
             << bea + Protocol::Msg::playerback(3, u"Robo"_s)
             << QStringList {u"Welcome back: your answers were kept."_s} << u"Bea"_s;
