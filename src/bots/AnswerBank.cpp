@@ -3,12 +3,89 @@
 #include <QBuffer>
 #include <QFile>
 
+#include <algorithm>
+
 namespace {
 
 const QString BuiltInPath = QStringLiteral(":/bots/answers.txt");
+const QString BlockedPath = QStringLiteral(":/bots/blocked.txt");
 const QByteArray ClosedMark = QByteArrayLiteral("\tclosed");
 
+// The runs of the letters a to z of a text, in lower case; the generator splits the same.
+QStringList wordsOf(const QString &text)
+{
+    const QString folded = text.toCaseFolded();
+    QStringList words;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= folded.size(); ++i) {
+        const bool letter = i < folded.size() && folded.at(i) >= u'a' && folded.at(i) <= u'z';
+        if (letter && start < 0) {
+            start = i;
+        } else if (!letter && start >= 0) {
+            words.append(folded.mid(start, i - start));
+            start = -1;
+        }
+    }
+    return words;
+}
+
+QString spaced(const QStringList &words)
+{
+    return u' ' + words.join(u' ') + u' ';
+}
+
 } // namespace
+
+struct AnswerBank::Blocked
+{
+    QSet<QString> words;
+    QStringList phrases; // " several words ", to find as a run of an answer's words
+};
+
+const AnswerBank::Blocked &AnswerBank::blocked()
+{
+    static const Blocked list = [] {
+        Blocked read;
+        QFile file(BlockedPath);
+        if (!file.open(QIODevice::ReadOnly))
+            return read;
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            const QStringList words = wordsOf(QString::fromLatin1(line));
+            if (line.startsWith('#') || words.isEmpty())
+                continue;
+            if (words.size() == 1)
+                read.words.insert(words.first());
+            else
+                read.phrases.append(spaced(words));
+        }
+        return read;
+    }();
+    return list;
+}
+
+QStringList AnswerBank::offensiveWords()
+{
+    QStringList entries(blocked().words.begin(), blocked().words.end());
+    for (const QString &phrase : blocked().phrases)
+        entries.append(phrase.trimmed());
+    return entries;
+}
+
+bool AnswerBank::isOffensive(const QString &answer)
+{
+    const Blocked &list = blocked();
+    const QStringList words = wordsOf(answer);
+    for (const QString &word : words) {
+        // A plural counts as its singular.
+        if (list.words.contains(word)
+            || (word.endsWith(u's') && list.words.contains(word.chopped(1)))
+            || (word.endsWith(QStringLiteral("es")) && list.words.contains(word.chopped(2))))
+            return true;
+    }
+    const QString text = spaced(words);
+    return std::any_of(list.phrases.begin(), list.phrases.end(),
+                       [&text](const QString &phrase) { return text.contains(phrase); });
+}
 
 AnswerBank AnswerBank::fromText(const QByteArray &latin1)
 {
@@ -39,7 +116,7 @@ AnswerBank AnswerBank::fromDevice(QIODevice &device)
         if (!current)
             continue;
         const QString answer = QString::fromLatin1(line).trimmed();
-        if (answer.isEmpty())
+        if (answer.isEmpty() || isOffensive(answer))
             continue;
         current->byLetter[answer.at(0).toUpper()].append(answer);
         current->keys.insert(answerKey(answer));

@@ -12,7 +12,7 @@ class QIODevice;
 // (a tab and "closed" after it for a category whose every answer is listed), then that
 // category's answers, best first within each letter. Categories are matched by their
 // text without case and surrounding blanks, as the host's table and added categories
-// may differ from the bank in both.
+// may differ from the bank in both. Offensive answers are dropped as they are read.
 class AnswerBank
 {
 public:
@@ -31,6 +31,13 @@ public:
     bool holds(const QString &category, const QString &answer) const;
     int categoryCount() const { return int(m_categories.size()); }
 
+    // Whether a computer player must never type the answer: one of its words is a word of
+    // the built-in block list (a plural counts as its singular), or a phrase of the list is
+    // a run of its words. A bank read from anywhere leaves such answers out.
+    static bool isOffensive(const QString &answer);
+    // The block list's words and phrases (words apart by one space).
+    static QStringList offensiveWords();
+
 private:
     struct Category
     {
@@ -38,6 +45,8 @@ private:
         QSet<QString> keys;
         bool closed = false;
     };
+    struct Blocked;
+    static const Blocked &blocked();
     static QString categoryKey(const QString &category);
     static QString answerKey(const QString &answer);
     const Category *find(const QString &category) const;

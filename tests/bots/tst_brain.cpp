@@ -49,6 +49,7 @@ class BotBrainTest : public QObject
 
 private slots:
     void bankKnowsEveryCategory();
+    void offensiveAnswersNeverKnown();
     void answersBeginWithLetterAndNeverRepeat_data();
     void answersBeginWithLetterAndNeverRepeat();
     void fillBySkillAndSpeed_data();
@@ -75,6 +76,35 @@ void BotBrainTest::bankKnowsEveryCategory()
         QVERIFY2(m_bank.knowsCategory(category), qPrintable(category));
     QVERIFY(m_bank.knowsWell(QStringLiteral(" country ")));
     QVERIFY(!m_bank.knowsWell(QStringLiteral("Fruit")));
+}
+
+// The shipped bank holds no blocked word, and no bank read can bring one in: whole,
+// as one word of an answer, in another case or as a plural.
+void BotBrainTest::offensiveAnswersNeverKnown()
+{
+    QFile shipped(QStringLiteral(":/bots/answers.txt"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    for (const QByteArray &line : shipped.readAll().split('\n'))
+        QVERIFY2(line.startsWith('#') || line.startsWith('=')
+                     || !AnswerBank::isOffensive(QString::fromLatin1(line)),
+                 line.constData());
+    const QStringList blocked = AnswerBank::offensiveWords();
+    QVERIFY(blocked.size() > 150);
+    const QStringList harmless {QStringLiteral("Peacock"), QStringLiteral("Cocktail"),
+                                QStringLiteral("Scunthorpe"), QStringLiteral("Classic")};
+    QByteArray text = "=Things\n" + harmless.join(u'\n').toLatin1();
+    for (const QString &word : blocked) {
+        const QString capital = word.at(0).toUpper() + word.mid(1);
+        const QString plural = word.contains(u' ') ? capital : word.toUpper() + u's';
+        for (const QString &answer : {capital, plural, QStringLiteral("Big %1-tree").arg(word)})
+            text += '\n' + answer.toLatin1();
+    }
+    const AnswerBank bank = AnswerBank::fromText(text);
+    QStringList known;
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        known += bank.answers(QStringLiteral("Things"), QLatin1Char(letter));
+    known.sort();
+    QCOMPARE(known, QStringList({"Classic", "Cocktail", "Peacock", "Scunthorpe"}));
 }
 
 void BotBrainTest::answersBeginWithLetterAndNeverRepeat_data()
