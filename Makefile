@@ -47,6 +47,12 @@ screenshots: deps
 answer-bank:
 	@tools/install-deps.sh --bank
 	python3 tools/answer-bank/generate.py
+	@if git diff --quiet -- resources/answers.txt resources/blocked.txt; then \
+	  echo "The bank and the block list are the same as the ones checked in."; \
+	else \
+	  echo "The bank or the block list differ from the ones checked in:"; \
+	  git diff --stat -- resources/answers.txt resources/blocked.txt; \
+	fi
 
 # The prefix is set at configure time too: the service file names the programs' folder.
 install: deps

@@ -12,6 +12,7 @@ and a fixed-seed sample of first answers to judge their quality.
 import argparse
 import os
 import random
+import subprocess
 import sys
 
 import blocked
@@ -34,6 +35,18 @@ HEADER = [
     "# A line \"=Category\" starts a category; its answers follow, best first within each letter.",
     "# \"=Category<tab>closed\" marks a category whose answers are all here (countries, states, ...).",
 ]
+
+
+DATA_PACKAGES = ("wordnet-base", "wamerican", "miscfiles", "iso-codes", "kgeography-data")
+
+
+def package_versions():
+    """One header line naming the data packages' versions, so a changed bank can be traced."""
+    found = []
+    for name in DATA_PACKAGES:
+        result = subprocess.run(["dpkg-query", "-W", "-f=${Version}", name], capture_output=True, text=True)
+        found.append("%s %s" % (name, result.stdout.strip() or "missing"))
+    return "# Made from: " + ", ".join(found) + "."
 
 
 def wire_safe(answer):
@@ -136,7 +149,8 @@ def main():
                     print("  %s: %s" % (letter, ", ".join(bank[category][letter][:6])))
         return
 
-    lines = list(HEADER)
+    made_from = package_versions()
+    lines = HEADER + [made_from]
     for category in categories:
         lines.append("=" + category + ("\tclosed" if category in closed else ""))
         for letter in LETTERS:
@@ -144,7 +158,7 @@ def main():
     with open(args.output, "wb") as f:
         f.write(("\n".join(lines) + "\n").encode("latin-1"))
     with open(os.path.join(os.path.dirname(args.output), "blocked.txt"), "wb") as f:
-        f.write(("\n".join(BLOCKED_HEADER + words) + "\n").encode("latin-1"))
+        f.write(("\n".join(BLOCKED_HEADER + [made_from] + words) + "\n").encode("latin-1"))
     print("answers left out as offensive: %d" % len(dropped))
 
     # Coverage counts every line of the category list, duplicates included, as a game draws them.
