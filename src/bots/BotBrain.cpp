@@ -23,10 +23,12 @@ constexpr std::array<std::array<FillRange, 3>, 3> FillBySkill {{
     {{{5, 7}, {6, 8}, {7, 8}}},
 }};
 
-// Percent of answers a player takes from below the best few, by skill.
-constexpr std::array<int, 3> WeakAnswerPercent {40, 20, 5};
-// The best answers a player chooses among, so that several players rarely agree.
-constexpr int StrongChoices = 3;
+// How far down the bank's ranking (commonest first) a player reaches for an answer, by
+// skill: a casual player names what everybody knows, a strong one also rarer words.
+constexpr std::array<int, 3> ReachBySkill {3, 6, 10};
+// Percent of a casual player's answers that are near misses: an answer to another
+// category of the round, which a fair table refuses.
+constexpr int NearMissPercent = 8;
 
 // Vote pace: a first look, then time per answer on show, by speed; plus a little chance.
 constexpr int FirstLookMs = 1000;
@@ -60,9 +62,27 @@ BotBrain::BotBrain(const AnswerBank &bank, GameRandom &random, BotProfile profil
     m_profile.skill = std::clamp(m_profile.skill, BotProfile::MinSkill, BotProfile::MaxSkill);
 }
 
+bool SharedAnswers::isTaken(const QString &category, const QString &answer) const
+{
+    return m_taken.contains(key(category, answer));
+}
+
+void SharedAnswers::take(const QString &category, const QString &answer)
+{
+    m_taken.insert(key(category, answer));
+}
+
+QString SharedAnswers::key(const QString &category, const QString &answer)
+{
+    return category.simplified().toCaseFolded() + u'\n' + usedKey(answer);
+}
+
 void BotBrain::startGame()
 {
     m_usedAnswers.clear();
+    // Every player of the copy hears the game start before its first round.
+    if (m_shared)
+        m_shared->clear();
 }
 
 int BotBrain::fillCount()
@@ -72,21 +92,37 @@ int BotBrain::fillCount()
     return range.least + m_random.bounded(range.most - range.least + 1);
 }
 
-QString BotBrain::pickAnswer(const QStringList &candidates)
+QString BotBrain::pickAnswer(const QString &category, const QStringList &candidates)
 {
     QStringList fresh;
+    QStringList takenByOthers;
     for (const QString &candidate : candidates) {
-        if (!m_usedAnswers.contains(usedKey(candidate)))
+        if (m_usedAnswers.contains(usedKey(candidate)))
+            continue;
+        if (m_shared && m_shared->isTaken(category, candidate))
+            takenByOthers.append(candidate);
+        else
             fresh.append(candidate);
     }
-    if (fresh.isEmpty())
+    // Another player's answer only when the bank knows nothing else, as a person would.
+    const QStringList &pool = fresh.isEmpty() ? takenByOthers : fresh;
+    if (pool.isEmpty())
         return QString();
-    const int strong = std::min(StrongChoices, int(fresh.size()));
-    const bool weak = int(fresh.size()) > strong
-        && m_random.bounded(100) < WeakAnswerPercent[std::size_t(skillIndex(m_profile.skill))];
-    const int index
-        = weak ? strong + m_random.bounded(int(fresh.size()) - strong) : m_random.bounded(strong);
-    return fresh.at(index);
+    const int reach
+        = std::min(ReachBySkill[std::size_t(skillIndex(m_profile.skill))], int(pool.size()));
+    return pool.at(m_random.bounded(reach));
+}
+
+QString BotBrain::nearMiss(QChar letter, const QStringList &categories, int index)
+{
+    const int other
+        = (index + 1 + m_random.bounded(int(categories.size()) - 1)) % int(categories.size());
+    const QStringList answers = m_bank.answers(categories.at(other), letter);
+    for (const QString &answer : answers) {
+        if (!m_usedAnswers.contains(usedKey(answer)) && !m_bank.holds(categories.at(index), answer))
+            return answer;
+    }
+    return QString();
 }
 
 QStringList BotBrain::answerRound(QChar letter, const QStringList &categories)
@@ -101,10 +137,17 @@ QStringList BotBrain::answerRound(QChar letter, const QStringList &categories)
     const int wanted = std::min(fillCount(), int(answerable.size()));
     for (int filled = 0; filled < wanted && !answerable.isEmpty();) {
         const int index = answerable.takeAt(m_random.bounded(int(answerable.size())));
-        const QString answer = pickAnswer(m_bank.answers(categories.at(index), letter));
+        const QString &category = categories.at(index);
+        const bool miss = m_profile.skill == BotProfile::MinSkill && categories.size() > 1
+            && m_random.bounded(100) < NearMissPercent;
+        QString answer = miss ? nearMiss(letter, categories, index) : QString();
+        if (answer.isEmpty())
+            answer = pickAnswer(category, m_bank.answers(category, letter));
         if (answer.isEmpty() || Protocol::answerInitial(answer) != letter.toUpper())
             continue;
         m_usedAnswers.insert(usedKey(answer));
+        if (m_shared)
+            m_shared->take(category, answer);
         result[index] = answer;
         ++filled;
     }

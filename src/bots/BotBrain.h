@@ -31,6 +31,20 @@ struct OfferedAnswer
     bool duplicate = false;
 };
 
+// The answers the computer players of one hosting copy have given in this game, by
+// category, so that they do not copy each other. It only ever holds their own answers.
+class SharedAnswers
+{
+public:
+    void clear() { m_taken.clear(); }
+    bool isTaken(const QString &category, const QString &answer) const;
+    void take(const QString &category, const QString &answer);
+
+private:
+    static QString key(const QString &category, const QString &answer);
+    QSet<QString> m_taken;
+};
+
 class BotBrain
 {
 public:
@@ -40,6 +54,9 @@ public:
 
     // Forgets the answers given so far; answers never repeat within one game.
     void startGame();
+    // The answers of the other computer players of this copy: an answer one of them gave
+    // for a category is only given again when the bank knows no other.
+    void setShared(SharedAnswers *shared) { m_shared = shared; }
 
     // One answer per category, in order; an empty text leaves the category blank.
     // Every answer begins with the letter.
@@ -69,10 +86,12 @@ public:
 
 private:
     int fillCount();
-    QString pickAnswer(const QStringList &candidates);
+    QString pickAnswer(const QString &category, const QStringList &candidates);
+    QString nearMiss(QChar letter, const QStringList &categories, int index);
 
     const AnswerBank &m_bank;
     GameRandom &m_random;
     BotProfile m_profile;
     QSet<QString> m_usedAnswers;
+    SharedAnswers *m_shared = nullptr;
 };

@@ -23,6 +23,7 @@ BotPlayer::BotPlayer(const AnswerBank &bank, GameRandom &random, const BotSettin
       m_colour(ChatColours[std::size_t(random.bounded(int(ChatColours.size())))]),
       m_turnTime(UnknownTurnTime)
 {
+    m_brain.setShared(settings.shared);
     m_clock.start();
     m_connection.setSecondMs(m_secondMs);
     m_connection.setPeerKind(Protocol::PeerKind::Computer);

@@ -27,6 +27,8 @@ struct BotSettings
     // The names of the seats other than the given one, where known, so a
     // computer player without a name picks one nobody uses.
     std::function<QStringList(int seat)> namesOfOthers;
+    // The answers of the other computer players of this copy, if any; outlives the player.
+    SharedAnswers *shared = nullptr;
 };
 
 class BotPlayer : public QObject

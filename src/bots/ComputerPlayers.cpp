@@ -34,6 +34,7 @@ bool ComputerPlayers::add()
     settings.profile.speed = m_speed;
     settings.secondMs = m_secondMs;
     settings.namesOfOthers = m_namesOfOthers;
+    settings.shared = &m_shared;
     auto *player = new BotPlayer(m_bank, m_random, settings);
     // Refused by a full host, or the host stopped: the player is gone.
     connect(&player->connection(), &HostConnection::closed, this,

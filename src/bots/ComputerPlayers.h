@@ -60,6 +60,8 @@ private:
     quint16 m_port = 0;
     BotSpeed m_speed = BotSpeed::Normal;
     QList<BotPlayer *> m_players;
+    // Which answers they gave, so that they do not copy each other.
+    SharedAnswers m_shared;
     std::function<QStringList(int seat)> m_namesOfOthers;
 };
 

@@ -54,7 +54,8 @@ private slots:
     void answersBeginWithLetterAndNeverRepeat();
     void fillBySkillAndSpeed_data();
     void fillBySkillAndSpeed();
-    void weakerSkillPicksWeakerAnswers();
+    void strongerSkillReachesRarerAnswers();
+    void sharedPlayersDoNotCopy();
     void declines_data();
     void declines();
     void favours_data();
@@ -169,9 +170,9 @@ void BotBrainTest::fillBySkillAndSpeed()
     }
 }
 
-void BotBrainTest::weakerSkillPicksWeakerAnswers()
+void BotBrainTest::strongerSkillReachesRarerAnswers()
 {
-    // The mean rank of the answers given, 0 for the best.
+    // The mean rank of the answers given, 0 for the commonest.
     const auto meanRank = [this](int skill) {
         GameRandom random(9);
         BotBrain brain(m_bank, random, {skill, BotSpeed::Fast});
@@ -189,7 +190,27 @@ void BotBrainTest::weakerSkillPicksWeakerAnswers()
         }
         return sum / count;
     };
-    QVERIFY(meanRank(1) > 2 * meanRank(3));
+    QVERIFY(meanRank(3) > 2 * meanRank(1));
+}
+
+// Players of one copy give another answer to a category while the bank knows one.
+void BotBrainTest::sharedPlayersDoNotCopy()
+{
+    GameRandom random(6);
+    SharedAnswers shared;
+    QList<BotBrain> brains(5, BotBrain(m_small, random));
+    for (BotBrain &brain : brains) {
+        brain.setShared(&shared);
+        brain.startGame();
+    }
+    QStringList given;
+    for (BotBrain &brain : brains)
+        given += brain.answerRound(QLatin1Char('P'), {QStringLiteral("Fruit")});
+    const QStringList firstFour = given.mid(0, 4);
+    QCOMPARE(QSet<QString>(firstFour.begin(), firstFour.end()).size(), 4);
+    QVERIFY(firstFour.contains(given.last()));
+    brains.first().startGame();
+    QVERIFY(!shared.isTaken(QStringLiteral("fruit"), given.first()));
 }
 
 void BotBrainTest::declines_data()

@@ -62,14 +62,20 @@ private slots:
         you.setPlayerName(u"You"_s);
         ClientGame game(you);
         QStringList offLetter;
+        QStringList copied; // the same answer twice while the bank knew enough others
         int botAnswers = 0;
         connect(&game, &ClientGame::votingStarted, this, [&](const CategoryVote &vote) {
+            QSet<QString> given;
+            const bool manyKnown = bank.answers(vote.category, game.round().letter()).size() >= 3;
             for (const VoteAnswer &answer : vote.answers) {
                 if (answer.seat == 1 || answer.answer.isEmpty())
                     continue;
                 ++botAnswers;
                 if (answer.answer.at(0).toUpper() != game.round().letter())
                     offLetter.append(answer.answer);
+                if (manyKnown && given.contains(answer.answer.toCaseFolded()))
+                    copied.append(answer.answer);
+                given.insert(answer.answer.toCaseFolded());
             }
         });
         QString winner;
@@ -86,6 +92,7 @@ private slots:
         you.send(Protocol::Msg::startgame(u"You"_s, 1, 30, gameType, duplicates));
         QTRY_VERIFY_WITH_TIMEOUT(!winner.isEmpty(), WholeGameMs);
         QVERIFY2(offLetter.isEmpty(), qPrintable(offLetter.join(u", "_s)));
+        QVERIFY2(copied.isEmpty(), qPrintable(copied.join(u", "_s)));
         QVERIFY(botAnswers >= 3 * 4); // a fair player fills at least half of the eight
         QVERIFY2(winner != u"You"_s, qPrintable(winner));
 
