@@ -44,14 +44,15 @@ screenshots: deps
 	cmake --build $(RELEASE_DIR) -j$(JOBS) --target lexiburst-screenshots
 	tools/screenshot.sh
 
+BANK_FILES := resources/answers.txt resources/blocked.txt resources/words.txt resources/senses.txt
 answer-bank:
 	@tools/install-deps.sh --bank
 	python3 tools/answer-bank/generate.py
-	@if git diff --quiet -- resources/answers.txt resources/blocked.txt; then \
-	  echo "The bank and the block list are the same as the ones checked in."; \
+	@if [ -z "$$(git status --porcelain -- $(BANK_FILES))" ]; then \
+	  echo "The generated files are the same as the ones checked in."; \
 	else \
-	  echo "The bank or the block list differ from the ones checked in:"; \
-	  git diff --stat -- resources/answers.txt resources/blocked.txt; \
+	  echo "The generated files differ from the ones checked in:"; \
+	  git status --short -- $(BANK_FILES); git diff --stat -- $(BANK_FILES); \
 	fi
 
 # The prefix is set at configure time too: the service file names the programs' folder.

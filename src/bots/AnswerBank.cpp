@@ -1,5 +1,7 @@
 #include "bots/AnswerBank.h"
 
+#include "bots/Language.h"
+
 #include <QBuffer>
 #include <QFile>
 
@@ -9,7 +11,10 @@ namespace {
 
 const QString BuiltInPath = QStringLiteral(":/bots/answers.txt");
 const QString BlockedPath = QStringLiteral(":/bots/blocked.txt");
-const QByteArray ClosedMark = QByteArrayLiteral("\tclosed");
+const QByteArray ClosedFlag = QByteArrayLiteral("closed");
+const QByteArray NamesFlag = QByteArrayLiteral("names");
+// Shorter names get no typo allowed: "Cnada" is not Canada for sure.
+constexpr int TypoMinLength = 7;
 
 // The runs of the letters a to z of a text, in lower case; the generator splits the same.
 QStringList wordsOf(const QString &text)
@@ -106,11 +111,10 @@ AnswerBank AnswerBank::fromDevice(QIODevice &device)
         if (line.isEmpty() || line.startsWith('#'))
             continue;
         if (line.startsWith('=')) {
-            const bool closed = line.endsWith(ClosedMark);
-            if (closed)
-                line.chop(ClosedMark.size());
-            current = &bank.m_categories[categoryKey(QString::fromLatin1(line.mid(1)))];
-            current->closed = closed;
+            const QList<QByteArray> fields = line.mid(1).split('\t');
+            current = &bank.m_categories[categoryKey(QString::fromLatin1(fields.first()))];
+            current->closed = fields.contains(ClosedFlag);
+            current->names = fields.contains(NamesFlag);
             continue;
         }
         if (!current)
@@ -120,6 +124,10 @@ AnswerBank AnswerBank::fromDevice(QIODevice &device)
             continue;
         current->byLetter[answer.at(0).toUpper()].append(answer);
         current->keys.insert(answerKey(answer));
+        if (current->closed) {
+            for (const QString &key : Language::closedKeys(answer))
+                current->closedKeys.insert(key);
+        }
     }
     return bank;
 }
@@ -179,4 +187,31 @@ bool AnswerBank::holds(const QString &category, const QString &answer) const
     if (key.endsWith(QStringLiteral("es")) && found->keys.contains(key.chopped(2)))
         return true;
     return found->keys.contains(key + u's');
+}
+
+bool AnswerBank::matchesClosed(const QString &category, const QString &answer) const
+{
+    const Category *found = find(category);
+    if (!found || !found->closed)
+        return false;
+    const QStringList keys = Language::closedKeys(answer);
+    for (const QString &key : keys) {
+        if (found->closedKeys.contains(key))
+            return true;
+    }
+    for (const QString &typed : keys) {
+        if (typed.size() < TypoMinLength)
+            continue;
+        for (const QString &key : found->closedKeys) {
+            if (key.size() >= TypoMinLength && Language::oneTypoApart(key, typed))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool AnswerBank::takesNames(const QString &category) const
+{
+    const Category *found = find(category);
+    return found && found->names;
 }

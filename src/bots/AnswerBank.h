@@ -9,10 +9,11 @@
 class QIODevice;
 
 // Reads the bank that tools/answer-bank/generate.py writes: Latin-1 lines, "=Category"
-// (a tab and "closed" after it for a category whose every answer is listed), then that
-// category's answers, best first within each letter. Categories are matched by their
-// text without case and surrounding blanks, as the host's table and added categories
-// may differ from the bank in both. Offensive answers are dropped as they are read.
+// (a tab and "closed" after it for a category whose every answer is listed, or "names" for
+// one whose answers are mostly names), then that category's answers, best first within each letter.
+// Categories are matched by their text without case and surrounding blanks, as the host's table and
+// added categories may differ from the bank in both. Offensive answers are dropped as they are
+// read.
 class AnswerBank
 {
 public:
@@ -29,6 +30,12 @@ public:
     bool knowsWell(const QString &category) const;
     // Whether the bank holds the answer, ignoring case, blanks and a plural "s".
     bool holds(const QString &category, const QString &answer) const;
+    // For a category the bank knows well: whether the answer names one of its entries as
+    // people type them (see Language::closedKeys), or with one typo in a name of seven
+    // letters or more.
+    bool matchesClosed(const QString &category, const QString &answer) const;
+    // Whether the category's answers are mostly names, which no word list can judge.
+    bool takesNames(const QString &category) const;
     int categoryCount() const { return int(m_categories.size()); }
 
     // Whether a computer player must never type the answer: one of its words is a word of
@@ -43,7 +50,9 @@ private:
     {
         QHash<QChar, QStringList> byLetter;
         QSet<QString> keys;
+        QSet<QString> closedKeys;
         bool closed = false;
+        bool names = false;
     };
     struct Blocked;
     static const Blocked &blocked();

@@ -1,6 +1,7 @@
 #include "bots/BotBrain.h"
 
 #include "bots/AnswerBank.h"
+#include "bots/Language.h"
 #include "protocol/GameRandom.h"
 #include "protocol/Messages.h"
 
@@ -156,9 +157,22 @@ QStringList BotBrain::answerRound(QChar letter, const QStringList &categories)
 
 bool BotBrain::isValid(QChar letter, const QString &category, const QString &answer) const
 {
-    if (Protocol::answerInitial(answer) != letter.toUpper())
+    // A leading "The" does not count: "The Gambia" begins with a G.
+    static const QString The = QStringLiteral("the ");
+    const bool article = answer.trimmed().startsWith(The, Qt::CaseInsensitive);
+    if (Protocol::answerInitial(answer) != letter.toUpper()
+        && !(article
+             && Protocol::answerInitial(answer.trimmed().mid(The.size())) == letter.toUpper()))
         return false;
-    return !m_bank.knowsWell(category) || m_bank.holds(category, answer);
+    if (m_bank.knowsWell(category))
+        return m_bank.holds(category, answer) || m_bank.matchesClosed(category, answer);
+    if (m_bank.holds(category, answer))
+        return true;
+    // Not a word of the language, or a word of another category; what it cannot judge
+    // (names, rare words, categories without senses) it accepts.
+    if (!m_bank.takesNames(category) && !Language::hasKnownWord(answer))
+        return false;
+    return !Language::fitsAnotherCategoryOnly(category, answer);
 }
 
 QList<int> BotBrain::seatsToDecline(int ownSeat, QChar letter, const QString &category,

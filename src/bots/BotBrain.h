@@ -76,8 +76,9 @@ public:
     // a weak one near the end, never at once.
     qint64 answersDoneMs(int turnTime);
 
-    // Whether an answer would pass this player's check: the letter, and the bank for a
-    // category it knows well.
+    // Whether an answer would pass this player's check: the letter; for a category the bank
+    // knows well, its list; else that a word of it is a word of the language (unless the
+    // category takes names) and that it does not fit another category instead.
     bool isValid(QChar letter, const QString &category, const QString &answer) const;
 
     const BotProfile &profile() const { return m_profile; }

@@ -1,6 +1,7 @@
 #include "bots/AnswerBank.h"
 #include "bots/BotBrain.h"
 #include "bots/BotChat.h"
+#include "bots/Language.h"
 #include "protocol/GameRandom.h"
 #include "protocol/Messages.h"
 
@@ -28,7 +29,10 @@ QStringList categoryFile()
 // A small bank: one closed list and one open list.
 const QByteArray SmallBank = "# test bank\n"
                              "=Country\tclosed\nCanada\nChile\nChina\nPeru\n"
-                             "=Fruit\nCherry\nCoconut\nPeach\nPear\nPlum\nPapaya\n";
+                             "Central African Republic\nC\xf4te d'Ivoire\n"
+                             "=President\tclosed\nChester A. Arthur\nCalvin Coolidge\n"
+                             "=Fruit\nCherry\nCoconut\nPeach\nPear\nPlum\nPapaya\n"
+                             "=Actor\tnames\nCary Grant\n";
 
 const QStringList Busy {QStringLiteral("Fruit"),   QStringLiteral("Animal"),
                         QStringLiteral("Country"), QStringLiteral("Sport"),
@@ -60,6 +64,7 @@ private slots:
     void declines();
     void favours_data();
     void favours();
+    void closedKeysForgiveHowPeopleType();
     void votePace();
     void chatAtMostOneLineAMinute();
     void nameNobodyAtTheTableUses();
@@ -235,6 +240,24 @@ void BotBrainTest::declines_data()
                                              << "Apple" << true;
     QTest::newRow("unknown category") << "Something Pink"
                                       << "Candy floss" << false;
+    QTest::newRow("no word of the language") << "Fruit"
+                                             << "Clorptz Xq" << true;
+    QTest::newRow("not a word, in a category of names") << "Actor"
+                                                        << "Clorptz" << false;
+    QTest::newRow("a word of another category") << "Fruit"
+                                                << "Cobras" << true;
+    QTest::newRow("a fruit the bank does not know") << "Fruit"
+                                                    << "Clementine" << false;
+    QTest::newRow("closed: leading The, case") << "Country"
+                                               << "the central african republic" << false;
+    QTest::newRow("closed: no accent, one typo") << "Country"
+                                                 << "Cote d'Ivoir" << false;
+    QTest::newRow("closed: no middle initial") << "President"
+                                               << "Chester Arthur" << false;
+    QTest::newRow("closed: initials, one typo") << "President"
+                                                << "Calvin C. Coolidg" << false;
+    QTest::newRow("closed: two typos") << "President"
+                                       << "Calvn Coolidg" << true;
 }
 
 void BotBrainTest::declines()
@@ -264,6 +287,8 @@ void BotBrainTest::favours_data()
     QTest::newRow("duplicates are struck")
         << QList {a(2, "Chile", true), a(3, "China")} << QList<int> {3};
     QTest::newRow("any listed answer") << QList {a(2, "Chile"), a(3, "China")} << QList<int> {2, 3};
+    QTest::newRow("abstains rather than favour gibberish")
+        << QList {a(2, "Cxqrtz"), a(3, "Cnada")} << QList<int> {0};
 }
 
 void BotBrainTest::favours()
@@ -275,6 +300,18 @@ void BotBrainTest::favours()
     for (int i = 0; i < 20; ++i)
         QVERIFY(choices.contains(
             brain.seatToFavour(1, QLatin1Char('C'), QStringLiteral("Country"), offered)));
+}
+
+void BotBrainTest::closedKeysForgiveHowPeopleType()
+{
+    QCOMPARE(Language::closedKeys(QStringLiteral("St. Paul")),
+             Language::closedKeys(QStringLiteral("Saint Paul")));
+    QCOMPARE(Language::closedKeys(QStringLiteral("Mount Rainier")),
+             QStringList {QStringLiteral("mt rainier")});
+    QCOMPARE(Language::closedKeys(QStringLiteral("James K. Polk")),
+             QStringList({QStringLiteral("james k polk"), QStringLiteral("james polk")}));
+    QVERIFY(Language::oneTypoApart(QStringLiteral("colombia"), QStringLiteral("columbia")));
+    QVERIFY(!Language::oneTypoApart(QStringLiteral("austria"), QStringLiteral("australia")));
 }
 
 void BotBrainTest::votePace()
