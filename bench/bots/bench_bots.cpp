@@ -3,6 +3,7 @@
 // players agree; whether players of one copy copy each other; and how they vote on a
 // scripted player's answers. Not timed.
 //   bench_bots [--unjudged]   the answers the judged file lacks, to judge them
+//   bench_bots [--doubtful]   the doubtful and refused answers each skill gave
 #include "bots/AnswerBank.h"
 #include "bots/BotBrain.h"
 #include "protocol/GameRandom.h"
@@ -65,7 +66,8 @@ QString judgedKey(const QString &category, QChar letter, const QString &answer)
     return category + u'\t' + letter + u'\t' + answer;
 }
 
-void sampleFigures(const AnswerBank &bank, const QList<Round> &rounds, bool listUnjudged)
+void sampleFigures(const AnswerBank &bank, const QList<Round> &rounds, bool listUnjudged,
+                   bool listDoubtful)
 {
     QHash<QString, QChar> judged; // key -> a(cceptable), d(oubtful), r(efused)
     for (const QString &line : readLines(LEXIBURST_JUDGED_FILE)) {
@@ -99,6 +101,8 @@ void sampleFigures(const AnswerBank &bank, const QList<Round> &rounds, bool list
                 ++counts[verdict];
                 if (verdict == u'?')
                     unjudged.insert(key);
+                else if (listDoubtful && verdict != u'a')
+                    std::printf("%d %c\t%s\n", skill, char(verdict.unicode()), qPrintable(key));
             }
         }
         const auto share = [&](char16_t verdict) {
@@ -266,9 +270,10 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const bool listUnjudged = app.arguments().contains(QStringLiteral("--unjudged"));
+    const bool listDoubtful = app.arguments().contains(QStringLiteral("--doubtful"));
     const AnswerBank bank = AnswerBank::fromResource();
     const QStringList table = readLines(LEXIBURST_CATEGORIES_FILE);
-    sampleFigures(bank, drawRounds(table, SampleSeed, SampleRounds), listUnjudged);
+    sampleFigures(bank, drawRounds(table, SampleSeed, SampleRounds), listUnjudged, listDoubtful);
     agreement(bank, table);
     copying(bank, table);
     std::printf("votes on a scripted player's answers:\n");
