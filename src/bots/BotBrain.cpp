@@ -78,6 +78,11 @@ QString SharedAnswers::key(const QString &category, const QString &answer)
     return category.simplified().toCaseFolded() + u'\n' + usedKey(answer);
 }
 
+void BotBrain::setSkill(int skill)
+{
+    m_profile.skill = std::clamp(skill, BotProfile::MinSkill, BotProfile::MaxSkill);
+}
+
 void BotBrain::startGame()
 {
     m_usedAnswers.clear();

@@ -82,8 +82,9 @@ public:
     bool isValid(QChar letter, const QString &category, const QString &answer) const;
 
     const BotProfile &profile() const { return m_profile; }
-    // "Bot Speed" may change in the middle of a game.
+    // "Bot Speed" and "Bot Skill" may change in the middle of a game.
     void setSpeed(BotSpeed speed) { m_profile.speed = speed; }
+    void setSkill(int skill);
 
 private:
     int fillCount();

@@ -18,7 +18,8 @@ const std::array<QString, 4> ChatColours {QStringLiteral("clNavy"), QStringLiter
 
 BotPlayer::BotPlayer(const AnswerBank &bank, GameRandom &random, const BotSettings &settings,
                      QObject *parent)
-    : QObject(parent), m_brain(bank, random, settings.profile), m_chat(random),
+    : QObject(parent), m_brain(bank, random, settings.profile),
+      m_chat(random, BotChat::MinGapMs, settings.saidLately),
       m_secondMs(std::max(1, settings.secondMs)),
       m_colour(ChatColours[std::size_t(random.bounded(int(ChatColours.size())))]),
       m_turnTime(UnknownTurnTime)
@@ -48,6 +49,7 @@ BotPlayer::BotPlayer(const AnswerBank &bank, GameRandom &random, const BotSettin
     connect(&m_game, &ClientGame::answeringEnded, &m_answerTimer, &QTimer::stop);
     connect(&m_game, &ClientGame::votingStarted, this, &BotPlayer::votingStarted);
     connect(&m_game, &ClientGame::gameWon, this, &BotPlayer::gameWon);
+    connect(&m_game, &ClientGame::chatLine, this, &BotPlayer::heard);
 }
 
 void BotPlayer::setSpeed(BotSpeed speed)
@@ -148,8 +150,19 @@ void BotPlayer::sendVote()
     m_game.finishVote();
 }
 
+void BotPlayer::heard(const ChatLine &line)
+{
+    static const QString Chats = QStringLiteral(" chats: ");
+    const qsizetype at = line.text.indexOf(Chats);
+    if (line.style == m_game.ownSeat() || at < 0)
+        return;
+    say(m_chat.heard(gameNowMs(), m_connection.playerName(), line.text.mid(at + Chats.size())));
+}
+
 void BotPlayer::say(const QString &line)
 {
-    if (!line.isEmpty())
-        m_game.say(line, m_colour);
+    if (line.isEmpty())
+        return;
+    QTimer::singleShot(realMs(m_chat.pauseMs()), this,
+                       [this, line] { m_game.say(line, m_colour); });
 }

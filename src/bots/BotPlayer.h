@@ -27,8 +27,10 @@ struct BotSettings
     // The names of the seats other than the given one, where known, so a
     // computer player without a name picks one nobody uses.
     std::function<QStringList(int seat)> namesOfOthers;
-    // The answers of the other computer players of this copy, if any; outlives the player.
+    // The answers of the other computer players of this copy, if any, and the chat lines
+    // they said lately; both outlive the player.
     SharedAnswers *shared = nullptr;
+    QStringList *saidLately = nullptr;
 };
 
 class BotPlayer : public QObject
@@ -42,6 +44,8 @@ public:
     HostConnection &connection() { return m_connection; }
     const ClientGame &game() const { return m_game; }
     void setSpeed(BotSpeed speed);
+    void setSkill(int skill) { m_brain.setSkill(skill); }
+    int skill() const { return m_brain.profile().skill; }
 
     // Sends the answers and the vote that wait for their time at once (tests).
     void actNow();
@@ -53,6 +57,8 @@ private:
     void gameWon(const QString &winner);
     void sendAnswers();
     void sendVote();
+    void heard(const ChatLine &line);
+    // Says the line after a pause, so that several players do not speak at once.
     void say(const QString &line);
     int realMs(qint64 gameMs) const;
     qint64 gameNowMs() const;

@@ -26,15 +26,30 @@ void ComputerPlayers::setSpeed(BotSpeed speed)
         player->setSpeed(speed);
 }
 
+int ComputerPlayers::skillOfPlayer(int index) const
+{
+    return m_skillChoice == MixedSkill ? BotProfile::MinSkill + index % BotProfile::MaxSkill
+                                       : m_skillChoice;
+}
+
+void ComputerPlayers::setSkill(int choice)
+{
+    m_skillChoice = choice;
+    for (int i = 0; i < count(); ++i)
+        m_players.at(i)->setSkill(skillOfPlayer(i));
+}
+
 bool ComputerPlayers::add()
 {
     if (count() >= MaxPlayers)
         return false;
     BotSettings settings;
     settings.profile.speed = m_speed;
+    settings.profile.skill = skillOfPlayer(count());
     settings.secondMs = m_secondMs;
     settings.namesOfOthers = m_namesOfOthers;
     settings.shared = &m_shared;
+    settings.saidLately = &m_saidLately;
     auto *player = new BotPlayer(m_bank, m_random, settings);
     // Refused by a full host, or the host stopped: the player is gone.
     connect(&player->connection(), &HostConnection::closed, this,

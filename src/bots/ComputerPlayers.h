@@ -38,6 +38,10 @@ public:
     // "Bot Speed": applies to the players seated and to those still to come.
     void setSpeed(BotSpeed speed);
     BotSpeed speed() const { return m_speed; }
+    // "Bot Skill": 1 to 3 for all, or MixedSkill for one of each in turn by seating order;
+    // applies to the players seated and to those still to come.
+    static constexpr int MixedSkill = 0;
+    void setSkill(int choice);
 
     // Seats one more player; false when MaxPlayers already play.
     bool add();
@@ -50,6 +54,7 @@ signals:
     void countChanged(int count);
 
 private:
+    int skillOfPlayer(int index) const;
     void forget(BotPlayer *player);
     void leave(BotPlayer *player);
 
@@ -59,9 +64,11 @@ private:
     QString m_address = QStringLiteral("127.0.0.1");
     quint16 m_port = 0;
     BotSpeed m_speed = BotSpeed::Normal;
+    int m_skillChoice = BotProfile::DefaultSkill;
     QList<BotPlayer *> m_players;
-    // Which answers they gave, so that they do not copy each other.
+    // Which answers they gave and what they said lately, so that they do not copy each other.
     SharedAnswers m_shared;
+    QStringList m_saidLately;
     std::function<QStringList(int seat)> m_namesOfOthers;
 };
 

@@ -104,6 +104,38 @@ void OptionsController::buildChoices(QMenu *options)
         connect(item, &QAction::triggered, this, [this, item] { chooseBotSpeed(item); });
     }
     m_botSpeeds[1]->setChecked(true);
+
+    // Our own addition: one skill for all computer players, kept with the start window's keys.
+    QMenu *skill = options->addMenu(QStringLiteral("Bot Skill"));
+    skill->setObjectName(QStringLiteral("BotSkill1"));
+    auto *skillGroup = new QActionGroup(this);
+    m_botSkills = {checkItem(skill, QStringLiteral("Weak"), QStringLiteral("Weak1")),
+                   checkItem(skill, QStringLiteral("Fair"), QStringLiteral("Fair1")),
+                   checkItem(skill, QStringLiteral("Strong"), QStringLiteral("Strong1")),
+                   checkItem(skill, QStringLiteral("Mixed"), QStringLiteral("Mixed1"))};
+    for (std::size_t i = 0; i < m_botSkills.size(); ++i) {
+        QAction *item = m_botSkills[i];
+        item->setData(i + 1 < m_botSkills.size() ? int(i) + 1 : Settings::MixedBotSkill);
+        skillGroup->addAction(item);
+        connect(item, &QAction::triggered, this, [this, item] { chooseBotSkill(item); });
+    }
+    showBotSkill(Settings::DefaultBotSkill);
+}
+
+void OptionsController::showBotSkill(int skill)
+{
+    for (QAction *item : m_botSkills)
+        item->setChecked(item->data().toInt() == skill);
+}
+
+void OptionsController::chooseBotSkill(QAction *item)
+{
+    showBotSkill(item->data().toInt());
+    // Read again first: the start window may have saved its keys since.
+    Settings::Values values;
+    settingsFile().load(values);
+    values.start.botSkill = item->data().toInt();
+    settingsFile().saveStart(values);
 }
 
 bool OptionsController::playSounds() const
@@ -255,6 +287,7 @@ void OptionsController::load()
         gamestart->checkit(values.duplicate);
     }
     m_botSpeedTag = values.botSpeed;
+    showBotSkill(values.start.botSkill);
     for (QAction *item : m_botSpeeds)
         item->setChecked(item->data().toInt() == values.botSpeed);
     m_turnSoundTag = values.turnSound;

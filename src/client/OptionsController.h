@@ -37,6 +37,9 @@ public:
     // The game-start window whose choices are kept too; may be missing.
     void setGameStart(Tgamestart *gamestart) { m_gameStart = gamestart; }
 
+    // The computer players' skill as the start window chose it: checks its item.
+    void showBotSkill(int skill);
+
     bool playSounds() const;
     bool playerPhraseSounds() const;
     // The bounds last read from or written to the file.
@@ -56,6 +59,7 @@ private:
     void buildChoices(QMenu *options);
     void chooseTurnSound(QAction *item);
     void chooseBotSpeed(QAction *item);
+    void chooseBotSkill(QAction *item);
     void chooseTextSize(QAction *item);
     void chooseTextColour();
     void setFrameBounds(const QRect &frame);
@@ -71,6 +75,7 @@ private:
     QAction *m_phraseSounds = nullptr;
     std::array<QAction *, 2> m_turnSounds {}; // Classic, New
     std::array<QAction *, 3> m_botSpeeds {}; // Slow, Normal, Fast
+    std::array<QAction *, 4> m_botSkills {}; // Weak, Fair, Strong, Mixed
     std::array<QAction *, 4> m_textSizes {}; // 8, 10, 12, 14
     QAction *m_scrollOff = nullptr;
     int m_turnSoundTag = 0;

@@ -306,6 +306,8 @@ void Tchat::beginGame(const StartChoice &choice)
     if (m_gameBegun)
         return;
     m_playerName = choice.name.trimmed().left(GameFacts::MaxNameLength);
+    if (m_options)
+        m_options->showBotSkill(choice.botSkill);
     if (choice.kind == StartChoice::Kind::Solo) {
         addStatusLine(QStringLiteral("Loading Solo Game..Please wait."));
         m_botCount = choice.botCount;

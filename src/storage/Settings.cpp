@@ -129,6 +129,12 @@ void applyBotCount(Values &v, const QString &text)
     v.start.botCount = count >= MinBotCount && count <= MaxBotCount ? count : DefaultBotCount;
 }
 
+void applyBotSkill(Values &v, const QString &text)
+{
+    const int skill = number(text).value_or(DefaultBotSkill);
+    v.start.botSkill = skill >= MixedBotSkill && skill <= MaxBotSkill ? skill : DefaultBotSkill;
+}
+
 std::optional<quint16> portNumber(const QString &text)
 {
     const std::optional<int> port = number(text);
@@ -228,6 +234,8 @@ const Key Table[] = {
     {"RecentHosts", nullptr, applyRecentHosts, writeRecentHosts, Group::Start},
     {"StartChoice", nullptr, applyStartChoice,
      [](const Values &v) { return decimal(int(v.start.choice)); }, Group::Start},
+    {"BotSkill", nullptr, applyBotSkill, [](const Values &v) { return decimal(v.start.botSkill); },
+     Group::Start},
 };
 
 const QString SectionName = QString::fromLatin1(Section);

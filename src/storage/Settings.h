@@ -40,6 +40,10 @@ inline constexpr int TurnSoundNew = 1;
 inline constexpr int MinBotCount = 1;
 inline constexpr int MaxBotCount = 7;
 inline constexpr int DefaultBotCount = 3;
+// The computer players' skill: 1 weak, 2 fair, 3 strong, or Mixed (one of each in turn).
+inline constexpr int MixedBotSkill = 0;
+inline constexpr int MaxBotSkill = 3;
+inline constexpr int DefaultBotSkill = 2;
 // Hosts joined that the start window offers again.
 inline constexpr int MaxRecentHosts = 5;
 
@@ -67,6 +71,7 @@ struct StartValues
     quint16 port = GameFacts::DefaultPort; // "LastPort": the port last hosted on
     QList<RecentHost> recentHosts; // "RecentHosts": most recent first
     StartKind choice = StartKind::Solo; // "StartChoice": the way in chosen last
+    int botSkill = DefaultBotSkill; // "BotSkill": 0 (Mixed) to 3; also set under Options
 
     bool operator==(const StartValues &) const = default;
 };

@@ -163,9 +163,18 @@ void StartWindow::buildSolo(TFlatPanel *panel)
                                Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
     m_botCount = makeSpin(panel, "spin_bots", Settings::MinBotCount, Settings::MaxBotCount,
                           {158, 106, 54, FieldHeight});
+    SideWindow::placeTextLabel(panel, "label_botskill", QStringLiteral("Their skill:"),
+                               {FieldLeft, 138, 94, FieldHeight}, uiFont(BodyFontSize + 1, true),
+                               Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+    m_botSkill = new QComboBox(panel);
+    m_botSkill->setObjectName(QStringLiteral("combo_botskill"));
+    m_botSkill->setGeometry(122, 138, 90, FieldHeight);
+    for (const auto &[text, skill] :
+         {std::pair {"Weak", 1}, {"Fair", 2}, {"Strong", 3}, {"Mixed", Settings::MixedBotSkill}})
+        m_botSkill->addItem(QLatin1String(text), skill);
     SideWindow::placeTextLabel(panel, "label_botspeed",
                                QStringLiteral("How fast they play is under Options, Bot Speed."),
-                               {FieldLeft, 142, 196, 40}, uiFont(BodyFontSize), Qt::darkGray,
+                               {FieldLeft, 170, 196, 36}, uiFont(BodyFontSize), Qt::darkGray,
                                Qt::AlignHCenter | Qt::AlignTop, true);
 }
 
@@ -323,6 +332,7 @@ void StartWindow::showValues()
     m_name->setText((start.name.trimmed().isEmpty() ? accountName() : start.name)
                         .left(GameFacts::MaxNameLength));
     m_botCount->setValue(start.botCount);
+    m_botSkill->setCurrentIndex(std::max(0, m_botSkill->findData(start.botSkill)));
     m_hostPort->setValue(start.port);
     showRecentHosts();
     showAddresses();
@@ -412,6 +422,7 @@ void StartWindow::start(Kind kind)
     choice.kind = kind;
     choice.name = m_name->text().trimmed();
     choice.botCount = m_botCount->value();
+    choice.botSkill = m_botSkill->currentData().toInt();
     if (choice.name.isEmpty()) {
         setNotice(QStringLiteral("Type your name first: the other players see it."), true);
         m_name->setFocus();
@@ -447,6 +458,7 @@ void StartWindow::remember(const StartChoice &choice)
     Settings::StartValues &start = m_values.start;
     start.choice = choice.kind;
     start.botCount = choice.botCount;
+    start.botSkill = choice.botSkill;
     start.name = m_name->text().trimmed();
     if (choice.kind == Kind::Host)
         start.port = choice.port;

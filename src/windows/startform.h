@@ -33,6 +33,7 @@ struct StartChoice
     QString address; // the host to join; empty for the other kinds
     quint16 port = GameFacts::DefaultPort; // to host on, or of the host to join
     int botCount = Settings::DefaultBotCount; // computer players in a solo game
+    int botSkill = Settings::DefaultBotSkill; // their skill, Settings::MixedBotSkill for mixed
 
     bool operator==(const StartChoice &) const = default;
 };
@@ -115,6 +116,7 @@ private:
     std::array<Way, 3> m_ways;
     QLineEdit *m_name;
     QSpinBox *m_botCount;
+    QComboBox *m_botSkill;
     QSpinBox *m_hostPort;
     QListWidget *m_addresses;
     QPushButton *m_copy;

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(OfferedAnswer)
 Q_DECLARE_METATYPE(BotSpeed)
 
@@ -67,6 +69,7 @@ private slots:
     void closedKeysForgiveHowPeopleType();
     void votePace();
     void chatAtMostOneLineAMinute();
+    void chatRepliesAndNeverEchoes();
     void nameNobodyAtTheTableUses();
 
 private:
@@ -345,8 +348,10 @@ void BotBrainTest::chatAtMostOneLineAMinute()
         BotChat chat(random);
         qint64 lastLine = -BotChat::MinGapMs;
         for (qint64 now = 0; now < 10 * BotChat::MinGapMs; now += 7000) {
-            const QString line
-                = (now / 7000) % 2 ? chat.gameEnded(now, seed % 2) : chat.gameStarted(now);
+            const int kind = int(now / 7000) % 3;
+            const QString line = kind == 0 ? chat.gameStarted(now)
+                : kind == 1                ? chat.gameEnded(now, seed % 2)
+                                           : chat.heard(now, u"Klot"_s, u"gg"_s);
             if (line.isEmpty())
                 continue;
             QVERIFY(now - lastLine >= BotChat::MinGapMs);
@@ -354,6 +359,30 @@ void BotBrainTest::chatAtMostOneLineAMinute()
         }
         QVERIFY(lastLine > 0);
     }
+}
+
+// Players of one copy never say the same line at once; they answer a greeting, "gg" and a
+// question that names them, and nothing else.
+void BotBrainTest::chatRepliesAndNeverEchoes()
+{
+    QStringList saidLately;
+    GameRandom random(8);
+    for (int game = 0; game < 20; ++game) {
+        BotChat one(random, BotChat::MinGapMs, &saidLately);
+        BotChat other(random, BotChat::MinGapMs, &saidLately);
+        const QString first = one.gameEnded(0, false);
+        QVERIFY(!first.isEmpty() && first != other.gameEnded(0, false));
+    }
+    const QStringList lines {u"Hello all"_s, u"gg everyone"_s, u"klot, what did you put?"_s,
+                             u"that letter was hard"_s};
+    QList<int> replies(lines.size());
+    for (int i = 0; i < 40 * lines.size(); ++i) {
+        BotChat chat(random);
+        replies[i % lines.size()]
+            += chat.heard(0, u"Klot"_s, lines.at(i % lines.size())).isEmpty() ? 0 : 1;
+    }
+    QVERIFY2(replies.at(0) > 5 && replies.at(1) > 5 && replies.at(2) > 5 && replies.at(3) == 0,
+             qPrintable(QString::number(replies.at(3))));
 }
 
 void BotBrainTest::nameNobodyAtTheTableUses()

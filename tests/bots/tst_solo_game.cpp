@@ -5,6 +5,7 @@
 
 #include "bots/AnswerBank.h"
 #include "bots/BotChat.h"
+#include "bots/BotPlayer.h"
 #include "bots/ComputerPlayers.h"
 #include "clientcore/ClientGame.h"
 #include "clientcore/HostConnection.h"
@@ -84,8 +85,10 @@ private slots:
         QTRY_VERIFY(you.isSignedIn());
         QCOMPARE(you.ownSeat(), 1);
 
+        bots.setSkill(ComputerPlayers::MixedSkill); // one of each in turn
         for (int i = 0; i < 3; ++i)
             QVERIFY(bots.add());
+        QCOMPARE(bots.players().last()->skill(), 3);
         QTRY_VERIFY(server.seat(2).signedIn && server.seat(3).signedIn && server.seat(4).signedIn);
         QCOMPARE(server.seat(3).loginName, botNameForSeat(3));
 

@@ -168,7 +168,7 @@ void ChatOptionsTest::menusInOrder()
     QCOMPARE(
         options,
         (QStringList {u"Play Sounds"_s, u"Player Phrase Sounds"_s, u"Turn Sound"_s, u"Bot Speed"_s,
-                      u"-"_s, u"Text Color"_s, u"Text Size"_s, u"Scroll Chat Off"_s,
+                      u"Bot Skill"_s, u"-"_s, u"Text Color"_s, u"Text Size"_s, u"Scroll Chat Off"_s,
                       u"Clear Main Chat"_s, u"Reset Screen Location"_s, u"-"_s, u"Just Watch"_s}));
     QVERIFY(!named(*chat, u"StartGame1"_s)->isEnabled());
     QVERIFY(named(*chat, u"PlaySounds1"_s)->isChecked()
@@ -211,6 +211,8 @@ void ChatOptionsTest::menuChoicesAreSaved_data()
     QTest::newRow("Fast") << u"Fast1"_s << u"Botspeed"_s << u"500"_s;
     QTest::newRow("Slow") << u"Slow1"_s << u"Botspeed"_s << u"2000"_s;
     QTest::newRow("New") << u"New1"_s << u"Turnsound"_s << u"1"_s;
+    QTest::newRow("Strong") << u"Strong1"_s << u"BotSkill"_s << u"3"_s;
+    QTest::newRow("Mixed") << u"Mixed1"_s << u"BotSkill"_s << u"0"_s;
     QTest::newRow("Play Sounds") << u"PlaySounds1"_s << u"Playsounds"_s << u"false"_s;
     QTest::newRow("Player Phrase Sounds")
         << u"PlayerPhraseSounds1"_s << u"Playerphrasesounds"_s << u"false"_s;

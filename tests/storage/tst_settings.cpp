@@ -39,6 +39,8 @@ QString field(const Settings::Values &v, const QString &name)
         return v.playSounds ? "on" : "off";
     if (name == "playerPhraseSounds")
         return v.playerPhraseSounds ? "on" : "off";
+    if (name == "botSkill")
+        return QString::number(v.start.botSkill);
     if (name == "phrase3")
         return v.phrases[2];
     if (name == "start") {
@@ -201,6 +203,10 @@ void TestSettings::readingRules_data()
                                    << "1000";
     QTest::newRow("key in other case") << QByteArray("BOTSPEED=500") << "botSpeed"
                                        << "500";
+    QTest::newRow("BotSkill mixed") << QByteArray("BotSkill=0") << "botSkill"
+                                    << "0";
+    QTest::newRow("BotSkill out of range") << QByteArray("BotSkill=4") << "botSkill"
+                                           << "2";
     QTest::newRow("Turnsound 1") << QByteArray("Turnsound=1") << "turnSound"
                                  << "1";
     QTest::newRow("Turnsound 2") << QByteArray("Turnsound=2") << "turnSound"
@@ -424,7 +430,8 @@ void TestSettings::startKeysSavedSeparately()
     QVERIFY(file.saveStart(values));
     QCOMPARE(readFile(file.path()),
              QByteArray("[Lexaburst]\r\nBotCount=2\r\nLastName=Ann\r\nLastPort=7800\r\n"
-                        "RecentHosts=b.lan:7772,10.0.0.1:9000\r\nStartChoice=2\r\n"));
+                        "RecentHosts=b.lan:7772,10.0.0.1:9000\r\nStartChoice=2\r\n"
+                        "BotSkill=2\r\n"));
     // The main window's save leaves them alone.
     values.start = {};
     QVERIFY(file.save(values));

@@ -174,6 +174,7 @@ void TestStart::choicesSurviveANewRun()
     QTemporaryDir dir;
     {
         Fixture f(dir.path());
+        f.control<QComboBox>("combo_botskill")->setCurrentText(QStringLiteral("Mixed"));
         for (const char *host : {"a.lan", "b.lan", "c.lan:7000", "d.lan", "e.lan", "F.LAN",
                                  "C.lan:7000", "10.0.0.7"}) {
             f.type(QStringLiteral("Zoë"), 6, 7801, QString::fromLatin1(host));
@@ -185,6 +186,8 @@ void TestStart::choicesSurviveANewRun()
     Fixture f(dir.path());
     QCOMPARE(f.control<QLineEdit>("edit_name")->text(), QStringLiteral("Zoë"));
     QCOMPARE(f.control<QSpinBox>("spin_bots")->value(), 6);
+    QCOMPARE(f.control<QComboBox>("combo_botskill")->currentData().toInt(),
+             Settings::MixedBotSkill);
     QCOMPARE(f.control<QSpinBox>("spin_hostport")->value(), 7801);
     QCOMPARE(f.window.highlighted(), Kind::Host);
     auto *recent = f.control<QComboBox>("combo_joinaddress");

@@ -132,10 +132,20 @@ void ProgramWindows::wireComputerPlayers()
             parts.players.setSpeed(botSpeedFromMenuTag(item->data().toInt()));
     }
 
-    // "Options", right after "Bot Speed": only the leading player seats or removes them.
+    QMenu *botSkill = m_chat->findChild<QMenu *>(QStringLiteral("BotSkill1"));
+    for (QAction *item : botSkill->actions()) {
+        QObject::connect(item, &QAction::toggled, &parts.players, [this, item](bool checked) {
+            if (checked)
+                m_parts->players.setSkill(item->data().toInt());
+        });
+        if (item->isChecked())
+            parts.players.setSkill(item->data().toInt());
+    }
+
+    // "Options", right after "Bot Skill": only the leading player seats or removes them.
     auto *options = qobject_cast<QMenu *>(botSpeed->parent());
     const QList<QAction *> items = options->actions();
-    const qsizetype speedAt = items.indexOf(botSpeed->menuAction());
+    const qsizetype speedAt = items.indexOf(botSkill->menuAction());
     QAction *before = items.value(speedAt + 1);
     parts.addPlayer = new QAction(QStringLiteral("Add Computer Player"), options);
     parts.addPlayer->setObjectName(QStringLiteral("AddComputerPlayer1"));
