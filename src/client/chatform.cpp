@@ -330,12 +330,12 @@ QString Tchat::openHostPort()
 {
     if (!m_windows.startListening)
         return {};
-    const QString problem = m_windows.startListening(m_port);
+    const QString problem = m_windows.startListening(m_port, m_solo);
     if (problem.isEmpty() || !m_solo)
         return problem;
     // The usual port is taken, e.g. by a dedicated host on this computer.
     for (int port = m_port + 1; port <= std::min(m_port + SoloPortTries, 0xFFFF); ++port) {
-        if (m_windows.startListening(quint16(port)).isEmpty()) {
+        if (m_windows.startListening(quint16(port), true).isEmpty()) {
             m_port = quint16(port);
             return {};
         }

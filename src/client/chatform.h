@@ -48,9 +48,10 @@ struct ChatWindows
     // The ways into a game for a start without parameters; without it such a
     // start plays solo at once.
     StartWindow *start = nullptr;
-    // Switches the listening socket of this copy's host on at port; answers
-    // why that failed, empty when it listens.
-    std::function<QString(quint16 port)> startListening;
+    // Switches the listening socket of this copy's host on at port, for this
+    // computer only (a solo game) or for the network; answers why that
+    // failed, empty when it listens.
+    std::function<QString(quint16 port, bool thisComputerOnly)> startListening;
     // Records a finished game ("addtomine" when the player won); without it
     // the game goes to the tally window.
     std::function<void(const QString &winner)> recordGame;

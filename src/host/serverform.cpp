@@ -81,9 +81,10 @@ bool TServer::startListening()
     return true;
 }
 
-QString TServer::listenOn(quint16 port)
+QString TServer::listenOn(quint16 port, const QString &bindAddress)
 {
     m_options.port = port;
+    m_options.bindAddress = bindAddress;
     return startListening() ? QString() : listenProblem();
 }
 

@@ -49,9 +49,9 @@ public:
     bool startListening();
     // Why the port could not be opened and what the player can do about it.
     QString listenProblem() const;
-    // Listens on port from now on; answers listenProblem() when that fails,
-    // empty when it listens.
-    QString listenOn(quint16 port);
+    // Listens on port (and bindAddress, empty for every address) from now
+    // on; answers listenProblem() when that fails, empty when it listens.
+    QString listenOn(quint16 port, const QString &bindAddress = {});
     void stopListening();
     bool isListening() const;
     QString errorString() const { return m_listener.errorString(); }

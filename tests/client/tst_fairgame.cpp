@@ -60,7 +60,7 @@ private slots:
     {
         TestClient client(closedPort(), {});
         ChatWindows windows;
-        windows.startListening = [](quint16) {
+        windows.startListening = [](quint16, bool) {
             return QString();
         };
         client.chat->setWindows(windows);

@@ -74,7 +74,7 @@ struct HostedTable
             players.back()->chat->connection().setSecondMs(secondMs);
             players.back()->chat->setLobbyPort(lobby.serverPort());
         }
-        hostWindows.startListening = [this](quint16 port) {
+        hostWindows.startListening = [this](quint16 port, bool) {
             return server->listenOn(port);
         };
         players.front()->chat->setWindows(hostWindows);

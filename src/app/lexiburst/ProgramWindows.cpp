@@ -89,8 +89,10 @@ ProgramWindows::ProgramWindows(const QStringList &arguments, const Environment::
     windows.start = &parts.start;
     parts.start.setSettingsFolder(Storage::homeFolder());
     parts.start.setBackgroundPicture(background);
-    windows.startListening = [this](quint16 port) {
-        return m_parts->server.listenOn(port);
+    // A solo game is not reachable from the network.
+    windows.startListening = [this](quint16 port, bool thisComputerOnly) {
+        return m_parts->server.listenOn(port,
+                                        thisComputerOnly ? QStringLiteral("127.0.0.1") : QString());
     };
     parts.additionalcats.setAddToList(
         [this](const QString &category) { return m_parts->server.addtolist(category); });

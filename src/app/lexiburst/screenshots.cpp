@@ -390,7 +390,7 @@ int main(int argc, char *argv[])
         home.path());
     you->setMachineAddresses([] { return QList<QHostAddress> {QHostAddress(0xC0A8'0114)}; });
     ChatWindows windows;
-    windows.startListening = [&server](quint16 port) {
+    windows.startListening = [&server](quint16 port, bool) {
         return server.listenOn(port);
     };
     Tgamestart gamestart;
