@@ -45,7 +45,9 @@ private slots:
     void hostEndsTheGame();
     void secondInstanceRestoresTheFirst();
     void secondProgramEndsAtOnce();
+    void badEnvironmentEndsTheProgram_data();
     void badEnvironmentEndsTheProgram();
+    void terminationSignalClosesTheWindow_data();
     void terminationSignalClosesTheWindow();
 };
 
@@ -74,8 +76,8 @@ void StartTest::commandLine()
                           + (third.isNull() ? QStringList() : QStringList {third, u"ignored"_s}));
     int listenCalls = 0;
     ChatWindows windows;
-    windows.startListening = [&listenCalls](quint16) {
-        ++listenCalls;
+    windows.startListening = [&listenCalls](quint16, bool thisComputerOnly) {
+        listenCalls += thisComputerOnly ? 100 : 1;
         return QString();
     };
     client.chat->setWindows(windows);
@@ -124,8 +126,8 @@ void StartTest::soloGameHostsAsYou()
     bool listening = false;
     ChatWindows windows;
     windows.download = &download;
-    windows.startListening = [&listening](quint16) {
-        listening = true;
+    windows.startListening = [&listening](quint16, bool thisComputerOnly) {
+        listening = thisComputerOnly;
         return QString();
     };
     client.chat->setWindows(windows);
@@ -174,7 +176,7 @@ void StartTest::startWindowBeginsTheChosenGame()
     QList<quint16> listened;
     ChatWindows windows;
     windows.start = &start;
-    windows.startListening = [&](quint16 port) {
+    windows.startListening = [&](quint16 port, bool) {
         listened.append(port);
         return listened.size() == 1 ? problem : QString();
     };
@@ -265,7 +267,7 @@ void StartTest::hostingConnectsToLoopbackAndLobby()
     TestClient client(host.port(), {u"Ann"_s, u"192.0.2.7"_s, u"true"_s});
     client.chat->setLobbyPort(lobby.port());
     ChatWindows windows;
-    windows.startListening = [](quint16) {
+    windows.startListening = [](quint16, bool) {
         return QString();
     };
     client.chat->setWindows(windows);
@@ -284,7 +286,7 @@ void StartTest::failedListeningDoesNotConnect()
     FakeHost host;
     TestClient client(host.port(), {});
     ChatWindows windows;
-    windows.startListening = [](quint16) {
+    windows.startListening = [](quint16, bool) {
         return u"Port 7772 is in use."_s;
     };
     client.chat->setWindows(windows);
@@ -361,12 +363,15 @@ struct Program
         environment.insert(u"LEXIBURST_PORT"_s, QString::number(host.port()));
         environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         environment.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0"_s);
+        // Without a display a refusal goes to standard error only.
+        environment.remove(u"DISPLAY"_s);
+        environment.remove(u"WAYLAND_DISPLAY"_s);
     }
     bool isBuilt() const { return QFileInfo(path).isExecutable(); }
-    void start(QProcess &copy) const
+    void start(QProcess &copy, const QStringList &arguments = {u"Ann"_s, u"127.0.0.1"_s}) const
     {
         copy.setProcessEnvironment(environment);
-        copy.start(path, {u"Ann"_s, u"127.0.0.1"_s});
+        copy.start(path, arguments);
     }
     // A copy has claimed the session of `folder`: its single-instance socket is there.
     static bool claimed(const QString &folder)
@@ -410,30 +415,54 @@ void StartTest::secondProgramEndsAtOnce()
     first.waitForFinished();
 }
 
-// The real program refuses a bad variable before it opens a window.
+void StartTest::badEnvironmentEndsTheProgram_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("refusal");
+    QTest::newRow("bad port") << u"abc"_s << QStringList {u"Ann"_s, u"127.0.0.1"_s}
+                              << "lexiburst: LEXIBURST_PORT must be a whole number from 1 to "
+                                 "65535, not \"abc\".\n"_ba;
+    QTest::newRow("unknown option") << QString() << QStringList {u"-v"_s}
+                                    << "lexiburst: unknown option -v\nusage: lexiburst "_ba;
+}
+
+// The real program refuses a bad variable or option before it opens a window.
 void StartTest::badEnvironmentEndsTheProgram()
 {
+    QFETCH(QString, port);
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, refusal);
     Program program;
     QVERIFY(program.isBuilt());
-    program.environment.insert(u"LEXIBURST_PORT"_s, u"abc"_s);
+    if (!port.isNull())
+        program.environment.insert(u"LEXIBURST_PORT"_s, port);
     QProcess game;
-    program.start(game);
+    program.start(game, arguments);
     QVERIFY(game.waitForFinished(20000));
     QCOMPARE(game.exitCode(), 2);
-    QCOMPARE(game.readAllStandardError(),
-             "lexiburst: LEXIBURST_PORT must be a whole number from 1 to 65535, not \"abc\".\n"_ba);
+    QVERIFY2(game.readAllStandardError().startsWith(refusal), refusal.constData());
     QCOMPARE(program.host.connections(), 0);
 }
 
 // Stopped by the session (SIGTERM): the program closes its window as the player
 // would, so what it keeps is written, instead of dying on the signal.
+void StartTest::terminationSignalClosesTheWindow_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("playing") << QStringList {u"Ann"_s, u"127.0.0.1"_s};
+    // The refusal of a blank name waits in a box for the player.
+    QTest::newRow("box open") << QStringList {u" "_s, u"127.0.0.1"_s};
+}
+
 void StartTest::terminationSignalClosesTheWindow()
 {
+    QFETCH(QStringList, arguments);
     Program program;
     if (!program.isBuilt())
         QSKIP("the game program is not built");
     QProcess game;
-    program.start(game);
+    program.start(game, arguments);
     QVERIFY(game.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(Program::claimed(program.runtime.path()), 20000);
     game.terminate();
