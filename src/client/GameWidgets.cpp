@@ -34,9 +34,15 @@ void AnswerEdit::markOffLetter()
     if (off == m_offLetter)
         return;
     m_offLetter = off;
+    // A locked box keeps the usual disabled look, warning or not.
+    const QPalette usual = QApplication::palette(this);
     QPalette colours = palette();
-    colours.setColor(QPalette::Text,
-                     off ? OffLetterColour : QApplication::palette(this).color(QPalette::Text));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        colours.setColor(group, QPalette::Text,
+                         off ? OffLetterColour : usual.color(group, QPalette::Text));
+    }
+    colours.setColor(QPalette::Disabled, QPalette::Text,
+                     usual.color(QPalette::Disabled, QPalette::Text));
     setPalette(colours);
     setToolTip(off ? QStringLiteral("This answer does not start with %1.").arg(m_letter)
                    : QString());

@@ -211,6 +211,8 @@ private slots:
         QCOMPARE(edit->palette().color(QPalette::Text)
                      != QApplication::palette(edit).color(QPalette::Text),
                  off);
+        QCOMPARE(edit->palette().color(QPalette::Disabled, QPalette::Text),
+                 QApplication::palette(edit).color(QPalette::Disabled, QPalette::Text));
         QCOMPARE(b.game.typedAnswers().at(1), typed);
         edit->clear();
         QVERIFY(!edit->isOffLetter());
