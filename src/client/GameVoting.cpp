@@ -34,7 +34,12 @@ void GamePanels::showVoteRows()
     for (int r = 1; r <= Seats; ++r) {
         const VoteRow &row = m_game.voteRows()[std::size_t(r - 1)];
         const bool shown = !row.answer.isEmpty();
-        m_labelVanswer[r - 1]->setText(row.answer);
+        // An answer wider than its row is cut with an ellipsis, whole in the tooltip.
+        QLabel *answer = m_labelVanswer[r - 1];
+        const QString shownText
+            = answer->fontMetrics().elidedText(row.answer, Qt::ElideRight, answer->width());
+        answer->setText(shownText);
+        answer->setToolTip(shownText == row.answer ? QString() : row.answer);
         m_labelVanswer[r - 1]->setVisible(shown);
         setVoteAnswerStruck(r, row.struck);
         m_labelVscore[r - 1]->setText(row.result);

@@ -20,10 +20,11 @@ void startGame(GameBoard &b, const QString &type)
            + startround(1, 1, {u"Fruit"_s, u"Car Part"_s, u"Animal"_s}));
 }
 
-// Seat 1 banana, seat 2 (own) blueberry, seats 3 and 4 the same answer (duplicates).
+// Seat 1 banana, seat 2 (own) a blueberry too long for its row, seats 3 and 4 the same answer
+// (duplicates).
 const QByteArray FourAnswers = showcat(u"Fruit"_s,
                                        {{1, u"banana"_s, false},
-                                        {2, u"blueberry"_s, false},
+                                        {2, u"blueberry"_s + QString(60, u'y'), false},
                                         {3, u"Bean"_s, true},
                                         {4, u"bean"_s, true}});
 
@@ -49,7 +50,12 @@ int expectRowsShown(const GameBoard &b)
         const VoteRow &row = b.game.voteRows()[std::size_t(r - 1)];
         const QLabel *answer = b.label(rowName("label_vanswer", r));
         const bool shown = !row.answer.isEmpty();
-        if (answer->isHidden() == shown || (shown && answer->text() != row.answer)
+        // A long answer is cut to its row, whole in the tooltip.
+        const bool fits
+            = answer->fontMetrics().horizontalAdvance(answer->text()) <= answer->width();
+        const bool whole = answer->text() == row.answer && answer->toolTip().isEmpty();
+        const bool cut = answer->text().endsWith(u'\u2026') && answer->toolTip() == row.answer;
+        if (answer->isHidden() == shown || (shown && !(fits && (whole || cut)))
             || answer->font().strikeOut() != row.struck
             || b.shown(rowName("label_vscore", r)) != (shown && !row.result.isEmpty())
             || b.text(rowName("label_vscore", r)) != row.result
