@@ -156,7 +156,7 @@ bool ChatView::addLine(const QString &text, const QColor &colour)
 void ChatView::addLine(const ChatLine &chatLine)
 {
     const int style = chatLine.style;
-    QString line = chatLine.text;
+    QString line = chatLine.text.left(MaxLineLength);
     TextStyle &s = m_styles[std::size_t(style)];
     const TextStyle wanted {toQColor(chatLine.colour), true, false, false};
     if (s.colour != wanted.colour || !s.bold || s.italic || s.underline) {

@@ -26,6 +26,9 @@ public:
     static constexpr int SmileySize = 17;
     static constexpr int DefaultTextSize = 10;
     static constexpr int MaxLines = 3000; // lines kept in the history
+    // Characters of a line that are drawn; the host relays at most about 600,
+    // so only a hostile host's longer lines are cut, and a line costs little.
+    static constexpr int MaxLineLength = 1000;
     static inline const QString SmileyMark = QStringLiteral(":)#");
 
     struct TextStyle

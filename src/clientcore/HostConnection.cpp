@@ -154,6 +154,7 @@ void HostConnection::openSocket()
     m_skippingOverlong = false;
     m_leadSeat = 1;
     m_removed = false;
+    m_leftBecause.clear();
     m_socket->setHostName(m_hostAddress);
     m_socket->setPortName(QString::number(m_port));
     try {
@@ -251,6 +252,8 @@ void HostConnection::send(const QByteArray &message)
 
 void HostConnection::receiveBytes(const QByteArray &arrived)
 {
+    if (!m_leftBecause.isEmpty())
+        return;
     QByteArray bytes = arrived;
     const bool idle = m_queue.isEmpty();
     if (m_skippingOverlong) {
@@ -260,8 +263,14 @@ void HostConnection::receiveBytes(const QByteArray &arrived)
         bytes.remove(0, end + 1);
         m_skippingOverlong = false;
     }
-    for (const QByteArray &message : m_splitter.feed(bytes))
+    for (const QByteArray &message : m_splitter.feed(bytes)) {
         m_queue.append(message);
+        m_queuedChars += message.size();
+        if (m_queue.size() > MaxQueuedMessages || m_queuedChars > MaxQueuedChars) {
+            leaveFloodingHost();
+            return;
+        }
+    }
     if (m_splitter.overflowed()) {
         // No message of ours is that long: drop the rest of it up to its
         // terminator and read on, rather than ignore the host from now on.
@@ -272,6 +281,25 @@ void HostConnection::receiveBytes(const QByteArray &arrived)
     // goes at the tick pace.
     if (!m_queue.isEmpty() && !m_timer->isActive())
         m_timer->start(idle ? 0 : DispatchIntervalMs);
+}
+
+void HostConnection::leaveFloodingHost()
+{
+    m_queue.clear();
+    m_queuedChars = 0;
+    m_retryTimer->stop();
+    m_connectTimer->stop();
+    m_failingSince.invalidate();
+    m_signedIn = false;
+    updateLead();
+    closeQuietly();
+    m_leftBecause = QStringLiteral("Left the game at %1: the host sent more than %2 messages "
+                                   "or %3 MiB faster than they could be handled.")
+                        .arg(m_hostAddress)
+                        .arg(MaxQueuedMessages)
+                        .arg(MaxQueuedChars / (1024 * 1024));
+    // Reported from the timer, not from inside the socket's read.
+    hostClosed();
 }
 
 void HostConnection::hostClosed()
@@ -287,6 +315,7 @@ void HostConnection::processOne()
     if (m_dispatching || m_queue.isEmpty())
         return;
     const Protocol::QueueEntry entry = m_queue.takeFirst();
+    m_queuedChars -= entry.text.size();
     m_dispatching = true;
     m_dispatcher.dispatch(entry);
     m_dispatching = false;
@@ -305,8 +334,9 @@ void HostConnection::tick()
     // Not from inside a handler (a message box may wait there), and only once.
     if (m_closeWhenDrained && !m_dispatching) {
         m_closeWhenDrained = false;
-        const QString why = m_removed ? QStringLiteral("You were removed from the game.")
-                                      : QStringLiteral("The host has closed the game.");
+        const QString why = !m_leftBecause.isEmpty() ? m_leftBecause
+            : m_removed ? QStringLiteral("You were removed from the game.")
+                        : QStringLiteral("The host has closed the game.");
         emit statusLine(why);
         emit closed(why);
     }

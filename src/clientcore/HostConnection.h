@@ -9,6 +9,10 @@
 // seconds, and the sign-in repeats with the same name, so the host can give
 // the player its kept seat back. Status lines say what happened.
 //
+// What waits to be handled is bounded: a host that sends faster than its
+// messages can be handled, past MaxQueuedMessages or MaxQueuedChars, is left
+// with a status line, as no honest host ever comes near it.
+//
 // The seam for programs and tests without a socket: receiveBytes() takes what
 // the host sent, setSender() takes what the client sends.
 #pragma once
@@ -110,6 +114,9 @@ public:
     static constexpr int FirstPauseSeconds = 1;
     // A host that does not answer a connect within this many game seconds.
     static constexpr int ConnectTimeoutSeconds = 15;
+    // Bounds of what waits to be handled; an honest host's burst is a few dozen.
+    static constexpr qsizetype MaxQueuedMessages = 4096;
+    static constexpr qsizetype MaxQueuedChars = 4 * 1024 * 1024;
 
     // The sockets themselves, for tests that must reach them; programs use the
     // calls above.
@@ -149,6 +156,8 @@ private:
     void openSocket();
     void connectionFailed(const QString &reason);
     void closeQuietly();
+    // The host sent past the bounds: the connection ends, and so does the game.
+    void leaveFloodingHost();
     static QString reasonFor(const QString &socketReport);
 
     TSock *m_socket = nullptr;
@@ -159,6 +168,10 @@ private:
     // After an overlong unterminated text: bytes are dropped up to the next terminator.
     bool m_skippingOverlong = false;
     Protocol::ReceiveQueue m_queue;
+    // Characters of the messages in the queue.
+    qsizetype m_queuedChars = 0;
+    // Why the connection ended on this side; reported once the queue is drained.
+    QString m_leftBecause;
     Protocol::Dispatcher m_dispatcher;
     bool m_dispatching = false;
     bool m_closeWhenDrained = false;

@@ -9,6 +9,7 @@
 #include "clientcore/HostConnection.h"
 #include "protocol/Messages.h"
 
+#include <QTextBlock>
 #include <QtTest>
 
 namespace {
@@ -40,9 +41,14 @@ void TestFuzzClient::mainWindowAgainstAHostileHost()
     connection.setSender([](const QByteArray &) {});
     hear(connection, Protocol::Msg::sendlogininfo(2));
     HostileHost host(Seed);
+    const ChatView &view = *chatView(*client.chat);
     for (int n = 0; n < Messages; ++n) {
-        hear(connection, host.message());
+        // Now and then a burst of long chat lines.
+        hear(connection, n % 2000 == 1999 ? host.chatFlood(100) : host.message());
         QVERIFY(client.chat->ownSeat() >= 1 && client.chat->ownSeat() <= 9);
+        // The view keeps its bounds: lines kept, and characters drawn of the last.
+        QVERIFY(view.document()->blockCount() <= ChatView::MaxLines);
+        QVERIFY(view.document()->lastBlock().length() <= ChatView::MaxLineLength + 8);
     }
     // Still following an honest host.
     hear(connection, Protocol::Msg::newplayerinfo(3, QStringLiteral("Zed")));

@@ -202,6 +202,49 @@ private slots:
         QTEST(c.game.seatName(2), "onSeat2");
     }
 
+    // Lines of the host for this client alone, and a host that sends faster
+    // than it can be followed, which is left (nothing more is heard from it).
+    void hostFloodsAndNotices_data()
+    {
+        QTest::addColumn<QByteArray>("heard");
+        QTest::addColumn<QString>("line"); // empty: none
+        const QByteArray line = Protocol::Msg::chatRelay(3, u"Cy"_s, u"hi|clRed"_s);
+        const QByteArray longLine = Protocol::Msg::chatRelay(3, u"Cy"_s, QString(60000, u'x'));
+        const qsizetype longLines = HostConnection::MaxQueuedChars / longLine.size();
+        const QString left = u"Left the game at lexi.test: the host sent more than 4096 "
+                             "messages or 4 MiB faster than they could be handled."_s;
+        QTest::newRow("notice") << Protocol::Msg::notice(u"Slow down."_s) << u"Slow down."_s;
+        QTest::newRow("messages at the bound")
+            << line.repeated(HostConnection::MaxQueuedMessages) << QString();
+        QTest::newRow("messages past it")
+            << line.repeated(HostConnection::MaxQueuedMessages + 1) << left;
+        QTest::newRow("characters at the bound") << longLine.repeated(longLines) << QString();
+        QTest::newRow("characters past it") << longLine.repeated(longLines + 1) << left;
+    }
+
+    void hostFloodsAndNotices()
+    {
+        QFETCH(QByteArray, heard);
+        QFETCH(QString, line);
+        CoreClient c(2);
+        c.connection.setHost(u"lexi.test"_s, 7772);
+        QStringList lines;
+        QStringList closed;
+        connect(&c.connection, &HostConnection::statusLine, this,
+                [&lines](const QString &l) { lines.append(l); });
+        connect(&c.connection, &HostConnection::closed, this,
+                [&closed](const QString &why) { closed.append(why); });
+        c.connection.receiveBytes(heard);
+        QVERIFY(c.connection.queuedMessages() <= HostConnection::MaxQueuedMessages);
+        c.hear({}); // handled in turn
+        c.hear(Protocol::Msg::newplayerinfo(4, u"Di"_s));
+        c.connection.tick();
+        QCOMPARE(lines, line.isEmpty() ? QStringList {} : QStringList {line});
+        const bool left = line.startsWith(u"Left"_s);
+        QCOMPARE(closed, left ? QStringList {line} : QStringList {});
+        QCOMPARE(c.game.seatName(4).isEmpty(), left);
+    }
+
     // A player back in its seat is named once, and its own kept answers come back.
     void returningPlayer()
     {
@@ -334,7 +377,9 @@ private slots:
         CoreClient c(2);
         HostileHost host(0xC11E48);
         for (int n = 0; n < 60000; ++n) {
-            c.connection.receiveBytes(host.message());
+            // Now and then a burst of long chat lines, within the bounds.
+            c.connection.receiveBytes(n % 3000 == 2999 ? host.chatFlood(200) : host.message());
+            QVERIFY(c.connection.queuedMessages() <= HostConnection::MaxQueuedMessages);
             for (int m = 0; m < 1000 && c.connection.queuedMessages() > 0; ++m)
                 c.connection.tick();
             QVERIFY(c.game.ownSeat() >= 1 && c.game.ownSeat() <= 9);

@@ -25,6 +25,24 @@ public:
         return m + '\xFF';
     }
 
+    // A burst of chat lines as a flooding player or host sends them: long
+    // texts in changing colours, with smiley codes, links and bars.
+    QByteArray chatFlood(int lines)
+    {
+        static const char *const colours[] = {"clRed", "clBlue", "$00FF00FF", "nope", ""};
+        static const char *const pieces[] = {"w", "ww ", ":)#12", "www.x.y ", "http://z ", "|"};
+        QByteArray flood;
+        for (int n = 0; n < lines; ++n) {
+            QByteArray text = "Cy chats: ";
+            const int length = m_pick.bounded(m_pick.bounded(4) == 0 ? 60000 : 600);
+            while (text.size() < length)
+                text += pieces[m_pick.bounded(int(std::size(pieces)))];
+            flood += "CMD_chat+" + QByteArray::number(m_pick.bounded(10)) + '+' + text + '|'
+                + colours[m_pick.bounded(int(std::size(colours)))] + '\xFF';
+        }
+        return flood;
+    }
+
 private:
     QByteArray field()
     {
