@@ -6,7 +6,7 @@
 // [--flood-mb M] [--host PATH]
 #include "HostFuzzer.h"
 #include "HostileHost.h"
-#include "TestPorts.h"
+#include "LoopbackPeers.h"
 #include "clientcore/ClientGame.h"
 #include "clientcore/HostConnection.h"
 #include "protocol/Framing.h"
@@ -15,11 +15,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -29,8 +25,9 @@ namespace {
 
 constexpr qsizetype FloodChunk = 1024 * 1024;
 constexpr int LongLine = 60 * 1024;
-constexpr int ChatEveryMs = 20;
-constexpr int IdleSamples = 200;
+// A pace every host relays (it drops a connection's lines past 5 a second).
+constexpr int ChatEveryMs = 250;
+constexpr int IdleSamples = 40;
 
 QElapsedTimer clock_;
 
@@ -38,95 +35,6 @@ qint64 microseconds()
 {
     return clock_.nsecsElapsed() / 1000;
 }
-
-template<typename Condition>
-bool waitFor(Condition condition, int boundMs = 20000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition() && timer.elapsed() < boundMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return condition();
-}
-
-// A player on a loopback connection that signs in and hands on what it reads.
-class Peer
-{
-public:
-    Peer(const QString &name, quint16 port) : m_name(name)
-    {
-        QObject::connect(&socket, &QTcpSocket::readyRead, [this] {
-            if (!reading)
-                return;
-            for (const QByteArray &m : m_splitter.feed(socket.readAll())) {
-                if (m.startsWith("CMD_sendlogininfo+")) {
-                    seat = m.mid(18).toInt();
-                    socket.write(Protocol::Msg::logininfo(
-                        seat, QString::fromLatin1(Protocol::Version), m_name));
-                } else if (onMessage) {
-                    onMessage(m);
-                }
-            }
-        });
-        socket.connectToHost(QHostAddress::LocalHost, port);
-    }
-
-    void stopReading()
-    {
-        reading = false;
-        socket.setReadBufferSize(1);
-    }
-
-    QTcpSocket socket;
-    int seat = 0;
-    bool reading = true;
-    std::function<void(const QByteArray &)> onMessage;
-
-private:
-    QString m_name;
-    Protocol::FrameSplitter m_splitter;
-};
-
-// A lexiburst-host process on its own port; reports its peak resident memory.
-class HostProcess
-{
-public:
-    explicit HostProcess(const QString &program) : port(freePort())
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("LEXIBURST_HOME"), m_home.path());
-        m_process.setProcessEnvironment(environment);
-        QObject::connect(&m_process, &QProcess::readyReadStandardError,
-                         [this] { log += m_process.readAllStandardError(); });
-        m_process.start(program, {QStringLiteral("--port"), QString::number(port)});
-        waitFor([this] { return log.contains("listening on port"); });
-    }
-
-    ~HostProcess()
-    {
-        m_process.terminate();
-        m_process.waitForFinished(5000);
-    }
-
-    double peakMiB() const
-    {
-        QFile status(QStringLiteral("/proc/%1/status").arg(m_process.processId()));
-        if (!status.open(QIODevice::ReadOnly))
-            return -1;
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.startsWith("VmHWM:"))
-                return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-        }
-        return -1;
-    }
-
-    quint16 port;
-    QByteArray log;
-
-private:
-    QTemporaryDir m_home;
-    QProcess m_process;
-};
 
 qint64 sentAt(const QByteArray &relay)
 {
@@ -165,8 +73,10 @@ void idleAndFlood(const QString &program, int floodMiB, Figures &figures)
             delays.push_back(microseconds() - t);
     };
     for (int n = 0; n < IdleSamples; ++n) {
+        const qint64 sent = clock_.elapsed();
         bea.socket.write(stampedChat(bea.seat));
         waitFor([&] { return delays.size() > size_t(n); }, 5000);
+        waitFor([&] { return clock_.elapsed() >= sent + ChatEveryMs; });
     }
     std::sort(delays.begin(), delays.end());
     if (!delays.empty())
@@ -207,15 +117,14 @@ void slowReader(const QString &program, int seconds, Figures &figures)
     waitFor([&] { return host.log.contains("signed in as Sleeper"); });
     sleeper.stopReading();
 
-    // Each chatter sends its next long line as soon as its last one came back.
+    // Each chatter sends a long line at the pace the host relays.
     const QString line(LongLine, u'x');
-    for (Peer *p : {&bea, &cy}) {
-        p->onMessage = [p, &line](const QByteArray &m) {
-            if (m.startsWith("CMD_chat+" + QByteArray::number(p->seat) + '+'))
-                p->socket.write(Protocol::Msg::chat(p->seat, line, QStringLiteral("clBlack")));
-        };
-        p->socket.write(Protocol::Msg::chat(p->seat, line, QStringLiteral("clBlack")));
-    }
+    QTimer chat;
+    QObject::connect(&chat, &QTimer::timeout, [&] {
+        for (Peer *p : {&bea, &cy})
+            p->socket.write(Protocol::Msg::chat(p->seat, line, QStringLiteral("clBlack")));
+    });
+    chat.start(ChatEveryMs);
     waitFor([] { return false; }, seconds * 1000);
     figures.slowReaderClosed = host.log.contains("closed seat 3");
     figures.slowReaderPeakMiB = host.peakMiB();

@@ -103,7 +103,11 @@ int main(int argc, char *argv[])
             QCoreApplication::quit();
         },
         Qt::QueuedConnection);
-    QObject::connect(&bot.connection(), &HostConnection::closed, &app, &QCoreApplication::quit);
+    // Why it ends: the host closed the game, removed it, or sent more than it could handle.
+    QObject::connect(&bot.connection(), &HostConnection::closed, &app, [](const QString &why) {
+        logLine(why);
+        QCoreApplication::quit();
+    });
     bot.connection().connectTo(*host, quint16(*port));
     const int result = app.exec();
     return status != 0 ? status : result;
