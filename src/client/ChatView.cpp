@@ -12,6 +12,9 @@
 #include <QTextImageFormat>
 #include <QUrl>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // Char format properties that tie shown text to its style and link.
@@ -64,6 +67,11 @@ ChatView::ChatView(QWidget *parent) : QTextBrowser(parent)
         m_styles[std::size_t(n)] = {windowText, false, false, false};
 
     connect(this, &QTextBrowser::anchorClicked, this, &ChatView::onAnchorClicked);
+    m_sweep.setParent(this);
+    m_sweep.setObjectName(QStringLiteral("recolourSweep"));
+    m_sweep.setSingleShot(true);
+    m_sweep.setInterval(RecolourEveryMs);
+    connect(&m_sweep, &QTimer::timeout, this, &ChatView::sweepStaleStyles);
 }
 
 QUrl ChatView::smileyUrl(int picture)
@@ -100,7 +108,7 @@ QTextCharFormat ChatView::formatFor(int style) const
     return format;
 }
 
-void ChatView::reapplyStyles(const QList<int> &styles)
+void ChatView::reapplyStyles(const QList<int> &styles, int fromBlock)
 {
     struct Range
     {
@@ -110,7 +118,8 @@ void ChatView::reapplyStyles(const QList<int> &styles)
     };
     // Collect first: changing formats while walking fragments would move them.
     QList<Range> ranges;
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = document()->findBlockByNumber(fromBlock); block.isValid();
+         block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid() || !fragment.charFormat().hasProperty(StyleProperty))
@@ -131,6 +140,11 @@ void ChatView::reapplyStyles(const QList<int> &styles)
         cursor.mergeCharFormat(formatFor(range.style));
     }
     cursor.endEditBlock();
+}
+
+void ChatView::sweepStaleStyles()
+{
+    reapplyStyles(std::exchange(m_staleStyles, {}));
 }
 
 void ChatView::setTextSize(int size)
@@ -161,7 +175,13 @@ void ChatView::addLine(const ChatLine &chatLine)
     const TextStyle wanted {toQColor(chatLine.colour), true, false, false};
     if (s.colour != wanted.colour || !s.bold || s.italic || s.underline) {
         s = wanted;
-        reapplyStyles({style});
+        const int older = document()->blockCount() - RecentLines;
+        reapplyStyles({style}, std::max(0, older));
+        if (older > 0 && !m_staleStyles.contains(style)) {
+            m_staleStyles.append(style);
+            if (!m_sweep.isActive())
+                m_sweep.start();
+        }
     }
 
     QTextCursor cursor(document());

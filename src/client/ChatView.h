@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTextBrowser>
 #include <QTextCharFormat>
+#include <QTimer>
 
 #include <array>
 
@@ -29,6 +30,11 @@ public:
     // Characters of a line that are drawn; the host relays at most about 600,
     // so only a hostile host's longer lines are cut, and a line costs little.
     static constexpr int MaxLineLength = 1000;
+    // A style's new colour reaches its newest RecentLines lines at once and the
+    // older ones with a sweep at most every RecolourEveryMs, so the cost of a
+    // line does not grow with the history however often colours change.
+    static constexpr int RecentLines = 100;
+    static constexpr int RecolourEveryMs = 5000;
     static inline const QString SmileyMark = QStringLiteral(":)#");
 
     struct TextStyle
@@ -91,7 +97,9 @@ private:
     };
 
     QTextCharFormat formatFor(int style) const;
-    void reapplyStyles(const QList<int> &styles);
+    // Gives the styles' text its style's look, from block `fromBlock` on.
+    void reapplyStyles(const QList<int> &styles, int fromBlock = 0);
+    void sweepStaleStyles();
     void addWords(QTextCursor &cursor, const QString &part, int style);
     void addSmiley(QTextCursor &cursor, const QString &code);
     void onAnchorClicked(const QUrl &url);
@@ -101,4 +109,7 @@ private:
     int m_textSize = DefaultTextSize;
     int m_linkCounter = -1;
     bool m_scrollOff = false;
+    // Styles whose older lines still show an earlier look, and the sweep that mends them.
+    QList<int> m_staleStyles;
+    QTimer m_sweep;
 };

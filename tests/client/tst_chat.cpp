@@ -49,6 +49,7 @@ private slots:
     void sendingSmileysAndPaste();
     void textSizeAppliesToShownText();
     void chatViewCopiesWithoutACaret();
+    void newColourReachesOlderLinesWithTheSweep();
 
 private:
     // A client that hears the host through the seam; nothing is on the wire.
@@ -605,6 +606,29 @@ void ChatTest::chatViewCopiesWithoutACaret()
     view.selectAll();
     QTest::keySequence(&view, QKeySequence::Copy);
     QCOMPARE(QGuiApplication::clipboard()->text(), view.toPlainText());
+}
+
+void ChatTest::newColourReachesOlderLinesWithTheSweep()
+{
+    ChatView view;
+    const int lines = ChatView::RecentLines + 20;
+    for (int n = 0; n < lines; ++n)
+        view.addLine(u"3+Cy chats: line"_s, Qt::black);
+    view.addLine(u"3+Cy chats: red"_s, Qt::red);
+    // Per block of style 3, in order: whether it shows red.
+    const auto red = [&view] {
+        QList<bool> shown;
+        for (const ChatView::Run &run : view.runs()) {
+            if (run.style == 3 && run.text.startsWith(u"Cy"_s))
+                shown.append(run.format.foreground().color() == Qt::red);
+        }
+        return shown;
+    };
+    const QList<bool> atOnce = red();
+    QCOMPARE(atOnce.count(false), 20); // the oldest wait for the sweep
+    QVERIFY(!atOnce.mid(20).contains(false));
+    view.findChild<QTimer *>(u"recolourSweep"_s)->start(0);
+    QTRY_VERIFY(!red().contains(false));
 }
 
 QTEST_MAIN(ChatTest)
