@@ -120,7 +120,11 @@ int main(int argc, char *argv[])
     HostOptions options;
     options.secondMs = environment->secondMs;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Hosts a Lexiburst game without a window."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Hosts a Lexiburst game without a window.\n\n"
+        "Environment: LEXIBURST_PORT (the port when --port is not given, default 7772),\n"
+        "LEXIBURST_HOME (folder of the added categories), LEXIBURST_SECOND_MS (milliseconds\n"
+        "per game second, default 1000)."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption portOption(
