@@ -18,7 +18,7 @@ import sys
 import blocked
 import words as language
 from sources import Sources
-from table import CLOSED, TABLE
+from table import CLOSED, MEN, TABLE
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
@@ -77,7 +77,7 @@ def display(answer):
     return answer[0].upper() + answer[1:]
 
 
-def resolve(sources, entry):
+def resolve(sources, entry, men=False):
     kind, _, arg = entry.partition(":")
     if kind == "hand":
         return [w.strip() for w in arg.split(",") if w.strip()]
@@ -87,7 +87,7 @@ def resolve(sources, entry):
     if kind == "wn":
         return sources.nouns_below(names, skip=skip)
     if kind == "wnp":
-        return sources.nouns_below(names, proper=True, common=False, skip=skip)
+        return sources.nouns_below(names, proper=True, common=False, skip=skip, men=men)
     if kind == "wnb":
         return sources.nouns_below(names, proper=True, skip=skip)
     if kind == "in":
@@ -112,7 +112,7 @@ def build(sources, categories, blocker):
         by_letter = {letter: [] for letter in LETTERS}
         seen = set()
         for entry in TABLE.get(category, []):
-            for answer in resolve(sources, entry):
+            for answer in resolve(sources, entry, category in MEN):
                 answer = display(answer.strip())
                 key = answer.lower()
                 if key in seen or not wire_safe(answer) or answer[0] not in by_letter:

@@ -14,6 +14,8 @@ COMMON_WORD = re.compile(r"^[a-z][a-z' -]*[a-z]$")
 PROPER_WORD = re.compile(r"^[A-Z][A-Za-z'. -]*[a-z]$")
 MAX_WORDS = 3
 # Words that make a lemma a title rather than a name ("President Lincoln").
+# Words of a WordNet gloss that describe a woman, for categories of men.
+WOMAN = re.compile(r"\b(actress|comedienne|she|her|woman|women|wife|daughter|sister|queen|princess|mother|widow|girl)\b")
 TITLES = {"President", "Sir", "Saint", "St.", "King", "Queen", "Lord", "Lady", "General", "Pope", "Emperor", "Czar", "Dr.", "Mr.", "Mrs."}
 
 
@@ -38,7 +40,7 @@ class Sources:
 
     # ---- WordNet ----------------------------------------------------------------
 
-    def nouns_below(self, names, proper=False, common=True, members=False, skip=()):
+    def nouns_below(self, names, proper=False, common=True, members=False, skip=(), men=False):
         """Lemmas of every synset under the named ones, most familiar first.
 
         Common nouns are lower-case lemmas; proper nouns (instances, names) are
@@ -54,6 +56,8 @@ class Sources:
             heads.update(w.lower() for w, _ in top.lemmas)
             for synset in wn.below(top, members):
                 if synset.offset in skipped or synset is top:
+                    continue
+                if men and WOMAN.search(synset.gloss.lower()):
                     continue
                 self._score_synset(synset, proper, common, scored)
         for head in heads:

@@ -10,6 +10,8 @@ TABLE_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "table.txt
 CATEGORY_MARK = "="
 SHARED_MARK = "@"
 CLOSED_FLAG = "closed"
+# A category of men: WordNet people described as women are left out.
+MEN_FLAG = "men"
 USE_PREFIX = "use:"
 
 
@@ -25,6 +27,7 @@ class Block:
         self.mark, self.name, self.number = mark, name, number
         self.sources = []
         self.closed = False
+        self.men = False
 
 
 def _blocks(path):
@@ -47,6 +50,8 @@ def _blocks(path):
                 block.sources[-1] = (first, text + " " + line.strip())
             elif line == CLOSED_FLAG:
                 block.closed = True
+            elif line == MEN_FLAG:
+                block.men = True
             elif ":" not in line:
                 raise TableError(path, number, "not a source: " + line)
             else:
@@ -55,8 +60,10 @@ def _blocks(path):
         yield block
 
 
-def read_table(path=TABLE_FILE):
+def read_table(path=TABLE_FILE, men=None):
+    men = MEN if men is None else men
     categories, shared, closed = {}, {}, set()
+    men.clear()
     for block in _blocks(path):
         into = categories if block.mark == CATEGORY_MARK else shared
         if block.name in into:
@@ -64,6 +71,8 @@ def read_table(path=TABLE_FILE):
         into[block.name] = block.sources
         if block.closed:
             closed.add(block.name)
+        if block.men:
+            men.add(block.name)
 
     def expand(sources, nested=False):
         result = []
@@ -82,4 +91,5 @@ def read_table(path=TABLE_FILE):
     return {name: expand(sources) for name, sources in categories.items()}, closed
 
 
+MEN = set()
 TABLE, CLOSED = read_table()
