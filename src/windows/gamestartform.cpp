@@ -6,10 +6,12 @@
 #include "windows/SideWindow.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QToolButton>
 
 #include <algorithm>
@@ -209,6 +211,23 @@ Tgamestart::Tgamestart(QWidget *parent) : QWidget(parent, Qt::Dialog)
     start->setObjectName(QStringLiteral("button_start"));
     start->setPixmap(startPicture());
     start->setGeometry(QRect(QPoint((ClientSize.width() - StartSize.width()) / 2, 218), StartSize));
+
+    // Leaves without starting, also where no window manager draws a close box.
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("button_cancel"));
+    cancel->setAutoDefault(false);
+    cancel->setFont(arial(9, false));
+    cancel->setGeometry(start->geometry().right() + 8, 221, 58, 24);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void Tgamestart::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Tgamestart::changebox(int mode)

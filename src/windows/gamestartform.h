@@ -120,6 +120,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     std::function<QString()> m_playerName = [] {

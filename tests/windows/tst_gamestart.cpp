@@ -43,6 +43,7 @@ private slots:
     void centredOnTheOpeningWindow();
     void startSendsMessageAndHides_data();
     void startSendsMessageAndHides();
+    void leavesWithoutStarting();
 };
 
 void TestGamestart::designValues()
@@ -230,6 +231,26 @@ void TestGamestart::startSendsMessageAndHides()
     QVERIFY(w.isHidden());
     // The choices stay for the next game.
     QCOMPARE(w.startMessage(), message);
+}
+
+// Cancel and Escape leave without a start; the choices made stay.
+void TestGamestart::leavesWithoutStarting()
+{
+    Tgamestart w;
+    QSignalSpy sent(&w, &Tgamestart::sendToHost);
+    for (const bool escape : {false, true}) {
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        clickArrow(w, "UpDown1", 0, 1);
+        if (escape)
+            QTest::keyClick(&w, Qt::Key_Escape);
+        else
+            QTest::mouseClick(w.findChild<QWidget *>(QStringLiteral("button_cancel")),
+                              Qt::LeftButton);
+        QVERIFY(w.isHidden());
+    }
+    QCOMPARE(sent.size(), 0);
+    QCOMPARE(w.playToScore(), 5);
 }
 
 QTEST_MAIN(TestGamestart)
