@@ -230,7 +230,7 @@ void StartWindow::buildJoin(TFlatPanel *panel)
         const std::optional<Settings::RecentHost> host = parseHost(text, GameFacts::DefaultPort);
         const bool carriesPort = host && text.contains(u':');
         if (carriesPort || m_portFromText)
-            m_joinPort->setValue(carriesPort ? host->port : GameFacts::DefaultPort);
+            m_joinPort->setValue(carriesPort ? host->port : m_startPort);
         m_portFromText = carriesPort;
         setNotice(QString(), false);
     });
@@ -320,6 +320,12 @@ void StartWindow::setAddressSource(AddressSource source)
     showAddresses();
 }
 
+void StartWindow::setStartPort(quint16 port)
+{
+    m_startPort = port;
+    showValues();
+}
+
 void StartWindow::setBackgroundPicture(const QPixmap &picture)
 {
     m_background->setPicture(picture);
@@ -333,7 +339,8 @@ void StartWindow::showValues()
                         .left(GameFacts::MaxNameLength));
     m_botCount->setValue(start.botCount);
     m_botSkill->setCurrentIndex(std::max(0, m_botSkill->findData(start.botSkill)));
-    m_hostPort->setValue(start.port);
+    const bool portGiven = m_startPort != GameFacts::DefaultPort;
+    m_hostPort->setValue(portGiven ? m_startPort : start.port);
     showRecentHosts();
     showAddresses();
     highlight(start.choice);
@@ -346,7 +353,7 @@ void StartWindow::showRecentHosts()
     for (const Settings::RecentHost &host : hosts)
         m_joinAddress->addItem(joinText(host.address, host.port));
     m_joinAddress->setEditText(m_joinAddress->itemText(0));
-    m_joinPort->setValue(hosts.isEmpty() ? GameFacts::DefaultPort : hosts.first().port);
+    m_joinPort->setValue(hosts.isEmpty() ? m_startPort : hosts.first().port);
 }
 
 void StartWindow::showAddresses()

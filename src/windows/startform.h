@@ -68,6 +68,9 @@ public:
     // Reads the remembered values from the settings file in folder; each
     // choice is written back there.
     void setSettingsFolder(const QString &folder);
+    // The port this copy was started with (LEXIBURST_PORT): when it is not the
+    // usual one, the port boxes start from it rather than from what was kept.
+    void setStartPort(quint16 port);
     void setAddressSource(AddressSource source);
     void setBackgroundPicture(const QPixmap &picture);
 
@@ -128,6 +131,7 @@ private:
     Kind m_highlighted = Kind::Solo;
     // The join address carries the port ("host:port") the port box shows.
     bool m_portFromText = false;
+    quint16 m_startPort = GameFacts::DefaultPort;
     AddressSource m_addressSource = &StartWindow::machineAddresses;
     std::optional<Settings::SettingsFile> m_file;
     Settings::Values m_values;

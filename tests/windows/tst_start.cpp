@@ -196,6 +196,13 @@ void TestStart::choicesSurviveANewRun()
         hosts.append(recent->itemText(i));
     QCOMPARE(hosts, QStringList({"10.0.0.7", "C.lan:7000", "F.LAN", "e.lan", "d.lan"}));
     QCOMPARE(recent->currentText(), QStringLiteral("10.0.0.7"));
+
+    // Started with another port, the host box offers that one.
+    f.window.setStartPort(7900);
+    QCOMPARE(f.control<QSpinBox>("spin_hostport")->value(), 7900);
+    Fixture fresh(QTemporaryDir().path());
+    fresh.window.setStartPort(7900);
+    QCOMPARE(fresh.control<QSpinBox>("spin_joinport")->value(), 7900);
 }
 
 void TestStart::addressesForFriends()

@@ -87,6 +87,7 @@ ProgramWindows::ProgramWindows(const QStringList &arguments, const Environment::
     };
     windows.tallylist = &parts.tallylist;
     windows.start = &parts.start;
+    parts.start.setStartPort(environment.port);
     parts.start.setSettingsFolder(Storage::homeFolder());
     parts.start.setBackgroundPicture(background);
     // A solo game is not reachable from the network.
