@@ -14,8 +14,8 @@ struct Section
 
 // Side buttons from top to bottom.
 constexpr Section Sections[] = {
-    {1, "Overview"}, {2, "Connecting"},    {3, "Game Play"}, {4, "Scoring"},
-    {7, "Options"},  {5, "Documentation"}, {6, "License"},   {11, "The Lobby"},
+    {1, "Overview"}, {2, "Connecting"},    {12, "With Friends"}, {3, "Game Play"},  {4, "Scoring"},
+    {7, "Options"},  {5, "Documentation"}, {6, "License"},       {11, "The Lobby"},
 };
 
 QStringList page1()
@@ -235,6 +235,40 @@ QStringList page6()
     };
 }
 
+// What this version adds to playing with others; each paragraph wraps at the
+// page's width.
+QStringList page12()
+{
+    return {
+        QStringLiteral("Playing with friends"),
+        QString(),
+        QStringLiteral("Started without a name, the game opens its start window: play alone "
+                       "against computer players, host a game for friends, or join a friend's "
+                       "game by its address. A hosted game says in the chat which address and "
+                       "port friends type, and File > Copy Join Address copies it."),
+        QString(),
+        QStringLiteral("A game can also run on a server with lexiburst-host. There the first "
+                       "person to join leads the game, and the lead passes to another person "
+                       "when the leader leaves; computer players never lead."),
+        QString(),
+        QStringLiteral("Computer players: the leader adds or removes them under Options (Add "
+                       "Computer Player, Remove Computer Player), and Options > Bot Skill sets "
+                       "how strong they play: Weak, Fair, Strong, or Mixed for one of each in "
+                       "turn."),
+        QString(),
+        QStringLiteral("Lost your connection during a game? Your seat, score and answers are kept "
+                       "for two minutes and the others see you as away. The game tries to "
+                       "reconnect by itself; starting it again to join the same host works too."),
+        QString(),
+        QStringLiteral("Done and Next: when every player uses this version, press Done once your "
+                       "answers are in and Next once you have voted on a category, and the game "
+                       "moves on without waiting for the clock."),
+        QString(),
+        QStringLiteral("The leader can remove a player after a question; a removed player cannot "
+                       "come back under that name until the game ends."),
+    };
+}
+
 QStringList page11()
 {
     return {
@@ -295,6 +329,8 @@ QStringList lines(int section)
         return page6();
     case 11:
         return page11();
+    case 12:
+        return page12();
     default:
         return {};
     }

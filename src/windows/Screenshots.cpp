@@ -48,6 +48,10 @@ QStringList renderSideWindows(const QString &dir)
         section->click();
         saveGrab(help, dir, QStringLiteral("help-page3"), written);
     }
+    if (TSelButton *section = help.sectionButton(12)) {
+        section->click();
+        saveGrab(help, dir, QStringLiteral("help-friends"), written);
+    }
     Tabout about;
     saveGrab(about, dir, QStringLiteral("about"), written);
     Tdownload download;

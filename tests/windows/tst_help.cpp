@@ -53,6 +53,8 @@ void TestHelp::sectionButtonShowsItsPage_data()
                              << "Options" << 46;
     QTest::newRow("lobby") << 11 << "The Lobby"
                            << "The Lobby" << 16;
+    QTest::newRow("friends") << 12 << "With Friends"
+                             << "Playing with friends" << 0;
 }
 
 void TestHelp::sectionButtonShowsItsPage()
