@@ -1,17 +1,19 @@
 #include "host/KeptSeats.h"
 
-void KeptSeats::keep(int seat, const QString &name)
+void KeptSeats::keep(int seat, const QString &name, const QString &typed)
 {
     Seat &s = m_seats[std::size_t(seat)];
     s.keptFor = name;
+    s.keptTyped = typed;
     s.keptSecondsLeft = KeepSeconds;
 }
 
-int KeptSeats::seatFor(const QString &name) const
+int KeptSeats::seatFor(const QString &typed) const
 {
+    const QString key = Protocol::nameKey(typed);
     for (int seat = 1; seat <= Protocol::PlayingSeats; ++seat) {
         const Seat &s = m_seats[std::size_t(seat)];
-        if (!s.inUse && !s.keptFor.isEmpty() && s.keptFor == name)
+        if (!s.inUse && !s.keptFor.isEmpty() && Protocol::nameKey(s.keptTyped) == key)
             return seat;
     }
     return 0;
@@ -41,8 +43,13 @@ void KeptSeats::giveUp(int seat)
 
 void KeptSeats::end(int seat)
 {
-    Seat &s = m_seats[std::size_t(seat)];
+    end(m_seats[std::size_t(seat)]);
+}
+
+void KeptSeats::end(Seat &s)
+{
     s.keptFor.clear();
+    s.keptTyped.clear();
     s.keptSecondsLeft = 0;
 }
 
@@ -61,7 +68,7 @@ bool KeptSeats::tick()
         if (--s.keptSecondsLeft > 0)
             waiting = true;
         else
-            s.keptFor.clear(); // free as any other seat, its score still stored
+            end(s); // free as any other seat, its score still stored
     }
     return waiting;
 }

@@ -14,9 +14,10 @@ public:
 
     explicit KeptSeats(SeatTable &seats) : m_seats(seats) { }
 
-    void keep(int seat, const QString &name);
-    // The free playing seat kept for the name; 0 when there is none.
-    int seatFor(const QString &name) const;
+    void keep(int seat, const QString &name, const QString &typed);
+    // The free playing seat kept for a player who typed the same name (see
+    // Protocol::nameKey); 0 when there is none.
+    int seatFor(const QString &typed) const;
     // The kept seat a newcomer may have when no other seat is free: the one
     // whose player has had the longest to come back; 0 when none is kept.
     int seatToGiveUp(int first) const;
@@ -30,5 +31,7 @@ public:
     bool tick();
 
 private:
+    static void end(Seat &s);
+
     SeatTable &m_seats;
 };

@@ -20,6 +20,9 @@ struct Seat
     using PerCategory = std::array<T, Protocol::CategoriesPerRound + 1>;
 
     QString loginName;
+    // The name as its player typed it (cleaned, without the host's ending):
+    // a player renamed at its sign-in comes back under it.
+    QString typedName;
     // Held by a connection, signed in or not.
     bool inUse = false;
     bool signedIn = false;
@@ -27,6 +30,7 @@ struct Seat
     // While a game runs, a seat its player left is kept for that name for a
     // while, with score and answers, so the player can get it back.
     QString keptFor;
+    QString keptTyped;
     int keptSecondsLeft = 0;
     // Moved here to take its kept seat back; the sign-in for it announces a return.
     bool rejoining = false;
@@ -66,6 +70,7 @@ struct Seat
         inUse = false;
         signedIn = false;
         loginName.clear();
+        typedName.clear();
         watching = false;
     }
 

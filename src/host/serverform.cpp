@@ -284,6 +284,7 @@ void TServer::seatClosed(int seat)
 {
     Seat &s = m_seats[seat];
     const QString name = s.loginName;
+    const QString typed = s.typedName;
     // What the connection left waiting is forgotten now, at no cost to others.
     if (m_connections[seat])
         m_receivedlist.discard(m_connections[seat]->id);
@@ -316,7 +317,7 @@ void TServer::seatClosed(int seat)
     s.vacate();
     m_connections[seat].reset();
     if (keep) {
-        m_kept.keep(seat, name);
+        m_kept.keep(seat, name, typed);
         if (!m_signInTimer.isActive())
             m_signInTimer.start();
     }

@@ -131,6 +131,9 @@ public:
     bool everyPlayerIsOurs() const;
     // The login names of the seats in use other than `seat`.
     QStringList namesOfOthers(int seat) const;
+    // The names (as Protocol::nameKey reads them) a player signing in on the
+    // seat may not have: those of the other seats in use and of kept seats.
+    QStringList takenNames(int seat) const;
     bool gameRunning() const { return m_gameRunning; }
     Protocol::Phase phase() const { return m_phase; }
     int countdown() const { return m_countdown; }
@@ -172,6 +175,8 @@ signals:
     void playerSignedIn(int seat, const QString &loginName, const QString &version);
     void playerLeft(int seat, const QString &loginName);
     void connectionRefused();
+    // A message the host does not act on, worth a line in its log.
+    void messageIgnored(int seat, const QString &address, const QString &what);
     // The host closed a connection of its own accord (flood, slow reader, ...).
     void connectionForced(int seat, const QString &address, const QString &reason);
     void gameStarted(const QString &starter, int rounds, int turnTime, bool allScoring,

@@ -3,30 +3,45 @@
 #include "host/serverform.h"
 #include "protocol/ClientMessages.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <utility>
 
 namespace {
 
-// The name a player signs in with, from what it typed.
+// Drops the ending " (2)", " (3)", ... the host gives a name another seat
+// goes by: it is the host's to give, so a typed one counts for nothing.
+QString withoutHostEnding(QString name)
+{
+    static const QRegularExpression ending(QStringLiteral(" \\([0-9]+\\)$"));
+    for (QRegularExpressionMatch m = ending.match(name); m.hasMatch(); m = ending.match(name))
+        name = name.left(m.capturedStart()).trimmed();
+    return name;
+}
+
+// The name a player signs in with, from what it typed: cleaned as it is shown,
+// cut to the longest name, without the host's ending.
 QString loginNameFor(int seat, const QString &requested)
 {
     // A blank name would show as an empty seat and lines like " is Connected.",
     // and one that reads as a free seat would be taken for one by every client.
-    const QString trimmed = requested.trimmed();
-    if (trimmed.isEmpty()
-        || trimmed.compare(QLatin1String(GameFacts::FreeSeatText), Qt::CaseInsensitive) == 0)
+    const QString name = withoutHostEnding(
+        Protocol::cleanName(requested).left(TServer::MaxLoginNameLength).trimmed());
+    if (name.isEmpty()
+        || Protocol::nameKey(name) == Protocol::nameKey(QLatin1String(GameFacts::FreeSeatText)))
         return QStringLiteral("Player %1").arg(seat);
-    return requested.left(TServer::MaxLoginNameLength);
+    return name;
 }
 
-// The name, with " (2)", " (3)", ... added when another seat goes by it.
-QString distinctName(const QString &name, const QStringList &taken)
+// The name, with " (2)", " (3)", ... added while it is the same name (see
+// Protocol::nameKey) as one of the taken ones.
+QString distinctName(const QString &name, const QStringList &takenKeys)
 {
     QString candidate = name;
-    for (int n = 2; taken.contains(candidate); ++n) {
+    for (int n = 2; takenKeys.contains(Protocol::nameKey(candidate)); ++n) {
         const QString suffix = QStringLiteral(" (%1)").arg(n);
-        candidate = name.left(TServer::MaxLoginNameLength - suffix.size()) + suffix;
+        candidate = name.left(TServer::MaxLoginNameLength - suffix.size()).trimmed() + suffix;
     }
     return candidate;
 }
@@ -60,27 +75,36 @@ void TServer::receivedlogininfo(const QString &text, int origin)
         return;
     const int seat = login->seat;
     const QString &version = login->version;
-    const QString typed = loginNameFor(seat, login->name);
     Seat &s = m_seats[seat];
+    if (s.signedIn) {
+        // A name is set once: a seat that could rename itself could take the
+        // name of a player who is away, or pass for another.
+        if (const PeerConnection *c = connection(seat))
+            emit messageIgnored(seat, c->transport->peerAddress(),
+                                QStringLiteral("a second sign-in, as %1").arg(login->name));
+        return;
+    }
+    const QString typed = loginNameFor(seat, login->name);
     if (!s.rejoining && isBarred(typed)) {
         if (understands(seat, Protocol::Capability::Removed))
             sendToSeat(seat, Protocol::Msg::removed());
         disconnectsock(seat);
         return;
     }
-    // Chat, scores and returns go by name: no two seats share one. A player
-    // moved back to its kept seat keeps the name the seat was kept for.
-    const QString name = s.rejoining ? s.loginName : distinctName(typed, namesOfOthers(seat));
-
-    if (!s.signedIn && !s.rejoining && m_gameRunning) {
+    if (!s.rejoining && m_gameRunning) {
         // A player renamed at its first sign-in comes back under its typed name.
-        const int kept = m_kept.seatFor(typed) ? m_kept.seatFor(typed) : m_kept.seatFor(name);
-        if (kept) {
+        if (const int kept = m_kept.seatFor(typed)) {
             s.loginName = m_seats[kept].keptFor;
+            s.typedName = m_seats[kept].keptTyped;
             moveToKeptSeat(seat, kept);
             return;
         }
     }
+    // Chat, scores and returns go by name: no two seats in use or kept share
+    // one. A player moved back to its kept seat keeps the name it was kept for.
+    const QString name = s.rejoining ? s.loginName : distinctName(typed, takenNames(seat));
+    if (!s.rejoining)
+        s.typedName = typed;
     const bool back = std::exchange(s.rejoining, false);
     s.loginName = name;
     s.inUse = true;
@@ -186,6 +210,19 @@ void TServer::giveAnswersBack(int seat)
     sendToSeat(seat, Protocol::Msg::keptanswers(seat, QStringList(kept.begin() + 1, kept.end())));
 }
 
+QStringList TServer::takenNames(int seat) const
+{
+    QStringList keys;
+    for (int other = 1; other <= m_highestSeat; ++other) {
+        const Seat &o = m_seats[other];
+        if (other != seat && o.inUse && !o.loginName.isEmpty())
+            keys.append(Protocol::nameKey(o.loginName));
+        if (!o.keptFor.isEmpty())
+            keys.append(Protocol::nameKey(o.keptFor));
+    }
+    return keys;
+}
+
 QStringList TServer::namesOfOthers(int seat) const
 {
     QStringList names;
@@ -211,6 +248,7 @@ void TServer::moveToKeptSeat(int from, int to)
     kept.departed.clear();
     kept.watching = false;
     kept.loginName = old.loginName;
+    kept.typedName = old.typedName;
     // The connection moves, what it said about itself with it; the records stay.
     m_connections[to] = std::move(m_connections[from]);
     m_connections[to]->signInSecondsLeft = SignInSeconds;

@@ -10,7 +10,7 @@ QChar answerInitial(const QString &answer)
     return plain.isEmpty() ? QChar() : plain.at(0).toUpper();
 }
 
-QString nameKey(const QString &name)
+QString cleanName(const QString &name)
 {
     QString visible;
     for (const QChar c : name) {
@@ -19,8 +19,13 @@ QString nameKey(const QString &name)
         else if (c.category() != QChar::Other_Control && c.category() != QChar::Other_Format)
             visible.append(c);
     }
+    return visible.simplified();
+}
+
+QString nameKey(const QString &name)
+{
     QString key;
-    for (const QChar c : visible.simplified().normalized(QString::NormalizationForm_D)) {
+    for (const QChar c : cleanName(name).normalized(QString::NormalizationForm_D)) {
         if (c.category() != QChar::Mark_NonSpacing)
             key.append(c);
     }

@@ -27,8 +27,11 @@ inline constexpr int SpectatorSeat = 9;
 // dropped, upper case; a null character for a blank answer.
 QChar answerInitial(const QString &answer);
 
-// A player's name as people read it, for comparing names: invisible and control
-// characters dropped, blanks run together and trimmed, accents and case ignored.
+// A name as it is shown: control and invisible format characters dropped,
+// every run of blanks of any kind one space, no blank at either end.
+QString cleanName(const QString &name);
+// A player's name as people read it, for comparing names: cleaned, accents and
+// case ignored. Two names are the same name when their keys are equal.
 QString nameKey(const QString &name);
 
 // Encodes a text for the wire; characters outside Latin-1, and "\u00FF" whose

@@ -15,6 +15,8 @@
 #include <QSet>
 #include <QString>
 
+#include <utility>
+
 class HostFuzzer
 {
 public:
@@ -150,6 +152,8 @@ private:
             return "CMD_startgame+" + field(sender) + '+' + number() + '+' + number() + '+'
                 + field(sender) + '+' + field(sender) + "+\xFF";
         }
+        if (names[choice] == QLatin1String("CMD_logininfo") && m_pick.bounded(2) == 0)
+            return "CMD_logininfo+" + seatField(sender) + "+1.0.4+" + lookAlike() + '\xFF';
         QByteArray m = names[choice].toLatin1() + '+' + seatField(sender);
         const int fields = m_pick.bounded(5);
         for (int n = 0; n < fields; ++n)
@@ -205,6 +209,15 @@ private:
         return w;
     }
 
+    // Names that read as one another.
+    QByteArray lookAlike()
+    {
+        static const QList<QByteArray> names
+            = QByteArray("Ann|ann| Ann\t|\240Ann|A\xADnn|\xC1nn|Ann (2)|ANN (3)|Bo|<waiting>")
+                  .split('|');
+        return names[m_pick.bounded(int(names.size()))];
+    }
+
     QByteArray garbage()
     {
         QByteArray g;
@@ -237,6 +250,7 @@ private:
 
     void check()
     {
+        QMap<QString, int> keys;
         if (m_server.highestSeatUsed() > Protocol::SpectatorSeat
             || m_server.seat(RefusalSeat).inUse)
             fail(QStringLiteral("a seat beyond the table is taken"));
@@ -252,6 +266,17 @@ private:
                 fail(QStringLiteral("seat %1 has the name \"%2\"").arg(n).arg(s.loginName));
             if (s.gameScore < 0)
                 fail(QStringLiteral("seat %1 has a negative score").arg(n));
+            // A name is set once for a connection, and no two seats in use or
+            // kept go by the same name.
+            const PeerConnection *c = m_server.connection(n);
+            if (s.signedIn && m_names.contains(c->id) && m_names[c->id] != s.loginName)
+                fail(QStringLiteral("seat %1 was renamed to \"%2\"").arg(n).arg(s.loginName));
+            if (s.signedIn)
+                m_names[c->id] = s.loginName;
+            for (const QString &name : {s.signedIn ? s.loginName : QString(), s.keptFor}) {
+                if (!name.isEmpty() && std::exchange(keys[Protocol::nameKey(name)], n) != 0)
+                    fail(QStringLiteral("two seats go by the name \"%1\"").arg(name));
+            }
         }
         if (m_server.gameRunning() != m_server.roundTimerRunning())
             fail(QStringLiteral("a game runs without its clock, or the clock without a game"));
@@ -275,5 +300,6 @@ private:
     QMap<int, Lines> m_lines;
     QString m_failure;
     QSet<int> m_phasesSeen;
+    QMap<quint64, QString> m_names; // the name each connection signed in with
     int m_refusals = 0;
 };

@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 using Protocol::Msg::chat;
 
 class TestConnections : public QObject
@@ -90,8 +92,17 @@ void TestConnections::loginNames_data()
                            << "Ann (2)";
     QTest::newRow("taken twice") << QStringList {"Ann", "Ann"} << "Ann"
                                  << "Ann (3)";
+    // The same name as people read it.
     QTest::newRow("other case") << ann << "ann"
-                                << "ann";
+                                << "ann (2)";
+    QTest::newRow("blanks, soft hyphen") << ann << u"\u00a0A\u00adnn\t"_s << "Ann (2)";
+    QTest::newRow("accent") << ann << u"\u00c1nn"_s << u"\u00c1nn (2)"_s;
+    QTest::newRow("cleaned") << ann << u" Bo\u0001b \t\u00a0Smith "_s << "Bob Smith";
+    // The ending is the host's to give.
+    QTest::newRow("typed ending, taken") << ann << "ANN (2)"
+                                         << "ANN (2)";
+    QTest::newRow("typed ending, free") << ann << "Bob (7) (2)"
+                                        << "Bob";
     QTest::newRow("taken, overlong")
         << QStringList {QString(30, u'x')} << QString(40, u'x') << QString(26, u'x') + " (2)";
 }
@@ -109,6 +120,13 @@ void TestConnections::loginNames()
     h.deliver(seat, Protocol::Msg::logininfo(seat, "1.0.4", requested));
     QCOMPARE(h.server.seat(seat).loginName, shown);
     QCOMPARE(h.take(1), QList<QByteArray> {Protocol::Msg::newplayerinfo(seat, shown)});
+    // A name is set once.
+    QSignalSpy ignored(&h.server, &TServer::messageIgnored);
+    h.forget();
+    h.deliver(seat, Protocol::Msg::logininfo(seat, "1.0.4", "Zed"));
+    QCOMPARE(h.server.seat(seat).loginName, shown);
+    QVERIFY(h.sent.isEmpty());
+    QCOMPARE(ignored.size(), 1);
 }
 
 void TestConnections::tenthConnectionIsRefused()
@@ -376,7 +394,8 @@ void TestConnections::senderMustBeTheConnectionsSeat()
 
     // The same message from the named seat's own connection is acted on.
     if (!message.startsWith("CMD_kickhim") && !message.startsWith("CMD_startgame")
-        && !message.startsWith("CMD_myanswers") && !message.startsWith("CMD_vote")) {
+        && !message.startsWith("CMD_myanswers") && !message.startsWith("CMD_vote")
+        && !message.startsWith("CMD_logininfo")) { // signed in already
         h.deliver(3, message);
         QVERIFY(!h.sent.isEmpty());
     }

@@ -58,6 +58,11 @@ void logEvents(TServer &server)
         [](int seat, const QString &address, const QString &reason) {
             logLine(QStringLiteral("closed seat %1 (%2): %3").arg(seat).arg(address, reason));
         });
+    QObject::connect(
+        &server, &TServer::messageIgnored,
+        [](int seat, const QString &address, const QString &what) {
+            logLine(QStringLiteral("ignored from seat %1 (%2): %3").arg(seat).arg(address, what));
+        });
     QObject::connect(&server, &TServer::connectionRefused,
                      [] { logLine(QStringLiteral("connection refused: the game is full")); });
     QObject::connect(
