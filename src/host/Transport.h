@@ -25,8 +25,14 @@ public:
 class LocalTransport final : public Transport
 {
 public:
+    explicit LocalTransport(const QString &address = QStringLiteral("in-process"))
+        : m_address(address)
+    { }
     void send(const QByteArray &) override { }
     void close() override { }
-    QString peerAddress() const override { return QStringLiteral("in-process"); }
+    QString peerAddress() const override { return m_address; }
     qsizetype bytesWaiting() const override { return 0; }
+
+private:
+    QString m_address;
 };

@@ -5,6 +5,9 @@
 #include "protocol/ClientMessages.h"
 #include "protocol/GameRandom.h"
 
+#include <QMap>
+
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -127,14 +130,14 @@ void TServer::accept(TSock *socket, bool fromThisMachine)
                        }));
 }
 
-int TServer::connectLocal(bool fromThisMachine)
+int TServer::connectLocal(bool fromThisMachine, const QString &address)
 {
     const int seat = chooseSeat(fromThisMachine);
     if (seat == RefusalSeat) {
         refuse(nullptr);
         return 0;
     }
-    seatConnection(seat, fromThisMachine, std::make_unique<LocalTransport>());
+    seatConnection(seat, fromThisMachine, std::make_unique<LocalTransport>(address));
     return seat;
 }
 
@@ -142,11 +145,14 @@ int TServer::chooseSeat(bool fromThisMachine)
 {
     // Seat 1 carries the host player's rights; see HostOptions::hostSeatReserved.
     const int first = (m_options.hostSeatReserved && !fromThisMachine) ? 2 : 1;
-    for (int s = first; s <= m_highestSeat; ++s) {
-        if (!m_seats[s].inUse && m_seats[s].keptFor.isEmpty())
-            return s;
-    }
+    if (const int seat = freeSeat(first))
+        return seat;
     if (m_highestSeat >= Protocol::SpectatorSeat) {
+        // A connection that has not signed in keeps no newcomer out.
+        if (closeOneWaiting(first)) {
+            if (const int seat = freeSeat(first))
+                return seat;
+        }
         // Rather than turn a newcomer away, a kept seat is given up.
         const int kept = m_kept.seatToGiveUp(first);
         if (kept == 0)
@@ -157,6 +163,45 @@ int TServer::chooseSeat(bool fromThisMachine)
     }
     m_highestSeat = std::max(m_highestSeat + 1, first);
     return m_highestSeat;
+}
+
+int TServer::freeSeat(int first) const
+{
+    for (int s = first; s <= m_highestSeat; ++s) {
+        if (!m_seats[s].inUse && m_seats[s].keptFor.isEmpty())
+            return s;
+    }
+    return 0;
+}
+
+bool TServer::closeOneWaiting(int first)
+{
+    // Honest clients sign in within milliseconds of being asked, so what still
+    // waits when the table is full is most likely held on purpose: the address
+    // holding the most such connections loses its oldest first. The hosting
+    // program's own client, which has no time limit, is never one of them.
+    QMap<QString, QList<int>> waiting;
+    for (int seat = first; seat <= m_highestSeat; ++seat) {
+        const PeerConnection *c = m_connections[seat].get();
+        // A player moved to its kept seat has given its name already.
+        if (c && !m_seats[seat].signedIn && !m_seats[seat].rejoining && c->signInSecondsLeft > 0)
+            waiting[c->transport->peerAddress()].append(seat);
+    }
+    if (waiting.isEmpty())
+        return false;
+    const QList<int> *most = nullptr;
+    for (const QList<int> &seats : std::as_const(waiting)) {
+        if (!most || seats.size() > most->size())
+            most = &seats;
+    }
+    const int oldest = *std::min_element(most->begin(), most->end(), [this](int a, int b) {
+        return m_connections[a]->id < m_connections[b]->id;
+    });
+    forceClose(oldest,
+               QStringLiteral("a newcomer needs the seat, and this was the oldest of %1 "
+                              "connections from the address waiting to sign in")
+                   .arg(most->size()));
+    return true;
 }
 
 void TServer::seatConnection(int seat, bool fromThisMachine, std::unique_ptr<Transport> transport)

@@ -63,8 +63,10 @@ public:
     void setHostSeatReserved(bool reserved) { m_options.hostSeatReserved = reserved; }
 
     // A connection made in-process, seated exactly like an accepted socket
-    // (tests). Returns its seat, or 0 when the host was full and refused it.
-    int connectLocal(bool fromThisMachine = true);
+    // from the address (tests). Returns its seat, or 0 when the host was full
+    // and refused it.
+    int connectLocal(bool fromThisMachine = true,
+                     const QString &address = QStringLiteral("in-process"));
     // Bytes that arrived on a seat's connection: the path of every socket read.
     // Complete messages are queued with the seat as their origin.
     void receive(int seat, const QByteArray &bytes);
@@ -195,6 +197,11 @@ private:
     void accept(TSock *socket, bool fromThisMachine);
     void seatConnection(int seat, bool fromThisMachine, std::unique_ptr<Transport> transport);
     int chooseSeat(bool fromThisMachine);
+    // The first seat from `first` on that nobody holds or is kept for; 0 for none.
+    int freeSeat(int first) const;
+    // Closes the oldest connection, on a seat from `first` on, still waiting
+    // to sign in, from the address with the most of them; false for none.
+    bool closeOneWaiting(int first);
     void refuse(TSock *socket);
     // The seat the connection holds now; 0 when it is gone.
     int seatOf(quint64 connection) const;

@@ -29,14 +29,20 @@ public:
         m_server.setClock([this] { return m_nowMs; });
         QObject::connect(&m_server, &TServer::connectionMoved,
                          [this](int from, int to) { m_lines[to] = m_lines.take(from); });
+        QObject::connect(&m_server, &TServer::connectionForced,
+                         [this](int, const QString &, const QString &reason) {
+                             m_waitingClosed += reason.startsWith(QLatin1String("a newcomer"));
+                         });
     }
 
     // One random step and the checks after it; false with failure() set on a breach.
     bool step()
     {
         const int kind = m_pick.bounded(100);
-        if (kind < 8)
-            connect();
+        if (kind < 8) {
+            for (int n = m_pick.bounded(3); n >= 0; --n)
+                connect();
+        }
         else if (kind < 12)
             leave(anySeat());
         else if (kind < 70)
@@ -57,6 +63,8 @@ public:
     // Round-clock phases the host went through while a game ran.
     const QSet<int> &phasesSeen() const { return m_phasesSeen; }
     int refusals() const { return m_refusals; }
+    // Connections waiting to sign in that were closed to seat a newcomer.
+    int waitingClosed() const { return m_waitingClosed; }
 
 private:
     static HostOptions options(bool reserved)
@@ -78,15 +86,29 @@ private:
     void connect()
     {
         const bool local = m_pick.bounded(2) == 0;
+        // A free seat, or one held by a connection that has not signed in.
         bool room = false;
-        for (int n = m_reserved && !local ? 2 : 1; n <= Protocol::SpectatorSeat; ++n)
-            room = room || !m_server.seat(n).inUse;
-        const int seat = m_server.connectLocal(local);
+        for (int n = m_reserved && !local ? 2 : 1; n <= Protocol::SpectatorSeat; ++n) {
+            const Seat &s = m_server.seat(n);
+            const PeerConnection *c = m_server.connection(n);
+            room = room || !s.inUse
+                || (!s.signedIn && !s.rejoining && c && c->signInSecondsLeft > 0);
+        }
+        const int waiting = m_waitingClosed;
+        const int seat = m_server.connectLocal(local, m_pick.bounded(3) == 0 ? "10.0.0.9" : "");
         m_spoke.remove(seat);
         m_lines[seat] = {m_nowMs, 0};
         m_refusals += seat == 0 ? 1 : 0;
         if (seat == 0 && room)
             fail(QStringLiteral("a newcomer was refused while a seat was free"));
+        if (m_waitingClosed > waiting + 1)
+            fail(QStringLiteral("one newcomer closed several waiting connections"));
+        // Half the newcomers sign in at once, as honest clients do.
+        if (seat != 0 && m_pick.bounded(2) == 0) {
+            m_spoke.insert(seat);
+            m_server.receive(
+                seat, Protocol::Msg::logininfo(seat, "1.0.4", QString::fromLatin1(lookAlike())));
+        }
     }
 
     void leave(int seat)
@@ -302,4 +324,5 @@ private:
     QSet<int> m_phasesSeen;
     QMap<quint64, QString> m_names; // the name each connection signed in with
     int m_refusals = 0;
+    int m_waitingClosed = 0;
 };

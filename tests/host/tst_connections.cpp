@@ -18,6 +18,7 @@ private slots:
     void loginNames_data();
     void loginNames();
     void tenthConnectionIsRefused();
+    void waitingConnectionsMakeRoom();
     void freedSeatIsReusedFirst();
     void versionMismatch_data();
     void versionMismatch();
@@ -134,7 +135,7 @@ void TestConnections::tenthConnectionIsRefused()
     HostHarness h;
     QSignalSpy refused(&h.server, &TServer::connectionRefused);
     for (int n = 1; n <= 9; ++n)
-        QCOMPARE(h.server.connectLocal(), n);
+        QCOMPARE(h.join(QStringLiteral("P%1").arg(n)), n);
     h.forget();
     QCOMPARE(h.server.connectLocal(), 0);
     QCOMPARE(h.take(10), QList<QByteArray> {wire("CMD_full+")});
@@ -145,6 +146,27 @@ void TestConnections::tenthConnectionIsRefused()
 
     h.server.disconnectsock(9); // the spectator leaves: room again
     QCOMPARE(h.server.connectLocal(), 9);
+}
+
+void TestConnections::waitingConnectionsMakeRoom()
+{
+    HostHarness h;
+    QSignalSpy forced(&h.server, &TServer::connectionForced);
+    h.server.connectLocal(); // the hosting program's own client may take its time
+    for (const char *address : {"10.0.0.2", "10.0.0.2", "10.0.0.66", "10.0.0.66", "10.0.0.66",
+                                "10.0.0.66", "10.0.0.66", "10.0.0.66"})
+        h.server.connectLocal(false, QString::fromLatin1(address));
+    // Newcomers who sign in at once take the seats of those that wait, the
+    // oldest of the address with the most waiting first, until none is left.
+    QList<int> seats;
+    for (int seat = h.server.connectLocal(false); seat != 0; seat = h.server.connectLocal(false)) {
+        h.deliver(seat, Protocol::Msg::logininfo(seat, "1.0.4", "Newcomer"));
+        seats.append(seat);
+    }
+    QCOMPARE(seats, (QList<int> {4, 5, 6, 7, 2, 8, 3, 9}));
+    QCOMPARE(forced.size(), 8);
+    QCOMPARE(forced.first().at(1).toString(), QStringLiteral("10.0.0.66"));
+    QVERIFY(h.server.connection(1) && !h.server.seat(1).signedIn);
 }
 
 void TestConnections::freedSeatIsReusedFirst()
@@ -560,6 +582,8 @@ void TestConnections::hostSeatReservedForThisMachine()
     QCOMPARE(gui.server.connectLocal(false), 3);
     for (int seat = 4; seat <= 9; ++seat)
         QCOMPARE(gui.server.connectLocal(false), seat);
+    for (int seat = 2; seat <= 9; ++seat) // signed in, so none gives way
+        gui.deliver(seat, Protocol::Msg::logininfo(seat, "1.0.4", QStringLiteral("P%1").arg(seat)));
     gui.server.disconnectsock(1);
     QCOMPARE(gui.server.connectLocal(false), 0); // full, seat 1 stays kept
 

@@ -23,6 +23,7 @@ void TestFuzzHost::hostileSessions()
 {
     QSet<int> phases;
     int refusals = 0;
+    int waitingClosed = 0;
     for (quint32 seed = 1; seed <= Seeds; ++seed) {
         HostFuzzer fuzzer(seed);
         for (int step = 0; step < StepsPerSeed; ++step) {
@@ -34,10 +35,13 @@ void TestFuzzHost::hostileSessions()
         }
         phases += fuzzer.phasesSeen();
         refusals += fuzzer.refusals();
+        waitingClosed += fuzzer.waitingClosed();
     }
-    // The sessions went where they are meant to: every phase, and a full host.
+    // The sessions went where they are meant to: every phase, a full host, and
+    // newcomers seated in place of connections that did not sign in.
     QCOMPARE(phases, (QSet<int> {1, 2, 3, 4, 5}));
     QVERIFY(refusals > 0);
+    QVERIFY(waitingClosed > 0);
 }
 
 QTEST_GUILESS_MAIN(TestFuzzHost)
