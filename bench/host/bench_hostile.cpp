@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -130,6 +131,72 @@ void slowReader(const QString &program, int seconds, Figures &figures)
     figures.slowReaderPeakMiB = host.peakMiB();
 }
 
+// --- Squatters ---------------------------------------------------------------
+
+constexpr int Squatters = 9;
+constexpr int HonestTryEveryMs = 500;
+
+struct SquatterFigures
+{
+    int tries = 0;
+    int refused = 0;
+    int squattersClosed = 0;
+};
+
+// Nine connections from one address that never sign in, each made again at
+// once when the host closes it, while an honest player from another address
+// tries to join (and leaves again) twice a second.
+SquatterFigures squatters(const QString &program, int seconds)
+{
+    HostProcess host(program);
+    SquatterFigures figures;
+    QObject context; // goes last: no reconnection is left pending
+    std::function<void()> squat;
+    std::vector<std::unique_ptr<QTcpSocket>> held;
+    squat = [&] {
+        auto socket = std::make_unique<QTcpSocket>();
+        socket->bind(QHostAddress(QStringLiteral("127.0.0.3")));
+        QObject::connect(socket.get(), &QTcpSocket::disconnected, &context, [&] {
+            ++figures.squattersClosed;
+            QTimer::singleShot(0, &context, [&] { squat(); });
+        });
+        socket->connectToHost(QHostAddress::LocalHost, host.port);
+        held.push_back(std::move(socket));
+    };
+    for (int n = 0; n < Squatters; ++n)
+        squat();
+    waitFor([] { return false; }, 1000); // every squatter holds a seat
+
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < seconds * 1000) {
+        QTcpSocket honest;
+        honest.bind(QHostAddress(QStringLiteral("127.0.0.2")));
+        Protocol::FrameSplitter splitter;
+        bool seated = false;
+        bool full = false;
+        QObject::connect(&honest, &QTcpSocket::readyRead, [&] {
+            for (const QByteArray &m : splitter.feed(honest.readAll())) {
+                if (m.startsWith("CMD_sendlogininfo+"))
+                    honest.write(Protocol::Msg::logininfo(
+                        m.mid(18).toInt(), QString::fromLatin1(Protocol::Version), "Honest"));
+                seated = seated || m.startsWith("CMD_newplayerinfo+");
+                full = full || m.startsWith("CMD_full");
+            }
+        });
+        honest.connectToHost(QHostAddress::LocalHost, host.port);
+        ++figures.tries;
+        if (!waitFor([&] { return seated || full; }, 5000) || full)
+            ++figures.refused;
+        honest.disconnectFromHost();
+        const qint64 next = qint64(figures.tries) * HonestTryEveryMs;
+        waitFor([&] { return timer.elapsed() >= next; }, HonestTryEveryMs);
+    }
+    for (const auto &socket : held) // they close quietly
+        socket->disconnect(&context);
+    return figures;
+}
+
 void fuzz(int seconds, Figures &figures)
 {
     QElapsedTimer timer;
@@ -186,6 +253,7 @@ int main(int argc, char **argv)
     Figures f;
     idleAndFlood(parser.value("host"), parser.value("flood-mb").toInt(), f);
     slowReader(parser.value("host"), seconds, f);
+    const SquatterFigures squat = squatters(parser.value("host"), seconds);
     fuzz(seconds, f);
     fuzzClient(seconds, f);
     std::printf("idle chat relay p50:                  %.2f ms\n", f.idleP50Ms);
@@ -194,6 +262,9 @@ int main(int argc, char **argv)
     std::printf("worst chat delay during the flood:    %lld ms\n", f.floodWorstChatMs);
     std::printf("never-reading player: peak RSS        %.1f MiB (closed: %s)\n",
                 f.slowReaderPeakMiB, f.slowReaderClosed ? "yes" : "no");
+    std::printf("reconnecting squatters: honest player refused %d of %d tries "
+                "(%d squatter connections closed)\n",
+                squat.refused, squat.tries, squat.squattersClosed);
     std::printf("host fuzz:                            %.0f steps/s\n", f.fuzzStepsPerSecond);
     std::printf("client core fuzz:                     %.0f messages/s\n",
                 f.clientMessagesPerSecond);
