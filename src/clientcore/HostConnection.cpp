@@ -6,6 +6,7 @@
 #include "protocol/Messages.h"
 #include "sock/Sock.h"
 
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <algorithm>
@@ -91,7 +92,11 @@ HostConnection::HostConnection(QObject *parent) : QObject(parent)
        [this](const QString &argument, int) { signIn(argument); });
     on(QStringLiteral("CMD_leads"), [this](const QString &argument, int) { leads(argument); });
     on(QStringLiteral("CMD_playerback"), [this](const QString &argument, int) { back(argument); });
-    on(QStringLiteral("CMD_removed"), [this](const QString &, int) { m_removed = true; });
+    on(QStringLiteral("CMD_removed"), [this](const QString &, int) {
+        m_removed = true;
+        if (!std::exchange(m_resumeToken, QString()).isEmpty())
+            emit resumeTokenChanged(QString()); // a removed player's token is void
+    });
     on(QStringLiteral("CMD_playerremoved"),
        [this](const QString &argument, int) { removal(argument); });
     on(QStringLiteral("CMD_takesover"),
@@ -99,6 +104,8 @@ HostConnection::HostConnection(QObject *parent) : QObject(parent)
     on(QStringLiteral("CMD_away"), [this](const QString &argument, int) { away(argument); });
     on(QStringLiteral("CMD_notice"),
        [this](const QString &argument, int) { emit statusLine(argument); });
+    on(QStringLiteral("CMD_resumetoken"),
+       [this](const QString &argument, int) { tokenGiven(argument); });
 }
 
 HostConnection::~HostConnection()
@@ -358,9 +365,23 @@ void HostConnection::signIn(const QString &argument)
     // The host hears which additions this client understands before it seats
     // the player; the builder adds the second terminator that ends the login name.
     send(Protocol::Msg::peerinfo(m_ownSeat, m_peerKind, Protocol::ourCapabilities()));
+    if (!m_resumeToken.isEmpty())
+        send(Protocol::Msg::resume(m_ownSeat, m_resumeToken));
     send(Protocol::Msg::logininfo(m_ownSeat, QString::fromLatin1(Protocol::Version), m_playerName));
     emit signedIn(m_ownSeat);
     updateLead();
+}
+
+void HostConnection::tokenGiven(const QString &argument)
+{
+    // Hexadecimal digits only: it goes into the settings file as it is.
+    static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{32,64}$"));
+    const std::optional<SeatAndName> given = readSeatAndName(argument);
+    if (!given || given->seat != m_ownSeat || !hex.match(given->name).hasMatch()
+        || given->name == m_resumeToken)
+        return;
+    m_resumeToken = given->name;
+    emit resumeTokenChanged(m_resumeToken);
 }
 
 void HostConnection::leads(const QString &argument)

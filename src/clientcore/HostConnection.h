@@ -57,6 +57,10 @@ public:
     void setNameForSeat(NameForSeat chooser) { m_nameForSeat = std::move(chooser); }
     // What this client tells the host it is, right before it signs in.
     void setPeerKind(Protocol::PeerKind kind) { m_peerKind = kind; }
+    // The token the host gave this client's seat, presented at every sign-in
+    // so that a return gets the seat back from anywhere; empty for none.
+    void setResumeToken(const QString &token) { m_resumeToken = token; }
+    QString resumeToken() const { return m_resumeToken; }
     // The login name as the client keeps it: the name and the terminator.
     QString loginName() const { return m_loginName; }
 
@@ -139,6 +143,9 @@ signals:
     void seatTakenOver(int seat, const QString &name, int score);
     // The player on the seat left during the game; the seat is kept so long for it.
     void playerAway(int seat, const QString &name, int seconds);
+    // The host gave a new token, or the old one is void (empty): the program
+    // keeps it for the next time it joins this host.
+    void resumeTokenChanged(const QString &token);
     // A line for the chat: connection trouble, the lead, a return.
     void statusLine(const QString &text);
     // The game socket could not be opened (no such address, nobody listening).
@@ -151,6 +158,7 @@ private:
     void removal(const QString &argument);
     void takeOver(const QString &argument);
     void away(const QString &argument);
+    void tokenGiven(const QString &argument);
     static QString spokenDuration(int seconds);
     void updateLead();
     void openSocket();
@@ -182,6 +190,7 @@ private:
     QString m_playerName;
     NameForSeat m_nameForSeat;
     QString m_loginName;
+    QString m_resumeToken;
     int m_ownSeat = 0;
     bool m_signedIn = false;
     bool m_everSignedIn = false;

@@ -1,19 +1,21 @@
 #include "host/KeptSeats.h"
 
-void KeptSeats::keep(int seat, const QString &name, const QString &typed)
+void KeptSeats::keep(int seat, const QString &name, const QString &typed, const QString &address)
 {
     Seat &s = m_seats[std::size_t(seat)];
     s.keptFor = name;
     s.keptTyped = typed;
+    s.keptAddress = address;
     s.keptSecondsLeft = KeepSeconds;
 }
 
-int KeptSeats::seatFor(const QString &typed) const
+int KeptSeats::seatFor(const QString &typed, const QString &address, int landing) const
 {
     const QString key = Protocol::nameKey(typed);
     for (int seat = 1; seat <= Protocol::PlayingSeats; ++seat) {
         const Seat &s = m_seats[std::size_t(seat)];
-        if (!s.inUse && !s.keptFor.isEmpty() && Protocol::nameKey(s.keptTyped) == key)
+        if ((!s.inUse || seat == landing) && !s.keptFor.isEmpty()
+            && Protocol::nameKey(s.keptTyped) == key && s.keptAddress == address)
             return seat;
     }
     return 0;
@@ -34,7 +36,7 @@ int KeptSeats::seatToGiveUp(int first) const
 void KeptSeats::giveUp(int seat)
 {
     Seat &s = m_seats[std::size_t(seat)];
-    end(seat);
+    release(s);
     s.departed.clear();
     s.gameScore = 0;
     s.answersShown = 0;
@@ -46,6 +48,13 @@ void KeptSeats::end(int seat)
     end(m_seats[std::size_t(seat)]);
 }
 
+void KeptSeats::release(Seat &s)
+{
+    end(s);
+    s.keptAddress.clear();
+    s.resumeToken.clear();
+}
+
 void KeptSeats::end(Seat &s)
 {
     s.keptFor.clear();
@@ -55,8 +64,10 @@ void KeptSeats::end(Seat &s)
 
 void KeptSeats::releaseAll()
 {
-    for (int seat = 1; seat < int(m_seats.size()); ++seat)
-        end(seat);
+    for (int seat = 1; seat < int(m_seats.size()); ++seat) {
+        if (!m_seats[std::size_t(seat)].keptFor.isEmpty())
+            release(m_seats[std::size_t(seat)]);
+    }
 }
 
 bool KeptSeats::tick()
@@ -68,7 +79,7 @@ bool KeptSeats::tick()
         if (--s.keptSecondsLeft > 0)
             waiting = true;
         else
-            end(s); // free as any other seat, its score still stored
+            release(s); // free as any other seat, its score still stored
     }
     return waiting;
 }

@@ -38,4 +38,6 @@ struct PeerConnection
     QStringList capabilities;
     // The pace of its chat, action and sound lines.
     ChatRate chatRate;
+    // The token the peer presented ("CMD_resume") before it signs in.
+    QString presentedToken;
 };

@@ -31,6 +31,12 @@ struct Seat
     // while, with score and answers, so the player can get it back.
     QString keptFor;
     QString keptTyped;
+    // Where the connection that held the kept seat came from: by name alone
+    // the seat is given back only there.
+    QString keptAddress;
+    // The secret the seat's player was given at its sign-in: presented from
+    // anywhere, it gives the seat back, kept or still held. Empty for none.
+    QString resumeToken;
     int keptSecondsLeft = 0;
     // Moved here to take its kept seat back; the sign-in for it announces a return.
     bool rejoining = false;

@@ -62,6 +62,7 @@ void TServer::registerHandlers()
         {"CMD_draftanswers", &TServer::draftanswers},
         {"CMD_peerinfo", &TServer::peerinfo},
         {"CMD_done", &TServer::done},
+        {"CMD_resume", &TServer::resume},
     };
     // Registered in the order of the command table, which decides dispatch order.
     for (const QString &name : Protocol::hostCommands()) {
@@ -153,13 +154,11 @@ int TServer::chooseSeat(bool fromThisMachine)
             if (const int seat = freeSeat(first))
                 return seat;
         }
-        // Rather than turn a newcomer away, a kept seat is given up.
+        // Rather than turn a newcomer away, it waits on a kept seat, which
+        // stays kept until it signs in: its own player may be back, a stranger
+        // with the player's name is turned away, anyone else takes it over.
         const int kept = m_kept.seatToGiveUp(first);
-        if (kept == 0)
-            return RefusalSeat;
-        tellSeatFreed(kept, m_seats[kept].keptFor);
-        m_kept.giveUp(kept);
-        return kept;
+        return kept == 0 ? RefusalSeat : kept;
     }
     m_highestSeat = std::max(m_highestSeat + 1, first);
     return m_highestSeat;
@@ -271,6 +270,14 @@ void TServer::dispatch(const Protocol::QueueEntry &entry)
         && (!isSeatNumber(entry.origin) || !m_connections[entry.origin]
             || entry.connection != m_connections[entry.origin]->id))
         return;
+    // A newcomer waiting on a kept seat may only sign in: the score and
+    // answers there are still its player's.
+    if (entry.origin != 0 && KeptSeats::heldByNewcomer(m_seats[entry.origin])) {
+        const QString name = Protocol::splitCommand(entry.text).name;
+        if (name != QLatin1String("CMD_logininfo") && name != QLatin1String("CMD_peerinfo")
+            && name != QLatin1String("CMD_resume"))
+            return;
+    }
     m_dispatcher.dispatch(entry);
 }
 
@@ -330,6 +337,11 @@ void TServer::seatClosed(int seat)
     Seat &s = m_seats[seat];
     const QString name = s.loginName;
     const QString typed = s.typedName;
+    const QString address
+        = m_connections[seat] ? m_connections[seat]->transport->peerAddress() : QString();
+    // A newcomer left the kept seat it waited on: it is still kept, as our
+    // clients show it.
+    const bool keptStill = KeptSeats::heldByNewcomer(s);
     // What the connection left waiting is forgotten now, at no cost to others.
     if (m_connections[seat])
         m_receivedlist.discard(m_connections[seat]->id);
@@ -346,6 +358,8 @@ void TServer::seatClosed(int seat)
         for (int other = 1; other <= m_highestSeat; ++other) {
             if (other == seat || !m_seats[other].inUse)
                 continue;
+            if (keptStill && understands(other, Protocol::Capability::Away))
+                continue;
             if (s.removed && understands(other, Protocol::Capability::Removal))
                 sendToSeat(other, removal);
             else if (keep && !isComputer(seat) && understands(other, Protocol::Capability::Away))
@@ -361,8 +375,10 @@ void TServer::seatClosed(int seat)
     s.removed = false;
     s.vacate();
     m_connections[seat].reset();
+    if (!keep && !keptStill)
+        s.resumeToken.clear(); // nobody comes back to the seat
     if (keep) {
-        m_kept.keep(seat, name, typed);
+        m_kept.keep(seat, name, typed, address);
         if (!m_signInTimer.isActive())
             m_signInTimer.start();
     }

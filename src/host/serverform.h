@@ -171,6 +171,8 @@ public:
     static constexpr int SignInSeconds = 60;
     // Game seconds a seat left during a game is kept for its player's return.
     static constexpr int RejoinSeconds = KeptSeats::KeepSeconds;
+    // Longer presented resume tokens are not read.
+    static constexpr int MaxTokenLength = 64;
 
 signals:
     void listening(quint16 port);
@@ -213,6 +215,13 @@ private:
     // Sign-in, kept seats and the lead (serversignin.cpp).
     void receivedlogininfo(const QString &text, int origin);
     void moveToKeptSeat(int from, int to);
+    void resume(const QString &text, int origin);
+    // The seat a player signing in on `seat` comes back to, by the token it
+    // presented or by name (see KeptSeats::seatFor); 0 for none.
+    int returningTo(int seat, const QString &typed) const;
+    // Moves the connection to its player's own seat, closing the one the host
+    // still holds there, and asks it to sign in for it.
+    void takeBack(int from, int to);
     void announceTakeOver(int seat);
     // Tells our clients that kept seats are free again, then frees them.
     void releaseKeptSeats();

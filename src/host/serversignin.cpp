@@ -3,12 +3,26 @@
 #include "host/serverform.h"
 #include "protocol/ClientMessages.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace {
+
+// A resume token proves that a seat is one's own, so nobody may guess it: it
+// comes from the system's secure source, not from the seeded game generator,
+// whose seed a player may know or guess (and whose draws must stay the same
+// for a seed). 128 bits, written as 32 hexadecimal digits.
+QString newResumeToken()
+{
+    std::array<quint32, 4> words {};
+    QRandomGenerator::system()->fillRange(words.data(), qsizetype(words.size()));
+    return QString::fromLatin1(
+        QByteArray(reinterpret_cast<const char *>(words.data()), sizeof(words)).toHex());
+}
 
 // Drops the ending " (2)", " (3)", ... the host gives a name another seat
 // goes by: it is the host's to give, so a typed one counts for nothing.
@@ -85,20 +99,35 @@ void TServer::receivedlogininfo(const QString &text, int origin)
         return;
     }
     const QString typed = loginNameFor(seat, login->name);
+    if (!s.rejoining) {
+        if (const int own = returningTo(seat, typed); own == seat) {
+            // Back on its own kept seat, where it waited as a newcomer.
+            s.loginName = s.keptFor;
+            s.typedName = s.keptTyped;
+            s.rejoining = true;
+            s.departed.clear();
+            m_kept.end(seat);
+        } else if (own != 0) {
+            takeBack(seat, own);
+            return;
+        }
+    }
     if (!s.rejoining && isBarred(typed)) {
         if (understands(seat, Protocol::Capability::Removed))
             sendToSeat(seat, Protocol::Msg::removed());
         disconnectsock(seat);
         return;
     }
-    if (!s.rejoining && m_gameRunning) {
-        // A player renamed at its first sign-in comes back under its typed name.
-        if (const int kept = m_kept.seatFor(typed)) {
-            s.loginName = m_seats[kept].keptFor;
-            s.typedName = m_seats[kept].keptTyped;
-            moveToKeptSeat(seat, kept);
+    if (!s.rejoining && KeptSeats::heldByNewcomer(s)) {
+        // No other seat was free. A stranger with the name of the player the
+        // seat is kept for is turned away; anyone else takes the seat over.
+        if (Protocol::nameKey(typed) == Protocol::nameKey(s.keptTyped)) {
+            sendToSeat(seat, Protocol::Msg::full());
+            disconnectsock(seat);
             return;
         }
+        tellSeatFreed(seat, s.keptFor);
+        m_kept.giveUp(seat);
     }
     // Chat, scores and returns go by name: no two seats in use or kept share
     // one. A player moved back to its kept seat keeps the name it was kept for.
@@ -109,6 +138,8 @@ void TServer::receivedlogininfo(const QString &text, int origin)
     s.loginName = name;
     s.inUse = true;
     s.signedIn = true;
+    // A new token with each sign-in, to peers that present one when they return.
+    s.resumeToken = understands(seat, Protocol::Capability::Resume) ? newResumeToken() : QString();
 
     if (back) {
         s.returnedThisRound = true;
@@ -126,12 +157,14 @@ void TServer::receivedlogininfo(const QString &text, int origin)
         sendToAll(Protocol::Msg::newplayerinfo(seat, name));
         announceTakeOver(seat);
     }
+    if (!s.resumeToken.isEmpty())
+        sendToSeat(seat, Protocol::Msg::resumetoken(seat, s.resumeToken));
     for (int other = 1; other <= m_highestSeat; ++other) {
         const Seat &o = m_seats[other];
-        if (other != seat && o.inUse)
-            sendToSeat(seat, Protocol::Msg::existingplayers(other, o.loginName));
-        else if (!o.keptFor.isEmpty() && understands(seat, Protocol::Capability::Away))
+        if (other != seat && !o.keptFor.isEmpty() && understands(seat, Protocol::Capability::Away))
             sendToSeat(seat, Protocol::Msg::away(other, o.keptSecondsLeft, o.keptFor));
+        else if (other != seat && o.inUse)
+            sendToSeat(seat, Protocol::Msg::existingplayers(other, o.loginName));
     }
     if (version != QLatin1String(Protocol::Version)) {
         // The leader hears of it; on a stand-alone host that need not be seat 1.
@@ -151,6 +184,56 @@ void TServer::receivedlogininfo(const QString &text, int origin)
     else
         emit playerSignedIn(seat, name, version);
     updateLead();
+}
+
+void TServer::resume(const QString &text, int origin)
+{
+    // Kept until the sign-in that follows, which it turns into a return.
+    const auto token = Protocol::FromClient::resume(text);
+    if (!token || !isSeatNumber(token->seat) || !sentBy(token->seat, origin)
+        || m_seats[token->seat].signedIn || token->text.size() > MaxTokenLength)
+        return;
+    if (PeerConnection *c = m_connections[token->seat].get())
+        c->presentedToken = token->text;
+}
+
+int TServer::returningTo(int seat, const QString &typed) const
+{
+    const PeerConnection *c = connection(seat);
+    if (!c)
+        return 0;
+    // By the token its seat was given: from anywhere, to a kept seat or one
+    // the host still holds a connection on.
+    if (!c->presentedToken.isEmpty()) {
+        for (int own = 1; own <= SeatTableSize; ++own) {
+            if (m_seats[own].resumeToken == c->presentedToken)
+                return own;
+        }
+    }
+    // By name alone, as clients that know no tokens come back: only to a
+    // kept seat, and only from the address that held it.
+    return m_gameRunning ? m_kept.seatFor(typed, c->transport->peerAddress(), seat) : 0;
+}
+
+void TServer::takeBack(int from, int to)
+{
+    Seat &own = m_seats[to];
+    if (KeptSeats::heldByNewcomer(own) || own.signedIn || own.rejoining) {
+        // The host still holds a connection there (a phone that slept, a
+        // cable pulled, or a newcomer waiting on the kept seat): it goes
+        // without a word to the others, and the seat stays as it is.
+        const std::unique_ptr<PeerConnection> gone = std::move(m_connections[to]);
+        m_receivedlist.discard(gone->id);
+        emit connectionForced(to, gone->transport->peerAddress(),
+                              QStringLiteral("its player came back on another connection"));
+        gone->transport->close();
+    }
+    const bool kept = !own.keptFor.isEmpty();
+    const bool watching = own.watching;
+    m_seats[from].loginName = kept ? own.keptFor : own.loginName;
+    m_seats[from].typedName = kept ? own.keptTyped : own.typedName;
+    moveToKeptSeat(from, to);
+    own.watching = watching && !kept;
 }
 
 void TServer::announceTakeOver(int seat)

@@ -94,6 +94,11 @@ std::optional<SeatAndText> playasound(const QString &argument)
     return seatAndText(argument);
 }
 
+std::optional<SeatAndText> resume(const QString &argument)
+{
+    return seatAndText(argument);
+}
+
 GameStart startgame(const QString &argument)
 {
     FieldReader reader(argument);

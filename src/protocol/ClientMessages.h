@@ -109,5 +109,7 @@ std::optional<Vote> voteagainst(const QString &argument);
 std::optional<PeerInfo> peerinfo(const QString &argument);
 // Nothing for a word other than "answers" or "vote".
 std::optional<Done> done(const QString &argument);
+// "CMD_resume": the seat and the token presented.
+std::optional<SeatAndText> resume(const QString &argument);
 
 } // namespace Protocol::FromClient

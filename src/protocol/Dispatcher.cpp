@@ -19,6 +19,7 @@ const QStringList &hostCommands()
         "CMD_draftanswers",
         "CMD_peerinfo",
         "CMD_done",
+        "CMD_resume",
     };
     return names;
 }
@@ -35,6 +36,7 @@ const QStringList &clientCommands()
         "CMD_takesover",
         "CMD_away",
         "CMD_notice",
+        "CMD_resumetoken",
         "CMD_chat",
         "CMD_action",
         "CMD_playasound",

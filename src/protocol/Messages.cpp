@@ -56,7 +56,7 @@ QStringList ourCapabilities()
             QLatin1String(Capability::Drafts),  QLatin1String(Capability::Done),
             QLatin1String(Capability::Removal), QLatin1String(Capability::TakeOver),
             QLatin1String(Capability::Away),    QLatin1String(Capability::Welcome),
-            QLatin1String(Capability::Notice)};
+            QLatin1String(Capability::Notice),  QLatin1String(Capability::Resume)};
 }
 
 namespace {
@@ -155,6 +155,11 @@ QByteArray playerdisconnected(int seat, const QString &loginName)
 QByteArray justwatching(int seat, bool watching)
 {
     return Builder("CMD_justwatching").field(seat).field(flag(watching, "1", "2")).done();
+}
+
+QByteArray resumetoken(int seat, const QString &token)
+{
+    return Builder("CMD_resumetoken").field(seat).field(token).done();
 }
 
 QByteArray leads(int seat, const QString &loginName)
@@ -363,6 +368,11 @@ QByteArray voteagainst(int votingSeat, int seatVotedAgainst)
 QByteArray done(int seat, DoneWith what)
 {
     return Builder("CMD_done").field(seat).field(doneWord(what)).done();
+}
+
+QByteArray resume(int seat, const QString &token)
+{
+    return Builder("CMD_resume").field(seat).field(token).done();
 }
 
 QByteArray peerinfo(int seat, PeerKind kind, const QStringList &words)

@@ -73,6 +73,8 @@ inline constexpr char Away[] = "away";
 // A returning player hears "CMD_playerback" for itself, and the category on show.
 inline constexpr char Welcome[] = "welcome";
 inline constexpr char Notice[] = "notice"; // "CMD_notice"
+// "CMD_resumetoken" after each sign-in; the peer presents it with "CMD_resume".
+inline constexpr char Resume[] = "resume";
 } // namespace Capability
 
 // The words every client of this program announces.
@@ -138,6 +140,9 @@ QByteArray keptanswers(int seat, const QStringList &answers);
 QByteArray playerdone(int seat, DoneWith what);
 // A line from the host for this client alone, shown as a status line.
 QByteArray notice(const QString &text);
+// The secret that gives the seat, its score and answers back to whoever
+// presents it ("CMD_resume"), from any address; a new one after each sign-in.
+QByteArray resumetoken(int seat, const QString &token);
 // Relays: textAndColour is what the sender wrote after its seat, "|" and colour included.
 QByteArray chatRelay(int seat, const QString &loginName, const QString &textAndColour);
 QByteArray actionRelay(int seat, const QString &loginName, const QString &textAndColour);
@@ -181,6 +186,10 @@ QByteArray peerinfo(int seat, PeerKind kind, const QStringList &words);
 // show (an addition hosts of the first protocol ignore): when every player is
 // done, the host moves on early.
 QByteArray done(int seat, DoneWith what);
+// The token a seat was given ("CMD_resumetoken"), sent right before the
+// sign-in of a player who comes back (an addition hosts of the first
+// protocol ignore): the host gives it that seat again.
+QByteArray resume(int seat, const QString &token);
 
 } // namespace Msg
 } // namespace Protocol

@@ -263,6 +263,26 @@ private slots:
         QCOMPARE(kept.answers[0], u"Rye"_s);
     }
 
+    // The token the host gives its own seat is kept and presented before every
+    // sign-in; another seat's, or one that is no token, is not. Removed, it is void.
+    void resumeToken()
+    {
+        using namespace Protocol::Msg;
+        CoreClient c(3);
+        QStringList changes;
+        connect(&c.connection, &HostConnection::resumeTokenChanged, this,
+                [&](const QString &t) { changes.append(t); });
+        const QString token(32, u'a');
+        c.hear(resumetoken(2, QString(32, u'b')) + resumetoken(3, u"x+y"_s)
+               + resumetoken(3, token));
+        QCOMPARE(changes, QStringList {token});
+        c.hear(sendlogininfo(5));
+        QCOMPARE(c.sent.mid(1, 2), (QList {resume(5, token), logininfo(5, u"1.0.4"_s, u"Robo"_s)}));
+        c.hear(removed());
+        QCOMPARE(changes, (QStringList {token, QString()}));
+        QVERIFY(c.connection.resumeToken().isEmpty());
+    }
+
     // What is typed reaches the host as drafts only while the answer time runs,
     // and only when it changed.
     void draftsOnlyForChanges()

@@ -7,6 +7,7 @@
 #include "host/ChatGuard.h"
 #include "host/serverform.h"
 #include "protocol/Dispatcher.h"
+#include "protocol/Framing.h"
 #include "protocol/GameRandom.h"
 #include "protocol/Messages.h"
 
@@ -29,21 +30,38 @@ public:
         m_server.setClock([this] { return m_nowMs; });
         QObject::connect(&m_server, &TServer::connectionMoved,
                          [this](int from, int to) { m_lines[to] = m_lines.take(from); });
+        // Moved to its own seat, a newcomer signs in there.
+        QObject::connect(&m_server, &TServer::connectionMoved, [this](int, int to) {
+            if (const auto how = m_signIns.constFind(m_server.connection(to)->id);
+                how != m_signIns.constEnd())
+                signIn(to, *how);
+        });
+        // Back on a seat only with its token, or by name from where it was held.
+        QObject::connect(&m_server, &TServer::playerRejoined, [this](int seat, const QString &) {
+            const PeerConnection *c = m_server.connection(seat);
+            const Seat &before = m_before[std::size_t(seat)];
+            if (!(!before.resumeToken.isEmpty() && c->presentedToken == before.resumeToken)
+                && c->transport->peerAddress() != before.keptAddress)
+                fail(QStringLiteral("seat %1 was given back to a stranger").arg(seat));
+            ++m_returns;
+        });
         QObject::connect(&m_server, &TServer::connectionForced,
                          [this](int, const QString &, const QString &reason) {
                              m_waitingClosed += reason.startsWith(QLatin1String("a newcomer"));
+                             m_takenOver += reason.startsWith(QLatin1String("its player"));
                          });
     }
 
     // One random step and the checks after it; false with failure() set on a breach.
     bool step()
     {
+        for (int n = 1; n <= SeatTableSize; ++n)
+            m_before[std::size_t(n)] = m_server.seat(n);
         const int kind = m_pick.bounded(100);
         if (kind < 8) {
-            for (int n = m_pick.bounded(3); n >= 0; --n)
+            for (int n = m_pick.bounded(6); n >= 0; --n)
                 connect();
-        }
-        else if (kind < 12)
+        } else if (kind < 12)
             leave(anySeat());
         else if (kind < 70)
             send(anySeat());
@@ -65,6 +83,9 @@ public:
     int refusals() const { return m_refusals; }
     // Connections waiting to sign in that were closed to seat a newcomer.
     int waitingClosed() const { return m_waitingClosed; }
+    // Players back on their seats, and of those, seats taken from a live connection.
+    int returns() const { return m_returns; }
+    int takenOver() const { return m_takenOver; }
 
 private:
     static HostOptions options(bool reserved)
@@ -95,7 +116,7 @@ private:
                 || (!s.signedIn && !s.rejoining && c && c->signInSecondsLeft > 0);
         }
         const int waiting = m_waitingClosed;
-        const int seat = m_server.connectLocal(local, m_pick.bounded(3) == 0 ? "10.0.0.9" : "");
+        const int seat = m_server.connectLocal(local, address());
         m_spoke.remove(seat);
         m_lines[seat] = {m_nowMs, 0};
         m_refusals += seat == 0 ? 1 : 0;
@@ -103,12 +124,44 @@ private:
             fail(QStringLiteral("a newcomer was refused while a seat was free"));
         if (m_waitingClosed > waiting + 1)
             fail(QStringLiteral("one newcomer closed several waiting connections"));
-        // Half the newcomers sign in at once, as honest clients do.
+        // Half the newcomers sign in at once, as honest clients do; some are
+        // ours and some of those present a token the host gave out.
         if (seat != 0 && m_pick.bounded(2) == 0) {
-            m_spoke.insert(seat);
-            m_server.receive(
-                seat, Protocol::Msg::logininfo(seat, "1.0.4", QString::fromLatin1(lookAlike())));
+            SignIn &how = m_signIns[m_server.connection(seat)->id];
+            how.name = QString::fromLatin1(lookAlike());
+            how.ours = m_pick.bounded(2) == 0;
+            if (how.ours && !m_tokens.isEmpty() && m_pick.bounded(2) == 0)
+                how.token = m_tokens[m_pick.bounded(int(m_tokens.size()))];
+            signIn(seat, how, true);
         }
+    }
+
+    // What an honest newcomer says when asked to sign in.
+    struct SignIn
+    {
+        QString name;
+        bool ours = false;
+        QString token;
+    };
+
+    // At once, as a newcomer does within milliseconds, or queued.
+    void signIn(int seat, const SignIn &how, bool now = false)
+    {
+        m_spoke.insert(seat);
+        QByteArray bytes;
+        if (how.ours)
+            bytes += Protocol::Msg::peerinfo(seat, Protocol::PeerKind::Person,
+                                             Protocol::ourCapabilities());
+        if (!how.token.isEmpty())
+            bytes += Protocol::Msg::resume(seat, how.token);
+        bytes += Protocol::Msg::logininfo(seat, "1.0.4", how.name);
+        if (!now) {
+            m_server.receive(seat, bytes);
+            return;
+        }
+        const quint64 connection = m_server.connection(seat)->id;
+        for (const QByteArray &message : Protocol::FrameSplitter().feed(bytes))
+            m_server.dispatch({QString::fromLatin1(message), seat, connection});
     }
 
     void leave(int seat)
@@ -174,6 +227,12 @@ private:
             return "CMD_startgame+" + field(sender) + '+' + number() + '+' + number() + '+'
                 + field(sender) + '+' + field(sender) + "+\xFF";
         }
+        // Tokens the host gave out, or made up ones, before a sign-in.
+        if (names[choice] == QLatin1String("CMD_resume") && !m_tokens.isEmpty()
+            && m_pick.bounded(4) != 0)
+            return "CMD_resume+" + seatField(sender) + '+'
+                + m_tokens[m_pick.bounded(int(m_tokens.size()))].toLatin1() + '\xFF'
+                + "CMD_logininfo+" + seatField(sender) + "+1.0.4+" + lookAlike() + '\xFF';
         if (names[choice] == QLatin1String("CMD_logininfo") && m_pick.bounded(2) == 0)
             return "CMD_logininfo+" + seatField(sender) + "+1.0.4+" + lookAlike() + '\xFF';
         QByteArray m = names[choice].toLatin1() + '+' + seatField(sender);
@@ -231,6 +290,8 @@ private:
         return w;
     }
 
+    QString address() { return QStringLiteral("10.0.0.%1").arg(m_pick.bounded(3)); }
+
     // Names that read as one another.
     QByteArray lookAlike()
     {
@@ -251,6 +312,11 @@ private:
 
     void sent(int seat, const QByteArray &bytes)
     {
+        if (bytes.startsWith("CMD_resumetoken+")) {
+            m_tokens.append(QString::fromLatin1(bytes.split('+').value(2).chopped(1)));
+            if (m_tokens.size() > 8)
+                m_tokens.removeFirst();
+        }
         if (seat != RefusalSeat && !m_server.seat(seat).inUse)
             fail(QStringLiteral("a message went to seat %1, which is free").arg(seat));
         // A relayed line holds at most its text, a colour, a name and the fields around.
@@ -273,6 +339,7 @@ private:
     void check()
     {
         QMap<QString, int> keys;
+        QSet<QString> tokens;
         if (m_server.highestSeatUsed() > Protocol::SpectatorSeat
             || m_server.seat(RefusalSeat).inUse)
             fail(QStringLiteral("a seat beyond the table is taken"));
@@ -286,6 +353,10 @@ private:
                 && (s.loginName.trimmed().isEmpty()
                     || s.loginName.size() > TServer::MaxLoginNameLength))
                 fail(QStringLiteral("seat %1 has the name \"%2\"").arg(n).arg(s.loginName));
+            if (!s.resumeToken.isEmpty()
+                && (tokens.contains(s.resumeToken) || (!s.inUse && s.keptFor.isEmpty())))
+                fail(QStringLiteral("seat %1 has a token shared or void").arg(n));
+            tokens.insert(s.resumeToken);
             if (s.gameScore < 0)
                 fail(QStringLiteral("seat %1 has a negative score").arg(n));
             // A name is set once for a connection, and no two seats in use or
@@ -323,6 +394,11 @@ private:
     QString m_failure;
     QSet<int> m_phasesSeen;
     QMap<quint64, QString> m_names; // the name each connection signed in with
+    QStringList m_tokens; // the last tokens the host gave out
+    QMap<quint64, SignIn> m_signIns; // by connection
+    SeatTable m_before; // the seats before the step
     int m_refusals = 0;
     int m_waitingClosed = 0;
+    int m_returns = 0;
+    int m_takenOver = 0;
 };

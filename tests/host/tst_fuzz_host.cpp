@@ -24,6 +24,8 @@ void TestFuzzHost::hostileSessions()
     QSet<int> phases;
     int refusals = 0;
     int waitingClosed = 0;
+    int returns = 0;
+    int takenOver = 0;
     for (quint32 seed = 1; seed <= Seeds; ++seed) {
         HostFuzzer fuzzer(seed);
         for (int step = 0; step < StepsPerSeed; ++step) {
@@ -36,12 +38,16 @@ void TestFuzzHost::hostileSessions()
         phases += fuzzer.phasesSeen();
         refusals += fuzzer.refusals();
         waitingClosed += fuzzer.waitingClosed();
+        returns += fuzzer.returns();
+        takenOver += fuzzer.takenOver();
     }
     // The sessions went where they are meant to: every phase, a full host, and
-    // newcomers seated in place of connections that did not sign in.
+    // newcomers seated in place of connections that did not sign in, players
+    // back on their seats, some from a connection the host still held.
     QCOMPARE(phases, (QSet<int> {1, 2, 3, 4, 5}));
     QVERIFY(refusals > 0);
     QVERIFY(waitingClosed > 0);
+    QVERIFY2(returns > takenOver && takenOver > 0, qPrintable(QString::number(takenOver)));
 }
 
 QTEST_GUILESS_MAIN(TestFuzzHost)

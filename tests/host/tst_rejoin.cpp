@@ -21,6 +21,8 @@ private slots:
     void renamedPlayerComesBackUnderItsTypedName();
     void removedPlayerStaysOut_data();
     void removedPlayerStaysOut();
+    void whoGetsTheSeatBack_data();
+    void whoGetsTheSeatBack();
     void returnDuringTheVote();
     void keptSeatEnds_data();
     void keptSeatEnds();
@@ -33,10 +35,18 @@ private slots:
 private:
     // Host (a client of ours), Bea and Cid in a game whose first category
     // scored: Bea has a point.
-    static void startScoredGame(HostHarness &h)
+    static void startScoredGame(HostHarness &h, const QString &beasAddress = {})
     {
         h.joinOurs("Host");
-        h.join("Bea");
+        if (beasAddress.isEmpty()) {
+            h.join("Bea");
+        } else { // a client of ours from that address
+            const int bea = h.server.connectLocal(false, beasAddress);
+            h.deliver(bea,
+                      Protocol::Msg::peerinfo(bea, Protocol::PeerKind::Person,
+                                              Protocol::ourCapabilities())
+                          + logininfo(bea, "1.0.4", "Bea"));
+        }
         h.join("Cid");
         h.startGame(3, 30, "1", "1");
         h.answer(2, {"Bat", "Bee"});
@@ -169,6 +179,87 @@ void TestRejoin::renamedPlayerComesBackUnderItsTypedName()
     QVERIFY(h.server.seat(4).signedIn);
     QCOMPARE(h.server.seat(4).loginName, QStringLiteral("Cid (2)"));
     QCOMPARE(h.server.seat(3).loginName, QStringLiteral("Cid"));
+}
+
+void TestRejoin::whoGetsTheSeatBack_data()
+{
+    QTest::addColumn<QString>("how"); // Bea "drops", stays ("held") or is "removed"
+    QTest::addColumn<bool>("full"); // no other seat is free
+    QTest::addColumn<QString>("token"); // presented: "own" for Bea's
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("becomes"); // the newcomer's name; "" when turned away
+    const QString bea = "10.0.0.2";
+    const QString other = "10.9.9.9";
+    QTest::newRow("token, kept, anywhere") << "drops" << false << "own" << other << "x"
+                                           << "Bea";
+    QTest::newRow("token, still held") << "held" << false << "own" << other << "x"
+                                       << "Bea";
+    QTest::newRow("token, full table") << "drops" << true << "own" << other << "Bea"
+                                       << "Bea";
+    QTest::newRow("name, same address") << "drops" << false << "" << bea << "bea"
+                                        << "Bea";
+    QTest::newRow("name, still held") << "held" << false << "" << bea << "Bea"
+                                      << "Bea (2)";
+    QTest::newRow("name, other address") << "drops" << false << "" << other << "Bea"
+                                         << "Bea (2)";
+    QTest::newRow("name, other address, full") << "drops" << true << "" << other << "Bea"
+                                               << "";
+    QTest::newRow("wrong token") << "drops" << false << QString(32, u'0') << other << "Bea"
+                                 << "Bea (2)";
+    QTest::newRow("removed: token void") << "removed" << false << "own" << other << "Bex"
+                                         << "Bex";
+}
+
+void TestRejoin::whoGetsTheSeatBack()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, token);
+    QFETCH(QString, address);
+    QFETCH(QString, name);
+    HostHarness h;
+    startScoredGame(h, "10.0.0.2");
+    const QString issued = h.server.seat(2).resumeToken;
+    QCOMPARE(issued.size(), 32); // 128 bits in hexadecimal
+    const quint64 held = h.server.connection(2)->id;
+    if (how == "drops")
+        h.server.disconnectsock(2);
+    else if (how == "removed")
+        h.deliver(1, Protocol::Msg::kickhim(1, 2));
+    QFETCH(bool, full);
+    for (int seat = 4; full && seat <= 9; ++seat)
+        h.join(QStringLiteral("P%1").arg(seat));
+
+    QSignalSpy forced(&h.server, &TServer::connectionForced);
+    QSignalSpy moved(&h.server, &TServer::connectionMoved);
+    const auto signIn = [&](int seat) {
+        const QString presented = token == "own" ? issued : token;
+        h.deliver(
+            seat,
+            Protocol::Msg::peerinfo(seat, Protocol::PeerKind::Person, Protocol::ourCapabilities())
+                + (presented.isEmpty() ? QByteArray() : Protocol::Msg::resume(seat, presented))
+                + logininfo(seat, "1.0.4", name));
+    };
+    int seat = h.server.connectLocal(false, address);
+    signIn(seat);
+    if (!moved.isEmpty())
+        signIn(seat = moved.first().at(1).toInt());
+
+    QFETCH(QString, becomes);
+    QCOMPARE(h.server.seat(seat).loginName, becomes);
+    if (becomes == "Bea") { // back with its score, its old connection closed
+        QCOMPARE(seat, 2);
+        QCOMPARE(h.server.seat(2).gameScore, 1);
+        QVERIFY(h.server.connection(2)->id != held);
+        QCOMPARE(forced.size(), how == "held" ? 1 : 0);
+        QCOMPARE(h.sentTo(2, "CMD_resumetoken+2+").size(), 1); // a new one
+        QVERIFY(h.server.seat(2).resumeToken != issued);
+    } else if (how != "removed") { // the seat stays Bea's
+        QCOMPARE(h.server.seat(2).keptFor, how == "drops" ? "Bea" : "");
+        QCOMPARE(h.server.seat(2).gameScore, 1);
+        QCOMPARE(h.server.connection(2) && h.server.connection(2)->id == held, how == "held");
+        QCOMPARE(h.sentTo(seat, "CMD_full").size(), becomes.isEmpty() ? 1 : 0);
+    }
 }
 
 void TestRejoin::returnDuringTheVote()

@@ -159,7 +159,7 @@ def joining_copy(name, label):
 
 
 # What the game says it is and understands right before it signs in.
-PEERINFO = "CMD_peerinfo+%d+person+lead back removed kept drafts done removal takeover away welcome notice"
+PEERINFO = "CMD_peerinfo+%d+person+lead back removed kept drafts done removal takeover away welcome notice resume"
 
 
 def login(client, seat, name, what):
