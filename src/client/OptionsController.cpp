@@ -229,14 +229,41 @@ void OptionsController::saveBounds()
 
 // ---------------------------------------------------------------- settings file
 
+QString OptionsController::settingsFolder() const
+{
+    return m_settingsFolder.isEmpty() ? Storage::homeFolder() : m_settingsFolder;
+}
+
 Settings::SettingsFile &OptionsController::settingsFile()
 {
-    if (!m_settings) {
-        const QString folder
-            = m_settingsFolder.isEmpty() ? Storage::homeFolder() : m_settingsFolder;
-        m_settings = std::make_unique<Settings::SettingsFile>(folder, currentSettings());
-    }
+    if (!m_settings)
+        m_settings = std::make_unique<Settings::SettingsFile>(settingsFolder(), currentSettings());
     return *m_settings;
+}
+
+// The tokens are read and written on their own, at any time: the file is
+// read again each time, and only their key is written.
+QString OptionsController::resumeToken(const QString &address, quint16 port) const
+{
+    Settings::Values values;
+    Settings::SettingsFile(settingsFolder()).load(values);
+    return values.resumeTokens.value(Settings::resumeKey(address, port));
+}
+
+void OptionsController::storeResumeToken(const QString &address, quint16 port, const QString &token)
+{
+    Settings::SettingsFile file(settingsFolder());
+    Settings::Values values;
+    if (!file.load(values))
+        return;
+    const QString key = Settings::resumeKey(address, port);
+    values.resumeTokens.remove(key);
+    if (!token.isEmpty()) {
+        if (values.resumeTokens.size() >= Settings::MaxResumeTokens)
+            values.resumeTokens.erase(values.resumeTokens.begin());
+        values.resumeTokens.insert(key, token);
+    }
+    file.saveResumeTokens(values);
 }
 
 void OptionsController::open()

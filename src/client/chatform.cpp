@@ -77,6 +77,11 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
     connect(m_connection, &HostConnection::statusLine, this, &Tchat::addStatusLine);
     connect(m_connection, &HostConnection::connectFailed, this, &Tchat::firstConnectFailed);
     connect(m_connection, &HostConnection::leadChanged, this, &Tchat::leadChanged);
+    // A rejoin, automatic or by hand and after a restart too, presents it.
+    connect(m_connection, &HostConnection::resumeTokenChanged, this, [this](const QString &token) {
+        if (!m_host) // this copy's own host ends with it
+            m_options->storeResumeToken(m_connection->hostAddress(), m_connection->port(), token);
+    });
     m_clientGame = new ClientGame(*m_connection, this);
 
     m_board = new PlayerBoard(board, m_clientGame->seats());
@@ -380,6 +385,7 @@ void Tchat::joinpress()
     // A mistyped address goes back to the start window rather than being tried for minutes.
     m_connection->setRetryUnreachedHost(!cameThroughStartWindow());
     m_connection->setPlayerName(m_playerName);
+    m_connection->setResumeToken(m_options->resumeToken(m_hostAddress, m_port));
     m_connection->connectTo(m_hostAddress, m_port);
     m_game->setHostControlsVisible(false);
     m_startGame->setEnabled(false);

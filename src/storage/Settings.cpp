@@ -4,6 +4,7 @@
 #include "protocol/FieldReader.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <optional>
@@ -176,6 +177,26 @@ QString writeRecentHosts(const Values &v)
     return entries.join(HostSeparator);
 }
 
+// Entries "address:port=token" joined by ","; a token is hexadecimal digits.
+void applyResumeTokens(Values &v, const QString &text)
+{
+    static const QRegularExpression entry(QStringLiteral("^([^=,\\s]+:[0-9]+)=([0-9a-f]{1,64})$"));
+    v.resumeTokens.clear();
+    for (const QString &part : text.split(HostSeparator, Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch m = entry.match(part.trimmed());
+        if (m.hasMatch() && v.resumeTokens.size() < MaxResumeTokens)
+            v.resumeTokens.insert(m.captured(1), m.captured(2));
+    }
+}
+
+QString writeResumeTokens(const Values &v)
+{
+    QStringList entries;
+    for (auto it = v.resumeTokens.constBegin(); it != v.resumeTokens.constEnd(); ++it)
+        entries.append(it.key() + u'=' + it.value());
+    return entries.join(HostSeparator);
+}
+
 void applyStartChoice(Values &v, const QString &text)
 {
     const int choice = number(text).value_or(0);
@@ -236,11 +257,17 @@ const Key Table[] = {
      [](const Values &v) { return decimal(int(v.start.choice)); }, Group::Start},
     {"BotSkill", nullptr, applyBotSkill, [](const Values &v) { return decimal(v.start.botSkill); },
      Group::Start},
+    {"ResumeTokens", nullptr, applyResumeTokens, writeResumeTokens, Group::Resume},
 };
 
 const QString SectionName = QString::fromLatin1(Section);
 
 } // namespace
+
+QString resumeKey(const QString &address, quint16 port)
+{
+    return address + PortSeparator + decimal(port);
+}
 
 void rememberHost(QList<RecentHost> &hosts, const RecentHost &host)
 {
@@ -307,6 +334,11 @@ bool SettingsFile::saveStart(const Values &values, QString *error)
     return update(values, Group::Start, error);
 }
 
+bool SettingsFile::saveResumeTokens(const Values &values, QString *error)
+{
+    return update(values, Group::Resume, error);
+}
+
 bool SettingsFile::update(const Values &values, Group group, QString *error)
 {
     ProfileIni ini;
@@ -333,10 +365,14 @@ bool SettingsFile::update(const Values &values, Group group, QString *error)
     case Group::Start:
         m_baseline.start = values.start;
         break;
+    case Group::Resume:
+        m_baseline.resumeTokens = values.resumeTokens;
+        break;
     case Group::Window: {
         Values saved = values;
         saved.phrases = m_baseline.phrases;
         saved.start = m_baseline.start;
+        saved.resumeTokens = m_baseline.resumeTokens;
         m_baseline = saved;
         break;
     }

@@ -9,6 +9,7 @@
 #include "storage/ProfileIni.h"
 
 #include <QList>
+#include <QMap>
 #include <QRect>
 #include <QString>
 
@@ -95,12 +96,21 @@ struct Values
     // "Phrase1" to "Phrase9"; empty means the button keeps its own phrase.
     std::array<QString, PhraseCount> phrases;
     StartValues start;
+    // "ResumeTokens": the token each host ("address:port") last gave this
+    // player's seat, so that it gets the seat back after a restart too. Our own
+    // key; at most MaxResumeTokens hosts.
+    QMap<QString, QString> resumeTokens;
 
     bool operator==(const Values &) const = default;
 };
 
-// Who writes a key: the main window's save, the phrase editor or the start window.
-enum class Group { Window, Phrases, Start };
+inline constexpr int MaxResumeTokens = 8;
+// The resumeTokens entry of a host.
+QString resumeKey(const QString &address, quint16 port);
+
+// Who writes a key: the main window's save, the phrase editor, the start
+// window or the connection (the resume tokens).
+enum class Group { Window, Phrases, Start, Resume };
 
 struct Key
 {
@@ -146,6 +156,8 @@ public:
     bool savePhrases(const Values &values, QString *error = nullptr);
     // The start window's save: its own keys.
     bool saveStart(const Values &values, QString *error = nullptr);
+    // The connection's save: the resume tokens.
+    bool saveResumeTokens(const Values &values, QString *error = nullptr);
 
 private:
     bool update(const Values &values, Group group, QString *error);

@@ -31,6 +31,7 @@ class StartTest : public QObject
 
 private slots:
     void signInReplyCarriesTwoTerminators();
+    void resumeTokenOutlivesTheProgram();
     void commandLine_data();
     void commandLine();
     void refusedCommandLines_data();
@@ -256,6 +257,29 @@ void StartTest::signInReplyCarriesTwoTerminators()
     // A player done with its answers is marked on the board.
     host.send("CMD_playerdone+3+answers\xFF"_ba);
     QTRY_COMPARE(seatLabel(*client.chat, "label_playername", 3)->text(), u"Al+Bo \u2713"_s);
+}
+
+// The token the host gives is kept in the settings file for that host and
+// port, and a join by hand after a restart presents it before signing in.
+void StartTest::resumeTokenOutlivesTheProgram()
+{
+    FakeHost host;
+    const QByteArray token(32, 'c');
+    TestClient first(host.port(), {u"Al"_s, u"127.0.0.1"_s, u"no"_s});
+    first.chat->show();
+    QTRY_COMPARE(host.connections(), 1);
+    host.send("CMD_sendlogininfo+3\xFF"_ba + Protocol::Msg::resumetoken(3, token));
+    QTRY_COMPARE(first.chat->connection().resumeToken(), token);
+    first.chat.reset();
+
+    TestClient again(host.port(), {u"Al"_s, u"127.0.0.1"_s, u"no"_s});
+    again.chat->setSettingsFolder(first.home.path());
+    again.chat->show();
+    QTRY_COMPARE(host.connections(), 2);
+    host.send("CMD_sendlogininfo+5\xFF"_ba, 1);
+    QTRY_COMPARE(host.received(1),
+                 peerinfo(5) + Protocol::Msg::resume(5, token)
+                     + "CMD_logininfo+5+1.0.4+Al\xFF\xFF"_ba);
 }
 
 // Hosting ignores the given address: the own connection goes to 127.0.0.1,

@@ -54,6 +54,12 @@ QString field(const Settings::Values &v, const QString &name)
             .arg(int(v.start.choice))
             .arg(hosts.join(' '));
     }
+    if (name == "tokens") {
+        QStringList entries;
+        for (auto it = v.resumeTokens.constBegin(); it != v.resumeTokens.constEnd(); ++it)
+            entries.append(it.key() + '>' + it.value());
+        return entries.join(' ');
+    }
     return "<unknown field " + name + ">";
 }
 
@@ -288,6 +294,10 @@ void TestSettings::readingRules_data()
     QTest::newRow("recent hosts: broken entries go, repeats and the oldest beyond five too")
         << QByteArray("RecentHosts=a:1,b:x,:5,c d:2,c:0,b:2,A:1,,c:3,d:4,e:5,f:6") << "start"
         << "3  7772 0 [a/1 b/2 c/3 d/4 e/5]";
+    QTest::newRow("resume tokens: broken entries go")
+        << QByteArray("ResumeTokens=a.lan:7772=00ff,b:1=XY,c=1f,d:x=1f,e f:2=1f,,g:3=,h:9=0a")
+        << "tokens"
+        << "a.lan:7772>00ff h:9>0a";
 }
 
 void TestSettings::readingRules()
@@ -439,6 +449,13 @@ void TestSettings::startKeysSavedSeparately()
     QVERIFY(Settings::SettingsFile(dir.path()).load(again));
     QCOMPARE(again.start.name, QStringLiteral("Ann"));
     QCOMPARE(again.start.recentHosts.size(), 2);
+    // So does it the resume tokens, which the connection saves alone.
+    again.resumeTokens = {{Settings::resumeKey("b.lan", 7772), "00ff"}};
+    QVERIFY(Settings::SettingsFile(dir.path()).saveResumeTokens(again));
+    QVERIFY(file.save(values));
+    Settings::Values last;
+    QVERIFY(Settings::SettingsFile(dir.path()).load(last));
+    QCOMPARE(last.resumeTokens, again.resumeTokens);
 }
 
 void TestSettings::homeFolderChoice()
