@@ -101,7 +101,8 @@ private slots:
         QByteArray heard;
         QTRY_COMPARE_WITH_TIMEOUT(heard += connection->readAll(),
                                   QByteArray("CMD_peerinfo+2+computer+lead back removed kept "
-                                             "drafts done removal takeover away welcome notice\xff"
+                                             "drafts done removal takeover away welcome "
+                                             "notice resume\xff"
                                              "CMD_logininfo+2+1.0.4+Klot\xff\xff"),
                                   20000);
         connection->close();
