@@ -200,7 +200,7 @@ void TestFraming::commandTables()
     const QStringList host = {
         "CMD_logininfo",    "CMD_kickhim",   "CMD_chat",      "CMD_action",      "CMD_playasound",
         "CMD_startgame",    "CMD_justwatch", "CMD_myanswers", "CMD_voteagainst", "CMD_votefor",
-        "CMD_draftanswers", "CMD_peerinfo",  "CMD_done"};
+        "CMD_draftanswers", "CMD_peerinfo",  "CMD_done",      "CMD_resume"};
     const QStringList client = {"CMD_sendlogininfo",
                                 "CMD_leads",
                                 "CMD_playerback",
@@ -209,6 +209,7 @@ void TestFraming::commandTables()
                                 "CMD_takesover",
                                 "CMD_away",
                                 "CMD_notice",
+                                "CMD_resumetoken",
                                 "CMD_chat",
                                 "CMD_action",
                                 "CMD_playasound",
