@@ -378,6 +378,9 @@ int main(int argc, char *argv[])
     const quint16 port = freePort();
     // The players' settings stay out of the real settings file.
     QTemporaryDir home;
+    // Each player's copy keeps its own settings, and with them its own resume
+    // token for this host.
+    QTemporaryDir bobHome, cydHome, danaHome;
 
     HostOptions options;
     options.port = port;
@@ -399,13 +402,13 @@ int main(int argc, char *argv[])
     you->show();
     auto bob = makeClient(
         port, {QStringLiteral("Bob"), QStringLiteral("127.0.0.1"), QStringLiteral("join")},
-        home.path());
+        bobHome.path());
     auto cyd = makeClient(
         port, {QStringLiteral("Cydney"), QStringLiteral("127.0.0.1"), QStringLiteral("join")},
-        home.path());
+        cydHome.path());
     auto dana = makeClient(
         port, {QStringLiteral("Dana"), QStringLiteral("127.0.0.1"), QStringLiteral("join")},
-        home.path());
+        danaHome.path());
     const auto shows = [&you](const QString &text) {
         return you->chatPanel().text().contains(text);
     };
