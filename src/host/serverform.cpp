@@ -5,8 +5,6 @@
 #include "protocol/ClientMessages.h"
 #include "protocol/GameRandom.h"
 
-#include <QMap>
-
 #include <algorithm>
 #include <utility>
 
@@ -175,31 +173,13 @@ int TServer::freeSeat(int first) const
 
 bool TServer::closeOneWaiting(int first)
 {
-    // Honest clients sign in within milliseconds of being asked, so what still
-    // waits when the table is full is most likely held on purpose: the address
-    // holding the most such connections loses its oldest first. The hosting
-    // program's own client, which has no time limit, is never one of them.
-    QMap<QString, QList<int>> waiting;
-    for (int seat = first; seat <= m_highestSeat; ++seat) {
-        const PeerConnection *c = m_connections[seat].get();
-        // A player moved to its kept seat has given its name already.
-        if (c && !m_seats[seat].signedIn && !m_seats[seat].rejoining && c->signInSecondsLeft > 0)
-            waiting[c->transport->peerAddress()].append(seat);
-    }
-    if (waiting.isEmpty())
+    const SignInGate::Waiter waiter = m_gate.oldestWaiting(first);
+    if (waiter.seat == 0)
         return false;
-    const QList<int> *most = nullptr;
-    for (const QList<int> &seats : std::as_const(waiting)) {
-        if (!most || seats.size() > most->size())
-            most = &seats;
-    }
-    const int oldest = *std::min_element(most->begin(), most->end(), [this](int a, int b) {
-        return m_connections[a]->id < m_connections[b]->id;
-    });
-    forceClose(oldest,
+    forceClose(waiter.seat,
                QStringLiteral("a newcomer needs the seat, and this was the oldest of %1 "
                               "connections from the address waiting to sign in")
-                   .arg(most->size()));
+                   .arg(waiter.fromItsAddress));
     return true;
 }
 
@@ -291,16 +271,10 @@ void TServer::signInTimerTimer()
         if (!kept[seat].isEmpty() && m_seats[seat].keptFor.isEmpty())
             tellSeatFreed(seat, kept[seat]);
     }
-    for (int seat = 1; seat <= m_highestSeat; ++seat) {
-        PeerConnection *c = m_connections[seat].get();
-        if (!c || m_seats[seat].signedIn || c->signInSecondsLeft <= 0)
-            continue;
-        if (--c->signInSecondsLeft > 0)
-            waiting = true;
-        else
-            forceClose(seat, QStringLiteral("no sign-in within %1 seconds").arg(SignInSeconds));
-    }
-    if (!waiting)
+    const SignInGate::Tick signIn = m_gate.tick();
+    for (const int seat : signIn.expired)
+        forceClose(seat, QStringLiteral("no sign-in within %1 seconds").arg(SignInSeconds));
+    if (!waiting && !signIn.waiting)
         m_signInTimer.stop();
 }
 
@@ -396,23 +370,24 @@ void TServer::chat(const QString &text, int origin)
 {
     const auto line = Protocol::FromClient::chat(text);
     if (line && isSeatNumber(line->seat) && sentBy(line->seat, origin) && withinChatRate(origin))
-        sendToAll(Protocol::Msg::chatRelay(line->seat, m_seats[line->seat].loginName,
-                                           ChatGuard::capLine(line->text)));
+        m_table.sendToAll(Protocol::Msg::chatRelay(line->seat, m_seats[line->seat].loginName,
+                                                   ChatGuard::capLine(line->text)));
 }
 
 void TServer::action(const QString &text, int origin)
 {
     const auto line = Protocol::FromClient::action(text);
     if (line && isSeatNumber(line->seat) && sentBy(line->seat, origin) && withinChatRate(origin))
-        sendToAll(Protocol::Msg::actionRelay(line->seat, m_seats[line->seat].loginName,
-                                             ChatGuard::capLine(line->text)));
+        m_table.sendToAll(Protocol::Msg::actionRelay(line->seat, m_seats[line->seat].loginName,
+                                                     ChatGuard::capLine(line->text)));
 }
 
 void TServer::playasound(const QString &text, int origin)
 {
     const auto sound = Protocol::FromClient::playasound(text);
     if (sound && isSeatNumber(sound->seat) && sentBy(sound->seat, origin) && withinChatRate(origin))
-        sendToAll(Protocol::Msg::playasoundRelay(sound->seat, ChatGuard::capSound(sound->text)));
+        m_table.sendToAll(
+            Protocol::Msg::playasoundRelay(sound->seat, ChatGuard::capSound(sound->text)));
 }
 
 bool TServer::withinChatRate(int origin)
@@ -446,22 +421,6 @@ void TServer::sendToSeat(int seat, const QByteArray &bytes)
     if (c->transport->bytesWaiting() > MaxUnsentBytes)
         forceCloseLater(
             seat, QStringLiteral("slow reader: more than %1 bytes unsent").arg(MaxUnsentBytes));
-}
-
-void TServer::sendToAll(const QByteArray &bytes)
-{
-    for (int seat = 1; seat <= m_highestSeat; ++seat) {
-        if (m_seats[seat].inUse)
-            sendToSeat(seat, bytes);
-    }
-}
-
-void TServer::sendToAllWho(const char *word, const QByteArray &bytes)
-{
-    for (int seat = 1; seat <= m_highestSeat; ++seat) {
-        if (m_seats[seat].inUse && understands(seat, word))
-            sendToSeat(seat, bytes);
-    }
 }
 
 QStringList TServer::roundCategories() const

@@ -8,10 +8,13 @@
 #include "host/CategoryTable.h"
 #include "host/HostListener.h"
 #include "host/HostOptions.h"
+#include "host/HostSeats.h"
 #include "host/KeptSeats.h"
+#include "host/Lead.h"
 #include "host/PeerConnection.h"
 #include "host/RoundDraw.h"
 #include "host/Seat.h"
+#include "host/SignInGate.h"
 #include "protocol/Dispatcher.h"
 #include "protocol/GamePhase.h"
 #include "protocol/PacedDispatcher.h"
@@ -114,7 +117,7 @@ public:
     // program; on a stand-alone host the first person to sign in, and when its
     // player leaves, the lowest seat of a signed-in person (0 for none:
     // computer players never lead).
-    int leadSeat() const;
+    int leadSeat() const { return m_lead.seat(); }
     int highestSeatUsed() const { return m_highestSeat; }
     // Whether the peer on the seat said who it is ("CMD_peerinfo"): a client
     // of ours, not one that knows only the first protocol.
@@ -130,12 +133,9 @@ public:
         return connection(seat) && connection(seat)->understands(word);
     }
     // Whether every signed-in playing seat that is not just watching is ours.
-    bool everyPlayerIsOurs() const;
-    // The login names of the seats in use other than `seat`.
-    QStringList namesOfOthers(int seat) const;
-    // The names (as Protocol::nameKey reads them) a player signing in on the
-    // seat may not have: those of the other seats in use and of kept seats.
-    QStringList takenNames(int seat) const;
+    bool everyPlayerIsOurs() const { return m_table.everyPlayerIsOurs(); }
+    QStringList namesOfOthers(int seat) const { return m_table.namesOfOthers(seat); }
+    QStringList takenNames(int seat) const { return m_table.takenNames(seat); }
     bool gameRunning() const { return m_gameRunning; }
     Protocol::Phase phase() const { return m_phase; }
     int countdown() const { return m_countdown; }
@@ -160,7 +160,7 @@ public:
     // decided by Scoring::tieBreakWinner(), so every game ends.
     static constexpr int MaxTieBreakRounds = 3;
     // Longer login names are cut to this many characters.
-    static constexpr int MaxLoginNameLength = GameFacts::MaxNameLength;
+    static constexpr int MaxLoginNameLength = SignInGate::MaxNameLength;
 
     // Bounds that keep one peer from exhausting the host. A connection past
     // them is closed like a reset: its seat is freed and the others are told.
@@ -168,7 +168,7 @@ public:
     static constexpr qsizetype MaxUnsentBytes = 1024 * 1024;
     // Game seconds a connection has to sign in. The hosting program's own
     // client, on the seat kept for it, has no limit.
-    static constexpr int SignInSeconds = 60;
+    static constexpr int SignInSeconds = SignInGate::SignInSeconds;
     // Game seconds a seat left during a game is kept for its player's return.
     static constexpr int RejoinSeconds = KeptSeats::KeepSeconds;
     // Longer presented resume tokens are not read.
@@ -227,12 +227,9 @@ private:
     void releaseKeptSeats();
     void tellSeatFreed(int seat, const QString &name);
     void welcomeBack(int seat);
-    // Whether the leader removed a player of that name from the game.
-    bool isBarred(const QString &name) const;
     void giveAnswersBack(int seat);
+    // Passes the lead on when its holder left (see Lead::update).
     void updateLead();
-    bool holdsLead(int seat) const;
-    void tellLeadTo(int seat);
     void kickhim(const QString &text, int origin);
     void justwatch(const QString &text, int origin);
     void peerinfo(const QString &text, int origin);
@@ -278,9 +275,6 @@ private:
 
     // Sending.
     void sendToSeat(int seat, const QByteArray &bytes);
-    void sendToAll(const QByteArray &bytes);
-    // Sends an addition to every seat in use whose peer announced its word.
-    void sendToAllWho(const char *word, const QByteArray &bytes);
 
     // Whether a message naming `seat` as its sender may come from `origin`.
     static bool sentBy(int seat, int origin) { return origin == 0 || origin == seat; }
@@ -296,17 +290,15 @@ private:
     HostListener m_listener;
 
     SeatTable m_seats;
-    std::array<std::unique_ptr<PeerConnection>, SeatTableSize + 1> m_connections;
-    KeptSeats m_kept {m_seats};
+    ConnectionTable m_connections;
     int m_highestSeat = 0;
-    // The lead on a stand-alone host, as the clients were told of it; they
-    // take seat 1 until told otherwise.
-    int m_announcedLead = 0;
-    // Whether clients were ever told of a lead other than seat 1.
-    bool m_leadMoved = false;
-    // Names (as nameKey() reads them) the leader removed, refused until the
-    // game under way, or the next one, ends.
-    QStringList m_barred;
+    HostSeats m_table {m_seats, m_connections, m_highestSeat,
+                       [this](int seat, const QByteArray &bytes) {
+                           sendToSeat(seat, bytes);
+                       }};
+    KeptSeats m_kept {m_seats};
+    Lead m_lead {m_table, m_options};
+    SignInGate m_gate {m_table};
 
     Protocol::Dispatcher m_dispatcher;
     // The receive queue and its dispatch timer (the `socktimer`).

@@ -35,8 +35,8 @@ void TServer::startgame(const QString &text, int origin)
     const QString &starter = start.starter;
 
     // The type and the duplicates rule go on as they were written.
-    sendToAll(Protocol::Msg::startgameRelay(starter, m_rounds, m_turnTime, start.gameType,
-                                            start.duplicates));
+    m_table.sendToAll(Protocol::Msg::startgameRelay(starter, m_rounds, m_turnTime, start.gameType,
+                                                    start.duplicates));
     for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
         Seat &s = m_seats[n];
         s.gameScore = 0;
@@ -69,7 +69,7 @@ void TServer::startround()
         m_categories[n] = drawn.value(n - 1);
     }
     const QStringList categories = roundCategories();
-    sendToAll(Protocol::Msg::startround(m_roundNumber, m_letterIndex, categories));
+    m_table.sendToAll(Protocol::Msg::startround(m_roundNumber, m_letterIndex, categories));
     emit roundStarted(m_roundNumber, QChar::fromLatin1(Protocol::Letters[m_letterIndex]),
                       categories);
     setPhase(Protocol::Phase::Answering, m_turnTime + AnswerGraceSeconds);
@@ -117,7 +117,7 @@ void TServer::endround()
             s.answers = s.draft;
     }
     clearDone();
-    sendToAll(Protocol::Msg::endround());
+    m_table.sendToAll(Protocol::Msg::endround());
     m_currentCategory = 0;
     setPhase(Protocol::Phase::NextCategory, EndRoundPauseSeconds);
 }
@@ -142,7 +142,7 @@ void TServer::markDone(int seat, Protocol::DoneWith what)
     if (s.done || !s.signedIn || s.watching)
         return;
     s.done = true;
-    sendToAllWho(Protocol::Capability::Done, Protocol::Msg::playerdone(seat, what));
+    m_table.sendToAllWho(Protocol::Capability::Done, Protocol::Msg::playerdone(seat, what));
     moveOnWhenAllDone();
 }
 

@@ -3,62 +3,10 @@
 #include "host/serverform.h"
 #include "protocol/ClientMessages.h"
 
-#include <QRandomGenerator>
-#include <QRegularExpression>
-
 #include <algorithm>
-#include <array>
 #include <utility>
 
 namespace {
-
-// A resume token proves that a seat is one's own, so nobody may guess it: it
-// comes from the system's secure source, not from the seeded game generator,
-// whose seed a player may know or guess (and whose draws must stay the same
-// for a seed). 128 bits, written as 32 hexadecimal digits.
-QString newResumeToken()
-{
-    std::array<quint32, 4> words {};
-    QRandomGenerator::system()->fillRange(words.data(), qsizetype(words.size()));
-    return QString::fromLatin1(
-        QByteArray(reinterpret_cast<const char *>(words.data()), sizeof(words)).toHex());
-}
-
-// Drops the ending " (2)", " (3)", ... the host gives a name another seat
-// goes by: it is the host's to give, so a typed one counts for nothing.
-QString withoutHostEnding(QString name)
-{
-    static const QRegularExpression ending(QStringLiteral(" \\([0-9]+\\)$"));
-    for (QRegularExpressionMatch m = ending.match(name); m.hasMatch(); m = ending.match(name))
-        name = name.left(m.capturedStart()).trimmed();
-    return name;
-}
-
-// The name a player signs in with, from what it typed: cleaned as it is shown,
-// cut to the longest name, without the host's ending.
-QString loginNameFor(int seat, const QString &requested)
-{
-    // A blank name would show as an empty seat and lines like " is Connected.",
-    // and one that reads as a free seat would be taken for one by every client.
-    const QString name = withoutHostEnding(
-        Protocol::cleanName(requested).left(TServer::MaxLoginNameLength).trimmed());
-    if (name.isEmpty()
-        || Protocol::nameKey(name) == Protocol::nameKey(QLatin1String(GameFacts::FreeSeatText)))
-        return QStringLiteral("Player %1").arg(seat);
-    return name;
-}
-
-// The name, with " (2)", " (3)", ... added while it is the same name (see
-// Protocol::nameKey) as one of the taken ones.
-QString distinctName(const QString &name, const QStringList &takenKeys)
-{
-    QString candidate = name;
-    for (int n = 2; takenKeys.contains(Protocol::nameKey(candidate)); ++n) {
-        const QString suffix = QStringLiteral(" (%1)").arg(n);
-        candidate = name.left(TServer::MaxLoginNameLength - suffix.size()).trimmed() + suffix;
-    }
-    return candidate;
-}
 
 // The game as it stands, for a player who joins while it runs.
 Protocol::GameStats snapshot(const TServer &host, int seat)
@@ -98,7 +46,7 @@ void TServer::receivedlogininfo(const QString &text, int origin)
                                 QStringLiteral("a second sign-in, as %1").arg(login->name));
         return;
     }
-    const QString typed = loginNameFor(seat, login->name);
+    const QString typed = SignInGate::typedName(seat, login->name);
     if (!s.rejoining) {
         if (const int own = returningTo(seat, typed); own == seat) {
             // Back on its own kept seat, where it waited as a newcomer.
@@ -112,7 +60,7 @@ void TServer::receivedlogininfo(const QString &text, int origin)
             return;
         }
     }
-    if (!s.rejoining && isBarred(typed)) {
+    if (!s.rejoining && m_gate.isBarred(typed)) {
         if (understands(seat, Protocol::Capability::Removed))
             sendToSeat(seat, Protocol::Msg::removed());
         disconnectsock(seat);
@@ -131,7 +79,7 @@ void TServer::receivedlogininfo(const QString &text, int origin)
     }
     // Chat, scores and returns go by name: no two seats in use or kept share
     // one. A player moved back to its kept seat keeps the name it was kept for.
-    const QString name = s.rejoining ? s.loginName : distinctName(typed, takenNames(seat));
+    const QString name = s.rejoining ? s.loginName : m_gate.distinctName(seat, typed);
     if (!s.rejoining)
         s.typedName = typed;
     const bool back = std::exchange(s.rejoining, false);
@@ -139,7 +87,8 @@ void TServer::receivedlogininfo(const QString &text, int origin)
     s.inUse = true;
     s.signedIn = true;
     // A new token with each sign-in, to peers that present one when they return.
-    s.resumeToken = understands(seat, Protocol::Capability::Resume) ? newResumeToken() : QString();
+    s.resumeToken
+        = understands(seat, Protocol::Capability::Resume) ? SignInGate::newToken() : QString();
 
     if (back) {
         s.returnedThisRound = true;
@@ -154,7 +103,7 @@ void TServer::receivedlogininfo(const QString &text, int origin)
                            understands(other, Protocol::Capability::Back) ? message : arrival);
         }
     } else {
-        sendToAll(Protocol::Msg::newplayerinfo(seat, name));
+        m_table.sendToAll(Protocol::Msg::newplayerinfo(seat, name));
         announceTakeOver(seat);
     }
     if (!s.resumeToken.isEmpty())
@@ -244,8 +193,8 @@ void TServer::announceTakeOver(int seat)
     const Seat &s = m_seats[seat];
     if (m_gameRunning && !departed.isEmpty()
         && Protocol::nameKey(departed) != Protocol::nameKey(s.loginName))
-        sendToAllWho(Protocol::Capability::TakeOver,
-                     Protocol::Msg::takesover(seat, s.gameScore, departed, s.loginName));
+        m_table.sendToAllWho(Protocol::Capability::TakeOver,
+                             Protocol::Msg::takesover(seat, s.gameScore, departed, s.loginName));
 }
 
 void TServer::welcomeBack(int seat)
@@ -273,12 +222,7 @@ void TServer::releaseKeptSeats()
 void TServer::tellSeatFreed(int seat, const QString &name)
 {
     // Our clients showed the seat as kept; others saw its player go already.
-    sendToAllWho(Protocol::Capability::Away, Protocol::Msg::playerdisconnected(seat, name));
-}
-
-bool TServer::isBarred(const QString &name) const
-{
-    return m_barred.contains(Protocol::nameKey(name));
+    m_table.sendToAllWho(Protocol::Capability::Away, Protocol::Msg::playerdisconnected(seat, name));
 }
 
 void TServer::giveAnswersBack(int seat)
@@ -291,29 +235,6 @@ void TServer::giveAnswersBack(int seat)
     if (std::all_of(kept.begin() + 1, kept.end(), [](const QString &a) { return a.isEmpty(); }))
         return;
     sendToSeat(seat, Protocol::Msg::keptanswers(seat, QStringList(kept.begin() + 1, kept.end())));
-}
-
-QStringList TServer::takenNames(int seat) const
-{
-    QStringList keys;
-    for (int other = 1; other <= m_highestSeat; ++other) {
-        const Seat &o = m_seats[other];
-        if (other != seat && o.inUse && !o.loginName.isEmpty())
-            keys.append(Protocol::nameKey(o.loginName));
-        if (!o.keptFor.isEmpty())
-            keys.append(Protocol::nameKey(o.keptFor));
-    }
-    return keys;
-}
-
-QStringList TServer::namesOfOthers(int seat) const
-{
-    QStringList names;
-    for (int other = 1; other <= m_highestSeat; ++other) {
-        if (other != seat && m_seats[other].inUse && !m_seats[other].loginName.isEmpty())
-            names.append(m_seats[other].loginName);
-    }
-    return names;
 }
 
 // --- Kept seats --------------------------------------------------------------
@@ -347,48 +268,10 @@ void TServer::moveToKeptSeat(int from, int to)
 
 // --- The lead ----------------------------------------------------------------
 
-int TServer::leadSeat() const
-{
-    return m_options.hostSeatReserved ? 1 : m_announcedLead;
-}
-
-bool TServer::holdsLead(int seat) const
-{
-    // A computer player never leads: a table of them alone waits for a person.
-    return seat != 0 && m_seats[seat].inUse && m_seats[seat].signedIn && !isComputer(seat);
-}
-
 void TServer::updateLead()
 {
-    // The leader keeps the lead as long as it stays; a newcomer never takes it.
-    // Only when the leader leaves does it pass, to the lowest person's seat.
-    if (m_options.hostSeatReserved || holdsLead(m_announcedLead))
-        return;
-    int lead = 0;
-    for (int seat = 1; seat <= m_highestSeat && lead == 0; ++seat) {
-        if (holdsLead(seat))
-            lead = seat;
-    }
-    if (lead == m_announcedLead)
-        return;
-    m_announcedLead = lead;
-    // Every client takes seat 1 for the leader until it hears otherwise.
-    if (lead == 0 || (lead == 1 && !m_leadMoved))
-        return;
-    m_leadMoved = true;
-    const QString name = m_seats[lead].loginName;
-    sendToAllWho(Protocol::Capability::Lead, Protocol::Msg::leads(lead, name));
-    emit leadChanged(lead, name);
-}
-
-void TServer::tellLeadTo(int seat)
-{
-    // A client takes seat 1 for the leader; one of ours arriving while another
-    // seat leads hears of it as soon as it said it understands.
-    if (m_options.hostSeatReserved || m_announcedLead == 0 || m_announcedLead == 1
-        || !understands(seat, Protocol::Capability::Lead))
-        return;
-    sendToSeat(seat, Protocol::Msg::leads(m_announcedLead, m_seats[m_announcedLead].loginName));
+    if (const int lead = m_lead.update())
+        emit leadChanged(lead, m_seats[lead].loginName);
 }
 
 void TServer::kickhim(const QString &text, int origin)
@@ -402,7 +285,7 @@ void TServer::kickhim(const QString &text, int origin)
     m_seats[target].removed = true;
     // A computer player does not come back of itself; its seat's name stays free.
     if (m_seats[target].signedIn && !isComputer(target))
-        m_barred.append(Protocol::nameKey(m_seats[target].loginName));
+        m_gate.bar(m_seats[target].loginName);
     // Told first, so its player reads why the game closed.
     if (understands(target, Protocol::Capability::Removed))
         sendToSeat(target, Protocol::Msg::removed());
@@ -420,7 +303,7 @@ void TServer::justwatch(const QString &text, int origin)
     if (watch->watching && !m_gameRunning)
         return;
     m_seats[watch->seat].watching = watch->watching;
-    sendToAll(Protocol::Msg::justwatching(watch->seat, watch->watching));
+    m_table.sendToAll(Protocol::Msg::justwatching(watch->seat, watch->watching));
     // A watcher holds nobody up.
     if (watch->watching)
         moveOnWhenAllDone();
@@ -441,17 +324,7 @@ void TServer::peerinfo(const QString &text, int origin)
     c->announced = true;
     c->kind = info->kind;
     c->capabilities = info->words;
-    tellLeadTo(info->seat);
+    m_lead.tellTo(info->seat);
     // A computer player that said so only after signing in gives up the lead.
     updateLead();
-}
-
-bool TServer::everyPlayerIsOurs() const
-{
-    for (int seat = 1; seat <= Protocol::PlayingSeats; ++seat) {
-        const Seat &s = m_seats[seat];
-        if (s.inUse && s.signedIn && !s.watching && !isOurs(seat))
-            return false;
-    }
-    return true;
 }

@@ -35,7 +35,7 @@ void TServer::showcats()
     constexpr int seats = Protocol::PlayingSeats;
     ++m_currentCategory;
     if (m_currentCategory > Protocol::CategoriesPerRound) {
-        sendToAll(Protocol::Msg::roundover());
+        m_table.sendToAll(Protocol::Msg::roundover());
         setPhase(Protocol::Phase::RoundSummary, RoundSummarySeconds);
         return;
     }
@@ -56,7 +56,7 @@ void TServer::showcats()
             ++s.answersShown;
     }
     if (answers.isEmpty()) {
-        sendToAll(Protocol::Msg::noanswers(m_categories[c]));
+        m_table.sendToAll(Protocol::Msg::noanswers(m_categories[c]));
         setPhase(Protocol::Phase::NoAnswers, GameFacts::votingSeconds(0));
         return;
     }
@@ -64,7 +64,7 @@ void TServer::showcats()
         m_seats[n].accepted.fill(0);
         m_seats[n].votesAgainst.fill(0);
     }
-    sendToAll(Protocol::Msg::showcat(m_categories[c], answers));
+    m_table.sendToAll(Protocol::Msg::showcat(m_categories[c], answers));
     setPhase(Protocol::Phase::Voting, GameFacts::votingSeconds(int(answers.size())));
 }
 
@@ -103,7 +103,7 @@ void TServer::postscores()
     QList<Protocol::ScoreLine> lines;
     if (categoryOnShow())
         lines = Scoring::score(m_seats, std::size_t(m_currentCategory), m_gameType);
-    sendToAll(Protocol::Msg::postscores(lines));
+    m_table.sendToAll(Protocol::Msg::postscores(lines));
     setPhase(Protocol::Phase::NextCategory, ScoreDisplaySeconds);
 }
 
@@ -111,7 +111,7 @@ bool TServer::checkforwin()
 {
     const auto [first, top, tied] = Scoring::standing(m_seats);
     if (tied && m_roundNumber <= m_rounds + MaxTieBreakRounds) {
-        sendToAll(Protocol::Msg::tiegame());
+        m_table.sendToAll(Protocol::Msg::tiegame());
         emit gameTied(top);
         return false;
     }
@@ -121,10 +121,10 @@ bool TServer::checkforwin()
     const QString name = !won.loginName.isEmpty() ? won.loginName
         : !won.keptFor.isEmpty()                  ? won.keptFor
                                                   : QStringLiteral("Missing");
-    sendToAll(Protocol::Msg::winner(name));
+    m_table.sendToAll(Protocol::Msg::winner(name));
     m_gameRunning = false;
     releaseKeptSeats();
-    m_barred.clear();
+    m_gate.liftBars();
     // Also when a new game ends at once: the clock of the one it replaced stops.
     m_timer1.stop();
     emit gameWon(leader, name, top);
