@@ -68,6 +68,14 @@ bool SharedAnswers::isTaken(const QString &category, const QString &answer) cons
     return m_taken.contains(key(category, answer));
 }
 
+void SharedAnswers::startGame(int game)
+{
+    if (game <= m_game)
+        return;
+    m_game = game;
+    m_taken.clear();
+}
+
 void SharedAnswers::take(const QString &category, const QString &answer)
 {
     m_taken.insert(key(category, answer));
@@ -83,12 +91,19 @@ void BotBrain::setSkill(int skill)
     m_profile.skill = std::clamp(skill, BotProfile::MinSkill, BotProfile::MaxSkill);
 }
 
+void BotBrain::setShared(SharedAnswers *shared)
+{
+    m_shared = shared;
+    // A player seated during a game counts on from it.
+    m_game = shared ? shared->game() : 0;
+}
+
 void BotBrain::startGame()
 {
     m_usedAnswers.clear();
-    // Every player of the copy hears the game start before its first round.
+    ++m_game;
     if (m_shared)
-        m_shared->clear();
+        m_shared->startGame(m_game);
 }
 
 int BotBrain::fillCount()

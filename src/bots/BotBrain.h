@@ -36,13 +36,18 @@ struct OfferedAnswer
 class SharedAnswers
 {
 public:
-    void clear() { m_taken.clear(); }
+    // The players hear a game start one after another, a fast one maybe after its first
+    // answers: each counts the games it heard, and only the first to reach a game's
+    // number forgets the last game's answers.
+    void startGame(int game);
+    int game() const { return m_game; }
     bool isTaken(const QString &category, const QString &answer) const;
     void take(const QString &category, const QString &answer);
 
 private:
     static QString key(const QString &category, const QString &answer);
     QSet<QString> m_taken;
+    int m_game = 0;
 };
 
 class BotBrain
@@ -56,7 +61,7 @@ public:
     void startGame();
     // The answers of the other computer players of this copy: an answer one of them gave
     // for a category is only given again when the bank knows no other.
-    void setShared(SharedAnswers *shared) { m_shared = shared; }
+    void setShared(SharedAnswers *shared);
 
     // One answer per category, in order; an empty text leaves the category blank.
     // Every answer begins with the letter.
@@ -96,4 +101,5 @@ private:
     BotProfile m_profile;
     QSet<QString> m_usedAnswers;
     SharedAnswers *m_shared = nullptr;
+    int m_game = 0; // games heard, counted from the shared answers' game at setShared()
 };
