@@ -2,6 +2,7 @@
 
 #include "client/BoardLook.h"
 #include "client/GameWidgets.h"
+#include "widgets/TClickLabel.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -171,12 +172,12 @@ void GamePanels::buildBoardLabels()
     m_imageTimer->move(TimeBarPos);
     setTimeBarWidth(0);
 
-    auto *start = new PictureButton(m_board);
+    auto *start = new TClickLabel(m_board);
     start->setObjectName(QStringLiteral("button_start"));
     start->setPictures(GamePictures::startButton(false), GamePictures::startButton(true));
     start->setGeometry(QRect(StartButtonPos, start->pixmap().size()));
     start->hide();
-    connect(start, &PictureButton::clicked, this, &GamePanels::startRequested);
+    connect(start, &TClickLabel::clicked, this, &GamePanels::startRequested);
     m_buttonStart = start;
 }
 
@@ -237,19 +238,19 @@ void GamePanels::buildVotePanel()
                                          QRect(VscoreLeft, top, VscoreWidth, VoteRowHeight),
                                          Qt::AlignRight, boardFont(12, true));
 
-        auto *against = new VotePicture(r, m_panelVote);
+        auto *against = new TClickLabel(m_panelVote);
         against->setObjectName(numbered("image_voteagainst", r));
         against->setGeometry(VoteagainstLeft, top, GamePictures::VoteWidth,
                              GamePictures::VoteHeight);
         against->setPictures(GamePictures::vote(GamePictures::Vote::Decline, false),
                              GamePictures::vote(GamePictures::Vote::Decline, true));
-        connect(against, &VotePicture::clicked, &m_game, &ClientGame::declineRow);
+        connect(against, &TClickLabel::clicked, &m_game, [this, r] { m_game.declineRow(r); });
         m_imageVoteagainst[r - 1] = against;
 
-        auto *votefor = new VotePicture(r, m_panelVote);
+        auto *votefor = new TClickLabel(m_panelVote);
         votefor->setObjectName(numbered("image_votefor", r));
         votefor->setGeometry(VoteforLeft, top, GamePictures::VoteWidth, GamePictures::VoteHeight);
-        connect(votefor, &VotePicture::clicked, &m_game, &ClientGame::acceptRow);
+        connect(votefor, &TClickLabel::clicked, &m_game, [this, r] { m_game.acceptRow(r); });
         m_imageVotefor[r - 1] = votefor;
     }
     m_buttonNext = makeButton(m_panelVote, QStringLiteral("button_next"), QStringLiteral("Next"),

@@ -16,7 +16,7 @@ class QPushButton;
 class QLineEdit;
 class QWidget;
 class AnswerEdit;
-class VotePicture;
+class TClickLabel;
 
 class GamePanels : public QObject
 {
@@ -115,8 +115,8 @@ private:
     QLabel *m_imageVletter = nullptr;
     std::array<QLabel *, Seats> m_labelVanswer {};
     std::array<QLabel *, Seats> m_labelVscore {};
-    std::array<VotePicture *, Seats> m_imageVoteagainst {};
-    std::array<VotePicture *, Seats> m_imageVotefor {};
+    std::array<TClickLabel *, Seats> m_imageVoteagainst {};
+    std::array<TClickLabel *, Seats> m_imageVotefor {};
     QPushButton *m_buttonNext = nullptr;
 
     std::array<QLabel *, Seats> m_labelCurrentscore {};

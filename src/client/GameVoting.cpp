@@ -4,6 +4,7 @@
 #include "client/GamePanels.h"
 
 #include "client/GameWidgets.h"
+#include "widgets/TClickLabel.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -45,7 +46,7 @@ void GamePanels::showVoteRows()
         m_labelVscore[r - 1]->setText(row.result);
         m_labelVscore[r - 1]->setVisible(shown && !row.result.isEmpty());
         m_imageVoteagainst[r - 1]->setVisible(shown && row.declineOffered);
-        VotePicture *accept = m_imageVotefor[r - 1];
+        TClickLabel *accept = m_imageVotefor[r - 1];
         accept->setPictures(GamePictures::vote(acceptKind, false),
                             GamePictures::vote(acceptKind, true));
         accept->setVisible(shown && row.acceptOffered);

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLinearGradient>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -56,61 +55,6 @@ void AnswerEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     QLineEdit::keyPressEvent(event);
-}
-
-VotePicture::VotePicture(int row, QWidget *parent) : QLabel(parent), m_row(row)
-{
-    setCursor(Qt::PointingHandCursor);
-    setToolTip(QString()); // the row number is only the control's own hint
-}
-
-void VotePicture::setPictures(const QPixmap &up, const QPixmap &down)
-{
-    m_up = up;
-    m_down = down;
-    setPixmap(m_up);
-}
-
-void VotePicture::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        setPixmap(m_down);
-    event->accept();
-}
-
-void VotePicture::mouseReleaseEvent(QMouseEvent *event)
-{
-    setPixmap(m_up);
-    event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked(m_row);
-}
-
-PictureButton::PictureButton(QWidget *parent) : QLabel(parent)
-{
-    setCursor(Qt::PointingHandCursor);
-}
-
-void PictureButton::setPictures(const QPixmap &up, const QPixmap &down)
-{
-    m_up = up;
-    m_down = down;
-    setPixmap(m_up);
-}
-
-void PictureButton::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        setPixmap(m_down);
-    event->accept();
-}
-
-void PictureButton::mouseReleaseEvent(QMouseEvent *event)
-{
-    setPixmap(m_up);
-    event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
 }
 
 namespace GamePictures {

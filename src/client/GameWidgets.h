@@ -1,9 +1,7 @@
-// Small controls of the game area: the answer box that passes Enter on, the
-// clickable voting picture, and the game pictures with drawn stand-ins for any
-// that the resources lack.
+// Small controls of the game area: the answer box that passes Enter on, and
+// the game pictures with drawn stand-ins for any that the resources lack.
 #pragma once
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 
@@ -32,54 +30,6 @@ private:
     int m_tag;
     QChar m_letter;
     bool m_offLetter = false;
-};
-
-// A voting picture of one row: its hint is the row, its tag the seat of the
-// answer's author. Shows the pressed picture while the mouse button is down.
-class VotePicture : public QLabel
-{
-    Q_OBJECT
-
-public:
-    VotePicture(int row, QWidget *parent);
-    int row() const { return m_row; }
-    int tag() const { return m_tag; }
-    void setTag(int seat) { m_tag = seat; }
-    void setPictures(const QPixmap &up, const QPixmap &down);
-
-signals:
-    void clicked(int row);
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    int m_row;
-    int m_tag = 0;
-    QPixmap m_up;
-    QPixmap m_down;
-};
-
-// A picture button (the start button): pressed look while held, clicked on release inside.
-class PictureButton : public QLabel
-{
-    Q_OBJECT
-
-public:
-    explicit PictureButton(QWidget *parent);
-    void setPictures(const QPixmap &up, const QPixmap &down);
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    QPixmap m_up;
-    QPixmap m_down;
 };
 
 namespace GamePictures {

@@ -1,8 +1,10 @@
 // A label that reacts to a left click, for pictures and addresses that open
-// something. Shows the hand pointer.
+// something, and picture buttons that look pressed while the button is held.
+// Shows the hand pointer.
 #pragma once
 
 #include <QLabel>
+#include <QPixmap>
 
 class TClickLabel : public QLabel
 {
@@ -10,6 +12,8 @@ class TClickLabel : public QLabel
 public:
     explicit TClickLabel(QWidget *parent = nullptr);
     explicit TClickLabel(const QString &text, QWidget *parent = nullptr);
+    // Shows `up`, and `down` while the left button is held on the label.
+    void setPictures(const QPixmap &up, const QPixmap &down);
 
 signals:
     void clicked();
@@ -20,4 +24,6 @@ protected:
 
 private:
     bool m_pressed = false;
+    QPixmap m_up;
+    QPixmap m_down;
 };

@@ -1,4 +1,5 @@
 #include "widgets/StoredColor.h"
+#include "widgets/TClickLabel.h"
 #include "widgets/TFlatPanel.h"
 #include "widgets/TLbBackground.h"
 #include "widgets/TSelButton.h"
@@ -20,7 +21,27 @@ private slots:
     void transparentFlatPanelKeepsParentBackground();
     void backgroundTilesFromWindowCorner();
     void selButtonCaptionTurnsBlackUnderPointer();
+    void pictureLooksPressedWhileHeld();
 };
+
+// The pressed picture shows while the button is held; a release outside clicks nothing.
+void TestWidgets::pictureLooksPressedWhileHeld()
+{
+    QPixmap up(8, 8), down(8, 8);
+    up.fill(Qt::white);
+    down.fill(Qt::black);
+    TClickLabel label;
+    label.resize(8, 8);
+    label.setPictures(up, down);
+    int clicks = 0;
+    connect(&label, &TClickLabel::clicked, this, [&clicks] { ++clicks; });
+    QTest::mousePress(&label, Qt::LeftButton);
+    QCOMPARE(label.pixmap().toImage(), down.toImage());
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(20, 20));
+    QCOMPARE(label.pixmap().toImage(), up.toImage());
+    QTest::mouseClick(&label, Qt::LeftButton);
+    QCOMPARE(clicks, 1);
+}
 
 void TestWidgets::storedColourIsLowByteRed()
 {

@@ -6,7 +6,6 @@
 #include "client/ChatPanel.h"
 #include "client/ChatView.h"
 #include "client/GamePanels.h"
-#include "client/GameWidgets.h"
 #include "client/SoundPlayer.h"
 #include "client/chatform.h"
 #include "windows/gamestartform.h"
@@ -123,12 +122,12 @@ void click(QWidget *widget)
     QCoreApplication::sendEvent(widget, &release);
 }
 
-// The voting row (1 to 8) whose picture carries the answer of a seat; 0 if none.
+// The voting row (1 to 8) showing the answer of a seat with that picture; 0 if none.
 int rowOf(Tchat &chat, const QString &picture, int seat)
 {
     for (int row = 1; row <= GamePanels::Seats; ++row) {
-        const auto *vote = chat.findChild<VotePicture *>(picture + QString::number(row));
-        if (vote && !vote->isHidden() && vote->tag() == seat)
+        if (chat.clientGame().voteRows()[std::size_t(row - 1)].seat == seat
+            && isUp(chat, picture + QString::number(row)))
             return row;
     }
     return 0;
