@@ -194,11 +194,6 @@ void ChatPanel::popupBelow(QMenu *menu, QWidget *button)
 
 // ---------------------------------------------------------------- view
 
-void ChatPanel::addLine(const QString &styledText, const QColor &colour)
-{
-    m_view->addLine(styledText, colour);
-}
-
 void ChatPanel::addLine(const ChatLine &line)
 {
     m_view->addLine(line);

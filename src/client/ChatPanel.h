@@ -37,7 +37,6 @@ public:
 
     explicit ChatPanel(QWidget *board);
 
-    void addLine(const QString &styledText, const QColor &colour);
     void addLine(const ChatLine &line);
     QString text() const;
     void clearChat();

@@ -158,15 +158,6 @@ void ChatView::setTextSize(int size)
     reapplyStyles(all);
 }
 
-bool ChatView::addLine(const QString &text, const QColor &colour)
-{
-    const std::optional<ChatLine> line
-        = ChatLine::fromStyledText(text, {colour.red(), colour.green(), colour.blue()});
-    if (line)
-        addLine(*line);
-    return line.has_value();
-}
-
 void ChatView::addLine(const ChatLine &chatLine)
 {
     const int style = chatLine.style;

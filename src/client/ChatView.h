@@ -57,11 +57,8 @@ public:
 
     explicit ChatView(QWidget *parent = nullptr);
 
-    // `addlinetochat`: text is the style number, "+", and the line. The style
-    // takes the colour and turns bold, also for the text already shown in it.
-    // Returns false when the text names no style (nothing is shown then).
-    bool addLine(const QString &text, const QColor &colour);
-    // A line as the client core read it.
+    // Shows a line: its style takes the line's colour and turns bold, also for
+    // the text already shown in it.
     void addLine(const ChatLine &line);
 
     TextStyle style(int number) const { return m_styles.at(std::size_t(number)); }

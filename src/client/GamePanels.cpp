@@ -290,12 +290,12 @@ void GamePanels::buildWinnerPanel()
 
 // ---------------------------------------------------------------- helpers
 
-void GamePanels::hideMainPanels()
+void GamePanels::showOnly(QWidget *panel)
 {
-    m_panelEnter->hide();
-    m_panelVote->hide();
-    m_panelScores->hide();
-    m_panelWinner->hide();
+    for (QWidget *each : {m_panelEnter, m_panelVote, m_panelScores, m_panelWinner})
+        each->setVisible(each == panel);
+    if (panel)
+        panel->raise();
 }
 
 void GamePanels::hideVoteRows()
@@ -308,15 +308,24 @@ void GamePanels::hideVoteRows()
     }
 }
 
-void GamePanels::drawLetter(int letterIndex)
+void GamePanels::showRoundFacts()
 {
-    const QPixmap picture = GamePictures::letter(letterIndex);
+    const RoundStart &round = m_game.round();
+    const QPixmap picture = GamePictures::letter(round.letterIndex);
     m_imageLetter->setPixmap(picture);
     m_imageVletter->setPixmap(picture);
-    RoundStart round;
-    round.letterIndex = letterIndex;
     for (AnswerEdit *edit : m_editAnswer)
         edit->setLetter(round.letter());
+    // Some table entries end in a blank, which would put their right-aligned
+    // label out of line with the others.
+    for (int n = 0; n < Categories; ++n) {
+        const QString &category = round.categories[std::size_t(n)];
+        if (!category.isEmpty())
+            m_labelCat[n]->setText(category.trimmed());
+    }
+    m_labelAnswersent->setText(QStringLiteral("Fill the Categories with words that start with: ")
+                               + QString(round.letter()).remove(QChar()));
+    showRound();
 }
 
 void GamePanels::setTimeBarWidth(int width)
@@ -328,12 +337,8 @@ void GamePanels::setTimeBarWidth(int width)
 
 void GamePanels::showTime(int seconds)
 {
-    const int minutes = seconds / 60;
-    const int rest = seconds % 60;
-    m_labelTimer->setText(QStringLiteral("Time: %1%2%3")
-                              .arg(minutes)
-                              .arg(rest < 10 ? QStringLiteral(":0") : QStringLiteral(":"))
-                              .arg(rest));
+    m_labelTimer->setText(
+        QStringLiteral("Time: %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar(u'0')));
 }
 
 void GamePanels::focusChat()
@@ -346,12 +351,4 @@ void GamePanels::setAnswersEnabled(bool enabled)
 {
     for (AnswerEdit *edit : m_editAnswer)
         edit->setEnabled(enabled);
-}
-
-void GamePanels::setVoteAnswerStruck(int row, bool struck)
-{
-    QFont font = m_labelVanswer[row - 1]->font();
-    font.setBold(true);
-    font.setStrikeOut(struck);
-    m_labelVanswer[row - 1]->setFont(font);
 }

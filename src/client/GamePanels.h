@@ -51,7 +51,7 @@ private:
 
     // What the core reports (GameRound.cpp, GameVoting.cpp).
     void gameStarted(const GameStart &start);
-    void roundStarted(const RoundStart &round);
+    void roundStarted();
     void clockTicked(int secondsLeft);
     void answerTimeUp();
     void answeringEnded();
@@ -70,20 +70,20 @@ private:
     void showFinishButtons();
     void doneClicked();
 
-    void hideMainPanels();
+    // Shows that panel (none for nullptr) and hides the others.
+    void showOnly(QWidget *panel);
     void showVotePanel(const QString &heading, const QString &status);
-    void showCategories();
     void showEnterPanel();
     void showRound();
+    // The round's letter, categories and number, as the core holds them.
+    void showRoundFacts();
     void showGameType(bool withDuplicates);
     void hideVoteRows();
     void clearBoxes();
-    void drawLetter(int letterIndex);
     void setTimeBarWidth(int width);
     void showTime(int seconds);
     void focusChat();
     void setAnswersEnabled(bool enabled);
-    void setVoteAnswerStruck(int row, bool struck);
     void typed();
     QStringList boxTexts() const;
 

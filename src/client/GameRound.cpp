@@ -53,30 +53,14 @@ void GamePanels::gameStarted(const GameStart &)
     showGameType(true);
 }
 
-void GamePanels::showCategories()
+void GamePanels::roundStarted()
 {
-    // Some table entries end in a blank, which would put their right-aligned
-    // label out of line with the others.
-    for (int n = 0; n < Categories; ++n) {
-        const QString &category = m_game.round().categories[std::size_t(n)];
-        if (!category.isEmpty())
-            m_labelCat[n]->setText(category.trimmed());
-    }
-}
-
-void GamePanels::roundStarted(const RoundStart &round)
-{
-    hideMainPanels();
     m_imageFirst->hide();
     for (AnswerEdit *edit : m_editAnswer)
         edit->clear();
     if (!std::exchange(m_keepTieNotice, false))
         m_labelStatus->setText(QStringLiteral("Blast the Categories!"));
-    showCategories();
-    drawLetter(round.letterIndex);
-    m_labelAnswersent->setText(QStringLiteral("Fill the Categories with words that start with: ")
-                               + QString(round.letter()).remove(QChar()));
-    showRound();
+    showRoundFacts();
     if (m_game.ownSeatPlays())
         setAnswersEnabled(true);
     showEnterPanel();
@@ -157,11 +141,7 @@ void GamePanels::answersKept()
 
 void GamePanels::lateJoined(bool canAnswer)
 {
-    showCategories();
-    drawLetter(m_game.round().letterIndex);
-    m_labelAnswersent->setText(QStringLiteral("Fill the Categories with words that start with: ")
-                               + QString(m_game.round().letter()).remove(QChar()));
-    showRound();
+    showRoundFacts();
     showGameType(false);
     clockTicked(m_game.countdown());
     m_imageFirst->hide();
@@ -185,8 +165,7 @@ void GamePanels::lateJoined(bool canAnswer)
 
 void GamePanels::showEnterPanel()
 {
-    m_panelEnter->show();
-    m_panelEnter->raise();
+    showOnly(m_panelEnter);
     // The player can type the first answer at once.
     if (m_game.ownSeatPlays() && m_editAnswer[0]->isEnabled())
         m_editAnswer[0]->setFocus(Qt::OtherFocusReason);

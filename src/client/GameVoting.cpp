@@ -11,13 +11,9 @@
 
 void GamePanels::showVotePanel(const QString &heading, const QString &status)
 {
-    m_panelEnter->hide();
-    m_panelWinner->hide();
-    m_panelScores->hide();
     m_labelCata->setText(heading);
     m_labelStatus->setText(status);
-    m_panelVote->show();
-    m_panelVote->raise();
+    showOnly(m_panelVote);
 }
 
 void GamePanels::votingStarted(const CategoryVote &vote)
@@ -41,8 +37,10 @@ void GamePanels::showVoteRows()
             = answer->fontMetrics().elidedText(row.answer, Qt::ElideRight, answer->width());
         answer->setText(shownText);
         answer->setToolTip(shownText == row.answer ? QString() : row.answer);
-        m_labelVanswer[r - 1]->setVisible(shown);
-        setVoteAnswerStruck(r, row.struck);
+        answer->setVisible(shown);
+        QFont font = answer->font();
+        font.setStrikeOut(row.struck);
+        answer->setFont(font);
         m_labelVscore[r - 1]->setText(row.result);
         m_labelVscore[r - 1]->setVisible(shown && !row.result.isEmpty());
         m_imageVoteagainst[r - 1]->setVisible(shown && row.declineOffered);
@@ -73,15 +71,11 @@ void GamePanels::scoresPosted()
 
 void GamePanels::roundOver()
 {
-    m_panelVote->hide();
-    m_panelEnter->hide();
-    m_panelWinner->hide();
     m_labelStatus->setText(QStringLiteral("Round is Over!"));
     const QStringList &standings = m_game.standings();
     for (int n = 0; n < Seats; ++n)
         m_labelCurrentscore[n]->setText(standings.value(n));
-    m_panelScores->show();
-    m_panelScores->raise();
+    showOnly(m_panelScores);
 }
 
 void GamePanels::tieGame()
@@ -100,7 +94,5 @@ void GamePanels::gameWon(const QString &winner, bool ownSeatWon)
     m_labelWinner1->setText(text);
     m_labelWinner2->setText(text);
     m_labelStatus->setText(QStringLiteral("Game Over!"));
-    hideMainPanels();
-    m_panelWinner->show();
-    m_panelWinner->raise();
+    showOnly(m_panelWinner);
 }

@@ -53,10 +53,12 @@ void OptionsController::fillMenu(QMenu *options)
         ->setObjectName(QStringLiteral("TextColor1"));
     QMenu *sizes = options->addMenu(QStringLiteral("Text Size"));
     sizes->setObjectName(QStringLiteral("TextSize1"));
+    auto *sizeGroup = new QActionGroup(this);
     for (std::size_t i = 0; i < TextSizes.size(); ++i) {
         QAction *item = checkItem(sizes, QString::number(TextSizes[i]),
                                   QStringLiteral("N%1").arg(TextSizes[i]));
         item->setData(TextSizes[i]);
+        sizeGroup->addAction(item);
         connect(item, &QAction::triggered, this, [this, item] { chooseTextSize(item); });
         m_textSizes[i] = item;
     }
@@ -151,24 +153,18 @@ bool OptionsController::playerPhraseSounds() const
 void OptionsController::chooseTurnSound(QAction *item)
 {
     m_turnSoundTag = item->data().toInt();
-    for (QAction *sound : m_turnSounds)
-        sound->setChecked(sound == item);
     save();
 }
 
 void OptionsController::chooseBotSpeed(QAction *item)
 {
     m_botSpeedTag = item->data().toInt();
-    for (QAction *speed : m_botSpeeds)
-        speed->setChecked(speed == item);
     save();
 }
 
 void OptionsController::chooseTextSize(QAction *item)
 {
     m_chat.setTextSize(item->data().toInt());
-    for (QAction *size : m_textSizes)
-        size->setChecked(size == item);
     save();
 }
 
@@ -239,31 +235,6 @@ Settings::SettingsFile &OptionsController::settingsFile()
     if (!m_settings)
         m_settings = std::make_unique<Settings::SettingsFile>(settingsFolder(), currentSettings());
     return *m_settings;
-}
-
-// The tokens are read and written on their own, at any time: the file is
-// read again each time, and only their key is written.
-QString OptionsController::resumeToken(const QString &address, quint16 port) const
-{
-    Settings::Values values;
-    Settings::SettingsFile(settingsFolder()).load(values);
-    return values.resumeTokens.value(Settings::resumeKey(address, port));
-}
-
-void OptionsController::storeResumeToken(const QString &address, quint16 port, const QString &token)
-{
-    Settings::SettingsFile file(settingsFolder());
-    Settings::Values values;
-    if (!file.load(values))
-        return;
-    const QString key = Settings::resumeKey(address, port);
-    values.resumeTokens.remove(key);
-    if (!token.isEmpty()) {
-        if (values.resumeTokens.size() >= Settings::MaxResumeTokens)
-            values.resumeTokens.erase(values.resumeTokens.begin());
-        values.resumeTokens.insert(key, token);
-    }
-    file.saveResumeTokens(values);
 }
 
 void OptionsController::open()

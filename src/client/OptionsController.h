@@ -53,11 +53,8 @@ public:
     // The window closes: its bounds are kept when they moved.
     void saveBounds();
     void resetScreenLocation();
-    // The token the host at the address and port last gave this player's
-    // seat, as the settings file keeps it; empty for none.
-    QString resumeToken(const QString &address, quint16 port) const;
-    // Keeps the token for that host in the file; an empty one is forgotten.
-    void storeResumeToken(const QString &address, quint16 port, const QString &token);
+    // Where the settings file lies.
+    QString settingsFolder() const;
 
 private:
     QAction *checkItem(QMenu *menu, const QString &text, const QString &name);
@@ -71,7 +68,6 @@ private:
     bool fitsTheScreen(const QRect &frame) const;
     Settings::SettingsFile &settingsFile();
     Settings::Values currentSettings() const;
-    QString settingsFolder() const;
 
     QWidget &m_window;
     ChatPanel &m_chat;

@@ -9,6 +9,7 @@
 #include "clientcore/ChatLine.h"
 #include "clientcore/HostConnection.h"
 #include "protocol/ColourText.h"
+#include "storage/Settings.h"
 #include "widgets/Pictures.h"
 #include "widgets/StoredColor.h"
 #include "widgets/TClickLabel.h"
@@ -80,13 +81,14 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
     // A rejoin, automatic or by hand and after a restart too, presents it.
     connect(m_connection, &HostConnection::resumeTokenChanged, this, [this](const QString &token) {
         if (!m_host) // this copy's own host ends with it
-            m_options->storeResumeToken(m_connection->hostAddress(), m_connection->port(), token);
+            Settings::storeResumeToken(m_options->settingsFolder(), m_connection->hostAddress(),
+                                       m_connection->port(), token);
     });
     m_clientGame = new ClientGame(*m_connection, this);
 
     m_board = new PlayerBoard(board, m_clientGame->seats());
     connect(m_board, &PlayerBoard::removeRequested, this, &Tchat::kicking);
-    connect(m_board, &PlayerBoard::watchRequested, this, &Tchat::setToWatch);
+    connect(m_board, &PlayerBoard::watchRequested, m_clientGame, &ClientGame::setToWatch);
     m_chat = new ChatPanel(board);
     wireChat();
     m_options = new OptionsController(*this, *m_chat, this);
@@ -105,7 +107,8 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
     m_spylist = new Tspylist(this);
     m_spylist->setKicking([this](int seat) { kicking(seat); });
     wireGame();
-    FormCreate();
+    setLeading(false);
+    updateJustWatch();
 
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     move(OptionsController::DefaultBounds.topLeft());
@@ -139,13 +142,6 @@ void Tchat::showMessage(const QString &text)
         m_messageBox(text);
 }
 
-void Tchat::FormCreate()
-{
-    m_systemLineColour = QColor(0x00, 0x00, 0xFF);
-    setLeading(false);
-    updateJustWatch();
-}
-
 void Tchat::setLeading(bool leads)
 {
     m_host = leads;
@@ -157,17 +153,11 @@ void Tchat::wireGame()
     ClientGame *game = m_clientGame;
     connect(game, &ClientGame::statusLine, this, &Tchat::addStatusLine);
     connect(game, &ClientGame::cue, this, &Tchat::playsounds);
-    connect(game, &ClientGame::chatLine, m_chat, qOverload<const ChatLine &>(&ChatPanel::addLine));
+    connect(game, &ClientGame::chatLine, m_chat, &ChatPanel::addLine);
     connect(game, &ClientGame::chatterSound, this, &Tchat::chatterSound);
     connect(game, &ClientGame::joined, m_options, &OptionsController::load);
-    connect(game, &ClientGame::playerArrived, this, [this](int seat, const QString &name) {
-        if (seat > SeatCount && seat <= GameFacts::HighestSeat)
-            m_spylist->addSpy(seat, name);
-    });
-    connect(game, &ClientGame::playerLeft, this, [this](int seat, const QString &name) {
-        if (seat > SeatCount)
-            m_spylist->removeSpy(seat, name);
-    });
+    connect(game, &ClientGame::spectatorsChanged, this,
+            [this] { m_spylist->showSpies(m_clientGame->spectators()); });
     connect(game, &ClientGame::watchingChanged, this, &Tchat::ownWatchingChanged);
     connect(game, &ClientGame::refused, this, [this] {
         m_connection->timer()->stop();
@@ -204,7 +194,7 @@ void Tchat::playsounds(const QString &name)
 
 void Tchat::addStatusLine(const QString &text)
 {
-    m_chat->addLine(QStringLiteral("0+") + text, m_systemLineColour);
+    m_chat->addLine(ChatLine::status(text));
 }
 
 void Tchat::button_startClick()
@@ -385,7 +375,8 @@ void Tchat::joinpress()
     // A mistyped address goes back to the start window rather than being tried for minutes.
     m_connection->setRetryUnreachedHost(!cameThroughStartWindow());
     m_connection->setPlayerName(m_playerName);
-    m_connection->setResumeToken(m_options->resumeToken(m_hostAddress, m_port));
+    m_connection->setResumeToken(
+        Settings::resumeToken(m_options->settingsFolder(), m_hostAddress, m_port));
     m_connection->connectTo(m_hostAddress, m_port);
     m_game->setHostControlsVisible(false);
     m_startGame->setEnabled(false);
@@ -439,11 +430,6 @@ void Tchat::kicking(int seat)
         m_clientGame->remove(seat);
 }
 
-void Tchat::setToWatch(int seat, bool watching)
-{
-    m_clientGame->setToWatch(seat, watching);
-}
-
 void Tchat::loadchecklist()
 {
     if (m_windows.tallylist)
@@ -459,9 +445,13 @@ QStringList Tchat::otherSeatedPlayers() const
 
 void Tchat::wireChat()
 {
-    connect(m_chat, &ChatPanel::textEntered, this, &Tchat::sendChat);
-    connect(m_chat, &ChatPanel::phraseSaid, this, &Tchat::sayPhrase);
-    connect(m_chat, &ChatPanel::chatterSoundChosen, this, &Tchat::sendChatterSound);
+    connect(m_chat, &ChatPanel::textEntered, this, [this](const QString &text) {
+        if (m_clientGame->chat(text, colourText()))
+            m_chat->clearEntry();
+    });
+    connect(m_chat, &ChatPanel::phraseSaid, this,
+            [this](const QString &phrase) { m_clientGame->sayPhrase(phrase, colourText()); });
+    connect(m_chat, &ChatPanel::chatterSoundChosen, m_clientGame, &ClientGame::playChatterSound);
     connect(m_chat, &ChatPanel::linkOpened, this, [this](const QUrl &url) {
         // The desktop judges the address; its answer is not checked.
         if (m_urlOpener)
@@ -487,31 +477,6 @@ void Tchat::chatterSound(int seat, const QString &sound)
         return;
     const QString title = m_chat->chatterSoundTitle(sound);
     if (!title.isEmpty())
-        m_chat->addLine(QString::number(seat) + u'+' + seats().name(seat)
-                            + QStringLiteral(": <Chatter Sound> ") + title,
-                        m_systemLineColour);
-}
-
-void Tchat::sendChat(const QString &text)
-{
-    if (!isConnected())
-        return;
-    if (!text.isEmpty() && !text.startsWith(u'/'))
-        m_clientGame->say(text, colourText());
-    else if (text.startsWith(QLatin1String("/me")))
-        m_clientGame->act(text.mid(4), colourText());
-    m_chat->clearEntry();
-}
-
-void Tchat::sayPhrase(const QString &phrase)
-{
-    if (phrase.startsWith(QLatin1String("/me ")))
-        m_clientGame->act(phrase.mid(4), colourText());
-    else
-        m_clientGame->act(QStringLiteral("says: ") + phrase, colourText());
-}
-
-void Tchat::sendChatterSound(int tag)
-{
-    m_clientGame->playChatterSound(tag);
+        m_chat->addLine({seat, ChatLine::StatusColour,
+                         seats().name(seat) + QStringLiteral(": <Chatter Sound> ") + title});
 }

@@ -8,7 +8,6 @@
 #include "clientcore/HostConnection.h"
 #include "protocol/GameFacts.h"
 
-#include <QColor>
 #include <QHostAddress>
 #include <QMainWindow>
 #include <QStringList>
@@ -64,11 +63,8 @@ class Tchat : public QMainWindow
     Q_OBJECT
 
 public:
-    static constexpr int SeatCount = GameFacts::SeatCount;
     static constexpr int ClientWidth = 767;
     static constexpr int ClientHeight = 529;
-    static constexpr quint16 DefaultPort = GameFacts::DefaultPort;
-    static constexpr quint16 LobbyPort = GameFacts::LobbyPort;
 
     explicit Tchat(QWidget *parent = nullptr);
     ~Tchat() override;
@@ -141,12 +137,6 @@ public:
     static constexpr int SoloPortTries = 64;
     // The line to the host: sockets, receive queue and dispatch.
     HostConnection &connection() const { return *m_connection; }
-    // One tick of `Timer1`: handles at most one queued message.
-    void Timer1Timer() { m_connection->tick(); }
-    QTimer *timer1() const { return m_connection->timer(); }
-    qsizetype queuedMessages() const { return m_connection->queuedMessages(); }
-    QString loginName() const { return m_connection->loginName(); }
-    QString hostAddress() const { return m_hostAddress; }
 
     // Seats and presence.
     void kicking(int seat);
@@ -164,7 +154,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void FormCreate();
     void buildMenus();
     void wireChat();
     void wireGame();
@@ -189,11 +178,6 @@ private:
     void gameWon(const QString &winner, bool ownSeatWon);
     void recordGame(const QString &winner);
 
-    // What the player does in the chat panel and the seat menu.
-    void sendChat(const QString &text);
-    void sayPhrase(const QString &phrase);
-    void sendChatterSound(int tag);
-    void setToWatch(int seat, bool watching);
     void ViewTally1Click();
     void PrhaseList1Click();
 
@@ -220,8 +204,8 @@ private:
 
     QStringList m_arguments;
     bool m_shownOnce = false;
-    quint16 m_port = DefaultPort;
-    quint16 m_lobbyPort = LobbyPort;
+    quint16 m_port = GameFacts::DefaultPort;
+    quint16 m_lobbyPort = GameFacts::LobbyPort;
 
     bool m_host = false;
     int m_botCount = 0;
@@ -230,5 +214,4 @@ private:
     bool m_gameBegun = false;
     QString m_playerName;
     QString m_hostAddress;
-    QColor m_systemLineColour = QColor(0x00, 0x00, 0xFF);
 };

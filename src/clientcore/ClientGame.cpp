@@ -175,6 +175,24 @@ void ClientGame::act(const QString &text, const QString &colourText)
         m_connection.send(Protocol::Msg::action(ownSeat(), text, colourText));
 }
 
+bool ClientGame::chat(const QString &typed, const QString &colourText)
+{
+    if (!m_connection.isSignedIn())
+        return false;
+    if (!typed.isEmpty() && !typed.startsWith(u'/'))
+        say(typed, colourText);
+    else if (typed.startsWith(QLatin1String("/me")))
+        act(typed.mid(4), colourText);
+    return true;
+}
+
+void ClientGame::sayPhrase(const QString &phrase, const QString &colourText)
+{
+    act(phrase.startsWith(QLatin1String("/me ")) ? phrase.mid(4)
+                                                 : QStringLiteral("says: ") + phrase,
+        colourText);
+}
+
 void ClientGame::playChatterSound(int tag)
 {
     if (m_connection.isSignedIn())

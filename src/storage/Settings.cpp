@@ -380,4 +380,28 @@ bool SettingsFile::update(const Values &values, Group group, QString *error)
     return true;
 }
 
+QString resumeToken(const QString &folder, const QString &address, quint16 port)
+{
+    Values values;
+    SettingsFile(folder).load(values);
+    return values.resumeTokens.value(resumeKey(address, port));
+}
+
+void storeResumeToken(const QString &folder, const QString &address, quint16 port,
+                      const QString &token)
+{
+    SettingsFile file(folder);
+    Values values;
+    if (!file.load(values))
+        return;
+    const QString key = resumeKey(address, port);
+    values.resumeTokens.remove(key);
+    if (!token.isEmpty()) {
+        if (values.resumeTokens.size() >= MaxResumeTokens)
+            values.resumeTokens.erase(values.resumeTokens.begin());
+        values.resumeTokens.insert(key, token);
+    }
+    file.saveResumeTokens(values);
+}
+
 } // namespace Settings

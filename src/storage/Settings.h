@@ -107,6 +107,13 @@ struct Values
 inline constexpr int MaxResumeTokens = 8;
 // The resumeTokens entry of a host.
 QString resumeKey(const QString &address, quint16 port);
+// The token the host at the address and port last gave, as the file in
+// `folder` keeps it; empty for none. The file is read afresh each time.
+QString resumeToken(const QString &folder, const QString &address, quint16 port);
+// Keeps the token for that host in the file, in place of the first kept one
+// when MaxResumeTokens are; an empty one is forgotten. Only its key is written.
+void storeResumeToken(const QString &folder, const QString &address, quint16 port,
+                      const QString &token);
 
 // Who writes a key: the main window's save, the phrase editor, the start
 // window or the connection (the resume tokens).

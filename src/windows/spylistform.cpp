@@ -99,14 +99,11 @@ void Tspylist::addSpy(int seat, const QString &name)
     listbox_spys->addItem(entryText(seat, name));
 }
 
-bool Tspylist::removeSpy(int seat, const QString &name)
+void Tspylist::showSpies(const QMap<int, QString> &spies)
 {
-    const QList<QListWidgetItem *> found
-        = listbox_spys->findItems(entryText(seat, name), Qt::MatchExactly);
-    if (found.isEmpty())
-        return false;
-    delete found.first();
-    return true;
+    listbox_spys->clear();
+    for (auto it = spies.begin(); it != spies.end(); ++it)
+        addSpy(it.key(), it.value());
 }
 
 QStringList Tspylist::entries() const

@@ -3,6 +3,7 @@
 // the window is shown or not.
 #pragma once
 
+#include <QMap>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -32,8 +33,8 @@ public:
     // The text of an entry: seat, ": ", name.
     static QString entryText(int seat, const QString &name);
     void addSpy(int seat, const QString &name);
-    // Deletes the entry of that seat and name; false when there is none.
-    bool removeSpy(int seat, const QString &name);
+    // Shows these spectators, by seat, in place of the entries.
+    void showSpies(const QMap<int, QString> &spies);
     QStringList entries() const;
 
     // Index of the entry under the pointer, -1 when over none (`Tag`).

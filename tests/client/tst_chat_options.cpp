@@ -38,6 +38,11 @@ private slots:
 private:
     void signIn();
     QString stored(const QString &key) const;
+    QRect storedBounds() const
+    {
+        return {stored(u"Left"_s).toInt(), stored(u"Top"_s).toInt(), stored(u"Width"_s).toInt(),
+                stored(u"Height"_s).toInt()};
+    }
     void writeIni(const QByteArray &lexaburstLines);
     // Places the whole window, frame included, as the settings describe it.
     void placeFrame(const QRect &bounds);
@@ -105,10 +110,7 @@ void ChatOptionsTest::closingWritesChangedBounds()
     signIn();
     placeFrame({40, 50, 790, 580});
     chat->close();
-    QCOMPARE(stored(u"Left"_s), u"40"_s);
-    QCOMPARE(stored(u"Top"_s), u"50"_s);
-    QCOMPARE(stored(u"Width"_s), u"790"_s);
-    QCOMPARE(stored(u"Height"_s), u"580"_s);
+    QCOMPARE(storedBounds(), QRect(40, 50, 790, 580));
     QCOMPARE(stored(u"Textsize"_s), u"8"_s);
     QCOMPARE(stored(u"Playsounds"_s), u"true"_s);
 }
@@ -136,10 +138,7 @@ void ChatOptionsTest::resetScreenLocation()
     // Nothing is written until the window closes.
     QCOMPARE(stored(u"Left"_s), u"100"_s);
     chat->close();
-    QCOMPARE(stored(u"Left"_s), u"3"_s);
-    QCOMPARE(stored(u"Top"_s), u"3"_s);
-    QCOMPARE(stored(u"Width"_s), u"775"_s);
-    QCOMPARE(stored(u"Height"_s), u"575"_s);
+    QCOMPARE(storedBounds(), QRect(3, 3, 775, 575));
     QCOMPARE(chat->frameGeometry(), QRect(3, 3, 775, 575));
 }
 

@@ -31,28 +31,22 @@ private slots:
     {
         QFETCH(bool, running);
         QFETCH(bool, answer);
-        TestClient client(closedPort(), {});
+        SeamClient client;
         Tgamestart gamestart;
         ChatWindows windows;
         windows.gamestart = &gamestart;
         client.chat->setWindows(windows);
-        QStringList asked;
-        client.chat->setQuestionBox([&](const QString &question) {
-            asked.append(question);
-            return answer;
-        });
-        HostConnection &connection = client.chat->connection();
-        connection.setSender([](const QByteArray &) {});
-        connection.receiveBytes(Protocol::Msg::sendlogininfo(1));
+        client.yes = answer;
+        client.hear(Protocol::Msg::sendlogininfo(1));
         if (running)
-            connection.receiveBytes(Protocol::Msg::startgameRelay(u"Ann"_s, 3, 60, u"1"_s, u"1"_s));
+            client.hear(Protocol::Msg::startgameRelay(u"Ann"_s, 3, 60, u"1"_s, u"1"_s));
         QTRY_VERIFY(client.chat->isConnected());
         QTRY_COMPARE(client.chat->clientGame().isRunning(), running);
         client.chat->button_startClick();
-        QTEST(int(asked.size()), "questions");
+        QTEST(int(client.questions.size()), "questions");
         QTEST(gamestart.isVisible(), "shown");
-        if (!asked.isEmpty())
-            QCOMPARE(asked.first(),
+        if (running)
+            QCOMPARE(client.questions.first(),
                      u"A game is running: end it and start a new one? Scores go back to 0."_s);
     }
 
@@ -85,12 +79,10 @@ private slots:
 
     void longNamesAreElidedWithATooltip()
     {
-        TestClient client(closedPort(), {});
-        HostConnection &connection = client.chat->connection();
+        SeamClient client;
         const QString longName(30, u'W');
-        connection.receiveBytes(Protocol::Msg::sendlogininfo(2)
-                                + Protocol::Msg::newplayerinfo(3, longName)
-                                + Protocol::Msg::newplayerinfo(4, u"Cy"_s));
+        client.hear(Protocol::Msg::sendlogininfo(2) + Protocol::Msg::newplayerinfo(3, longName)
+                    + Protocol::Msg::newplayerinfo(4, u"Cy"_s));
         QLabel *name = seatLabel(*client.chat, "label_playername", 3);
         QTRY_COMPARE(name->toolTip(), longName);
         QVERIFY(name->text().endsWith(u'\u2026'));

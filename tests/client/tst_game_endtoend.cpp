@@ -25,24 +25,11 @@ constexpr int SecondMs = 100;
 // Long enough for the slowest phase (16 voting seconds) on a loaded machine.
 constexpr int PhaseTimeoutMs = 15000;
 
-QLabel *label(const Tchat &chat, const QString &name)
-{
-    return chat.findChild<QLabel *>(name);
-}
-QString text(const Tchat &chat, const QString &name)
-{
-    return label(chat, name)->text();
-}
-bool visible(const Tchat &chat, const QString &name)
-{
-    return !chat.findChild<QWidget *>(name)->isHidden();
-}
-
 // The row of the voting panel that shows answer on chat's board; 0 if none.
 int rowOf(const Tchat &chat, const QString &answer)
 {
     for (int r = 1; r <= 8; ++r) {
-        const QLabel *l = label(chat, u"label_vanswer%1"_s.arg(r));
+        const QLabel *l = named<QLabel>(chat, u"label_vanswer%1"_s.arg(r));
         if (!l->isHidden() && l->text() == answer)
             return r;
     }
@@ -170,8 +157,8 @@ bool GameEndToEndTest::allShow(const std::function<bool(const Tchat &)> &conditi
 void GameEndToEndTest::startGame(int rounds, int seconds, bool oneWinner, bool duplicates)
 {
     Tchat &ann = *m_table->players[0]->chat;
-    QVERIFY(visible(ann, u"button_start"_s));
-    QVERIFY(!visible(*m_table->players[1]->chat, u"button_start"_s));
+    QVERIFY(isShown(ann, u"button_start"_s));
+    QVERIFY(!isShown(*m_table->players[1]->chat, u"button_start"_s));
     QTest::mouseClick(ann.findChild<QWidget *>(u"button_start"_s), Qt::LeftButton);
     QTRY_VERIFY(m_gamestart->isVisible());
 
@@ -197,7 +184,7 @@ void GameEndToEndTest::clickVote(int player, const char *base, int authorPlayer,
     const int row = rowOf(chat, answerOf(authorPlayer, category));
     QStringList shown;
     for (int r = 1; r <= 8; ++r)
-        shown << text(chat, u"label_vanswer%1"_s.arg(r));
+        shown << textOf(chat, u"label_vanswer%1"_s.arg(r));
     QVERIFY2(row > 0,
              qPrintable(
                  u"\"%1\" not among %2"_s.arg(answerOf(authorPlayer, category), shown.join(u','))));
@@ -213,13 +200,13 @@ void GameEndToEndTest::playRound(const std::array<QStringList, 3> &stems,
                                  const std::function<void(int category)> &vote)
 {
     QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) {
-                                 return visible(c, u"panel_enter"_s)
+                                 return isShown(c, u"panel_enter"_s)
                                      && c.clientGame().phase() == Protocol::Phase::Answering
-                                     && !text(c, u"label_cat8"_s).isEmpty();
+                                     && !textOf(c, u"label_cat8"_s).isEmpty();
                              }),
                              PhaseTimeoutMs);
     const Tchat &ann = *m_table->players[0]->chat;
-    m_letter = text(ann, u"label_answersent"_s).right(1);
+    m_letter = textOf(ann, u"label_answersent"_s).right(1);
     for (int p = 0; p < 3; ++p) {
         m_answers[p].clear();
         GamePanels *game = m_table->players[p]->chat->game();
@@ -233,23 +220,24 @@ void GameEndToEndTest::playRound(const std::array<QStringList, 3> &stems,
             QTest::keyClick(box, Qt::Key_Return);
         }
     }
-    QTRY_VERIFY_WITH_TIMEOUT(
-        allShow([](const Tchat &c) { return text(c, u"label_status"_s) == u"Prepare to Vote."_s; }),
-        PhaseTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) {
+                                 return textOf(c, u"label_status"_s) == u"Prepare to Vote."_s;
+                             }),
+                             PhaseTimeoutMs);
 
     for (int category = 1; category <= 8; ++category) {
-        const QString heading = text(ann, u"label_cat%1"_s.arg(category));
+        const QString heading = textOf(ann, u"label_cat%1"_s.arg(category));
         QTRY_VERIFY_WITH_TIMEOUT(allShow([&](const Tchat &c) {
-                                     return visible(c, u"panel_vote"_s)
-                                         && text(c, u"label_cata"_s) == heading
-                                         && text(c, u"label_status"_s).startsWith(u"Choose"_s);
+                                     return isShown(c, u"panel_vote"_s)
+                                         && textOf(c, u"label_cata"_s) == heading
+                                         && textOf(c, u"label_status"_s).startsWith(u"Choose"_s);
                                  }),
                                  PhaseTimeoutMs);
         vote(category);
         if (QTest::currentTestFailed())
             return;
         QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) {
-                                     return text(c, u"label_status"_s)
+                                     return textOf(c, u"label_status"_s)
                                          == u"Posting Scores.. Please Wait."_s;
                                  }),
                                  PhaseTimeoutMs);
@@ -259,26 +247,26 @@ void GameEndToEndTest::playRound(const std::array<QStringList, 3> &stems,
                 QCOMPARE(seatLabel(*chat, "label_score", seat)->text(),
                          QString::number(m_table->server->seat(seat).gameScore));
     }
-    QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) { return visible(c, u"panel_scores"_s); }),
+    QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) { return isShown(c, u"panel_scores"_s); }),
                              PhaseTimeoutMs);
 }
 
 void GameEndToEndTest::expectFinalBoards(const QString &winnerName)
 {
-    QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) { return visible(c, u"panel_winner"_s); }),
+    QTRY_VERIFY_WITH_TIMEOUT(allShow([](const Tchat &c) { return isShown(c, u"panel_winner"_s); }),
                              PhaseTimeoutMs);
     for (int p = 0; p < 3; ++p) {
         const Tchat &chat = *m_table->players[p]->chat;
         const bool won = chat.playerName() == winnerName;
-        QCOMPARE(text(chat, u"label_winner1"_s),
+        QCOMPARE(textOf(chat, u"label_winner1"_s),
                  won ? u"You have Won the Game!"_s : winnerName + u" has Won the Game!"_s);
-        QCOMPARE(text(chat, u"label_status"_s), u"Game Over!"_s);
+        QCOMPARE(textOf(chat, u"label_status"_s), u"Game Over!"_s);
         for (int seat = 1; seat <= 3; ++seat)
             QCOMPARE(seatLabel(chat, "label_score", seat)->text(),
                      QString::number(m_table->server->seat(seat).gameScore));
     }
-    QVERIFY(visible(*m_table->players[0]->chat, u"button_start"_s));
-    QVERIFY(!visible(*m_table->players[1]->chat, u"button_start"_s));
+    QVERIFY(isShown(*m_table->players[0]->chat, u"button_start"_s));
+    QVERIFY(!isShown(*m_table->players[1]->chat, u"button_start"_s));
 }
 
 void GameEndToEndTest::allScoringThenOneWinnerWithoutDuplicates()
@@ -286,7 +274,7 @@ void GameEndToEndTest::allScoringThenOneWinnerWithoutDuplicates()
     // All Scoring, one round: Ann answers everything, Bob five, Cid three.
     startGame(1, 30, false, true);
     QTRY_VERIFY(
-        allShow([](const Tchat &c) { return text(c, u"label_gametype"_s) == u"All Scoring"_s; }));
+        allShow([](const Tchat &c) { return textOf(c, u"label_gametype"_s) == u"All Scoring"_s; }));
     const std::array<QStringList, 3> allScoring = {
         QStringList {u"ax"_s, u"bx"_s, u"cx"_s, u"dx"_s, u"ex"_s, u"fx"_s, u"gx"_s, u"hx"_s},
         QStringList {u"by"_s, u"cy"_s, {}, u"dy"_s, {}, u"ey"_s, u"fy"_s, {}},
@@ -319,7 +307,7 @@ void GameEndToEndTest::allScoringThenOneWinnerWithoutDuplicates()
     if (QTest::currentTestFailed())
         return;
     QTRY_VERIFY(allShow([](const Tchat &c) {
-        return text(c, u"label_gametype"_s) == u"One Winner Only No Duplicates"_s
+        return textOf(c, u"label_gametype"_s) == u"One Winner Only No Duplicates"_s
             && seatLabel(c, "label_score", 1)->text() == u"0"_s;
     }));
     const std::array<QStringList, 3> oneWinner = {
@@ -342,7 +330,7 @@ void GameEndToEndTest::allScoringThenOneWinnerWithoutDuplicates()
                 const int row = rowOf(ann, answerOf(p, 1));
                 QVERIFY(row > 0);
                 QVERIFY(picture(ann, "image_votefor", row)->isHidden());
-                QVERIFY(label(ann, u"label_vanswer%1"_s.arg(row))->font().strikeOut());
+                QVERIFY(named<QLabel>(ann, u"label_vanswer%1"_s.arg(row))->font().strikeOut());
             }
         } else {
             clickVote(0, "image_votefor", 1, category);

@@ -138,8 +138,8 @@ void StartTest::soloGameHostsAsYou()
     QVERIFY(download.isVisible());
     QVERIFY(listening);
     QVERIFY(client.chat->isHost());
-    QCOMPARE(client.chat->hostAddress(), u"127.0.0.1"_s);
-    QCOMPARE(client.chat->loginName(), u"You\u00FF"_s);
+    QCOMPARE(client.chat->connection().hostAddress(), u"127.0.0.1"_s);
+    QCOMPARE(client.chat->connection().loginName(), u"You\u00FF"_s);
     QVERIFY(!client.chat->connection().isLobbyOpen());
     QTRY_COMPARE(host.connections(), 1);
     host.send("CMD_sendlogininfo+1\xFF"_ba);

@@ -408,6 +408,39 @@ private slots:
         QCOMPARE(c.game.seatName(3), u"Zed"_s);
     }
 
+    // What the chat box and the phrase buttons send: "/me" makes an action,
+    // another command nothing; before the sign-in nothing is handled.
+    void typedChat_data()
+    {
+        using namespace Protocol::Msg;
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("phrase");
+        QTest::addColumn<QByteArray>("wire");
+        QTest::newRow("line") << u"me too"_s << false << chat(3, u"me too"_s, u"clRed"_s);
+        QTest::newRow("/me") << u"/me waves"_s << false << action(3, u"waves"_s, u"clRed"_s);
+        QTest::newRow("/me alone") << u"/mex"_s << false << action(3, QString(), u"clRed"_s);
+        QTest::newRow("command") << u"/quit"_s << false << QByteArray();
+        QTest::newRow("phrase") << u"Wow!"_s << true << action(3, u"says: Wow!"_s, u"clRed"_s);
+        QTest::newRow("/me phrase")
+            << u"/me cheers"_s << true << action(3, u"cheers"_s, u"clRed"_s);
+    }
+
+    void typedChat()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, phrase);
+        QFETCH(QByteArray, wire);
+        CoreClient c;
+        QVERIFY(!c.game.chat(typed, u"clRed"_s));
+        c.hear(Protocol::Msg::sendlogininfo(3));
+        c.sent.clear();
+        if (phrase)
+            c.game.sayPhrase(typed, u"clRed"_s);
+        else
+            QVERIFY(c.game.chat(typed, u"clRed"_s));
+        QCOMPARE(c.sent, wire.isEmpty() ? QList<QByteArray> {} : QList {wire});
+    }
+
     void chatLines_data()
     {
         QTest::addColumn<QString>("argument");

@@ -3,7 +3,7 @@
 // check what the panels show of it.
 #pragma once
 
-#include "../clientcore/CoreClient.h"
+#include "CoreClient.h"
 #include "client/GamePanels.h"
 
 #include <QLabel>

@@ -10,6 +10,7 @@
 #include "client/PlayerBoard.h"
 #include "client/SoundPlayer.h"
 #include "client/chatform.h"
+#include "protocol/Messages.h"
 #include "windows/spylistform.h"
 
 #include <QAction>
@@ -83,6 +84,16 @@ T *named(const QObject &window, const QString &name)
     if (!found)
         qFatal("no control named %s", qPrintable(name));
     return found;
+}
+
+// The text of a label and whether a control is shown, by object name.
+inline QString textOf(const QObject &window, const QString &name)
+{
+    return named<QLabel>(window, name)->text();
+}
+inline bool isShown(const QObject &window, const QString &name)
+{
+    return !named<QWidget>(window, name)->isHidden();
 }
 
 inline ChatView *chatView(const QObject &window)
@@ -159,4 +170,32 @@ struct TestClient
     bool yes = true; // the answer to every question
     QList<QUrl> opened;
     bool closed = false;
+};
+
+// A chat line as the core hands it to the view.
+inline ChatLine line(int style, const QString &text, const QColor &colour = Qt::black)
+{
+    return {style, {colour.red(), colour.green(), colour.blue()}, text};
+}
+
+// A main window that hears the host through the connection's seam: what it
+// sends is recorded, nothing is on the wire.
+struct SeamClient : TestClient
+{
+    SeamClient() : TestClient(freePort(), {})
+    {
+        chat->connection().setSender([this](const QByteArray &message) { sent += message; });
+        chat->connection().setPlayerName(QStringLiteral("Ann"));
+    }
+    void hear(const QByteArray &bytes) { chat->connection().receiveBytes(bytes); }
+    // Signed in and arrived as Ann on `seat`; seat 1 leads the game.
+    void signIn(int seat)
+    {
+        hear(Protocol::Msg::sendlogininfo(seat));
+        QTRY_VERIFY(sent.contains("CMD_logininfo"));
+        hear(Protocol::Msg::newplayerinfo(seat, QStringLiteral("Ann")));
+        QTRY_COMPARE(lastChatLine(*chat), QStringLiteral("You are Connected."));
+    }
+
+    QByteArray sent;
 };
