@@ -98,7 +98,10 @@ Tchat::Tchat(QWidget *parent) : QMainWindow(parent)
     logo->setGeometry(6, 496, 202, 24);
     logo->setPixmap(Pictures::load(QStringLiteral(":/pictures/logo_small.png")));
     logo->setScaledContents(true);
-    connect(logo, &TClickLabel::clicked, this, &Tchat::image_logoClick);
+    connect(logo, &TClickLabel::clicked, this, [this] {
+        if (m_windows.openMakerSite)
+            m_windows.openMakerSite();
+    });
 
     buildMenus();
     m_game = new GamePanels(board, *m_clientGame, this);
@@ -124,11 +127,6 @@ Tchat::~Tchat()
 void Tchat::setSoundPlayer(std::unique_ptr<SoundPlayer> player)
 {
     m_sounds = std::move(player);
-}
-
-void Tchat::setMessageBox(std::function<void(const QString &)> show)
-{
-    m_messageBox = std::move(show);
 }
 
 void Tchat::setSettingsFolder(const QString &folder)
@@ -171,12 +169,6 @@ void Tchat::wireGame()
     });
     connect(game, &ClientGame::runningChanged, this, &Tchat::updateJustWatch);
     connect(game, &ClientGame::gameWon, this, &Tchat::gameWon);
-}
-
-void Tchat::image_logoClick()
-{
-    if (m_windows.openMakerSite)
-        m_windows.openMakerSite();
 }
 
 // ---------------------------------------------------------------- context

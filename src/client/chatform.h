@@ -77,13 +77,16 @@ public:
     void setLobbyPort(quint16 port) { m_lobbyPort = port; }
     void setSoundPlayer(std::unique_ptr<SoundPlayer> player);
     void setUrlOpener(std::function<bool(const QUrl &)> opener) { m_urlOpener = std::move(opener); }
-    void setMessageBox(std::function<void(const QString &)> show);
-    // Where yes-or-no questions go; tests answer instead of a modal box.
+    void setMessageBox(std::function<void(const QString &)> show)
+    {
+        m_messageBox = std::move(show);
+    }
     // This computer's addresses friends can join at (default: every network's).
     void setMachineAddresses(std::function<QList<QHostAddress>()> addresses)
     {
         m_machineAddresses = std::move(addresses);
     }
+    // Where yes-or-no questions go; tests answer instead of a modal box.
     void setQuestionBox(std::function<bool(const QString &)> ask)
     {
         m_askQuestion = std::move(ask);
@@ -170,7 +173,6 @@ private:
     bool cameThroughStartWindow() const;
     // The host to join was never reached: the player chooses again.
     void firstConnectFailed(const QString &reason);
-    void image_logoClick();
 
     // What the client core reports.
     void chatterSound(int seat, const QString &sound);
