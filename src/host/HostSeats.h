@@ -25,11 +25,16 @@ struct HostSeats
     // bytes a slow reader leaves unsent).
     std::function<void(int seat, const QByteArray &bytes)> send;
 
+    static bool isSeatNumber(int seat) { return seat >= 1 && seat <= SeatTableSize; }
+    // Whether a message naming `seat` as its sender may come from `origin`
+    // (0 for a message injected in-process, whose seat fields are trusted).
+    static bool sentBy(int seat, int origin) { return origin == 0 || origin == seat; }
+
     Seat &operator[](int seat) const { return records[std::size_t(seat)]; }
     // The connection that holds the seat; null when none does.
     PeerConnection *connection(int seat) const
     {
-        return seat >= 1 && seat <= SeatTableSize ? connections[std::size_t(seat)].get() : nullptr;
+        return isSeatNumber(seat) ? connections[std::size_t(seat)].get() : nullptr;
     }
     bool understands(int seat, const char *word) const
     {

@@ -263,14 +263,7 @@ void TServer::dispatch(const Protocol::QueueEntry &entry)
 
 void TServer::signInTimerTimer()
 {
-    std::array<QString, SeatTableSize + 1> kept;
-    for (int seat = 1; seat <= SeatTableSize; ++seat)
-        kept[seat] = m_seats[seat].keptFor;
-    bool waiting = m_kept.tick();
-    for (int seat = 1; seat <= SeatTableSize; ++seat) {
-        if (!kept[seat].isEmpty() && m_seats[seat].keptFor.isEmpty())
-            tellSeatFreed(seat, kept[seat]);
-    }
+    const bool waiting = m_returns.tick();
     const SignInGate::Tick signIn = m_gate.tick();
     for (const int seat : signIn.expired)
         forceClose(seat, QStringLiteral("no sign-in within %1 seconds").arg(SignInSeconds));
@@ -308,54 +301,18 @@ void TServer::forceCloseLater(int seat, const QString &reason)
 
 void TServer::seatClosed(int seat)
 {
-    Seat &s = m_seats[seat];
-    const QString name = s.loginName;
-    const QString typed = s.typedName;
-    const QString address
-        = m_connections[seat] ? m_connections[seat]->transport->peerAddress() : QString();
-    // A newcomer left the kept seat it waited on: it is still kept, as our
-    // clients show it.
-    const bool keptStill = KeptSeats::heldByNewcomer(s);
-    // What the connection left waiting is forgotten now, at no cost to others.
-    if (m_connections[seat])
+    const QString name = m_seats[seat].loginName;
+    const bool wasInUse = m_seats[seat].inUse;
+    QString address;
+    if (m_connections[seat]) {
+        address = m_connections[seat]->transport->peerAddress();
+        // What the connection left waiting is forgotten now, at no cost to others.
         m_receivedlist.discard(m_connections[seat]->id);
-    // A player who drops out of a game may come back to this seat; one the
-    // leader removed may not.
-    const bool keep = m_gameRunning && isPlayingSeat(seat) && (s.signedIn || s.rejoining)
-        && !s.removed && !name.isEmpty();
-    if (s.inUse) {
-        // Our clients hear that the leader removed the player, or that its seat
-        // is kept (a person's: computer players leave quietly); others see it go.
-        const QByteArray message = Protocol::Msg::playerdisconnected(seat, name);
-        const QByteArray removal = Protocol::Msg::playerremoved(seat, name);
-        const QByteArray away = Protocol::Msg::away(seat, KeptSeats::KeepSeconds, name);
-        for (int other = 1; other <= m_highestSeat; ++other) {
-            if (other == seat || !m_seats[other].inUse)
-                continue;
-            if (keptStill && understands(other, Protocol::Capability::Away))
-                continue;
-            if (s.removed && understands(other, Protocol::Capability::Removal))
-                sendToSeat(other, removal);
-            else if (keep && !isComputer(seat) && understands(other, Protocol::Capability::Away))
-                sendToSeat(other, away);
-            else
-                sendToSeat(other, message);
-        }
     }
-    const bool wasInUse = s.inUse;
-    if (m_gameRunning && isPlayingSeat(seat) && s.signedIn && !name.isEmpty())
-        s.departed = name;
-    s.rejoining = false;
-    s.removed = false;
-    s.vacate();
+    const bool kept = m_returns.seatLeft(seat, address);
     m_connections[seat].reset();
-    if (!keep && !keptStill)
-        s.resumeToken.clear(); // nobody comes back to the seat
-    if (keep) {
-        m_kept.keep(seat, name, typed, address);
-        if (!m_signInTimer.isActive())
-            m_signInTimer.start();
-    }
+    if (kept && !m_signInTimer.isActive())
+        m_signInTimer.start();
     if (wasInUse)
         emit playerLeft(seat, name);
     updateLead();
@@ -368,42 +325,17 @@ void TServer::seatClosed(int seat)
 
 void TServer::chat(const QString &text, int origin)
 {
-    const auto line = Protocol::FromClient::chat(text);
-    if (line && isSeatNumber(line->seat) && sentBy(line->seat, origin) && withinChatRate(origin))
-        m_table.sendToAll(Protocol::Msg::chatRelay(line->seat, m_seats[line->seat].loginName,
-                                                   ChatGuard::capLine(line->text)));
+    m_relay.chat(text, origin);
 }
 
 void TServer::action(const QString &text, int origin)
 {
-    const auto line = Protocol::FromClient::action(text);
-    if (line && isSeatNumber(line->seat) && sentBy(line->seat, origin) && withinChatRate(origin))
-        m_table.sendToAll(Protocol::Msg::actionRelay(line->seat, m_seats[line->seat].loginName,
-                                                     ChatGuard::capLine(line->text)));
+    m_relay.action(text, origin);
 }
 
 void TServer::playasound(const QString &text, int origin)
 {
-    const auto sound = Protocol::FromClient::playasound(text);
-    if (sound && isSeatNumber(sound->seat) && sentBy(sound->seat, origin) && withinChatRate(origin))
-        m_table.sendToAll(
-            Protocol::Msg::playasoundRelay(sound->seat, ChatGuard::capSound(sound->text)));
-}
-
-bool TServer::withinChatRate(int origin)
-{
-    // A line injected in-process has no connection to pace.
-    if (origin == 0 || !m_connections[origin])
-        return true;
-    PeerConnection &c = *m_connections[origin];
-    const qint64 now = m_clock ? m_clock() : m_uptime.elapsed();
-    if (c.chatRate.take(now))
-        return true;
-    if (c.chatRate.noticeDue(now) && c.understands(Protocol::Capability::Notice))
-        sendToSeat(origin,
-                   Protocol::Msg::notice(
-                       QStringLiteral("You are chatting too fast: lines were not passed on.")));
-    return false;
+    m_relay.playasound(text, origin);
 }
 
 // --- Sending -----------------------------------------------------------------

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "host/CategoryTable.h"
+#include "host/ChatRelay.h"
 #include "host/HostListener.h"
 #include "host/HostOptions.h"
 #include "host/HostSeats.h"
@@ -14,6 +15,7 @@
 #include "host/PeerConnection.h"
 #include "host/RoundDraw.h"
 #include "host/Seat.h"
+#include "host/SeatReturns.h"
 #include "host/SignInGate.h"
 #include "protocol/Dispatcher.h"
 #include "protocol/GamePhase.h"
@@ -214,33 +216,21 @@ private:
 
     // Sign-in, kept seats and the lead (serversignin.cpp).
     void receivedlogininfo(const QString &text, int origin);
-    void moveToKeptSeat(int from, int to);
     void resume(const QString &text, int origin);
-    // The seat a player signing in on `seat` comes back to, by the token it
-    // presented or by name (see KeptSeats::seatFor); 0 for none.
-    int returningTo(int seat, const QString &typed) const;
     // Moves the connection to its player's own seat, closing the one the host
     // still holds there, and asks it to sign in for it.
     void takeBack(int from, int to);
-    void announceTakeOver(int seat);
-    // Tells our clients that kept seats are free again, then frees them.
-    void releaseKeptSeats();
-    void tellSeatFreed(int seat, const QString &name);
     void welcomeBack(int seat);
-    void giveAnswersBack(int seat);
     // Passes the lead on when its holder left (see Lead::update).
     void updateLead();
     void kickhim(const QString &text, int origin);
     void justwatch(const QString &text, int origin);
     void peerinfo(const QString &text, int origin);
 
-    // Relays (serverform.cpp).
+    // Relays (serverform.cpp, see ChatRelay).
     void chat(const QString &text, int origin);
     void action(const QString &text, int origin);
     void playasound(const QString &text, int origin);
-    // Whether a line from the connection fits its chat rate; the sender of
-    // one that does not is told now and then.
-    bool withinChatRate(int origin);
 
     // Round flow (serverround.cpp).
     void startgame(const QString &text, int origin);
@@ -277,9 +267,9 @@ private:
     void sendToSeat(int seat, const QByteArray &bytes);
 
     // Whether a message naming `seat` as its sender may come from `origin`.
-    static bool sentBy(int seat, int origin) { return origin == 0 || origin == seat; }
+    static bool sentBy(int seat, int origin) { return HostSeats::sentBy(seat, origin); }
     bool fromLead(int origin) const { return origin == 0 || origin == leadSeat(); }
-    static bool isSeatNumber(int seat) { return seat >= 1 && seat <= SeatTableSize; }
+    static bool isSeatNumber(int seat) { return HostSeats::isSeatNumber(seat); }
     static bool isPlayingSeat(int seat) { return seat >= 1 && seat <= Protocol::PlayingSeats; }
 
     HostOptions m_options;
@@ -297,8 +287,12 @@ private:
                            sendToSeat(seat, bytes);
                        }};
     KeptSeats m_kept {m_seats};
+    SeatReturns m_returns {m_table, m_kept, m_gameRunning};
     Lead m_lead {m_table, m_options};
     SignInGate m_gate {m_table};
+    ChatRelay m_relay {m_table, [this] {
+                           return m_clock ? m_clock() : m_uptime.elapsed();
+                       }};
 
     Protocol::Dispatcher m_dispatcher;
     // The receive queue and its dispatch timer (the `socktimer`).

@@ -27,7 +27,7 @@ void TServer::startgame(const QString &text, int origin)
 
     m_gameRunning = true;
     // Seats kept from a game this one replaces are free again.
-    releaseKeptSeats();
+    m_returns.releaseAll();
     m_duplicatesAllowed = start.duplicatesAllowed();
     m_turnTime = std::min(start.turnTime.value_or(DefaultTurnTime), MaxTurnTime);
     m_rounds = start.rounds.value_or(DefaultRounds);

@@ -47,18 +47,11 @@ void TServer::receivedlogininfo(const QString &text, int origin)
         return;
     }
     const QString typed = SignInGate::typedName(seat, login->name);
-    if (!s.rejoining) {
-        if (const int own = returningTo(seat, typed); own == seat) {
-            // Back on its own kept seat, where it waited as a newcomer.
-            s.loginName = s.keptFor;
-            s.typedName = s.keptTyped;
-            s.rejoining = true;
-            s.departed.clear();
-            m_kept.end(seat);
-        } else if (own != 0) {
-            takeBack(seat, own);
-            return;
-        }
+    if (const int own = s.rejoining ? 0 : m_returns.returningTo(seat, typed); own == seat) {
+        m_returns.backInPlace(seat);
+    } else if (own != 0) {
+        takeBack(seat, own);
+        return;
     }
     if (!s.rejoining && m_gate.isBarred(typed)) {
         if (understands(seat, Protocol::Capability::Removed))
@@ -66,16 +59,10 @@ void TServer::receivedlogininfo(const QString &text, int origin)
         disconnectsock(seat);
         return;
     }
-    if (!s.rejoining && KeptSeats::heldByNewcomer(s)) {
-        // No other seat was free. A stranger with the name of the player the
-        // seat is kept for is turned away; anyone else takes the seat over.
-        if (Protocol::nameKey(typed) == Protocol::nameKey(s.keptTyped)) {
-            sendToSeat(seat, Protocol::Msg::full());
-            disconnectsock(seat);
-            return;
-        }
-        tellSeatFreed(seat, s.keptFor);
-        m_kept.giveUp(seat);
+    if (!s.rejoining && KeptSeats::heldByNewcomer(s) && !m_returns.takeOver(seat, typed)) {
+        sendToSeat(seat, Protocol::Msg::full());
+        disconnectsock(seat);
+        return;
     }
     // Chat, scores and returns go by name: no two seats in use or kept share
     // one. A player moved back to its kept seat keeps the name it was kept for.
@@ -92,29 +79,14 @@ void TServer::receivedlogininfo(const QString &text, int origin)
 
     if (back) {
         s.returnedThisRound = true;
-        // The others see a return, not a new arrival; clients that do not know
-        // returns see the name arrive again.
-        const QByteArray arrival = Protocol::Msg::newplayerinfo(seat, name);
-        sendToSeat(seat, arrival);
-        const QByteArray message = Protocol::Msg::playerback(seat, name);
-        for (int other = 1; other <= m_highestSeat; ++other) {
-            if (other != seat && m_seats[other].inUse)
-                sendToSeat(other,
-                           understands(other, Protocol::Capability::Back) ? message : arrival);
-        }
+        m_returns.announceReturn(seat);
     } else {
         m_table.sendToAll(Protocol::Msg::newplayerinfo(seat, name));
-        announceTakeOver(seat);
+        m_returns.announceTakeOver(seat);
     }
     if (!s.resumeToken.isEmpty())
         sendToSeat(seat, Protocol::Msg::resumetoken(seat, s.resumeToken));
-    for (int other = 1; other <= m_highestSeat; ++other) {
-        const Seat &o = m_seats[other];
-        if (other != seat && !o.keptFor.isEmpty() && understands(seat, Protocol::Capability::Away))
-            sendToSeat(seat, Protocol::Msg::away(other, o.keptSecondsLeft, o.keptFor));
-        else if (other != seat && o.inUse)
-            sendToSeat(seat, Protocol::Msg::existingplayers(other, o.loginName));
-    }
+    m_returns.showTableTo(seat);
     if (version != QLatin1String(Protocol::Version)) {
         // The leader hears of it; on a stand-alone host that need not be seat 1.
         if (const int lead = leadSeat(); lead != 0 && m_seats[lead].inUse)
@@ -125,7 +97,7 @@ void TServer::receivedlogininfo(const QString &text, int origin)
     if (m_gameRunning)
         sendToSeat(seat, Protocol::Msg::gamestats(snapshot(*this, seat)));
     if (back && m_gameRunning && m_phase == Protocol::Phase::Answering)
-        giveAnswersBack(seat);
+        m_returns.giveAnswersBack(seat);
     if (back)
         welcomeBack(seat);
     if (back)
@@ -146,55 +118,25 @@ void TServer::resume(const QString &text, int origin)
         c->presentedToken = token->text;
 }
 
-int TServer::returningTo(int seat, const QString &typed) const
-{
-    const PeerConnection *c = connection(seat);
-    if (!c)
-        return 0;
-    // By the token its seat was given: from anywhere, to a kept seat or one
-    // the host still holds a connection on.
-    if (!c->presentedToken.isEmpty()) {
-        for (int own = 1; own <= SeatTableSize; ++own) {
-            if (m_seats[own].resumeToken == c->presentedToken)
-                return own;
-        }
-    }
-    // By name alone, as clients that know no tokens come back: only to a
-    // kept seat, and only from the address that held it.
-    return m_gameRunning ? m_kept.seatFor(typed, c->transport->peerAddress(), seat) : 0;
-}
-
 void TServer::takeBack(int from, int to)
 {
-    Seat &own = m_seats[to];
-    if (KeptSeats::heldByNewcomer(own) || own.signedIn || own.rejoining) {
-        // The host still holds a connection there (a phone that slept, a
-        // cable pulled, or a newcomer waiting on the kept seat): it goes
-        // without a word to the others, and the seat stays as it is.
+    if (m_returns.heldStill(to)) {
         const std::unique_ptr<PeerConnection> gone = std::move(m_connections[to]);
         m_receivedlist.discard(gone->id);
         emit connectionForced(to, gone->transport->peerAddress(),
                               QStringLiteral("its player came back on another connection"));
         gone->transport->close();
     }
-    const bool kept = !own.keptFor.isEmpty();
-    const bool watching = own.watching;
-    m_seats[from].loginName = kept ? own.keptFor : own.loginName;
-    m_seats[from].typedName = kept ? own.keptTyped : own.typedName;
-    moveToKeptSeat(from, to);
-    own.watching = watching && !kept;
-}
-
-void TServer::announceTakeOver(int seat)
-{
-    // The seat's score stays with it (the newcomer starts from it): our
-    // clients say so, unless its own player came back late.
-    const QString departed = std::exchange(m_seats[seat].departed, QString());
-    const Seat &s = m_seats[seat];
-    if (m_gameRunning && !departed.isEmpty()
-        && Protocol::nameKey(departed) != Protocol::nameKey(s.loginName))
-        m_table.sendToAllWho(Protocol::Capability::TakeOver,
-                             Protocol::Msg::takesover(seat, s.gameScore, departed, s.loginName));
+    m_returns.moveRecords(from, to);
+    // The connection moves, what it said about itself with it; what the seat
+    // it came in on still has queued is dropped as that is no longer in use.
+    m_connections[to] = std::move(m_connections[from]);
+    m_connections[to]->signInSecondsLeft = SignInSeconds;
+    emit connectionMoved(from, to);
+    // A client answers every seat message with a sign-in for that seat.
+    sendToSeat(to, Protocol::Msg::sendlogininfo(to));
+    if (!m_signInTimer.isActive())
+        m_signInTimer.start();
 }
 
 void TServer::welcomeBack(int seat)
@@ -210,61 +152,7 @@ void TServer::welcomeBack(int seat)
             Protocol::Msg::showcat(m_categories[std::size_t(m_currentCategory)], answersOnShow()));
 }
 
-void TServer::releaseKeptSeats()
-{
-    for (int seat = 1; seat <= Protocol::PlayingSeats; ++seat) {
-        if (!m_seats[seat].keptFor.isEmpty())
-            tellSeatFreed(seat, m_seats[seat].keptFor);
-    }
-    m_kept.releaseAll();
-}
-
-void TServer::tellSeatFreed(int seat, const QString &name)
-{
-    // Our clients showed the seat as kept; others saw its player go already.
-    m_table.sendToAllWho(Protocol::Capability::Away, Protocol::Msg::playerdisconnected(seat, name));
-}
-
-void TServer::giveAnswersBack(int seat)
-{
-    // Its boxes fill again, so the answers go out once more at its time-out.
-    const Seat &s = m_seats[seat];
-    if (!understands(seat, Protocol::Capability::Kept))
-        return;
-    const Seat::PerCategory<QString> &kept = s.answersSent ? s.answers : s.draft;
-    if (std::all_of(kept.begin() + 1, kept.end(), [](const QString &a) { return a.isEmpty(); }))
-        return;
-    sendToSeat(seat, Protocol::Msg::keptanswers(seat, QStringList(kept.begin() + 1, kept.end())));
-}
-
 // --- Kept seats --------------------------------------------------------------
-
-void TServer::moveToKeptSeat(int from, int to)
-{
-    Seat &old = m_seats[from];
-    Seat &kept = m_seats[to];
-    m_kept.end(to);
-    kept.inUse = true;
-    kept.tookPart = true;
-    kept.signedIn = false;
-    kept.rejoining = true;
-    kept.removed = false;
-    kept.departed.clear();
-    kept.watching = false;
-    kept.loginName = old.loginName;
-    kept.typedName = old.typedName;
-    // The connection moves, what it said about itself with it; the records stay.
-    m_connections[to] = std::move(m_connections[from]);
-    m_connections[to]->signInSecondsLeft = SignInSeconds;
-    // The seat it came in on was never announced: it is simply free again.
-    // What that seat still has queued is dropped as it no longer is in use.
-    old.vacate();
-    emit connectionMoved(from, to);
-    // A client answers every seat message with a sign-in for that seat.
-    sendToSeat(to, Protocol::Msg::sendlogininfo(to));
-    if (!m_signInTimer.isActive())
-        m_signInTimer.start();
-}
 
 // --- The lead ----------------------------------------------------------------
 

@@ -123,7 +123,7 @@ bool TServer::checkforwin()
                                                   : QStringLiteral("Missing");
     m_table.sendToAll(Protocol::Msg::winner(name));
     m_gameRunning = false;
-    releaseKeptSeats();
+    m_returns.releaseAll();
     m_gate.liftBars();
     // Also when a new game ends at once: the clock of the one it replaced stops.
     m_timer1.stop();
