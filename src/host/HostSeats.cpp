@@ -49,3 +49,17 @@ bool HostSeats::everyPlayerIsOurs() const
     }
     return true;
 }
+
+bool HostSeats::everyPlayerDone() const
+{
+    int players = 0;
+    for (int seat = 1; seat <= Protocol::PlayingSeats; ++seat) {
+        const Seat &s = (*this)[seat];
+        if (!s.inUse || !s.signedIn || s.watching)
+            continue;
+        if (!s.done)
+            return false;
+        ++players;
+    }
+    return players > 0;
+}

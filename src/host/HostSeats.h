@@ -56,4 +56,7 @@ struct HostSeats
     QStringList takenNames(int seat) const;
     // Whether every signed-in playing seat that is not just watching is ours.
     bool everyPlayerIsOurs() const;
+    // Whether a player sits at the table and every seated player who does
+    // not just watch said it is done.
+    bool everyPlayerDone() const;
 };

@@ -41,6 +41,30 @@ void markDuplicates(SeatTable &seats, std::size_t c)
     }
 }
 
+void openVote(SeatTable &seats, std::size_t c, bool duplicatesCount)
+{
+    for (int n = 1; n <= Protocol::PlayingSeats; ++n)
+        seats[n].duplicate[c] = 0;
+    if (duplicatesCount)
+        markDuplicates(seats, c);
+    for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
+        Seat &s = seats[n];
+        s.votedFor = 0;
+        s.declined.fill(false);
+        if (!s.answers[c].isEmpty())
+            ++s.answersShown;
+    }
+}
+
+void voteAgainst(SeatTable &seats, std::size_t c, int voter, int target)
+{
+    bool &declined = seats[voter].declined[std::size_t(target)];
+    if (declined)
+        return;
+    declined = true;
+    ++seats[target].votesAgainst[c];
+}
+
 void voteFor(SeatTable &seats, std::size_t c, int voter, int target)
 {
     const QString &answer = seats[target].answers[c];

@@ -15,6 +15,14 @@ bool sameAnswer(const QString &a, const QString &b);
 // Marks the answers of the category that another seat gave too.
 void markDuplicates(SeatTable &seats, std::size_t category);
 
+// Opens the vote on a category: its duplicates marked afresh (when they
+// count), the votes of the last one forgotten, each answer put to the vote
+// counted for its seat.
+void openVote(SeatTable &seats, std::size_t category, bool duplicatesCount);
+
+// The voter declines the target's answer: each player declines an answer once.
+void voteAgainst(SeatTable &seats, std::size_t category, int voter, int target);
+
 // Counts a vote for the target's answer unless it may not count: no
 // answer, the voter's own or one struck out as a duplicate, or the voter's
 // second. Identical answers always carry the same number of votes.

@@ -1,7 +1,18 @@
 #include "host/SeatReturns.h"
 
+#include "protocol/Dispatcher.h"
+
 #include <algorithm>
 #include <array>
+
+bool SeatReturns::mayAct(int seat, const QString &message) const
+{
+    if (!KeptSeats::heldByNewcomer(m_seats[seat]))
+        return true;
+    const QString name = Protocol::splitCommand(message).name;
+    return name == QLatin1String("CMD_logininfo") || name == QLatin1String("CMD_peerinfo")
+        || name == QLatin1String("CMD_resume");
+}
 
 int SeatReturns::returningTo(int seat, const QString &typed) const
 {

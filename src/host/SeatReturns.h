@@ -14,6 +14,10 @@ public:
         : m_seats(seats), m_kept(kept), m_gameRunning(gameRunning)
     { }
 
+    // Whether the message from the seat is acted on: a newcomer waiting on a
+    // kept seat may only sign in, as the score and answers there are still
+    // its player's.
+    bool mayAct(int seat, const QString &message) const;
     // The seat a player signing in on `seat` comes back to, by the token it
     // presented or by name (see KeptSeats::seatFor); 0 for none.
     int returningTo(int seat, const QString &typed) const;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -42,6 +43,22 @@ QString SignInGate::distinctName(int seat, const QString &name) const
         candidate = name.left(MaxNameLength - suffix.size()).trimmed() + suffix;
     }
     return candidate;
+}
+
+bool SignInGate::admit(int seat, const QString &typed) const
+{
+    // Chat, scores and returns go by name: no two seats in use or kept share one.
+    Seat &s = m_seats[seat];
+    const bool back = std::exchange(s.rejoining, false);
+    if (!back) {
+        s.loginName = distinctName(seat, typed);
+        s.typedName = typed;
+    }
+    s.inUse = true;
+    s.signedIn = true;
+    s.resumeToken
+        = m_seats.understands(seat, Protocol::Capability::Resume) ? newToken() : QString();
+    return back;
 }
 
 QString SignInGate::newToken()

@@ -26,6 +26,12 @@ public:
     // kept goes by it (see Protocol::nameKey).
     QString distinctName(int seat, const QString &name) const;
 
+    // Signs the player in on the seat under a name of its own (see
+    // distinctName); one moved back to its kept seat keeps the name it was
+    // kept for, which is a return (true). A peer that presents tokens gets a
+    // new one with each sign-in.
+    bool admit(int seat, const QString &typed) const;
+
     // The leader removed a player of that name: it stays out until the game
     // under way, or the next one, ends.
     void bar(const QString &name) { m_barred.append(Protocol::nameKey(name)); }

@@ -250,14 +250,8 @@ void TServer::dispatch(const Protocol::QueueEntry &entry)
         && (!isSeatNumber(entry.origin) || !m_connections[entry.origin]
             || entry.connection != m_connections[entry.origin]->id))
         return;
-    // A newcomer waiting on a kept seat may only sign in: the score and
-    // answers there are still its player's.
-    if (entry.origin != 0 && KeptSeats::heldByNewcomer(m_seats[entry.origin])) {
-        const QString name = Protocol::splitCommand(entry.text).name;
-        if (name != QLatin1String("CMD_logininfo") && name != QLatin1String("CMD_peerinfo")
-            && name != QLatin1String("CMD_resume"))
-            return;
-    }
+    if (entry.origin != 0 && !m_returns.mayAct(entry.origin, entry.text))
+        return;
     m_dispatcher.dispatch(entry);
 }
 

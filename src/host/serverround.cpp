@@ -152,16 +152,7 @@ void TServer::moveOnWhenAllDone()
     const bool voting = m_phase == Protocol::Phase::Voting && categoryOnShow();
     if (!m_timer1.isActive() || !(answering || voting) || !everyPlayerIsOurs())
         return;
-    int players = 0;
-    for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
-        const Seat &s = m_seats[n];
-        if (!s.inUse || !s.signedIn || s.watching)
-            continue;
-        if (!s.done)
-            return;
-        ++players;
-    }
-    if (players == 0)
+    if (!m_table.everyPlayerDone())
         return;
     if (answering)
         endround();

@@ -64,18 +64,8 @@ void TServer::receivedlogininfo(const QString &text, int origin)
         disconnectsock(seat);
         return;
     }
-    // Chat, scores and returns go by name: no two seats in use or kept share
-    // one. A player moved back to its kept seat keeps the name it was kept for.
-    const QString name = s.rejoining ? s.loginName : m_gate.distinctName(seat, typed);
-    if (!s.rejoining)
-        s.typedName = typed;
-    const bool back = std::exchange(s.rejoining, false);
-    s.loginName = name;
-    s.inUse = true;
-    s.signedIn = true;
-    // A new token with each sign-in, to peers that present one when they return.
-    s.resumeToken
-        = understands(seat, Protocol::Capability::Resume) ? SignInGate::newToken() : QString();
+    const bool back = m_gate.admit(seat, typed);
+    const QString name = s.loginName;
 
     if (back) {
         s.returnedThisRound = true;

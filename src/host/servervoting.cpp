@@ -32,7 +32,6 @@ QList<Protocol::ShowcatAnswer> TServer::answersOnShow() const
 
 void TServer::showcats()
 {
-    constexpr int seats = Protocol::PlayingSeats;
     ++m_currentCategory;
     if (m_currentCategory > Protocol::CategoriesPerRound) {
         m_table.sendToAll(Protocol::Msg::roundover());
@@ -40,27 +39,15 @@ void TServer::showcats()
         return;
     }
     const auto c = std::size_t(m_currentCategory);
-
-    for (int n = 1; n <= seats; ++n)
-        m_seats[n].duplicate[c] = 0;
-    if (!allScoring() && !m_duplicatesAllowed)
-        Scoring::markDuplicates(m_seats, c);
-
+    Scoring::openVote(m_seats, c, !allScoring() && !m_duplicatesAllowed);
     clearDone();
     const QList<Protocol::ShowcatAnswer> answers = answersOnShow();
-    for (int n = 1; n <= seats; ++n) {
-        Seat &s = m_seats[n];
-        s.votedFor = 0;
-        s.declined.fill(false);
-        if (!s.answers[c].isEmpty())
-            ++s.answersShown;
-    }
     if (answers.isEmpty()) {
         m_table.sendToAll(Protocol::Msg::noanswers(m_categories[c]));
         setPhase(Protocol::Phase::NoAnswers, GameFacts::votingSeconds(0));
         return;
     }
-    for (int n = 1; n <= seats; ++n) {
+    for (int n = 1; n <= Protocol::PlayingSeats; ++n) {
         m_seats[n].accepted.fill(0);
         m_seats[n].votesAgainst.fill(0);
     }
@@ -88,14 +75,7 @@ void TServer::voteagainst(const QString &text, int origin)
     if (!vote || !isPlayingSeat(vote->voter) || !sentBy(vote->voter, origin)
         || !isPlayingSeat(vote->seat) || !categoryOnShow())
         return;
-    const int voter = vote->voter;
-    const int target = vote->seat;
-    // Each player declines an answer at most once.
-    bool &declined = m_seats[voter].declined[std::size_t(target)];
-    if (declined)
-        return;
-    declined = true;
-    ++m_seats[target].votesAgainst[std::size_t(m_currentCategory)];
+    Scoring::voteAgainst(m_seats, std::size_t(m_currentCategory), vote->voter, vote->seat);
 }
 
 void TServer::postscores()
