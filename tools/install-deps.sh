@@ -3,7 +3,8 @@
 # that are missing. Works as root; uses sudo otherwise.
 set -euo pipefail
 
-packages=(g++ make cmake qt6-base-dev qt6-multimedia-dev fonts-dejavu-core fonts-liberation)
+packages=(g++ make cmake qt6-base-dev qt6-multimedia-dev qt6-websockets-dev libqrencode-dev
+  fonts-dejavu-core fonts-liberation)
 # The suite's checkers: python3 for both, a virtual display for the game's,
 # and clang-format for the formatting check.
 packages+=(python3 xvfb xauth xdotool clang-format)

@@ -2,6 +2,7 @@
 
 #include "host/PortProblem.h"
 #include "host/SockTransport.h"
+#include "host/WebSocketTransport.h"
 #include "protocol/ClientMessages.h"
 #include "protocol/GameRandom.h"
 
@@ -118,6 +119,28 @@ void TServer::accept(TSock *socket, bool fromThisMachine)
     const quint64 connection = m_lastConnection + 1;
     seatConnection(seat, fromThisMachine,
                    std::make_unique<SockTransport>(
+                       socket,
+                       [this, connection](const QByteArray &bytes) {
+                           if (const int s = seatOf(connection))
+                               receive(s, bytes);
+                       },
+                       [this, connection] {
+                           if (const int s = seatOf(connection))
+                               seatClosed(s);
+                       }));
+}
+
+void TServer::acceptWeb(QWebSocket *socket)
+{
+    const int seat = chooseSeat(false);
+    if (seat == RefusalSeat) {
+        refuse(nullptr);
+        WebSocketTransport::refuse(socket, m_sendHook ? QByteArray() : Protocol::Msg::full());
+        return;
+    }
+    const quint64 connection = m_lastConnection + 1;
+    seatConnection(seat, false,
+                   std::make_unique<WebSocketTransport>(
                        socket,
                        [this, connection](const QByteArray &bytes) {
                            if (const int s = seatOf(connection))

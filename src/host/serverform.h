@@ -30,6 +30,7 @@
 
 class GameRandom;
 class TSock;
+class QWebSocket;
 namespace Protocol::FromClient {
 struct Answers;
 }
@@ -72,6 +73,9 @@ public:
     // and refused it.
     int connectLocal(bool fromThisMachine = true,
                      const QString &address = QStringLiteral("in-process"));
+    // A browser's connection from the web listener, seated like an accepted
+    // socket from another machine (it never takes the host player's seat).
+    void acceptWeb(QWebSocket *socket);
     // Bytes that arrived on a seat's connection: the path of every socket read.
     // Complete messages are queued with the seat as their origin.
     void receive(int seat, const QByteArray &bytes);

@@ -46,6 +46,7 @@ Knobs read(const std::function<QString(const char *name)> &lookup)
         return fallback;
     };
     knobs.port = quint16(number(PortVariable, 1, 65535, knobs.port));
+    knobs.webPort = number(WebPortVariable, 0, 65535, knobs.webPort);
     knobs.secondMs = number(SecondMsVariable, 1, HighestSecondMs, knobs.secondMs);
     knobs.home = lookup(HomeVariable);
     const auto text = [&](const char *name, bool good, const QString &what) {
@@ -65,6 +66,13 @@ Knobs read(const std::function<QString(const char *name)> &lookup)
     knobs.lobbyPath = text(LobbyPathVariable, QDir::isAbsolutePath(lookup(LobbyPathVariable)),
                            QStringLiteral("an absolute path"));
     return knobs;
+}
+
+quint16 webPort(int chosen, quint16 gamePort)
+{
+    if (chosen != FollowsGamePort)
+        return quint16(chosen);
+    return gamePort < 65535 ? quint16(gamePort + 1) : 0;
 }
 
 Knobs read()

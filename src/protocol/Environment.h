@@ -14,6 +14,7 @@
 namespace Environment {
 
 inline constexpr char PortVariable[] = "LEXIBURST_PORT";
+inline constexpr char WebPortVariable[] = "LEXIBURST_WEB_PORT";
 inline constexpr char SecondMsVariable[] = "LEXIBURST_SECOND_MS";
 inline constexpr char HomeVariable[] = "LEXIBURST_HOME";
 inline constexpr char LobbyUrlVariable[] = "LEXIBURST_LOBBY_URL";
@@ -21,9 +22,14 @@ inline constexpr char LobbyPathVariable[] = "LEXIBURST_LOBBY_PATH";
 
 inline constexpr int HighestSecondMs = 3600 * 1000;
 
+inline constexpr int FollowsGamePort = -1;
+
 struct Knobs
 {
     quint16 port = GameFacts::DefaultPort;
+    // The port browsers are served on, 0 for none; FollowsGamePort for the
+    // game port + 1, whichever game port is chosen in the end.
+    int webPort = FollowsGamePort;
     int secondMs = GameFacts::DefaultSecondMs;
     // Folder of the player's files; empty for the usual choice.
     QString home;
@@ -35,6 +41,10 @@ struct Knobs
     // Why a value was refused, for the player; empty when all were good.
     QString error;
 };
+
+// The web port for a game on gamePort: the chosen one, else the next port
+// (none past the last).
+quint16 webPort(int chosen, quint16 gamePort);
 
 // The variables of this process.
 Knobs read();

@@ -74,6 +74,35 @@ private slots:
         QCOMPARE(knobs.error.startsWith(variable + u" must be "_s), !good);
     }
 
+    // The web port follows the game port unless chosen; 0 turns it off.
+    void webPort_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("gamePort");
+        QTest::addColumn<int>("served"); // -1: refused
+        QTest::newRow("unset") << QString() << 7772 << 7773;
+        QTest::newRow("follows the port") << QString() << 8000 << 8001;
+        QTest::newRow("none past the last") << QString() << 65535 << 0;
+        QTest::newRow("off") << u"0"_s << 7772 << 0;
+        QTest::newRow("chosen") << u"8080"_s << 7772 << 8080;
+        QTest::newRow("too high") << u"65536"_s << 7772 << -1;
+        QTest::newRow("negative") << u"-1"_s << 7772 << -1;
+    }
+
+    void webPort()
+    {
+        QFETCH(QString, value);
+        QFETCH(int, gamePort);
+        QFETCH(int, served);
+        const Environment::Knobs knobs = Environment::read([&](const char *name) {
+            return QLatin1String(name) == "LEXIBURST_WEB_PORT"_L1 ? value : QString();
+        });
+        QCOMPARE(knobs.error.startsWith(u"LEXIBURST_WEB_PORT must be a whole number from 0 to "_s),
+                 served < 0);
+        if (served >= 0)
+            QCOMPARE(int(Environment::webPort(knobs.webPort, quint16(gamePort))), served);
+    }
+
     void read()
     {
         QFETCH(QString, variable);

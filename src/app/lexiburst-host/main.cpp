@@ -2,6 +2,7 @@
 // own clients; the lowest signed-in seat leads the game (starts it, removes players).
 #include "app/ProgramInfo.h"
 #include "app/TerminationSignals.h"
+#include "host/WebListener.h"
 #include "host/serverform.h"
 #include "protocol/GameRandom.h"
 #include "storage/AddedCategories.h"
@@ -128,6 +129,7 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral(
         "Hosts a Lexiburst game without a window.\n\n"
         "Environment: LEXIBURST_PORT (the port when --port is not given, default 7772),\n"
+        "LEXIBURST_WEB_PORT (the web port when --web-port is not given, default the port + 1),\n"
         "LEXIBURST_HOME (folder of the added categories), LEXIBURST_SECOND_MS (milliseconds\n"
         "per game second, default 1000)."));
     const QCommandLineOption helpOption = parser.addHelpOption();
@@ -142,6 +144,11 @@ int main(int argc, char *argv[])
         QStringLiteral("Local address to listen on (default: all addresses)."),
         QStringLiteral("ADDRESS"));
     parser.addOption(bindOption);
+    const QCommandLineOption webPortOption(
+        QStringLiteral("web-port"),
+        QStringLiteral("TCP port browsers join on (default: the port + 1; 0 for none)."),
+        QStringLiteral("N"));
+    parser.addOption(webPortOption);
     if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
         logLine(parser.errorText().isEmpty() ? QStringLiteral("unexpected arguments")
                                              : parser.errorText());
@@ -154,7 +161,10 @@ int main(int argc, char *argv[])
     const auto port
         = ProgramInfo::number(Program, parser, QStringLiteral("port"), 1, 65535, environment->port);
     const auto bind = ProgramInfo::text(Program, parser, QStringLiteral("bind"));
-    if (!port || !bind)
+    const auto webPort = ProgramInfo::number(
+        Program, parser, QStringLiteral("web-port"), 0, 65535,
+        Environment::webPort(environment->webPort, quint16(port.value_or(0))));
+    if (!port || !bind || !webPort)
         return ProgramInfo::BadUsage;
     options.port = quint16(*port);
     options.bindAddress = *bind;
@@ -182,7 +192,21 @@ int main(int argc, char *argv[])
                          server.listenProblem()));
         return 1;
     }
+    // Browsers join on the web port; the game goes on without it if it is taken.
+    WebListener web([&server](QWebSocket *socket) { server.acceptWeb(socket); });
+    if (*webPort != 0) {
+        if (web.listen(quint16(*webPort), options.bindAddress)) {
+            const QStringList links = WebListener::shareLinks(web.port(), options.bindAddress);
+            if (links.isEmpty())
+                logLine(QStringLiteral("browsers join on port %1").arg(web.port()));
+            for (const QString &link : links)
+                logLine(QStringLiteral("friends join from a browser at %1").arg(link));
+        } else {
+            logLine(QStringLiteral("no web page: %1").arg(web.listenProblem()));
+        }
+    }
     const int result = app.exec();
+    web.stop();
     server.stopListening();
     return result;
 }
