@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 
 namespace {
 
@@ -27,6 +28,9 @@ constexpr std::array<std::array<FillRange, 3>, 3> FillBySkill {{
 // How far down the bank's ranking (commonest first) a player reaches for an answer, by
 // skill: a casual player names what everybody knows, a strong one also rarer words.
 constexpr std::array<int, 3> ReachBySkill {3, 6, 10};
+// Answers that make a category easy: past these, more do not draw a player to it, so long
+// lists of rare words are not favoured.
+constexpr int WeighAnswersUpTo = 6;
 // Percent of a casual player's answers that are near misses: an answer to another
 // category of the round, which a fair table refuses.
 constexpr int NearMissPercent = 8;
@@ -149,15 +153,28 @@ QString BotBrain::nearMiss(QChar letter, const QStringList &categories, int inde
 QStringList BotBrain::answerRound(QChar letter, const QStringList &categories)
 {
     QStringList result(categories.size());
+    // Which categories to fill is chance too, so a weak player's blanks move about; but like
+    // a person, a player fills first where many answers come to mind: a category weighs the
+    // cube of its known answers, counted up to WeighAnswersUpTo. Two players then seldom meet
+    // in a category where the bank knows only one or two answers.
     QList<int> answerable;
+    QList<int> weights;
     for (int i = 0; i < categories.size(); ++i) {
-        if (!m_bank.answers(categories.at(i), letter).isEmpty())
+        const int known
+            = std::min(int(m_bank.answers(categories.at(i), letter).size()), WeighAnswersUpTo);
+        if (known > 0) {
             answerable.append(i);
+            weights.append(known * known * known);
+        }
     }
-    // Which categories to fill is chance too, so a weak player's blanks move about.
     const int wanted = std::min(fillCount(), int(answerable.size()));
     for (int filled = 0; filled < wanted && !answerable.isEmpty();) {
-        const int index = answerable.takeAt(m_random.bounded(int(answerable.size())));
+        int pick = m_random.bounded(std::accumulate(weights.begin(), weights.end(), 0));
+        int at = 0;
+        while (pick >= weights.at(at))
+            pick -= weights.at(at++);
+        const int index = answerable.takeAt(at);
+        weights.removeAt(at);
         const QString &category = categories.at(index);
         const bool miss = m_profile.skill == BotProfile::MinSkill && categories.size() > 1
             && m_random.bounded(100) < NearMissPercent;

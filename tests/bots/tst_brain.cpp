@@ -61,6 +61,7 @@ private slots:
     void fillBySkillAndSpeed_data();
     void fillBySkillAndSpeed();
     void strongerSkillReachesRarerAnswers();
+    void fillsFirstWhereManyAnswersAreKnown();
     void sharedPlayersDoNotCopy();
     void declines_data();
     void declines();
@@ -176,6 +177,26 @@ void BotBrainTest::fillBySkillAndSpeed()
         const int count = filled(brain.answerRound(QLatin1Char("BCPST"[round % 5]), Busy));
         QVERIFY2(count >= least && count <= most, qPrintable(QString::number(count)));
     }
+}
+
+// A player who fills two or three of four boxes leaves the one with a single known answer
+// blank far more often than the one with six.
+void BotBrainTest::fillsFirstWhereManyAnswersAreKnown()
+{
+    const AnswerBank bank = AnswerBank::fromText("=Rich\nPa\nPb\nPc\nPd\nPe\nPf\n"
+                                                 "=Thin\nPg\n=Other\nPh\n=Last\nPi\n");
+    GameRandom random(8);
+    BotBrain brain(bank, random, {BotProfile::MinSkill, BotSpeed::Slow});
+    int rich = 0;
+    int thin = 0;
+    for (int round = 0; round < 100; ++round) {
+        brain.startGame();
+        const QStringList answers
+            = brain.answerRound(QLatin1Char('P'), {u"Rich"_s, u"Thin"_s, u"Other"_s, u"Last"_s});
+        rich += answers.at(0).isEmpty() ? 0 : 1;
+        thin += answers.at(1).isEmpty() ? 0 : 1;
+    }
+    QVERIFY2(rich > 90 && thin < 80, qPrintable(u"%1 %2"_s.arg(rich).arg(thin)));
 }
 
 void BotBrainTest::strongerSkillReachesRarerAnswers()
