@@ -120,17 +120,22 @@ int BotBrain::fillCount()
 QString BotBrain::pickAnswer(const QString &category, const QStringList &candidates)
 {
     QStringList fresh;
+    QStringList givenBefore;
     QStringList takenByOthers;
     for (const QString &candidate : candidates) {
-        if (m_usedAnswers.contains(usedKey(candidate)))
-            continue;
         if (m_shared && m_shared->isTaken(category, candidate))
             takenByOthers.append(candidate);
+        else if (m_usedAnswers.contains(usedKey(candidate)))
+            givenBefore.append(candidate);
         else
             fresh.append(candidate);
     }
-    // Another player's answer only when the bank knows nothing else, as a person would.
-    const QStringList &pool = fresh.isEmpty() ? takenByOthers : fresh;
+    // Another player's answer only when the bank knows nothing else, as a person would; and
+    // rather than that, which is struck out as a duplicate, one this player gave before.
+    const QStringList &pool = !fresh.isEmpty() ? fresh
+        : takenByOthers.isEmpty()              ? fresh
+        : !givenBefore.isEmpty()               ? givenBefore
+                                               : takenByOthers;
     if (pool.isEmpty())
         return QString();
     const int reach

@@ -57,7 +57,8 @@ public:
 
     BotBrain(const AnswerBank &bank, GameRandom &random, BotProfile profile = {});
 
-    // Forgets the answers given so far; answers never repeat within one game.
+    // Forgets the answers given so far. Within one game an answer comes back only when the
+    // category offers nothing new but another player's answer.
     void startGame();
     // The answers of the other computer players of this copy: an answer one of them gave
     // for a category is only given again when the bank knows no other.
