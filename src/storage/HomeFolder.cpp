@@ -31,6 +31,19 @@ QStringList playerFileNames()
             AddedCategories::fileName(ShortProgramName)};
 }
 
+// An installed program's folder belongs to the system: even when it can be
+// written to (the program runs as root), the player's files go elsewhere, so
+// they never mix with the package's files or outlive its removal.
+bool isSystemFolder(const QFileInfo &folder)
+{
+    const QString path = folder.canonicalFilePath();
+    for (const QLatin1String root : {QLatin1String("/usr"), QLatin1String("/opt")}) {
+        if (path == root || path.startsWith(root + u'/'))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void startFromOlderFiles(const QString &olderFolder, const QString &userFolder)
@@ -59,7 +72,8 @@ QString homeFolder(const QString &homeVariable, const QString &programFolder,
     if (!homeVariable.isEmpty())
         return QDir::cleanPath(homeVariable);
     const QFileInfo program(programFolder);
-    if (!programFolder.isEmpty() && program.isDir() && program.isWritable())
+    if (!programFolder.isEmpty() && program.isDir() && program.isWritable()
+        && !isSystemFolder(program))
         return QDir::cleanPath(programFolder);
     const QString folder = QDir::cleanPath(userFolder);
     QDir().mkpath(folder);

@@ -470,6 +470,9 @@ void TestSettings::homeFolderChoice()
     QCOMPARE(Storage::homeFolder(QString(), dir.filePath("missing"), dir.filePath("user")),
              dir.filePath("user"));
     QVERIFY(QFileInfo(dir.filePath("user")).isDir());
+    // An installed program run as root still keeps the player's files apart.
+    QCOMPARE(Storage::homeFolder(QString(), "/usr/bin", dir.filePath("user")),
+             dir.filePath("user"));
 
     // Files an older copy kept beside the program are where the player starts;
     // a file the per-user folder holds already is kept.
