@@ -1,7 +1,10 @@
 # make run   - install what is missing, build optimised, start a solo game
 # make test  - install what is missing, build with sanitizers, run the whole suite
 # make install [PREFIX=/usr/local] [DESTDIR=...] - build optimised and install
-# make deb    - build the Debian package in build/deb and check it with lintian
+#              (installing under /usr/local needs root: sudo make install)
+# make uninstall [DESTDIR=...] - remove what the last make install put down
+# make deb    - build the Debian packages (lexiburst, lexiburst-server) in
+#              build/deb and check them with lintian
 # make answer-bank - install the lexical data and rebuild resources/answers.txt
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
@@ -10,7 +13,7 @@ DEB_DIR := build/deb
 RELEASE_DIR := build/release
 TEST_DIR := build/asan
 
-.PHONY: deps build run test test-build host clean screenshots install deb answer-bank
+.PHONY: deps build run test test-build host clean screenshots install uninstall deb answer-bank
 
 deps:
 	@tools/install-deps.sh
@@ -55,12 +58,16 @@ answer-bank:
 	  git status --short -- $(BANK_FILES); git diff --stat -- $(BANK_FILES); \
 	fi
 
-# The prefix is set at configure time too: the service file names the programs' folder.
 install: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DLEXIBURST_TESTS=OFF \
 	  -DLEXIBURST_SCREENSHOTS=OFF -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
 	cmake --build $(RELEASE_DIR) -j$(JOBS)
+	@if [ -z "$(DESTDIR)" ] && ! [ -w "$$(dirname $(PREFIX))" -o -w "$(PREFIX)" ]; then \
+	  echo "make install: $(PREFIX) is not writable; run it as root (sudo make install)" >&2; exit 1; fi
 	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE_DIR) --prefix $(PREFIX)
+
+uninstall:
+	DESTDIR="$(DESTDIR)" cmake --build $(RELEASE_DIR) --target uninstall
 
 deb: deps
 	@tools/install-deps.sh --package
@@ -68,7 +75,7 @@ deb: deps
 	  -DLEXIBURST_BENCH=OFF -DLEXIBURST_SCREENSHOTS=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 	cmake --build $(DEB_DIR) -j$(JOBS)
 	cd $(DEB_DIR) && cpack -G DEB
-	lintian --tag-display-limit 0 $(DEB_DIR)/lexiburst_*.deb
+	lintian --tag-display-limit 0 $(DEB_DIR)/lexiburst_*.deb $(DEB_DIR)/lexiburst-server_*.deb
 
 clean:
 	rm -rf build

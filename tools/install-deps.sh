@@ -8,10 +8,11 @@ packages=(g++ make cmake qt6-base-dev qt6-multimedia-dev qt6-websockets-dev libq
 # The suite's checkers: python3 for both, a virtual display for the game's,
 # and clang-format for the formatting check.
 packages+=(python3 xvfb xauth xdotool clang-format)
-# The install check of the suite validates the menu entry and the metadata.
-packages+=(desktop-file-utils appstream)
+# The install check of the suite validates the menu entry and the metadata;
+# the package check builds the packages and installs them in a scratch root.
+packages+=(desktop-file-utils appstream dpkg-dev fakeroot systemd)
 if [ "${1:-}" = "--package" ]; then
-  packages+=(dpkg-dev file lintian)
+  packages+=(file lintian)
 fi
 if [ "${1:-}" = "--tools" ]; then
   packages+=(imagemagick espeak-ng sox qt6-svg-dev)

@@ -11,7 +11,8 @@ namespace Storage {
 void chooseHomeFolder(const QString &folder);
 
 // The chosen folder when there is one; else the program's own folder when it
-// can be written to and is not a system folder (under /usr or /opt); else perUserFolder(), created if needed.
+// can be written to and is not a system folder (under /usr or /opt); else
+// perUserFolder(), created if needed.
 QString homeFolder();
 
 // A file of that name in homeFolder(), e.g. homeFile(TallyBook::fileName("Lexaburst")).

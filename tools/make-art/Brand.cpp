@@ -221,14 +221,27 @@ static void paintAppIcon(QPainter &p)
     ground.setColorAt(0, QColor(0x55, 0x4c, 0xc8));
     ground.setColorAt(1, Palette::IndigoDark);
     p.fillPath(shape, ground);
-    p.save();
-    p.setClipPath(shape);
-    drawBurst(p, card.center(), 34, 20, 14, QColor(0xff, 0xe6, 0x80), Palette::Orange);
-    p.restore();
+    // The burst is cut to the card as a shape: a scalable picture keeps no
+    // clipping, and its spikes would poke out of the frame.
+    QRadialGradient burst(card.center(), 34);
+    burst.setColorAt(0, QColor(0xff, 0xe6, 0x80));
+    burst.setColorAt(1, Palette::Orange);
+    p.setPen(QPen(Palette::IndigoDark, 34 * 0.04, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(burst);
+    p.drawPath(burstPath(card.center(), 34, 20, 14).intersected(shape));
     p.setPen(QPen(Palette::Gold, 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawPath(shape);
-    drawTile(p, QLatin1Char('L'), card.center() + QPointF(0, 1), 0.36, -8);
+    // Shapes, not the tile's bitmap, so the scalable icon stays sharp; its
+    // shadow is the outline, offset and translucent.
+    p.save();
+    p.translate(card.center() + QPointF(0, 1));
+    p.rotate(-8);
+    p.scale(0.36, 0.36);
+    p.translate(-LetterWidth / 2.0, -LetterHeight / 2.0);
+    p.fillPath(letterTileOutline().translated(2, 3.5), QColor(40, 25, 0, 90));
+    paintLetterTile(p, QLatin1Char('L'));
+    p.restore();
 }
 
 QImage appIcon()

@@ -31,12 +31,8 @@ QPainterPath letterShape(QChar letter)
 
 } // namespace
 
-QImage letterTile(QChar letter)
+void paintLetterTile(QPainter &painter, QChar letter)
 {
-    QImage layer = blankImage(QSize(LetterWidth, LetterHeight));
-    QPainter painter(&layer);
-    prepare(painter);
-
     QPainterPath tile;
     tile.addRoundedRect(TileRect, TileCorner, TileCorner);
     painter.fillPath(tile,
@@ -62,6 +58,21 @@ QImage letterTile(QChar letter)
     const QRectF letterBounds = shape.boundingRect();
     painter.fillPath(shape,
                      verticalGradient(letterBounds, Palette::IndigoLight, Palette::IndigoDark));
+}
+
+QPainterPath letterTileOutline()
+{
+    QPainterPath tile;
+    tile.addRoundedRect(TileRect, TileCorner, TileCorner);
+    return tile;
+}
+
+QImage letterTile(QChar letter)
+{
+    QImage layer = blankImage(QSize(LetterWidth, LetterHeight));
+    QPainter painter(&layer);
+    prepare(painter);
+    paintLetterTile(painter, letter);
     painter.end();
 
     return withShadow(layer, QPointF(1.5, 2.5), 4, QColor(40, 25, 0, 110));

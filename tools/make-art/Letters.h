@@ -2,7 +2,10 @@
 // The letter tiles shown for the round's letter.
 
 #include <QImage>
+#include <QPainterPath>
 #include <QString>
+
+class QPainter;
 
 namespace Art {
 
@@ -14,5 +17,12 @@ inline constexpr int LetterHeight = 108;
 
 // A big bold letter on a cream tile with a gold rim and a soft drop shadow.
 QImage letterTile(QChar letter);
+
+// The same tile as shapes only, without the shadow, in a
+// LetterWidth x LetterHeight box at the painter's origin: for pictures that
+// must stay sharp at every size (the scalable icon).
+void paintLetterTile(QPainter &painter, QChar letter);
+// The tile's rounded outline in the same box.
+QPainterPath letterTileOutline();
 
 } // namespace Art

@@ -127,7 +127,7 @@ int main(int argc, char *argv[])
 
     // The desktop's icon theme: the sizes menus and launchers ask for, and a scalable one.
     PictureWriter icons(QString::fromLocal8Bit(argv[1]) + QStringLiteral("/icons/hicolor"));
-    for (int size : {48, 64, 128, 256})
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         icons.write(QStringLiteral("%1x%1/apps/lexiburst.png").arg(size), Art::appIconAt(size));
     const QString scalable
         = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/icons/hicolor/scalable/apps");
