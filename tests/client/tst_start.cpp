@@ -334,6 +334,9 @@ void StartTest::hostEndsTheGame()
     // Like a real host: refuse and hang up at once.
     host.send(signedIn ? "CMD_sendlogininfo+2\xFF"_ba : "CMD_full+\xFF"_ba);
     QTRY_COMPARE(client.chat->isConnected(), signedIn);
+    // Hung up with the sign-in unread, the host's system would reset the line
+    // instead of closing it, and the client would try again.
+    QTRY_COMPARE(host.received().contains("CMD_logininfo"), signedIn);
     host.closePeer();
     QTRY_VERIFY(client.closed);
     QCOMPARE(toldBeforeClosing, QStringList {why});
