@@ -8,7 +8,6 @@
 #include "client/SoundPlayer.h"
 #include "clientcore/ChatLine.h"
 #include "clientcore/HostConnection.h"
-#include "protocol/ColourText.h"
 #include "storage/Settings.h"
 #include "widgets/Pictures.h"
 #include "widgets/StoredColor.h"
@@ -438,11 +437,12 @@ QStringList Tchat::otherSeatedPlayers() const
 void Tchat::wireChat()
 {
     connect(m_chat, &ChatPanel::textEntered, this, [this](const QString &text) {
-        if (m_clientGame->chat(text, colourText()))
+        if (m_clientGame->chat(text, toRgb(m_chat->textColour())))
             m_chat->clearEntry();
     });
-    connect(m_chat, &ChatPanel::phraseSaid, this,
-            [this](const QString &phrase) { m_clientGame->sayPhrase(phrase, colourText()); });
+    connect(m_chat, &ChatPanel::phraseSaid, this, [this](const QString &phrase) {
+        m_clientGame->sayPhrase(phrase, toRgb(m_chat->textColour()));
+    });
     connect(m_chat, &ChatPanel::chatterSoundChosen, m_clientGame, &ClientGame::playChatterSound);
     connect(m_chat, &ChatPanel::linkOpened, this, [this](const QUrl &url) {
         // The desktop judges the address; its answer is not checked.
@@ -451,11 +451,6 @@ void Tchat::wireChat()
     });
     connect(m_chat, &ChatPanel::linkLost, this,
             [this] { showMessage(QStringLiteral("Cannot open Webpage")); });
-}
-
-QString Tchat::colourText() const
-{
-    return Protocol::colourToText(toRgb(m_chat->textColour()));
 }
 
 void Tchat::chatterSound(int seat, const QString &sound)

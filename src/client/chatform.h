@@ -183,8 +183,6 @@ private:
     void ViewTally1Click();
     void PrhaseList1Click();
 
-    QString colourText() const;
-
     HostConnection *m_connection = nullptr;
     ClientGame *m_clientGame = nullptr;
     PlayerBoard *m_board = nullptr;

@@ -1,6 +1,7 @@
 #include "clientcore/ClientGame.h"
 
 #include "clientcore/HostConnection.h"
+#include "protocol/ColourText.h"
 #include "protocol/Dispatcher.h"
 #include "protocol/Messages.h"
 
@@ -175,10 +176,11 @@ void ClientGame::act(const QString &text, const QString &colourText)
         m_connection.send(Protocol::Msg::action(ownSeat(), text, colourText));
 }
 
-bool ClientGame::chat(const QString &typed, const QString &colourText)
+bool ClientGame::chat(const QString &typed, Protocol::Rgb colour)
 {
     if (!m_connection.isSignedIn())
         return false;
+    const QString colourText = Protocol::colourToText(colour);
     if (!typed.isEmpty() && !typed.startsWith(u'/'))
         say(typed, colourText);
     else if (typed.startsWith(QLatin1String("/me")))
@@ -186,11 +188,11 @@ bool ClientGame::chat(const QString &typed, const QString &colourText)
     return true;
 }
 
-void ClientGame::sayPhrase(const QString &phrase, const QString &colourText)
+void ClientGame::sayPhrase(const QString &phrase, Protocol::Rgb colour)
 {
     act(phrase.startsWith(QLatin1String("/me ")) ? phrase.mid(4)
                                                  : QStringLiteral("says: ") + phrase,
-        colourText);
+        Protocol::colourToText(colour));
 }
 
 void ClientGame::playChatterSound(int tag)

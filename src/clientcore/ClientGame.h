@@ -118,11 +118,12 @@ public:
     void voteAgainst(int seat);
     void say(const QString &text, const QString &colourText);
     void act(const QString &text, const QString &colourText);
-    // A line typed in the chat: said, or after "/me" an action; another
-    // command is dropped. False when not signed in: nothing was handled.
-    bool chat(const QString &typed, const QString &colourText);
+    // A line typed in the chat, in the player's colour: said, or after "/me"
+    // an action; another command is dropped. False when not signed in:
+    // nothing was handled.
+    bool chat(const QString &typed, Protocol::Rgb colour);
     // A phrase button: after "/me " an action, else the player says it.
-    void sayPhrase(const QString &phrase, const QString &colourText);
+    void sayPhrase(const QString &phrase, Protocol::Rgb colour);
     void playChatterSound(int tag);
     void watch(bool watching);
     // The leader's requests.

@@ -431,13 +431,14 @@ private slots:
         QFETCH(bool, phrase);
         QFETCH(QByteArray, wire);
         CoreClient c;
-        QVERIFY(!c.game.chat(typed, u"clRed"_s));
+        const Protocol::Rgb red {0xFF, 0, 0};
+        QVERIFY(!c.game.chat(typed, red));
         c.hear(Protocol::Msg::sendlogininfo(3));
         c.sent.clear();
         if (phrase)
-            c.game.sayPhrase(typed, u"clRed"_s);
+            c.game.sayPhrase(typed, red);
         else
-            QVERIFY(c.game.chat(typed, u"clRed"_s));
+            QVERIFY(c.game.chat(typed, red));
         QCOMPARE(c.sent, wire.isEmpty() ? QList<QByteArray> {} : QList {wire});
     }
 
