@@ -336,4 +336,18 @@ QStringList lines(int section)
     }
 }
 
+QString paragraphs(int section)
+{
+    const QStringList stored = lines(section);
+    QString text;
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        text += stored[i];
+        const bool runsOn = stored[i].endsWith(u' ') && !stored[i].trimmed().isEmpty()
+            && i + 1 < stored.size() && !stored[i + 1].trimmed().isEmpty();
+        if (!runsOn && i + 1 < stored.size())
+            text += u'\n';
+    }
+    return text;
+}
+
 } // namespace HelpPages

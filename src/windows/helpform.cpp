@@ -130,8 +130,6 @@ QTextEdit *Thelp::makePage(int section)
     page->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     page->setLineWrapMode(QTextEdit::WidgetWidth);
-    // The pages' lines were broken by hand for 11-pixel Arial (or its metric
-    // twin) in this width: each stays one screen line.
     QFont pageFont(QStringLiteral("Arial"));
     pageFont.setStyleHint(QFont::SansSerif);
     pageFont.setPixelSize(PagePixels);
@@ -140,10 +138,9 @@ QTextEdit *Thelp::makePage(int section)
     palette.setColor(QPalette::Base, storedColor(PageColor));
     palette.setColor(QPalette::Text, Qt::black);
     page->setPalette(palette);
-    // Each stored line is one paragraph; plain text keeps quotes and symbols as written.
-    page->setPlainText(HelpPages::lines(section).join(QLatin1Char('\n')));
-    // The margin on the right would cut the longest hand-broken lines; the
-    // scroll bar keeps the text off the edge there.
+    // Plain text keeps quotes and symbols as written.
+    page->setPlainText(HelpPages::paragraphs(section));
+    // The scroll bar keeps the text off the right edge.
     QTextFrameFormat margins = page->document()->rootFrame()->frameFormat();
     margins.setMargin(PageMargin);
     margins.setRightMargin(0);

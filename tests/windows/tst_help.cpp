@@ -36,25 +36,37 @@ void TestHelp::sectionButtonShowsItsPage_data()
     QTest::addColumn<int>("tag");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("firstLine");
-    QTest::addColumn<int>("paragraphs"); // 0: free length
-    QTest::newRow("overview") << 1 << "Overview"
-                              << "Overview" << 10;
+    // A sentence whose stored lines break after a word or two.
+    QTest::addColumn<QString>("joined");
+    QTest::newRow("overview")
+        << 1 << "Overview"
+        << "Overview"
+        << "It's a fun game where you have to match the categories with words "
+           "that start with the letter given. \n\nThere";
     QTest::newRow("connecting") << 2 << "Connecting"
-                                << "Connecting" << 29;
+                                << "Connecting"
+                                << "press the Start Game button. Solo games can be played";
     QTest::newRow("game play") << 3 << "Game Play"
-                               << "Game Play" << 28;
+                               << "Game Play"
+                               << "wins a point. In the case of a tie";
     QTest::newRow("scoring") << 4 << "Scoring"
-                             << "Scoring" << 14;
+                             << "Scoring"
+                             << "decline an answer, then that answer doesn't get a point.";
     QTest::newRow("documentation") << 5 << "Documentation"
-                                   << "History" << 21;
+                                   << "History"
+                                   << "";
     QTest::newRow("license") << 6 << "License"
-                             << "License Agreement" << 0;
+                             << "License Agreement"
+                             << "";
     QTest::newRow("options") << 7 << "Options"
-                             << "Options" << 46;
+                             << "Options"
+                             << "";
     QTest::newRow("lobby") << 11 << "The Lobby"
-                           << "The Lobby" << 16;
+                           << "The Lobby"
+                           << "";
     QTest::newRow("friends") << 12 << "With Friends"
-                             << "Playing with friends" << 0;
+                             << "Playing with friends"
+                             << "";
 }
 
 void TestHelp::sectionButtonShowsItsPage()
@@ -62,7 +74,7 @@ void TestHelp::sectionButtonShowsItsPage()
     QFETCH(int, tag);
     QFETCH(QString, caption);
     QFETCH(QString, firstLine);
-    QFETCH(int, paragraphs);
+    QFETCH(QString, joined);
     Thelp help;
     help.show();
     TSelButton *button = help.sectionButton(tag);
@@ -73,16 +85,10 @@ void TestHelp::sectionButtonShowsItsPage()
     QCOMPARE(help.captionText(), caption);
     QTextDocument *page = help.currentPage()->document();
     QCOMPARE(page->firstBlock().text(), firstLine);
-    if (paragraphs > 0)
-        QCOMPARE(page->blockCount(), paragraphs);
-    // Lines broken by hand stay whole: no word is left on a line of its own.
     QCOMPARE(help.currentPage()->font().pixelSize(), 11);
-    page->documentLayout()->documentSize();
-    for (QTextBlock block = page->begin(); paragraphs > 0 && block.isValid(); block = block.next())
-        QVERIFY2(block.layout()->lineCount() <= 1, qPrintable(block.text()));
-    // Trailing blanks of the stored lines are kept.
-    if (tag == 3)
-        QCOMPARE(page->findBlockByNumber(27).text(), QStringLiteral("  "));
+    // The page wraps each sentence once: no word is left on a line of its own
+    // because a stored line ended there.
+    QVERIFY(help.currentPage()->toPlainText().contains(joined));
 }
 
 void TestHelp::chosenPageStaysAfterHideAndShow()
