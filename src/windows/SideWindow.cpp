@@ -6,6 +6,8 @@
 #include "widgets/TFlatPanel.h"
 
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -49,6 +51,30 @@ void setupFixed(QWidget *window, const QString &caption, QSize clientSize, const
     palette.setColor(QPalette::Window, background);
     window->setPalette(palette);
     window->setAutoFillBackground(true);
+}
+
+void fitTitle(QWidget *window)
+{
+    // The frame's icon, its buttons and the title's margins, as the common
+    // window managers' default themes draw them.
+    constexpr int TitleBarRoom = 130;
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    const int needed
+        = QFontMetrics(titleFont).horizontalAdvance(window->windowTitle()) + TitleBarRoom;
+    const int extra = needed - window->width();
+    if (extra <= 0)
+        return;
+    const int oldWidth = window->width();
+    for (QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        if (child->width() >= oldWidth)
+            child->resize(child->width() + extra, child->height());
+        else
+            child->move(child->x() + extra / 2, child->y());
+    }
+    window->setFixedSize(oldWidth + extra, window->height());
 }
 
 QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,

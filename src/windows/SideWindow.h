@@ -26,6 +26,11 @@ QPixmap backgroundPicture();
 void setupFixed(QWidget *window, const QString &caption, QSize clientSize,
                 const QColor &background);
 
+// Window managers cut a title that does not fit the frame's title bar. A
+// fixed window too narrow for its title grows to fit it, its content kept in
+// the middle; call it once the window's children are placed.
+void fitTitle(QWidget *window);
+
 // A label at a designed place; size -1 keeps the label's own size hint.
 QLabel *placeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
                    const QColor &color, int left, int top, int width = -1, int height = -1);

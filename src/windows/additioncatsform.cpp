@@ -79,6 +79,7 @@ Tadditionalcats::Tadditionalcats(QWidget *parent)
 
     setBackgroundPicture(SideWindow::backgroundPicture());
     setFolder(Storage::homeFolder());
+    SideWindow::fitTitle(this);
 }
 
 // Entries added after the last close are not lost when the program ends.

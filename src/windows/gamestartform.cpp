@@ -219,6 +219,7 @@ Tgamestart::Tgamestart(QWidget *parent) : QWidget(parent, Qt::Dialog)
     cancel->setFont(arial(9, false));
     cancel->setGeometry(start->geometry().right() + 8, 221, 58, 24);
     connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+    SideWindow::fitTitle(this);
 }
 
 void Tgamestart::keyPressEvent(QKeyEvent *event)

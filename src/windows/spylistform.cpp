@@ -87,6 +87,7 @@ Tspylist::Tspylist(QWidget *parent) : QWidget(parent, Qt::Dialog | Qt::WindowSta
                        "QPushButton:pressed { background: %3; }")
             .arg(DoneFace.name(), DoneFace.lighter(115).name(), DoneFace.darker(120).name()));
     connect(button_done, &QPushButton::clicked, this, &Tspylist::button_doneClick);
+    SideWindow::fitTitle(this);
 }
 
 QString Tspylist::entryText(int seat, const QString &name)
