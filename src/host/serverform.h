@@ -218,7 +218,8 @@ private:
     void forceCloseLater(int seat, const QString &reason);
     void registerHandlers();
 
-    // Sign-in, kept seats and the lead (serversignin.cpp).
+    // Sign-in, kept seats and the lead (serversignin.cpp, see SignInGate,
+    // SeatReturns and Lead).
     void receivedlogininfo(const QString &text, int origin);
     void resume(const QString &text, int origin);
     // Moves the connection to its player's own seat, closing the one the host

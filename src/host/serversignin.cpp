@@ -1,5 +1,7 @@
 // Sign-in, seats kept for players who drop out of a game and come back, the
-// lead on a stand-alone host, and the leader's say over other seats.
+// lead on a stand-alone host, and the leader's say over other seats: the
+// rules of each are SignInGate's, SeatReturns' and Lead's; here they meet the
+// connections and the game.
 #include "host/serverform.h"
 #include "protocol/ClientMessages.h"
 
