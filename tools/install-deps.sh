@@ -15,7 +15,7 @@ if [ "${1:-}" = "--package" ]; then
   packages+=(file lintian)
 fi
 if [ "${1:-}" = "--tools" ]; then
-  packages+=(imagemagick espeak-ng sox qt6-svg-dev)
+  packages+=(imagemagick espeak-ng sox qt6-svg-dev openbox x11-utils)
 fi
 # Only the answer-bank generator (tools/answer-bank) reads these; the build never does.
 if [ "${1:-}" = "--bank" ]; then

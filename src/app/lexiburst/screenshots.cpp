@@ -87,7 +87,7 @@ void say(Tchat &chat, const QString &text)
 
 bool save(QWidget &widget, const QString &path)
 {
-    const bool saved = widget.grab().save(path);
+    const bool saved = grabWindowTo(widget, path);
     QTextStream(stdout) << (saved ? "wrote " : "could not write ") << path << '\n';
     return saved;
 }
@@ -371,8 +371,10 @@ bool playGames(const QString &folder, Tgamestart &gamestart, Tchat &you, Tchat &
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QString folder
-        = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    // --framed: under a window manager, every window as the screen shows it.
+    QStringList arguments = app.arguments().mid(1);
+    setFramedGrabs(arguments.removeAll(QStringLiteral("--framed")) > 0);
+    const QString folder = arguments.value(0, QStringLiteral("screenshots"));
     QDir().mkpath(folder);
     const quint16 port = freePort();
     // The players' settings stay out of the real settings file.
@@ -440,6 +442,7 @@ int main(int argc, char *argv[])
     spies->show();
     QCoreApplication::processEvents();
     ok = save(*spies, QDir(folder).filePath(QStringLiteral("spylist.png"))) && ok;
+    spies->hide();
 
     ok = playGames(folder, gamestart, *you, *bob, *cyd, *dana) && ok;
 
