@@ -206,24 +206,30 @@ void StartWindow::buildJoin(TFlatPanel *panel)
 {
     way(Kind::Join).button = dressPanel(panel, "button_join", QStringLiteral("Join a Game"),
                                         QStringLiteral("Join the game a friend hosts."));
-    SideWindow::placeTextLabel(panel, "label_joinaddress", QStringLiteral("Host address:"),
-                               {FieldLeft, 84, 196, 18}, uiFont(BodyFontSize + 1, true), Qt::black,
-                               Qt::AlignLeft | Qt::AlignVCenter);
+    m_lanGames = new QListWidget(panel);
+    m_lanGames->setObjectName(QStringLiteral("list_langames"));
+    m_lanGames->setGeometry(FieldLeft, 82, 196, 56);
+    m_lanGames->setToolTip(QStringLiteral("Games on this network: double-click one to join it."));
+    showLanGames({});
+    connect(m_lanGames, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
+        const QString address = item->data(Qt::UserRole).toString();
+        if (address.isEmpty())
+            return;
+        m_joinAddress->setEditText(address);
+        start(Kind::Join);
+    });
     m_joinAddress = new QComboBox(panel);
     m_joinAddress->setObjectName(QStringLiteral("combo_joinaddress"));
     m_joinAddress->setEditable(true);
     m_joinAddress->setInsertPolicy(QComboBox::NoInsert);
-    m_joinAddress->lineEdit()->setPlaceholderText(QStringLiteral("as the host's window shows it"));
-    m_joinAddress->setGeometry(FieldLeft, 104, 196, FieldHeight);
+    m_joinAddress->lineEdit()->setPlaceholderText(
+        QStringLiteral("host address, or one joined before"));
+    m_joinAddress->setGeometry(FieldLeft, 142, 196, FieldHeight);
     SideWindow::placeTextLabel(panel, "label_joinport", QStringLiteral("Port:"),
-                               {FieldLeft, 138, 40, FieldHeight}, uiFont(BodyFontSize + 1, true),
+                               {FieldLeft, 172, 40, FieldHeight}, uiFont(BodyFontSize + 1, true),
                                Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
-    m_joinPort = makeSpin(panel, "spin_joinport", 1, 0xFFFF, {64, 138, PortWidth, FieldHeight});
+    m_joinPort = makeSpin(panel, "spin_joinport", 1, 0xFFFF, {64, 172, PortWidth, FieldHeight});
     m_joinPort->setGroupSeparatorShown(false);
-    SideWindow::placeTextLabel(panel, "label_recent",
-                               QStringLiteral("Hosts joined before are in the list."),
-                               {FieldLeft, 170, 196, 30}, uiFont(BodyFontSize), Qt::darkGray,
-                               Qt::AlignHCenter | Qt::AlignTop, true);
     // An address typed with ":port" (as the host's window shows it) and the
     // port box always agree; the typed port wins.
     connect(m_joinAddress, &QComboBox::editTextChanged, this, [this](const QString &text) {
@@ -356,6 +362,43 @@ void StartWindow::showRecentHosts()
     m_joinPort->setValue(hosts.isEmpty() ? m_startPort : hosts.first().port);
 }
 
+void StartWindow::showLanGames(const QList<LanDiscovery::GameOnLan> &games)
+{
+    const QString picked = m_lanGames->currentItem()
+        ? m_lanGames->currentItem()->data(Qt::UserRole).toString()
+        : QString();
+    m_lanGames->clear();
+    for (const LanDiscovery::GameOnLan &game : games) {
+        const QString address = joinText(game.address, game.port);
+        const QString state = game.running ? QStringLiteral("playing")
+                                           : QStringLiteral("%1 free").arg(game.seatsFree);
+        const QString name = game.name.isEmpty() ? QStringLiteral("A game") : game.name;
+        auto *item = new QListWidgetItem(QStringLiteral("%1 (%2) - %3").arg(name, state, address),
+                                         m_lanGames);
+        item->setData(Qt::UserRole, address);
+        item->setToolTip(QStringLiteral("%1 of %2 seats taken, version %3")
+                             .arg(game.seatsTaken)
+                             .arg(game.seatsTaken + game.seatsFree)
+                             .arg(game.version));
+        if (address == picked)
+            m_lanGames->setCurrentItem(item);
+    }
+    if (games.isEmpty()) {
+        auto *none
+            = new QListWidgetItem(QStringLiteral("No games found on this network yet"), m_lanGames);
+        none->setFlags(Qt::NoItemFlags);
+    }
+}
+
+QStringList StartWindow::shownLanGames() const
+{
+    QStringList texts;
+    for (int row = 0; row < m_lanGames->count(); ++row)
+        if (m_lanGames->item(row)->flags() != Qt::NoItemFlags)
+            texts.append(m_lanGames->item(row)->text());
+    return texts;
+}
+
 void StartWindow::showAddresses()
 {
     m_addresses->clear();
@@ -482,6 +525,13 @@ void StartWindow::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     showAddresses();
     way(m_highlighted).button->setFocus();
+    emit shownChanged(true);
+}
+
+void StartWindow::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    emit shownChanged(false);
 }
 
 void StartWindow::keyPressEvent(QKeyEvent *event)

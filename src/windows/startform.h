@@ -5,6 +5,7 @@
 // starts nothing itself.
 #pragma once
 
+#include "protocol/LanDiscovery.h"
 #include "storage/Settings.h"
 
 #include <QDialog>
@@ -88,14 +89,23 @@ public:
     QString notice() const;
     // Shows the window again with why the chosen game could not begin.
     void showProblem(const QString &text);
+    // The games found on the local network, listed above the hosts joined
+    // before; a double-click joins one.
+    void showLanGames(const QList<LanDiscovery::GameOnLan> &games);
+    // The lines the list of games found shows.
+    QStringList shownLanGames() const;
 
 signals:
     void chosen(const StartChoice &choice);
     // The player has the lobby program and wants its window.
     void lobbyRequested();
+    // The window was shown or hidden: games on the network are looked for
+    // only while it shows.
+    void shownChanged(bool shown);
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -123,6 +133,7 @@ private:
     QSpinBox *m_hostPort;
     QListWidget *m_addresses;
     QPushButton *m_copy;
+    QListWidget *m_lanGames;
     QComboBox *m_joinAddress;
     QSpinBox *m_joinPort;
     QLabel *m_notice;

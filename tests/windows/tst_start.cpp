@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -65,6 +66,7 @@ private slots:
     void choicesSurviveANewRun();
     void addressesForFriends();
     void machineAddressesAreThisMachines();
+    void lanGameJoinsOnDoubleClick();
 
 private:
     QTemporaryDir m_dir;
@@ -234,6 +236,32 @@ void TestStart::machineAddressesAreThisMachines()
         QTcpServer server;
         QVERIFY2(server.listen(address, 0), qPrintable(address.toString()));
     }
+}
+
+// A game found on the network is listed with its address and joined by a double-click.
+void TestStart::lanGameJoinsOnDoubleClick()
+{
+    Fixture f(m_dir.filePath(QStringLiteral("langame")));
+    LanDiscovery::GameOnLan game;
+    game.id = QStringLiteral("1f");
+    game.name = QStringLiteral("Ann");
+    game.seatsTaken = 2;
+    game.seatsFree = 6;
+    game.port = 7800;
+    game.address = QStringLiteral("192.168.1.9");
+    f.window.showLanGames({game});
+    QCOMPARE(f.window.shownLanGames(),
+             QStringList {QStringLiteral("Ann (6 free) - 192.168.1.9:7800")});
+    f.control<QLineEdit>("edit_name")->setText(QStringLiteral("Bo"));
+    auto *list = f.control<QListWidget>("list_langames");
+    emit list->itemDoubleClicked(list->item(0));
+    QCOMPARE(f.spy.size(), 1);
+    const auto choice = f.spy.at(0).at(0).value<StartChoice>();
+    QCOMPARE(choice.kind, Kind::Join);
+    QCOMPARE(choice.address, QStringLiteral("192.168.1.9"));
+    QCOMPARE(choice.port, 7800);
+    f.window.showLanGames({});
+    QVERIFY(f.window.shownLanGames().isEmpty());
 }
 
 QTEST_MAIN(TestStart)

@@ -2,6 +2,7 @@
 // own clients; the lowest signed-in seat leads the game (starts it, removes players).
 #include "app/ProgramInfo.h"
 #include "app/TerminationSignals.h"
+#include "host/LanAnswerer.h"
 #include "host/WebListener.h"
 #include "host/serverform.h"
 #include "protocol/GameRandom.h"
@@ -149,6 +150,15 @@ int main(int argc, char *argv[])
         QStringLiteral("TCP port browsers join on (default: the port + 1; 0 for none)."),
         QStringLiteral("N"));
     parser.addOption(webPortOption);
+    const QCommandLineOption nameOption(
+        QStringLiteral("name"),
+        QStringLiteral("Name the game goes by on the local network (default: its leader's)."),
+        QStringLiteral("NAME"));
+    parser.addOption(nameOption);
+    const QCommandLineOption noAnnounceOption(
+        QStringLiteral("no-announce"),
+        QStringLiteral("Do not answer clients looking for games on the local network."));
+    parser.addOption(noAnnounceOption);
     if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
         logLine(parser.errorText().isEmpty() ? QStringLiteral("unexpected arguments")
                                              : parser.errorText());
@@ -164,7 +174,8 @@ int main(int argc, char *argv[])
     const auto webPort = ProgramInfo::number(
         Program, parser, QStringLiteral("web-port"), 0, 65535,
         Environment::webPort(environment->webPort, quint16(port.value_or(0))));
-    if (!port || !bind || !webPort)
+    const auto name = ProgramInfo::text(Program, parser, QStringLiteral("name"));
+    if (!port || !bind || !webPort || !name)
         return ProgramInfo::BadUsage;
     options.port = quint16(*port);
     options.bindAddress = *bind;
@@ -183,6 +194,16 @@ int main(int argc, char *argv[])
     GameRandom random = GameRandom::fromClock();
     TServer server(options, random);
     logEvents(server);
+    std::optional<HostBeacon> beacon;
+    if (!parser.isSet(noAnnounceOption)) {
+        beacon.emplace(server, HostBeacon::newId([&random](int n) { return random.bounded(n); }),
+                       *name);
+        QObject::connect(&server, &TServer::listening, &*beacon, [&beacon] {
+            if (!beacon->problem().isEmpty())
+                logLine(
+                    QStringLiteral("not found on the local network: %1").arg(beacon->problem()));
+        });
+    }
     addPlayersCategories(server);
     if (!server.startListening()) {
         logLine(QStringLiteral("cannot listen%1: %2")
@@ -197,6 +218,8 @@ int main(int argc, char *argv[])
     if (*webPort != 0) {
         if (web.listen(quint16(*webPort), options.bindAddress)) {
             const QStringList links = WebListener::shareLinks(web.port(), options.bindAddress);
+            if (beacon)
+                beacon->setWebPort(web.port());
             if (links.isEmpty())
                 logLine(QStringLiteral("browsers join on port %1").arg(web.port()));
             for (const QString &link : links)

@@ -14,7 +14,9 @@
 
 #include "bots/AnswerBank.h"
 #include "bots/ComputerPlayers.h"
+#include "clientcore/LanFinder.h"
 #include "host/HostOptions.h"
+#include "host/LanAnswerer.h"
 #include "host/serverform.h"
 #include "protocol/GameRandom.h"
 #include "storage/HomeFolder.h"
@@ -45,6 +47,9 @@ struct ProgramWindows::Parts
     Ttallylist tallylist;
     GameRandom random = GameRandom::fromClock();
     TServer server;
+    // The hosted game answers players looking for games on the network.
+    HostBeacon beacon {server, HostBeacon::newId([this](int n) { return random.bounded(n); })};
+    LanFinder lanFinder;
     Tadditionalcats additionalcats;
     StartWindow start;
     // Computer players run here, each on its own connection to this copy's host.
@@ -90,6 +95,17 @@ ProgramWindows::ProgramWindows(const QStringList &arguments, const Environment::
     parts.start.setStartPort(environment.port);
     parts.start.setSettingsFolder(Storage::homeFolder());
     parts.start.setBackgroundPicture(background);
+    if (environment.port != GameFacts::DefaultPort)
+        parts.lanFinder.setPorts({GameFacts::DefaultPort, environment.port});
+    QObject::connect(&parts.lanFinder, &LanFinder::gamesChanged, &parts.start,
+                     [this] { m_parts->start.showLanGames(m_parts->lanFinder.games()); });
+    QObject::connect(&parts.start, &StartWindow::shownChanged, &parts.lanFinder,
+                     [this](bool shown) {
+                         if (shown)
+                             m_parts->lanFinder.start();
+                         else
+                             m_parts->lanFinder.stop();
+                     });
     // A solo game is not reachable from the network.
     windows.startListening = [this](quint16 port, bool thisComputerOnly) {
         return m_parts->server.listenOn(port,
