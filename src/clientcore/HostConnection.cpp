@@ -4,8 +4,11 @@
 #include "protocol/FieldReader.h"
 #include "protocol/GameFacts.h"
 #include "protocol/Messages.h"
+#include "sock/AddressLookup.h"
 #include "sock/Sock.h"
 
+#include <QHostAddress>
+#include <QHostInfo>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -84,9 +87,19 @@ HostConnection::HostConnection(QObject *parent) : QObject(parent)
     m_connectTimer = new QTimer(this);
     m_connectTimer->setSingleShot(true);
     connect(m_connectTimer, &QTimer::timeout, this, [this] {
+        m_lookingUp = false;
         if (!m_socket->Connected())
             reportFailure(ConnectTimedOut);
     });
+    m_lookup
+        = [](const QString &name, QObject *context, std::function<void(const QStringList &)> done) {
+              QHostInfo::lookupHost(name, context, [done = std::move(done)](const QHostInfo &info) {
+                  QStringList addresses;
+                  for (const QHostAddress &address : info.addresses())
+                      addresses.append(address.toString());
+                  done(addresses);
+              });
+          };
 
     on(QStringLiteral("CMD_sendlogininfo"),
        [this](const QString &argument, int) { signIn(argument); });
@@ -132,6 +145,7 @@ void HostConnection::connectTo(const QString &host, quint16 port)
 
 void HostConnection::close()
 {
+    m_lookingUp = false;
     m_retryTimer->stop();
     m_connectTimer->stop();
     m_failingSince.invalidate();
@@ -140,7 +154,7 @@ void HostConnection::close()
 
 bool HostConnection::isOpen() const
 {
-    return m_socket->hasSocket();
+    return m_lookingUp || m_socket->hasSocket();
 }
 
 bool HostConnection::isLobbyOpen() const
@@ -162,6 +176,33 @@ void HostConnection::openSocket()
     m_leadSeat = 1;
     m_removed = false;
     m_leftBecause.clear();
+    const quint64 number = ++m_lookupNumber;
+    m_lookingUp = false;
+    if (m_hostAddress.isEmpty() || AddressLookup::isLiteral(m_hostAddress) || !m_lookup) {
+        openResolved();
+        return;
+    }
+    // A name: the socket's own lookup would block this thread, so the name is
+    // looked up elsewhere and the socket then finds its addresses known. A
+    // lookup that never answers ends like a connect that never does.
+    m_lookingUp = true;
+    m_connectTimer->start(ConnectTimeoutSeconds * m_secondMs);
+    const QString name = m_hostAddress;
+    m_lookup(name, this, [this, number, name](const QStringList &addresses) {
+        if (number != m_lookupNumber || !m_lookingUp)
+            return;
+        m_lookingUp = false;
+        if (addresses.isEmpty()) {
+            reportFailure(QStringLiteral("Host Lookup - Could Not Find Host Entry"));
+            return;
+        }
+        AddressLookup::remember(name, addresses);
+        openResolved();
+    });
+}
+
+void HostConnection::openResolved()
+{
     m_socket->setHostName(m_hostAddress);
     m_socket->setPortName(QString::number(m_port));
     try {

@@ -42,6 +42,11 @@ public:
     // Picks the sign-in name once the seat is known (computer players take the
     // seat's hint name).
     using NameForSeat = std::function<QString(int seat)>;
+    // Looks a host name up without blocking the caller and hands the
+    // addresses it stands for (as text; none when it names nothing) to done,
+    // on the caller's thread, unless context is gone by then.
+    using Lookup = std::function<void(const QString &name, QObject *context,
+                                      std::function<void(const QStringList &addresses)> done)>;
 
     explicit HostConnection(QObject *parent = nullptr);
     ~HostConnection() override;
@@ -64,7 +69,14 @@ public:
     // The login name as the client keeps it: the name and the terminator.
     QString loginName() const { return m_loginName; }
 
-    // Opens the game socket; an address that does not resolve leaves it closed.
+    // The system's resolver on a thread of its own by default; tests set their own.
+    void setLookup(Lookup lookup) { m_lookup = std::move(lookup); }
+    // Whether a host name is being looked up for the game socket.
+    bool isLookingUp() const { return m_lookingUp; }
+
+    // Opens the game socket, a host name looked up first (literal addresses
+    // of either family, "[::1]" too, need none); an address that does not
+    // resolve leaves it closed.
     void connectTo(const QString &host, quint16 port);
     // Closes the game socket on purpose: no closed() report, no trying again.
     void close();
@@ -72,7 +84,8 @@ public:
     void setHost(const QString &host, quint16 port);
     QString hostAddress() const { return m_hostAddress; }
     quint16 port() const { return m_port; }
-    // Whether the game socket, and the lobby socket, are open or opening.
+    // Whether the game socket, and the lobby socket, are open or opening
+    // (a lookup of the host's name under way counts).
     bool isOpen() const;
     bool isLobbyOpen() const;
     // Every failure of the game socket passes here with the socket's report (of
@@ -162,6 +175,7 @@ private:
     static QString spokenDuration(int seconds);
     void updateLead();
     void openSocket();
+    void openResolved();
     void connectionFailed(const QString &reason);
     void closeQuietly();
     // The host sent past the bounds: the connection ends, and so does the game.
@@ -169,6 +183,10 @@ private:
     static QString reasonFor(const QString &socketReport);
 
     TSock *m_socket = nullptr;
+    Lookup m_lookup;
+    bool m_lookingUp = false;
+    // Counts lookups, so an answer to one given up is ignored.
+    quint64 m_lookupNumber = 0;
     TSock *m_lobby = nullptr;
     QTimer *m_timer = nullptr;
     Sender m_sender;

@@ -1,4 +1,4 @@
-// TSock over non-blocking POSIX IPv4 sockets, watched by QSocketNotifier on the
+// TSock over non-blocking POSIX sockets of both IP families, watched by QSocketNotifier on the
 // event loop of the thread that owns the component.
 //
 // The component was written for asynchronous Windows Sockets notifications; the
@@ -26,6 +26,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -38,13 +39,24 @@ namespace {
 // Pending connections the system keeps for a listener before refusing more.
 constexpr int ListenBacklog = 5;
 
-sockaddr_in makeAddress(quint32 address, quint16 port)
+// The all-zero address of the family with the port (network byte order).
+AddressLookup::Endpoint anyAddress(int family, quint16 port)
 {
-    sockaddr_in sa {};
-    sa.sin_family = AF_INET;
-    sa.sin_addr.s_addr = address;
-    sa.sin_port = port;
-    return sa;
+    AddressLookup::Endpoint any;
+    if (family == AF_INET6) {
+        auto *v6 = reinterpret_cast<sockaddr_in6 *>(&any.address);
+        v6->sin6_family = AF_INET6;
+        v6->sin6_addr = in6addr_any;
+        v6->sin6_port = port;
+        any.length = sizeof(sockaddr_in6);
+    } else {
+        auto *v4 = reinterpret_cast<sockaddr_in *>(&any.address);
+        v4->sin_family = AF_INET;
+        v4->sin_addr.s_addr = htonl(INADDR_ANY);
+        v4->sin_port = port;
+        any.length = sizeof(sockaddr_in);
+    }
+    return any;
 }
 
 bool isTransient(int err)
@@ -130,24 +142,48 @@ void TSock::setListen(bool listen)
         return;
     }
 
-    m_fd = createSocket(SOCK_STREAM);
+    // Made before the lookups, which report through handlers that may fail.
+    m_fd = createSocket(SOCK_STREAM, AF_INET6);
+    if (m_fd < 0)
+        m_fd = createSocket(SOCK_STREAM, AF_INET);
     if (m_fd < 0)
         throw ESockException(QStringLiteral("Listen - Error Binding Socket"), errno);
-    // Lets the game host again at once after a previous session on the port;
-    // a port that another socket is listening on is still refused.
-    const int reuse = 1;
-    setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
 
     QPointer<TSock> self(this);
     const quint16 port = resolvePort();
     if (!self)
         return;
-    const quint32 bindTo = resolveHost(m_listenAddress);
+    // Every address of both families where the system allows, else every IPv4 one.
+    const std::vector<AddressLookup::Endpoint> bindTo = m_listenAddress.isEmpty()
+        ? std::vector {anyAddress(AF_INET6, port), anyAddress(AF_INET, port)}
+        : resolveHost(m_listenAddress, port);
     if (!self)
         return;
-    const sockaddr_in local = makeAddress(bindTo, port);
-    if (::bind(m_fd, reinterpret_cast<const sockaddr *>(&local), sizeof local) != 0)
-        throw ESockException(QStringLiteral("Listen - Error Binding Socket"), errno);
+    int err = 0;
+    for (const AddressLookup::Endpoint &local : bindTo) {
+        if (m_fd < 0 || m_family != local.family()) {
+            closeHandle();
+            m_fd = createSocket(SOCK_STREAM, local.family());
+            if (m_fd < 0) {
+                err = errno;
+                continue;
+            }
+        }
+        // Lets the game host again at once after a previous session on the port;
+        // a port that another socket is listening on is still refused.
+        const int reuse = 1;
+        setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
+        if (local.family() == AF_INET6) {
+            const int bothFamilies = 0;
+            setsockopt(m_fd, IPPROTO_IPV6, IPV6_V6ONLY, &bothFamilies, sizeof bothFamilies);
+        }
+        err = ::bind(m_fd, local.data(), local.length) == 0 ? 0 : errno;
+        // Only a missing family is worth a second try: a port in use is in use.
+        if (err != EAFNOSUPPORT && err != EADDRNOTAVAIL)
+            break;
+    }
+    if (err != 0 || m_fd < 0)
+        throw ESockException(QStringLiteral("Listen - Error Binding Socket"), err);
     if (::listen(m_fd, ListenBacklog) != 0)
         throw ESockException(QStringLiteral("Listen - Error Starting Listen"), errno);
 
@@ -169,7 +205,7 @@ bool TSock::Open()
     m_inBuffer.clear();
     m_outBuffer.clear();
 
-    m_fd = createSocket(m_socketType == stDatagram ? SOCK_DGRAM : SOCK_STREAM);
+    m_fd = createSocket(m_socketType == stDatagram ? SOCK_DGRAM : SOCK_STREAM, AF_INET);
     if (m_fd < 0) {
         const int err = errno;
         reportError(err);
@@ -181,15 +217,17 @@ bool TSock::Open()
     const quint16 port = resolvePort();
     if (!self)
         return false;
-    const quint32 address = resolveHost(m_socketType == stDatagram ? QString() : m_hostName);
+    m_endpoints.clear();
+    m_nextEndpoint = 0;
+    if (m_socketType == stStream && !m_hostName.isEmpty())
+        m_endpoints = resolveHost(m_hostName, port);
     if (!self)
         return false;
     m_remotePort = port;
-    m_remoteAddress = address;
 
     if (m_socketType == stDatagram) {
-        const sockaddr_in local = makeAddress(m_remoteAddress, m_remotePort);
-        if (::bind(m_fd, reinterpret_cast<const sockaddr *>(&local), sizeof local) != 0) {
+        const AddressLookup::Endpoint local = anyAddress(AF_INET, m_remotePort);
+        if (::bind(m_fd, local.data(), local.length) != 0) {
             const int err = errno;
             reportError(err);
             return false;
@@ -206,18 +244,32 @@ bool TSock::Open()
     // that the system reports at once.
     m_connecting = true;
     m_connectError = 0;
-    if (m_remoteAddress == htonl(INADDR_ANY)) {
+    if (m_endpoints.empty()) {
         // Unlike the all-zero address on other systems, Linux would take it
         // for this machine; an empty host name names no peer.
         m_connectError = EADDRNOTAVAIL;
     } else {
-        const sockaddr_in remote = makeAddress(m_remoteAddress, m_remotePort);
-        if (::connect(m_fd, reinterpret_cast<const sockaddr *>(&remote), sizeof remote) != 0
-            && errno != EINPROGRESS && errno != EINTR)
-            m_connectError = errno;
+        connectNextEndpoint();
     }
     startWatching();
     return m_connected;
+}
+
+void TSock::connectNextEndpoint()
+{
+    const AddressLookup::Endpoint &remote = m_endpoints[m_nextEndpoint++];
+    if (m_family != remote.family()) {
+        closeHandle();
+        m_fd = createSocket(SOCK_STREAM, remote.family());
+        if (m_fd < 0) {
+            m_connectError = errno;
+            return;
+        }
+    }
+    m_connectError = 0;
+    if (::connect(m_fd, remote.data(), remote.length) != 0 && errno != EINPROGRESS
+        && errno != EINTR)
+        m_connectError = errno;
 }
 
 bool TSock::Close()
@@ -255,12 +307,20 @@ bool TSock::Send(const QByteArray &bytes)
         if (bytes.isEmpty())
             return true;
         QPointer<TSock> self(this);
-        const quint32 address = resolveHost(m_hostName);
+        const std::vector<AddressLookup::Endpoint> addresses = m_hostName.isEmpty()
+            ? std::vector {anyAddress(AF_INET, m_remotePort)}
+            : resolveHost(m_hostName, m_remotePort);
         if (!self)
             return true;
-        const sockaddr_in remote = makeAddress(address, m_remotePort);
-        if (::sendto(m_fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL,
-                     reinterpret_cast<const sockaddr *>(&remote), sizeof remote)
+        // The datagram socket is an IPv4 one.
+        const auto remote = std::find_if(addresses.cbegin(), addresses.cend(),
+                                         [](const auto &a) { return a.family() == AF_INET; });
+        if (remote == addresses.cend()) {
+            reportError(EAFNOSUPPORT);
+            return true;
+        }
+        if (::sendto(m_fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL, remote->data(),
+                     remote->length)
             < 0) {
             const int err = errno;
             reportError(err);
@@ -325,18 +385,18 @@ static void sendWithoutDelay(int fd)
 
 TSock *TSock::acceptConnection()
 {
-    sockaddr_in peer {};
+    sockaddr_storage peer {};
     socklen_t length = sizeof peer;
     const int fd = ::accept4(m_fd, reinterpret_cast<sockaddr *>(&peer), &length,
                              SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (fd < 0)
         return nullptr;
-    m_peerAddress = peer.sin_addr.s_addr;
-    m_peerPort = peer.sin_port;
+    const QString peerText = AddressLookup::addressText(reinterpret_cast<sockaddr *>(&peer));
     sendWithoutDelay(fd);
 
     auto *sock = new TSock(this);
     sock->m_fd = fd;
+    sock->m_family = peer.ss_family;
     sock->m_blocking = m_blocking;
     sock->m_blockingTimeout = m_blockingTimeout;
     sock->OnRead = OnRead;
@@ -344,8 +404,9 @@ TSock *TSock::acceptConnection()
     sock->OnDisconnect = OnDisconnect;
     sock->OnInfo = OnInfo;
     sock->m_connected = true;
-    sock->m_remoteAddress = peer.sin_addr.s_addr;
-    sock->m_remotePort = peer.sin_port;
+    sock->m_remotePort = peer.ss_family == AF_INET
+        ? reinterpret_cast<const sockaddr_in *>(&peer)->sin_port
+        : reinterpret_cast<const sockaddr_in6 *>(&peer)->sin6_port;
     // An accepted connection, like a completed one, is first announced as
     // ready for writing.
     sock->m_writeEventDue = true;
@@ -353,7 +414,7 @@ TSock *TSock::acceptConnection()
     QPointer<TSock> guard(sock);
     sock->setPortName(m_portName);
     if (guard)
-        sock->setHostName(AddressLookup::dottedAddress(peer.sin_addr.s_addr));
+        sock->setHostName(peerText);
     return guard;
 }
 
@@ -465,8 +526,6 @@ void TSock::handleDatagramReady()
             reportError(err);
         return;
     }
-    m_peerAddress = peer.sin_addr.s_addr;
-    m_peerPort = peer.sin_port;
     if (OnRead)
         OnRead(this, int(m_inBuffer.size()));
 }
@@ -480,11 +539,19 @@ void TSock::finishConnect()
             err = errno;
     }
     if (err == 0) {
-        sockaddr_in peer {};
+        sockaddr_storage peer {};
         socklen_t length = sizeof peer;
         if (getpeername(m_fd, reinterpret_cast<sockaddr *>(&peer), &length) != 0
             && errno == ENOTCONN)
             return; // woken early; the connect is still under way
+    }
+    if (err != 0 && m_nextEndpoint < m_endpoints.size()) {
+        // The next address the host name stands for, quietly: only the last
+        // failure is reported.
+        stopWatching();
+        connectNextEndpoint();
+        startWatching();
+        return;
     }
     m_connecting = false;
     m_connectError = 0;
@@ -551,11 +618,12 @@ void TSock::reportError(int err)
     info(infoError, errorText(errorCodeFromErrno(err)));
 }
 
-int TSock::createSocket(int type)
+int TSock::createSocket(int type, int family)
 {
-    const int fd = ::socket(AF_INET, type | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    const int fd = ::socket(family, type | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd >= 0 && type == SOCK_STREAM)
         sendWithoutDelay(fd);
+    m_family = fd >= 0 ? family : AF_UNSPEC;
     return fd;
 }
 
@@ -604,12 +672,10 @@ quint16 TSock::resolvePort()
     return AddressLookup::port(m_portName, m_socketType);
 }
 
-quint32 TSock::resolveHost(const QString &name)
+std::vector<AddressLookup::Endpoint> TSock::resolveHost(const QString &name, quint16 port)
 {
-    if (name.isEmpty())
-        return htonl(INADDR_ANY);
     info(infoLookup, QStringLiteral("Lookup Of Host ") + name);
-    return AddressLookup::host(name);
+    return AddressLookup::hosts(name, port);
 }
 
 void TSock::closeHandle()

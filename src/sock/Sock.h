@@ -1,4 +1,4 @@
-// TSock: the event-driven IPv4 stream socket that carries every game message.
+// TSock: the event-driven stream socket (IPv4 and IPv6) that carries every game message.
 //
 // Events are assignable handlers, as on a form: the host copies a template's
 // handlers onto every connection it accepts. All notifications arrive on the
@@ -9,8 +9,11 @@
 #include <QObject>
 #include <QString>
 
+#include "sock/SockAddress.h"
+
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 class QSocketNotifier;
 
@@ -133,13 +136,16 @@ private:
     template<typename Fn>
     void fromNotification(Fn &&fn);
 
-    static int createSocket(int type);
+    // A non-blocking socket of the type and family; -1 with errno when refused.
+    int createSocket(int type, int family);
+    // Connects to the next address the host name stands for.
+    void connectNextEndpoint();
     void startWatching();
     void stopWatching();
     void updateNotifiers();
     bool flushOutBuffer();
     quint16 resolvePort();
-    quint32 resolveHost(const QString &name);
+    std::vector<AddressLookup::Endpoint> resolveHost(const QString &name, quint16 port);
     void closeHandle();
 
     TSocketType m_socketType = stStream;
@@ -160,10 +166,11 @@ private:
     bool m_writeEventDue = false; // the write event that follows a connect
     bool m_sendFailed = false; // the connection refused further bytes
     int m_connectError = 0; // errno of a connect that failed at once
-    quint32 m_remoteAddress = 0; // network byte order
+    int m_family = 0; // of the socket's addresses (AF_INET, AF_INET6)
+    // The addresses the host name stands for, tried in turn until one answers.
+    std::vector<AddressLookup::Endpoint> m_endpoints;
+    std::size_t m_nextEndpoint = 0;
     quint16 m_remotePort = 0; // network byte order
-    quint32 m_peerAddress = 0; // last peer seen by Accept, network byte order
-    quint16 m_peerPort = 0;
     QByteArray m_inBuffer;
     QByteArray m_outBuffer;
     QSocketNotifier *m_readNotifier = nullptr;

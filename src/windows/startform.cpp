@@ -234,7 +234,9 @@ void StartWindow::buildJoin(TFlatPanel *panel)
     // port box always agree; the typed port wins.
     connect(m_joinAddress, &QComboBox::editTextChanged, this, [this](const QString &text) {
         const std::optional<Settings::RecentHost> host = parseHost(text, GameFacts::DefaultPort);
-        const bool carriesPort = host && text.contains(u':');
+        const bool carriesPort = host
+            && (text.contains(QStringLiteral("]:"))
+                || (!text.contains(u'[') && text.count(u':') == 1));
         if (carriesPort || m_portFromText)
             m_joinPort->setValue(carriesPort ? host->port : m_startPort);
         m_portFromText = carriesPort;
@@ -259,8 +261,9 @@ QList<QHostAddress> StartWindow::machineAddresses()
             continue;
         for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
             const QHostAddress address = entry.ip();
-            // The game's sockets speak IPv4 only.
-            if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
+            // A link-local IPv6 address is of no use without the interface's
+            // name, which differs on the friend's machine.
+            if (!address.isLoopback() && !address.isLinkLocal())
                 addresses.append(address);
         }
     }
@@ -289,14 +292,34 @@ QString StartWindow::accountName()
 
 QString StartWindow::joinText(const QString &address, quint16 port)
 {
+    // An IPv6 address goes in brackets, so its last group is not read as the port.
+    const QString shown
+        = address.contains(u':') && !address.startsWith(u'[') ? u'[' + address + u']' : address;
     if (port == GameFacts::DefaultPort)
-        return address;
-    return address + u':' + QString::number(port);
+        return shown;
+    return shown + u':' + QString::number(port);
 }
 
 std::optional<Settings::RecentHost> StartWindow::parseHost(const QString &text, quint16 port)
 {
     QString address = text.trimmed();
+    // IPv6: "[address]" or "[address]:port", or the bare address without a port.
+    const bool bracketed = address.startsWith(u'[');
+    if (bracketed || address.count(u':') > 1) {
+        const qsizetype close = bracketed ? address.indexOf(u']') : address.size();
+        const QString inside = address.mid(bracketed ? 1 : 0, close - (bracketed ? 1 : 0));
+        const QString rest = close < 0 ? QString() : address.mid(close + 1);
+        if (close < 0 || QHostAddress(inside).protocol() != QAbstractSocket::IPv6Protocol)
+            return std::nullopt;
+        if (!rest.isEmpty()) {
+            bool ok = false;
+            const uint typedPort = rest.startsWith(u':') ? rest.mid(1).toUInt(&ok) : 0;
+            if (!ok || typedPort < 1 || typedPort > 0xFFFF)
+                return std::nullopt;
+            port = quint16(typedPort);
+        }
+        return Settings::RecentHost {u'[' + inside + u']', port};
+    }
     const qsizetype colon = address.lastIndexOf(u':');
     if (colon >= 0) {
         bool ok = false;

@@ -53,8 +53,9 @@ public:
 
     explicit StartWindow(QWidget *parent = nullptr);
 
-    // This machine's IPv4 addresses that others can reach it by: the
-    // addresses of the interfaces that are up, loopback left out.
+    // This machine's addresses that others can reach it by: the addresses of
+    // the interfaces that are up, of both families, loopback and IPv6
+    // link-local ones left out.
     static QList<QHostAddress> machineAddresses();
     // The name a first start offers: the account's real name, or its login
     // when the real name is unset or has letters the game cannot send.
@@ -62,8 +63,9 @@ public:
     // What a friend types to reach address: the port follows only when it is
     // not the usual one.
     static QString joinText(const QString &address, quint16 port);
-    // A typed host: "address" or "address:port"; nullopt when it is blank or
-    // holds characters no host name has.
+    // A typed host: "address" or "address:port", an IPv6 address in brackets
+    // ("[::1]:7800") or bare without a port; nullopt when it is blank or holds
+    // characters no host name has. IPv6 addresses come back in brackets.
     static std::optional<Settings::RecentHost> parseHost(const QString &text, quint16 port);
 
     // Reads the remembered values from the settings file in folder; each

@@ -66,6 +66,8 @@ private slots:
     void choicesSurviveANewRun();
     void addressesForFriends();
     void machineAddressesAreThisMachines();
+    void typedHosts_data();
+    void typedHosts();
     void lanGameJoinsOnDoubleClick();
 
 private:
@@ -231,7 +233,7 @@ void TestStart::machineAddressesAreThisMachines()
 {
     // An address of this machine is one a server here can listen on.
     for (const QHostAddress &address : StartWindow::machineAddresses()) {
-        QCOMPARE(address.protocol(), QAbstractSocket::IPv4Protocol);
+        QVERIFY(!address.isLinkLocal());
         QVERIFY(!address.isLoopback());
         QTcpServer server;
         QVERIFY2(server.listen(address, 0), qPrintable(address.toString()));
@@ -262,6 +264,41 @@ void TestStart::lanGameJoinsOnDoubleClick()
     QCOMPARE(choice.port, 7800);
     f.window.showLanGames({});
     QVERIFY(f.window.shownLanGames().isEmpty());
+}
+
+void TestStart::typedHosts_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("address"); // empty: refused
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("name") << QStringLiteral("host.lan:7800") << QStringLiteral("host.lan") << 7800
+                          << QStringLiteral("host.lan:7800");
+    QTest::newRow("IPv6 bare") << QStringLiteral("::1") << QStringLiteral("[::1]") << 7772
+                               << QStringLiteral("[::1]");
+    QTest::newRow("IPv6 with port") << QStringLiteral("[::1]:7800") << QStringLiteral("[::1]")
+                                    << 7800 << QStringLiteral("[::1]:7800");
+    QTest::newRow("IPv6 with interface")
+        << QStringLiteral("fe80::1%eth0") << QStringLiteral("[fe80::1%eth0]") << 7772
+        << QStringLiteral("[fe80::1%eth0]");
+    QTest::newRow("bracket unclosed") << QStringLiteral("[::1:7800") << QString() << 0 << QString();
+    QTest::newRow("name in brackets") << QStringLiteral("[host]") << QString() << 0 << QString();
+    QTest::newRow("port not a number") << QStringLiteral("[::1]:x") << QString() << 0 << QString();
+}
+
+void TestStart::typedHosts()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, address);
+    QFETCH(int, port);
+    QFETCH(QString, shown);
+    const auto host = StartWindow::parseHost(typed, 7772);
+    QCOMPARE(host.has_value(), !address.isEmpty());
+    if (!host)
+        return;
+    QCOMPARE(host->address, address);
+    QCOMPARE(host->port, port);
+    QCOMPARE(StartWindow::joinText(host->address, host->port), shown);
 }
 
 QTEST_MAIN(TestStart)
