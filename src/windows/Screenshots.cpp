@@ -112,8 +112,21 @@ QStringList renderSideWindows(const QString &dir)
     start.setSettingsFolder(scratch.path());
     start.setAddressSource([] {
         return QList<QHostAddress> {QHostAddress(QStringLiteral("192.168.1.23")),
-                                    QHostAddress(QStringLiteral("10.8.0.4"))};
+                                    QHostAddress(QStringLiteral("10.8.0.4")),
+                                    QHostAddress(QStringLiteral("2001:db8:4::23"))};
     });
+    // Two games found on the network, one of them under way.
+    QList<LanDiscovery::GameOnLan> found(2);
+    found[0].name = QStringLiteral("Jonas");
+    found[0].seatsTaken = 3;
+    found[0].seatsFree = 5;
+    found[0].port = 7772;
+    found[0].address = QStringLiteral("192.168.1.40");
+    found[1].name = QStringLiteral("Kitchen table");
+    found[1].running = true;
+    found[1].port = 7780;
+    found[1].address = QStringLiteral("192.168.1.17");
+    start.showLanGames(found);
     auto *joinAddress = start.findChild<QComboBox *>(QStringLiteral("combo_joinaddress"));
     auto *name = start.findChild<QLineEdit *>(QStringLiteral("edit_name"));
     name->setText(QStringLiteral("Mira"));

@@ -209,6 +209,9 @@ void StartWindow::buildJoin(TFlatPanel *panel)
     m_lanGames = new QListWidget(panel);
     m_lanGames->setObjectName(QStringLiteral("list_langames"));
     m_lanGames->setGeometry(FieldLeft, 82, 196, 56);
+    // A long line loses its middle, so name and address both stay in sight.
+    m_lanGames->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_lanGames->setTextElideMode(Qt::ElideMiddle);
     m_lanGames->setToolTip(QStringLiteral("Games on this network: double-click one to join it."));
     showLanGames({});
     connect(m_lanGames, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
@@ -399,7 +402,8 @@ void StartWindow::showLanGames(const QList<LanDiscovery::GameOnLan> &games)
         auto *item = new QListWidgetItem(QStringLiteral("%1 (%2) - %3").arg(name, state, address),
                                          m_lanGames);
         item->setData(Qt::UserRole, address);
-        item->setToolTip(QStringLiteral("%1 of %2 seats taken, version %3")
+        item->setToolTip(QStringLiteral("%1 at %2: %3 of %4 seats taken, version %5")
+                             .arg(name, address)
                              .arg(game.seatsTaken)
                              .arg(game.seatsTaken + game.seatsFree)
                              .arg(game.version));
