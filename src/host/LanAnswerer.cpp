@@ -114,8 +114,11 @@ void LanAnswerer::readPending()
         const QByteArray reply = LanDiscovery::answer(m_describe());
         if (reply.size() > bytes.size())
             continue;
-        m_socket->writeDatagram(datagram.makeReply(reply));
-        ++m_answered;
+        // Not makeReply(): from the broadcast address a probe went to, the
+        // answer would never leave.
+        if (m_socket->writeDatagram(reply, datagram.senderAddress(), quint16(datagram.senderPort()))
+            == reply.size())
+            ++m_answered;
     }
 }
 

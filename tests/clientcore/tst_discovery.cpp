@@ -7,6 +7,7 @@
 #include "protocol/GameRandom.h"
 
 #include <QNetworkDatagram>
+#include <QProcess>
 #include <QUdpSocket>
 #include <QtTest>
 
@@ -14,6 +15,9 @@ using LanDiscovery::GameOnLan;
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Often, so a probe lost while an address is still being set up is soon sent again.
+constexpr int ProbeEveryMs = 200;
 
 GameOnLan describedGame()
 {
@@ -29,14 +33,16 @@ GameOnLan describedGame()
 // A host listening on every address of a free port, answering probes.
 struct AnnouncedHost
 {
-    explicit AnnouncedHost(const QString &bind = {}) : options {freePort(), bind}
+    explicit AnnouncedHost(const QString &bind = {}, const QString &hostId = u"00c0ffee"_s)
+        : id(hostId), options {freePort(), bind}
     {
         QVERIFY(server.startListening());
     }
+    QString id;
     GameRandom random {7};
     HostOptions options;
     TServer server {options, random};
-    HostBeacon beacon {server, QStringLiteral("00c0ffee"), QStringLiteral("Lan Test")};
+    HostBeacon beacon {server, id, QStringLiteral("Lan Test")};
     LanAnswerer &answerer = beacon.answerer();
 };
 
@@ -49,6 +55,7 @@ class TestDiscovery : public QObject
 private slots:
     void finderListsHostOnce_data();
     void finderListsHostOnce();
+    void hostsFoundByBroadcast();
     void soloGameIsNotAnnounced();
     void malformedProbesIgnored_data();
     void malformedProbesIgnored();
@@ -91,6 +98,49 @@ void TestDiscovery::finderListsHostOnce()
     QCOMPARE(game.version, QString::fromLatin1(Protocol::Version));
     if (!address.isEmpty())
         QCOMPARE(game.address, address);
+}
+
+// Two hosts on a network of their own, found through its broadcast address
+// alone: the test runs itself again in a network namespace it makes.
+void TestDiscovery::hostsFoundByBroadcast()
+{
+    if (qEnvironmentVariableIsEmpty("LEXIBURST_IN_NETNS")) {
+        QProcess inside;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"LEXIBURST_IN_NETNS"_s, u"1"_s);
+        inside.setProcessEnvironment(environment);
+        inside.setProcessChannelMode(QProcess::MergedChannels);
+        const QString setup = u"ip link set lo up && ip link add lan0 type bridge && "
+                              "ip addr add 10.77.0.1/24 brd + dev lan0 && ip link set lan0 up && "
+                              "exec \"$0\" hostsFoundByBroadcast"_s;
+        inside.start(u"unshare"_s,
+                     {u"-rn"_s, u"sh"_s, u"-c"_s, setup, QCoreApplication::applicationFilePath()});
+        if (!inside.waitForFinished(60000) || inside.exitStatus() != QProcess::NormalExit)
+            QSKIP("cannot run in a network namespace of its own");
+        const QByteArray output = inside.readAll();
+        if (inside.exitCode() != 0 && !output.contains("FAIL!"))
+            QSKIP(qPrintable(u"no network namespace here: "_s + QString::fromLocal8Bit(output)));
+        QVERIFY2(inside.exitCode() == 0, output.constData());
+        return;
+    }
+    AnnouncedHost first({}, u"a1"_s);
+    AnnouncedHost second({}, u"b2"_s);
+    QList<QHostAddress> targets = LanFinder::interfaceTargets();
+    targets.removeIf([](const QHostAddress &a) { return a.isLoopback(); });
+    QHostAddress allNodes(u"ff02::1"_s);
+    allNodes.setScopeId(u"lan0"_s);
+    QCOMPARE(targets, QList({QHostAddress(u"10.77.0.255"_s), allNodes}));
+    // Each family on its own: the IPv4 broadcast, then the IPv6 all-nodes address.
+    for (const QHostAddress &target : targets) {
+        LanFinder finder;
+        finder.setTargets({target});
+        finder.setPorts({first.options.port, second.options.port});
+        finder.start(ProbeEveryMs);
+        QTRY_COMPARE(finder.games().size(), 2);
+        for (const GameOnLan &game : finder.games())
+            QVERIFY2(game.address.startsWith(target == allNodes ? u"fe80:"_s : u"10.77.0.1"_s),
+                     qPrintable(game.address));
+    }
 }
 
 void TestDiscovery::soloGameIsNotAnnounced()
