@@ -8,6 +8,9 @@ packages=(g++ make cmake qt6-base-dev qt6-multimedia-dev qt6-websockets-dev libq
 # The suite's checkers: python3 for both, a virtual display for the game's,
 # and clang-format for the formatting check.
 packages+=(python3 xvfb xauth xdotool clang-format)
+# The browser test of the web client: Debian's Chromium, its driver and Selenium
+# for the system's python3.
+packages+=(chromium chromium-driver python3-selenium)
 # The install check of the suite validates the menu entry and the metadata;
 # the package check builds the packages and installs them in a scratch root.
 packages+=(desktop-file-utils appstream dpkg-dev fakeroot systemd)
@@ -15,7 +18,7 @@ if [ "${1:-}" = "--package" ]; then
   packages+=(file lintian)
 fi
 if [ "${1:-}" = "--tools" ]; then
-  packages+=(imagemagick espeak-ng sox qt6-svg-dev openbox x11-utils)
+  packages+=(imagemagick espeak-ng sox qt6-svg-dev openbox x11-utils vorbis-tools)
 fi
 # Only the answer-bank generator (tools/answer-bank) reads these; the build never does.
 if [ "${1:-}" = "--bank" ]; then
