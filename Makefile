@@ -47,7 +47,7 @@ screenshots: deps
 	@tools/install-deps.sh --tools
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DLEXIBURST_TESTS=OFF \
 	  -DLEXIBURST_SCREENSHOTS=ON >/dev/null
-	cmake --build $(RELEASE_DIR) -j$(JOBS) --target lexiburst-screenshots
+	cmake --build $(RELEASE_DIR) -j$(JOBS) --target lexiburst-screenshots lexiburst-host lexiburst-bot
 	tools/screenshot.sh
 
 BANK_FILES := resources/answers.txt resources/blocked.txt resources/words.txt resources/senses.txt

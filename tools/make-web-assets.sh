@@ -30,10 +30,11 @@ for f in "$src"/pictures/letters/*.png; do
   b="$(basename "$f" .png)"
   case "$b" in *@2x) ;; *) pair "letters/$b" "letters/$b" ;; esac
 done
-cp "$src/pictures/background.jpg" "$img/background.jpg"
-cp "$src/pictures/background@2x.jpg" "$img/background@2x.jpg"
+# The background tile as a PNG of 64 colours: every browser and server knows the type.
+convert "$src/pictures/background.jpg" -strip -colors 64 "PNG8:$img/background.png"
+convert "$src/pictures/background@2x.jpg" -strip -colors 64 "PNG8:$img/background@2x.png"
 
 for f in "$src"/sounds/*.wav; do
-  oggenc -Q -q 1 -o "$snd/$(basename "$f" .wav).ogg" "$f"
+  oggenc -Q -q 1 --serial 1 -o "$snd/$(basename "$f" .wav).ogg" "$f"
 done
 du -sb "$img" "$snd"

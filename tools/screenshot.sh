@@ -4,7 +4,8 @@
 # window and the other side windows to PNG files under a virtual X display;
 # then all of them again at a scale factor of 2, as "*-2x.png", the way a
 # high-density screen shows them; then both again under a window manager, with
-# the windows' frames, in framed/.
+# the windows' frames, in framed/; last the web client in headless Chromium
+# ("web-*.png": a phone, a computer and the big screen view).
 #   tools/screenshot.sh [build folder] [output folder]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -51,3 +52,12 @@ for picture in "$doubled"/*.png; do
   mv "$picture" "$out/framed/$(basename "${picture%.png}")-2x.png"
 done
 echo "wrote the framed pictures to $out/framed"
+
+# The web client in Debian's headless Chromium, driven by Selenium.
+if [ -x /usr/bin/chromium ] && [ -x /usr/bin/chromedriver ] \
+  && /usr/bin/python3 -c "import selenium" 2>/dev/null; then
+  /usr/bin/python3 "$root/tools/web-screenshots.py" "$build" "$out"
+else
+  echo "the web client needs chromium, chromium-driver and python3-selenium (tools/install-deps.sh)" >&2
+  exit 1
+fi

@@ -54,7 +54,12 @@ const game = {
 const link = new Link({
   message: (name, argument) => handle(name, argument),
   status: (text) => statusLine(text),
-  signedIn: () => { },
+  // Back after a drop: the host names everybody at the table again.
+  signedIn: () => {
+    for (const s of game.seats) Object.assign(s, { name: '', watching: false, done: false, away: false });
+    game.spectators.clear();
+    game.leadSeat = 1;
+  },
   dropped: () => { setStatus('Connection lost: trying again.'); stopClock(); },
   closed: (why) => { setStatus(why); stopClock(); setPhase('idle'); },
 });

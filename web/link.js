@@ -132,7 +132,7 @@ export class Link {
     this.signedIn = false;
     this.socket = null;
     // An orderly close from the host ends the game; a break is tried again.
-    if (this.removed || (wasPlaying && event.code === 1000)) {
+    if (this.removed || (wasPlaying && (event.code === 1000 || event.code === 1001))) {
       this.over = true;
       const why = this.removed ? 'You were removed from the game.' : 'The host has closed the game.';
       this.handlers.status(why);
