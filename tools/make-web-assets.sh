@@ -14,10 +14,11 @@ rm -rf "$img" "$snd"
 mkdir -p "$img/letters" "$img/smileys" "$snd"
 
 # A palette of 256 colours keeps the alpha channel and a quarter of the bytes.
+# The twice-sized twin is "name-2x.png": the host serves plain names only.
 small() { convert "$1" -strip -colors 256 "PNG8:$2" 2>/dev/null || convert "$1" -strip "$2"; }
 pair() { # source name without extension, target name without extension
   small "$src/pictures/$1.png" "$img/$2.png"
-  small "$src/pictures/$1@2x.png" "$img/$2@2x.png"
+  small "$src/pictures/$1@2x.png" "$img/$2-2x.png"
 }
 for p in eyes logo logo_small icon; do pair "$p" "$p"; done
 for p in accept decline favourite; do pair "vote/$p" "$p"; done
@@ -32,7 +33,7 @@ for f in "$src"/pictures/letters/*.png; do
 done
 # The background tile as a PNG of 64 colours: every browser and server knows the type.
 convert "$src/pictures/background.jpg" -strip -colors 64 "PNG8:$img/background.png"
-convert "$src/pictures/background@2x.jpg" -strip -colors 64 "PNG8:$img/background@2x.png"
+convert "$src/pictures/background@2x.jpg" -strip -colors 64 "PNG8:$img/background-2x.png"
 
 for f in "$src"/sounds/*.wav; do
   oggenc -Q -q 1 --serial 1 -o "$snd/$(basename "$f" .wav).ogg" "$f"

@@ -85,6 +85,14 @@ class Page:
         self.driver.get(url)
         self.out, self.prefix = out, prefix
 
+    def pictures_shown(self):
+        """Whether every picture with an address shows; if not, the page loads again."""
+        if self.driver.execute_script(
+                "return [...document.images].every((i) => !i.src || i.complete && i.naturalWidth)"):
+            return True
+        self.driver.refresh()
+        return False
+
     def view(self):
         return self.driver.execute_script("return document.body.dataset.view || ''")
 
@@ -117,6 +125,9 @@ def main():
             wait_for(lambda: page.view() == "idle-view")
         big = Page(url.replace("?", "?view=big&"), 1280, 720, out, "web-bigscreen")
         pages.append(big)
+        # Three browsers on one address may meet the host's bound on connections per
+        # address; a picture refused then is fetched again once the others went idle.
+        wait_for(lambda: big.view() == "idle-view" and big.pictures_shown(), 60)
         for name, seed in (("Robo", 3), ("Kit", 5)):
             procs.append(subprocess.Popen(
                 [os.path.join(build, "bin", "lexiburst-bot"), "--port", str(port), "--name", name,
@@ -152,6 +163,9 @@ def main():
             declines[-1].click()
         for page in pages:
             page.shot("vote")
+        for page in pages:
+            wait_for(lambda: page.driver.find_elements(By.CSS_SELECTOR, ".vote-result:not(:empty)"))
+            page.shot("vote-posted")
         wait_for(lambda: big.view() == "scores-view", 120)
         big.shot("scores")
         for page in pages:

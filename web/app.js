@@ -33,7 +33,7 @@ const el = (tag, props = {}, ...children) => {
   return e;
 };
 const picture = (name, w, h, alt = '') =>
-  el('img', { src: `img/${name}.png`, srcset: `img/${name}@2x.png 2x`, width: w, height: h, alt });
+  el('img', { src: `img/${name}.png`, srcset: `img/${name}-2x.png 2x`, width: w, height: h, alt });
 
 const game = {
   seats: Array.from({ length: W.SEATS + 1 }, () => ({ name: '', score: 0, bonus: 0, watching: false, done: false, away: false })),
@@ -284,7 +284,7 @@ function lockAnswers(text) {
 function showEntry(values, canAnswer) {
   const r = game.round;
   $('letter').src = `img/letters/${r.letter}.png`;
-  $('letter').srcset = `img/letters/${r.letter}@2x.png 2x`;
+  $('letter').srcset = `img/letters/${r.letter}-2x.png 2x`;
   $('letter').alt = r.letter;
   buildAnswers(r.categories, values);
   const answering = canAnswer && ownPlays() && !game.seats[own()].watching && !bigScreen;
@@ -396,7 +396,11 @@ function clearDone() {
 
 function standings() {
   const lines = [];
-  for (let n = 1; n <= W.SEATS; n++) if (game.seats[n].name) lines.push({ name: game.seats[n].name, score: game.seats[n].score });
+  for (let n = 1; n <= W.SEATS; n++) {
+    const s = game.seats[n];
+    // A big screen watches the whole game: it is no player of the standings.
+    if (s.name && !(s.watching && s.score === 0)) lines.push({ name: s.name, score: s.score });
+  }
   lines.sort((a, b) => b.score - a.score); // stable: ties keep seat order
   return lines;
 }
@@ -454,7 +458,7 @@ const handlers = {
       drafts.flush();
       link.send(W.Msg.draftanswers(own(), Array(W.CATEGORIES).fill('')));
       drafts.stop();
-      lockAnswers('Just watching this round.');
+      if (!bigScreen) lockAnswers('Just watching this round.');
     }
     renderBoard();
   },
@@ -531,9 +535,10 @@ const handlers = {
       game.seats[line.seat].score = line.total;
     }
     game.phase = 'idle';
+    game.countdown = 0;
     stopClock();
     renderVote('Posting Scores.. Please Wait.');
-    renderBoard();
+    clearDone();
     sounds.play('finish');
   },
   CMD_noanswers(argument) {
@@ -736,7 +741,7 @@ function renderStartForm() {
     $(id).setAttribute('aria-pressed', on ? 'true' : 'false');
     const img = $(id).querySelector('img');
     img.src = `img/box_${on ? 'on' : 'off'}.png`;
-    img.srcset = `img/box_${on ? 'on' : 'off'}@2x.png 2x`;
+    img.srcset = `img/box_${on ? 'on' : 'off'}-2x.png 2x`;
   };
   mark('opt-all', startChoice.allScoring);
   mark('opt-one', !startChoice.allScoring);
