@@ -129,6 +129,7 @@ function renderBoard() {
   $('watchers').textContent = watchers.length ? `Spying: ${watchers.join(', ')}` : '';
   $('watch-toggle').checked = ownPlays() && game.seats[own()].watching;
   $('watch-toggle').disabled = !ownPlays();
+  $('board').classList.toggle('leading', ownLeads() && !bigScreen);
   updateStartButtons();
 }
 
@@ -725,6 +726,32 @@ function join(name) {
   $('idle-text').textContent = 'Connecting...';
 }
 
+// ------------------------------------------------------------------ the leader's say
+
+// The leader removes a player or sets a seat to watch, as from the desktop board.
+function wireSeatMenu() {
+  const menu = $('seat-menu');
+  let seat = 0;
+  $('seats').addEventListener('click', (e) => {
+    const row = e.target.closest('tr');
+    seat = row ? Number(row.dataset.seat) : 0;
+    if (!seat || !ownLeads() || bigScreen || !game.seats[seat].name) return;
+    $('seat-menu-name').textContent = game.seats[seat].name;
+    $('seat-remove').hidden = seat === own();
+    $('seat-watch').hidden = game.seats[seat].watching || !game.running;
+    $('seat-play').hidden = !game.seats[seat].watching;
+    menu.showModal();
+  });
+  menu.addEventListener('close', () => {
+    const name = game.seats[seat].name;
+    if (!ownLeads() || !name) return;
+    if (menu.returnValue === 'remove' && confirm(`Remove ${name} from the game?`))
+      link.send(W.Msg.kickhim(own(), seat));
+    else if (menu.returnValue === 'watch' || menu.returnValue === 'play')
+      link.send(W.Msg.justwatch(seat, menu.returnValue === 'watch'));
+  });
+}
+
 // ------------------------------------------------------------------ start form
 
 const startChoice = {
@@ -861,6 +888,7 @@ function main() {
   if (bigScreen) document.body.classList.add('big');
   wireControls();
   wireStartForm();
+  wireSeatMenu();
   renderBoard();
   renderHeader();
   const remembered = store.get('name', '');

@@ -53,6 +53,7 @@ export const Msg = {
   chat: (seat, text, colour) => `CMD_chat+${seat}+${text}|${colour}`,
   action: (seat, text, colour) => `CMD_action+${seat}+${text}|${colour}`,
   playasound: (seat, n) => `CMD_playasound+${seat}+wave${n}+`,
+  kickhim: (seat, other) => `CMD_kickhim+${seat}+${other}+`,
   justwatch: (seat, watch) => `CMD_justwatch+${seat}+${watch ? 1 : 2}`,
   startgame: (starter, rounds, time, allScoring, duplicates) =>
     `CMD_startgame+${inner(starter)}+${rounds}+${time}+${allScoring ? 1 : 0}+${duplicates ? 1 : 0}+`,

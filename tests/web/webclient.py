@@ -343,6 +343,13 @@ def non_latin1_arrives_as_question_marks(port, page):
             except socket.timeout:
                 break
         check(want in received, "non-Latin-1 chat reaches a TCP client as '?'")
+        # The leader removes the TCP player from its seat on the board.
+        desk = int(seat)
+        page.driver.find_element(By.CSS_SELECTOR, "#seats tr[data-seat='%d']" % desk).click()
+        page.driver.find_element(By.ID, "seat-remove").click()
+        page.driver.switch_to.alert.accept()
+        wait_for(lambda: "Desk was removed from the game." in page.state()["chat"], 20,
+                 "the leader's removal")
 
 
 if __name__ == "__main__":
