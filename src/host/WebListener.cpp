@@ -376,6 +376,8 @@ void WebListener::incoming()
             continue;
         }
         ++m_perAddress[address];
+        // Chat lines and clock ticks are small and should leave at once, as on the game port.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         socket->setProperty(CountedProperty, address);
         auto *idle = new QTimer(socket);
         idle->setSingleShot(true);

@@ -2,11 +2,12 @@
 // message it receives, and a raw HTTP exchange.
 #pragma once
 
+#include <QEventLoop>
 #include <QStringList>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 #include <QWebSocket>
-#include <QtCore/qtestsupport_core.h>
 
 #include <algorithm>
 
@@ -47,11 +48,7 @@ inline QByteArray httpExchange(quint16 webPort, const QByteArray &request, int a
 {
     QTcpSocket socket;
     QByteArray reply;
-    bool closed = false;
-    QObject::connect(&socket, &QTcpSocket::readyRead, [&] { reply += socket.readAll(); });
-    QObject::connect(&socket, &QTcpSocket::disconnected, [&] { closed = true; });
-    socket.connectToHost(QStringLiteral("127.0.0.1"), webPort);
-    socket.write(request);
+    QEventLoop loop;
     const auto complete = [&] {
         qsizetype at = 0;
         for (int n = 0; n < answers; ++n) {
@@ -69,7 +66,16 @@ inline QByteArray httpExchange(quint16 webPort, const QByteArray &request, int a
         }
         return true;
     };
-    (void)QTest::qWaitFor([&] { return closed || complete(); }, boundMs);
+    QObject::connect(&socket, &QTcpSocket::readyRead, [&] {
+        reply += socket.readAll();
+        if (complete())
+            loop.quit();
+    });
+    QObject::connect(&socket, &QTcpSocket::disconnected, &loop, &QEventLoop::quit);
+    QTimer::singleShot(boundMs, &loop, &QEventLoop::quit);
+    socket.connectToHost(QStringLiteral("127.0.0.1"), webPort);
+    socket.write(request);
+    loop.exec();
     return reply;
 }
 
