@@ -3,7 +3,7 @@
 # that are missing. Works as root; uses sudo otherwise.
 set -euo pipefail
 
-packages=(g++ make cmake qt6-base-dev qt6-multimedia-dev qt6-websockets-dev libqrencode-dev
+packages=(g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-websockets-dev libqrencode-dev
   fonts-dejavu-core fonts-liberation)
 # The suite's checkers: python3 for both, a virtual display for the game's,
 # and clang-format for the formatting check.

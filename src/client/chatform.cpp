@@ -305,6 +305,7 @@ void Tchat::beginGame(const StartChoice &choice)
     addStatusLine(QStringLiteral("Loading Multi-player Game.. Please Wait."));
     m_port = choice.port;
     if (choice.kind == StartChoice::Kind::Host) {
+        m_webPort = choice.webPort;
         hostpress();
         return;
     }
@@ -346,8 +347,11 @@ void Tchat::hostpress()
     m_game->setHostControlsVisible(true);
     m_startGame->setEnabled(true);
     m_spylist->popup_kickhim->setEnabled(true);
-    if (!m_solo)
+    if (!m_solo) {
         announceJoinAddresses();
+        m_hostsForFriends = true;
+        openWebPage();
+    }
 }
 
 void Tchat::leadChanged(bool leads)

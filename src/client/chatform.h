@@ -26,6 +26,7 @@ class QTimer;
 class QUrl;
 class SoundPlayer;
 class StartWindow;
+class Tweblink;
 class Tgamestart;
 class Tphrases;
 class Ttallylist;
@@ -51,6 +52,11 @@ struct ChatWindows
     // computer only (a solo game) or for the network; answers why that
     // failed, empty when it listens.
     std::function<QString(quint16 port, bool thisComputerOnly)> startListening;
+    // Serves the web page for friends on port (0: stops serving it); answers
+    // why the port could not be opened, empty when it listens.
+    std::function<QString(quint16 port)> startWebListening;
+    // The links, QR code and web port of the hosted game's web page.
+    Tweblink *weblink = nullptr;
     // Records a finished game ("addtomine" when the player won); without it
     // the game goes to the tally window.
     std::function<void(const QString &winner)> recordGame;
@@ -74,6 +80,8 @@ public:
     void setArguments(const QStringList &arguments) { m_arguments = arguments; }
     // Port of the host to join or host on (LEXIBURST_PORT, as the program read it).
     void setPort(quint16 port) { m_port = port; }
+    // Port browsers join a hosted game on, 0 for none (LEXIBURST_WEB_PORT).
+    void setWebPort(quint16 port) { m_webPort = port; }
     void setLobbyPort(quint16 port) { m_lobbyPort = port; }
     void setSoundPlayer(std::unique_ptr<SoundPlayer> player);
     void setUrlOpener(std::function<bool(const QUrl &)> opener) { m_urlOpener = std::move(opener); }
@@ -165,6 +173,9 @@ private:
     void leadChanged(bool leads);
     // The chat lists where friends join a hosted game; File offers to copy it.
     void announceJoinAddresses();
+    // Serves the web page of a game hosted for friends on the web port and
+    // shows its links; a page already served moves there.
+    void openWebPage();
     // Listens for the hosted game; a solo game moves on to a free port. Empty
     // when it listens, else why the port could not be opened.
     QString openHostPort();
@@ -205,6 +216,8 @@ private:
     QStringList m_arguments;
     bool m_shownOnce = false;
     quint16 m_port = GameFacts::DefaultPort;
+    quint16 m_webPort = GameFacts::DefaultPort + 1;
+    bool m_hostsForFriends = false;
     quint16 m_lobbyPort = GameFacts::LobbyPort;
 
     bool m_host = false;

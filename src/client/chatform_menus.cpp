@@ -10,6 +10,7 @@
 #include "windows/spylistform.h"
 #include "windows/startform.h"
 #include "windows/tallylistform.h"
+#include "windows/weblinkform.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -48,6 +49,9 @@ void Tchat::buildMenus()
     QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
     m_options->fillMenu(options);
     options->addSeparator();
+    namedItem(options->addAction(QStringLiteral("Friends Join from a Browser..."), this,
+                                 [this] { showWindow(m_windows.weblink); }),
+              "WebLink1");
     m_justWatch = namedItem(options->addAction(QStringLiteral("Just Watch")), "JustWatch1");
     m_justWatch->setCheckable(true);
     connect(m_justWatch, &QAction::triggered, this, [this](bool checked) {
@@ -90,6 +94,14 @@ void Tchat::setWindows(const ChatWindows &windows)
         connect(phrases, &Tphrases::phrasesChanged, this, [this](const QStringList &texts) {
             for (int button = 1; button <= ChatPanel::PhraseCount; ++button)
                 m_chat->setPhrase(button, texts.value(button - 1));
+        });
+    }
+    if (Tweblink *weblink = windows.weblink) {
+        weblink->setWebPort(m_webPort);
+        connect(weblink, &Tweblink::webPortChosen, this, [this](quint16 port) {
+            m_webPort = port;
+            if (m_hostsForFriends)
+                openWebPage();
         });
     }
     if (StartWindow *start = windows.start) {
@@ -139,6 +151,36 @@ void Tchat::PrhaseList1Click()
         return;
     m_windows.phrases->setPhrases(m_chat->phrases());
     showWindow(m_windows.phrases);
+}
+
+void Tchat::openWebPage()
+{
+    if (!m_windows.startWebListening || !m_windows.weblink)
+        return;
+    m_windows.weblink->setWebPort(m_webPort);
+    const QString problem = m_windows.startWebListening(m_webPort);
+    if (m_webPort == 0) {
+        m_windows.weblink->setLinks({}, QStringLiteral("The web page is off."));
+        return;
+    }
+    if (!problem.isEmpty()) {
+        addStatusLine(QStringLiteral("No web page for friends: %1").arg(problem));
+        m_windows.weblink->setLinks({}, problem);
+        return;
+    }
+    QStringList links;
+    for (const QHostAddress &address : m_machineAddresses())
+        links.append(QStringLiteral("http://%1:%2/").arg(address.toString()).arg(m_webPort));
+    for (const QString &link : std::as_const(links))
+        addStatusLine(QStringLiteral("Friends join from a browser at %1").arg(link));
+    if (!links.isEmpty())
+        addStatusLine(QStringLiteral("Options, \"Friends Join from a Browser\" shows its QR "
+                                     "code for phones."));
+    m_windows.weblink->setLinks(
+        links,
+        QStringLiteral("No network found: only this computer can open the page, at "
+                       "http://127.0.0.1:%1/")
+            .arg(m_webPort));
 }
 
 void Tchat::announceJoinAddresses()

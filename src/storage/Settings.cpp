@@ -149,6 +149,12 @@ void applyLastPort(Values &v, const QString &text)
     v.start.port = portNumber(text).value_or(GameFacts::DefaultPort);
 }
 
+void applyWebPort(Values &v, const QString &text)
+{
+    const std::optional<int> port = number(text);
+    v.start.webPort = port && *port >= 0 && *port <= 0xFFFF ? *port : StartValues::FollowsPort;
+}
+
 // Entries "address:port" joined by ","; neither can be part of a host name.
 const QChar HostSeparator = u',';
 const QChar PortSeparator = u':';
@@ -256,6 +262,12 @@ const Key Table[] = {
     {"StartChoice", nullptr, applyStartChoice,
      [](const Values &v) { return decimal(int(v.start.choice)); }, Group::Start},
     {"BotSkill", nullptr, applyBotSkill, [](const Values &v) { return decimal(v.start.botSkill); },
+     Group::Start},
+    // Empty while the web port follows the port hosted on.
+    {"WebPort", nullptr, applyWebPort,
+     [](const Values &v) {
+         return v.start.webPort == StartValues::FollowsPort ? QString() : decimal(v.start.webPort);
+     },
      Group::Start},
     {"ResumeTokens", nullptr, applyResumeTokens, writeResumeTokens, Group::Resume},
 };

@@ -73,6 +73,10 @@ struct StartValues
     QList<RecentHost> recentHosts; // "RecentHosts": most recent first
     StartKind choice = StartKind::Solo; // "StartChoice": the way in chosen last
     int botSkill = DefaultBotSkill; // "BotSkill": 0 (Mixed) to 3; also set under Options
+    // "WebPort": the port browsers join on, 0 for none; FollowsPort for the
+    // port hosted on + 1.
+    static constexpr int FollowsPort = -1;
+    int webPort = FollowsPort;
 
     bool operator==(const StartValues &) const = default;
 };

@@ -183,10 +183,18 @@ void StartWindow::buildHost(TFlatPanel *panel)
     way(Kind::Host).button = dressPanel(panel, "button_host", QStringLiteral("Host a Game"),
                                         QStringLiteral("Friends join the game on this computer."));
     SideWindow::placeTextLabel(panel, "label_hostport", QStringLiteral("Port:"),
-                               {FieldLeft, 84, 40, FieldHeight}, uiFont(BodyFontSize + 1, true),
+                               {FieldLeft, 84, 34, FieldHeight}, uiFont(BodyFontSize + 1, true),
                                Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
-    m_hostPort = makeSpin(panel, "spin_hostport", 1, 0xFFFF, {64, 84, PortWidth, FieldHeight});
+    m_hostPort = makeSpin(panel, "spin_hostport", 1, 0xFFFF, {54, 84, 64, FieldHeight});
     m_hostPort->setGroupSeparatorShown(false);
+    // Friends without the game join from a browser on this port.
+    SideWindow::placeTextLabel(panel, "label_webport", QStringLiteral("Web:"),
+                               {124, 84, 32, FieldHeight}, uiFont(BodyFontSize + 1, true),
+                               Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+    m_webPort = makeSpin(panel, "spin_webport", 0, 0xFFFF, {156, 84, 60, FieldHeight});
+    m_webPort->setGroupSeparatorShown(false);
+    m_webPort->setSpecialValueText(QStringLiteral("Off"));
+    m_webPort->setToolTip(QStringLiteral("The port friends open in a browser; Off for none."));
     SideWindow::placeTextLabel(panel, "label_friends", QStringLiteral("Friends type this to join:"),
                                {FieldLeft, 112, 196, 18}, uiFont(BodyFontSize + 1, true), Qt::black,
                                Qt::AlignLeft | Qt::AlignVCenter);
@@ -200,6 +208,12 @@ void StartWindow::buildHost(TFlatPanel *panel)
     m_copy->setGeometry(FieldLeft + 142, 132, 54, FieldHeight);
     connect(m_copy, &QPushButton::clicked, this, &StartWindow::copyAddress);
     connect(m_hostPort, &QSpinBox::valueChanged, this, &StartWindow::showAddresses);
+    // The web port follows the port unless it was set apart from it.
+    connect(m_hostPort, &QSpinBox::valueChanged, this, [this](int port) {
+        if (m_webPort->value() == m_hostPort->property("lastPort").toInt() + 1)
+            m_webPort->setValue(port < 0xFFFF ? port + 1 : 0);
+        m_hostPort->setProperty("lastPort", port);
+    });
 }
 
 void StartWindow::buildJoin(TFlatPanel *panel)
@@ -358,6 +372,12 @@ void StartWindow::setStartPort(quint16 port)
     showValues();
 }
 
+void StartWindow::setStartWebPort(int port)
+{
+    m_startWebPort = port;
+    showValues();
+}
+
 void StartWindow::setBackgroundPicture(const QPixmap &picture)
 {
     m_background->setPicture(picture);
@@ -373,6 +393,11 @@ void StartWindow::showValues()
     m_botSkill->setCurrentIndex(std::max(0, m_botSkill->findData(start.botSkill)));
     const bool portGiven = m_startPort != GameFacts::DefaultPort;
     m_hostPort->setValue(portGiven ? m_startPort : start.port);
+    const int webPort
+        = m_startWebPort != Settings::StartValues::FollowsPort ? m_startWebPort : start.webPort;
+    m_webPort->setValue(webPort != Settings::StartValues::FollowsPort
+                            ? webPort
+                            : (m_hostPort->value() < 0xFFFF ? m_hostPort->value() + 1 : 0));
     showRecentHosts();
     showAddresses();
     highlight(start.choice);
@@ -505,8 +530,10 @@ void StartWindow::start(Kind kind)
         m_name->setFocus();
         return;
     }
-    if (kind == Kind::Host)
+    if (kind == Kind::Host) {
         choice.port = quint16(m_hostPort->value());
+        choice.webPort = quint16(m_webPort->value());
+    }
     if (kind == Kind::Join) {
         const QString typed = m_joinAddress->currentText();
         const std::optional<Settings::RecentHost> host
@@ -537,8 +564,11 @@ void StartWindow::remember(const StartChoice &choice)
     start.botCount = choice.botCount;
     start.botSkill = choice.botSkill;
     start.name = m_name->text().trimmed();
-    if (choice.kind == Kind::Host)
+    if (choice.kind == Kind::Host) {
         start.port = choice.port;
+        start.webPort = choice.webPort == choice.port + 1 ? Settings::StartValues::FollowsPort
+                                                          : choice.webPort;
+    }
     if (choice.kind == Kind::Join) {
         Settings::rememberHost(start.recentHosts, {choice.address, choice.port});
         showRecentHosts();

@@ -35,6 +35,7 @@ struct StartChoice
     quint16 port = GameFacts::DefaultPort; // to host on, or of the host to join
     int botCount = Settings::DefaultBotCount; // computer players in a solo game
     int botSkill = Settings::DefaultBotSkill; // their skill, Settings::MixedBotSkill for mixed
+    quint16 webPort = GameFacts::DefaultPort + 1; // browsers join a hosted game here; 0: none
 
     bool operator==(const StartChoice &) const = default;
 };
@@ -74,6 +75,9 @@ public:
     // The port this copy was started with (LEXIBURST_PORT): when it is not the
     // usual one, the port boxes start from it rather than from what was kept.
     void setStartPort(quint16 port);
+    // The web port this copy was started with (LEXIBURST_WEB_PORT), or
+    // Settings::StartValues::FollowsPort when none was given.
+    void setStartWebPort(int port);
     void setAddressSource(AddressSource source);
     void setBackgroundPicture(const QPixmap &picture);
 
@@ -133,6 +137,7 @@ private:
     QSpinBox *m_botCount;
     QComboBox *m_botSkill;
     QSpinBox *m_hostPort;
+    QSpinBox *m_webPort;
     QListWidget *m_addresses;
     QPushButton *m_copy;
     QListWidget *m_lanGames;
@@ -145,6 +150,7 @@ private:
     // The join address carries the port ("host:port") the port box shows.
     bool m_portFromText = false;
     quint16 m_startPort = GameFacts::DefaultPort;
+    int m_startWebPort = Settings::StartValues::FollowsPort;
     AddressSource m_addressSource = &StartWindow::machineAddresses;
     std::optional<Settings::SettingsFile> m_file;
     Settings::Values m_values;

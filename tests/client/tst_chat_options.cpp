@@ -164,11 +164,11 @@ void ChatOptionsTest::menusInOrder()
             options.append(item->isSeparator() ? u"-"_s : item->text());
     }
     QCOMPARE(menus, (QStringList {u"File"_s, u"Options"_s, u"View"_s, u"Help"_s}));
-    QCOMPARE(
-        options,
-        (QStringList {u"Play Sounds"_s, u"Player Phrase Sounds"_s, u"Turn Sound"_s, u"Bot Speed"_s,
-                      u"Bot Skill"_s, u"-"_s, u"Text Color"_s, u"Text Size"_s, u"Scroll Chat Off"_s,
-                      u"Clear Main Chat"_s, u"Reset Screen Location"_s, u"-"_s, u"Just Watch"_s}));
+    QCOMPARE(options,
+             (QStringList {u"Play Sounds"_s, u"Player Phrase Sounds"_s, u"Turn Sound"_s,
+                           u"Bot Speed"_s, u"Bot Skill"_s, u"-"_s, u"Text Color"_s, u"Text Size"_s,
+                           u"Scroll Chat Off"_s, u"Clear Main Chat"_s, u"Reset Screen Location"_s,
+                           u"-"_s, u"Friends Join from a Browser..."_s, u"Just Watch"_s}));
     QVERIFY(!named(*chat, u"StartGame1"_s)->isEnabled());
     QVERIFY(named(*chat, u"PlaySounds1"_s)->isChecked()
             && named(*chat, u"PlayerPhraseSounds1"_s)->isChecked());

@@ -441,7 +441,7 @@ void TestSettings::startKeysSavedSeparately()
     QCOMPARE(readFile(file.path()),
              QByteArray("[Lexaburst]\r\nBotCount=2\r\nLastName=Ann\r\nLastPort=7800\r\n"
                         "RecentHosts=b.lan:7772,10.0.0.1:9000\r\nStartChoice=2\r\n"
-                        "BotSkill=2\r\n"));
+                        "BotSkill=2\r\nWebPort=\r\n"));
     // The main window's save leaves them alone.
     values.start = {};
     QVERIFY(file.save(values));

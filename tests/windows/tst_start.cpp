@@ -65,6 +65,7 @@ private slots:
     void missingFieldKeepsWindowOpen();
     void choicesSurviveANewRun();
     void addressesForFriends();
+    void webPortFollowsThePortUnlessSetApart();
     void machineAddressesAreThisMachines();
     void typedHosts_data();
     void typedHosts();
@@ -122,7 +123,9 @@ void TestStart::eachWayHandsOnItsChoice()
         QTest::mouseClick(f.control<QPushButton>(Buttons[kind]), Qt::LeftButton);
     }
     QCOMPARE(f.spy.count(), 1);
-    const StartChoice want {Kind(kind), name.trimmed(), wantAddress, quint16(wantPort), 5};
+    StartChoice want {Kind(kind), name.trimmed(), wantAddress, quint16(wantPort), 5};
+    if (Kind(kind) == Kind::Host)
+        want.webPort = quint16(wantPort + 1);
     QCOMPARE(f.spy.at(0).at(0).value<StartChoice>(), want);
     QVERIFY(!f.window.isVisible());
 }
@@ -227,6 +230,27 @@ void TestStart::addressesForFriends()
     QSignalSpy lobby(&f.window, &StartWindow::lobbyRequested);
     f.control<QPushButton>("button_lobby")->click();
     QCOMPARE(lobby.count(), 1);
+}
+
+void TestStart::webPortFollowsThePortUnlessSetApart()
+{
+    QTemporaryDir dir;
+    {
+        Fixture f(dir.path());
+        f.type(QStringLiteral("Ann"), 1, 8000, QString());
+        auto *web = f.control<QSpinBox>("spin_webport");
+        QCOMPARE(web->value(), 8001);
+        web->setValue(9000);
+        f.control<QSpinBox>("spin_hostport")->setValue(8100);
+        QCOMPARE(web->value(), 9000);
+        f.window.start(Kind::Host);
+        QCOMPARE(f.spy.takeFirst().first().value<StartChoice>().webPort, 9000);
+    }
+    Fixture f(dir.path());
+    QCOMPARE(f.control<QSpinBox>("spin_webport")->value(), 9000);
+    // Started with LEXIBURST_WEB_PORT, the box offers that one.
+    f.window.setStartWebPort(0);
+    QCOMPARE(f.control<QSpinBox>("spin_webport")->text(), QStringLiteral("Off"));
 }
 
 void TestStart::machineAddressesAreThisMachines()

@@ -11,12 +11,14 @@
 #include "windows/spylistform.h"
 #include "windows/startform.h"
 #include "windows/tallylistform.h"
+#include "windows/weblinkform.h"
 
 #include "bots/AnswerBank.h"
 #include "bots/ComputerPlayers.h"
 #include "clientcore/LanFinder.h"
 #include "host/HostOptions.h"
 #include "host/LanAnswerer.h"
+#include "host/WebListener.h"
 #include "host/serverform.h"
 #include "protocol/GameRandom.h"
 #include "storage/HomeFolder.h"
@@ -51,6 +53,11 @@ struct ProgramWindows::Parts
     HostBeacon beacon {server, HostBeacon::newId([this](int n) { return random.bounded(n); })};
     LanFinder lanFinder;
     Tadditionalcats additionalcats;
+    // Browsers join a game hosted for friends here.
+    WebListener web {[this](QWebSocket *socket) {
+        server.acceptWeb(socket);
+    }};
+    Tweblink weblink;
     StartWindow start;
     // Computer players run here, each on its own connection to this copy's host.
     AnswerBank bank = AnswerBank::fromResource();
@@ -65,6 +72,7 @@ ProgramWindows::ProgramWindows(const QStringList &arguments, const Environment::
 {
     Parts &parts = *m_parts;
     m_chat->setPort(environment.port);
+    m_chat->setWebPort(Environment::webPort(environment.webPort, environment.port));
     m_chat->connection().setSecondMs(environment.secondMs);
     if (!environment.lobbyUrl.isEmpty())
         parts.download.setInstallerUrl(QUrl(environment.lobbyUrl));
@@ -77,6 +85,7 @@ ProgramWindows::ProgramWindows(const QStringList &arguments, const Environment::
     parts.phrases.setBackgroundPicture(background);
     parts.download.setBackgroundPicture(background);
     parts.additionalcats.setBackgroundPicture(background);
+    parts.weblink.setBackgroundPicture(background);
     parts.tallylist.setBackgroundPicture(background);
 
     ChatWindows windows;
@@ -93,6 +102,13 @@ ProgramWindows::ProgramWindows(const QStringList &arguments, const Environment::
     windows.tallylist = &parts.tallylist;
     windows.start = &parts.start;
     parts.start.setStartPort(environment.port);
+    parts.start.setStartWebPort(environment.webPort);
+    windows.weblink = &parts.weblink;
+    windows.startWebListening = [this](quint16 port) {
+        WebListener &web = m_parts->web;
+        web.stop();
+        return port == 0 || web.listen(port, QString()) ? QString() : web.listenProblem();
+    };
     parts.start.setSettingsFolder(Storage::homeFolder());
     parts.start.setBackgroundPicture(background);
     if (environment.port != GameFacts::DefaultPort)
