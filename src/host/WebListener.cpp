@@ -200,7 +200,7 @@ QByteArray securityHeaders(const QByteArray &host)
     QByteArray policy = "default-src 'self'; connect-src 'self'";
     if (isPlainHost(host))
         policy += " ws://" + host;
-    policy += "; img-src 'self' data:; frame-ancestors 'none'; base-uri 'none'; form-action 'none'";
+    policy += "; frame-ancestors 'none'; base-uri 'none'; form-action 'none'";
     return "X-Content-Type-Options: nosniff\r\nContent-Security-Policy: " + policy
         + "\r\nReferrer-Policy: no-referrer\r\n";
 }
