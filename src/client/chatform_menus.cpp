@@ -157,30 +157,10 @@ void Tchat::openWebPage()
 {
     if (!m_windows.startWebListening || !m_windows.weblink)
         return;
-    m_windows.weblink->setWebPort(m_webPort);
-    const QString problem = m_windows.startWebListening(m_webPort);
-    if (m_webPort == 0) {
-        m_windows.weblink->setLinks({}, QStringLiteral("The web page is off."));
-        return;
-    }
-    if (!problem.isEmpty()) {
-        addStatusLine(QStringLiteral("No web page for friends: %1").arg(problem));
-        m_windows.weblink->setLinks({}, problem);
-        return;
-    }
-    QStringList links;
-    for (const QHostAddress &address : m_machineAddresses())
-        links.append(QStringLiteral("http://%1:%2/").arg(address.toString()).arg(m_webPort));
-    for (const QString &link : std::as_const(links))
-        addStatusLine(QStringLiteral("Friends join from a browser at %1").arg(link));
-    if (!links.isEmpty())
-        addStatusLine(QStringLiteral("Options, \"Friends Join from a Browser\" shows its QR "
-                                     "code for phones."));
-    m_windows.weblink->setLinks(
-        links,
-        QStringLiteral("No network found: only this computer can open the page, at "
-                       "http://127.0.0.1:%1/")
-            .arg(m_webPort));
+    const QStringList lines
+        = m_windows.weblink->openPage(m_webPort, m_windows.startWebListening, m_machineAddresses());
+    for (const QString &line : lines)
+        addStatusLine(line);
 }
 
 void Tchat::announceJoinAddresses()

@@ -110,3 +110,32 @@ void Tweblink::setBackgroundPicture(const QPixmap &picture)
 {
     m_background->setPicture(picture);
 }
+
+QStringList Tweblink::openPage(quint16 port, const std::function<QString(quint16)> &serve,
+                               const QList<QHostAddress> &addresses)
+{
+    setWebPort(port);
+    const QString problem = serve(port);
+    if (port == 0) {
+        setLinks({}, QStringLiteral("The web page is off."));
+        return {};
+    }
+    if (!problem.isEmpty()) {
+        setLinks({}, problem);
+        return {QStringLiteral("No web page for friends: %1").arg(problem)};
+    }
+    QStringList links;
+    QStringList lines;
+    for (const QHostAddress &address : addresses) {
+        links.append(QStringLiteral("http://%1:%2/").arg(address.toString()).arg(port));
+        lines.append(QStringLiteral("Friends join from a browser at %1").arg(links.last()));
+    }
+    if (!links.isEmpty())
+        lines.append(QStringLiteral("Options, \"Friends Join from a Browser\" shows its QR "
+                                    "code for phones."));
+    setLinks(links,
+             QStringLiteral("No network found: only this computer can open the page, at "
+                            "http://127.0.0.1:%1/")
+                 .arg(port));
+    return lines;
+}

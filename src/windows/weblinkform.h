@@ -4,7 +4,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QHostAddress>
+#include <QList>
 #include <QStringList>
+
+#include <functional>
 
 class QLabel;
 class QListWidget;
@@ -23,6 +27,11 @@ public:
     // The links to share; none when the page is off or no network was found
     // (the notice then says why).
     void setLinks(const QStringList &links, const QString &notice = QString());
+    // Serves the page on port through serve (which answers why it could not,
+    // empty when it listens; port 0 stops it) and shows the links for the
+    // machine's addresses. Answers the lines the chat tells the player.
+    QStringList openPage(quint16 port, const std::function<QString(quint16)> &serve,
+                         const QList<QHostAddress> &addresses);
     QStringList links() const { return m_links; }
     void setWebPort(quint16 port);
     // Puts the chosen link (the first by default) on the clipboard.
