@@ -2,7 +2,6 @@
 // refusal messages, closing on a lost connection, and the single instance.
 #include "ClientTestSupport.h"
 
-#include "client/PREVINST.h"
 #include "protocol/Messages.h"
 #include "windows/startform.h"
 
@@ -41,7 +40,6 @@ private slots:
     void failedListeningDoesNotConnect();
     void hostEndsTheGame_data();
     void hostEndsTheGame();
-    void secondInstanceRestoresTheFirst();
 };
 
 void StartTest::commandLine_data()
@@ -342,30 +340,6 @@ void StartTest::hostEndsTheGame()
     QCOMPARE(toldBeforeClosing, QStringList {why});
     QVERIFY(!client.chat->isVisible());
     QCOMPARE(lastChatLine(*client.chat) == why, signedIn);
-}
-
-void StartTest::secondInstanceRestoresTheFirst()
-{
-    QTemporaryDir folder;
-    const QString key = folder.filePath(u"22nroz-test"_s);
-    PreviousInstance first(key);
-    QVERIFY(first.claim());
-    QWidget window;
-    window.showMinimized();
-    first.setWindow(&window);
-    QVERIFY(window.isMinimized());
-    bool restored = false;
-    connect(&first, &PreviousInstance::restoreRequested, this, [&restored] { restored = true; });
-
-    PreviousInstance second(key);
-    QVERIFY(!second.claim());
-    QTRY_VERIFY(restored);
-    QVERIFY(!window.isMinimized());
-
-    // A different folder is a different user session: both are first there.
-    QTemporaryDir otherFolder;
-    PreviousInstance elsewhere(otherFolder.filePath(u"22nroz-test"_s));
-    QVERIFY(elsewhere.claim());
 }
 
 QTEST_MAIN(StartTest)

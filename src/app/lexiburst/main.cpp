@@ -4,7 +4,7 @@
 #include "app/ProgramInfo.h"
 #include "app/TerminationSignals.h"
 
-#include "client/PREVINST.h"
+#include "PREVINST.h"
 #include "client/SoundPlayer.h"
 #include "client/chatform.h"
 #include "storage/HomeFolder.h"

@@ -1,4 +1,4 @@
-#include "client/PREVINST.h"
+#include "PREVINST.h"
 
 #include <QDir>
 #include <QLocalServer>

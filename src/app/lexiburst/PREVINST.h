@@ -5,9 +5,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 
 class QLocalServer;
-class QWidget;
 
 class PreviousInstance : public QObject
 {

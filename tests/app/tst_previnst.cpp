@@ -1,16 +1,20 @@
-#include "client/PREVINST.h"
+#include "PREVINST.h"
 
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 class PreviousInstanceTest : public QObject
 {
     Q_OBJECT
 private slots:
     void busyFirstCopyKeepsItsSocket();
+    void secondInstanceRestoresTheFirst();
 };
 
 // A first copy that is slow to take connections is still there: a later
@@ -33,5 +37,29 @@ void PreviousInstanceTest::busyFirstCopyKeepsItsSocket()
     QTRY_VERIFY(first.hasPendingConnections());
 }
 
-QTEST_GUILESS_MAIN(PreviousInstanceTest)
+void PreviousInstanceTest::secondInstanceRestoresTheFirst()
+{
+    QTemporaryDir folder;
+    const QString key = folder.filePath(u"22nroz-test"_s);
+    PreviousInstance first(key);
+    QVERIFY(first.claim());
+    QWidget window;
+    window.showMinimized();
+    first.setWindow(&window);
+    QVERIFY(window.isMinimized());
+    bool restored = false;
+    connect(&first, &PreviousInstance::restoreRequested, this, [&restored] { restored = true; });
+
+    PreviousInstance second(key);
+    QVERIFY(!second.claim());
+    QTRY_VERIFY(restored);
+    QVERIFY(!window.isMinimized());
+
+    // A different folder is a different user session: both are first there.
+    QTemporaryDir otherFolder;
+    PreviousInstance elsewhere(otherFolder.filePath(u"22nroz-test"_s));
+    QVERIFY(elsewhere.claim());
+}
+
+QTEST_MAIN(PreviousInstanceTest)
 #include "tst_previnst.moc"
