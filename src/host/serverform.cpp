@@ -115,19 +115,7 @@ void TServer::accept(TSock *socket, bool fromThisMachine)
         refuse(socket);
         return;
     }
-    // The connection is found by its number: it may move to another seat.
-    const quint64 connection = m_lastConnection + 1;
-    seatConnection(seat, fromThisMachine,
-                   std::make_unique<SockTransport>(
-                       socket,
-                       [this, connection](const QByteArray &bytes) {
-                           if (const int s = seatOf(connection))
-                               receive(s, bytes);
-                       },
-                       [this, connection] {
-                           if (const int s = seatOf(connection))
-                               seatClosed(s);
-                       }));
+    seatConnection(seat, fromThisMachine, makeTransport<SockTransport>(socket));
 }
 
 void TServer::acceptWeb(QWebSocket *socket)
@@ -138,18 +126,7 @@ void TServer::acceptWeb(QWebSocket *socket)
         WebSocketTransport::refuse(socket, m_sendHook ? QByteArray() : Protocol::Msg::full());
         return;
     }
-    const quint64 connection = m_lastConnection + 1;
-    seatConnection(seat, false,
-                   std::make_unique<WebSocketTransport>(
-                       socket,
-                       [this, connection](const QByteArray &bytes) {
-                           if (const int s = seatOf(connection))
-                               receive(s, bytes);
-                       },
-                       [this, connection] {
-                           if (const int s = seatOf(connection))
-                               seatClosed(s);
-                       }));
+    seatConnection(seat, false, makeTransport<WebSocketTransport>(socket));
 }
 
 int TServer::connectLocal(bool fromThisMachine, const QString &address)

@@ -204,6 +204,24 @@ private:
     // Connections (serverform.cpp).
     void accept(TSock *socket, bool fromThisMachine);
     void seatConnection(int seat, bool fromThisMachine, std::unique_ptr<Transport> transport);
+    // The transport of the next connection over socket: what arrives and its
+    // end go to the seat that connection holds then, found by its number, as
+    // it may move to another seat.
+    template<typename Carrier, typename Socket>
+    std::unique_ptr<Transport> makeTransport(Socket *socket)
+    {
+        const quint64 connection = m_lastConnection + 1;
+        return std::make_unique<Carrier>(
+            socket,
+            [this, connection](const QByteArray &bytes) {
+                if (const int s = seatOf(connection))
+                    receive(s, bytes);
+            },
+            [this, connection] {
+                if (const int s = seatOf(connection))
+                    seatClosed(s);
+            });
+    }
     int chooseSeat(bool fromThisMachine);
     // The first seat from `first` on that nobody holds or is kept for; 0 for none.
     int freeSeat(int first) const;
